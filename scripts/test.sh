@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test through CTest.
+#   scripts/test.sh            the normal build's tests
+#   scripts/test.sh --full     also the sanitizer build of the Qt-free layers and a short fuzz run
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+ctest --test-dir build --output-on-failure -j "${JOBS:-2}"
+if [ "${1:-}" = "--full" ]; then
+  scripts/sanitize.sh
+  scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+fi

@@ -1,0 +1,46 @@
+#include "app/cli.h"
+
+#include <iostream>
+
+#include "model/version.h"
+
+namespace tvk {
+
+namespace {
+
+const char* const kUsage =
+    "usage:\n"
+    "  voln-tvk [FILE.TVK]                         the desktop program, optionally opening FILE\n"
+    "  voln-tvk info FILE.TVK                      the building outline and member counts per storey\n"
+    "  voln-tvk calc FILE.TVK [--json] [--no-auto] compute every column and storey, print the results\n"
+    "  voln-tvk report FILE.TVK -o OUT.pdf         compose the whole calculation report and write it as PDF\n"
+    "  voln-tvk --version | --help\n";
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty()) {
+    const std::string command = args.front();
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (command == "--version") {
+      std::cout << VersionText() << "\n";
+      return kExitOk;
+    }
+    if (command == "--help" || command == "-h") {
+      std::cout << kUsage;
+      return kExitOk;
+    }
+    if (command == "info") return RunInfoCommand(rest, std::cout, std::cerr);
+    if (command == "calc") return RunCalcCommand(rest, std::cout, std::cerr);
+    if (command == "report") return RunReportCommand(argc, argv, rest, std::cout, std::cerr);
+    if (!command.empty() && command[0] == '-') {
+      std::cerr << "voln-tvk: unknown option " << command << "\n" << kUsage;
+      return kExitUsage;
+    }
+  }
+  std::cerr << "voln-tvk: the desktop program is not built yet; use a batch sub-command\n" << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace tvk

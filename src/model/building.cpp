@@ -1,0 +1,225 @@
+#include "model/building.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "model/default_settings.h"
+
+namespace tvk {
+
+Building::Building() = default;
+
+size_t Building::index(int i, int j, int level) const {
+  if (!Contains(i, j, level)) {
+    throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " +
+                            std::to_string(level) + ") outside the grid");
+  }
+  const auto nx = static_cast<size_t>(spansX_ + 1);
+  const auto ny = static_cast<size_t>(spansY_ + 1);
+  return static_cast<size_t>(i - 1) + nx * (static_cast<size_t>(j - 1) + ny * static_cast<size_t>(level - 1));
+}
+
+bool Building::WallLine(int level, int d, int line) const {
+  const auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
+  return marks.at(static_cast<size_t>(line - 1)) != 0;
+}
+
+void Building::SetWallLine(int level, int d, int line, bool marked) {
+  auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
+  marks.at(static_cast<size_t>(line - 1)) = marked ? 1 : 0;
+}
+
+const std::string& Building::LineNameX(int i) const { return Settings.LineNamesX.at(static_cast<size_t>(i - 1)); }
+
+const std::string& Building::LineNameY(int j) const { return Settings.LineNamesY.at(static_cast<size_t>(j - 1)); }
+
+void Building::ResetForNewBuilding(const DefaultSettings& defaults) {
+  CurrentPath = kNewDataPath;
+  Info.StoreyCount = 2;
+  Info.GridDivisions = 2;
+  Info.GridPitch = 0.91f;
+  Info.GridSpansX = 2 * 10;
+  Info.GridSpansY = 2 * 10;
+  DeriveGridValues();
+  Settings.LineStyleX = defaults.DefLineStyleX;
+  Settings.LineStyleY = defaults.DefLineStyleY;
+  Settings.LineStartX = defaults.DefLineStartX;
+  Settings.LineStartY = defaults.DefLineStartY;
+  Settings.LineReverseX = defaults.DefLineReverseX;
+  Settings.LineReverseY = defaults.DefLineReverseY;
+  Settings.LMethod = defaults.DefLMethod;
+  Settings.IgnoreCrossBeam = defaults.DefIgnoreCrossBeam;
+  Settings.NoCrossBeamWarning = defaults.DefNoCrossBeamWarning;
+  Settings.NoTransmitMissingColumn = defaults.DefNoTransmitMissingColumn;
+  Settings.AutoHardwareOnReport = 1;
+  Settings.DoublePullHD = 1;
+}
+
+void Building::DeriveGridValues() {
+  spansX_ = Info.GridSpansX;
+  spansY_ = Info.GridSpansY;
+  storeys_ = Info.StoreyCount;
+  divisions_ = Info.GridDivisions;
+  subPitch_ = divisions_ > 0 ? Info.GridPitch / static_cast<float>(divisions_) : 0.0f;
+  secondStep_ = divisions_ > 0 ? subPitch_ / static_cast<float>(divisions_) : 0.0f;
+}
+
+void Building::AllocateModel() {
+  DeriveGridValues();
+  const size_t count = static_cast<size_t>(PointsX()) * static_cast<size_t>(PointsY()) *
+                       static_cast<size_t>(Levels());
+  points_.assign(count, GridPoint{});
+  undoSnapshot_.assign(count, GridPoint{});
+  coords_.assign(count, PointCoord{});
+  results_.assign(count, ColumnResult{});
+  Settings.LineNamesX.assign(static_cast<size_t>(PointsX()), std::string());
+  Settings.LineNamesY.assign(static_cast<size_t>(PointsY()), std::string());
+  for (auto& level : wallLines_) {
+    level[0].assign(static_cast<size_t>(PointsY()), 0);
+    level[1].assign(static_cast<size_t>(PointsX()), 0);
+  }
+  Undo = UndoInfo{};
+}
+
+void Building::FillCoordinates() {
+  for (int k = 1; k <= Levels(); ++k) {
+    const float z = k <= 4 ? static_cast<float>(Info.LevelHeight[static_cast<size_t>(k - 1)]) : 0.0f;
+    for (int j = 1; j <= PointsY(); ++j) {
+      for (int i = 1; i <= PointsX(); ++i) {
+        Coord(i, j, k) = PointCoord{static_cast<float>(i - 1) * subPitch_, static_cast<float>(j - 1) * subPitch_, z};
+      }
+    }
+  }
+}
+
+void Building::CreateModelArrays() {
+  AllocateModel();
+  FillCoordinates();
+}
+
+void Building::UpdateFloorEdges(int level) {
+  for (int j = 1; j <= PointsY(); ++j) {
+    for (int i = 1; i <= PointsX(); ++i) {
+      Point(i, j, level).FloorEdge = {0, 0};
+    }
+  }
+  auto isFloor = [&](int ci, int cj) {
+    return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ && Point(ci, cj, level).FloorKind != 0;
+  };
+  for (int j = 1; j <= spansY_; ++j) {
+    for (int i = 1; i <= spansX_; ++i) {
+      if (Point(i, j, level).FloorKind <= 0) continue;
+      if (!isFloor(i + 1, j)) Point(i + 1, j, level).FloorEdge[1] = 1;
+      if (!isFloor(i, j + 1)) Point(i, j + 1, level).FloorEdge[0] = 1;
+      if (!isFloor(i - 1, j)) Point(i, j, level).FloorEdge[1] = 1;
+      if (!isFloor(i, j - 1)) Point(i, j, level).FloorEdge[0] = 1;
+    }
+  }
+}
+
+namespace {
+
+// Kind and run-position code of the segment along d that starts at (i, j).
+struct SegCode {
+  int32_t kind;
+  int32_t pos;
+};
+
+SegCode ReadSeg(const GridPoint& p, MemberLayer layer, int d) {
+  switch (layer) {
+    case MemberLayer::Brace:
+      return {p.brace(d).Kind, p.brace(d).RunPos};
+    case MemberLayer::Sheathing:
+      return {p.sheathing(d).Kind, p.sheathing(d).RunPos};
+    case MemberLayer::Beam:
+      return {p.beam(d).BeamKind, p.beam(d).AutoFlag};
+  }
+  return {0, 0};
+}
+
+}  // namespace
+
+MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, int j) const {
+  MemberSpan span;
+  const SegCode own = ReadSeg(Point(i, j, level), layer, d);
+  if (own.kind == 0) return span;
+  const int pos = std::abs(own.pos);
+  const int self = AlongIndex(d, i, j);
+  span.first = span.last = self;
+  if (pos == 0) {
+    span.length = subPitch_;
+    return span;
+  }
+  auto codeAt = [&](int k) {
+    const GridPoint& p = d == kDirX ? Point(k, j, level) : Point(i, k, level);
+    return std::abs(ReadSeg(p, layer, d).pos);
+  };
+  if (pos == 1 || pos == 2) {
+    for (int k = self + 1; k <= Spans(d); ++k) {
+      if (codeAt(k) == 3) {
+        span.last = k;
+        break;
+      }
+    }
+  }
+  if (pos == 2 || pos == 3) {
+    for (int k = self - 1; k >= 1; --k) {
+      if (codeAt(k) == 1) {
+        span.first = k;
+        break;
+      }
+    }
+  }
+  span.length = d == kDirX ? Distance(span.first, j, span.last + 1, j, level)
+                           : Distance(i, span.first, i, span.last + 1, level);
+  return span;
+}
+
+float Building::Distance(int i1, int j1, int i2, int j2, int level) const {
+  const PointCoord& a = Coord(i1, j1, level);
+  const PointCoord& b = Coord(i2, j2, level);
+  const double dx = static_cast<double>(b.x) - a.x;
+  const double dy = static_cast<double>(b.y) - a.y;
+  return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+void Building::SplitSheathingAtColumn(int i, int j, int level) {
+  for (int d = kDirX; d <= kDirY; ++d) {
+    const int self = AlongIndex(d, i, j);
+    // Segment arriving at the point: the panel now ends here.
+    if (self > 1) {
+      const int pi = d == kDirX ? i - 1 : i;
+      const int pj = d == kDirX ? j : j - 1;
+      WallSeg& seg = Point(pi, pj, level).sheathing(d);
+      if (seg.Kind != 0) {
+        if (seg.RunPos == 1) seg.RunPos = 0;
+        if (seg.RunPos == 2) seg.RunPos = 3;
+        seg.RunEnd = self - 1;
+        RefreshRunExtent(MemberLayer::Sheathing, level, d, pi, pj);
+      }
+    }
+    // Segment leaving the point: the panel now starts here.
+    if (self <= Spans(d)) {
+      WallSeg& seg = Point(i, j, level).sheathing(d);
+      if (seg.Kind != 0) {
+        if (seg.RunPos == 2) seg.RunPos = 1;
+        if (seg.RunPos == 3) seg.RunPos = 0;
+        seg.RunStart = self;
+        RefreshRunExtent(MemberLayer::Sheathing, level, d, i, j);
+      }
+    }
+  }
+}
+
+void Building::RefreshRunExtent(MemberLayer layer, int level, int d, int i, int j) {
+  const MemberSpan span = MemberExtent(layer, level, d, i, j);
+  if (span.length <= 0 && span.first == 0) return;
+  for (int k = span.first; k <= span.last; ++k) {
+    GridPoint& p = d == kDirX ? Point(k, j, level) : Point(i, k, level);
+    WallSeg& seg = layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
+    seg.RunStart = span.first;
+    seg.RunEnd = span.last;
+  }
+}
+
+}  // namespace tvk

@@ -1,0 +1,203 @@
+#pragma once
+// The one building being worked on: outline, per-project settings, the point table
+// with its coordinates, and the working state that lives beside it (calculation
+// results, eccentricity, undo snapshot). One object, passed by reference.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/column_result.h"
+#include "model/grid_point.h"
+#include "model/storey_balance.h"
+
+namespace tvk {
+
+struct DefaultSettings;
+
+inline constexpr const char* kNewDataPath = "新規データ";
+inline constexpr const char* kProgramTitle = "VOLN-TVK /軸組Ｎ値算定";
+inline constexpr const char* kProductCode = "VOLN-TVK";
+
+constexpr int kMaxStoreys = 2;
+constexpr int kMaxLevels = kMaxStoreys + 1;
+constexpr int kMaxDivisions = 4;
+constexpr int kMaxGrids = 30;
+constexpr int kMaxSpans = kMaxGrids * kMaxDivisions;  // 120
+
+struct FileHeader {
+  std::string VersionText;
+  std::string ProductCode;
+  int32_t HeaderSpare = 0;
+
+  bool operator==(const FileHeader&) const = default;
+};
+
+struct BuildingInfo {
+  std::string BuildingName;
+  std::string OfficeName;
+  std::string PersonName;
+  int32_t HideOfficeOnCover = 0;
+  int32_t HideDateOnCover = 0;
+  int32_t StoreyCount = 0;
+  std::array<int32_t, 4> LevelHeight{};
+  int32_t GridSpansX = 0;
+  int32_t GridSpansY = 0;
+  int32_t GridDivisions = 0;
+  float GridPitch = 0;
+  std::array<int32_t, 40> ReservedLongs{};
+  std::array<std::string, 20> ReservedTexts;
+
+  bool operator==(const BuildingInfo&) const = default;
+};
+
+struct CalcSettings {
+  std::vector<std::string> LineNamesX;  // element k-1 names X line k
+  std::vector<std::string> LineNamesY;
+  int32_t LineStyleX = 1;
+  int32_t LineStyleY = 1;
+  int32_t LineStartX = 1;
+  int32_t LineStartY = 1;
+  int32_t LineReverseX = 0;
+  int32_t LineReverseY = 0;
+  int32_t AutoHardwareOnReport = 1;
+  int32_t DoublePullHD = 1;
+  std::array<int32_t, 18> Reserved1{};
+  int32_t LMethod = 0;
+  int32_t IgnoreCrossBeam = 0;
+  int32_t NoCrossBeamWarning = 0;
+  int32_t NoTransmitMissingColumn = 0;
+  int32_t Match1FTo2F = 0;
+  float MaxWallMultiplier = 5.0f;
+  float SheathingAdjust = 0;
+  std::array<int32_t, 54> Reserved2{};
+  std::array<std::string, 30> ReservedTexts;
+
+  bool operator==(const CalcSettings&) const = default;
+};
+
+struct SpareEntry {
+  std::string Text;
+  int32_t Value = 0;
+
+  bool operator==(const SpareEntry&) const = default;
+};
+
+// Layers that MemberExtent can walk.
+enum class MemberLayer { Brace, Sheathing, Beam };
+
+struct MemberSpan {
+  int first = 0;
+  int last = 0;
+  float length = 0;  // metres; 0 when the segment holds no member
+};
+
+// Undo information of the last committed plan edit.
+struct UndoInfo {
+  int category = 0;  // 0 = nothing to undo
+  int editMode = 0;
+  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+class Building {
+ public:
+  Building();
+
+  // ---- persistent model -------------------------------------------------
+  FileHeader Header;
+  BuildingInfo Info;
+  CalcSettings Settings;
+  std::array<SpareEntry, 10> SpareBlock;
+
+  // ---- run-time fields ----------------------------------------------------
+  std::string CurrentPath = kNewDataPath;
+  int32_t Modified = 0;
+
+  // ---- working state (never saved) ---------------------------------------
+  std::array<StoreyBalance, kMaxLevels> Balance;   // [level-1]
+  std::array<int, kMaxLevels> ColumnCount{};       // columns counted per storey by the last calculation
+  int NotTransmitted = 0;                          // some storey-2 column's pull-out found no storey-1 column
+  UndoInfo Undo;
+
+  // ---- derived grid values (working copies, refreshed by DeriveGridValues) --
+  int SpansX() const { return spansX_; }
+  int SpansY() const { return spansY_; }
+  int Storeys() const { return storeys_; }
+  int Divisions() const { return divisions_; }
+  int Levels() const { return storeys_ + 1; }
+  int PointsX() const { return spansX_ + 1; }
+  int PointsY() const { return spansY_ + 1; }
+  float SubPitch() const { return subPitch_; }
+  float SecondStep() const { return secondStep_; }
+  // Spans along direction d (1 = X, 2 = Y).
+  int Spans(int d) const { return d == kDirX ? spansX_ : spansY_; }
+
+  // ---- point data, 1-based (i, j, level); out-of-range indices throw --------
+  bool Contains(int i, int j, int level) const {
+    return i >= 1 && i <= spansX_ + 1 && j >= 1 && j <= spansY_ + 1 && level >= 1 && level <= storeys_ + 1;
+  }
+  GridPoint& Point(int i, int j, int level) { return points_[index(i, j, level)]; }
+  const GridPoint& Point(int i, int j, int level) const { return points_[index(i, j, level)]; }
+  PointCoord& Coord(int i, int j, int level) { return coords_[index(i, j, level)]; }
+  const PointCoord& Coord(int i, int j, int level) const { return coords_[index(i, j, level)]; }
+  ColumnResult& Result(int i, int j, int level) { return results_[index(i, j, level)]; }
+  const ColumnResult& Result(int i, int j, int level) const { return results_[index(i, j, level)]; }
+
+  // Whole arrays in file order (i fastest, then j, then level).
+  std::vector<GridPoint>& Points() { return points_; }
+  const std::vector<GridPoint>& Points() const { return points_; }
+  std::vector<PointCoord>& Coords() { return coords_; }
+  const std::vector<PointCoord>& Coords() const { return coords_; }
+  std::vector<ColumnResult>& Results() { return results_; }
+  const std::vector<ColumnResult>& Results() const { return results_; }
+  std::vector<GridPoint>& UndoSnapshot() { return undoSnapshot_; }
+  const std::vector<GridPoint>& UndoSnapshot() const { return undoSnapshot_; }
+
+  // Grid lines that carry a bearing wall: [level-1][d-1][line-1], line along d.
+  bool WallLine(int level, int d, int line) const;
+  void SetWallLine(int level, int d, int line, bool marked);
+
+  // Grid line names, 1-based.
+  const std::string& LineNameX(int i) const;
+  const std::string& LineNameY(int j) const;
+
+  // ---- operations ---------------------------------------------------------
+  // Outline and settings of a new building before the new-data dialog fills them.
+  void ResetForNewBuilding(const DefaultSettings& defaults);
+  void DeriveGridValues();
+  // Re-creates every grid array, empty, with the bounds of the current outline.
+  void AllocateModel();
+  void FillCoordinates();
+  void CreateModelArrays();
+  void UpdateFloorEdges(int level);
+  MemberSpan MemberExtent(MemberLayer layer, int level, int d, int i, int j) const;
+  // A column at (i, j) divides the sheathed panels that run through it.
+  void SplitSheathingAtColumn(int i, int j, int level);
+  // Rewrites RunStart and RunEnd of every segment of the wall member through the
+  // segment at (i, j) along d from the member's run positions.
+  void RefreshRunExtent(MemberLayer layer, int level, int d, int i, int j);
+
+  // Plan distance in metres between two points of one level.
+  float Distance(int i1, int j1, int i2, int j2, int level) const;
+
+ private:
+  size_t index(int i, int j, int level) const;
+
+  int spansX_ = 0;
+  int spansY_ = 0;
+  int storeys_ = 0;
+  int divisions_ = 0;
+  float subPitch_ = 0;
+  float secondStep_ = 0;
+  std::vector<GridPoint> points_;
+  std::vector<PointCoord> coords_;
+  std::vector<ColumnResult> results_;
+  std::vector<GridPoint> undoSnapshot_;
+  std::array<std::array<std::vector<uint8_t>, 2>, kMaxLevels> wallLines_;
+};
+
+// Index of the unit segment along d that a point starts (i for X, j for Y).
+inline int AlongIndex(int d, int i, int j) { return d == kDirX ? i : j; }
+
+}  // namespace tvk
