@@ -1,0 +1,26 @@
+#pragma once
+// Storey eccentricity: centres of gravity and rigidity, eccentricity ratios.
+
+#include <string>
+
+namespace tvk {
+
+class Building;
+struct StoreyBalance;
+
+void UpdateEccentricity(Building& building);
+
+enum class RatioColour { White, Yellow, Red };
+
+// What the main window's eccentricity panel shows for one loading direction.
+struct EccentricityText {
+  std::string gravity;   // "#0.000" + "m"
+  std::string rigidity;  // "#0.000" + "m"
+  std::string ratio;     // " " + "#0.000", or "----" without walls
+  RatioColour colour = RatioColour::White;
+  bool bold = false;
+};
+
+EccentricityText FormatEccentricity(const StoreyBalance& balance, int d);
+
+}  // namespace tvk
