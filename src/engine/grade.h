@@ -1,5 +1,5 @@
 #pragma once
-// Joint grades (告示記号) and hardware selection.
+// Joint grades (告示記号): the table, N value to grade and back, and the NG decision.
 
 #include <array>
 #include <string>
@@ -7,11 +7,9 @@
 
 namespace tvk {
 
-class Building;
-
 struct GradeInfo {
   const char* symbol;  // "(い)" … "(ぬ)", "(る)*"
-  float nLimit;
+  double nLimit;       // the table's N limit as written (0.65, 1.8, …)
 };
 
 constexpr int kGradeRows = 11;
@@ -25,15 +23,11 @@ struct Grade {
 };
 
 Grade NToKigou(float n);
+// The N limit of one of the eleven symbols; any other text gives 0.
 float KigouToN(std::string_view symbol);
 
-void AutoSetKanamono(Building& building, int i, int j, int s);
-void SetRyobiki(Building& building, int i, int j, int s);
-void MatchLowerHardware(Building& building, int i, int j, int s);
-// Empties every placed-hardware text of every level.
-void ClearKanamono(Building& building);
-
-// True when placed hardware is too weak for the required grade.
+// True when placed hardware is too weak for the required grade ("NG*"). Empty and "不可"
+// placements are never NG.
 bool IsHardwareNG(std::string_view needGrade, std::string_view placed);
 
 }  // namespace tvk

@@ -1,0 +1,22 @@
+#pragma once
+// Small helpers for walking along one grid line.
+
+#include <utility>
+
+#include "model/building.h"
+
+namespace tvk {
+
+inline int OtherDir(int d) { return d == kDirX ? kDirY : kDirX; }
+
+// The point on the same line as (i, j) along d whose index along d is k.
+inline std::pair<int, int> PointAlong(int d, int i, int j, int k) {
+  return d == kDirX ? std::pair{k, j} : std::pair{i, k};
+}
+
+inline const GridPoint& PointOnLine(const Building& b, int d, int i, int j, int k, int level) {
+  const auto [pi, pj] = PointAlong(d, i, j, k);
+  return b.Point(pi, pj, level);
+}
+
+}  // namespace tvk

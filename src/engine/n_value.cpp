@@ -1,0 +1,143 @@
+#include "engine/n_value.h"
+
+#include <optional>
+#include <utility>
+
+#include "engine/beam_runs.h"
+#include "engine/grade.h"
+#include "engine/hardware_placement.h"
+#include "engine/member_codes.h"
+#include "engine/transmission.h"
+#include "engine/wall_rating.h"
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+// Floor or void cells of a level among the four that meet at (i, j).
+int CellsAround(const Building& b, int i, int j, int level) {
+  int count = 0;
+  for (const auto& [ci, cj] : {std::pair{i, j}, std::pair{i - 1, j}, std::pair{i - 1, j - 1}, std::pair{i, j - 1}}) {
+    if (ci >= 1 && cj >= 1 && ci <= b.SpansX() && cj <= b.SpansY() && HasFloorCell(b.Point(ci, cj, level))) ++count;
+  }
+  return count;
+}
+
+bool HasUpperColumn(const Building& b, int i, int j, int s) {
+  return s < b.Storeys() && HasColumnAt(b.Point(i, j, s + 1));
+}
+
+// L of a column. Storey-1 columns under a storey-2 floor use the commentary values or,
+// with the user's method, a value that adds the L of the storey-2 column above.
+float PressingL(const Building& b, int i, int j, int s, bool corner) {
+  const bool userMethod = b.Settings.LMethod == 1;
+  const bool upperFloor = s == 1 && b.Storeys() >= 2 && CellsAround(b, i, j, 2) > 0;
+  float l1 = corner ? 0.4f : 0.6f;
+  if (upperFloor) l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
+  if (s != 1 || !userMethod) return l1;
+  return l1 + (HasUpperColumn(b, i, j, s) ? b.Result(i, j, s + 1).l : 0.0f);
+}
+
+void ClearReceivedShares(Building& b) {
+  b.NotTransmitted = 0;
+  for (int level = b.Storeys(); level >= 1; --level) {
+    for (int j = 1; j <= b.PointsY(); ++j) {
+      for (int i = 1; i <= b.PointsX(); ++i) {
+        ColumnResult& r = b.Result(i, j, level);
+        r.crossShare = {0, 0};
+        r.notTransmitted = 0;
+      }
+    }
+    b.Balance[static_cast<size_t>(level - 1)].OverLimit = 0;
+    b.ColumnCount[static_cast<size_t>(level - 1)] = 0;
+  }
+}
+
+// Own-storey N of every column, and the orthogonal-beam shares it sends down.
+void ComputeStoreyN(Building& b, int s) {
+  std::optional<BeamIndex> beams;
+  if (s > 1 && b.Settings.IgnoreCrossBeam == 0) beams.emplace(b, s);
+  for (int j = 1; j <= b.PointsY(); ++j) {
+    for (int i = 1; i <= b.PointsX(); ++i) {
+      if (!HasColumnAt(b.Point(i, j, s))) continue;
+      ++b.ColumnCount[static_cast<size_t>(s - 1)];
+      for (int d = kDirX; d <= kDirY; ++d) {
+        CalcColumnN(b, d, i, j, s);
+        if (beams) CrossGTransmit(b, *beams, d, i, j, s);
+      }
+    }
+  }
+}
+
+// What each column receives from above, its grade and, when asked, its hardware.
+void GradeStorey(Building& b, int s, bool autoPlace) {
+  const bool collect = s < b.Storeys() && b.Settings.NoTransmitMissingColumn != 1;
+  for (int j = 1; j <= b.PointsY(); ++j) {
+    for (int i = 1; i <= b.PointsX(); ++i) {
+      ColumnRec& column = b.Point(i, j, s).Column;
+      if (!HasColumnAt(b.Point(i, j, s))) {
+        column.NeedGrade.clear();
+        column.TopHardware.clear();
+        column.BottomHardware.clear();
+        continue;
+      }
+      ColumnResult& r = b.Result(i, j, s);
+      for (int d = kDirX; d <= kDirY; ++d) {
+        float received = 0;
+        if (collect) {
+          const auto sides = ColNukeNCollect(b, d, i, j, s);
+          received = sides[0] + sides[1];
+        }
+        r.deltaN[static_cast<size_t>(d - 1)] = received;
+      }
+      Grade grade = NToKigou(GoverningN(b, i, j, s));
+      if (autoPlace) AutoSetKanamono(b, i, j, s);
+      column.NeedGrade = std::move(grade.symbol);
+      r.overLimit = grade.overLimit;
+      if (grade.overLimit == 1) b.Balance[static_cast<size_t>(s - 1)].OverLimit = 1;
+    }
+  }
+}
+
+}  // namespace
+
+void SetDesumiFlags(Building& building) {
+  for (int level = 1; level <= building.Storeys(); ++level) {
+    for (int j = 1; j <= building.PointsY(); ++j) {
+      for (int i = 1; i <= building.PointsX(); ++i) {
+        GridPoint& p = building.Point(i, j, level);
+        if (HasColumnAt(p)) p.Column.Corner = CellsAround(building, i, j, level) <= 1 ? 1 : 0;
+      }
+    }
+  }
+}
+
+void CalcColumnN(Building& building, int d, int i, int j, int s) {
+  ColumnResult& r = building.Result(i, j, s);
+  const auto k = static_cast<size_t>(d - 1);
+  const bool corner = building.Point(i, j, s).Column.Corner == 1;
+  r.b = corner ? 0.8f : 0.5f;
+  r.l = PressingL(building, i, j, s, corner);
+  r.a[k] = WallRatingA(r, d);
+  // Storey 1 adds A2 x B2 of the column above; where none stands the term is 0.
+  float upper = 0;
+  if (s == 1 && HasUpperColumn(building, i, j, s)) {
+    const ColumnResult& above = building.Result(i, j, 2);
+    upper = above.a[k] * above.b;
+  }
+  r.n[k] = upper + r.a[k] * r.b - r.l;
+}
+
+void CalcAllN(Building& building, bool noAutoPlacement) {
+  CollectSideWalls(building);
+  SetDesumiFlags(building);
+  ClearReceivedShares(building);
+  const bool autoPlace = building.Settings.AutoHardwareOnReport == 1 && !noAutoPlacement;
+  for (int s = building.Storeys(); s >= 1; --s) {
+    ComputeStoreyN(building, s);
+    GradeStorey(building, s, autoPlace);
+  }
+}
+
+}  // namespace tvk

@@ -1,0 +1,97 @@
+#include "engine/wall_rating.h"
+
+#include <array>
+#include <cmath>
+
+#include "engine/member_codes.h"
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+// Correction value T by brace size code; size 5 is a spare entry that no wall produces.
+constexpr std::array<float, 6> kBraceT = {0.0f, 0.0f, 0.5f, 0.5f, 2.0f, 0.0f};
+
+float BraceT(int size) { return size >= 0 && size < static_cast<int>(kBraceT.size()) ? kBraceT[static_cast<size_t>(size)] : 0.0f; }
+
+int ValidSlope(int slope) { return slope >= 0 && slope <= 3 ? slope : 0; }
+
+struct SideWall {
+  int size = 0;
+  int slope = 0;
+  float rating = 0;
+};
+
+// The wall on one side segment: brace codes and the wall multiplier, capped.
+SideWall ReadSide(const GridPoint& p, int d, float maxMultiplier) {
+  SideWall side;
+  const WallSeg& brace = p.brace(d);
+  if (HasBrace(brace)) {
+    side.size = brace.Kind;
+    side.slope = brace.Slope;
+  }
+  side.rating = BraceMultiplier(brace) + SheathingMultiplier(p.sheathing(d));
+  if (side.rating > maxMultiplier) side.rating = maxMultiplier;
+  return side;
+}
+
+void StoreSides(ColumnResult& r, int d, const SideWall& s1, const SideWall& s2) {
+  const auto k = static_cast<size_t>(d - 1);
+  r.size1[k] = s1.size;
+  r.slope1[k] = s1.slope;
+  r.rating1[k] = s1.rating;
+  r.size2[k] = s2.size;
+  r.slope2[k] = s2.slope;
+  r.rating2[k] = s2.rating;
+}
+
+}  // namespace
+
+void CollectSideWalls(Building& building) {
+  const float maxMultiplier = building.Settings.MaxWallMultiplier;
+  for (int level = 1; level <= building.Storeys(); ++level) {
+    for (int j = 1; j <= building.PointsY(); ++j) {
+      for (int i = 1; i <= building.PointsX(); ++i) {
+        if (!HasColumnAt(building.Point(i, j, level))) continue;
+        ColumnResult& r = building.Result(i, j, level);
+        for (int d = kDirX; d <= kDirY; ++d) {
+          const int along = AlongIndex(d, i, j);
+          // Side 1 ends at the column (stored one point back), side 2 starts at it; a
+          // column on the first or last line has no wall on the missing side.
+          SideWall s1;
+          SideWall s2;
+          if (along > 1) {
+            s1 = ReadSide(d == kDirX ? building.Point(i - 1, j, level) : building.Point(i, j - 1, level), d,
+                          maxMultiplier);
+          }
+          if (along <= building.Spans(d)) s2 = ReadSide(building.Point(i, j, level), d, maxMultiplier);
+          StoreSides(r, d, s1, s2);
+        }
+      }
+    }
+  }
+}
+
+float SujikaiHosei(int size1, int slope1, int size2, int slope2) {
+  const float t1 = BraceT(size1);
+  const float t2 = BraceT(size2);
+  // Rows: side-1 slope; columns: side-2 slope (0 none, 1, 2 single, 3 crossed). On side 1
+  // slope 1 reaches the column top, on side 2 slope 2 does.
+  const float table[4][4] = {
+      {t1 + t2, -t2, t2, t1},
+      {t1, t1 + t2, t1 + t2, t1},
+      {-t1, 0.0f, t1 + t2, 0.0f},
+      {t2, 0.0f, t2, 0.0f},
+  };
+  return table[ValidSlope(slope1)][ValidSlope(slope2)];
+}
+
+float WallRatingA(ColumnResult& r, int d) {
+  const auto k = static_cast<size_t>(d - 1);
+  r.correction[k] = 0;
+  if (r.size1[k] + r.size2[k] > 0) r.correction[k] = SujikaiHosei(r.size1[k], r.slope1[k], r.size2[k], r.slope2[k]);
+  return std::fabs(r.rating1[k] - r.rating2[k]) + r.correction[k];
+}
+
+}  // namespace tvk
