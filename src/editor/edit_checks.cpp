@@ -1,0 +1,129 @@
+#include "editor/edit_checks.h"
+
+#include "editor/side_controls.h"
+#include "editor/view_state.h"
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+const WallSeg& Slot(const GridPoint& p, bool braceLayer, int d) { return braceLayer ? p.brace(d) : p.sheathing(d); }
+
+// The two texts of an overlap refusal: the member's own layer and the other layer.
+struct OverlapTexts {
+  const char* ownLayer;
+  const char* otherLayer;
+};
+
+OverlapTexts OverlapTextsFor(bool brace) {
+  if (brace) {
+    return {"指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、",
+            "面材と始点、終点が異なる重複する筋かいは、"};
+  }
+  return {"指定した始点、終点が異なる面材、または２部材にまたがる面材は、",
+          "筋かいと始点、終点が異なる重複する面材は、"};
+}
+
+bool DiffersFromRun(const WallSeg& seg, int first, int last) {
+  return seg.Kind != 0 && (seg.RunStart != first || seg.RunEnd != last);
+}
+
+// Whether a member of either layer continues on both sides of (i, j) through the unit
+// segment along d that leaves the point (leaving) or arrives at it.
+bool HoldsInside(const Building& b, int i, int j, int level, int d, bool leaving) {
+  const int self = AlongIndex(d, i, j);
+  const GridPoint* p = nullptr;
+  if (leaving && self <= b.Spans(d)) p = &b.Point(i, j, level);
+  if (!leaving && self > 1) p = d == kDirX ? &b.Point(i - 1, j, level) : &b.Point(i, j - 1, level);
+  if (p == nullptr) return false;
+  for (const WallSeg* seg : {&p->brace(d), &p->sheathing(d)}) {
+    if (seg->Kind == 0) continue;
+    if (leaving && (seg->RunPos == 2 || seg->RunPos == 3)) return true;
+    if (!leaving && (seg->RunPos == 1 || seg->RunPos == 2)) return true;
+  }
+  return false;
+}
+
+// Whether a member holds the point inside along one of the given directions (0 = any),
+// looking at the leaving X, leaving Y, arriving X and arriving Y segments in that order.
+bool CrossedAt(const Building& b, int i, int j, int level, int onlyDirection) {
+  for (const bool leaving : {true, false}) {
+    for (int d = kDirX; d <= kDirY; ++d) {
+      if (onlyDirection != 0 && d != onlyDirection) continue;
+      if (HoldsInside(b, i, j, level, d, leaving)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<std::string> CheckWallOverlap(const Building& building, const EditRequest& edit) {
+  const int d = edit.direction();
+  const GridRect& r = edit.rect;
+  const int first = d == kDirX ? r.x1 : r.y1;
+  const int last = (d == kDirX ? r.x2 : r.y2) - 1;
+  const bool brace = edit.groupKey != kKeyMenzai;
+  const bool deleting = edit.editMode != kModePlace;
+  const OverlapTexts texts = OverlapTextsFor(brace);
+  for (int k = first; k <= last; ++k) {
+    const GridPoint& p = d == kDirX ? building.Point(k, r.y1, edit.storey) : building.Point(r.x1, k, edit.storey);
+    if (DiffersFromRun(Slot(p, brace, d), first, last)) {
+      return std::string(texts.ownLayer) + (deleting ? "削除できません。" : "置換できません。");
+    }
+    if (DiffersFromRun(Slot(p, !brace, d), first, last)) {
+      return std::string(texts.otherLayer) + (deleting ? "削除できません。" : "配置できません。");
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckCrossing(const Building& building, const EditRequest& edit) {
+  if (edit.category != kCatWall && edit.category != kCatColumn) return std::nullopt;
+  const GridRect& r = edit.rect;
+  const int level = edit.storey;
+  const int d = edit.direction();
+  for (int j = r.y1; j <= r.y2; ++j) {
+    for (int i = r.x1; i <= r.x2; ++i) {
+      if (edit.category == kCatColumn) {
+        if (CrossedAt(building, i, j, level, 0)) {
+          return "筋かい・面材の中間部分に柱は、配置できません。\n\n位置： " + building.LineNameX(r.x1) + " - " +
+                 building.LineNameY(r.y1);
+        }
+        continue;
+      }
+      if (CrossedAt(building, i, j, level, d == kDirX ? kDirY : kDirX)) {
+        return "筋かい・面材に直交する他の筋かい・面材は、配置できません。";
+      }
+      const bool between = d == kDirX ? r.x1 < i && i < r.x2 : r.y1 < j && j < r.y2;
+      if (between && building.Point(i, j, level).hasColumn()) {
+        return "配置しようとする筋かい・面材の中間部分に柱があります。\n\nこの筋かい・面材は、配置できません";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::string GroupDeleteQuestion(const Building& building, const GridRect& rect, const std::string& name) {
+  return "(" + building.LineNameX(rect.x1) + "," + building.LineNameY(rect.y1) + ") - (" +
+         building.LineNameX(rect.x2) + "," + building.LineNameY(rect.y2) + ") 内の「" + name +
+         "」をグループ削除します。";
+}
+
+std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, int i, int j) {
+  const bool top1 = !building.Point(i, j, 1).Column.TopHardware.empty();
+  const bool bottom2 = !building.Point(i, j, 2).Column.BottomHardware.empty();
+  if (!top1 && !bottom2) return std::nullopt;
+  std::string where;
+  if (top1 && bottom2) {
+    where = "配置した通し柱の１階柱頭・２階柱脚部分に金物が配置されています。";
+  } else if (top1) {
+    where = "配置した通し柱の１階柱頭部分に金物が配置されています。";
+  } else {
+    where = "配置した通し柱の２階柱脚部分に金物が配置されています。";
+  }
+  return where + "\n\n必要に応じて [金物]-[配置金物] で削除してください。";
+}
+
+}  // namespace tvk

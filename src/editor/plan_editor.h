@@ -1,0 +1,123 @@
+#pragma once
+// The plan editor: turns presses, movements and keys on the plan canvas into checked
+// edits of the building, with one level of undo. It owns the editor state of the main
+// window and talks to the window only through EditorHost.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/canvas_geometry.h"
+#include "editor/edit_request.h"
+#include "editor/editor_host.h"
+#include "editor/side_controls.h"
+#include "editor/view_state.h"
+
+namespace tvk {
+
+class Building;
+
+enum class MouseButton { Left, Right };
+
+// A clicked grid point: indices and canvas position.
+struct GridPick {
+  int i = 0;
+  int j = 0;
+  CanvasPos pos;
+
+  bool operator==(const GridPick&) const = default;
+};
+
+struct EditorState {
+  int InputCategory = kCatFloor;
+  int Storey = 1;
+  std::array<KindSelection, 4> Selection;  // [category-1]: SelectedKind and the list key
+  std::string SelectedGroupKey = "Kesa";
+  float SelectedMultiplier = 1.0f;         // wall multiplier of the chosen wall entry
+  int EditMode = kModePlace;
+  int ClickState = 0;
+  GridPick Start;
+  GridPick End;
+  int DirectionLock = 0;  // 0 none, 1 along X, 2 along Y
+  int PopupLayers = 0;
+  bool PopupUsed = false;
+  bool PopupCancelled = false;
+  bool DeleteBothLayers = false;  // "筋かい・面材を同時に削除"
+  bool WallAutoLink = true;       // "耐力壁と柱･梁配置の連動"
+  DeleteToggles Toggles;
+  bool ShowAll = false;           // "全部材表示"
+  bool OtherStoreyWalls = false;  // other-storey walls toggle down
+  bool OtherStoreyToggleEnabled = false;
+
+  int SelectedKind(int category) const { return Selection[static_cast<size_t>(category - 1)].subKind; }
+};
+
+class PlanEditor {
+ public:
+  PlanEditor(Building& building, EditorHost& host);
+
+  const EditorState& state() const { return s_; }
+  const std::vector<KindNode>& kindList() const { return kindList_; }
+  bool kindListVisible() const { return s_.InputCategory != kCatBeam; }
+  bool canUndo() const;
+  // "筋かい・面材を同時に削除" can be used in a delete mode with bearing walls.
+  bool deleteBothLayersEnabled() const;
+  // The rubber band currently on the canvas, if any.
+  const std::optional<RubberBand>& rubberBand() const { return band_; }
+
+  // ---- canvas events (canvas units) -----------------------------------------
+  void press(MouseButton button, CanvasPos at);
+  void move(CanvasPos at);
+  void escape();
+  void cancel();  // the "ｷｬﾝｾﾙ" button
+
+  // ---- controls ---------------------------------------------------------------
+  void pressDeleteToggle(DeleteToggle which, bool down);
+  void chooseCategory(int category);
+  void chooseStorey(int storey);
+  void chooseKind(const std::string& listKey);
+  void setDeleteBothLayers(bool on) { s_.DeleteBothLayers = on; }
+  void setWallAutoLink(bool on) { s_.WallAutoLink = on; }
+  void toggleShowAll();
+  void toggleOtherStoreyWalls();
+  void undo();
+  // Full redraw of the current storey, then the eccentricity.
+  void redrawAll();
+
+ private:
+  bool twoClick() const { return s_.InputCategory != kCatColumn; }
+  bool runsAlongLine() const { return s_.InputCategory == kCatWall || s_.InputCategory == kCatBeam; }
+
+  void takePoint(MouseButton button, CanvasPos at, const SnapResult& snap);
+  void finishPoints(MouseButton button, CanvasPos at);
+  void groupPress(MouseButton button, CanvasPos at, const SnapResult& snap);
+  void zoomPopup(CanvasPos at);
+  // Asks the category's pop-up; false when its cancel entry was chosen.
+  bool deletionFromPopup(CanvasPos at);
+
+  EditRequest makeRequest(const GridRect& rect) const;
+  bool passesChecks(const EditRequest& edit);
+  void commit(const EditRequest& edit);
+  void writeEdit(const EditRequest& edit);
+  void redrawRect(const GridRect& rect);
+
+  void updateLock(const GridPick& at);
+  GridPick locked(GridPick pick) const;
+  void showBand(CanvasPos to);
+  void eraseBand();
+  void abandon();
+  void endOperation();
+
+  void rebuildKindList();
+  void applySelection();
+  void showPosition(const SnapResult& snap);
+
+  Building& b_;
+  EditorHost& host_;
+  EditorState s_;
+  std::vector<KindNode> kindList_;
+  std::optional<RubberBand> band_;
+};
+
+}  // namespace tvk

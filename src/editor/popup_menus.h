@@ -1,0 +1,39 @@
+#pragma once
+// The pop-up menus of the plan canvas and their entries.
+
+#include <string>
+#include <vector>
+
+namespace tvk {
+
+enum class PopupKind {
+  Zoom,        // right press outside the grid
+  Delete,      // "削除" / "ｷｬﾝｾﾙ" (floors, columns, beams)
+  WallLayers,  // "削除" heading over "筋かい", "面材", "筋かい+面材"; "ｷｬﾝｾﾙ"
+};
+
+enum class PopupChoice {
+  Cancel,
+  Delete,
+  DeleteBrace,
+  DeleteSheathing,
+  DeleteBoth,
+  ZoomWhole,
+  Zoom120,
+  Zoom150,
+  Zoom200,
+};
+
+struct PopupEntry {
+  std::string text;
+  PopupChoice choice = PopupChoice::Cancel;
+  bool heading = false;  // a caption over the entries below it, not choosable
+};
+
+std::vector<PopupEntry> PopupEntries(PopupKind kind);
+// Zoom factor of a zoom entry; 0 for any other choice.
+double ZoomFactorOf(PopupChoice choice);
+// Layers (1 brace, 2 sheathing, 3 both) named by a wall layer entry; 0 otherwise.
+int LayersOf(PopupChoice choice);
+
+}  // namespace tvk

@@ -1,0 +1,130 @@
+#include "editor/view_state.h"
+
+#include <array>
+
+#include "model/grid_point.h"
+#include "model/number_format.h"
+
+namespace tvk {
+
+StoreyButtonLabels StoreyButtons(int category, int storeyCount) {
+  switch (category) {
+    case kCatFloor:
+      return {"２階 床", "１階 床"};
+    case kCatWall:
+      return {"２階 耐力壁", "１階 耐力壁"};
+    case kCatColumn:
+      return {"２階 柱", "１階 柱"};
+    default:
+      return {"２階 小屋梁", storeyCount == 1 ? "１階 小屋梁" : "２階 床梁"};
+  }
+}
+
+bool OtherStoreyToggleEnabled(int category) { return category == kCatColumn || category == kCatBeam; }
+
+std::string OtherStoreyToggleCaption(int storey, bool shown) {
+  return std::string(storey == 1 ? "上階耐力壁" : "下階耐力壁") + (shown ? "消去" : "表示");
+}
+
+std::string StoreyLabel(int storey) { return storey == 1 ? "１階" : "２階"; }
+
+std::string ShowAllMenuCaption(bool on) { return on ? "全部材表示 解除" : "全部材表示(&A)"; }
+
+namespace {
+
+constexpr std::array<const char*, 4> kBraceSizes = {"15×90", "30×90", "45×90", "90×90"};
+constexpr std::array<float, 4> kKesaMultipliers = {1.0f, 1.5f, 2.0f, 3.0f};
+constexpr std::array<float, 4> kTasukiMultipliers = {2.0f, 3.0f, 4.0f, 5.0f};
+constexpr int kSheathingEntries = 10;
+
+KindNode Leaf(std::string text, std::string key, int subKind) {
+  return KindNode{std::move(text), std::move(key), "", subKind, {}};
+}
+
+KindNode BraceGroup(const char* text, const char* groupKey, const std::array<float, 4>& multipliers) {
+  KindNode group{text, groupKey, groupKey, 0, {}};
+  for (int k = 1; k <= 4; ++k) {
+    const auto idx = static_cast<size_t>(k - 1);
+    KindNode leaf = Leaf(std::string(kBraceSizes[idx]) + " (" + FormatFixed(multipliers[idx], 1) + ")",
+                         WallLeafKey(groupKey, k), k);
+    leaf.groupKey = groupKey;
+    group.children.push_back(std::move(leaf));
+  }
+  return group;
+}
+
+KindNode SheathingGroup() {
+  KindNode group{"面材耐力壁", kKeyMenzai, kKeyMenzai, 0, {}};
+  for (int k = 1; k <= kSheathingEntries; ++k) {
+    KindNode leaf = Leaf(FormatFixed(0.5 * k, 1), WallLeafKey(kKeyMenzai, k), k);
+    leaf.groupKey = kKeyMenzai;
+    group.children.push_back(std::move(leaf));
+  }
+  return group;
+}
+
+}  // namespace
+
+std::vector<KindNode> MemberKindList(int category, int storey) {
+  switch (category) {
+    case kCatFloor: {
+      std::vector<KindNode> list{Leaf("床", "Slab1", kFloorSlab)};
+      if (storey == 2) list.push_back(Leaf("吹き抜け", "Slab2", kFloorVoid));
+      return list;
+    }
+    case kCatWall:
+      return {BraceGroup("筋かい(けさ掛け)", kKeyKesa, kKesaMultipliers),
+              BraceGroup("筋かい(たすき掛け)", kKeyTasuki, kTasukiMultipliers), SheathingGroup()};
+    case kCatColumn:
+      return {Leaf("管柱", "Col1", kColStorey), Leaf("通し柱", "Col2", kColThrough)};
+    default:
+      return {};
+  }
+}
+
+const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& key) {
+  for (const KindNode& node : list) {
+    if (node.key == key) return &node;
+    if (const KindNode* child = FindKind(node.children, key)) return child;
+  }
+  return nullptr;
+}
+
+std::string WallLeafKey(const std::string& groupKey, int subKind) { return groupKey + std::to_string(subKind); }
+
+float LeafMultiplier(const std::string& groupKey, int subKind) {
+  if (subKind < 1) return 0.0f;
+  const auto idx = static_cast<size_t>(subKind - 1);
+  if (groupKey == kKeyKesa && subKind <= 4) return kKesaMultipliers[idx];
+  if (groupKey == kKeyTasuki && subKind <= 4) return kTasukiMultipliers[idx];
+  if (groupKey == kKeyMenzai && subKind <= kSheathingEntries) return 0.5f * static_cast<float>(subKind);
+  return 0.0f;
+}
+
+KindSelection InitialSelection(int category) {
+  switch (category) {
+    case kCatFloor:
+      return {1, "Slab1"};
+    case kCatWall:
+      return {1, WallLeafKey(kKeyKesa, 1)};
+    case kCatColumn:
+      return {1, "Col1"};
+    default:
+      return {1, ""};
+  }
+}
+
+KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current) {
+  KindSelection next = current;
+  if (next.subKind == 0) {
+    // A group was chosen: its first leaf.
+    next.subKind = 1;
+    if (category == kCatWall) next.key = WallLeafKey(current.key, 1);
+  }
+  if ((category == kCatFloor && storey == 1) || (category == kCatColumn && storey == 2)) {
+    next = InitialSelection(category);
+  }
+  return next;
+}
+
+}  // namespace tvk

@@ -1,0 +1,58 @@
+#pragma once
+// What the main window shows around the canvas: category and storey buttons, the
+// member-kind list and what its entries select, and the display toggles' captions.
+
+#include <string>
+#include <vector>
+
+namespace tvk {
+
+// Member categories (InputCategory).
+constexpr int kCatFloor = 1;
+constexpr int kCatWall = 2;
+constexpr int kCatColumn = 3;
+constexpr int kCatBeam = 4;
+
+struct StoreyButtonLabels {
+  std::string storey2;
+  std::string storey1;
+};
+StoreyButtonLabels StoreyButtons(int category, int storeyCount);
+// The other-storey walls toggle can be used with columns and beams only.
+bool OtherStoreyToggleEnabled(int category);
+// "上階耐力壁表示" on storey 1, "下階耐力壁表示" on storey 2; "…消去" while the walls are shown.
+std::string OtherStoreyToggleCaption(int storey, bool shown);
+std::string StoreyLabel(int storey);  // "１階" / "２階"
+std::string ShowAllMenuCaption(bool on);
+
+// One entry of the member-kind list: a group with leaves, or a leaf.
+struct KindNode {
+  std::string text;
+  std::string key;       // list key ("Slab1", "Col2", "Kesa3"); a group's key is its group key
+  std::string groupKey;  // "Kesa", "Tasuki", "Menzai" for walls, else empty
+  int subKind = 0;       // 0 for a group
+  std::vector<KindNode> children;
+};
+
+// Entries for a category and storey; empty for beams (no list).
+std::vector<KindNode> MemberKindList(int category, int storey);
+// The entry with a list key, searched through the groups; nullptr when absent.
+const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& key);
+// List key of a wall leaf ("Kesa" + 1 -> "Kesa1").
+std::string WallLeafKey(const std::string& groupKey, int subKind);
+// Wall multiplier selected by a wall leaf; 0 for anything else.
+float LeafMultiplier(const std::string& groupKey, int subKind);
+
+// The chosen entry of one category's list.
+struct KindSelection {
+  int subKind = 1;
+  std::string key;
+
+  bool operator==(const KindSelection&) const = default;
+};
+// Initial selection of a category (its first leaf).
+KindSelection InitialSelection(int category);
+// Selection of a category after its list was rebuilt for a storey.
+KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current);
+
+}  // namespace tvk
