@@ -21,19 +21,6 @@ class UnsavableValue : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// At most this many characters of a refused text are quoted in the message.
-constexpr size_t kQuotedChars = 40;
-
-std::string Quote(const std::string& text) {
-  size_t pos = 0;
-  for (size_t chars = 0; pos < text.size() && chars < kQuotedChars; ++chars) {
-    do {
-      ++pos;
-    } while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80);
-  }
-  return "「" + text.substr(0, pos) + (pos < text.size() ? "…" : "") + "」";
-}
-
 class ProjectWriter {
  public:
   explicit ProjectWriter(const Building& b) : b_(b) {}
@@ -73,13 +60,8 @@ class ProjectWriter {
   template <class Label>
   void Text(const std::string& text, Label label) {
     const auto encoded = Utf8ToCp932(text);
-    if (!encoded) {
-      throw UnsavableValue(label() + "に、ファイルに保存できない文字（絵文字など）が含まれています。\n\n" + Quote(text) +
-                           "\n\nデータは保存されませんでした。");
-    }
-    if (encoded->size() > kMaxStringBytes) {
-      throw UnsavableValue(label() + "が長すぎます（" + std::to_string(kMaxStringBytes) + " バイトまで）。\n\n" +
-                           Quote(text) + "\n\nデータは保存されませんでした。");
+    if (!encoded || encoded->size() > kMaxStringBytes) {
+      throw UnsavableValue(RefusedTextMessage(label(), text, encoded.has_value(), kMaxStringBytes));
     }
     w_.Cp932String(*encoded);
   }

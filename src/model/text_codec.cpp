@@ -68,4 +68,16 @@ size_t Cp932ByteLength(std::string_view utf8) {
   return total;
 }
 
+std::string RefusedTextMessage(std::string_view field, std::string_view text, bool tooLong, size_t maxBytes) {
+  constexpr size_t kQuotedChars = 40;
+  size_t end = 0;
+  for (size_t chars = 0; end < text.size() && chars < kQuotedChars; ++chars) {
+    end += std::min(Utf8SequenceLength(static_cast<unsigned char>(text[end])), text.size() - end);
+  }
+  const std::string quoted = "「" + std::string(text.substr(0, end)) + (end < text.size() ? "…" : "") + "」";
+  const std::string problem = tooLong ? "が長すぎます（" + std::to_string(maxBytes) + " バイトまで）。"
+                                      : "に、ファイルに保存できない文字（絵文字など）が含まれています。";
+  return std::string(field) + problem + "\n\n" + quoted + "\n\nデータは保存されませんでした。";
+}
+
 }  // namespace tvk

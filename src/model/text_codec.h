@@ -19,4 +19,9 @@ std::optional<std::string> Cp932ToUtf8(std::string_view cp932);
 // character CP932 cannot hold counts 2 (the layout treats it as full-width).
 size_t Cp932ByteLength(std::string_view utf8);
 
+// The message refusing to write a text: field names where it belongs ("建物名称"), the
+// text is quoted (shortened when long). tooLong: the text exceeds its byte limit
+// instead of holding a character CP932 cannot hold.
+std::string RefusedTextMessage(std::string_view field, std::string_view text, bool tooLong, size_t maxBytes);
+
 }  // namespace tvk
