@@ -1,0 +1,124 @@
+#pragma once
+// Builds small plans through the model API for engine tests and benchmarks: members are
+// written the way the plan editor writes them (run positions, kind keys, multipliers).
+
+#include <array>
+
+#include "model/building.h"
+
+namespace tvk::test {
+
+// Brace slopes.
+constexpr int kRisesToHigher = 1;  // single brace, upper end at the higher index
+constexpr int kRisesToLower = 2;   // single brace, upper end at the lower index
+constexpr int kCrossed = 3;
+
+class PlanBuilder {
+ public:
+  PlanBuilder(int storeys, int spansX, int spansY, int divisions = 2, float pitch = 0.91f) {
+    b.Info.StoreyCount = storeys;
+    b.Info.GridSpansX = spansX;
+    b.Info.GridSpansY = spansY;
+    b.Info.GridDivisions = divisions;
+    b.Info.GridPitch = pitch;
+    b.CreateModelArrays();
+  }
+
+  PlanBuilder& Column(int i, int j, int level, int kind = kColStorey) {
+    b.Point(i, j, level).Column.ColKind = kind;
+    return *this;
+  }
+  // A through column carries records on both storeys.
+  PlanBuilder& ThroughColumn(int i, int j) {
+    for (int level = 1; level <= 2; ++level) {
+      ColumnRec& c = b.Point(i, j, level).Column;
+      c.ColKind = kColThrough;
+      c.Through = 1;
+    }
+    return *this;
+  }
+  // A brace member of `segments` unit segments starting at (i, j) along d.
+  PlanBuilder& Brace(int level, int d, int i, int j, int segments, int size, int slope) {
+    static constexpr std::array<float, 4> kSingle = {1.0f, 1.5f, 2.0f, 3.0f};
+    static constexpr std::array<float, 4> kDouble = {2.0f, 3.0f, 4.0f, 5.0f};
+    const float m = (slope == kCrossed ? kDouble : kSingle)[static_cast<size_t>(size - 1)];
+    WriteWall(level, d, i, j, segments, true, size, slope == kCrossed ? kKeyTasuki : kKeyKesa, slope, m);
+    return *this;
+  }
+  // A sheathed wall of entry `kind` (multiplier 0.5 x kind plus the project's adjustment).
+  PlanBuilder& Sheathing(int level, int d, int i, int j, int segments, int kind) {
+    const float m = 0.5f * static_cast<float>(kind) + b.Settings.SheathingAdjust;
+    WriteWall(level, d, i, j, segments, false, kind, kKeyMenzai, 4, m);
+    return *this;
+  }
+  PlanBuilder& Beam(int level, int d, int i, int j, int segments) {
+    for (int k = 0; k < segments; ++k) {
+      At(d, i, j, k, level).beam(d).BeamKind = 1;
+    }
+    return *this;
+  }
+  // Floor cells (or voids) with lowest corners i1..i2, j1..j2.
+  PlanBuilder& Floor(int level, int i1, int j1, int i2, int j2, int kind = kFloorSlab) {
+    for (int j = j1; j <= j2; ++j) {
+      for (int i = i1; i <= i2; ++i) b.Point(i, j, level).FloorKind = kind;
+    }
+    return *this;
+  }
+
+  Building b;
+
+ private:
+  GridPoint& At(int d, int i, int j, int k, int level) {
+    return d == kDirX ? b.Point(i + k, j, level) : b.Point(i, j + k, level);
+  }
+  void WriteWall(int level, int d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
+                 float multiplier) {
+    const int first = AlongIndex(d, i, j);
+    for (int k = 0; k < segments; ++k) {
+      GridPoint& p = At(d, i, j, k, level);
+      WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
+      seg.Kind = kind;
+      seg.KindKey = key;
+      seg.Slope = slope;
+      seg.Multiplier = multiplier;
+      seg.RunStart = first;
+      seg.RunEnd = first + segments - 1;
+      seg.RunPos = segments == 1 ? 0 : (k == 0 ? 1 : (k == segments - 1 ? 3 : 2));
+    }
+  }
+};
+
+// The largest plan: 120 x 120 spans on two storeys, floors everywhere, a column at every
+// point of both storeys, a crossed brace and a sheathed wall of one grid on every
+// segment, beams on every segment of both beam levels.
+inline Building LargestPlan() {
+  PlanBuilder p(2, 120, 120, 4, 0.91f);
+  for (int level = 1; level <= 2; ++level) {
+    p.Floor(level, 1, 1, 120, 120);
+    for (int line = 1; line <= 121; ++line) {
+      for (int start = 1; start <= 120; start += 4) {
+        p.Brace(level, kDirX, start, line, 4, 3, kCrossed).Brace(level, kDirY, line, start, 4, 3, kCrossed);
+        p.Sheathing(level, kDirX, start, line, 4, 2).Sheathing(level, kDirY, line, start, 4, 2);
+      }
+    }
+  }
+  for (int level = 2; level <= 3; ++level) {
+    for (int line = 1; line <= 121; ++line) p.Beam(level, kDirX, 1, line, 120).Beam(level, kDirY, line, 1, 120);
+  }
+  for (int j = 1; j <= 121; ++j) {
+    for (int i = 1; i <= 121; ++i) p.Column(i, j, 1).Column(i, j, 2);
+  }
+  return p.b;
+}
+
+// The hardest plan for the pull-out walks: like LargestPlan, but storey-1 columns stand
+// only on the outer lines, so every storey-2 column inside passes its pull through beams.
+inline Building TransmissionPlan() {
+  Building b = LargestPlan();
+  for (int j = 2; j <= 120; ++j) {
+    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = kColNone;
+  }
+  return b;
+}
+
+}  // namespace tvk::test
