@@ -1,0 +1,281 @@
+// Pull-out of storey-2 columns without a column below: beam runs, the beam-end path with
+// its span inverse ratios, the contributor list of the report, and the orthogonal-beam path.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/beam_runs.h"
+#include "engine/n_value.h"
+#include "engine/transmission.h"
+#include "support/plan_builder.h"
+
+namespace tvk {
+namespace {
+
+using test::PlanBuilder;
+
+// Grid of 0.91 m spans (one division). A storey-2 beam of 3.64 m along X on line j = 1
+// between storey-1 columns at (1, 1) and (5, 1); a storey-2 column at (2, 1), 0.91 m from
+// the first, whose pull is A x B = 1.5 x 0.8 = 1.2 (sheathing 1.5, no floor: corner).
+PlanBuilder BeamBetweenColumns() {
+  PlanBuilder p(2, 6, 4, 1, 0.91f);
+  p.Column(1, 1, 1).Column(5, 1, 1).Beam(2, kDirX, 1, 1, 4);
+  p.Column(2, 1, 2).Sheathing(2, kDirX, 2, 1, 1, 3);
+  return p;
+}
+
+void Calculate(Building& b) {
+  RefreshBeamRuns(b);
+  CalcAllN(b, true);
+}
+
+TEST(BeamEndPath, SharesBySpanInverseRatio) {
+  PlanBuilder p = BeamBetweenColumns();
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], 0.9f, 1e-6);
+  EXPECT_NEAR(p.b.Result(5, 1, 1).deltaN[0], 0.3f, 1e-6);
+  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[1], 0.0f);
+  const auto sides = ColNukeNCollect(p.b, kDirX, 1, 1, 1);
+  EXPECT_FLOAT_EQ(sides[0], 0.0f);
+  EXPECT_NEAR(sides[1], 0.9f, 1e-6);
+  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).total(kDirX), p.b.Result(1, 1, 1).n[0] + p.b.Result(1, 1, 1).deltaN[0]);
+}
+
+TEST(BeamEndPath, WallessColumnPassesNothingWithCommentaryL) {
+  PlanBuilder p = BeamBetweenColumns();
+  p.b.Point(2, 1, 2).sheathing(kDirX) = WallSeg{};
+  Calculate(p.b);
+  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
+  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
+  // With the user's L method the same column passes A x B - L = -0.4.
+  p.b.Settings.LMethod = 1;
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.3f, 1e-6);
+  EXPECT_TRUE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
+}
+
+TEST(BeamEndPath, SwitchedOffGivesZero) {
+  PlanBuilder p = BeamBetweenColumns();
+  p.b.Settings.NoTransmitMissingColumn = 1;
+  Calculate(p.b);
+  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
+}
+
+TEST(BeamEndPath, WalkStopsAtTheFirstStorey1Column) {
+  // Columns at 1, 4 and 7 on a beam of six segments; storey-2 columns at 2 and 5.
+  PlanBuilder p(2, 8, 2, 1, 0.91f);
+  p.b.Settings.LMethod = 1;  // every storey-2 column passes A x B - L = -0.4
+  p.Column(1, 1, 1).Column(4, 1, 1).Column(7, 1, 1).Beam(2, kDirX, 1, 1, 6);
+  p.Column(2, 1, 2).Column(5, 1, 2);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(p.b.Result(4, 1, 1).deltaN[0], -0.4f / 3 - 0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(p.b.Result(7, 1, 1).deltaN[0], -0.4f / 3, 1e-6);
+}
+
+TEST(BeamEndPath, ColumnsAtOrBeyondTheSpanEndPassNothing) {
+  // The beam from (1, 1) ends at (3, 1); storey-2 columns at 2 (half), 3 (the end) and 4.
+  PlanBuilder p(2, 6, 2, 1, 0.91f);
+  p.b.Settings.LMethod = 1;
+  p.Column(1, 1, 1).Beam(2, kDirX, 1, 1, 2).Column(2, 1, 2).Column(3, 1, 2).Column(4, 1, 2);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.2f, 1e-6);
+  const NSource first = ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0);
+  ASSERT_TRUE(first.found);
+  EXPECT_EQ(first.i, 2);
+  EXPECT_FLOAT_EQ(first.ratio, 0.5f);
+  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, first.i, first.j).found);
+}
+
+TEST(BeamEndPath, UpperColumnOnALowerColumnIsNeverPassedDown) {
+  PlanBuilder p = BeamBetweenColumns();
+  p.Column(1, 1, 2).Sheathing(2, kDirX, 1, 1, 1, 4);
+  p.b.Point(2, 1, 2).Column.ColKind = kColNone;
+  Calculate(p.b);
+  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
+  EXPECT_EQ(p.b.NotTransmitted, 0);
+  // Its own pull counts through A2 x B2 instead.
+  EXPECT_NEAR(p.b.Result(1, 1, 1).n[0], 2.0f * 0.8f - 0.4f, 1e-6);
+}
+
+TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
+  // A storey-1 column at 5 between beams to 1 and 9, storey-2 columns on both sides.
+  PlanBuilder p(2, 10, 2, 1, 0.91f);
+  p.b.Settings.LMethod = 1;
+  p.Column(1, 1, 1).Column(5, 1, 1).Column(9, 1, 1).Beam(2, kDirX, 1, 1, 8);
+  for (int i : {2, 3, 4, 6, 8}) p.Column(i, 1, 2);
+  p.Sheathing(2, kDirX, 3, 1, 1, 4);  // the column at 3 pulls harder
+  Calculate(p.b);
+  struct Expected {
+    int side, i;
+    float ratio;
+  };
+  std::vector<Expected> listed;
+  std::array<float, 2> sums{};
+  for (int side = 1; side <= 2; ++side) {
+    int fi = 0;
+    int fj = 0;
+    for (NSource s; (s = ColNukeNSource(p.b, side, kDirX, 5, 1, 1, fi, fj)).found; fi = s.i, fj = s.j) {
+      EXPECT_EQ(s.j, 1);
+      listed.push_back({side, s.i, s.ratio});
+      const ColumnResult& q = p.b.Result(s.i, s.j, 2);
+      sums[static_cast<size_t>(side - 1)] += s.ratio * (q.a[0] * q.b - q.l);
+    }
+  }
+  ASSERT_EQ(listed.size(), 5u);
+  const int order[] = {4, 3, 2, 6, 8};
+  const float ratios[] = {0.75f, 0.5f, 0.25f, 0.75f, 0.25f};
+  for (size_t k = 0; k < listed.size(); ++k) {
+    EXPECT_EQ(listed[k].i, order[k]);
+    EXPECT_FLOAT_EQ(listed[k].ratio, ratios[k]);
+  }
+  const auto collected = ColNukeNCollect(p.b, kDirX, 5, 1, 1);
+  EXPECT_FLOAT_EQ(collected[0], sums[0]);
+  EXPECT_FLOAT_EQ(collected[1], sums[1]);
+  // A from point on the wrong side, or a column without beams, lists nothing.
+  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 5, 1, 1, 4, 1).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, 1, kDirY, 5, 1, 1, 0, 0).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, 1, kDirX, 7, 1, 1, 0, 0).found);
+}
+
+// Orthogonal-beam path. One-division grid; a small storey-2 beam along X on line j = 2
+// from a storey-1 column at (1, 2) to (5, 2), where it meets a beam along Y from (5, 1) to
+// (5, 4). The storey-2 column at (3, 2) pulls 1.2 along X; half of it (its share towards
+// (5, 2)) splits 2/3 to (5, 1) and 1/3 to (5, 4).
+PlanBuilder SmallBeamOnOrthogonalBeam(bool columnAtFarEnd) {
+  PlanBuilder p(2, 6, 4, 1, 0.91f);
+  p.Column(1, 2, 1).Beam(2, kDirX, 1, 2, 4);
+  p.Column(5, 1, 1).Beam(2, kDirY, 5, 1, 3);
+  if (columnAtFarEnd) p.Column(5, 4, 1);
+  p.Column(3, 2, 2).Sheathing(2, kDirX, 3, 2, 1, 3);
+  return p;
+}
+
+TEST(OrthogonalBeamPath, MissingEndMarksTheColumn) {
+  PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(p.b.NotTransmitted, 1);
+  // The beam-end path still hands the other half to (1, 2).
+  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
+  EXPECT_NEAR(p.b.Result(5, 1, 1).total(kDirX), p.b.Result(5, 1, 1).n[0] + 0.4f, 1e-6);
+}
+
+TEST(OrthogonalBeamPath, BothEndsReceiveTheirParts) {
+  PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  EXPECT_NEAR(p.b.Result(5, 4, 1).crossShare[0], 0.2f, 1e-6);
+  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 0);
+  EXPECT_EQ(p.b.NotTransmitted, 0);
+}
+
+TEST(OrthogonalBeamPath, SettingsSwitchThePathsOff) {
+  PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
+  p.b.Settings.IgnoreCrossBeam = 1;
+  Calculate(p.b);
+  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
+  EXPECT_EQ(p.b.NotTransmitted, 0);
+  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
+  p.b.Settings.NoTransmitMissingColumn = 1;
+  Calculate(p.b);
+  for (const ColumnResult& r : p.b.Results()) {
+    EXPECT_EQ(r.deltaN, (std::array<float, 2>{}));
+    EXPECT_EQ(r.crossShare, (std::array<float, 2>{}));
+    EXPECT_EQ(r.notTransmitted, 0);
+  }
+}
+
+TEST(OrthogonalBeamPath, RepeatedRunsDoNotAccumulate) {
+  PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
+  Calculate(p.b);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+}
+
+TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
+  // The small beam ends at (4, 2) without meeting a crossing beam; the crossing at (5, 2)
+  // lies past a gap and carries nothing of it.
+  PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
+  p.b.Point(4, 2, 2).beam(kDirX).BeamKind = 0;
+  Calculate(p.b);
+  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
+  EXPECT_FLOAT_EQ(p.b.Result(5, 4, 1).crossShare[0], 0.0f);
+  EXPECT_EQ(p.b.NotTransmitted, 0);
+}
+
+TEST(OrthogonalBeamPath, CrossingAtALowerColumnTakesAllWithoutAMark) {
+  // A storey-2 column pulling along Y at the free end (2, 2) of a small beam along X that
+  // reaches a crossing beam at a storey-1 column (4, 2): the whole pull goes there and
+  // nothing to the crossing beam's other end (4, 4).
+  PlanBuilder p(2, 6, 4, 1, 0.91f);
+  p.Beam(2, kDirX, 2, 2, 2).Column(4, 2, 1).Beam(2, kDirY, 4, 1, 3).Column(4, 1, 1);
+  p.Column(2, 2, 2).Sheathing(2, kDirY, 2, 2, 1, 3);
+  Calculate(p.b);
+  EXPECT_NEAR(p.b.Result(4, 2, 1).crossShare[1], 1.2f, 1e-6);
+  EXPECT_FLOAT_EQ(p.b.Result(4, 1, 1).crossShare[1], 0.0f);
+  EXPECT_EQ(p.b.NotTransmitted, 0);
+}
+
+TEST(BeamRuns, CutAtLowerColumnsAndGaps) {
+  PlanBuilder p(2, 9, 2, 1, 0.91f);
+  p.Beam(2, kDirX, 1, 1, 6).Beam(2, kDirX, 8, 1, 1).Column(4, 1, 1);
+  p.Beam(1, kDirX, 1, 2, 3).Column(3, 2, 1);  // level 1 is cut by its own columns
+  RefreshBeamRuns(p.b);
+  const int expected[] = {1, 2, 3, 1, 2, 3};
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.b.Point(i, 1, 2).beam(kDirX).AutoFlag, expected[i - 1]) << i;
+  EXPECT_EQ(p.b.Point(8, 1, 2).beam(kDirX).AutoFlag, 0);
+  EXPECT_EQ(p.b.Point(1, 2, 1).beam(kDirX).AutoFlag, 1);
+  EXPECT_EQ(p.b.Point(2, 2, 1).beam(kDirX).AutoFlag, 3);
+  EXPECT_EQ(p.b.Point(3, 2, 1).beam(kDirX).AutoFlag, 0);
+  const MemberSpan run = p.b.MemberExtent(MemberLayer::Beam, 2, kDirX, 5, 1);
+  EXPECT_EQ(run.first, 4);
+  EXPECT_EQ(run.last, 6);
+  EXPECT_NEAR(run.length, 2.73f, 1e-5);
+}
+
+TEST(BeamIndex, AnswersLikeMemberExtentAndAWalk) {
+  // Any codes, including ones RefreshBeamRuns never writes.
+  std::mt19937 random(7);
+  PlanBuilder p(1, 12, 9, 2, 0.91f);
+  for (GridPoint& g : p.b.Points()) {
+    for (int d = kDirX; d <= kDirY; ++d) {
+      g.beam(d).BeamKind = static_cast<int>(random() % 3) == 0 ? 0 : 1;
+      g.beam(d).AutoFlag = static_cast<int>(random() % 6) - 1;
+    }
+  }
+  // Points on the last line own no segment.
+  for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Point(p.b.PointsX(), j, 2).beam(kDirX) = BeamSeg{};
+  for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Point(i, p.b.PointsY(), 2).beam(kDirY) = BeamSeg{};
+  const BeamIndex index(p.b, 2);
+  for (int d = kDirX; d <= kDirY; ++d) {
+    for (int j = 1; j <= p.b.PointsY(); ++j) {
+      for (int i = 1; i <= p.b.PointsX(); ++i) {
+        if (index.Has(d, i, j)) {
+          const MemberSpan want = p.b.MemberExtent(MemberLayer::Beam, 2, d, i, j);
+          const MemberSpan got = index.Run(d, i, j);
+          EXPECT_EQ(got.first, want.first);
+          EXPECT_EQ(got.last, want.last);
+          EXPECT_EQ(got.length, want.length);
+        }
+        const int along = AlongIndex(d, i, j);
+        for (int step : {-1, 1}) {
+          int want = 0;
+          for (int k = along + step; k >= 1 && k <= p.b.Spans(d) + 1 && want == 0; k += step) {
+            const int ki = d == kDirX ? k : i;
+            const int kj = d == kDirX ? j : k;
+            if (index.BothSides(d == kDirX ? kDirY : kDirX, ki, kj)) want = k;
+          }
+          EXPECT_EQ(index.NearestThrough(d, i, j, step), want);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tvk
