@@ -1,0 +1,36 @@
+#pragma once
+// Cell texts of the results table "2.3.Ｎ値･接合金物 算定結果一覧表". Pure functions of the
+// building and its calculation results; "\r" breaks a line inside a cell.
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tvk {
+
+class Building;
+
+constexpr int kResultsColumns = 10;
+
+struct ResultsRow {
+  std::array<std::string, kResultsColumns> cells;
+  bool ng = false;  // some printed placed hardware of this row is too weak
+};
+
+// The row of grid point (i, j), or nothing when neither storey has a column there.
+std::optional<ResultsRow> ResultsRowCells(const Building& building, int i, int j);
+
+// Column 7 for one direction d of the storey-1 column at (i, j): ΔN and its terms.
+std::string DeltaNCell(const Building& building, int d, int i, int j);
+
+// N of column 8: moved 0.0005 away from zero before it is printed with two decimals.
+std::string ShiftedNText(float n);
+
+// Body column format of the ten printed columns.
+std::string ResultsBodyFormat();
+
+inline constexpr const char* kNoColumnsText = "柱が配置されていません。";
+inline constexpr const char* kEmptyPlaced = "(　　　 )";
+inline constexpr const char* kNgMark = "  NG*";
+
+}  // namespace tvk

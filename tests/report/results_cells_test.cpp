@@ -1,0 +1,238 @@
+// Cell texts of the results table "2.3.Ｎ値･接合金物 算定結果一覧表".
+#include <gtest/gtest.h>
+
+#include "engine/n_value.h"
+#include "engine/transmission.h"
+#include "model/number_format.h"
+#include "report/results_table_cells.h"
+#include "support/plan_builder.h"
+
+namespace tvk {
+namespace {
+
+using test::PlanBuilder;
+
+// A two-storey building of spansX x 2 spans with line names X1.., Y1.. and floors on both storeys.
+PlanBuilder TwoStorey(int spansX = 8) {
+  PlanBuilder p(2, spansX, 2);
+  for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Settings.LineNamesX[static_cast<size_t>(i - 1)] = "X" + std::to_string(i);
+  for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Settings.LineNamesY[static_cast<size_t>(j - 1)] = "Y" + std::to_string(j);
+  p.Floor(1, 1, 1, spansX, 2).Floor(2, 1, 1, spansX, 2);
+  return p;
+}
+
+void SetResult(Building& b, int i, int j, int level, std::array<float, 2> n, std::array<float, 2> a, float bb,
+               float l) {
+  ColumnResult& r = b.Result(i, j, level);
+  r.n = n;
+  r.a = a;
+  r.b = bb;
+  r.l = l;
+}
+
+void SetHardware(Building& b, int i, int j, int level, const char* need, const char* top, const char* bottom) {
+  ColumnRec& c = b.Point(i, j, level).Column;
+  c.NeedGrade = need;
+  c.TopHardware = top;
+  c.BottomHardware = bottom;
+}
+
+TEST(ResultsCells, PrintShiftMovesHalfAThousandthAwayFromZero) {
+  struct Case {
+    float n;
+    const char* text;
+  };
+  const Case cases[] = {{1.2346f, "1.24"}, {1.2344f, "1.23"}, {0.0f, "0.00"}, {-1.2346f, "-1.24"},
+                        {2.0f, "2.00"},    {-0.004f, "0.00"}};
+  for (const Case& c : cases) EXPECT_EQ(ShiftedNText(c.n), c.text) << c.n;
+  // The same value without the shift.
+  EXPECT_EQ(FormatFixed(1.2346f, 2), "1.23");
+}
+
+TEST(ResultsCells, PointWithoutAnyColumnWritesNoRow) {
+  PlanBuilder p = TwoStorey();
+  EXPECT_FALSE(ResultsRowCells(p.b, 2, 2).has_value());
+}
+
+TEST(ResultsCells, StoreyTwoColumnOnABeamPrintsDashesForStoreyOne) {
+  PlanBuilder p = TwoStorey();
+  p.Column(3, 1, 2);
+  SetResult(p.b, 3, 1, 2, {1.15f, -0.2f}, {2.6f, 0.8f}, 0.5f, 0.6f);
+  SetHardware(p.b, 3, 1, 2, "(ほ)", "(ほ)", "(ほ)");
+  const auto row = ResultsRowCells(p.b, 3, 1);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[0], "  X3\r  Y1");
+  EXPECT_EQ(row->cells[1], "X―\rY");
+  EXPECT_EQ(row->cells[2], "1.15\r=2.6x0.5-0.6\r(6.09kN)\r―――――\r-0.20\r=0.8x0.5-0.6\r(-1.06kN)");
+  EXPECT_EQ(row->cells[3], "(ほ)");
+  EXPECT_EQ(row->cells[4], "(ほ)\r\r(ほ)");
+  for (int c = 5; c <= 8; ++c) EXPECT_EQ(row->cells[static_cast<size_t>(c)], "-") << c;
+  EXPECT_EQ(row->cells[9], "-\r\r-");
+  EXPECT_FALSE(row->ng);
+}
+
+TEST(ResultsCells, StoreyOneOnlyPrintsDashesForStoreyTwo) {
+  PlanBuilder p = TwoStorey();
+  p.Column(1, 1, 1);
+  SetResult(p.b, 1, 1, 1, {1.2346f, 0.3f}, {2.0f, 1.5f}, 0.8f, 0.4f);
+  SetHardware(p.b, 1, 1, 1, "(に)", "(に)", "");
+  const auto row = ResultsRowCells(p.b, 1, 1);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[2], "-");
+  EXPECT_EQ(row->cells[3], "-");
+  EXPECT_EQ(row->cells[4], "-\r\r-");
+  EXPECT_EQ(row->cells[5], "1.23\r=2.0x0.8+0.0x0.0-0.4\r―――――――――\r0.30\r=1.5x0.8+0.0x0.0-0.4");
+  EXPECT_EQ(row->cells[6], "-\r――――――――\r-");
+  // The kN value comes from the unshifted N: 1.2346 x 5.292 = 6.533 (shifted it would be 6.536).
+  EXPECT_EQ(row->cells[7], "1.24\r(6.53kN)\r――――\r0.30\r(1.59kN)");
+  EXPECT_EQ(row->cells[8], "(に)");
+  EXPECT_EQ(row->cells[9], "(に)\r\r(　　　 )");
+}
+
+TEST(ResultsCells, PlacedHardwareTooWeakIsMarkedAndFlagged) {
+  struct Case {
+    const char* need;
+    const char* top;
+    const char* bottom;
+    const char* cell;
+    bool ng;
+  };
+  const Case cases[] = {
+      {"(と)", "(は)", "(と)", "(は)\r  NG*\r\r(と)", true},
+      {"(と)", "(ち)", "(へ)", "(ち)\r\r(へ)\r  NG*", true},
+      {"(と)", "", "", "(　　　 )\r\r(　　　 )", false},
+      {"不可", "不可", "(ぬ)", "不可\r\r(ぬ)", false},
+      {"(は)", "ホールダウン", "(は)", "ホールダウン\r  NG*\r\r(は)", true},
+  };
+  for (const Case& c : cases) {
+    PlanBuilder p = TwoStorey();
+    p.Column(2, 2, 1);
+    SetResult(p.b, 2, 2, 1, {1.0f, 1.0f}, {3.0f, 3.0f}, 0.5f, 0.5f);
+    SetHardware(p.b, 2, 2, 1, c.need, c.top, c.bottom);
+    const auto row = ResultsRowCells(p.b, 2, 2);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cells[9], c.cell) << c.need << c.top << c.bottom;
+    EXPECT_EQ(row->ng, c.ng) << c.need << c.top << c.bottom;
+  }
+}
+
+TEST(ResultsCells, ThroughColumnAddsItsLineUnderTheLineNames) {
+  PlanBuilder p = TwoStorey();
+  p.ThroughColumn(5, 3);
+  SetResult(p.b, 5, 3, 1, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 1.6f);
+  SetResult(p.b, 5, 3, 2, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
+  const auto row = ResultsRowCells(p.b, 5, 3);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[0], "  X5\r  Y3\r通し柱");
+}
+
+TEST(ResultsCells, DirectionWithoutAnyValueTurnsStoreyOneColumnsIntoDashes) {
+  PlanBuilder p = TwoStorey();
+  p.Column(2, 2, 1);
+  SetResult(p.b, 2, 2, 1, {0.0f, 0.7f}, {1.2f, 2.6f}, 0.5f, 0.6f);
+  SetHardware(p.b, 2, 2, 1, "(は)", "(は)", "(は)");
+  auto row = ResultsRowCells(p.b, 2, 2);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[5], "-\r―――――――――\r0.70\r=2.6x0.5+0.0x0.0-0.6");
+  EXPECT_EQ(row->cells[7], "-\r――――\r0.70\r(3.70kN)");
+  EXPECT_EQ(row->cells[8], "(は)");
+
+  // Both directions empty: the grade and the placed hardware are dashes too.
+  p.b.Result(2, 2, 1).n = {0.0f, 0.0f};
+  row = ResultsRowCells(p.b, 2, 2);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[5], "-\r―――――――――\r-");
+  EXPECT_EQ(row->cells[8], "-");
+  EXPECT_EQ(row->cells[9], "-\r\r-");
+}
+
+TEST(ResultsCells, OrthogonalBeamShareIsPrintedInBrackets) {
+  PlanBuilder p = TwoStorey();
+  p.Column(2, 2, 1);
+  SetResult(p.b, 2, 2, 1, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
+  p.b.Result(2, 2, 1).crossShare = {0.4567f, 0.0f};
+  EXPECT_EQ(DeltaNCell(p.b, kDirX, 2, 2), "0.46\r=[0.457]");
+  EXPECT_EQ(DeltaNCell(p.b, kDirY, 2, 2), "-");
+  // A received ΔN without any term to show leaves a text of 7 characters or less: "-".
+  p.b.Result(2, 2, 1).deltaN = {0.0f, 0.3f};
+  EXPECT_EQ(DeltaNCell(p.b, kDirY, 2, 2), "-");
+}
+
+// Storey-2 columns at X3 and X5 stand on a 3.64 m storey-2 floor beam between the storey-1
+// columns at X1 and X9; a single brace on storey 2 runs between them.
+PlanBuilder BeamWithUpperColumns(int lMethod) {
+  PlanBuilder p = TwoStorey(8);
+  p.b.Settings.LMethod = lMethod;
+  p.b.Settings.IgnoreCrossBeam = 1;
+  p.Column(1, 1, 1).Column(9, 1, 1).Column(3, 1, 2).Column(5, 1, 2);
+  p.Beam(2, kDirX, 1, 1, 8);
+  p.Brace(2, kDirX, 3, 1, 2, 2, test::kRisesToHigher);
+  MarkWallLines(p.b);
+  RefreshBeamRuns(p.b);
+  CalcAllN(p.b, false);
+  return p;
+}
+
+std::string Term(const Building& b, int i, bool withL, const char* ratio) {
+  const ColumnResult& r = b.Result(i, 1, 2);
+  std::string t = "(" + FormatFixed(r.a[0], 1) + "x" + FormatFixed(r.b, 1);
+  if (withL) t += "-" + FormatFixed(r.l, 1);
+  return t + ")x" + ratio;
+}
+
+TEST(ResultsCells, DeltaNListsEveryUpperColumnOnTheBeamInWalkOrder) {
+  for (int lMethod : {0, 1}) {
+    PlanBuilder p = BeamWithUpperColumns(lMethod);
+    const Building& b = p.b;
+    const bool withL = lMethod == 1;
+    const ColumnResult& r1 = b.Result(1, 1, 1);
+    ASSERT_NE(r1.deltaN[0], 0.0f);
+    EXPECT_EQ(DeltaNCell(b, kDirX, 1, 1),
+              FormatFixed(r1.deltaN[0], 2) + "\r=" + Term(b, 3, withL, "0.75") + "\r+" + Term(b, 5, withL, "0.50"))
+        << lMethod;
+    // From the other end the walk meets X5 first.
+    const ColumnResult& r9 = b.Result(9, 1, 1);
+    EXPECT_EQ(DeltaNCell(b, kDirX, 9, 1),
+              FormatFixed(r9.deltaN[0], 2) + "\r=" + Term(b, 5, withL, "0.50") + "\r+" + Term(b, 3, withL, "0.25"))
+        << lMethod;
+    const auto row = ResultsRowCells(b, 1, 1);
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->cells[6], DeltaNCell(b, kDirX, 1, 1) + "\r――――――――\r-");
+  }
+}
+
+TEST(ResultsCells, WithoutBeamEndTransmissionNoTermIsListed) {
+  PlanBuilder p = BeamWithUpperColumns(0);
+  p.b.Settings.NoTransmitMissingColumn = 1;
+  CalcAllN(p.b, false);
+  EXPECT_EQ(DeltaNCell(p.b, kDirX, 1, 1), "-");
+  // An orthogonal-beam share alone shows without the beam's storey-2 columns.
+  p.b.Result(1, 1, 1).crossShare[0] = 0.2f;
+  EXPECT_EQ(DeltaNCell(p.b, kDirX, 1, 1), "0.20\r=[0.200]");
+}
+
+TEST(ResultsCells, LOptionOnePrintsTheStoreyOneLAsCalculated) {
+  PlanBuilder p = TwoStorey(4);
+  p.b.Settings.LMethod = 1;
+  p.Column(3, 2, 1).Column(3, 2, 2);
+  p.Brace(1, kDirX, 1, 2, 2, 3, test::kRisesToHigher).Brace(2, kDirX, 1, 2, 2, 2, test::kRisesToHigher);
+  MarkWallLines(p.b);
+  RefreshBeamRuns(p.b);
+  CalcAllN(p.b, false);
+  const ColumnResult& r1 = p.b.Result(3, 2, 1);
+  const ColumnResult& r2 = p.b.Result(3, 2, 2);
+  // An interior storey-1 column under an interior storey-2 column: L = 1.0 + 0.6.
+  ASSERT_FLOAT_EQ(r1.l, 1.6f);
+  const auto row = ResultsRowCells(p.b, 3, 2);
+  ASSERT_TRUE(row);
+  const std::string x = FormatFixed(r1.n[0], 2) + "\r=" + FormatFixed(r1.a[0], 1) + "x0.5+" +
+                        FormatFixed(r2.a[0], 1) + "x0.5-1.6";
+  EXPECT_EQ(row->cells[5].substr(0, x.size()), x);
+}
+
+TEST(ResultsCells, BodyFormatLeavesOutTheHiddenHeaderColumns) {
+  EXPECT_EQ(ResultsBodyFormat(), "+<650|+^350|+^1100|+^650|+^700|+^1820|+^1680|+^1000|+^650|+^700;");
+}
+
+}  // namespace
+}  // namespace tvk
