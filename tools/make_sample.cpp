@@ -156,9 +156,9 @@ void SampleHouse(Building& b) {
   // Hand-placed hardware; "(い)" is far too weak for the 90x90 brace corner at (17, 1).
   b.Point(17, 1, 1).Column.TopHardware = "(い)";
   b.Point(17, 1, 1).Column.BottomHardware = "(い)";
-  b.Point(1, 1, 1).Column.BottomHardware = "(ほ)";
+  b.Point(1, 5, 1).Column.BottomHardware = "(ほ)";
   b.Point(5, 1, 1).Column.BottomHardware = "(は)";
-  b.Point(13, 13, 2).Column.TopHardware = "(ろ)";
+  b.Point(9, 1, 2).Column.TopHardware = "(ろ)";
 }
 
 // One storey, one span each way, one division: the smallest building there is.
