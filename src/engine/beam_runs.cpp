@@ -44,46 +44,89 @@ void RefreshBeamRuns(Building& building) {
   }
 }
 
-BeamIndex::BeamIndex(const Building& building, int level) : b_(building), level_(level), nx_(building.PointsX()) {
-  const size_t points = static_cast<size_t>(building.PointsX()) * static_cast<size_t>(building.PointsY());
+namespace {
+
+// Flag bits per point and direction d: [d-1] of each pair.
+constexpr uint8_t kBeamBit[2] = {1, 2};
+constexpr uint8_t kCode1Bit[2] = {4, 8};
+constexpr uint8_t kCode3Bit[2] = {16, 32};
+
+}  // namespace
+
+// The tables are filled by sweeps in memory order (rows of X lines one after the other),
+// keeping one running value per line, so that building them reads each point once.
+BeamIndex::BeamIndex(const Building& building, int level)
+    : b_(building), level_(level), nx_(building.PointsX()), ny_(building.PointsY()) {
+  const size_t points = static_cast<size_t>(nx_) * static_cast<size_t>(ny_);
+  flags_.assign(points, 0);
   for (auto* table : {&next3_, &prev1_, &nextThrough_, &prevThrough_}) {
     for (auto& v : *table) v.assign(points, 0);
   }
-  for (int j = 1; j <= building.PointsY(); ++j) IndexLine(kDirX, 1, j);
-  for (int i = 1; i <= building.PointsX(); ++i) IndexLine(kDirY, i, 1);
+  ReadFlags();
+  SweepForward();
+  SweepBackward();
 }
 
-void BeamIndex::IndexLine(int d, int i, int j) {
-  const auto k = static_cast<size_t>(d - 1);
-  const int points = b_.Spans(d) + 1;
-  auto code = [&](int along) { return std::abs(PointOnLine(b_, d, i, j, along, level_).beam(d).AutoFlag); };
-  auto through = [&](int along) {
-    const auto [pi, pj] = PointAlong(d, i, j, along);
-    return BothSides(OtherDir(d), pi, pj);
-  };
-  int last1 = 0;
-  int lastThrough = 0;
-  for (int along = 1; along <= points; ++along) {
-    const auto [pi, pj] = PointAlong(d, i, j, along);
-    prev1_[k][slot(pi, pj)] = last1;
-    prevThrough_[k][slot(pi, pj)] = lastThrough;
-    if (along < points && code(along) == 1) last1 = along;
-    if (through(along)) lastThrough = along;
-  }
-  int next3 = 0;
-  int nextThrough = 0;
-  for (int along = points; along >= 1; --along) {
-    const auto [pi, pj] = PointAlong(d, i, j, along);
-    next3_[k][slot(pi, pj)] = next3;
-    nextThrough_[k][slot(pi, pj)] = nextThrough;
-    if (along < points && code(along) == 3) next3 = along;
-    if (through(along)) nextThrough = along;
+void BeamIndex::ReadFlags() {
+  for (int j = 1; j <= ny_; ++j) {
+    for (int i = 1; i <= nx_; ++i) {
+      const GridPoint& p = b_.Point(i, j, level_);
+      uint8_t& f = flags_[slot(i, j)];
+      for (int d = kDirX; d <= kDirY; ++d) {
+        if (AlongIndex(d, i, j) > b_.Spans(d)) continue;  // no segment leaves the last line
+        const auto k = static_cast<size_t>(d - 1);
+        const int code = std::abs(p.beam(d).AutoFlag);
+        if (HasBeam(p.beam(d))) f |= kBeamBit[k];
+        if (code == 1) f |= kCode1Bit[k];
+        if (code == 3) f |= kCode3Bit[k];
+      }
+    }
   }
 }
 
-bool BeamIndex::Has(int d, int i, int j) const {
-  return AlongIndex(d, i, j) <= b_.Spans(d) && HasBeam(b_.Point(i, j, level_).beam(d));
+void BeamIndex::SweepForward() {
+  std::vector<int> code1Y(static_cast<size_t>(nx_) + 1, 0);
+  std::vector<int> throughY(static_cast<size_t>(nx_) + 1, 0);
+  for (int j = 1; j <= ny_; ++j) {
+    int code1X = 0;
+    int throughX = 0;
+    for (int i = 1; i <= nx_; ++i) {
+      const size_t s = slot(i, j);
+      const auto col = static_cast<size_t>(i);
+      prev1_[0][s] = code1X;
+      prevThrough_[0][s] = throughX;
+      prev1_[1][s] = code1Y[col];
+      prevThrough_[1][s] = throughY[col];
+      if (Flag(i, j, kCode1Bit[0])) code1X = i;
+      if (Flag(i, j, kCode1Bit[1])) code1Y[col] = j;
+      if (BothSides(kDirY, i, j)) throughX = i;
+      if (BothSides(kDirX, i, j)) throughY[col] = j;
+    }
+  }
 }
+
+void BeamIndex::SweepBackward() {
+  std::vector<int> code3Y(static_cast<size_t>(nx_) + 1, 0);
+  std::vector<int> throughY(static_cast<size_t>(nx_) + 1, 0);
+  for (int j = ny_; j >= 1; --j) {
+    int code3X = 0;
+    int throughX = 0;
+    for (int i = nx_; i >= 1; --i) {
+      const size_t s = slot(i, j);
+      const auto col = static_cast<size_t>(i);
+      next3_[0][s] = code3X;
+      nextThrough_[0][s] = throughX;
+      next3_[1][s] = code3Y[col];
+      nextThrough_[1][s] = throughY[col];
+      if (Flag(i, j, kCode3Bit[0])) code3X = i;
+      if (Flag(i, j, kCode3Bit[1])) code3Y[col] = j;
+      if (BothSides(kDirY, i, j)) throughX = i;
+      if (BothSides(kDirX, i, j)) throughY[col] = j;
+    }
+  }
+}
+
+bool BeamIndex::Has(int d, int i, int j) const { return Flag(i, j, kBeamBit[d - 1]); }
 
 bool BeamIndex::BothSides(int d, int i, int j) const {
   const int along = AlongIndex(d, i, j);

@@ -3,6 +3,7 @@
 // lines per column.
 
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "model/building.h"
@@ -26,11 +27,16 @@ class BeamIndex {
 
  private:
   size_t slot(int i, int j) const { return static_cast<size_t>(i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(j - 1); }
-  void IndexLine(int d, int i, int j);
+  bool Flag(int i, int j, uint8_t bit) const { return (flags_[slot(i, j)] & bit) != 0; }
+  void ReadFlags();
+  void SweepForward();
+  void SweepBackward();
 
   const Building& b_;
   int level_;
   int nx_;
+  int ny_;
+  std::vector<uint8_t> flags_;  // per point: beams and run codes of its two segments
   // Per direction [d-1], per point: the next segment coded 3 after it and the previous
   // segment coded 1 before it (run codes in AutoFlag), and the nearest through points.
   std::array<std::vector<int>, 2> next3_, prev1_, nextThrough_, prevThrough_;

@@ -20,14 +20,41 @@ struct FloorMoments {
   float my = 0;
 };
 
-// Floor and void cells of one level: both count as mass.
-FloorMoments SumFloorCells(const Building& b, int level) {
+// Lateral stiffness that the wall members starting at (i, j) add along d. A member counts
+// once, at its first unit segment, and only when it is at least half a grid long.
+float PointStiffness(const Building& b, const GridPoint& p, int level, int d, int i, int j) {
+  const float minLength = b.Info.GridPitch / 2;
+  float sum = 0;
+  auto add = [&](const WallSeg& seg, bool present, MemberLayer layer) {
+    if (!present || (seg.RunPos != 0 && seg.RunPos != 1)) return;
+    const float length = b.MemberExtent(layer, level, d, i, j).length;
+    if (length >= minLength) AddProduct(sum, length, seg.Multiplier);
+  };
+  add(p.brace(d), HasBrace(p.brace(d)), MemberLayer::Brace);
+  add(p.sheathing(d), HasSheathing(p.sheathing(d)), MemberLayer::Sheathing);
+  return sum;
+}
+
+void AddTo(float& sum, float value) { sum = static_cast<float>(static_cast<double>(sum) + value); }
+
+// One sweep over a level in memory order: its floor and void cells (both count as mass)
+// and the stiffness of every grid line. A line's segments are still summed from its first
+// point to its last.
+FloorMoments ScanLevel(Building& b, int level) {
   FloorMoments m;
   const double s = b.SubPitch();
   const float cell = static_cast<float>(s * s);
+  StoreyBalance& bal = b.Balance[static_cast<size_t>(level - 1)];
+  std::vector<float>& linesX = bal.LineStiffness[0];
+  std::vector<float>& linesY = bal.LineStiffness[1];
+  linesX.assign(static_cast<size_t>(b.PointsY()), 0.0f);
+  linesY.assign(static_cast<size_t>(b.PointsX()), 0.0f);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      if (!HasFloorCell(b.Point(i, j, level))) continue;
+      const GridPoint& p = b.Point(i, j, level);
+      if (i <= b.SpansX()) AddTo(linesX[static_cast<size_t>(j - 1)], PointStiffness(b, p, level, kDirX, i, j));
+      if (j <= b.SpansY()) AddTo(linesY[static_cast<size_t>(i - 1)], PointStiffness(b, p, level, kDirY, i, j));
+      if (!HasFloorCell(p)) continue;
       const PointCoord& c = b.Coord(i, j, level);
       const auto cx = static_cast<float>(c.x + s / 2);
       const auto cy = static_cast<float>(c.y + s / 2);
@@ -40,9 +67,7 @@ FloorMoments SumFloorCells(const Building& b, int level) {
 }
 
 // Centre of gravity: storey 1 carries the level-2 floor with weight 18 against its own 11.
-void SetGravity(Building& b) {
-  const FloorMoments lower = SumFloorCells(b, 1);
-  const FloorMoments upper = b.Storeys() >= 2 ? SumFloorCells(b, 2) : FloorMoments{};
+void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& upper) {
   StoreyBalance& s1 = b.Balance[0];
   s1.Gravity = {0, 0};
   if (lower.area > 0) {
@@ -60,22 +85,6 @@ void SetGravity(Building& b) {
   }
 }
 
-// Lateral stiffness that the wall members starting at (i, j) add along d. A member counts
-// once, at its first unit segment, and only when it is at least half a grid long.
-float PointStiffness(const Building& b, int level, int d, int i, int j) {
-  const GridPoint& p = b.Point(i, j, level);
-  const float minLength = b.Info.GridPitch / 2;
-  float sum = 0;
-  auto add = [&](const WallSeg& seg, bool present, MemberLayer layer) {
-    if (!present || (seg.RunPos != 0 && seg.RunPos != 1)) return;
-    const float length = b.MemberExtent(layer, level, d, i, j).length;
-    if (length >= minLength) AddProduct(sum, length, seg.Multiplier);
-  };
-  add(p.brace(d), HasBrace(p.brace(d)), MemberLayer::Brace);
-  add(p.sheathing(d), HasSheathing(p.sheathing(d)), MemberLayer::Sheathing);
-  return sum;
-}
-
 // Coordinate of grid line `line` across loading direction d (y of an X line, x of a Y line).
 float LineCoordinate(const Building& b, int d, int line, int level) {
   return d == kDirX ? b.Coord(1, line, level).y : b.Coord(line, 1, level).x;
@@ -85,20 +94,13 @@ void SetRigidity(Building& b, int level) {
   StoreyBalance& bal = b.Balance[static_cast<size_t>(level - 1)];
   for (int d = kDirX; d <= kDirY; ++d) {
     const auto k = static_cast<size_t>(d - 1);
-    const int lines = d == kDirX ? b.PointsY() : b.PointsX();
-    const int segments = b.Spans(d);
-    std::vector<float>& lineStiffness = bal.LineStiffness[k];
-    lineStiffness.assign(static_cast<size_t>(lines), 0.0f);
+    const std::vector<float>& lineStiffness = bal.LineStiffness[k];
+    const int lines = static_cast<int>(lineStiffness.size());
     float total = 0;
     float moment = 0;
     for (int line = 1; line <= lines; ++line) {
-      float value = 0;
-      for (int seg = 1; seg <= segments; ++seg) {
-        const float add = d == kDirX ? PointStiffness(b, level, d, seg, line) : PointStiffness(b, level, d, line, seg);
-        value = static_cast<float>(static_cast<double>(value) + add);
-      }
-      lineStiffness[static_cast<size_t>(line - 1)] = value;
-      total = static_cast<float>(static_cast<double>(total) + value);
+      const float value = lineStiffness[static_cast<size_t>(line - 1)];
+      AddTo(total, value);
       if (value > 0) AddProduct(moment, value, LineCoordinate(b, d, line, level));
     }
     bal.Stiffness[k] = total;
@@ -130,7 +132,10 @@ void SetRatios(StoreyBalance& bal) {
 
 void UpdateEccentricity(Building& building) {
   if (building.Storeys() < 1 || building.Points().empty()) return;
-  SetGravity(building);
+  const FloorMoments lower = ScanLevel(building, 1);
+  // A one-storey building has no floor above storey 1 (level 2 holds its roof beams).
+  const FloorMoments upper = building.Storeys() >= 2 ? ScanLevel(building, 2) : FloorMoments{};
+  SetGravity(building, lower, upper);
   for (int level = 1; level <= building.Storeys(); ++level) SetRigidity(building, level);
   for (int level = 1; level <= building.Storeys(); ++level) {
     SetRatios(building.Balance[static_cast<size_t>(level - 1)]);

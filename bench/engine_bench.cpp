@@ -1,0 +1,85 @@
+// Speed of the full N-value calculation and of the storey eccentricity on the sample
+// house, the largest plan, and the plan that makes the pull-out walks longest.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "../tests/support/plan_builder.h"
+#include "engine/eccentricity.h"
+#include "engine/n_value.h"
+#include "engine/transmission.h"
+#include "model/project_file.h"
+
+namespace tvk {
+namespace {
+
+Building SampleHouse() {
+  Building b;
+  const std::string path = std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK";
+  if (!std::filesystem::exists(path) || !LoadProject(b, path).ok) return Building{};
+  return b;
+}
+
+// Plans are prepared once; the calculation runs from scratch on them every iteration,
+// as the program does before every view.
+const Building& Plan(int which) {
+  static const Building sample = SampleHouse();
+  static const Building largest = test::LargestPlan();
+  static const Building transmission = test::TransmissionPlan();
+  return which == 0 ? sample : which == 1 ? largest : transmission;
+}
+
+const char* const kPlanNames[] = {"sample", "largest", "transmission"};
+
+void CalcAll(benchmark::State& state) {
+  Building b = Plan(static_cast<int>(state.range(0)));
+  if (b.Points().empty()) {
+    state.SkipWithError("sample project missing");
+    return;
+  }
+  state.SetLabel(kPlanNames[state.range(0)]);
+  RefreshBeamRuns(b);
+  for (auto _ : state) {
+    CalcAllN(b, false);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(CalcAll)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+void Eccentricity(benchmark::State& state) {
+  Building b = Plan(static_cast<int>(state.range(0)));
+  if (b.Points().empty()) {
+    state.SkipWithError("sample project missing");
+    return;
+  }
+  state.SetLabel(kPlanNames[state.range(0)]);
+  for (auto _ : state) {
+    UpdateEccentricity(b);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(Eccentricity)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// Baseline: reading every point record of the largest plan once.
+void ReadEveryPoint(benchmark::State& state) {
+  const Building& b = Plan(1);
+  for (auto _ : state) {
+    long sum = 0;
+    for (int level = 1; level <= b.Levels(); ++level) {
+      for (int j = 1; j <= b.PointsY(); ++j) {
+        for (int i = 1; i <= b.PointsX(); ++i) {
+          const GridPoint& p = b.Point(i, j, level);
+          sum += p.Column.ColKind + p.brace(kDirX).Kind + p.beam(kDirY).BeamKind;
+        }
+      }
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(ReadEveryPoint)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tvk
+
+BENCHMARK_MAIN();
