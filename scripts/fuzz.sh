@@ -19,7 +19,8 @@ for t in "${targets[@]}"; do
   corpus="$dir/corpus/$name"
   mkdir -p "$corpus"
   echo "fuzz: $name for ${per}s"
-  "$t" -max_total_time="$per" -rss_limit_mb=2048 -max_len=300000 "$corpus" fuzz/seeds/"${name#fuzz_}" \
+  "$t" -max_total_time="$per" -rss_limit_mb=2048 -max_len=300000 -artifact_prefix="$dir/$name-" \
+    "$corpus" fuzz/seeds/"${name#fuzz_}" \
     > "$dir/$name.log" 2>&1 || { tail -n 60 "$dir/$name.log"; exit 1; }
   tail -n 1 "$dir/$name.log"
 done

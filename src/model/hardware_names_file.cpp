@@ -15,15 +15,22 @@ namespace {
 
 constexpr size_t kMaxHardwareFileBytes = 1024 * 1024;
 inline constexpr const char* kEmptyCell = "---";
-inline constexpr const char* kSeparators = " ,'\"";
+// Blanks, commas and quotes split a line; so does any control character, which a
+// text of the table cannot hold.
+bool IsSeparator(char c) {
+  return c == ' ' || c == ',' || c == '\'' || c == '"' || static_cast<unsigned char>(c) < 0x20;
+}
 
 std::vector<std::string> Tokens(const std::string& line) {
   std::vector<std::string> tokens;
-  size_t pos = line.find_first_not_of(kSeparators);
-  while (pos != std::string::npos) {
-    const size_t end = line.find_first_of(kSeparators, pos);
-    tokens.push_back(line.substr(pos, end == std::string::npos ? std::string::npos : end - pos));
-    pos = line.find_first_not_of(kSeparators, end);
+  std::string token;
+  for (char c : line + ' ') {
+    if (!IsSeparator(c)) {
+      token += c;
+    } else if (!token.empty()) {
+      tokens.push_back(std::move(token));
+      token.clear();
+    }
   }
   return tokens;
 }
@@ -41,7 +48,7 @@ std::string CellText(const std::string& text) {
       case ',': cell += "，"; break;
       case '\'': cell += "＇"; break;
       case '"': cell += "＂"; break;
-      default: cell += c;
+      default: cell += static_cast<unsigned char>(c) < 0x20 ? std::string("　") : std::string(1, c);
     }
   }
   return cell;
@@ -71,7 +78,7 @@ HardwareNamesBytes SerializeHardwareNames(const HardwareNames& names) {
     std::array<std::string, 4> encoded;
     for (size_t c = 0; c < cells.size(); ++c) {
       const std::string& text = *cells[c];
-      const auto bytes = text.find_first_of("\r\n") == std::string::npos ? Utf8ToCp932(CellText(text)) : std::nullopt;
+      const auto bytes = Utf8ToCp932(CellText(text));
       if (!bytes) {
         const std::string field = std::string(c % 2 == 0 ? "金物の名称" : "金物の耐力値") + "（" + std::to_string(r + 1) + " 行目）";
         out.result = FileResult::Failure(RefusedTextMessage(field, text, false, 0));

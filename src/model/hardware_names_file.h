@@ -1,11 +1,13 @@
 #pragma once
 // _Kanamono.Def: the hardware name table, 22 CR LF lines in CP932, two per grade row:
 // Name1 and Value1, then Name2 and Value2, separated by a blank. The reader splits a
-// line at blanks, commas, apostrophes and double quotes, and takes "---" as empty.
+// line at blanks, commas, apostrophes and double quotes (and control characters), and
+// takes "---" as empty.
 //
 // So that every text reads back as it was written, the writer drops a text's leading
 // and trailing blanks (the reader would), puts the full-width forms in place of the
-// separators inside it (blank -> "　", "," -> "，", "'" -> "＇", '"' -> "＂"), and
+// separators inside it (blank -> "　", "," -> "，", "'" -> "＇", '"' -> "＂", a control
+// character -> "　"), and
 // writes "---" for an empty text, as the hardware name dialog does.
 
 #include <string>

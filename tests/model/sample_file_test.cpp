@@ -6,6 +6,7 @@
 #include <map>
 #include <tuple>
 
+#include "model/member_counts.h"
 #include "model/project_file.h"
 #include "model_test_util.h"
 #include "project_samples.h"
@@ -98,6 +99,30 @@ TEST(SampleFile, HasThroughColumnsAndAnUpperColumnWithoutLowerColumn) {
   EXPECT_FALSE(b.Point(7, 13, 1).hasColumn());
   EXPECT_EQ(b.Point(17, 1, 1).Column.BottomHardware, "(い)");
   EXPECT_EQ(b.Point(16, 1, 1).brace(kDirX).Kind, 4);  // the 90x90 brace arriving at that corner
+}
+
+TEST(SampleFile, MembersAreCountedPerStorey) {
+  const Building b = LoadSample();
+  const StoreyMemberCounts s1 = CountStoreyMembers(b, 1);
+  EXPECT_EQ(s1.storeyColumns, 15);
+  EXPECT_EQ(s1.throughColumns, 4);
+  EXPECT_EQ(s1.singleBraces, 8);
+  EXPECT_EQ(s1.crossedBraces, 4);
+  EXPECT_EQ(s1.sheathedWalls, 5);
+  EXPECT_EQ(s1.floorCells, 12 * 12 + 4 * 8);
+  EXPECT_EQ(s1.voidCells, 0);
+  EXPECT_EQ(s1.beamSegments, 4 * 12 + 4 * 12 + 3 * 4 + 8);
+  EXPECT_EQ(s1.placedHardware, 4);
+  const StoreyMemberCounts s2 = CountStoreyMembers(b, 2);
+  EXPECT_EQ(s2.storeyColumns, 9);
+  EXPECT_EQ(s2.throughColumns, 4);
+  EXPECT_EQ(s2.singleBraces, 5);
+  EXPECT_EQ(s2.crossedBraces, 1);
+  EXPECT_EQ(s2.sheathedWalls, 2);
+  EXPECT_EQ(s2.floorCells, 12 * 12 - 4);
+  EXPECT_EQ(s2.voidCells, 4);
+  EXPECT_EQ(s2.beamSegments, 3 * 12 + 2 * 12);
+  EXPECT_EQ(s2.placedHardware, 1);
 }
 
 TEST(SampleFile, CopyCutAtAnyByteIsRefused) {
