@@ -39,6 +39,28 @@ float PressingL(const Building& b, int i, int j, int s, bool corner) {
   return l1 + (HasUpperColumn(b, i, j, s) ? b.Result(i, j, s + 1).l : 0.0f);
 }
 
+// B and L of a column; they do not depend on the direction.
+void SetPressing(Building& b, int i, int j, int s) {
+  ColumnResult& r = b.Result(i, j, s);
+  const bool corner = b.Point(i, j, s).Column.Corner == 1;
+  r.b = corner ? 0.8f : 0.5f;
+  r.l = PressingL(b, i, j, s, corner);
+}
+
+// A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
+// above; where none stands the term is 0.
+void SetDirectionN(Building& b, int d, int i, int j, int s) {
+  ColumnResult& r = b.Result(i, j, s);
+  const auto k = static_cast<size_t>(d - 1);
+  r.a[k] = WallRatingA(r, d);
+  float upper = 0;
+  if (s == 1 && HasUpperColumn(b, i, j, s)) {
+    const ColumnResult& above = b.Result(i, j, 2);
+    upper = above.a[k] * above.b;
+  }
+  r.n[k] = upper + r.a[k] * r.b - r.l;
+}
+
 void ClearReceivedShares(Building& b) {
   b.NotTransmitted = 0;
   for (int level = b.Storeys(); level >= 1; --level) {
@@ -62,8 +84,11 @@ void ComputeStoreyN(Building& b, int s) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       if (!HasColumnAt(b.Point(i, j, s))) continue;
       ++b.ColumnCount[static_cast<size_t>(s - 1)];
+      // CalcColumnN per direction; B and L are set once since the transmission of one
+      // direction writes only into other storeys' records.
+      SetPressing(b, i, j, s);
       for (int d = kDirX; d <= kDirY; ++d) {
-        CalcColumnN(b, d, i, j, s);
+        SetDirectionN(b, d, i, j, s);
         if (beams) CrossGTransmit(b, *beams, d, i, j, s);
       }
     }
@@ -114,19 +139,8 @@ void SetDesumiFlags(Building& building) {
 }
 
 void CalcColumnN(Building& building, int d, int i, int j, int s) {
-  ColumnResult& r = building.Result(i, j, s);
-  const auto k = static_cast<size_t>(d - 1);
-  const bool corner = building.Point(i, j, s).Column.Corner == 1;
-  r.b = corner ? 0.8f : 0.5f;
-  r.l = PressingL(building, i, j, s, corner);
-  r.a[k] = WallRatingA(r, d);
-  // Storey 1 adds A2 x B2 of the column above; where none stands the term is 0.
-  float upper = 0;
-  if (s == 1 && HasUpperColumn(building, i, j, s)) {
-    const ColumnResult& above = building.Result(i, j, 2);
-    upper = above.a[k] * above.b;
-  }
-  r.n[k] = upper + r.a[k] * r.b - r.l;
+  SetPressing(building, i, j, s);
+  SetDirectionN(building, d, i, j, s);
 }
 
 void CalcAllN(Building& building, bool noAutoPlacement) {
