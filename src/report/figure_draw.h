@@ -1,0 +1,44 @@
+#pragma once
+// Texts of the figures: face, size, weight and colour given per call, positions in cm from
+// the margin box. Each call leaves the surface state as it found it. Shapes use the page
+// primitives (page_primitives.h).
+
+#include <QColor>
+#include <QSizeF>
+#include <QString>
+#include <initializer_list>
+
+#include "report/figure_geometry.h"
+
+namespace tvk {
+
+class PageSurface;
+
+// Console palette entries the figures use.
+inline constexpr int kFigBlack = 0;
+inline constexpr int kFigLightGrey = 7;
+inline constexpr int kFigRed = 12;  // pure red (255, 0, 0)
+inline constexpr int kFigWhite = 15;
+inline constexpr int kPenSolid = 0;
+inline constexpr int kPenNone = 5;
+
+struct FigText {
+  QString face;
+  double size = 7;  // points
+  bool bold = false;
+  int color = kFigBlack;
+};
+
+// A solid line and an unfilled closed outline through page points (pen width in twips).
+void FigLine(PageSurface& surface, PagePoint a, PagePoint b, int penWidth, int color = kFigBlack);
+void FigOutline(PageSurface& surface, std::initializer_list<PagePoint> points, int penWidth);
+
+// Width and height of a one-line text in cm.
+QSizeF MeasureFigText(PageSurface& surface, const FigText& style, const QString& text);
+// A text with its top-left corner at topLeft (before rotation; angle counter-clockwise).
+void DrawFigText(PageSurface& surface, const FigText& style, PagePoint topLeft, const QString& text,
+                 double angle = 0);
+// An upright text on a white box that hides the lines behind it.
+void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text);
+
+}  // namespace tvk

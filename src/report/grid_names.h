@@ -1,0 +1,33 @@
+#pragma once
+// Grid line names of the plan and elevation figures, kept clear of each other.
+
+#include <QString>
+#include <vector>
+
+#include "report/figure_draw.h"
+#include "report/label_placer.h"
+
+namespace tvk {
+
+class Building;
+class PageSurface;
+
+// True for a main grid line: index i with i mod d = 1, or every line when d = 1.
+bool IsMainGridLine(int index, int divisions);
+
+// Name style of a plan grid line: main lines 8 pt bold, other lines 6 pt ("ＭＳ Ｐ明朝").
+FigText PlanGridNameStyle(bool mainLine);
+
+struct GridNameSpot {
+  QString text;
+  FigText style;
+  PageBox box;        // where the name goes
+  PageBox alternate;  // a second row for a main name that finds its place taken
+  bool mainLine = true;
+};
+
+// Draws main names first (falling back to their alternate row), then the other names
+// where they collide with nothing already placed; a crowded sub-line name is left out.
+void DrawGridNames(PageSurface& surface, const std::vector<GridNameSpot>& spots, LabelPlacer& labels);
+
+}  // namespace tvk

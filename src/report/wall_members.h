@@ -1,0 +1,37 @@
+#pragma once
+// Bearing-wall members and segment runs along grid lines, as the figures draw them.
+
+#include <functional>
+#include <vector>
+
+namespace tvk {
+
+class Building;
+struct WallSeg;
+
+struct WallMember {
+  int d = 1;       // direction the member runs in
+  int first = 1;   // first unit segment (index along d)
+  int last = 1;    // last unit segment
+  int i = 1;       // grid point where the member starts
+  int j = 1;
+  bool sheathing = false;
+  const WallSeg* seg = nullptr;  // its first segment (kind, key, slope, multiplier)
+};
+
+// The members of the brace and sheathing layers on the line through (i, j) along d at a
+// level, each once, from its run positions. A run never passes an empty segment.
+std::vector<WallMember> WallMembersOnLine(const Building& building, int level, int d, int lineIndex);
+
+// Every member of a level: lines along X (by j), then lines along Y (by i).
+std::vector<WallMember> WallMembersOfLevel(const Building& building, int level);
+
+struct SegmentRun {
+  int first = 1;
+  int last = 1;
+};
+
+// Maximal runs of consecutive segments 1..count for which `holds` is true.
+std::vector<SegmentRun> SegmentRuns(int count, const std::function<bool(int)>& holds);
+
+}  // namespace tvk
