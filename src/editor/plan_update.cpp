@@ -52,12 +52,14 @@ void PlaceColumn(Building& b, int i, int j, int storey, int kind) {
   }
   own.ColKind = kind;
   own.Through = 0;
+  b.SplitSheathingAtColumn(i, j, storey);
   if (kind == kColThrough) {
     own.Through = 1;
     other.ColKind = kColThrough;
     other.Through = 1;
+    // The column stands on the other storey as well and divides its panels there too.
+    b.SplitSheathingAtColumn(i, j, OtherStoreyLevel(storey));
   }
-  b.SplitSheathingAtColumn(i, j, storey);
 }
 
 // What the N-value calculation derived for a column that is gone.

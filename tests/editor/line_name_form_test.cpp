@@ -1,0 +1,79 @@
+// The grid line name dialog: opening state, scheme choice, what "O K" stores.
+
+#include <gtest/gtest.h>
+
+#include "editor/line_name_form.h"
+#include "model/default_settings.h"
+#include "support/plan_builder.h"
+
+namespace tvk {
+namespace {
+
+TEST(LineNameForm, OpensWithTheChosenSchemesBox) {
+  const LineNameAxisForm unset = OpenLineNameAxis({0, 7, 1});
+  EXPECT_EQ(unset.scheme, 1);
+  EXPECT_EQ(unset.startText, (std::array<std::string, 2>{"1", ""}));
+  EXPECT_EQ(unset.startEnabled, (std::array<bool, 2>{true, false}));
+  EXPECT_TRUE(unset.reverse);
+
+  const LineNameAxisForm numbers = OpenLineNameAxis({4, 5, 0});
+  EXPECT_EQ(numbers.startText, (std::array<std::string, 2>{"", "5"}));
+  EXPECT_EQ(numbers.startEnabled, (std::array<bool, 2>{false, true}));
+
+  const LineNameAxisForm kana = OpenLineNameAxis({2, 3, 0});
+  EXPECT_EQ(kana.startEnabled, (std::array<bool, 2>{false, false}));
+  EXPECT_EQ(kana.startText, (std::array<std::string, 2>{"", ""}));
+}
+
+TEST(LineNameForm, ChoosingASchemeSwitchesTheBoxes) {
+  LineNameAxisForm form = OpenLineNameAxis({1, 3, 0});
+  ChooseLineScheme(form, 4);
+  EXPECT_EQ(form.startEnabled, (std::array<bool, 2>{false, true}));
+  EXPECT_EQ(form.startText[1], "1");  // filled in when empty
+  EXPECT_EQ(form.startText[0], "3");
+  ChooseLineScheme(form, 3);
+  EXPECT_EQ(form.startEnabled, (std::array<bool, 2>{false, false}));
+}
+
+struct AcceptCase {
+  int scheme;
+  const char* text1;
+  const char* text4;
+  int start;
+};
+
+TEST(LineNameForm, StartNumberIsTheRoundedValueOfTheBox) {
+  const AcceptCase cases[] = {
+      {1, "5", "", 5},  {1, "2.6", "", 3}, {1, "abc", "", 0},
+      {4, "9", "12", 12}, {2, "9", "12", 8},  // schemes 2 and 3 keep the previous start
+  };
+  for (const auto& c : cases) {
+    LineNameAxisForm form;
+    form.scheme = c.scheme;
+    form.startText = {c.text1, c.text4};
+    EXPECT_EQ(AcceptLineNameAxis(form, 8).start, c.start) << c.scheme << " " << c.text1;
+  }
+}
+
+TEST(LineNameForm, OkStoresBothAxesAndDefaultsCanTakeThem) {
+  test::PlanBuilder plan(2, 4, 4);
+  LineNameAxisForm x = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirX));
+  LineNameAxisForm y = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirY));
+  ChooseLineScheme(x, 4);
+  x.startText[1] = "10";
+  ChooseLineScheme(y, 3);
+  y.reverse = true;
+  ApplyLineNameDialog(plan.b, x, y);
+  EXPECT_EQ(LineNameAxisOf(plan.b, kDirX), (LineNameAxis{4, 10, 0}));
+  EXPECT_EQ(LineNameAxisOf(plan.b, kDirY), (LineNameAxis{3, 1, 1}));
+  EXPECT_EQ(plan.b.Modified, 1);
+
+  DefaultSettings defaults;
+  StoreLineNameDefaults(defaults, plan.b, x, y);
+  EXPECT_EQ(defaults.DefLineStyleX, 4);
+  EXPECT_EQ(defaults.DefLineStartX, 10);
+  EXPECT_EQ(defaults.DefLineReverseY, 1);
+}
+
+}  // namespace
+}  // namespace tvk
