@@ -37,8 +37,8 @@ bool LabelPlacer::IsFree(const PageBox& box) const {
   return true;
 }
 
-PageBox LabelPlacer::Place(std::initializer_list<PageBox> candidates) {
-  PageBox chosen = *candidates.begin();
+PageBox LabelPlacer::Place(const std::vector<PageBox>& candidates) {
+  PageBox chosen = candidates.front();
   for (const PageBox& box : candidates) {
     if (IsFree(box)) {
       chosen = box;

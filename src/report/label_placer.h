@@ -1,7 +1,6 @@
 #pragma once
 // Keeps figure labels off each other and off the lines they must not cross.
 
-#include <initializer_list>
 #include <vector>
 
 #include "report/figure_geometry.h"
@@ -13,8 +12,9 @@ class LabelPlacer {
   void Occupy(const PageBox& box) { boxes_.push_back(box); }
   void OccupyLine(PagePoint a, PagePoint b) { lines_.push_back({a, b}); }
   bool IsFree(const PageBox& box) const;
-  // Takes the first free candidate (the first one when none is free) and occupies it.
-  PageBox Place(std::initializer_list<PageBox> candidates);
+  // Takes the first free candidate (the first one when none is free) and occupies it;
+  // there is at least one candidate.
+  PageBox Place(const std::vector<PageBox>& candidates);
 
  private:
   struct Segment {

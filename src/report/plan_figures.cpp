@@ -3,7 +3,6 @@
 #include "model/building.h"
 #include "report/figure_draw.h"
 #include "report/page_surface.h"
-#include "report/plan_legend.h"
 
 namespace tvk {
 
@@ -16,6 +15,11 @@ constexpr double kLegendDrop = 2.0;    // legend top: title y + printable width 
 constexpr double kLegendPitches = 3.5;
 
 }  // namespace
+
+LegendFrame PlanLegendFrame(double chapterY, double printableWidth, const CharMetrics& body) {
+  const double titleY = chapterY + body.pitch / 2;
+  return {kLegendX * body.width, titleY + printableWidth - kLegendDrop + kLegendPitches * body.pitch, body.pitch};
+}
 
 QString PlanTitle(PlanKind kind, int storey) {
   const QString n = QString::number(storey);
@@ -42,8 +46,7 @@ double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kin
   DrawPlanWalls(surface, plan, labels);
   DrawPlanColumns(surface, plan);
 
-  const LegendFrame legend{kLegendX * m.width, titleY + printableWidth - kLegendDrop + kLegendPitches * m.pitch,
-                           m.pitch};
+  const LegendFrame legend = PlanLegendFrame(chapterY, printableWidth, m);
   const double bottom = walls ? DrawLegendRows(surface, legend, BearingWallLegendRows(storey, building.Storeys()))
                               : DrawHardwareLegend(surface, legend, fonts);
   surface.SetState(saved);

@@ -5,11 +5,13 @@
 #include <QString>
 
 #include "report/plan_layers.h"
+#include "report/plan_legend.h"
 
 namespace tvk {
 
 class Building;
 class PageSurface;
+struct CharMetrics;
 
 // Draws the plans of every storey: storey 1 from chapterY on the current page, every further
 // storey on a new page at the same place. Returns the y below the last legend.
@@ -19,6 +21,10 @@ double DrawPlanChapter(PageSurface& surface, const Building& building, PlanKind 
 // The plan of one storey on the current page; returns the y below its legend.
 double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kind, int storey, double chapterY,
                     const FigureFonts& fonts);
+
+// Where the legend under a plan starts: 11 character widths in, 3.5 line pitches below
+// the bottom of the plan's square.
+LegendFrame PlanLegendFrame(double chapterY, double printableWidth, const CharMetrics& body);
 
 // Title of a storey's plan, e.g. "(1) 1 階金物伏図".
 QString PlanTitle(PlanKind kind, int storey);
