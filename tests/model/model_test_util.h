@@ -10,19 +10,13 @@
 #include <string>
 
 #include "model/building.h"
+#include "support/plan_builder.h"
 
 namespace tvk::test {
 
 // An empty building with the given outline and its arrays allocated.
 inline Building MakeBuilding(int storeys, int spansX, int spansY, int divisions = 1, float pitch = 0.91f) {
-  Building b;
-  b.Info.StoreyCount = storeys;
-  b.Info.GridSpansX = spansX;
-  b.Info.GridSpansY = spansY;
-  b.Info.GridDivisions = divisions;
-  b.Info.GridPitch = pitch;
-  b.CreateModelArrays();
-  return b;
+  return PlanBuilder(storeys, spansX, spansY, divisions, pitch).b;
 }
 
 // A fresh folder under the system temporary folder, removed with everything in it.

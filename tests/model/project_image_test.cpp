@@ -157,6 +157,17 @@ TEST(ProjectImage, FilledBuildingRoundTripsByteExactly) {
   EXPECT_EQ(second.bytes, first.bytes);
 }
 
+TEST(ProjectImage, LargestPlanRoundTrips) {
+  Building b = test::LargestPlan();
+  b.Header = FileHeader{"Ver.1.0.0", kProductCode, 0};
+  const ProjectBytes image = SerializeProject(b);
+  ASSERT_TRUE(image.result.ok);
+  Building read;
+  ASSERT_TRUE(ParseProject(image.bytes, read).ok);
+  EXPECT_EQ(read.Points(), b.Points());
+  EXPECT_EQ(SerializeProject(read).bytes, image.bytes);
+}
+
 size_t EmptyFileSize(int storeys, int spansX, int spansY) {
   Building b = test::MakeBuilding(storeys, spansX, spansY);
   b.Header.VersionText = "Ver.1.0.0";
