@@ -1,7 +1,6 @@
 #include "report/page_replay.h"
 
 #include <QFileInfo>
-#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
@@ -125,7 +124,7 @@ QString Failure(const QString& path, const QString& reason) {
 PageReplayer::PageReplayer(const PageDocument& doc) : doc_(doc) {
   for (const FontKey& key : doc.fonts) {
     fonts_.push_back(MakeReportFont(key));
-    ascents_.push_back(QFontMetricsF(fonts_.back()).ascent());
+    ascents_.push_back(ReportFontMetrics(fonts_.back()).Ascent());
   }
 }
 

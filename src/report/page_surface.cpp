@@ -47,7 +47,7 @@ bool PictureSide(const QString& spec, double natural, double* twips) {
 
 struct PageSurface::FontCache {
   std::unordered_map<FontKey, int, FontKeyHash> index;
-  std::vector<QFontMetricsF> metrics;
+  std::vector<ReportFontMetrics> metrics;
 };
 
 long CmToTwips(double cm) { return std::lround(cm * kTwipsPerCm); }
@@ -163,16 +163,16 @@ void PageSurface::RecordHeaderFooter(const QString& threeParts, const FaceSize& 
   const QStringList parts = threeParts.split(u'|');
   const FontKey key{face.name, int(std::lround(face.size * kTwipsPerPoint)), false};
   const int font = FontIndex(key);
-  const QFontMetricsF& fm = Metrics(font);
+  const ReportFontMetrics& fm = Metrics(font);
   const PageMargins& m = setup_.margins;
   const Page& page = doc_.pages.back();
   const double left = CmToTwips(m.left);
   const double right = page.paperSize.width() - CmToTwips(m.right);
-  const double top = header ? (CmToTwips(m.top) - fm.height()) / 2
-                            : page.paperSize.height() - (CmToTwips(m.bottom) + fm.height()) / 2;
+  const double top = header ? (CmToTwips(m.top) - fm.Height()) / 2
+                            : page.paperSize.height() - (CmToTwips(m.bottom) + fm.Height()) / 2;
   for (int i = 0; i < std::min<int>(3, int(parts.size())); ++i) {
     if (parts[i].isEmpty()) continue;
-    const double width = fm.horizontalAdvance(parts[i]);
+    const double width = fm.Width(parts[i]);
     const double x = i == 0 ? left : i == 1 ? (left + right - width) / 2 : right - width;
     doc_.pages.back().ops.push_back(TextOp{parts[i], QPointF(x, top), font, Qt::black, 0});
   }
@@ -201,7 +201,7 @@ int PageSurface::FontIndex(const FontKey& key) {
   return index;
 }
 
-const QFontMetricsF& PageSurface::Metrics(int fontIndex) { return fonts_->metrics[fontIndex]; }
+const ReportFontMetrics& PageSurface::Metrics(int fontIndex) { return fonts_->metrics[fontIndex]; }
 
 FontKey PageSurface::CurrentFontKey(double fontSize) const {
   const double size = fontSize > 0 ? fontSize : state_.fontSize;
@@ -209,31 +209,31 @@ FontKey PageSurface::CurrentFontKey(double fontSize) const {
 }
 
 CharMetrics PageSurface::MeasureA() {
-  const QFontMetricsF& fm = Metrics(FontIndex(CurrentFontKey()));
-  return {TwipsToCm(fm.horizontalAdvance(u'A')), TwipsToCm(kLinePitchFactor * fm.height())};
+  const ReportFontMetrics& fm = Metrics(FontIndex(CurrentFontKey()));
+  return {TwipsToCm(fm.Width(QStringLiteral("A"))), TwipsToCm(kLinePitchFactor * fm.Height())};
 }
 
 QSizeF PageSurface::MeasureText(const QString& text) {
-  const QFontMetricsF& fm = Metrics(FontIndex(CurrentFontKey()));
+  const ReportFontMetrics& fm = Metrics(FontIndex(CurrentFontKey()));
   const QStringList lines = SplitLines(text);
   double width = 0;
-  for (const QString& line : lines) width = std::max(width, fm.horizontalAdvance(line));
-  return {width, fm.height() * lines.size()};
+  for (const QString& line : lines) width = std::max(width, fm.Width(line));
+  return {width, fm.Height() * lines.size()};
 }
 
-double PageSurface::TextHeightTw() { return Metrics(FontIndex(CurrentFontKey())).height(); }
+double PageSurface::TextHeightTw() { return Metrics(FontIndex(CurrentFontKey())).Height(); }
 
 // --- Text ---
 
 void PageSurface::RecordText(QPointF marginTw, const QString& text, const FontKey& key, double angle) {
   const int font = FontIndex(key);
-  const QFontMetricsF& fm = Metrics(font);
-  const double pitch = kLinePitchFactor * fm.height();
+  const ReportFontMetrics& fm = Metrics(font);
+  const double pitch = kLinePitchFactor * fm.Height();
   const QStringList lines = SplitLines(text);
   for (int i = 0; i < int(lines.size()); ++i) {
     QPointF pos = ToPaper(marginTw + QPointF(0, i * pitch));
     if (state_.align != TextAlign::Left) {
-      const double width = fm.horizontalAdvance(lines[i]);
+      const double width = fm.Width(lines[i]);
       pos.rx() -= state_.align == TextAlign::Centre ? width / 2 : width;
     }
     Record(TextOp{lines[i], pos, font, state_.textColor, angle});
@@ -243,7 +243,7 @@ void PageSurface::RecordText(QPointF marginTw, const QString& text, const FontKe
 void PageSurface::Paragraph(double x, double y, const QString& text, double fontSize, double angle) {
   const FontKey key = CurrentFontKey(fontSize);
   RecordText(QPointF(CmToTwips(x), CmToTwips(y)), text, key, angle != 0 ? angle : state_.angle);
-  const double pitch = kLinePitchFactor * Metrics(FontIndex(key)).height();
+  const double pitch = kLinePitchFactor * Metrics(FontIndex(key)).Height();
   state_.x = x;
   state_.y = TwipsToCm(CmToTwips(y) + pitch * SplitLines(text).size());
 }

@@ -13,7 +13,6 @@
 // alignment, angle); only the current position moves where a call says so.
 
 #include <QColor>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPolygonF>
 #include <QSizeF>
@@ -157,7 +156,7 @@ class PageSurface {
   // Width and height of text in twips; a text with line breaks counts its widest line and
   // one text height per line.
   QSizeF MeasureText(const QString& text);
-  // Text height (ascent + descent) of the current font in twips.
+  // Text height of the current font in twips (its em size, see ReportFontMetrics).
   double TextHeightTw();
 
   // --- Text. fontSize 0 keeps the current size; angle in degrees (counter-clockwise).
@@ -187,7 +186,7 @@ class PageSurface {
   // --- For layouts built on the surface (tables, headers) ---
   // Index of a font in the document's font table, and its metrics in twips.
   int FontIndex(const FontKey& key);
-  const QFontMetricsF& Metrics(int fontIndex);
+  const ReportFontMetrics& Metrics(int fontIndex);
   FontKey CurrentFontKey(double fontSize = 0) const;
   // Paper position in twips of the margin-box point (x, y) twips, with the current left margin.
   QPointF ToPaper(QPointF marginTw) const;

@@ -54,4 +54,7 @@ QFont MakeReportFont(const FontKey& key) {
   return font;
 }
 
+ReportFontMetrics::ReportFontMetrics(const QFont& font)
+    : metrics_(font), height_(font.pixelSize()), ascent_(std::min(metrics_.ascent(), height_)) {}
+
 }  // namespace tvk

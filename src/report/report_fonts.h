@@ -5,6 +5,7 @@
 // p points has a pixel size of 20 p twips, so measuring and replaying agree on any device.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 namespace tvk {
@@ -36,5 +37,23 @@ QString ReportFamily(const QString& faceName);
 // The QFont for a key, in pixel units of twips (see above), without hinting so that advances
 // scale linearly onto every device.
 QFont MakeReportFont(const FontKey& key);
+
+// Metrics of a report font in twips. The text height is the em size, as the Windows Japanese
+// faces report it (their ascent and descent add up to one em), so line pitches and page
+// breaks follow the layout the report was made for; the IPA faces would report a deeper
+// descent (1.1 em in all). The baseline lies one ascent (at most one em) below the top of
+// the text box, where the IPA faces put it: Japanese glyphs fill the box.
+class ReportFontMetrics {
+ public:
+  explicit ReportFontMetrics(const QFont& font);
+  double Height() const { return height_; }
+  double Ascent() const { return ascent_; }
+  double Width(const QString& text) const { return metrics_.horizontalAdvance(text); }
+
+ private:
+  QFontMetricsF metrics_;
+  double height_;
+  double ascent_;
+};
 
 }  // namespace tvk

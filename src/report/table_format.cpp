@@ -6,6 +6,12 @@
 namespace tvk {
 namespace {
 
+// Opening brackets that must not end a line.
+bool IsOpening(char32_t c) {
+  static const QString kOpening = QStringLiteral("（「『【〔｛〈《([{");
+  return c < 0x10000 && kOpening.contains(QChar(char16_t(c)));
+}
+
 // Characters between which a line may break without a space: Japanese text (CJK, kana,
 // full-width forms and their punctuation).
 bool IsWide(char32_t c) { return c >= 0x2E80 || (c >= 0x2010 && c <= 0x2015); }
@@ -41,7 +47,7 @@ std::vector<TableColumn> ParseTableFormat(QStringView format) {
   if (body.isEmpty()) return columns;
   for (QStringView part : body.split(u'|')) {
     QStringView d = part.trimmed();
-    if (d.startsWith(u'+')) d = d.mid(1);
+    if (d.startsWith(u'+')) d = d.mid(1).trimmed();
     TableColumn column;
     if (!d.isEmpty() && (d[0] == u'^' || d[0] == u'<' || d[0] == u'>')) {
       column.align = d[0] == u'^' ? TextAlign::Centre : d[0] == u'<' ? TextAlign::Left : TextAlign::Right;
@@ -73,8 +79,8 @@ QStringList SplitCellLines(QStringView cell) {
   return cell.toString().split(kBreak);
 }
 
-QStringList WrapLine(const QString& line, double width, const QFontMetricsF& metrics) {
-  if (metrics.horizontalAdvance(line) <= width) return {line};
+QStringList WrapLine(const QString& line, double width, const ReportFontMetrics& metrics) {
+  if (metrics.Width(line) <= width) return {line};
   QStringList out;
   int start = 0;
   int breakAt = -1;  // where the next line would start at the last break opportunity
@@ -82,20 +88,21 @@ QStringList WrapLine(const QString& line, double width, const QFontMetricsF& met
   for (int i = 0; i < line.size();) {
     int length = 1;
     const char32_t c = CodePointAt(line, i, &length);
-    const double advance = metrics.horizontalAdvance(line.mid(i, length));
+    const double advance = metrics.Width(line.mid(i, length));
     if (lineWidth + advance > width && i > start && !QChar::isSpace(c)) {
       const int cut = breakAt > start ? breakAt : i;
       out << TrimmedRight(line.mid(start, cut - start));
       start = cut;
       breakAt = -1;
-      lineWidth = metrics.horizontalAdvance(line.mid(start, i - start));
+      lineWidth = metrics.Width(line.mid(start, i - start));
     }
     lineWidth += advance;
     i += length;
     if (i < line.size()) {
       int nextLength = 1;
       const char32_t next = CodePointAt(line, i, &nextLength);
-      if (QChar::isSpace(c) || ((IsWide(c) || IsWide(next)) && !IsClosing(next) && !QChar::isSpace(next))) {
+      const bool wide = IsWide(c) || IsWide(next);
+      if (QChar::isSpace(c) || (wide && !IsClosing(next) && !IsOpening(c) && !QChar::isSpace(next))) {
         breakAt = i;
       }
     }

@@ -94,8 +94,8 @@ RowBox TableWriter::Layout(int row) {
     if (style.fontSize) key.sizeTwips = int(std::lround(*style.fontSize * kTwipsPerPoint));
     if (style.bold) key.bold = *style.bold;
     cell.font = surface_.FontIndex(key);
-    const QFontMetricsF& fm = surface_.Metrics(cell.font);
-    cell.lineHeight = fm.height();
+    const ReportFontMetrics& fm = surface_.Metrics(cell.font);
+    cell.lineHeight = fm.Height();
     cell.color = style.textColor.value_or(baseColor_);
     cell.align = style.align.value_or(table_.Columns()[column - 1].align);
     cell.ruled = style.ruled.value_or(rules_);
@@ -103,7 +103,7 @@ RowBox TableWriter::Layout(int row) {
     const double room = cell.width - 2 * kCellPadX;
     for (const QString& line : SplitCellLines(table_.Cell(row, column))) cell.lines << WrapLine(line, room, fm);
     if (cell.align != TextAlign::Left) {
-      for (const QString& line : cell.lines) cell.widths.push_back(fm.horizontalAdvance(line));
+      for (const QString& line : cell.lines) cell.widths.push_back(fm.Width(line));
     }
     x += cell.width;
     v += span;
@@ -134,11 +134,12 @@ void TableWriter::Place(RowBox& row) {
       fresh_ = false;
       return;
     }
-    if (!fresh_) {
+    // A row that fits on a page of its own moves on; a taller one is split between its
+    // lines from here.
+    if (!fresh_ && header + RowHeight(row) <= bottom_ - surface_.PageBodyTop() * kTwipsPerCm) {
       BreakPage();
       continue;
     }
-    // Taller than a whole page: split it between its lines.
     if (headerPending_) DrawHeader();
     if (DrawRow(row, bottom_ - y_)) return;
     BreakPage();

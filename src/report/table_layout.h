@@ -16,7 +16,6 @@
 // and the table continues at the current y the handler leaves, repeating the header row.
 
 #include <QColor>
-#include <QFontMetricsF>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,7 +53,7 @@ QStringList SplitCellLines(QStringView cell);
 
 // One line wrapped to width twips: breaks after a space, or between characters where either
 // side is Japanese (or anywhere when a single word is too wide). Never returns no lines.
-QStringList WrapLine(const QString& line, double width, const QFontMetricsF& metrics);
+QStringList WrapLine(const QString& line, double width, const ReportFontMetrics& metrics);
 
 // Attributes of a cell range; unset fields keep the table's own.
 struct CellStyle {

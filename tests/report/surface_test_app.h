@@ -1,7 +1,13 @@
 #pragma once
-// The QGuiApplication that Qt's font database needs; created once for the whole test program.
+// Shared by the page surface and table tests: the QGuiApplication that Qt's font database
+// needs (created once for the whole test program) and readers of recorded operations.
 
 #include <QGuiApplication>
+#include <QString>
+#include <ostream>
+#include <vector>
+
+#include "report/page_ops.h"
 
 namespace tvk::test {
 
@@ -13,4 +19,17 @@ inline void EnsureGuiApp() {
   static QGuiApplication app(argc, argv);
 }
 
+// The operations of one kind on a page, in recording order.
+template <typename Op>
+std::vector<Op> OpsOf(const Page& page) {
+  std::vector<Op> out;
+  for (const PageOp& op : page.ops) {
+    if (const auto* o = std::get_if<Op>(&op)) out.push_back(*o);
+  }
+  return out;
+}
+
 }  // namespace tvk::test
+
+// Readable QString values in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

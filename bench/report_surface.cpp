@@ -1,0 +1,82 @@
+// Recording and PDF writing speed of a long table: the shape of the report's results table
+// (ten columns, cells of several lines, a header block drawn on every page).
+#include <benchmark/benchmark.h>
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "report/page_primitives.h"
+#include "report/page_replay.h"
+#include "report/page_surface.h"
+#include "report/table_layout.h"
+
+namespace {
+
+constexpr int kRowsPerPage = 16;  // rows of three-line cells that fit below the header block
+
+QGuiApplication& App() {
+  static int argc = 1;
+  static char name[] = "report_surface";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  return app;
+}
+
+tvk::PageTable LongTable(int rows) {
+  tvk::PageTable table(u"+<650|+^350|+^1100|+^650|+^700|+^1820|+^1680|+^1000|+^650|+^700;");
+  for (int i = 0; i < rows; ++i) {
+    QStringList cells;
+    cells << QStringLiteral("  X%1\r  Y%2\r通し柱").arg(i % 30).arg(i / 30) << QStringLiteral("X―\rY")
+          << QStringLiteral("1.23\r=2.5x0.5-0.6\r(6.51kN)") << QStringLiteral("(ろ)\r―\r(い)")
+          << QStringLiteral("(ろ)\r\r(ろ)") << QStringLiteral("0.86\r=1.0x0.5+2.0x0.5-0.6\r―――――――――")
+          << QStringLiteral("0.60\r=(2.0x0.5)x0.50\r[0.100]") << QStringLiteral("1.46\r(7.72kN)\r――――")
+          << QStringLiteral("(は)\r―\r(ろ)") << QStringLiteral("(は)\r\r(は)  NG*");
+    table.AddRow(cells);
+  }
+  return table;
+}
+
+tvk::PageDocument Record(int pages) {
+  tvk::PageSurface surface;
+  surface.SetPageStartedHandler([](tvk::PageSurface& s) {
+    s.SetHeader(QStringLiteral("VOLN-TVK /軸組Ｎ値算定   [ ベンチ邸 ]"));
+    s.SetFooter(QStringLiteral("|- %1 -|Ver.1.0.0").arg(s.CurrentPage() - 1));
+    tvk::PageRect(s, 0, 0.5, 16.4, 2.47, 0, 10, Qt::black, Qt::white, 0);
+    tvk::PageTextTw(s, QStringLiteral("通り"), 8, 100, 600, 0);
+    s.SetCurrentY(0.5 + 2.47);
+  });
+  surface.BeginDocument();
+  surface.SetFont(QStringLiteral("ＭＳ Ｐ明朝"), 8);
+  tvk::DrawTable(surface, LongTable(pages * kRowsPerPage));
+  return surface.TakeDocument();
+}
+
+void BM_RecordTable(benchmark::State& state) {
+  App();
+  int pages = 0;
+  for (auto _ : state) pages = int(Record(int(state.range(0))).pages.size());
+  state.counters["pages"] = pages;
+  state.counters["pages/s"] = benchmark::Counter(double(pages), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RecordTable)->Arg(200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RecordAndWritePdf(benchmark::State& state) {
+  App();
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("bench.pdf"));
+  int pages = 0;
+  for (auto _ : state) {
+    const tvk::PageDocument doc = Record(int(state.range(0)));
+    pages = int(doc.pages.size());
+    if (!tvk::WritePdf(doc, path).isEmpty()) state.SkipWithError("PDF not written");
+  }
+  state.counters["pages"] = pages;
+  state.counters["pages/s"] = benchmark::Counter(double(pages), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["kB"] = double(QFileInfo(path).size()) / 1024;
+}
+BENCHMARK(BM_RecordAndWritePdf)->Arg(200)->Arg(1500)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
