@@ -84,7 +84,7 @@ float SujikaiHosei(int size1, int slope1, int size2, int slope2) {
       {-t1, 0.0f, t1 + t2, 0.0f},
       {t2, 0.0f, t2, 0.0f},
   };
-  return table[ValidSlope(slope1)][ValidSlope(slope2)];
+  return table[ValidSlope(slope1)][ValidSlope(slope2)] + 0.0f;  // + 0 turns -0 (from -T of T = 0) into 0
 }
 
 float WallRatingA(ColumnResult& r, int d) {

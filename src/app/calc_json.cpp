@@ -1,0 +1,110 @@
+#include "app/calc_json.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "app/calc_results.h"
+#include "engine/grade.h"
+#include "model/building.h"
+#include "model/version.h"
+
+namespace tvk {
+
+std::string JsonNumber(float value) {
+  if (!std::isfinite(value)) return "null";
+  char buf[32];
+  const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
+  std::string text(buf, end);
+  // Keep floats recognisable as such: "2" becomes "2.0".
+  if (text.find_first_of(".e") == std::string::npos) text += ".0";
+  return text;
+}
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+namespace {
+
+const char* Bool(bool value) { return value ? "true" : "false"; }
+
+// {"x": …, "y": …} of a per-direction pair given as (x, y).
+std::string XY(float x, float y) { return "{\"x\": " + JsonNumber(x) + ", \"y\": " + JsonNumber(y) + "}"; }
+
+void WriteStorey(const Building& b, int s, std::ostream& out) {
+  const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+  // Centres are plan coordinates: index 0 holds y (loading along X), index 1 holds x.
+  out << "    {\"storey\": " << s << ", \"columns\": " << b.ColumnCount[static_cast<size_t>(s - 1)]
+      << ", \"over_limit\": " << Bool(bal.OverLimit == 1) << ",\n"
+      << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[1], bal.Gravity[0])
+      << ", \"rigidity\": " << XY(bal.Rigidity[1], bal.Rigidity[0]) << ",\n"
+      << "                      \"ratio\": " << XY(bal.EccRatio[0], bal.EccRatio[1])
+      << ", \"stiffness\": " << XY(bal.Stiffness[0], bal.Stiffness[1])
+      << ", \"elastic_radius\": " << XY(bal.ElasticRadius[0], bal.ElasticRadius[1]) << "}}";
+}
+
+std::string Direction(const ColumnResult& r, int d) {
+  const auto k = static_cast<size_t>(d - 1);
+  return "{\"rating1\": " + JsonNumber(r.rating1[k]) + ", \"rating2\": " + JsonNumber(r.rating2[k]) +
+         ", \"correction\": " + JsonNumber(r.correction[k]) + ", \"a\": " + JsonNumber(r.a[k]) +
+         ", \"n\": " + JsonNumber(r.n[k]) + ", \"delta_n\": " + JsonNumber(r.deltaN[k]) +
+         ", \"cross_share\": " + JsonNumber(r.crossShare[k]) + ", \"total\": " + JsonNumber(r.total(d)) + "}";
+}
+
+void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
+  const ColumnRec& c = row.column;
+  const ColumnResult& r = row.result;
+  out << "    {\"storey\": " << row.storey << ", \"i\": " << row.i << ", \"j\": " << row.j
+      << ", \"x_line\": " << JsonString(b.LineNameX(row.i)) << ", \"y_line\": " << JsonString(b.LineNameY(row.j))
+      << ", \"kind\": " << c.ColKind << ", \"through\": " << Bool(c.Through == 1) << ",\n"
+      << "     \"corner\": " << Bool(c.Corner == 1) << ", \"b\": " << JsonNumber(r.b) << ", \"l\": " << JsonNumber(r.l)
+      << ",\n"
+      << "     \"x\": " << Direction(r, kDirX) << ",\n"
+      << "     \"y\": " << Direction(r, kDirY) << ",\n"
+      << "     \"n\": " << JsonNumber(std::max(r.total(kDirX), r.total(kDirY)))
+      << ", \"grade\": " << JsonString(c.NeedGrade) << ", \"over_limit\": " << Bool(r.overLimit == 1)
+      << ", \"not_transmitted\": " << Bool(r.notTransmitted == 1) << ",\n"
+      << "     \"top\": " << JsonString(c.TopHardware) << ", \"bottom\": " << JsonString(c.BottomHardware)
+      << ", \"top_ng\": " << Bool(IsHardwareNG(c.NeedGrade, c.TopHardware))
+      << ", \"bottom_ng\": " << Bool(IsHardwareNG(c.NeedGrade, c.BottomHardware)) << "}";
+}
+
+}  // namespace
+
+void WriteCalcJson(const Building& b, std::ostream& out) {
+  out << "{\n  \"version\": " << JsonString(VersionText()) << ",\n"
+      << "  \"building\": {\"name\": " << JsonString(b.Info.BuildingName) << ", \"storeys\": " << b.Info.StoreyCount
+      << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY << "], \"divisions\": "
+      << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch) << "},\n"
+      << "  \"not_transmitted\": " << Bool(b.NotTransmitted == 1) << ",\n  \"storeys\": [\n";
+  for (int s = 1; s <= b.Storeys(); ++s) {
+    WriteStorey(b, s, out);
+    out << (s < b.Storeys() ? ",\n" : "\n");
+  }
+  out << "  ],\n  \"columns\": [";
+  const char* separator = "\n";
+  ForEachColumn(b, [&](const ColumnRow& row) {
+    out << separator;
+    WriteColumn(b, row, out);
+    separator = ",\n";
+  });
+  out << "\n  ]\n}\n";
+}
+
+}  // namespace tvk

@@ -1,0 +1,26 @@
+#pragma once
+// What the calc sub-command reads from a calculated building, shared by its JSON and its
+// table output.
+
+#include <functional>
+
+namespace tvk {
+
+class Building;
+struct ColumnRec;
+struct ColumnResult;
+
+struct ColumnRow {
+  int storey, i, j;
+  const ColumnRec& column;
+  const ColumnResult& result;
+};
+
+// Every column, storey 1 first, then by the second grid index, then the first.
+void ForEachColumn(const Building& building, const std::function<void(const ColumnRow&)>& visit);
+
+// The warnings the desktop program shows after the calculation.
+bool AnyOverLimit(const Building& building);
+bool AnyHardwareNG(const Building& building);
+
+}  // namespace tvk

@@ -1,0 +1,13 @@
+#pragma once
+// The readable form of the calc sub-command's results: one row per column and direction,
+// then the eccentricity of every storey.
+
+#include <iosfwd>
+
+namespace tvk {
+
+class Building;
+
+void PrintCalcTable(const Building& building, std::ostream& out);
+
+}  // namespace tvk
