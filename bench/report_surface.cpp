@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kRowsPerPage = 16;  // rows of three-line cells that fit below the header block
+constexpr int kRowsPerPage = 9;   // rows of seven-line cells that fit below the header block
 
 QGuiApplication& App() {
   static int argc = 1;
@@ -23,15 +23,19 @@ QGuiApplication& App() {
   return app;
 }
 
+// Cells as the results table writes them: an X block, a rule of "―", a Y block.
 tvk::PageTable LongTable(int rows) {
   tvk::PageTable table(u"+<650|+^350|+^1100|+^650|+^700|+^1820|+^1680|+^1000|+^650|+^700;");
   for (int i = 0; i < rows; ++i) {
+    const QString n = QString::number(0.01 * (i % 300), 'f', 2);
     QStringList cells;
     cells << QStringLiteral("  X%1\r  Y%2\r通し柱").arg(i % 30).arg(i / 30) << QStringLiteral("X―\rY")
-          << QStringLiteral("1.23\r=2.5x0.5-0.6\r(6.51kN)") << QStringLiteral("(ろ)\r―\r(い)")
-          << QStringLiteral("(ろ)\r\r(ろ)") << QStringLiteral("0.86\r=1.0x0.5+2.0x0.5-0.6\r―――――――――")
-          << QStringLiteral("0.60\r=(2.0x0.5)x0.50\r[0.100]") << QStringLiteral("1.46\r(7.72kN)\r――――")
-          << QStringLiteral("(は)\r―\r(ろ)") << QStringLiteral("(は)\r\r(は)  NG*");
+          << QStringLiteral("%1\r=2.5x0.5-0.6\r(6.51kN)\r―――――\r-0.35\r=0.0x0.8-0.4\r(-1.85kN)").arg(n)
+          << QStringLiteral("(ろ)\r―\r(い)") << QStringLiteral("(ろ)\r\r(ろ)\r―\r(い)\r\r(い)")
+          << QStringLiteral("%1\r=1.0x0.5+2.0x0.5-0.6\r―――――――――\r0.10\r=0.5x0.5-0.5").arg(n)
+          << QStringLiteral("0.60\r=(2.0x0.5)x0.50\r+\r[0.100]\r――――――――\r-")
+          << QStringLiteral("%1\r(7.72kN)\r――――\r0.10\r(0.53kN)").arg(n) << QStringLiteral("(は)\r―\r(ろ)")
+          << QStringLiteral("(は)\r\r(は)\r  NG*\r―\r(ろ)\r\r(ろ)");
     table.AddRow(cells);
   }
   return table;

@@ -87,7 +87,7 @@ enum class PaperCode { A2, A3, A4, A5, B4, B5, User };
 
 // One recorded page. paperSize is in twips as oriented (landscape pages are wider than
 // high); header and footer are the three-part texts ("left|centre|right") in force when the
-// page was finished; their texts are also recorded as TextOps of the page.
+// page was finished; their texts are also recorded as TextOps at the end of the page.
 struct Page {
   PaperCode paper = PaperCode::A4;
   QSizeF paperSize;

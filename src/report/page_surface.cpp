@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <cmath>
+#include <deque>
 #include <unordered_map>
 
 namespace tvk {
@@ -47,7 +48,7 @@ bool PictureSide(const QString& spec, double natural, double* twips) {
 
 struct PageSurface::FontCache {
   std::unordered_map<FontKey, int, FontKeyHash> index;
-  std::vector<ReportFontMetrics> metrics;
+  std::deque<ReportFontMetrics> metrics;  // a deque keeps references valid as fonts are added
 };
 
 long CmToTwips(double cm) { return std::lround(cm * kTwipsPerCm); }

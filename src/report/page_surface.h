@@ -159,8 +159,10 @@ class PageSurface {
   // Text height of the current font in twips (its em size, see ReportFontMetrics).
   double TextHeightTw();
 
-  // --- Text. fontSize 0 keeps the current size; angle in degrees (counter-clockwise).
-  // CR, LF or CR LF start a new line one line pitch lower. ---
+  // --- Text, with its top-left corner at the point (before rotation about it). fontSize 0
+  // keeps the current size (the state's size is never changed); angle in degrees
+  // counter-clockwise, 0 meaning the state's angle. The text alignment of the state applies.
+  // CR, LF or CR LF start a new line one line pitch lower. Tables: see table_layout.h. ---
   // As a paragraph: draws at (x, y) cm, then the current y is the line below the text.
   void Paragraph(double x, double y, const QString& text, double fontSize = 0, double angle = 0);
   // As a bare string at (x, y) cm; the current position is left alone.
@@ -184,7 +186,8 @@ class PageSurface {
   bool Picture(const QImage& image, double x, double y, const QString& width, const QString& height);
 
   // --- For layouts built on the surface (tables, headers) ---
-  // Index of a font in the document's font table, and its metrics in twips.
+  // Index of a font in the document's font table, and its metrics in twips (the reference
+  // stays valid for the surface's life).
   int FontIndex(const FontKey& key);
   const ReportFontMetrics& Metrics(int fontIndex);
   FontKey CurrentFontKey(double fontSize = 0) const;
