@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/grid_walk.h"
+#include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
 #include "model/number_format.h"
@@ -20,6 +22,19 @@ struct FloorMoments {
   float my = 0;
 };
 
+// Length of the wall member whose first unit segment starts at (i, j). The run fields the
+// editor keeps name its last segment; they are used when they agree with the position code,
+// otherwise the member is walked (MemberExtent).
+float MemberLength(const Building& b, const WallSeg& seg, MemberLayer layer, int level, int d, int i, int j) {
+  if (seg.RunPos == 0) return b.SubPitch();
+  const int own = AlongIndex(d, i, j);
+  if (seg.RunStart == own && seg.RunEnd > own && seg.RunEnd <= b.Spans(d)) {
+    const auto [ei, ej] = PointAlong(d, i, j, seg.RunEnd + 1);
+    return b.Distance(i, j, ei, ej, level);
+  }
+  return b.MemberExtent(layer, level, d, i, j).length;
+}
+
 // Lateral stiffness that the wall members starting at (i, j) add along d. A member counts
 // once, at its first unit segment, and only when it is at least half a grid long.
 float PointStiffness(const Building& b, const GridPoint& p, int level, int d, int i, int j) {
@@ -27,7 +42,7 @@ float PointStiffness(const Building& b, const GridPoint& p, int level, int d, in
   float sum = 0;
   auto add = [&](const WallSeg& seg, bool present, MemberLayer layer) {
     if (!present || (seg.RunPos != 0 && seg.RunPos != 1)) return;
-    const float length = b.MemberExtent(layer, level, d, i, j).length;
+    const float length = MemberLength(b, seg, layer, level, d, i, j);
     if (length >= minLength) AddProduct(sum, length, seg.Multiplier);
   };
   add(p.brace(d), HasBrace(p.brace(d)), MemberLayer::Brace);
@@ -49,9 +64,10 @@ FloorMoments ScanLevel(Building& b, int level) {
   std::vector<float>& linesY = bal.LineStiffness[1];
   linesX.assign(static_cast<size_t>(b.PointsY()), 0.0f);
   linesY.assign(static_cast<size_t>(b.PointsX()), 0.0f);
+  const ConstLevelView view(b, level);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPoint& p = b.Point(i, j, level);
+      const GridPoint& p = view.point(i, j);
       if (i <= b.SpansX()) AddTo(linesX[static_cast<size_t>(j - 1)], PointStiffness(b, p, level, kDirX, i, j));
       if (j <= b.SpansY()) AddTo(linesY[static_cast<size_t>(i - 1)], PointStiffness(b, p, level, kDirY, i, j));
       if (!HasFloorCell(p)) continue;

@@ -3,6 +3,7 @@
 // storey-1 column, passes down its pull by span inverse ratio.
 
 #include "engine/grid_walk.h"
+#include "engine/level_view.h"
 #include "engine/pull_out.h"
 #include "engine/transmission.h"
 
@@ -15,20 +16,23 @@ namespace {
 // visit(qi, qj, ratio) is called for each with ratio > 0 and returns false to stop.
 template <class Visit>
 void WalkSide(const Building& b, int side, int d, int i, int j, int s, int after, Visit&& visit) {
-  if (s >= b.Storeys() || !HasColumnAt(b.Point(i, j, s))) return;
+  if (s < 1 || s >= b.Storeys() || !b.Contains(i, j, s)) return;
   const int upper = s + 1;
+  const ConstLevelView lower(b, s);
+  const ConstLevelView above(b, upper);
+  if (!HasColumnAt(lower.point(i, j))) return;
   const int along = AlongIndex(d, i, j);
   const int segment = side == 1 ? along - 1 : along;
   if (segment < 1 || segment > b.Spans(d)) return;
   const auto [si, sj] = PointAlong(d, i, j, segment);
-  if (!HasBeam(b.Point(si, sj, upper).beam(d))) return;
+  if (!HasBeam(above.point(si, sj).beam(d))) return;
   const float span = b.MemberExtent(MemberLayer::Beam, upper, d, si, sj).length;
   if (!(span > 0)) return;
   const int step = side == 1 ? -1 : 1;
   for (int k = (after == 0 ? along : after) + step; k >= 1 && k <= b.Spans(d) + 1; k += step) {
     const auto [qi, qj] = PointAlong(d, i, j, k);
-    if (HasColumnAt(b.Point(qi, qj, s))) return;  // the beam's next support
-    if (!HasColumnAt(b.Point(qi, qj, upper)) || !PullEligible(b, upper, d, qi, qj)) continue;
+    if (HasColumnAt(lower.point(qi, qj))) return;  // the beam's next support
+    if (!HasColumnAt(above.point(qi, qj)) || !PullEligible(b, upper, d, qi, qj)) continue;
     // Columns at or beyond the far end of the span pass nothing.
     float ratio = (span - b.Distance(i, j, qi, qj, s)) / span;
     if (ratio < kEps) ratio = 0;

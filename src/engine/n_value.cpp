@@ -4,8 +4,10 @@
 #include <utility>
 
 #include "engine/beam_runs.h"
+#include "engine/floor_map.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
+#include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "engine/transmission.h"
 #include "engine/wall_rating.h"
@@ -15,36 +17,32 @@ namespace tvk {
 
 namespace {
 
-// Floor or void cells of a level among the four that meet at (i, j).
-int CellsAround(const Building& b, int i, int j, int level) {
-  int count = 0;
-  for (const auto& [ci, cj] : {std::pair{i, j}, std::pair{i - 1, j}, std::pair{i - 1, j - 1}, std::pair{i, j - 1}}) {
-    if (ci >= 1 && cj >= 1 && ci <= b.SpansX() && cj <= b.SpansY() && HasFloorCell(b.Point(ci, cj, level))) ++count;
-  }
-  return count;
-}
-
 bool HasUpperColumn(const Building& b, int i, int j, int s) {
   return s < b.Storeys() && HasColumnAt(b.Point(i, j, s + 1));
 }
 
+// The level-2 floor map that storey-1 columns of a two-storey building look up.
+std::optional<FloorMap> UpperFloors(const Building& b, int s) {
+  if (s == 1 && b.Storeys() >= 2) return FloorMap(b, 2);
+  return std::nullopt;
+}
+
 // L of a column. Storey-1 columns under a storey-2 floor use the commentary values or,
 // with the user's method, a value that adds the L of the storey-2 column above.
-float PressingL(const Building& b, int i, int j, int s, bool corner) {
+float PressingL(const Building& b, const std::optional<FloorMap>& upperFloors, int i, int j, int s, bool corner) {
   const bool userMethod = b.Settings.LMethod == 1;
-  const bool upperFloor = s == 1 && b.Storeys() >= 2 && CellsAround(b, i, j, 2) > 0;
   float l1 = corner ? 0.4f : 0.6f;
-  if (upperFloor) l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
+  if (upperFloors && upperFloors->CellsAround(i, j) > 0) l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
   if (s != 1 || !userMethod) return l1;
   return l1 + (HasUpperColumn(b, i, j, s) ? b.Result(i, j, s + 1).l : 0.0f);
 }
 
 // B and L of a column; they do not depend on the direction.
-void SetPressing(Building& b, int i, int j, int s) {
+void SetPressing(Building& b, const std::optional<FloorMap>& upperFloors, int i, int j, int s) {
   ColumnResult& r = b.Result(i, j, s);
   const bool corner = b.Point(i, j, s).Column.Corner == 1;
   r.b = corner ? 0.8f : 0.5f;
-  r.l = PressingL(b, i, j, s, corner);
+  r.l = PressingL(b, upperFloors, i, j, s, corner);
 }
 
 // A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
@@ -64,9 +62,10 @@ void SetDirectionN(Building& b, int d, int i, int j, int s) {
 void ClearReceivedShares(Building& b) {
   b.NotTransmitted = 0;
   for (int level = b.Storeys(); level >= 1; --level) {
+    const LevelView view(b, level);
     for (int j = 1; j <= b.PointsY(); ++j) {
       for (int i = 1; i <= b.PointsX(); ++i) {
-        ColumnResult& r = b.Result(i, j, level);
+        ColumnResult& r = view.result(i, j);
         r.crossShare = {0, 0};
         r.notTransmitted = 0;
       }
@@ -80,13 +79,15 @@ void ClearReceivedShares(Building& b) {
 void ComputeStoreyN(Building& b, int s) {
   std::optional<BeamIndex> beams;
   if (s > 1 && b.Settings.IgnoreCrossBeam == 0) beams.emplace(b, s);
+  const std::optional<FloorMap> upperFloors = UpperFloors(b, s);
+  const LevelView view(b, s);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      if (!HasColumnAt(b.Point(i, j, s))) continue;
+      if (!HasColumnAt(view.point(i, j))) continue;
       ++b.ColumnCount[static_cast<size_t>(s - 1)];
       // CalcColumnN per direction; B and L are set once since the transmission of one
       // direction writes only into other storeys' records.
-      SetPressing(b, i, j, s);
+      SetPressing(b, upperFloors, i, j, s);
       for (int d = kDirX; d <= kDirY; ++d) {
         SetDirectionN(b, d, i, j, s);
         if (beams) CrossGTransmit(b, *beams, d, i, j, s);
@@ -98,16 +99,17 @@ void ComputeStoreyN(Building& b, int s) {
 // What each column receives from above, its grade and, when asked, its hardware.
 void GradeStorey(Building& b, int s, bool autoPlace) {
   const bool collect = s < b.Storeys() && b.Settings.NoTransmitMissingColumn != 1;
+  const LevelView view(b, s);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      ColumnRec& column = b.Point(i, j, s).Column;
-      if (!HasColumnAt(b.Point(i, j, s))) {
+      ColumnRec& column = view.point(i, j).Column;
+      if (!HasColumnAt(view.point(i, j))) {
         column.NeedGrade.clear();
         column.TopHardware.clear();
         column.BottomHardware.clear();
         continue;
       }
-      ColumnResult& r = b.Result(i, j, s);
+      ColumnResult& r = view.result(i, j);
       for (int d = kDirX; d <= kDirY; ++d) {
         float received = 0;
         if (collect) {
@@ -129,17 +131,19 @@ void GradeStorey(Building& b, int s, bool autoPlace) {
 
 void SetDesumiFlags(Building& building) {
   for (int level = 1; level <= building.Storeys(); ++level) {
+    const FloorMap floors(building, level);
+    const LevelView view(building, level);
     for (int j = 1; j <= building.PointsY(); ++j) {
       for (int i = 1; i <= building.PointsX(); ++i) {
-        GridPoint& p = building.Point(i, j, level);
-        if (HasColumnAt(p)) p.Column.Corner = CellsAround(building, i, j, level) <= 1 ? 1 : 0;
+        GridPoint& p = view.point(i, j);
+        if (HasColumnAt(p)) p.Column.Corner = floors.CellsAround(i, j) <= 1 ? 1 : 0;
       }
     }
   }
 }
 
 void CalcColumnN(Building& building, int d, int i, int j, int s) {
-  SetPressing(building, i, j, s);
+  SetPressing(building, UpperFloors(building, s), i, j, s);
   SetDirectionN(building, d, i, j, s);
 }
 

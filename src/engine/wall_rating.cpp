@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
 
@@ -51,21 +52,20 @@ void StoreSides(ColumnResult& r, int d, const SideWall& s1, const SideWall& s2) 
 void CollectSideWalls(Building& building) {
   const float maxMultiplier = building.Settings.MaxWallMultiplier;
   for (int level = 1; level <= building.Storeys(); ++level) {
+    const LevelView view(building, level);
     for (int j = 1; j <= building.PointsY(); ++j) {
       for (int i = 1; i <= building.PointsX(); ++i) {
-        if (!HasColumnAt(building.Point(i, j, level))) continue;
-        ColumnResult& r = building.Result(i, j, level);
+        const GridPoint& p = view.point(i, j);
+        if (!HasColumnAt(p)) continue;
+        ColumnResult& r = view.result(i, j);
         for (int d = kDirX; d <= kDirY; ++d) {
           const int along = AlongIndex(d, i, j);
           // Side 1 ends at the column (stored one point back), side 2 starts at it; a
           // column on the first or last line has no wall on the missing side.
           SideWall s1;
           SideWall s2;
-          if (along > 1) {
-            s1 = ReadSide(d == kDirX ? building.Point(i - 1, j, level) : building.Point(i, j - 1, level), d,
-                          maxMultiplier);
-          }
-          if (along <= building.Spans(d)) s2 = ReadSide(building.Point(i, j, level), d, maxMultiplier);
+          if (along > 1) s1 = ReadSide(d == kDirX ? view.point(i - 1, j) : view.point(i, j - 1), d, maxMultiplier);
+          if (along <= building.Spans(d)) s2 = ReadSide(p, d, maxMultiplier);
           StoreSides(r, d, s1, s2);
         }
       }

@@ -80,6 +80,18 @@ TEST(Eccentricity, EachMemberCountsOnceAndBothLayersCount) {
   EXPECT_NEAR(p.b.Balance[0].Stiffness[0], 1.365f * 4.0f + 0.455f * 1.0f, 1e-5);
 }
 
+TEST(Eccentricity, RunFieldsThatDisagreeWithThePositionsAreNotTrusted) {
+  // The member's extent comes from its run positions (a walk) when RunStart/RunEnd are off.
+  for (const auto& [runStart, runEnd] : {std::pair{1, 3}, std::pair{1, 99}, std::pair{2, 3}, std::pair{1, 1}}) {
+    PlanBuilder p(1, 4, 4);
+    p.Brace(1, kDirX, 1, 1, 3, 3, kCrossed);
+    p.b.Point(1, 1, 1).brace(kDirX).RunStart = runStart;
+    p.b.Point(1, 1, 1).brace(kDirX).RunEnd = runEnd;
+    UpdateEccentricity(p.b);
+    EXPECT_NEAR(p.b.Balance[0].Stiffness[0], 1.365f * 4.0f, 1e-5) << runStart << "," << runEnd;
+  }
+}
+
 TEST(Eccentricity, OneStoreyCentroidIncludesVoids) {
   PlanBuilder p(1, 6, 4);
   p.Floor(1, 1, 1, 4, 2).Floor(1, 5, 1, 6, 2, kFloorVoid);

@@ -1,0 +1,27 @@
+#include "engine/floor_map.h"
+
+#include "engine/level_view.h"
+#include "engine/member_codes.h"
+
+namespace tvk {
+
+FloorMap::FloorMap(const Building& building, int level)
+    : spansX_(building.SpansX()), spansY_(building.SpansY()),
+      cells_(static_cast<size_t>(spansX_) * static_cast<size_t>(spansY_), 0) {
+  const ConstLevelView view(building, level);
+  for (int cj = 1; cj <= spansY_; ++cj) {
+    for (int ci = 1; ci <= spansX_; ++ci) {
+      cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] = HasFloorCell(view.point(ci, cj)) ? 1 : 0;
+    }
+  }
+}
+
+bool FloorMap::Cell(int ci, int cj) const {
+  return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ && cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] != 0;
+}
+
+int FloorMap::CellsAround(int i, int j) const {
+  return static_cast<int>(Cell(i, j)) + Cell(i - 1, j) + Cell(i - 1, j - 1) + Cell(i, j - 1);
+}
+
+}  // namespace tvk
