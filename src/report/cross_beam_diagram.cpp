@@ -14,7 +14,7 @@ namespace {
 constexpr double kDpi = 300;
 constexpr double kPxPerCm = kDpi / 2.54;
 constexpr double kWidthCm = 12.5;
-constexpr double kHeightCm = 5.0;
+constexpr double kHeightCm = 4.4;
 
 QPointF At(double xCm, double yCm) { return {xCm * kPxPerCm, yCm * kPxPerCm}; }
 double Px(double cm) { return cm * kPxPerCm; }
@@ -22,9 +22,9 @@ double Px(double cm) { return cm * kPxPerCm; }
 // Plan of the example: x of the two orthogonal beams, y of their ends and of the small beam.
 constexpr double kLeftBeam = 1.6;
 constexpr double kRightBeam = 7.6;
-constexpr double kTopEnd = 0.7;
-constexpr double kBottomEnd = 4.3;
-constexpr double kSmallBeam = 2.5;
+constexpr double kTopEnd = 0.6;
+constexpr double kBottomEnd = 3.8;
+constexpr double kSmallBeam = 2.2;
 constexpr double kColumn1 = 3.6;
 constexpr double kColumn2 = 5.6;
 
@@ -98,17 +98,15 @@ void DrawPlan(QPainter& p) {
 
 void DrawLegend(QPainter& p) {
   const double x = 9.3;
-  LowerColumn(p, x, 1.0);
-  UpperColumn(p, x, 1.8);
-  Beam(p, x - 0.3, 2.6, x + 0.3, 2.6, 0.08, Qt::SolidLine);
-  Beam(p, x - 0.3, 3.4, x + 0.3, 3.4, 0.045, Qt::SolidLine);
-  Flow(p, {QPointF(x - 0.3, 4.2), QPointF(x + 0.3, 4.2)});
+  const double top = 0.8, pitch = 0.65;
+  LowerColumn(p, x, top);
+  UpperColumn(p, x, top + pitch);
+  Beam(p, x - 0.3, top + 2 * pitch, x + 0.3, top + 2 * pitch, 0.08, Qt::SolidLine);
+  Beam(p, x - 0.3, top + 3 * pitch, x + 0.3, top + 3 * pitch, 0.045, Qt::SolidLine);
+  Flow(p, {QPointF(x - 0.3, top + 4 * pitch), QPointF(x + 0.3, top + 4 * pitch)});
   p.setPen(Qt::black);
-  Label(p, x + 0.5, 1.13, QStringLiteral("１階柱"), 8);
-  Label(p, x + 0.5, 1.93, QStringLiteral("２階柱"), 8);
-  Label(p, x + 0.5, 2.73, QStringLiteral("２階床梁"), 8);
-  Label(p, x + 0.5, 3.53, QStringLiteral("２階小梁"), 8);
-  Label(p, x + 0.5, 4.33, QStringLiteral("引抜き力"), 8);
+  const char16_t* const labels[] = {u"１階柱", u"２階柱", u"２階床梁", u"２階小梁", u"引抜き力"};
+  for (int k = 0; k < 5; ++k) Label(p, x + 0.5, top + k * pitch + 0.13, QString::fromUtf16(labels[k]), 8);
 }
 
 }  // namespace

@@ -18,7 +18,11 @@ std::string TwoLineCell(const std::string& line1, const std::string& line2) {
   return TrimBlanks(line2).empty() ? line1 : line1 + "\r" + line2;
 }
 
-FixedTable FormulaTable(TextRows rows) { return {"", "", "+<1400|+<7500;", std::move(rows), false, false}; }
+// The formula of row 1 runs over both columns.
+FixedTable FormulaTable(TextRows rows) { return {"", "", "+<1400|+<7500;", std::move(rows), {{1, 1, true}}}; }
+
+// Brace tables: the caption of row 1 spans the value columns, the note of row 7 the table.
+const std::vector<SpanningCell> kBraceTableSpans = {{1, 2, false}, {7, 1, true}};
 
 }  // namespace
 
@@ -94,8 +98,7 @@ std::vector<FixedTable> BraceCorrectionTables() {
                       {kBrace45, " 0.5", "-0.5"},
                       {kBrace90, " 2.0", "-2.0"},
                       {"たすき筋かいの場合、補正値を｢0｣とする。", "", ""}},
-                     true,
-                     true};
+                     kBraceTableSpans};
   FixedTable bothSingle{"表-1.2.2.両側から筋かいが取り付く柱(両側が片筋かい)",
                         "",
                         wide,
@@ -106,8 +109,7 @@ std::vector<FixedTable> BraceCorrectionTables() {
                          {kBrace45, "0.5", "1.0", "1.0", "2.5"},
                          {kBrace90, "2.0", "2.5", "2.5", "4.0"},
                          {"両筋かいが共に柱脚部に取付く場合、補正値を｢0｣とする。", "", "", "", ""}},
-                        true,
-                        true};
+                        kBraceTableSpans};
   FixedTable singleCrossed{"表-1.2.3.両側から筋かいが取り付く柱",
                            "         (一方が片筋かい、他方がたすき筋かい)",
                            wide,
@@ -120,8 +122,7 @@ std::vector<FixedTable> BraceCorrectionTables() {
                             {"片筋かいが柱脚部に取付く場合または両筋かいが"
                              "共にたすきの場合、補正値を｢0｣とする。",
                              "", "", "", ""}},
-                           true,
-                           true};
+                           kBraceTableSpans};
   return {oneSide, bothSingle, singleCrossed};
 }
 
@@ -132,7 +133,7 @@ FixedTable JointSpecTable(const HardwareNames& names) {
       {"2.8 ", "14.82", "(と) "}, {"3.7 ", "19.58", "(ち) "}, {"4.7 ", "24.87", "(り) "},
       {"5.6 ", "29.64", "(ぬ) "}, {"7.5 ", "39.69", "(る)*"},
   };
-  FixedTable table{"表-1.3.1.接合部の仕様", "", "+^700|+^1000|+^1000|+<4700|+^1600;", {}, false, false};
+  FixedTable table{"表-1.3.1.接合部の仕様", "", "+^700|+^1000|+^1000|+<4700|+^1600;", {}, {}};
   table.rows.push_back({"Ｎ 値", "接合耐力(kN)", "告示記号", "接 合 金 物 の 仕 様", "許容耐力または\r降伏耐力(kN)"});
   for (size_t k = 0; k < names.size(); ++k) {
     const HardwareRow& row = names[k];
@@ -156,8 +157,7 @@ FixedTable BraceListTable() {
            {"(4)", "９cm角の木材の筋かいを入れた軸組", "3.0"},
            {"(5)", "(1)～(3)までに掲げる筋かいをたすき掛けに入れた軸組", "各数値の２倍"},
            {"(6)", "(4)に掲げる筋かいをたすき掛けに入れた軸組", "5.0"}},
-          false,
-          false};
+          {}};
 }
 
 FixedTable SheathingListTable(float maxWallMultiplier) {
@@ -182,8 +182,7 @@ FixedTable SheathingListTable(float maxWallMultiplier) {
             "そのときの最大壁倍率は、｢" +
                 FormatFixed(maxWallMultiplier, 1) + "｣ とする。",
             "", ""}},
-          true,
-          false};
+          {{5, 1, true}}};
 }
 
 }  // namespace tvk

@@ -30,13 +30,19 @@ inline constexpr const char* kHeadResults = "2.3.Ｎ値･接合金物 算定結
 
 using TextRows = std::vector<std::vector<std::string>>;
 
+// A cell that covers the columns from its own to the last (row and column from 1).
+struct SpanningCell {
+  int row;
+  int column;
+  bool leftAligned;
+};
+
 struct FixedTable {
-  std::string title;         // table title written above it ("" = none)
-  std::string titleLine2;    // second title line ("" = none)
-  std::string format;        // column format, e.g. "+^700|+<6700|+^1600;"
+  std::string title;       // written above the table ("" = none)
+  std::string titleLine2;  // second title line ("" = none)
+  std::string format;      // column format, e.g. "+^700|+<6700|+^1600;"
   TextRows rows;
-  bool lastRowSpans = false;  // the last row is one note across every column
-  bool firstRowsHeader = false;  // rows 1-2 form a header whose second cell spans the value columns
+  std::vector<SpanningCell> spans;
 };
 
 // Chapter 1.1: the design policy text, one line per entry.

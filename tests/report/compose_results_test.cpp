@@ -1,0 +1,135 @@
+// Chapter 2.3 as composed: the header block on every page of the table, the body below it,
+// the header variants of the options, and a building without columns.
+#include <gtest/gtest.h>
+
+#include "report/compose_test_building.h"
+#include "report/report_fixed_texts.h"
+#include "report/results_header_block.h"
+#include "report/results_table_cells.h"
+
+namespace tvk {
+namespace {
+
+using test::Compose;
+using test::ComposeBuilding;
+using test::OpsOf;
+using test::PageHas;
+
+int ResultsPage(const ComposedReport& r) { return MarkOf(r.index, ReportEntry::Results).page; }
+
+TEST(ComposeResults, HeaderBlockOnEveryPageAndBodyBelowIt) {
+  // 11 x 11 points with a column on each storey: far more rows than one page holds.
+  Building b = ComposeBuilding(10, 10);
+  for (int j = 1; j <= b.PointsY(); ++j) {
+    for (int i = 1; i <= b.PointsX(); ++i) b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = 1;
+  }
+  test::Calculate(b);
+  const ComposedReport r = Compose(b);
+  const int first = ResultsPage(r);
+  ASSERT_GT(r.PageCount(), first + 3);
+
+  test::EnsureGuiApp();
+  PageSurface probe;
+  probe.SetFont(QStringLiteral("ＭＳ 明朝"), 11);
+  const double lp = probe.MeasureA().pitch;
+  const double blockTop = (2.0 + lp) * kTwipsPerCm;
+  const double bodyTop = blockTop + kResultsHeaderHeight;
+  int rows = 0;
+  for (int p = first; p <= r.PageCount(); ++p) {
+    const Page& page = r.document.pages[static_cast<size_t>(p - 1)];
+    EXPECT_EQ(r.document.Texts(p - 1).count(QStringLiteral("通り")), 1) << p;
+    EXPECT_TRUE(PageHas(r, p, "=Nx1.96x2.7")) << p;
+    for (const TextOp& op : OpsOf<TextOp>(page)) {
+      if (op.text.startsWith(QStringLiteral("  X"))) {
+        ++rows;
+        EXPECT_GT(op.pos.y(), bodyTop) << p;
+        EXPECT_LT(op.pos.y(), (29.7 - 2.0) * kTwipsPerCm) << p;
+      }
+    }
+  }
+  EXPECT_EQ(rows, 121);
+  EXPECT_TRUE(PageHas(r, first, kHeadResults));
+  EXPECT_FALSE(PageHas(r, first + 1, kHeadResults));
+}
+
+TEST(ComposeResults, HeaderItemsFollowTheOptions) {
+  struct Case {
+    int lMethod, ignoreCrossBeam, noTransmit;
+    std::vector<const char*> present;
+    std::vector<const char*> absent;
+  };
+  const Case cases[] = {
+      {0, 0, 0, {"１階Ｎ値", "  ΔN=(A2xB2)       ", "       +[直交梁伝達]", "<N'+ΔN>"}, {"      ----        "}},
+      {1, 0, 0, {"   １階Ｎ値  (押さえ係数Ｌ：２階柱の押さえ効果を考慮)", "  ΔN=(A2xB2-L2)  "}, {"１階Ｎ値"}},
+      {0, 1, 0, {" 下階柱抜け時の   ", "      xｽﾊﾟﾝ逆比     "}, {"       +[直交梁伝達]"}},
+      {0, 1, 1, {"      ----        ", "Ｎ値"}, {" 下階柱抜け時の   ", " ２階柱からのΔN  ", "<N'+ΔN>", "      xｽﾊﾟﾝ逆比     "}},
+      {0, 0, 1, {" 下階柱抜け時の   ", "       +[直交梁伝達]"}, {"      ----        "}},
+  };
+  for (const Case& c : cases) {
+    Building b = ComposeBuilding();
+    b.Settings.LMethod = c.lMethod;
+    b.Settings.IgnoreCrossBeam = c.ignoreCrossBeam;
+    b.Settings.NoTransmitMissingColumn = c.noTransmit;
+    test::Calculate(b);
+    const ComposedReport r = Compose(b);
+    for (const char* t : c.present) EXPECT_TRUE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
+    for (const char* t : c.absent) EXPECT_FALSE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
+  }
+}
+
+TEST(ComposeResults, HeaderTextsAreCentredOverTheirColumns) {
+  const CalcSettings settings;
+  // Every character 100 twips wide and 160 high.
+  const auto placed = LayoutResultsHeader(settings, [](const std::string& t) {
+    return TextSize{100.0 * QString::fromStdString(t).size(), 160};
+  });
+  auto find = [&](const char* text) {
+    for (const PlacedText& p : placed) {
+      if (p.text == text) return p;
+    }
+    ADD_FAILURE() << text;
+    return PlacedText{};
+  };
+  // "通り" over column 1 (650 wide) at f = 1.9.
+  EXPECT_DOUBLE_EQ(find("通り").x, (650 - 200) / 2.0);
+  EXPECT_DOUBLE_EQ(find("通り").y, 1400 / 3.0 * 1.9 - 1.6 * 160 / 1.2);
+  // "２階Ｎ値" over columns 3-6: 1100 + 650 + 700 + 0, starting at 1000.
+  EXPECT_DOUBLE_EQ(find("２階Ｎ値").x, 1000 + (2450 - 400) / 2.0);
+  // "加力方向" one character a line in column 2, one text height apart.
+  EXPECT_DOUBLE_EQ(find("力").y - find("加").y, 160);
+  EXPECT_DOUBLE_EQ(find("向").x, 650 + (350 - 100) / 2.0);
+}
+
+TEST(ComposeResults, RulesOfTheHeaderBlock) {
+  const std::vector<RuleLine> rules = ResultsHeaderRules();
+  auto has = [&](RuleLine r) {
+    for (const RuleLine& l : rules) {
+      if (l.x1 == r.x1 && l.y1 == r.y1 && l.x2 == r.x2 && l.y2 == r.y2) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(has({0, 0, 9300, 0}));
+  EXPECT_TRUE(has({0, 1400, 9300, 1400}));
+  EXPECT_TRUE(has({1000, 350, 9300, 350}));   // quarter line from the right of column 2
+  EXPECT_TRUE(has({2100, 700, 3450, 700}));   // half line under 金物仕様 of storey 2
+  EXPECT_TRUE(has({7950, 700, 9300, 700}));   // and of storey 1
+  EXPECT_TRUE(has({650, 0, 650, 1400}));      // after column 1, from the top
+  EXPECT_TRUE(has({2100, 350, 2100, 1400}));  // after column 3, from the quarter line
+  EXPECT_TRUE(has({2750, 700, 2750, 1400}));  // after column 4, from the half line
+  EXPECT_TRUE(has({3450, 0, 3450, 1400}));    // after column 6, from the top
+  EXPECT_TRUE(has({8600, 700, 8600, 1400}));  // after column 10, from the half line
+  EXPECT_EQ(rules.size(), 5u + 13u);
+}
+
+TEST(ComposeResults, BuildingWithoutColumnsSaysSo) {
+  test::PlanBuilder p(1, 2, 2);
+  p.b.Info.BuildingName = "空";
+  test::Calculate(p.b);
+  const ComposedReport r = Compose(p.b);
+  EXPECT_TRUE(PageHas(r, ResultsPage(r), kNoColumnsText));
+  EXPECT_EQ(ResultsPage(r), r.PageCount());
+  EXPECT_FALSE(r.ng);
+}
+
+}  // namespace
+}  // namespace tvk
