@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "../tests/support/plan_builder.h"
 #include "engine/eccentricity.h"
@@ -32,30 +33,33 @@ const Building& Plan(int which) {
 
 const char* const kPlanNames[] = {"sample", "largest", "transmission"};
 
-void CalcAll(benchmark::State& state) {
-  Building b = Plan(static_cast<int>(state.range(0)));
-  if (b.Points().empty()) {
+// A working copy of plan state.range(0), or none (the run is marked skipped).
+std::optional<Building> PlanCopy(benchmark::State& state) {
+  const Building& plan = Plan(static_cast<int>(state.range(0)));
+  if (plan.Points().empty()) {
     state.SkipWithError("sample project missing");
-    return;
+    return std::nullopt;
   }
   state.SetLabel(kPlanNames[state.range(0)]);
-  RefreshBeamRuns(b);
+  return plan;
+}
+
+void CalcAll(benchmark::State& state) {
+  std::optional<Building> b = PlanCopy(state);
+  if (!b) return;
+  RefreshBeamRuns(*b);
   for (auto _ : state) {
-    CalcAllN(b, false);
+    CalcAllN(*b, false);
     benchmark::ClobberMemory();
   }
 }
 BENCHMARK(CalcAll)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 void Eccentricity(benchmark::State& state) {
-  Building b = Plan(static_cast<int>(state.range(0)));
-  if (b.Points().empty()) {
-    state.SkipWithError("sample project missing");
-    return;
-  }
-  state.SetLabel(kPlanNames[state.range(0)]);
+  std::optional<Building> b = PlanCopy(state);
+  if (!b) return;
   for (auto _ : state) {
-    UpdateEccentricity(b);
+    UpdateEccentricity(*b);
     benchmark::ClobberMemory();
   }
 }

@@ -63,8 +63,8 @@ BeamIndex::BeamIndex(const Building& building, int level)
     for (auto& v : *table) v.assign(points, 0);
   }
   ReadFlags();
-  SweepForward();
-  SweepBackward();
+  Sweep(true);
+  Sweep(false);
 }
 
 void BeamIndex::ReadFlags() {
@@ -84,42 +84,29 @@ void BeamIndex::ReadFlags() {
   }
 }
 
-void BeamIndex::SweepForward() {
-  std::vector<int> code1Y(static_cast<size_t>(nx_) + 1, 0);
+// Forward (rows and points in increasing order) each point receives the last code-1
+// segment and through point before it on its two lines; backward the first code-3
+// segment and through point after it.
+void BeamIndex::Sweep(bool forward) {
+  auto& codeTable = forward ? prev1_ : next3_;
+  auto& throughTable = forward ? prevThrough_ : nextThrough_;
+  const uint8_t* codeBit = forward ? kCode1Bit : kCode3Bit;
+  std::vector<int> codeY(static_cast<size_t>(nx_) + 1, 0);
   std::vector<int> throughY(static_cast<size_t>(nx_) + 1, 0);
-  for (int j = 1; j <= ny_; ++j) {
-    int code1X = 0;
+  for (int row = 1; row <= ny_; ++row) {
+    const int j = forward ? row : ny_ + 1 - row;
+    int codeX = 0;
     int throughX = 0;
-    for (int i = 1; i <= nx_; ++i) {
+    for (int point = 1; point <= nx_; ++point) {
+      const int i = forward ? point : nx_ + 1 - point;
       const size_t s = slot(i, j);
       const auto col = static_cast<size_t>(i);
-      prev1_[0][s] = code1X;
-      prevThrough_[0][s] = throughX;
-      prev1_[1][s] = code1Y[col];
-      prevThrough_[1][s] = throughY[col];
-      if (Flag(i, j, kCode1Bit[0])) code1X = i;
-      if (Flag(i, j, kCode1Bit[1])) code1Y[col] = j;
-      if (BothSides(kDirY, i, j)) throughX = i;
-      if (BothSides(kDirX, i, j)) throughY[col] = j;
-    }
-  }
-}
-
-void BeamIndex::SweepBackward() {
-  std::vector<int> code3Y(static_cast<size_t>(nx_) + 1, 0);
-  std::vector<int> throughY(static_cast<size_t>(nx_) + 1, 0);
-  for (int j = ny_; j >= 1; --j) {
-    int code3X = 0;
-    int throughX = 0;
-    for (int i = nx_; i >= 1; --i) {
-      const size_t s = slot(i, j);
-      const auto col = static_cast<size_t>(i);
-      next3_[0][s] = code3X;
-      nextThrough_[0][s] = throughX;
-      next3_[1][s] = code3Y[col];
-      nextThrough_[1][s] = throughY[col];
-      if (Flag(i, j, kCode3Bit[0])) code3X = i;
-      if (Flag(i, j, kCode3Bit[1])) code3Y[col] = j;
+      codeTable[0][s] = codeX;
+      throughTable[0][s] = throughX;
+      codeTable[1][s] = codeY[col];
+      throughTable[1][s] = throughY[col];
+      if (Flag(i, j, codeBit[0])) codeX = i;
+      if (Flag(i, j, codeBit[1])) codeY[col] = j;
       if (BothSides(kDirY, i, j)) throughX = i;
       if (BothSides(kDirX, i, j)) throughY[col] = j;
     }

@@ -29,8 +29,7 @@ class BeamIndex {
   size_t slot(int i, int j) const { return static_cast<size_t>(i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(j - 1); }
   bool Flag(int i, int j, uint8_t bit) const { return (flags_[slot(i, j)] & bit) != 0; }
   void ReadFlags();
-  void SweepForward();
-  void SweepBackward();
+  void Sweep(bool forward);
 
   const Building& b_;
   int level_;
