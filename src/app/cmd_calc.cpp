@@ -1,12 +1,61 @@
+// voln-tvk calc FILE.TVK [--json] [--no-auto]: the calculation the report command runs,
+// printed as JSON or as a table. The project file is never written.
+
 #include <ostream>
 
+#include "app/batch_project.h"
+#include "app/calc_json.h"
+#include "app/calc_results.h"
+#include "app/calc_table.h"
 #include "app/cli.h"
+#include "model/building.h"
 
 namespace tvk {
 
-int RunCalcCommand(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-  err << "voln-tvk calc: not available in this build\n";
-  return kExitUsage;
+namespace {
+
+constexpr const char* kUsage = "usage: voln-tvk calc FILE.TVK [--json] [--no-auto]\n";
+
+// The short forms of the messages the desktop program shows after the calculation.
+void PrintWarnings(const Building& b, std::ostream& err) {
+  if (AnyOverLimit(b)) err << "voln-tvk calc: 必要金物が (る*) を超える柱があります。\n";
+  if (AnyHardwareNG(b)) err << "voln-tvk calc: 耐力不足の金物が配置されています。\n";
+  if (WarnNotTransmitted(b)) err << "voln-tvk calc: " << kNotTransmittedWarning << "\n";
+}
+
+}  // namespace
+
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string path;
+  bool json = false;
+  bool noAuto = false;
+  for (const std::string& arg : args) {
+    if (arg == "--json") {
+      json = true;
+    } else if (arg == "--no-auto") {
+      noAuto = true;
+    } else if (!arg.empty() && arg[0] != '-' && path.empty()) {
+      path = arg;
+    } else {
+      err << "voln-tvk calc: unexpected argument " << arg << "\n" << kUsage;
+      return kExitUsage;
+    }
+  }
+  if (path.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  Building building;
+  if (!LoadBatchProject(path, building, err, "calc")) return kExitRefused;
+  // Hardware is filled only as the project's option says; --no-auto never fills it.
+  RunFullCalculation(building, noAuto);
+  if (json) {
+    WriteCalcJson(building, out);
+  } else {
+    PrintCalcTable(building, out);
+  }
+  PrintWarnings(building, err);
+  return kExitOk;
 }
 
 }  // namespace tvk
