@@ -232,6 +232,7 @@ void PageSurface::RecordText(QPointF marginTw, const QString& text, const FontKe
   const double pitch = kLinePitchFactor * fm.Height();
   const QStringList lines = SplitLines(text);
   for (int i = 0; i < int(lines.size()); ++i) {
+    if (lines[i].isEmpty()) continue;  // an empty line only takes its place
     QPointF pos = ToPaper(marginTw + QPointF(0, i * pitch));
     if (state_.align != TextAlign::Left) {
       const double width = fm.Width(lines[i]);

@@ -187,7 +187,7 @@ class PageSurface {
 
   // --- For layouts built on the surface (tables, headers) ---
   // Index of a font in the document's font table, and its metrics in twips (the reference
-  // stays valid for the surface's life).
+  // stays valid until TakeDocument).
   int FontIndex(const FontKey& key);
   const ReportFontMetrics& Metrics(int fontIndex);
   FontKey CurrentFontKey(double fontSize = 0) const;

@@ -227,6 +227,10 @@ TEST_F(SurfaceTest, TextIsPlacedByAlignmentAndParagraphsAdvance) {
   EXPECT_NEAR(texts[4].pos.x(), Origin().x() + 2835 - width, 1e-9);
   EXPECT_EQ(texts[4].angle, 30);
   EXPECT_EQ(s.Document().FontOf(texts[0]).sizeTwips, 220);
+  // An empty paragraph takes a line and records nothing.
+  s.Paragraph(0, 10, QString());
+  EXPECT_NEAR(s.CurrentY(), (CmToTwips(10) + pitch) / kTwipsPerCm, 1e-9);
+  EXPECT_EQ(OpsOf<TextOp>(s.Document().pages[0]).size(), 5u);
 }
 
 TEST_F(SurfaceTest, LeftMarginMovesTheOrigin) {
