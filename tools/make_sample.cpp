@@ -3,6 +3,7 @@
 // Regenerate after a change to this program or to the file format:
 //   cmake --build build --target make_sample && build/tools/make_sample examples/sample-house.TVK
 //   build/tools/make_sample --tiny fuzz/seeds/project/tiny.TVK      (the smallest one-storey seed)
+//   cp examples/sample-house.TVK fuzz/seeds/project/                 (the fuzzer starts from it too)
 //
 // The sample is a two-storey house of 8 x 6 grids (0.91 m, 2 divisions) with a one-storey
 // wing: floors on both storeys with a void on storey 2, single braces of both slopes and

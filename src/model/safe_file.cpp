@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "model/path_parts.h"
@@ -51,9 +52,21 @@ void SyncFolder(const std::string& path) {
   close(fd);
 }
 
+// A link is followed, so that the file it names is replaced and the link stays.
+std::string WriteTarget(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) return path;
+  std::string target(resolved);
+  std::free(resolved);
+  return target;
+}
+
 }  // namespace
 
-FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+FileResult WriteFileAtomically(const std::string& requested, std::string_view bytes) {
+  const std::string path = WriteTarget(requested);
   std::string tempPath;
   const int fd = CreateTemporary(path, tempPath);
   if (fd < 0) return WriteFailure(path, errno);

@@ -122,6 +122,17 @@ TEST(ProjectSave, ReplacingAFileKeepsItsPermissions) {
                 std::filesystem::perms::group_read);
 }
 
+TEST(ProjectSave, SavingThroughALinkReplacesTheLinkedFile) {
+  test::ScratchDir dir;
+  test::WriteBytes(dir.file("real.TVK"), "old");
+  std::filesystem::create_symlink(dir.file("real.TVK"), dir.file("link.TVK"));
+  Building b = test::FilledBuilding();
+  b.CurrentPath = dir.file("link.TVK");
+  ASSERT_TRUE(SaveProject(b).ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.TVK")));
+  EXPECT_EQ(test::ReadBytes(dir.file("real.TVK")), SerializeProject(b).bytes);
+}
+
 TEST(ProjectLoad, MissingOrRefusedFileLeavesTheBuilding) {
   test::ScratchDir dir;
   test::WriteBytes(dir.file("zero.TVK"), std::string(300, '\0'));
