@@ -2,6 +2,7 @@
 // report command does, composes the whole report and writes it as one PDF.
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -47,9 +48,16 @@ std::optional<ReportArgs> ParseReportArgs(const std::vector<std::string>& args) 
   return parsed;
 }
 
+// Qt's own notes (such as a missing runtime folder on a server) are no concern of the
+// report's reader; only its errors reach standard error.
+void KeepQtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 // Text layout needs a Gui application; without a display it runs on the offscreen platform.
 std::unique_ptr<QGuiApplication> EnsureGuiApplication(int& argc, char** argv) {
   if (QCoreApplication::instance() != nullptr) return nullptr;
+  qInstallMessageHandler(KeepQtErrorsOnly);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

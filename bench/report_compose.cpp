@@ -1,0 +1,123 @@
+// Composing the calculation report and writing it as PDF: the sample house, and the largest
+// building (120 x 120 spans, two storeys, a column at every point), whose results table runs
+// to more than a thousand pages. Run with --benchmark_filter to see one case's peak memory.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "../tests/support/plan_builder.h"
+#include "engine/eccentricity.h"
+#include "engine/n_value.h"
+#include "engine/transmission.h"
+#include "model/project_file.h"
+#include "report/page_replay.h"
+#include "report/page_surface.h"
+#include "report/report_composer.h"
+#include "report/report_figures.h"
+
+namespace tvk {
+namespace {
+
+QGuiApplication& App() {
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  static int argc = 1;
+  static char name[] = "report_compose";
+  static char* argv[] = {name, nullptr};
+  static QGuiApplication app(argc, argv);
+  return app;
+}
+
+void Calculate(Building& b) {
+  MarkWallLines(b);
+  RefreshBeamRuns(b);
+  CalcAllN(b, false);
+  UpdateEccentricity(b);
+}
+
+Building SampleHouse() {
+  Building b;
+  const std::string path = std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK";
+  if (std::filesystem::exists(path) && LoadProject(b, path).ok) Calculate(b);
+  return b;
+}
+
+Building Largest() {
+  Building b = test::LargestPlan();
+  Calculate(b);
+  return b;
+}
+
+// Calculated once; composition only reads them.
+const Building& Plan(int which) {
+  static const Building sample = SampleHouse();
+  static const Building largest = Largest();
+  return which == 0 ? sample : largest;
+}
+
+ComposedReport Compose(const Building& b, bool figures) {
+  static const HardwareNames names = LoadBuiltInHardwareNames();
+  PageSurface surface;
+  const FigureChapters chapters = figures ? ReportFigureChapters(FigureFonts{}) : FigureChapters{};
+  return ComposeReport(surface, ReportRequest{b, names, chapters, QDate(2024, 1, 1), {}});
+}
+
+int ResultsPages(const ComposedReport& r) { return r.PageCount() - MarkOf(r.index, ReportEntry::Results).page + 1; }
+
+void PeakMemory(benchmark::State& state) {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// range(0): 0 sample, 1 largest; range(1): 1 with the plan and elevation figures.
+void ComposeWholeReport(benchmark::State& state) {
+  App();
+  const Building& b = Plan(static_cast<int>(state.range(0)));
+  if (b.Points().empty()) return state.SkipWithError("sample project missing");
+  int pages = 0, results = 0;
+  for (auto _ : state) {
+    const ComposedReport r = Compose(b, state.range(1) == 1);
+    pages = r.PageCount();
+    results = ResultsPages(r);
+    benchmark::DoNotOptimize(r.document.pages.data());
+  }
+  state.counters["pages"] = pages;
+  state.counters["results_pages"] = results;
+  state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["results_pages_per_s"] = benchmark::Counter(results, benchmark::Counter::kIsIterationInvariantRate);
+  PeakMemory(state);
+}
+BENCHMARK(ComposeWholeReport)->Args({0, 1})->Args({0, 0})->Unit(benchmark::kMillisecond);
+BENCHMARK(ComposeWholeReport)->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Composition and PDF writing together, as `voln-tvk report` does after the calculation.
+void ComposeAndWritePdf(benchmark::State& state) {
+  App();
+  const Building& b = Plan(static_cast<int>(state.range(0)));
+  if (b.Points().empty()) return state.SkipWithError("sample project missing");
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("report.pdf"));
+  int pages = 0;
+  for (auto _ : state) {
+    const ComposedReport r = Compose(b, true);
+    pages = r.PageCount();
+    if (!WritePdf(r.document, path).isEmpty()) return state.SkipWithError("PDF not written");
+  }
+  state.counters["pages"] = pages;
+  state.counters["pages_per_s"] = benchmark::Counter(pages, benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["pdf_MB"] = static_cast<double>(std::filesystem::file_size(path.toStdString())) / 1e6;
+  PeakMemory(state);
+}
+BENCHMARK(ComposeAndWritePdf)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(ComposeAndWritePdf)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace tvk
+
+BENCHMARK_MAIN();

@@ -1,0 +1,135 @@
+// End-to-end: the voln-tvk executable's report sub-command, read back with pdftotext.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "model/model_test_util.h"
+#include "model/project_file.h"
+#include "support/command_run.h"
+#include "support/plan_builder.h"
+
+namespace tvk {
+namespace {
+
+using test::CommandRun;
+using test::ShellQuoted;
+
+const std::string kSample = std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK";
+
+class ReportCommand : public testing::Test {
+ protected:
+  // Runs the command without a display and without a platform choice, as on a server;
+  // the settings folder is the scratch folder.
+  CommandRun Report(const std::string& arguments) {
+    const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY VOLNTVK_HOME=" +
+                            ShellQuoted(dir_.path()) + " " + ShellQuoted(TVK_BINARY);
+    return test::RunCommand("sh", "-c " + ShellQuoted(env + " report " + arguments), dir_.path());
+  }
+  // The PDF's text, pages separated by form feeds.
+  std::string PdfText(const std::string& pdf) {
+    const std::string txt = dir_.file("report.txt");
+    const CommandRun run = test::RunCommand("pdftotext", ShellQuoted(pdf) + " " + ShellQuoted(txt), dir_.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    return test::ReadBytes(txt);
+  }
+  test::ScratchDir dir_;
+};
+
+TEST_F(ReportCommand, SampleReportHasEveryChapterAndItsResults) {
+  const std::string pdf = dir_.file("sample.pdf");
+  const CommandRun run = Report(ShellQuoted(kSample) + " -o " + ShellQuoted(pdf));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string text = PdfText(pdf);
+  for (const char* heading :
+       {"1.概要", "1.1.設計方針", "1.2.Ｎ値計算方法", "●筋かいの分担応力を考慮した補正値", "1.3.接合金物リスト",
+        "表-1.3.1.接合部の仕様", "1.4.耐力壁リスト", "1.5.耐力壁伏図", "2.接合金物", "2.1.接合金物伏図",
+        "接合金物の各階伏図を以下に示す。", "2.2.接合金物軸組図", "算定結果一覧表", "軸組Ｎ値算定"}) {
+    EXPECT_NE(text.find(heading), std::string::npos) << heading;
+  }
+  // Results cells: line names, a through-column, the kN lines and the weak hardware's mark.
+  for (const char* cell : {"X1", "Y1", "通し柱", "kN)", "NG*", "=Nx1.96x2.7", "(引抜き力)"}) {
+    EXPECT_NE(text.find(cell), std::string::npos) << cell;
+  }
+  // The cover carries no number; the first chapter page is "- 1 -".
+  // (pdftotext may drop the narrow blanks of the footer's proportional face)
+  std::string packed = text;
+  std::erase(packed, ' ');
+  const std::string cover = packed.substr(0, packed.find('\f'));
+  EXPECT_EQ(cover.find("-0-"), std::string::npos);
+  EXPECT_NE(cover.find("Ver.1.0.0"), std::string::npos);
+  const std::string second = packed.substr(cover.size() + 1, packed.find('\f', cover.size() + 1) - cover.size() - 1);
+  EXPECT_NE(second.find("-1-"), std::string::npos);
+  // The sample places one piece of hardware that is too weak.
+  EXPECT_NE(run.err.find("耐力不足の金物が配置されています。"), std::string::npos) << run.err;
+}
+
+TEST_F(ReportCommand, HardwareListComesFromTheSettingsFolder) {
+  std::ofstream file(dir_.file("_Kanamono.Def"), std::ios::binary);
+  file << "OwnPlate 0.11\r\n--- ---\r\n";
+  file.close();
+  const std::string pdf = dir_.file("own.pdf");
+  ASSERT_EQ(Report(ShellQuoted(kSample) + " -o " + ShellQuoted(pdf)).exitCode, 0);
+  const std::string text = PdfText(pdf);
+  EXPECT_NE(text.find("OwnPlate"), std::string::npos);
+  EXPECT_EQ(text.find("短ほぞ差し"), std::string::npos);
+}
+
+TEST_F(ReportCommand, ExistingPdfIsReplaced) {
+  const std::string pdf = dir_.file("old.pdf");
+  std::ofstream(pdf) << "old";
+  ASSERT_EQ(Report(ShellQuoted(kSample) + " -o " + ShellQuoted(pdf)).exitCode, 0);
+  EXPECT_EQ(test::ReadBytes(pdf).substr(0, 5), "%PDF-");
+}
+
+TEST_F(ReportCommand, RefusedProjectExitsOneAndWritesNothing) {
+  const std::string bad = dir_.file("bad.TVK");
+  std::ofstream(bad) << "not a project file";
+  const std::string pdf = dir_.file("never.pdf");
+  const CommandRun run = Report(ShellQuoted(bad) + " -o " + ShellQuoted(pdf));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("のデータではありません。"), std::string::npos) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+
+  const CommandRun missing = Report(ShellQuoted(dir_.file("missing.TVK")) + " -o " + ShellQuoted(pdf));
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(ReportCommand, UnwritableOutputExitsOneAndKeepsTheOldFile) {
+  // A regular file stands where the output's folder should be.
+  std::ofstream(dir_.file("plain")) << "x";
+  const CommandRun run = Report(ShellQuoted(kSample) + " -o " + ShellQuoted(dir_.file("plain/out.pdf")));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("voln-tvk report:"), std::string::npos);
+  // A folder given as the output is not replaced.
+  std::filesystem::create_directory(dir_.file("folder.pdf"));
+  EXPECT_EQ(Report(ShellQuoted(kSample) + " -o " + ShellQuoted(dir_.file("folder.pdf"))).exitCode, 1);
+  EXPECT_TRUE(std::filesystem::is_directory(dir_.file("folder.pdf")));
+}
+
+TEST_F(ReportCommand, UsageErrorsExitTwo) {
+  const std::string pdf = ShellQuoted(dir_.file("u.pdf"));
+  const std::string sample = ShellQuoted(kSample);
+  for (const std::string& args : {std::string(), sample, "-o " + pdf, sample + " -o", sample + " " + sample + " -o " + pdf,
+                                   sample + " -o " + pdf + " -o " + pdf, sample + " --bogus -o " + pdf}) {
+    const CommandRun run = Report(args);
+    EXPECT_EQ(run.exitCode, 2) << args;
+    EXPECT_NE(run.err.find("usage:"), std::string::npos) << args;
+  }
+}
+
+TEST_F(ReportCommand, BuildingWithoutColumnsSaysSoInTheResults) {
+  test::PlanBuilder p(1, 2, 2);
+  p.b.CurrentPath = dir_.file("empty.TVK");
+  ASSERT_TRUE(SaveProject(p.b).ok);
+  const std::string pdf = dir_.file("empty.pdf");
+  const CommandRun run = Report(ShellQuoted(p.b.CurrentPath) + " -o " + ShellQuoted(pdf));
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(PdfText(pdf).find("柱が配置されていません。"), std::string::npos);
+  EXPECT_EQ(run.err.find("耐力不足"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tvk
