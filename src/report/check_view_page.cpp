@@ -9,8 +9,6 @@ namespace tvk {
 
 namespace {
 
-const QString kBodyFace = QStringLiteral("ＭＳ 明朝");
-constexpr double kBodySize = 11;
 constexpr int kCheckStorey = 2;
 
 std::vector<LegendRow> CheckViewLegendRows() {
@@ -33,14 +31,14 @@ QString CheckViewHeading(const Building& building) {
 
 void DrawCheckViewPage(PageSurface& surface, const Building& building, const FigureFonts& fonts) {
   surface.SetMargins(PageMargins{});
-  surface.SetupPage(kBodySize, PaperCode::A4, false);
+  surface.SetupPage(kFigBodySize, PaperCode::A4, false);
   surface.BeginDocument();
-  surface.SetFont(kBodyFace, kBodySize);
+  surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
-  const FigText body{kBodyFace, kBodySize};
+  const FigText body{kFigBodyFace, kFigBodySize};
   DrawFigText(surface, body, {0, 0}, CheckViewHeading(building));
   if (building.NotTransmitted != 0) {
-    const FigText note{kBodyFace, kBodySize, false, kFigRed};
+    const FigText note{kFigBodyFace, kFigBodySize, false, kFigRed};
     DrawFigText(surface, note, {2 * m.width, 1.3 * m.pitch},
                 QStringLiteral("赤い柱は、下階に柱がなくその引抜き力が、下階柱に正しく伝達されていません。"));
     DrawFigText(surface, note, {2 * m.width, 2.3 * m.pitch}, QStringLiteral("梁配置のモデル化を変更してください。"));

@@ -9,8 +9,6 @@ namespace tvk {
 
 namespace {
 
-const QString kBodyFace = QStringLiteral("ＭＳ 明朝");
-constexpr double kBodySize = 11;
 constexpr double kTitleGap = 0.08;
 // The next frame's title stands this many line pitches below the previous foot.
 constexpr double kFrameSpacing = 3.0;
@@ -36,7 +34,7 @@ QString FrameLineName(const Building& building, const FrameRef& frame) {
 
 double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number,
                        double titleY, const FigureFonts& fonts) {
-  const FigText title{kBodyFace, kBodySize};
+  const FigText title{kFigBodyFace, kFigBodySize};
   const QString text = "(" + QString::number(number) + ") " + FrameLineName(building, frame) + QStringLiteral(" 通り");
   DrawFigText(surface, title, {0, titleY}, text);
   ElevationContext context{building, ReportElevationTransform(building, 0, surface.PrintableCm().width()), frame,
@@ -51,9 +49,9 @@ double DrawReportFrame(PageSurface& surface, const Building& building, const Fra
 
 double DrawElevationChapter(PageSurface& surface, const Building& building, double y, const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
-  surface.SetFont(kBodyFace, kBodySize);
+  surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
-  DrawFigText(surface, {kBodyFace, kBodySize}, {2 * m.width, y},
+  DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {2 * m.width, y},
               QString::fromUtf8(kFramesIntro) + QString::fromUtf8(kFramesNote));
   double titleY = y + 1.5 * m.pitch;
   double bottom = y + m.pitch;
@@ -75,13 +73,13 @@ double DrawElevationChapter(PageSurface& surface, const Building& building, doub
 void DrawElevationWindowPage(PageSurface& surface, const Building& building, const FrameRef& frame,
                              const FigureFonts& fonts) {
   surface.SetMargins(kWindowMargins);
-  const QSizeF printable = surface.SetupPage(kBodySize, PaperCode::A4, true);
-  surface.SetHeaderFont(QStringLiteral("ＭＳ Ｐゴシック"), kBodySize);
+  const QSizeF printable = surface.SetupPage(kFigBodySize, PaperCode::A4, true);
+  surface.SetHeaderFont(QStringLiteral("ＭＳ Ｐゴシック"), kFigBodySize);
   surface.SetHeader(QStringLiteral("VOLN-TVK /軸組Ｎ値算定") + QStringLiteral("   [ ") +
                     QString::fromStdString(building.Info.BuildingName) + QStringLiteral(" ]||"));
   surface.SetFooter(QString());
   surface.BeginDocument();
-  DrawFigText(surface, {kBodyFace, kBodySize}, {0, 0}, FrameLineName(building, frame) + QStringLiteral(" 通り 軸組図"));
+  DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, 0}, FrameLineName(building, frame) + QStringLiteral(" 通り 軸組図"));
   const ElevationContext context{
       building, WindowElevationTransform(building, frame, printable.width(), printable.height()), frame,
       ElevationMode::Window, fonts};

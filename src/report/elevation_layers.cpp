@@ -12,9 +12,6 @@ namespace tvk {
 
 namespace {
 
-const QString kFrameFace = QStringLiteral("ＭＳ 明朝");
-const QString kMultiplierFace = QStringLiteral("ＭＳ Ｐ明朝");
-constexpr double kReportFontSize = 11;
 constexpr double kSubNameSize = 8;
 constexpr double kWindowMultiplierSize = 10;
 constexpr int kMemberPen = 10;
@@ -36,11 +33,11 @@ const std::string& CrossingName(const ElevationContext& f, int k) {
   return f.frame.dir == kDirX ? f.building.LineNameY(k) : f.building.LineNameX(k);
 }
 
-FigText HardwareStyle(const ElevationContext& f) { return {kFrameFace, double(f.fonts.frameHardware)}; }
+FigText HardwareStyle(const ElevationContext& f) { return {kFigBodyFace, double(f.fonts.frameHardware)}; }
 
 FigText MultiplierStyle(const ElevationContext& f) {
   const double size = f.mode == ElevationMode::Window ? kWindowMultiplierSize : f.fonts.frameMultiplier;
-  return {kMultiplierFace, size};
+  return {kFigLabelFace, size};
 }
 
 // A white-backed label at the first free place among the candidates' top-left corners.
@@ -96,15 +93,10 @@ double FrameLabelHeight(PageSurface& surface, const ElevationContext& frame) {
 void DrawFrameNames(PageSurface& surface, const ElevationContext& f, LabelPlacer& labels) {
   std::vector<GridNameSpot> spots;
   for (int k = 1; k <= FramePoints(f.building, f.frame); ++k) {
-    GridNameSpot spot;
-    spot.mainLine = IsMainGridLine(k, f.building.Divisions());
-    spot.style = {kFrameFace, spot.mainLine ? kReportFontSize : kSubNameSize};
-    spot.text = QString::fromStdString(CrossingName(f, k));
-    const QSizeF size = MeasureFigText(surface, spot.style, spot.text);
-    spot.box = {X(f, k) - size.width() / 2, f.t.ey + kNameGap, size.width(), size.height()};
-    spot.alternate = spot.box;
-    spot.alternate.y += size.height();
-    spots.push_back(spot);
+    const bool main = IsMainGridLine(k, f.building.Divisions());
+    const FigText style{kFigBodyFace, main ? kFigBodySize : kSubNameSize};
+    spots.push_back(
+        MakeGridNameSpot(surface, CrossingName(f, k), style, main, {X(f, k), f.t.ey + kNameGap}, NameAnchor::TopCentre));
   }
   DrawGridNames(surface, spots, labels);
 }

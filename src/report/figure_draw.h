@@ -22,6 +22,11 @@ inline constexpr int kFigWhite = 15;
 inline constexpr int kPenSolid = 0;
 inline constexpr int kPenNone = 5;
 
+// The report's body font and the face of the figure labels.
+inline const QString kFigBodyFace = QStringLiteral("ＭＳ 明朝");
+inline constexpr double kFigBodySize = 11;
+inline const QString kFigLabelFace = QStringLiteral("ＭＳ Ｐ明朝");
+
 struct FigText {
   QString face;
   double size = 7;  // points

@@ -2,6 +2,7 @@
 // Grid line names of the plan and elevation figures, kept clear of each other.
 
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "report/figure_draw.h"
@@ -25,6 +26,13 @@ struct GridNameSpot {
   PageBox alternate;  // a second row for a main name that finds its place taken
   bool mainLine = true;
 };
+
+// Where a name stands against its anchor point: centred below it (a second row further
+// down as its alternate), or ending left of it, vertically centred.
+enum class NameAnchor { TopCentre, RightMiddle };
+
+GridNameSpot MakeGridNameSpot(PageSurface& surface, const std::string& name, const FigText& style, bool mainLine,
+                              PagePoint anchor, NameAnchor placing);
 
 // Draws main names first (falling back to their alternate row), then the other names
 // where they collide with nothing already placed; a crowded sub-line name is left out.

@@ -8,8 +8,6 @@ namespace tvk {
 
 namespace {
 
-const QString kBodyFace = QStringLiteral("ＭＳ 明朝");
-constexpr double kBodySize = 11;
 constexpr double kLegendX = 11;        // in character widths
 constexpr double kLegendDrop = 2.0;    // legend top: title y + printable width - this + 3.5 lp
 constexpr double kLegendPitches = 3.5;
@@ -30,11 +28,11 @@ QString PlanTitle(PlanKind kind, int storey) {
 double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kind, int storey, double chapterY,
                     const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
-  surface.SetFont(kBodyFace, kBodySize);
+  surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
   const double printableWidth = surface.PrintableCm().width();
   const double titleY = chapterY + m.pitch / 2;
-  DrawFigText(surface, {kBodyFace, kBodySize}, {0, titleY}, PlanTitle(kind, storey));
+  DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, titleY}, PlanTitle(kind, storey));
 
   const bool walls = kind == PlanKind::BearingWall;
   const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch), storey,

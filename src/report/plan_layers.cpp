@@ -25,19 +25,18 @@ constexpr double kNameGap = 0.12;
 // Hardware labels start this far (metres on the plan) right of the column point.
 constexpr double kHardwareOffsetM = 0.02;
 
-const QString kPlanFace = QStringLiteral("ＭＳ Ｐ明朝");
 
 PagePoint At(const PlanContext& plan, int i, int j) { return plan.t.At(plan.building, i, j); }
 
 // Room the labels next to a wall or column need below the plan and left of it.
 double LabelHeight(PageSurface& surface, const PlanContext& plan) {
   const int size = std::max(plan.fonts.planHardware, plan.fonts.planMultiplier);
-  return MeasureFigText(surface, {kPlanFace, double(size)}, QStringLiteral("0")).height();
+  return MeasureFigText(surface, {kFigLabelFace, double(size)}, QStringLiteral("0")).height();
 }
 
 double LeftLabelWidth(PageSurface& surface, const PlanContext& plan) {
   if (plan.mode != PlanMode::Hardware) return kBraceSymbolDepth;
-  return MeasureFigText(surface, {kPlanFace, double(plan.fonts.planHardware)}, QStringLiteral("(る)*")).width();
+  return MeasureFigText(surface, {kFigLabelFace, double(plan.fonts.planHardware)}, QStringLiteral("(る)*")).width();
 }
 
 std::vector<GridNameSpot> PlanGridNameSpots(PageSurface& surface, const PlanContext& plan) {
@@ -45,26 +44,15 @@ std::vector<GridNameSpot> PlanGridNameSpots(PageSurface& surface, const PlanCont
   std::vector<GridNameSpot> spots;
   const double xNamesTop = plan.t.y0 + kPlanColumnSide / 2 + LabelHeight(surface, plan) + kNameGap;
   for (int i = 1; i <= b.PointsX(); ++i) {
-    GridNameSpot spot;
-    spot.mainLine = IsMainGridLine(i, b.Divisions());
-    spot.style = PlanGridNameStyle(spot.mainLine);
-    spot.text = QString::fromStdString(b.LineNameX(i));
-    const QSizeF size = MeasureFigText(surface, spot.style, spot.text);
-    spot.box = {At(plan, i, 1).x - size.width() / 2, xNamesTop, size.width(), size.height()};
-    spot.alternate = spot.box;
-    spot.alternate.y += size.height();
-    spots.push_back(spot);
+    const bool main = IsMainGridLine(i, b.Divisions());
+    spots.push_back(MakeGridNameSpot(surface, b.LineNameX(i), PlanGridNameStyle(main), main,
+                                     {At(plan, i, 1).x, xNamesTop}, NameAnchor::TopCentre));
   }
   const double yNamesRight = plan.t.x0 - LeftLabelWidth(surface, plan) - kNameGap;
   for (int j = 1; j <= b.PointsY(); ++j) {
-    GridNameSpot spot;
-    spot.mainLine = IsMainGridLine(j, b.Divisions());
-    spot.style = PlanGridNameStyle(spot.mainLine);
-    spot.text = QString::fromStdString(b.LineNameY(j));
-    const QSizeF size = MeasureFigText(surface, spot.style, spot.text);
-    spot.box = {yNamesRight - size.width(), At(plan, 1, j).y - size.height() / 2, size.width(), size.height()};
-    spot.alternate = spot.box;
-    spots.push_back(spot);
+    const bool main = IsMainGridLine(j, b.Divisions());
+    spots.push_back(MakeGridNameSpot(surface, b.LineNameY(j), PlanGridNameStyle(main), main,
+                                     {yNamesRight, At(plan, 1, j).y}, NameAnchor::RightMiddle));
   }
   return spots;
 }
@@ -91,7 +79,7 @@ bool ShowsWall(const PlanContext& plan, const WallMember& m) {
 // symbol's side, or one row further out when that is taken too.
 void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMember& m, PagePoint a, PagePoint b,
                     LabelPlacer& labels) {
-  const FigText style{kPlanFace, double(plan.fonts.planMultiplier)};
+  const FigText style{kFigLabelFace, double(plan.fonts.planMultiplier)};
   const QString text = QString::fromStdString(FormatFixed(m.seg->Multiplier, 1));
   const QSizeF size = MeasureFigText(surface, style, text);
   const double far = kBraceSymbolDepth + kMultiplierGap;
@@ -114,7 +102,7 @@ void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMem
 }
 
 void DrawHardwareLabels(PageSurface& surface, const PlanContext& plan, const ColumnRec& column, PagePoint p) {
-  const FigText style{kPlanFace, double(plan.fonts.planHardware)};
+  const FigText style{kFigLabelFace, double(plan.fonts.planHardware)};
   const QString need = QString::fromStdString(column.NeedGrade);
   const QSizeF needSize = MeasureFigText(surface, style, need);
   const double height = needSize.height();

@@ -11,9 +11,7 @@ namespace tvk {
 
 namespace {
 
-const QString kBodyFace = QStringLiteral("ＭＳ 明朝");
 const QString kLegendTitle = QStringLiteral("【 凡例 】");
-constexpr double kBodySize = 11;
 // Symbol box of a legend row, from the legend's left edge.
 constexpr double kSymbolLeft = 0.3;
 constexpr double kSymbolWidth = 1.0;
@@ -60,7 +58,7 @@ void DrawLegendSymbol(PageSurface& surface, LegendSymbol symbol, double x1, doub
 }  // namespace
 
 double DrawLegendRows(PageSurface& surface, const LegendFrame& frame, const std::vector<LegendRow>& rows) {
-  const FigText body{kBodyFace, kBodySize};
+  const FigText body{kFigBodyFace, kFigBodySize};
   DrawFigText(surface, body, {frame.x, frame.y}, kLegendTitle);
   const double textHeight = MeasureFigText(surface, body, kLegendTitle).height();
   double y = frame.y + frame.lp;
@@ -90,12 +88,12 @@ std::vector<LegendRow> BearingWallLegendRows(int storey, int storeyCount) {
 }
 
 double DrawHardwareLegend(PageSurface& surface, const LegendFrame& frame, const FigureFonts& fonts) {
-  const FigText body{kBodyFace, kBodySize};
+  const FigText body{kFigBodyFace, kFigBodySize};
   const QString indent = QStringLiteral("            　");
   DrawFigText(surface, body, {frame.x, frame.y}, kLegendTitle + QStringLiteral("  ※配置金物は、配置指定がある場合のみ表示されます。"));
   DrawFigText(surface, body, {frame.x, frame.y + frame.lp}, indent + QStringLiteral("■は、ＨＤ金物が必要な柱を示します。"));
   // The sample column stands under the "■" of the line above, its labels where the plan puts them.
-  const FigText label{QStringLiteral("ＭＳ Ｐ明朝"), double(fonts.planHardware)};
+  const FigText label{kFigLabelFace, double(fonts.planHardware)};
   const double squareCentre = MeasureFigText(surface, body, QStringLiteral("■")).width() / 2;
   const QString need = QStringLiteral("(必要金物)");
   const QSizeF needSize = MeasureFigText(surface, label, need);
