@@ -67,7 +67,11 @@ INSTANTIATE_TEST_SUITE_P(Chapters, ElevationPagingTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(ElevationFiguresTest, FramesStayInsideTheMarginBox) {
-  const PageDocument doc = Chapter(WithFrames(2, 4));
+  // Four two-storey frames, each with through-columns labelled above it.
+  test::PlanBuilder plan(2, 3, 4, 1);
+  for (int i = 1; i <= 4; ++i) plan.ThroughColumn(i, 1).ThroughColumn(i, 5).Brace(1, kDirY, i, 1, 4, 4, test::kCrossed);
+  const PageDocument doc = Chapter(test::Figures(plan));
+  ASSERT_EQ(doc.pages.size(), 1u);
   const double bottom = (29.7 - PageMargins{}.bottom) * kTwipsPerCm;
   for (const TextOp& t : test::PageTexts(doc, 0)) EXPECT_LT(t.pos.y(), bottom) << t.text.toStdString();
 }

@@ -2,6 +2,8 @@
 // and labels, wall multipliers.
 #include <gtest/gtest.h>
 
+#include <QLineF>
+
 #include "report/figure_test_building.h"
 #include "report/figure_test_ops.h"
 #include "report/plan_figures.h"
@@ -198,6 +200,18 @@ TEST_F(PlanFiguresTest, WallMultipliersAtTheirLabelSizeOnlyInTheBearingWallPlan)
   EXPECT_EQ(sheathing->angle, 90);  // beside a Y wall
   const PageDocument hardware = Draw(b, PlanKind::Hardware, fonts);
   EXPECT_FALSE(test::FindText(hardware, 0, QStringLiteral("1.5")));
+}
+
+TEST_F(PlanFiguresTest, BraceAndSheathingOnOneWallKeepTheirMultipliersApart) {
+  for (const int d : {kDirX, kDirY}) {
+    test::PlanBuilder plan(1, 4, 4);
+    plan.Brace(1, d, 1, 1, 2, 1, test::kRisesToHigher).Sheathing(1, d, 1, 1, 2, 5);
+    const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);
+    const auto brace = test::FindText(doc, 0, QStringLiteral("1.0"));
+    const auto sheathing = test::FindText(doc, 0, QStringLiteral("2.5"));
+    ASSERT_TRUE(brace && sheathing);
+    EXPECT_GT(QLineF(brace->pos, sheathing->pos).length(), 0.2 * kTwipsPerCm) << "direction " << d;
+  }
 }
 
 }  // namespace
