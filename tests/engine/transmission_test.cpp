@@ -277,5 +277,30 @@ TEST(BeamIndex, AnswersLikeMemberExtentAndAWalk) {
   }
 }
 
+TEST(LargestPlans, CalculateEveryColumn) {
+  Building largest = test::LargestPlan();
+  RefreshBeamRuns(largest);
+  CalcAllN(largest, false);
+  EXPECT_EQ(largest.ColumnCount[0], 121 * 121);
+  EXPECT_EQ(largest.ColumnCount[1], 121 * 121);
+  EXPECT_EQ(largest.NotTransmitted, 0);
+
+  // Storey-1 columns only on the outer lines: every storey-2 column inside passes its pull
+  // (A x B - L with the user's method) to the two outer columns of its lines.
+  Building outer = test::TransmissionPlan();
+  outer.Settings.LMethod = 1;
+  RefreshBeamRuns(outer);
+  CalcAllN(outer, false);
+  EXPECT_EQ(outer.ColumnCount[0], 4 * 120);
+  EXPECT_EQ(outer.NotTransmitted, 0);
+  float sum = 0;
+  for (int i = 2; i <= 120; ++i) {
+    const ColumnResult& q = outer.Result(i, 61, 2);
+    sum += (1.0f - static_cast<float>(i - 1) / 120.0f) * (q.a[0] * q.b - q.l);
+  }
+  EXPECT_NEAR(outer.Result(1, 61, 1).deltaN[0], sum, 1e-3);
+  EXPECT_LT(outer.Result(1, 61, 1).deltaN[0], -20.0f);
+}
+
 }  // namespace
 }  // namespace tvk
