@@ -1,6 +1,6 @@
 #include "engine/grade.h"
 
-#include "engine/pull_out.h"
+#include "engine/tolerance.h"
 
 namespace tvk {
 

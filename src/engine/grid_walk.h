@@ -14,9 +14,4 @@ inline std::pair<int, int> PointAlong(int d, int i, int j, int k) {
   return d == kDirX ? std::pair{k, j} : std::pair{i, k};
 }
 
-inline const GridPoint& PointOnLine(const Building& b, int d, int i, int j, int k, int level) {
-  const auto [pi, pj] = PointAlong(d, i, j, k);
-  return b.Point(pi, pj, level);
-}
-
 }  // namespace tvk

@@ -2,12 +2,10 @@
 // Shared pieces of the two pull-out transmission paths.
 
 #include "engine/member_codes.h"
+#include "engine/tolerance.h"
 #include "model/building.h"
 
 namespace tvk {
-
-// Span inverse ratios and the grade thresholds use this tolerance.
-constexpr double kEps = 1e-6;
 
 inline bool UserLMethod(const Building& b) { return b.Settings.LMethod == 1; }
 

@@ -15,8 +15,9 @@ void RefreshBeamRuns(Building& building);
 // Pull-out reaching the storey-s column at (i, j) along d from each side: {side 1, side 2}.
 std::array<float, 2> ColNukeNCollect(const Building& building, int d, int i, int j, int s);
 
-// Orthogonal-beam transmission of the storey-s column at (i, j) in direction d. The second
-// form takes the beam index of level s that CalcAllN builds once per run.
+// Orthogonal-beam transmission of the storey-s column at (i, j) in direction d. The first
+// form indexes the beams of level s for this one call; CalcAllN builds the index once per
+// run and uses the second.
 void CrossGTransmit(Building& building, int d, int i, int j, int s);
 void CrossGTransmit(Building& building, const BeamIndex& beams, int d, int i, int j, int s);
 
