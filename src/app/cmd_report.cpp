@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -71,6 +72,11 @@ int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args
   const std::optional<ReportArgs> parsed = ParseReportArgs(args);
   if (!parsed) {
     err << kReportUsage;
+    return kExitUsage;
+  }
+  std::error_code ignored;
+  if (std::filesystem::equivalent(parsed->input, parsed->output, ignored)) {
+    err << "voln-tvk report: " << parsed->output << ": the PDF would replace the project file\n";
     return kExitUsage;
   }
   Building building;

@@ -1,5 +1,7 @@
 #include "report/report_fixed_texts.h"
 
+#include <array>
+
 #include "model/building.h"
 #include "model/number_format.h"
 #include "model/path_parts.h"
@@ -23,6 +25,28 @@ FixedTable FormulaTable(TextRows rows) { return {"", "", "+<1400|+<7500;", std::
 
 // Brace tables: the caption of row 1 spans the value columns, the note of row 7 the table.
 const std::vector<SpanningCell> kBraceTableSpans = {{1, 2, false}, {7, 1, true}};
+
+struct TwoSidedTexts {
+  const char* title;
+  const char* titleLine2;
+  const char* oneCaption;    // over the classes of the one brace (columns)
+  const char* otherCaption;  // beside the classes of the other brace (rows)
+  const char* note;
+};
+
+// A table of corrections for braces on both sides: the other brace's class per row, the
+// one brace's class per column.
+FixedTable TwoSidedBraceTable(const TwoSidedTexts& t, const std::array<std::array<const char*, 4>, 4>& values) {
+  const char* const classes[] = {kBrace15, kBrace30, kBrace45, kBrace90};
+  FixedTable table{t.title, t.titleLine2, "+^2200|+^1200|+^1200|+^1200|+^1200;", {}, kBraceTableSpans};
+  table.rows.push_back({"", t.oneCaption, "", "", ""});
+  table.rows.push_back({t.otherCaption, kBrace15, kBrace30, kBrace45, kBrace90});
+  for (size_t r = 0; r < 4; ++r) {
+    table.rows.push_back({classes[r], values[r][0], values[r][1], values[r][2], values[r][3]});
+  }
+  table.rows.push_back({t.note, "", "", "", ""});
+  return table;
+}
 
 }  // namespace
 
@@ -87,7 +111,6 @@ std::vector<std::string> CrossBeamSectionLines() {
 }
 
 std::vector<FixedTable> BraceCorrectionTables() {
-  const char* const wide = "+^2200|+^1200|+^1200|+^1200|+^1200;";
   FixedTable oneSide{"表-1.2.1.筋かいが片側から取り付く柱",
                      "",
                      "+^2200|+^1200|+^1200;",
@@ -99,31 +122,21 @@ std::vector<FixedTable> BraceCorrectionTables() {
                       {kBrace90, " 2.0", "-2.0"},
                       {"たすき筋かいの場合、補正値を｢0｣とする。", "", ""}},
                      kBraceTableSpans};
-  FixedTable bothSingle{"表-1.2.2.両側から筋かいが取り付く柱(両側が片筋かい)",
-                        "",
-                        wide,
-                        {{"", "一方の筋かい", "", "", ""},
-                         {"他方の筋かい", kBrace15, kBrace30, kBrace45, kBrace90},
-                         {kBrace15, "0.0", "0.5", "0.5", "2.0"},
-                         {kBrace30, "0.5", "1.0", "1.0", "2.5"},
-                         {kBrace45, "0.5", "1.0", "1.0", "2.5"},
-                         {kBrace90, "2.0", "2.5", "2.5", "4.0"},
-                         {"両筋かいが共に柱脚部に取付く場合、補正値を｢0｣とする。", "", "", "", ""}},
-                        kBraceTableSpans};
-  FixedTable singleCrossed{"表-1.2.3.両側から筋かいが取り付く柱",
-                           "         (一方が片筋かい、他方がたすき筋かい)",
-                           wide,
-                           {{"", "一方の片筋かい", "", "", ""},
-                            {"他方のたすき筋かい", kBrace15, kBrace30, kBrace45, kBrace90},
-                            {kBrace15, "0.0", "0.5", "0.5", "2.0"},
-                            {kBrace30, "0.0", "0.5", "0.5", "2.0"},
-                            {kBrace45, "0.0", "0.5", "0.5", "2.0"},
-                            {kBrace90, "0.0", "0.5", "0.5", "2.0"},
-                            {"片筋かいが柱脚部に取付く場合または両筋かいが"
-                             "共にたすきの場合、補正値を｢0｣とする。",
-                             "", "", "", ""}},
-                           kBraceTableSpans};
-  return {oneSide, bothSingle, singleCrossed};
+  return {oneSide,
+          TwoSidedBraceTable({"表-1.2.2.両側から筋かいが取り付く柱(両側が片筋かい)", "", "一方の筋かい", "他方の筋かい",
+                              "両筋かいが共に柱脚部に取付く場合、補正値を｢0｣とする。"},
+                             {{{"0.0", "0.5", "0.5", "2.0"},
+                               {"0.5", "1.0", "1.0", "2.5"},
+                               {"0.5", "1.0", "1.0", "2.5"},
+                               {"2.0", "2.5", "2.5", "4.0"}}}),
+          TwoSidedBraceTable({"表-1.2.3.両側から筋かいが取り付く柱", "         (一方が片筋かい、他方がたすき筋かい)",
+                              "一方の片筋かい", "他方のたすき筋かい",
+                              "片筋かいが柱脚部に取付く場合または両筋かいが"
+                              "共にたすきの場合、補正値を｢0｣とする。"},
+                             {{{"0.0", "0.5", "0.5", "2.0"},
+                               {"0.0", "0.5", "0.5", "2.0"},
+                               {"0.0", "0.5", "0.5", "2.0"},
+                               {"0.0", "0.5", "0.5", "2.0"}}})};
 }
 
 FixedTable JointSpecTable(const HardwareNames& names) {

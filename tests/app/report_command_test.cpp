@@ -120,6 +120,15 @@ TEST_F(ReportCommand, UsageErrorsExitTwo) {
   }
 }
 
+TEST_F(ReportCommand, NeverWritesOverTheProjectFile) {
+  const std::string copy = dir_.file("copy.TVK");
+  std::filesystem::copy_file(kSample, copy);
+  const std::string before = test::ReadBytes(copy);
+  const CommandRun run = Report(ShellQuoted(copy) + " -o " + ShellQuoted(copy));
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(test::ReadBytes(copy), before);
+}
+
 TEST_F(ReportCommand, BuildingWithoutColumnsSaysSoInTheResults) {
   test::PlanBuilder p(1, 2, 2);
   p.b.CurrentPath = dir_.file("empty.TVK");

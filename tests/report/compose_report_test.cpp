@@ -179,6 +179,18 @@ TEST(ComposeLists, BlankSecondLinesLeaveOneLineCells) {
   EXPECT_EQ(table.rows[11][2], "(る)*");
 }
 
+TEST(ComposeLists, BraceTablesHaveTheirClassesAndValues) {
+  const std::vector<FixedTable> tables = BraceCorrectionTables();
+  ASSERT_EQ(tables.size(), 3u);
+  for (const FixedTable& t : tables) ASSERT_EQ(t.rows.size(), 7u) << t.title;
+  EXPECT_EQ(tables[0].rows[3], (std::vector<std::string>{"30x90以上の筋かい", " 0.5", "-0.5"}));
+  EXPECT_EQ(tables[1].rows[1][1], "15x90以上の筋かい\rφ9以上の鉄筋    ");
+  EXPECT_EQ(tables[1].rows[5], (std::vector<std::string>{"90x90以上の筋かい", "2.0", "2.5", "2.5", "4.0"}));
+  EXPECT_EQ(tables[2].titleLine2, "         (一方が片筋かい、他方がたすき筋かい)");
+  EXPECT_EQ(tables[2].rows[0][1], "一方の片筋かい");
+  EXPECT_EQ(tables[2].rows[4], (std::vector<std::string>{"45x90以上の筋かい", "0.0", "0.5", "0.5", "2.0"}));
+}
+
 TEST(ComposeWarnings, NgAndOverLimitGiveTheirMessagesInOrder) {
   Building b = ComposeBuilding();
   test::Calculate(b);
