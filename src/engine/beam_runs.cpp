@@ -51,6 +51,10 @@ constexpr uint8_t kBeamBit[2] = {1, 2};
 constexpr uint8_t kCode1Bit[2] = {4, 8};
 constexpr uint8_t kCode3Bit[2] = {16, 32};
 
+// A run position code read as MemberExtent reads it (its absolute value); any 32-bit value
+// from a file is safe here.
+long long RunCode(int32_t value) { return std::llabs(static_cast<long long>(value)); }
+
 }  // namespace
 
 // The tables are filled by sweeps in memory order (rows of X lines one after the other),
@@ -75,7 +79,7 @@ void BeamIndex::ReadFlags() {
       for (int d = kDirX; d <= kDirY; ++d) {
         if (AlongIndex(d, i, j) > b_.Spans(d)) continue;  // no segment leaves the last line
         const auto k = static_cast<size_t>(d - 1);
-        const int code = std::abs(p.beam(d).AutoFlag);
+        const long long code = RunCode(p.beam(d).AutoFlag);
         if (HasBeam(p.beam(d))) f |= kBeamBit[k];
         if (code == 1) f |= kCode1Bit[k];
         if (code == 3) f |= kCode3Bit[k];
@@ -126,7 +130,7 @@ MemberSpan BeamIndex::Run(int d, int i, int j) const {
   MemberSpan span;
   const BeamSeg& seg = b_.Point(i, j, level_).beam(d);
   if (seg.BeamKind == 0) return span;
-  const int pos = std::abs(seg.AutoFlag);
+  const long long pos = RunCode(seg.AutoFlag);
   const int self = AlongIndex(d, i, j);
   const auto k = static_cast<size_t>(d - 1);
   span.first = span.last = self;
