@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/n_value.h"
+#include "engine/transmission.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -175,6 +176,25 @@ TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
   EXPECT_EQ(stale.TopHardware, "");
   EXPECT_EQ(stale.BottomHardware, "");
   EXPECT_EQ(p.b.ColumnCount[0], 0);
+}
+
+TEST(CalcAllN, CodesOutsideTheirTablesCountAsEmpty) {
+  PlanBuilder p(2, 4, 4);
+  p.Floor(1, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
+  p.b.Point(1, 1, 1).FloorKind = 9;           // not a floor kind: (1, 1) is no cell
+  p.b.Point(1, 1, 1).Column.ColKind = 7;      // not a column
+  p.b.Point(2, 1, 1).Column.ColKind = -1;
+  p.b.Point(3, 3, 2).brace(kDirX) = WallSeg{9, 3, 3, "Kesa", 1, 0, 3.0f};
+  p.b.Point(2, 3, 2).beam(kDirX) = BeamSeg{-3, INT32_MIN};
+  p.b.Point(3, 3, 2).beam(kDirX) = BeamSeg{0, INT32_MIN};
+  p.Column(2, 2, 1);
+  RefreshBeamRuns(p.b);
+  CalcAllN(p.b, false);
+  EXPECT_EQ(p.b.ColumnCount[0], 2);
+  EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "");
+  EXPECT_EQ(p.b.Point(2, 2, 1).Column.Corner, 0);  // three real cells around it
+  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 2).a[0], 0.0f);
+  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 1).deltaN[0], 0.0f);
 }
 
 TEST(MarkWallLines, MarksLinesWithABraceOrSheathing) {
