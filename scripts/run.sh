@@ -10,5 +10,5 @@ sample=examples/sample-house.TVK
 # report is written as a PDF either way.
 out=out/sample-house.pdf
 mkdir -p "$(dirname "$out")"
-build/src/voln-tvk report "$sample" -o "$out"
+"${BUILD_DIR:-build}/src/voln-tvk" report "$sample" -o "$out"
 echo "run: wrote the calculation report of $sample to $PWD/$out"
