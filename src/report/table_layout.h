@@ -29,7 +29,7 @@ namespace tvk {
 
 // Inner space between a cell's rules and its text, in twips (about 0.07 cm across, 0.05 cm
 // down), and the width of cell rules.
-inline constexpr double kCellPadX = 40;
+inline constexpr double kCellPadX = 25;
 inline constexpr double kCellPadY = 28;
 inline constexpr double kRuleWidth = 8;
 
