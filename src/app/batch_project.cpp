@@ -2,9 +2,6 @@
 
 #include <ostream>
 
-#include "engine/eccentricity.h"
-#include "engine/n_value.h"
-#include "engine/transmission.h"
 #include "model/building.h"
 #include "model/project_file.h"
 
@@ -28,17 +25,6 @@ bool LoadBatchProject(const std::string& path, Building& building, std::ostream&
     return false;
   }
   return true;
-}
-
-void RunFullCalculation(Building& building, bool noAutoPlacement) {
-  MarkWallLines(building);
-  RefreshBeamRuns(building);
-  CalcAllN(building, noAutoPlacement);
-  UpdateEccentricity(building);
-}
-
-bool WarnNotTransmitted(const Building& building) {
-  return building.NotTransmitted != 0 && building.Settings.NoCrossBeamWarning == 0;
 }
 
 }  // namespace tvk

@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "app/batch_project.h"
+#include "engine/full_calculation.h"
 #include "app/cli.h"
 #include "model/building.h"
 #include "model/default_file.h"
