@@ -1,5 +1,6 @@
 #include "model/building.h"
 
+#include <climits>
 #include <cmath>
 #include <stdexcept>
 
@@ -9,14 +10,9 @@ namespace tvk {
 
 Building::Building() = default;
 
-size_t Building::index(int i, int j, int level) const {
-  if (!Contains(i, j, level)) {
-    throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " +
-                            std::to_string(level) + ") outside the grid");
-  }
-  const auto nx = static_cast<size_t>(spansX_ + 1);
-  const auto ny = static_cast<size_t>(spansY_ + 1);
-  return static_cast<size_t>(i - 1) + nx * (static_cast<size_t>(j - 1) + ny * static_cast<size_t>(level - 1));
+void Building::throwOutside(int i, int j, int level) {
+  throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " +
+                          std::to_string(level) + ") outside the grid");
 }
 
 bool Building::WallLine(int level, int d, int line) const {
@@ -125,6 +121,9 @@ struct SegCode {
   int32_t pos;
 };
 
+// Run-position codes are read as absolute values; a file may hold any 32-bit number.
+int32_t PositionCode(int32_t code) { return code == INT32_MIN ? INT32_MAX : (code < 0 ? -code : code); }
+
 SegCode ReadSeg(const GridPoint& p, MemberLayer layer, int d) {
   switch (layer) {
     case MemberLayer::Brace:
@@ -143,7 +142,7 @@ MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, in
   MemberSpan span;
   const SegCode own = ReadSeg(Point(i, j, level), layer, d);
   if (own.kind == 0) return span;
-  const int pos = std::abs(own.pos);
+  const int pos = PositionCode(own.pos);
   const int self = AlongIndex(d, i, j);
   span.first = span.last = self;
   if (pos == 0) {
@@ -152,7 +151,7 @@ MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, in
   }
   auto codeAt = [&](int k) {
     const GridPoint& p = d == kDirX ? Point(k, j, level) : Point(i, k, level);
-    return std::abs(ReadSeg(p, layer, d).pos);
+    return PositionCode(ReadSeg(p, layer, d).pos);
   };
   if (pos == 1 || pos == 2) {
     for (int k = self + 1; k <= Spans(d); ++k) {

@@ -182,7 +182,13 @@ class Building {
   float Distance(int i1, int j1, int i2, int j2, int level) const;
 
  private:
-  size_t index(int i, int j, int level) const;
+  size_t index(int i, int j, int level) const {
+    if (!Contains(i, j, level)) throwOutside(i, j, level);
+    const auto nx = static_cast<size_t>(spansX_ + 1);
+    const auto ny = static_cast<size_t>(spansY_ + 1);
+    return static_cast<size_t>(i - 1) + nx * (static_cast<size_t>(j - 1) + ny * static_cast<size_t>(level - 1));
+  }
+  [[noreturn]] static void throwOutside(int i, int j, int level);
 
   int spansX_ = 0;
   int spansY_ = 0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "model/building.h"
 #include "model_test_util.h"
 
@@ -69,6 +71,17 @@ TEST(MemberExtent, WalksToTheMemberEndsInEveryLayer) {
     EXPECT_EQ(span.first, c.first) << c.i << "," << c.j;
     EXPECT_EQ(span.last, c.last) << c.i << "," << c.j;
     EXPECT_NEAR(span.length, c.length, 1e-5) << c.i << "," << c.j;
+  }
+}
+
+TEST(MemberExtent, AnyRunCodeFromAFileIsSafe) {
+  Building b = test::MakeBuilding(1, 4, 2);
+  for (const int32_t code : {INT32_MIN, -3, 7, INT32_MAX}) {
+    b.Point(2, 1, 2).beam(kDirX) = BeamSeg{1, code};
+    const MemberSpan span = b.MemberExtent(MemberLayer::Beam, 2, kDirX, 2, 1);
+    EXPECT_GE(span.first, 1) << code;
+    EXPECT_LE(span.last, 4) << code;
+    EXPECT_GT(span.length, 0.0f) << code;
   }
 }
 
