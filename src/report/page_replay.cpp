@@ -17,10 +17,10 @@ namespace {
 constexpr double kHatchSpacing = 85;
 constexpr double kHatchWidth = 5;
 
-QPen MakePen(const PenSpec& spec) {
-  if (spec.style == Qt::NoPen) return QPen(Qt::NoPen);
-  QPen pen(spec.color, spec.width, spec.style);
-  pen.setCosmetic(spec.width <= 0);
+QPen MakePen(const PenSpec& wanted) {
+  if (wanted.style == Qt::NoPen) return QPen(Qt::NoPen);
+  QPen pen(wanted.color, wanted.width, wanted.style);
+  pen.setCosmetic(wanted.width <= 0);
   pen.setJoinStyle(Qt::MiterJoin);
   return pen;
 }

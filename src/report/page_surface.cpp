@@ -24,8 +24,8 @@ QStringList SplitLines(const QString& text) {
 }
 
 // Twips of one picture side from "3.0cm", "25mm", "100%" (of natural) or plain twips.
-bool PictureSide(const QString& spec, double natural, double* twips) {
-  QString s = spec.trimmed().toLower();
+bool PictureSide(const QString& size, double natural, double* twips) {
+  QString s = size.trimmed().toLower();
   double factor = 1;
   if (s.endsWith(u'%')) {
     factor = natural / 100.0;

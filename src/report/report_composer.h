@@ -30,7 +30,7 @@ enum class ReportEntry {
   HardwareFrames,  // 2.2
   Results,         // 2.3
   Strengths,       // 3.1 (no pages)
-  Specs,           // 3.2 (no pages)
+  JointDetails,           // 3.2 (no pages)
 };
 constexpr int kReportEntryCount = 12;
 

@@ -59,7 +59,7 @@ std::vector<std::string> CrossBeamSectionLines();
 // The brace correction tables 表-1.2.1 to 表-1.2.3.
 std::vector<FixedTable> BraceCorrectionTables();
 
-// 表-1.3.1: the joint specification table built from the hardware name list in use.
+// 表-1.3.1: the joint details table built from the hardware name list in use.
 FixedTable JointSpecTable(const HardwareNames& names);
 
 // 表-1.4.1 and 表-1.4.2; the second carries the maximum wall multiplier.

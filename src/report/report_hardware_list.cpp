@@ -1,4 +1,4 @@
-// Chapter 1.3 (the joint specification table from the hardware list in use) and, on the
+// Chapter 1.3 (the joint details table from the hardware list in use) and, on the
 // same page, chapter 1.4 (brace and sheathing lists).
 #include "model/building.h"
 #include "report/report_context.h"

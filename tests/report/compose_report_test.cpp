@@ -60,7 +60,7 @@ TEST_F(Composed, ChapterIndexHoldsStartPagesAndHeadingPositions) {
   const Case cases[] = {{ReportEntry::Cover, 1},         {ReportEntry::Policy, 2},         {ReportEntry::Method, 2},
                         {ReportEntry::HardwareList, 4},  {ReportEntry::WallList, 4},       {ReportEntry::WallPlans, 5},
                         {ReportEntry::WallFrames, 0},    {ReportEntry::HardwarePlans, 6},  {ReportEntry::HardwareFrames, 7},
-                        {ReportEntry::Results, 8},       {ReportEntry::Strengths, 0},      {ReportEntry::Specs, 0}};
+                        {ReportEntry::Results, 8},       {ReportEntry::Strengths, 0},      {ReportEntry::JointDetails, 0}};
   for (const Case& c : cases) EXPECT_EQ(MarkOf(index, c.entry).page, c.page) << static_cast<int>(c.entry);
 
   // Heading y: top margin + heading y - half a line pitch, from the top of the paper.
