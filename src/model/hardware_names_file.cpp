@@ -96,8 +96,10 @@ HardwareNamesBytes SerializeHardwareNames(const HardwareNames& names) {
 HardwareNames ReadHardwareNames(const std::string& folder) {
   const std::string path = JoinPath(folder, kHardwareFileName);
   std::string bytes;
-  if (!FileExists(path)) return LoadBuiltInHardwareNames();
-  ReadFileBytes(path, bytes, kMaxHardwareFileBytes, true);
+  // A file that cannot be read counts as missing: the table never comes up empty.
+  if (!FileExists(path) || !ReadFileBytes(path, bytes, kMaxHardwareFileBytes, true).ok) {
+    return LoadBuiltInHardwareNames();
+  }
   return ParseHardwareNames(bytes);
 }
 

@@ -18,7 +18,7 @@
 
 namespace tvk {
 
-// folder/_Kanamono.Def; the built-in table when the file does not exist.
+// folder/_Kanamono.Def; the built-in table when the file does not exist or cannot be read.
 HardwareNames ReadHardwareNames(const std::string& folder);
 FileResult WriteHardwareNames(const std::string& folder, const HardwareNames& names);
 

@@ -227,6 +227,13 @@ TEST(HardwareNamesFile, MissingFileGivesTheBuiltInTableAndRefusedTextWritesNothi
   EXPECT_EQ(test::ReadBytes(dir.file("_Kanamono.Def")), before);
 }
 
+TEST(HardwareNamesFile, FileThatCannotBeReadGivesTheBuiltInTable) {
+  test::ScratchDir dir;
+  // Far beyond any real table: it is not read, and the table is not left empty.
+  test::WriteBytes(dir.file("_Kanamono.Def"), std::string(2 * 1024 * 1024, 'x'));
+  EXPECT_EQ(ReadHardwareNames(dir.path()), LoadBuiltInHardwareNames());
+}
+
 // Sets an environment variable for one scope and puts the old value back.
 class ScopedEnv {
  public:
