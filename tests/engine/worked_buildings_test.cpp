@@ -150,8 +150,10 @@ TEST(WorkedBuilding, StoreyTwoColumnOnABeamUserL) {
 // towards E = (4,2) is processed, and E carries the orthogonal beam on both sides, so the
 // share is (2.73 - 1.82) / 2.73 = 1/3. The first through point towards E is (4,2): u = 0.91
 // from S' = (4,1) on the 3.64 m beam, so (4,1) receives 0.75 x p / 3 and E' = (4,5)
-// 0.25 x p / 3; with (4,5) missing, Q is marked. With the user's L method the same walk
-// runs for Y (beams do not lie on both sides along Y, so the beam along X is taken).
+// 0.25 x p / 3; with (4,5) missing, Q is marked. A beam along Y also crosses at S: it would
+// give (1,2) the whole share of end 1 if that end were processed. With the user's L method
+// the same walk runs for Y (beams do not lie on both sides along Y, so the beam along X is
+// taken).
 // Beam-end path for (1,2): Q lies 0.91 m into the 2.73 m span: 2/3 of p along X.
 //
 // With the small beam running on to (5,2), E = (5,2) has no orthogonal beam, so the share
@@ -169,6 +171,7 @@ PlanBuilder BuildingB(int lMethod, bool columnAtFarEnd, SmallBeam smallBeam) {
   p.Column(1, 2, 1).Column(4, 1, 1);
   if (columnAtFarEnd) p.Column(4, 5, 1);
   p.Beam(2, kDirY, 4, 1, 4).Beam(2, kDirX, 1, 2, smallBeam == SmallBeam::EndsAtTheCrossing ? 3 : 4);
+  p.Beam(2, kDirY, 1, 1, 2);  // a crossing at S that the closed end must not use
   p.Column(2, 2, 2).Sheathing(2, kDirX, 2, 2, 1, 4);
   return p;
 }
