@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstring>
 
+#include "byte_image.h"
 #include "model/project_file.h"
 #include "model_test_util.h"
 #include "project_samples.h"
@@ -13,26 +13,11 @@
 namespace tvk {
 namespace {
 
-// Little-endian image assembled independently of the program's writer.
-struct Image {
-  std::string bytes;
-  void L(int32_t v) {
-    for (int k = 0; k < 4; ++k) bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * k)) & 0xFF);
-  }
-  void F(float v) { L(std::bit_cast<int32_t>(v)); }
-  void W(uint16_t v) {
-    bytes += static_cast<char>(v & 0xFF);
-    bytes += static_cast<char>(v >> 8);
-  }
-  void S(const std::string& cp932) {
-    W(static_cast<uint16_t>(cp932.size()));
-    bytes += cp932;
-  }
-};
+using test::ByteImage;
 
 // One storey, 1 x 1 span, 1 division: 2 x 2 x 2 points. Every field gets its own value.
 std::string HandImage() {
-  Image m;
+  ByteImage m;
   m.S("Ver.9.8.7");
   m.S("VOLN-TVK");
   m.L(77);

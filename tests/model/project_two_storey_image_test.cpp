@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
+#include <array>
 
+
+#include "byte_image.h"
 #include "model/project_file.h"
 #include "model/version.h"
 #include "model_test_util.h"
@@ -14,22 +16,7 @@
 namespace tvk {
 namespace {
 
-// Little-endian image assembled independently of the program's writer.
-struct Image {
-  std::string bytes;
-  void L(int32_t v) {
-    for (int k = 0; k < 4; ++k) bytes += static_cast<char>((static_cast<uint32_t>(v) >> (8 * k)) & 0xFF);
-  }
-  void F(float v) { L(std::bit_cast<int32_t>(v)); }
-  void W(uint16_t v) {
-    bytes += static_cast<char>(v & 0xFF);
-    bytes += static_cast<char>(v >> 8);
-  }
-  void S(const std::string& cp932) {
-    W(static_cast<uint16_t>(cp932.size()));
-    bytes += cp932;
-  }
-};
+using test::ByteImage;
 
 // Two storeys, 1 x 1 span, 3 divisions: 2 x 2 points on 3 levels.
 constexpr int kPoints = 12;
@@ -53,6 +40,16 @@ std::array<int32_t, 2> SavedEdges(int n) {
   return {i == 1 ? 1 : 0, j == 1 ? 1 : 0};
 }
 
+// Reserved values numbered from base, reserved texts named prefix + index.
+template <class Values>
+void Numbered(Values& values, int32_t base) {
+  for (size_t k = 0; k < values.size(); ++k) values[k] = base + static_cast<int32_t>(k);
+}
+template <class Texts>
+void Named(Texts& texts, const std::string& prefix) {
+  for (size_t k = 0; k < texts.size(); ++k) texts[k] = prefix + std::to_string(k);
+}
+
 Building FilledTwoStorey() {
   Building b = test::MakeBuilding(2, 1, 1, 3, 0.909f);
   b.Header.HeaderSpare = -5;
@@ -62,8 +59,8 @@ Building FilledTwoStorey() {
   b.Info.HideOfficeOnCover = 1;
   b.Info.HideDateOnCover = 1;
   b.Info.LevelHeight = {21, 22, 23, 24};
-  for (size_t k = 0; k < b.Info.ReservedLongs.size(); ++k) b.Info.ReservedLongs[k] = 500 + static_cast<int32_t>(k);
-  for (size_t k = 0; k < b.Info.ReservedTexts.size(); ++k) b.Info.ReservedTexts[k] = "i" + std::to_string(k);
+  Numbered(b.Info.ReservedLongs, 500);
+  Named(b.Info.ReservedTexts, "i");
   CalcSettings& s = b.Settings;
   s.LineNamesX = {"X1", "Ｘ１"};
   s.LineNamesY = {"", "Y2"};
@@ -75,7 +72,7 @@ Building FilledTwoStorey() {
   s.LineReverseY = 1;
   s.AutoHardwareOnReport = 0;
   s.DoublePullHD = 0;
-  for (size_t k = 0; k < s.Reserved1.size(); ++k) s.Reserved1[k] = 600 + static_cast<int32_t>(k);
+  Numbered(s.Reserved1, 600);
   s.LMethod = 1;
   s.IgnoreCrossBeam = 1;
   s.NoCrossBeamWarning = 1;
@@ -83,8 +80,8 @@ Building FilledTwoStorey() {
   s.Match1FTo2F = 1;
   s.MaxWallMultiplier = 6.5f;
   s.SheathingAdjust = 0.25f;
-  for (size_t k = 0; k < s.Reserved2.size(); ++k) s.Reserved2[k] = 700 + static_cast<int32_t>(k);
-  for (size_t k = 0; k < s.ReservedTexts.size(); ++k) s.ReservedTexts[k] = "c" + std::to_string(k);
+  Numbered(s.Reserved2, 700);
+  Named(s.ReservedTexts, "c");
   for (int n = 0; n < kPoints; ++n) {
     GridPoint& p = b.Points()[static_cast<size_t>(n)];
     int k = 0;
@@ -121,7 +118,7 @@ Building FilledTwoStorey() {
 }
 
 std::string HandImage() {
-  Image m;
+  ByteImage m;
   m.S(VersionText());
   m.S("VOLN-TVK");
   m.L(-5);
@@ -129,27 +126,19 @@ std::string HandImage() {
   m.S("\x8C\x9A\x95\xA8\xB1");  // 建物ｱ
   m.S("office");
   m.S("\x8E\x52\x93\x63");  // 山田
-  m.L(1);
-  m.L(1);
-  m.L(2);
-  for (int32_t v : {21, 22, 23, 24}) m.L(v);
-  m.L(1);
-  m.L(1);
-  m.L(3);
+  // Cover flags, StoreyCount, LevelHeight 1..4, spans X and Y, divisions.
+  for (int32_t v : {1, 1, 2, 21, 22, 23, 24, 1, 1, 3}) m.L(v);
   m.F(0.909f);
   for (int k = 0; k < 40; ++k) m.L(500 + k);
   for (int k = 0; k < 20; ++k) m.S("i" + std::to_string(k));
   // CalcSettings
-  m.W(1);
-  m.L(2);
-  m.L(1);
-  m.S("X1");
-  m.S("\x82\x77\x82\x50");  // Ｘ１
-  m.W(1);
-  m.L(2);
-  m.L(1);
-  m.S("");
-  m.S("Y2");
+  // Two dynamic string arrays: one dimension of 2 elements from 1.
+  for (const auto& names : {std::array<std::string, 2>{"X1", "\x82\x77\x82\x50"},  // Ｘ１
+                            std::array<std::string, 2>{"", "Y2"}}) {
+    m.W(1);
+    for (int32_t v : {2, 1}) m.L(v);
+    for (const std::string& name : names) m.S(name);
+  }
   for (int32_t v : {4, 3, 7, 8, 1, 1, 0, 0}) m.L(v);
   for (int k = 0; k < 18; ++k) m.L(600 + k);
   for (int32_t v : {1, 1, 1, 1, 1}) m.L(v);
