@@ -101,39 +101,35 @@ PlanBuilder BuildingA(int lMethod) {
   return p;
 }
 
-std::vector<Expected> BuildingAStorey2() {
-  return {
+TEST(WorkedBuilding, StoreyTwoColumnOnABeamWithEitherLMethod) {
+  const std::vector<Expected> storey2 = {
       {2, 1, 1, 1, 0.8f, 0.4f, {1.0f, 0}, {0.4f, -0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
       {2, 2, 1, 0, 0.5f, 0.6f, {2.0f, 0}, {0.4f, -0.6f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
       {2, 5, 1, 1, 0.8f, 0.4f, {0, 0}, {-0.4f, -0.4f}, {}, {}, "(い)", "(い)", "(い)"},
   };
-}
-
-TEST(WorkedBuilding, StoreyTwoColumnOnABeamCommentaryL) {
-  PlanBuilder p = BuildingA(0);
-  RunFullCalculation(p.b, false);
-  std::vector<Expected> columns = BuildingAStorey2();
-  columns.insert(columns.end(), {
-      {1, 1, 1, 1, 0.8f, 1.0f, {1.5f, 3.0f}, {1.0f, 1.4f}, {0.75f, 0}, {}, "(へ)", "(へ)", "(へ)"},
-      {1, 5, 1, 1, 0.8f, 1.0f, {2.5f, 0}, {1.0f, -1.0f}, {0.25f, 0}, {}, "(に)", "(に)", "(に)"},
-      {1, 1, 3, 1, 0.8f, 1.0f, {0, 3.0f}, {-1.0f, 1.4f}, {}, {}, "(に)", "(に)", "(に)"},
-      {1, 5, 3, 1, 0.8f, 1.0f, {0, 0}, {-1.0f, -1.0f}, {}, {}, "(い)", "(い)", "(い)"},
-  });
-  ExpectColumns(p.b, columns);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
-}
-
-TEST(WorkedBuilding, StoreyTwoColumnOnABeamUserL) {
-  PlanBuilder p = BuildingA(1);
-  RunFullCalculation(p.b, false);
-  std::vector<Expected> columns = BuildingAStorey2();
-  columns.insert(columns.end(), {
-      {1, 1, 1, 1, 0.8f, 1.0f, {1.5f, 3.0f}, {1.0f, 1.4f}, {0.3f, 0}, {}, "(に)", "(に)", "(に)"},
-      {1, 5, 1, 1, 0.8f, 1.0f, {2.5f, 0}, {1.0f, -1.0f}, {0.1f, 0}, {}, "(に)", "(に)", "(に)"},
-      {1, 1, 3, 1, 0.8f, 0.6f, {0, 3.0f}, {-0.6f, 1.8f}, {}, {}, "(へ)", "(へ)", "(へ)"},
-      {1, 5, 3, 1, 0.8f, 0.6f, {0, 0}, {-0.6f, -0.6f}, {}, {}, "(い)", "(い)", "(い)"},
-  });
-  ExpectColumns(p.b, columns);
+  const std::vector<Expected> storey1[2] = {
+      {
+          {1, 1, 1, 1, 0.8f, 1.0f, {1.5f, 3.0f}, {1.0f, 1.4f}, {0.75f, 0}, {}, "(へ)", "(へ)", "(へ)"},
+          {1, 5, 1, 1, 0.8f, 1.0f, {2.5f, 0}, {1.0f, -1.0f}, {0.25f, 0}, {}, "(に)", "(に)", "(に)"},
+          {1, 1, 3, 1, 0.8f, 1.0f, {0, 3.0f}, {-1.0f, 1.4f}, {}, {}, "(に)", "(に)", "(に)"},
+          {1, 5, 3, 1, 0.8f, 1.0f, {0, 0}, {-1.0f, -1.0f}, {}, {}, "(い)", "(い)", "(い)"},
+      },
+      {
+          {1, 1, 1, 1, 0.8f, 1.0f, {1.5f, 3.0f}, {1.0f, 1.4f}, {0.3f, 0}, {}, "(に)", "(に)", "(に)"},
+          {1, 5, 1, 1, 0.8f, 1.0f, {2.5f, 0}, {1.0f, -1.0f}, {0.1f, 0}, {}, "(に)", "(に)", "(に)"},
+          {1, 1, 3, 1, 0.8f, 0.6f, {0, 3.0f}, {-0.6f, 1.8f}, {}, {}, "(へ)", "(へ)", "(へ)"},
+          {1, 5, 3, 1, 0.8f, 0.6f, {0, 0}, {-0.6f, -0.6f}, {}, {}, "(い)", "(い)", "(い)"},
+      },
+  };
+  for (int method : {0, 1}) {
+    SCOPED_TRACE(method);
+    PlanBuilder p = BuildingA(method);
+    RunFullCalculation(p.b, false);
+    std::vector<Expected> columns = storey2;
+    columns.insert(columns.end(), storey1[method].begin(), storey1[method].end());
+    ExpectColumns(p.b, columns);
+    EXPECT_EQ(p.b.NotTransmitted, 0);
+  }
 }
 
 // ---------------------------------------------------------------------------------------
