@@ -1,6 +1,7 @@
 #include "model/line_names.h"
 
 #include <array>
+#include <cstdint>
 
 #include "model/building.h"
 
@@ -30,15 +31,17 @@ std::array<std::string, 26> LatinLetters() {
 }
 
 std::string BaseName(int style, int m, int start, const std::string& letter) {
+  // A start number read from a file may lie anywhere in its range: count on past it.
+  const int64_t number = static_cast<int64_t>(m) + start - 1;
   switch (style) {
     case kLineStyleIroha:
       return Lettered(m, kIroha);
     case kLineStyleLetters:
       return Lettered(m, LatinLetters());
     case kLineStyleDigits:
-      return std::to_string(m + start - 1);
+      return std::to_string(number);
     default:
-      return letter + std::to_string(m + start - 1);
+      return letter + std::to_string(number);
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "model/building.h"
 #include "model/line_names.h"
 #include "model_test_util.h"
@@ -58,6 +60,11 @@ TEST(LineNames, LongAxesContinueWithTwoCharacters) {
 TEST(LineNames, SpansThatAreNoMultipleOfTheDivisionsStillGetNames) {
   // Reversed, the first line named is then a sub-grid line before any main line.
   EXPECT_EQ(AxisLineNames(3, 2, 2, 1, true, "X"), (Names{"ろ", "いa", "い", "a"}));
+}
+
+TEST(LineNames, StartNumbersFromAFileAtTheEndsOfTheirRangeCountOn) {
+  EXPECT_EQ(AxisLineNames(2, 1, 1, INT32_MAX, false, "X"), (Names{"X2147483647", "X2147483648", "X2147483649"}));
+  EXPECT_EQ(AxisLineNames(1, 1, 4, INT32_MIN, true, "X"), (Names{"-2147483647", "-2147483648"}));
 }
 
 TEST(LineNames, BuildingNamesUseEachAxisSettings) {
