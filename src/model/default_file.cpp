@@ -34,6 +34,10 @@ DefaultSettings ParseDefaultBlock(std::string_view bytes) {
   }
   if (d.DefLineStyleX == 0) d.DefLineStyleX = d.DefLineStartX = 1;
   if (d.DefLineStyleY == 0) d.DefLineStyleY = d.DefLineStartY = 1;
+  // The program takes the label sizes as soon as the block is read: 0 becomes 7 here too.
+  for (int k = 0; k < static_cast<int>(d.FigureFontSize.size()); ++k) {
+    d.FigureFontSize[static_cast<size_t>(k)] = d.figureFontSize(k);
+  }
   return d;
 }
 

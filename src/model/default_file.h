@@ -17,7 +17,8 @@ DefaultSettings ReadDefaultFile(const std::string& folder);
 FileResult WriteDefaultFile(const std::string& folder, const DefaultSettings& defaults);
 
 // A shorter block leaves the fields beyond its end at their defaults; bytes after the
-// 76th are ignored. An unset line-name style (0) becomes style 1 starting at 1.
+// 76th are ignored. An unset line-name style (0) becomes style 1 starting at 1, and a
+// label size of 0 becomes 7.
 DefaultSettings ParseDefaultBlock(std::string_view bytes);
 std::string SerializeDefaultBlock(const DefaultSettings& defaults);
 

@@ -140,14 +140,23 @@ TEST(DefaultFile, ShortAndLongBlocksFollowTheDefaultsRules) {
   EXPECT_EQ(shortBlock.DefIgnoreCrossBeam, 0);
   EXPECT_EQ(shortBlock.FigureFontSize[3], 7);
 
-  std::string full = Le32s({3, 4, 2, 9, 1, 1, 1, 1, 1, 1, 8, 9, 10, 0, 15, 16, 17, 18, 19});
+  const std::string full = Le32s({3, 4, 2, 9, 1, 1, 1, 1, 1, 1, 8, 9, 10, 11, 15, 16, 17, 18, 19});
   const DefaultSettings read = ParseDefaultBlock(full + Le32s({99, 98}));
   EXPECT_EQ(read.DefLineStyleX, 3);
   EXPECT_EQ(read.DefNoTransmitMissingColumn, 1);
-  EXPECT_EQ(read.FigureFontSize, (std::array<int32_t, 4>{8, 9, 10, 0}));
-  EXPECT_EQ(read.figureFontSize(3), 7);
+  EXPECT_EQ(read.FigureFontSize, (std::array<int32_t, 4>{8, 9, 10, 11}));
   EXPECT_EQ(read.Reserved[4], 19);
   EXPECT_EQ(SerializeDefaultBlock(read), full);
+}
+
+TEST(DefaultFile, FontSizeOfZeroBecomesSevenInTheBlockAsWell) {
+  // The sizes are taken as soon as the block is read; the block written back holds 7.
+  const DefaultSettings read = ParseDefaultBlock(Le32s({1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 9, 0, 12}));
+  EXPECT_EQ(read.FigureFontSize, (std::array<int32_t, 4>{7, 9, 7, 12}));
+  EXPECT_EQ(SerializeDefaultBlock(read).substr(40, 16), Le32s({7, 9, 7, 12}));
+  DefaultSettings set;
+  set.FigureFontSize[1] = 0;  // however a size of 0 got into the block, the figures use 7
+  EXPECT_EQ(set.figureFontSize(kPlanMultiplierFont), 7);
 }
 
 TEST(DefaultFile, WritesAndReadsTheFile) {
