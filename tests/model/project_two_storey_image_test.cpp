@@ -6,7 +6,6 @@
 
 #include <array>
 
-
 #include "byte_image.h"
 #include "model/project_file.h"
 #include "model/version.h"
