@@ -43,7 +43,9 @@ QSizeF MeasureFigText(PageSurface& surface, const FigText& style, const QString&
 // A text with its top-left corner at topLeft (before rotation; angle counter-clockwise).
 void DrawFigText(PageSurface& surface, const FigText& style, PagePoint topLeft, const QString& text,
                  double angle = 0);
-// An upright text on a white box that hides the lines behind it.
-void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text);
+// A text on a white box that hides the lines behind it. Upright, the text's top-left corner
+// is the box's; turned by 90 degrees it runs upwards from the box's bottom-left corner.
+void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text,
+                  double angle = 0);
 
 }  // namespace tvk

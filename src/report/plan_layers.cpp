@@ -74,9 +74,10 @@ bool ShowsWall(const PlanContext& plan, const WallMember& m) {
   return plan.mode != PlanMode::CheckView || !m.sheathing;
 }
 
-// Multiplier beside the wall: below an X wall or right of a Y wall (upright there, read
-// from below). A second member on the same wall (a brace with sheathing) goes on the
-// symbol's side, or one row further out when that is taken too.
+// Multiplier beside the wall: below an X wall or right of a Y wall (turned a quarter there,
+// running upwards). A second member on the same wall (a brace with sheathing) goes on the symbol's
+// side, or one row further out when that is taken too. The middle of a wall often lies on a
+// grid line: the number stands on white so that the line does not run through it.
 void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMember& m, PagePoint a, PagePoint b,
                     LabelPlacer& labels) {
   const FigText style{kFigLabelFace, double(plan.fonts.planMultiplier)};
@@ -88,8 +89,7 @@ void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMem
     const PageBox below{x, a.y + kMultiplierGap, size.width(), size.height()};
     const PageBox above{x, a.y - far - size.height(), size.width(), size.height()};
     const PageBox further{x, below.bottom(), size.width(), size.height()};
-    const PageBox box = labels.Place({below, above, further});
-    DrawFigText(surface, style, {box.x, box.y}, text);
+    DrawFigLabel(surface, style, labels.Place({below, above, further}), text);
     return;
   }
   // Rotated by 90 degrees the text runs upwards from its anchor and its height lies to the right.
@@ -97,8 +97,7 @@ void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMem
   const PageBox right{a.x + kMultiplierGap, y, size.height(), size.width()};
   const PageBox left{a.x - far - size.height(), y, size.height(), size.width()};
   const PageBox further{right.right(), y, size.height(), size.width()};
-  const PageBox box = labels.Place({right, left, further});
-  DrawFigText(surface, style, {box.x, box.bottom()}, text, 90);
+  DrawFigLabel(surface, style, labels.Place({right, left, further}), text, 90);
 }
 
 void DrawHardwareLabels(PageSurface& surface, const PlanContext& plan, const ColumnRec& column, PagePoint p) {

@@ -202,6 +202,36 @@ TEST_F(PlanFiguresTest, WallMultipliersAtTheirLabelSizeOnlyInTheBearingWallPlan)
   EXPECT_FALSE(test::FindText(hardware, 0, QStringLiteral("1.5")));
 }
 
+// The white box drawn under a text op, or nothing: a solid white rectangle recorded before
+// the text whose corner is the text's (upright) or whose bottom-left is its anchor (90°).
+std::optional<RectOp> WhiteBoxUnder(const PageDocument& doc, const TextOp& text) {
+  std::optional<RectOp> box;
+  for (const PageOp& op : doc.pages[0].ops) {
+    if (const auto* t = std::get_if<TextOp>(&op); t && t->text == text.text && t->pos == text.pos) return box;
+    const auto* r = std::get_if<RectOp>(&op);
+    if (!r || r->brush.style != Qt::SolidPattern || r->brush.color != QColor(Qt::white)) continue;
+    const QPointF corner = text.angle == 0 ? r->rect.topLeft() : r->rect.bottomLeft();
+    if (QLineF(corner, text.pos).length() < 1.0) box = *r;
+  }
+  return std::nullopt;
+}
+
+TEST_F(PlanFiguresTest, WallMultipliersStandOnWhiteSoGridLinesDoNotCrossThem) {
+  // Walls of two grids on a floor: their middles fall on a grid line.
+  test::PlanBuilder plan(1, 4, 4);
+  plan.Floor(1, 1, 1, 4, 4).Brace(1, kDirX, 1, 1, 4, 3, test::kRisesToHigher).Sheathing(1, kDirY, 5, 1, 4, 5);
+  const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);
+  for (const QString& text : {QStringLiteral("2.0"), QStringLiteral("2.5")}) {
+    const auto label = test::FindText(doc, 0, text);
+    ASSERT_TRUE(label) << text.toStdString();
+    const auto box = WhiteBoxUnder(doc, *label);
+    ASSERT_TRUE(box) << text.toStdString();
+    EXPECT_EQ(box->pen.style, Qt::NoPen);
+    // Upright along the X wall, turned a quarter beside the Y wall: the box is wider or taller.
+    EXPECT_EQ(box->rect.width() > box->rect.height(), label->angle == 0) << text.toStdString();
+  }
+}
+
 TEST_F(PlanFiguresTest, BraceAndSheathingOnOneWallKeepTheirMultipliersApart) {
   for (const int d : {kDirX, kDirY}) {
     test::PlanBuilder plan(1, 4, 4);
