@@ -13,12 +13,13 @@ namespace tvk {
 namespace {
 
 constexpr const char* kCr = "\r";
-constexpr double kNToKiloNewton = 1.96 * 2.7;
 
 std::string F1(float v) { return FormatFixed(v, 1); }
 std::string F2(double v) { return FormatFixed(v, 2); }
 
-std::string KiloNewtonLine(float n) { return "(" + F2(static_cast<double>(n) * kNToKiloNewton) + "kN)"; }
+// Multiplied in this order, as the header states it: a product 5.292 stored beforehand lies
+// just off its decimal value and tips exact halves such as 6.25 x 5.292 = 33.075 downwards.
+std::string KiloNewtonLine(float n) { return "(" + F2(static_cast<double>(n) * 1.96 * 2.7) + "kN)"; }
 
 // X block, separator line, Y block.
 std::string PerDirection(const std::array<std::string, 2>& blocks, const char* separator) {

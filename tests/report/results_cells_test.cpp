@@ -49,6 +49,32 @@ TEST(ResultsCells, PrintShiftMovesHalfAThousandthAwayFromZero) {
   EXPECT_EQ(FormatFixed(1.2346f, 2), "1.23");
 }
 
+TEST(ResultsCells, PullOutIsNTimes196Times27RoundedHalfAwayFromZero) {
+  // 6.25 x 1.96 x 2.7 = 33.075 exactly: multiplied by a stored 5.292 it would come out just
+  // under the half and print 33.07.
+  struct Case {
+    float n;
+    const char* storeyTwo;  // column 3
+    const char* storeyOne;  // column 8
+  };
+  const Case cases[] = {
+      {6.25f, "(33.08kN)", "(33.08kN)"},
+      {-6.25f, "(-33.08kN)", "(-33.08kN)"},
+      {16.25f, "(86.00kN)", "(86.00kN)"},
+      {1.25f, "(6.62kN)", "(6.62kN)"},
+  };
+  for (const Case& c : cases) {
+    PlanBuilder p = TwoStorey();
+    p.Column(2, 2, 1).Column(2, 2, 2);
+    SetResult(p.b, 2, 2, 2, {c.n, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
+    SetResult(p.b, 2, 2, 1, {c.n, 0.5f}, {1.0f, 1.0f}, 0.5f, 1.6f);
+    const auto row = ResultsRowCells(p.b, 2, 2);
+    ASSERT_TRUE(row);
+    EXPECT_NE(row->cells[2].find(c.storeyTwo), std::string::npos) << c.n << " " << row->cells[2];
+    EXPECT_NE(row->cells[7].find(c.storeyOne), std::string::npos) << c.n << " " << row->cells[7];
+  }
+}
+
 TEST(ResultsCells, PointWithoutAnyColumnWritesNoRow) {
   PlanBuilder p = TwoStorey();
   EXPECT_FALSE(ResultsRowCells(p.b, 2, 2).has_value());
