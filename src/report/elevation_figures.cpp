@@ -4,6 +4,7 @@
 #include "report/figure_draw.h"
 #include "report/frame_selection.h"
 #include "report/page_surface.h"
+#include "report/program_header.h"
 
 namespace tvk {
 
@@ -75,8 +76,7 @@ void DrawElevationWindowPage(PageSurface& surface, const Building& building, con
   surface.SetMargins(kWindowMargins);
   const QSizeF printable = surface.SetupPage(kFigBodySize, PaperCode::A4, true);
   surface.SetHeaderFont(QStringLiteral("ＭＳ Ｐゴシック"), kFigBodySize);
-  surface.SetHeader(QStringLiteral("VOLN-TVK /軸組Ｎ値算定") + QStringLiteral("   [ ") +
-                    QString::fromStdString(building.Info.BuildingName) + QStringLiteral(" ]||"));
+  surface.SetHeader(ProgramHeaderText(building.Info.BuildingName));
   surface.SetFooter(QString());
   surface.BeginDocument();
   DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, 0}, FrameLineName(building, frame) + QStringLiteral(" 通り 軸組図"));

@@ -2,6 +2,7 @@
 #include "model/building.h"
 #include "model/version.h"
 #include "report/page_surface.h"
+#include "report/program_header.h"
 #include "report/report_context.h"
 
 namespace tvk {
@@ -15,10 +16,7 @@ constexpr double kHeaderFooterSize = 9;
 
 QString ReportHeaderText(int page, const std::string& buildingName) {
   if (page <= 1) return QString();
-  // "|" separates the header's three parts, so a name holding one shows it full-width.
-  QString name = QString::fromStdString(buildingName);
-  name.replace(u'|', QChar(0xFF5C));
-  return QString::fromUtf8(kProgramTitle) + QStringLiteral("   [ ") + name + QStringLiteral(" ]");
+  return ProgramHeaderText(buildingName);
 }
 
 QString ReportFooterText(int page) {

@@ -125,5 +125,17 @@ TEST_F(ElevationFiguresTest, WindowPageIsOneLandscapePageWithTheHeader) {
   EXPECT_TRUE(test::FindText(doc, 0, QStringLiteral("Y2 通り 軸組図")));
 }
 
+TEST_F(ElevationFiguresTest, ABarInTheBuildingNameStaysInTheWindowHeader) {
+  test::PlanBuilder plan(1, 2, 2);
+  plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToLower);
+  Building b = test::Figures(plan);
+  b.Info.BuildingName = "A|B";
+  PageSurface surface;
+  DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});
+  const PageDocument& doc = surface.Document();
+  // The header is one text at the left; a bare "|" would have sent "B ]" to the centre.
+  EXPECT_TRUE(test::FindText(doc, 0, QStringLiteral("VOLN-TVK /軸組Ｎ値算定   [ A｜B ]")));
+}
+
 }  // namespace
 }  // namespace tvk
