@@ -49,6 +49,8 @@ class ElevationWindow : public QMainWindow {
   // The printer used; the system's default printer at first.
   QString printerName() const { return printerName_; }
   void setPrinterName(const QString& name) { printerName_ = name; }
+  // Label sizes of the frames drawn from now on.
+  void setFigureFonts(const FigureFonts& fonts) { fonts_ = fonts; }
 
  private:
   void redraw();
@@ -66,7 +68,8 @@ class ElevationWindow : public QMainWindow {
 };
 
 // Shows owner's frame elevation window (made on first use, owned by owner) on X line (dir 1)
-// or Y line (dir 2) `line`, after calculating the building as the report does.
+// or Y line (dir 2) `line`, after closing owner's check view and calculating the building
+// as the report does.
 ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner);
 
 }  // namespace tvk

@@ -37,7 +37,7 @@ std::string ChoiceText(int index);
 
 // The list header in the list's fixed-pitch font: the line "配置金物" over "柱頭" and "柱脚",
 // then "通 り", "必要", "柱頭", "柱脚" and "備   考" over their fields.
-std::vector<std::string> PlacementListHeader();
+std::vector<std::string> PlacementListHeader(const Building& building);
 // A list row: the two grid-line names (the first right-aligned, "- ", the second), the
 // required grade and the placed top and bottom right-aligned in five-character fields (by
 // display width: full-width characters count two), then "[通し柱]" or eight spaces.

@@ -44,6 +44,8 @@ class PageView : public QAbstractScrollArea {
  signals:
   // The user clicked a page (two pages, thumbnails); the view has already shown it.
   void pageChosen(int page);
+  // A double click on a thumbnail showed that page whole.
+  void zoomChanged(tvk::ZoomMode zoom);
   // Right click in the page area.
   void zoomMenuRequested(const QPoint& globalPos);
 

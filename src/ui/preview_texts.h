@@ -34,7 +34,8 @@ std::string PrintPageQuestion(const QString& printerName);
 inline constexpr const char* kClosePreviewQuestion = "プレビュー画面を閉じます。";
 
 // PDF output: the save dialog's title and filter, the default file name "Ｎ値計算書_" +
-// the building name (trimmed), and the questions around writing.
+// the building name (trimmed, with the path separators / and \ as _), and the questions
+// around writing.
 inline constexpr const char* kPdfDialogTitle = "『 Ｎ値計算書 の PDF 出力 』";
 inline constexpr const char* kPdfFilter = "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)";
 std::string PdfDefaultName(const Building& building);

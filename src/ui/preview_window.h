@@ -8,17 +8,19 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <string>
 
 #include "model/hardware_names.h"
 #include "report/figure_fonts.h"
 #include "report/report_composer.h"
 #include "ui/message_box.h"
 #include "ui/page_view.h"
+#include "ui/result_windows.h"  // CloseResultWindows, for the report command's callers
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace tvk {
 
@@ -83,11 +85,10 @@ class PreviewWindow : public QMainWindow {
 
  private:
   void compose(const HardwareNames& names);
-  void buildMenus();
-  void buildContents();
+  QWidget* buildSidePanel();
+  void buildActions();
   QMenu* frameMenu(int dir);
-  void openFrame(int dir, int line);
-  void openCheckView();
+  QWidget* resultOwner();
   void pageShown();
 
   Building& building_;
@@ -97,15 +98,13 @@ class PreviewWindow : public QMainWindow {
   PreviewHooks hooks_;
   ComposedReport report_;
   PageView* view_;
-  QTreeWidget* contents_;
-  QLabel* pageLabel_;
+  QTreeWidget* contents_ = nullptr;
+  QLabel* pageLabel_ = nullptr;
+  QMenu* zoomMenu_ = nullptr;
+  QActionGroup* zooms_ = nullptr;
   QString printerName_;
   bool warned_ = false;
-  int frameLine_[2] = {1, 1};  // line last opened per direction
 };
-
-// Closes owner's frame elevation window and check view.
-void CloseResultWindows(QWidget* owner);
 
 // The report command after the main window has stored its option values: the hourglass,
 // closing owner's frame elevation window and check view, the full calculation, the Yes/No

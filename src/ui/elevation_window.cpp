@@ -1,0 +1,146 @@
+#include "ui/elevation_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <algorithm>
+
+#include "engine/full_calculation.h"
+#include "model/building.h"
+#include "model/path_parts.h"
+#include "report/elevation_figures.h"
+#include "report/page_surface.h"
+#include "ui/check_view_window.h"
+#include "ui/page_view.h"
+#include "ui/printer_select_dialog.h"
+#include "ui/result_windows.h"
+
+namespace tvk {
+
+namespace {
+
+int LineCount(const Building& building, int dir) { return dir == kDirX ? building.PointsX() : building.PointsY(); }
+
+QAction* AddKey(QToolBar* bar, const char* key, const QString& text, QStyle::StandardPixmap icon) {
+  QAction* action = bar->addAction(bar->style()->standardIcon(icon), text);
+  action->setObjectName(QString::fromLatin1(key));
+  action->setToolTip(text);
+  return action;
+}
+
+}  // namespace
+
+std::string ElevationPrintQuestion(const std::string& printerName) {
+  return "軸組図を印刷します。\r\r" + PrinterNameLine(QString::fromStdString(printerName));
+}
+
+QString ElevationCaption(const Building& building, const FrameRef& frame) {
+  return QString::fromStdString(TrimBlanks(FrameLineName(building, frame).toStdString())) +
+         QStringLiteral(" 通り 軸組図");
+}
+
+ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent,
+                                 WindowPrompts* prompts)
+    : QMainWindow(parent, Qt::Window),
+      building_(building),
+      fonts_(fonts),
+      prompts_(this, prompts),
+      view_(new PageView(this)),
+      directions_(new QActionGroup(this)),
+      printerName_(DefaultPrinterName()) {
+  setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   軸組図"));
+  auto* bar = addToolBar(QStringLiteral("軸組図"));
+  bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  bar->setMovable(false);
+  connect(AddKey(bar, "BeforFrame", QStringLiteral("前の通り"), QStyle::SP_ArrowBack), &QAction::triggered, this,
+          &ElevationWindow::previousFrame);
+  connect(AddKey(bar, "NextFrame", QStringLiteral("次の通り"), QStyle::SP_ArrowForward), &QAction::triggered, this,
+          &ElevationWindow::nextFrame);
+  bar->addSeparator();
+  for (const int dir : {kDirX, kDirY}) {
+    QAction* action = bar->addAction(dir == kDirX ? QStringLiteral("Ｘ通り") : QStringLiteral("Ｙ通り"));
+    action->setCheckable(true);
+    action->setData(dir);
+    action->setToolTip(dir == kDirX ? QStringLiteral("Ｘ通り軸組図") : QStringLiteral("Ｙ通り軸組図"));
+    directions_->addAction(action);
+  }
+  connect(directions_, &QActionGroup::triggered, this, [this](QAction* a) { setDirection(a->data().toInt()); });
+  bar->addSeparator();
+  connect(AddKey(bar, "Print", QStringLiteral("印刷"), QStyle::SP_DialogSaveButton), &QAction::triggered, this,
+          &ElevationWindow::print);
+  connect(AddKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered, this,
+          &QWidget::close);
+  view_->setZoom(ZoomMode::WholePage);
+  setCentralWidget(view_);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize available = screen->availableSize();
+    resize(int(available.width() * 0.7), int(available.height() * 0.7));
+  }
+}
+
+ElevationWindow::~ElevationWindow() = default;
+
+void ElevationWindow::showFrame(int dir, int line) {
+  dir = dir == kDirY ? kDirY : kDirX;
+  frame_ = FrameRef{dir, std::clamp(line, 1, std::max(LineCount(building_, dir), 1))};
+  remembered_[size_t(dir - 1)] = frame_.line;
+  redraw();
+}
+
+void ElevationWindow::previousFrame() {
+  if (frame_.line <= 1) {
+    prompts_->beep();
+    return;
+  }
+  showFrame(frame_.dir, frame_.line - 1);
+}
+
+void ElevationWindow::nextFrame() {
+  if (frame_.line >= LineCount(building_, frame_.dir)) {
+    prompts_->beep();
+    return;
+  }
+  showFrame(frame_.dir, frame_.line + 1);
+}
+
+void ElevationWindow::setDirection(int dir) { showFrame(dir, remembered_[size_t((dir == kDirY ? kDirY : kDirX) - 1)]); }
+
+void ElevationWindow::print() {
+  if (!prompts_->askOkCancel(ElevationPrintQuestion(printerName_.toStdString()))) return;
+  PrintDocumentPages(document_, printerName_, *prompts_);
+}
+
+void ElevationWindow::redraw() {
+  PageSurface surface;
+  DrawElevationWindowPage(surface, building_, frame_, fonts_);
+  document_ = surface.TakeDocument();
+  view_->setDocument(&document_);
+  setWindowTitle(ElevationCaption(building_, frame_));
+  updateDirectionButtons();
+}
+
+void ElevationWindow::updateDirectionButtons() {
+  for (QAction* action : directions_->actions()) action->setChecked(action->data().toInt() == frame_.dir);
+}
+
+ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner) {
+  const BusyCursor busy;
+  CloseResultWindows<CheckViewWindow>(owner);
+  RunFullCalculation(building, false);
+  ElevationWindow* window = OpenResultWindow<ElevationWindow>(owner);
+  if (window == nullptr) {
+    window = new ElevationWindow(building, fonts, owner);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  window->setFigureFonts(fonts);
+  window->showFrame(dir, line);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+}  // namespace tvk

@@ -1,0 +1,29 @@
+#pragma once
+// The modeless result windows (frame elevation window, check view) belong to a window
+// (the main window): one of each at a time, closed together before the report is made.
+
+#include <QWidget>
+
+namespace tvk {
+
+// The open window of type W that owner holds, or nullptr.
+template <typename W>
+W* OpenResultWindow(QWidget* owner) {
+  if (owner == nullptr) return nullptr;
+  for (W* window : owner->findChildren<W*>(QString(), Qt::FindDirectChildrenOnly)) {
+    // A closed one is only waiting to be deleted.
+    if (window->isVisible()) return window;
+  }
+  return nullptr;
+}
+
+template <typename W>
+void CloseResultWindows(QWidget* owner) {
+  if (owner == nullptr) return;
+  for (W* window : owner->findChildren<W*>(QString(), Qt::FindDirectChildrenOnly)) window->close();
+}
+
+// Closes owner's frame elevation window and check view.
+void CloseResultWindows(QWidget* owner);
+
+}  // namespace tvk
