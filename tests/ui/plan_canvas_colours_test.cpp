@@ -1,0 +1,184 @@
+// How members look on the plan canvas: colours by kind and category, offsets of the
+// symbols from their grid lines, hatching, labels and line names.
+
+#include "canvas_test_support.h"
+
+namespace tvk::test {
+namespace {
+
+const QColor kGreyA(96, 96, 96);
+const QColor kGreyB(32, 32, 32);
+
+using ColourTest = CanvasTest;
+
+TEST_F(ColourTest, ColumnSquaresByKindAndCategory) {
+  struct Case {
+    int kind;
+    int category;
+    bool showAll;
+    QColor colour;
+  };
+  const Case cases[] = {
+      {kColStorey, kCatColumn, false, Pal(kPalYellow)},
+      {kColThrough, kCatColumn, false, Pal(kPalLightCyan)},
+      {kColStorey, kCatFloor, false, kGreyA},
+      {kColThrough, kCatBeam, true, Pal(kPalLightCyan)},
+  };
+  for (const Case& c : cases) {
+    plan.Column(3, 3, 1, c.kind);
+    state.InputCategory = c.category;
+    state.ShowAll = c.showAll;
+    EXPECT_TRUE(ColourNear(Redrawn(), PxAt(3, 3), c.colour, 1)) << "kind " << c.kind << " category " << c.category;
+  }
+}
+
+TEST_F(ColourTest, SheathingBarsTakeTheColourOfTheirEntry) {
+  const int expected[] = {15, 11, 13, 9, 5, 14, 6, 10, 8, 12};
+  state.InputCategory = kCatWall;
+  for (int entry = 1; entry <= 10; ++entry) {
+    plan.Sheathing(1, kDirX, 2, 3, 2, entry);
+    const QImage& image = Redrawn();
+    // The bar lies on the grid line, 0.1 cm to either side.
+    EXPECT_EQ(image.pixelColor(PxAt(2.5, 3, 0, 0.05)), Pal(expected[entry - 1])) << "entry " << entry;
+    EXPECT_EQ(image.pixelColor(PxAt(2.5, 3, 0, -0.05)), Pal(expected[entry - 1])) << "entry " << entry;
+    EXPECT_EQ(image.pixelColor(PxAt(2.5, 3, 0, 0.2)), Pal(kPalBlack)) << "entry " << entry;
+  }
+}
+
+TEST_F(ColourTest, BracesByColourOfSizeOnTheSideOfLargerY) {
+  const int expected[] = {14, 11, 10, 12};
+  state.InputCategory = kCatWall;
+  for (int size = 1; size <= 4; ++size) {
+    plan.Brace(1, kDirX, 2, 3, 2, size, kRisesToHigher);
+    plan.Brace(1, kDirY, 7, 2, 2, size, kRisesToHigher);
+    const QImage& image = Redrawn();
+    const QColor colour = Pal(expected[size - 1]);
+    // Base line 0.15 cm above an X line, left of a Y line; nothing on the other side.
+    EXPECT_TRUE(ColourNear(image, PxAt(3, 3, 0.5, 0.15), colour, 1)) << "size " << size;
+    EXPECT_FALSE(ColourNear(image, PxAt(3, 3, 0.5, -0.15), colour, 1)) << "size " << size;
+    EXPECT_TRUE(ColourNear(image, PxAt(7, 3, -0.15, 0.5), colour, 1)) << "size " << size;
+    EXPECT_FALSE(ColourNear(image, PxAt(7, 3, 0.15, 0.5), colour, 1)) << "size " << size;
+  }
+}
+
+// Ticks 0.15 .. 0.39 cm off the line at the end the brace rises to; a crossed pair has
+// both ticks and the line joining their tips.
+TEST_F(ColourTest, BraceTicksFollowTheSlope) {
+  struct Case {
+    int slope;
+    bool highTick;
+    bool lowTick;
+    bool topLine;
+  };
+  const Case cases[] = {
+      {kRisesToHigher, true, false, false},
+      {kRisesToLower, false, true, false},
+      {kCrossed, true, true, true},
+  };
+  state.InputCategory = kCatWall;
+  const QColor yellow = Pal(kPalYellow);
+  for (const Case& c : cases) {
+    plan.Brace(1, kDirX, 2, 3, 2, 1, c.slope);
+    const QImage& image = Redrawn();
+    EXPECT_EQ(ColourNear(image, PxAt(4, 3, -0.1725, 0.33), yellow, 1), c.highTick) << "slope " << c.slope;
+    EXPECT_EQ(ColourNear(image, PxAt(2, 3, 0.1725, 0.33), yellow, 1), c.lowTick) << "slope " << c.slope;
+    EXPECT_EQ(ColourNear(image, PxAt(3, 3, 0.5, 0.39), yellow, 1), c.topLine) << "slope " << c.slope;
+  }
+}
+
+TEST_F(ColourTest, WallsOfAnotherCategoryAreGreyA) {
+  plan.Brace(1, kDirX, 2, 3, 2, 4, kRisesToHigher).Sheathing(1, kDirY, 6, 2, 2, 3);
+  state.InputCategory = kCatColumn;
+  const QImage& image = Redrawn();
+  EXPECT_TRUE(ColourNear(image, PxAt(3, 3, 0.5, 0.15), kGreyA, 1));
+  EXPECT_EQ(image.pixelColor(PxAt(6, 2.5, 0.05, 0)), kGreyA);
+  EXPECT_EQ(CountColour(image, image.rect(), Pal(kPalLightRed)), 0);
+  EXPECT_EQ(CountColour(image, image.rect(), Pal(kPalLightMagenta)), 0);
+}
+
+// Beams are shifted 0.03 cm off their line: X beams downwards, Y beams to the right.
+TEST_F(ColourTest, BeamsAreLightMagentaBesideTheirLine) {
+  plan.Beam(2, kDirX, 2, 3, 2).Beam(2, kDirY, 6, 2, 2);
+  state.InputCategory = kCatBeam;
+  const QImage& image = Redrawn();
+  const QColor magenta = Pal(kPalLightMagenta);
+  const QPoint onX = PxAt(2.5, 3);
+  const QPoint shiftedX = PxAt(2.5, 3, 0, -0.03);
+  EXPECT_EQ(CountColour(image, QRect(onX.x(), onX.y() - 4, 1, 9), magenta), 1);
+  EXPECT_EQ(image.pixelColor(shiftedX), magenta);
+  const QPoint shiftedY = PxAt(6, 2.5, 0.03, 0);
+  EXPECT_EQ(image.pixelColor(shiftedY), magenta);
+  EXPECT_EQ(CountColour(image, QRect(shiftedY.x() - 4, shiftedY.y(), 4, 1), magenta), 0);
+
+  state.InputCategory = kCatWall;
+  EXPECT_EQ(Redrawn().pixelColor(shiftedX), kGreyA);
+}
+
+TEST_F(ColourTest, FloorsSolidAndVoidsHatched) {
+  plan.Floor(2, 2, 2, 2, 2, kFloorSlab).Floor(2, 4, 2, 4, 2, kFloorVoid);
+  state.Storey = 2;
+  struct Case {
+    int category;
+    QColor floor;
+    QColor hatch;
+  };
+  for (const Case& c : {Case{kCatFloor, Pal(kPalBlue), Pal(kPalLightBlue)}, Case{kCatWall, kGreyB, kGreyA}}) {
+    const QImage& image = Redrawn();
+    const QRect floorInside = QRect(PxAt(2, 3), PxAt(3, 2)).adjusted(3, 3, -3, -3);
+    const QRect voidInside = QRect(PxAt(4, 3), PxAt(5, 2)).adjusted(3, 3, -3, -3);
+    const int area = floorInside.width() * floorInside.height();
+    EXPECT_EQ(CountColour(image, floorInside, c.floor), area) << "category " << c.category;
+    const int hatched = CountColour(image, voidInside, c.hatch);
+    EXPECT_GT(hatched, area / 10) << "category " << c.category;
+    EXPECT_EQ(hatched + CountColour(image, voidInside, Pal(kPalBlack)), area) << "category " << c.category;
+    state.InputCategory = kCatWall;
+  }
+}
+
+TEST_F(ColourTest, OtherStoreyFloorOutlineIsDottedLightGreen) {
+  plan.Floor(2, 3, 3, 4, 4);
+  plan.b.UpdateFloorEdges(2);
+  const QImage& image = Redrawn();
+  const QRect edge(PxAt(3.2, 3).x(), PxAt(3, 3).y() - 1, PxAt(4.8, 3).x() - PxAt(3.2, 3).x(), 3);
+  const int green = CountColour(image, edge, Pal(kPalLightGreen));
+  EXPECT_GT(green, edge.width() / 4);
+  EXPECT_LT(green, edge.width());  // dotted, not solid
+  EXPECT_EQ(CountColour(image, QRect(PxAt(1.2, 3), PxAt(2.8, 3)).adjusted(0, -1, 0, 1), Pal(kPalLightGreen)), 0);
+}
+
+TEST_F(ColourTest, SheathingAdjustmentLabelBelowTheMember) {
+  state.InputCategory = kCatWall;
+  const QRect below(PxAt(2.3, 3, 0, -0.15), PxAt(3.7, 3, 0, -0.6));
+  plan.Sheathing(1, kDirX, 2, 3, 2, 4);
+  EXPECT_EQ(CountShade(Redrawn(), below, Pal(kPalWhite)), 0);
+  plan.b.Settings.SheathingAdjust = 0.5f;
+  plan.Sheathing(1, kDirX, 2, 3, 2, 4);
+  EXPECT_GT(CountShade(Redrawn(), below, Pal(kPalWhite)), 10);
+  // Greyed with the walls: nothing brighter than grey A.
+  state.InputCategory = kCatFloor;
+  const QImage& greyed = Redrawn();
+  EXPECT_GT(CountShade(greyed, below, kGreyA), 10);
+  EXPECT_EQ(CountShade(greyed, below, Pal(kPalWhite)), 0);
+}
+
+TEST_F(ColourTest, GridDotsWhiteOnMainLinesGreenBetween) {
+  const QImage& image = Redrawn();
+  EXPECT_TRUE(ColourNear(image, PxAt(3, 3), Pal(kPalWhite), 1));
+  EXPECT_FALSE(ColourNear(image, PxAt(3, 3), Pal(kPalGreen), 1));
+  EXPECT_TRUE(ColourNear(image, PxAt(2, 3), Pal(kPalGreen), 1));
+  EXPECT_TRUE(ColourNear(image, PxAt(3, 2), Pal(kPalGreen), 1));
+}
+
+TEST_F(ColourTest, LineNamesWhiteOrLightRedInADeleteMode) {
+  // The X line names below the plan stand within 1.2 cm of the canvas's bottom edge.
+  const int top = Px(QPointF(0, 1.2)).y();
+  const QRect strip(0, top, Canvas().boxSize().width(), Canvas().boxSize().height() - top);
+  EXPECT_GT(CountShade(Redrawn(), strip, Pal(kPalWhite)), 20);
+  state.Toggles.remove = true;
+  Canvas().deleteModeChanged();
+  EXPECT_EQ(CountShade(Canvas().planImage(), strip, Pal(kPalWhite)), 0);
+  EXPECT_GT(CountShade(Canvas().planImage(), strip, Pal(kPalLightRed)), 20);
+}
+
+}  // namespace
+}  // namespace tvk::test

@@ -1,0 +1,214 @@
+// The plan canvas after edits: what the user sees is always what a full redraw would show
+// (no stale pixels of erased members, labels or marks), and the marks and rubber bands
+// come and go without touching the plan.
+
+#include <deque>
+#include <functional>
+
+#include "canvas_test_support.h"
+
+namespace tvk::test {
+namespace {
+
+// The window's side of the editor as far as the canvas goes: drawing requests are
+// forwarded to the canvas, questions answered with OK, pop-ups from a script.
+class CanvasHost : public EditorHost {
+ public:
+  PlanCanvas* canvas = nullptr;
+  std::deque<PopupChoice> popups;
+  std::vector<std::string> messages;
+
+  PopupChoice askPopup(PopupKind, CanvasPos) override {
+    if (popups.empty()) return PopupChoice::Cancel;
+    const PopupChoice choice = popups.front();
+    popups.pop_front();
+    return choice;
+  }
+  bool confirm(const std::string&) override { return true; }
+  void showMessage(const std::string& text) override { messages.push_back(text); }
+  void beep() override {}
+  void drawRubberBand(const RubberBand& band) override { canvas->drawRubberBand(band); }
+  void eraseRubberBand(const RubberBand& band) override { canvas->eraseRubberBand(band); }
+  void setCancelEnabled(bool) override {}
+  void setPositionLabels(const std::string&, const std::string&) override {}
+  void setBusy(bool) override {}
+  void setZoom(double factor) override { canvas->setZoom(factor); }
+  void undoAvailabilityChanged(bool) override {}
+  void eraseRect(const GridRect& rect) override { canvas->eraseRect(rect); }
+  void drawRect(const GridRect& rect) override { canvas->drawRect(rect); }
+  void fullRedraw() override { canvas->fullRedraw(); }
+  void showOtherStoreyWalls(int storey, bool shown) override { canvas->showOtherStoreyWalls(storey, shown); }
+  void eccentricityChanged() override { canvas->updateEccentricityMarks(); }
+};
+
+// A plan with members of every category close together, edited through the editor.
+class RedrawTest : public CanvasTest {
+ protected:
+  RedrawTest() : editor(plan.b, host) {
+    plan.b.Settings.SheathingAdjust = 0.5f;
+    plan.Floor(1, 1, 1, 8, 6)
+        .Sheathing(1, kDirX, 1, 3, 3, 2)
+        .Brace(1, kDirX, 5, 3, 2, 3, kCrossed)
+        .Sheathing(1, kDirY, 4, 1, 5, 6)
+        .Brace(1, kDirY, 7, 2, 3, 2, kRisesToLower)
+        .Column(4, 3, 1)
+        .Column(5, 5, 1, kColThrough)
+        .Beam(2, kDirX, 1, 4, 8)
+        .Beam(2, kDirY, 6, 1, 6)
+        .Floor(2, 2, 2, 6, 5);
+    plan.b.UpdateFloorEdges(2);
+    host.canvas = &Canvas();
+    editor.chooseCategory(kCatWall);  // full redraw and marks
+  }
+  const EditorState& CanvasState() const override { return editor.state(); }
+
+  CanvasPos At(int i, int j) const {
+    const PointCoord& c = plan.b.Coord(i, j, 1);
+    return CanvasGeometry::For(plan.b).ToCanvas(c.x, c.y);
+  }
+  void Drag(int i1, int j1, int i2, int j2) {
+    editor.press(MouseButton::Left, At(i1, j1));
+    editor.move(At(i2, j2));
+    editor.press(MouseButton::Left, At(i2, j2));
+  }
+  // The main window tells the canvas when a delete toggle changes.
+  void ToggleDelete(DeleteToggle which, bool down) {
+    editor.pressDeleteToggle(which, down);
+    Canvas().deleteModeChanged();
+  }
+  // The canvas as shown now against a full redraw of the same building.
+  void ExpectAsFullRedraw(const std::string& what) {
+    const QImage shown = Canvas().viewImage();
+    Canvas().fullRedraw();
+    EXPECT_TRUE(shown == Canvas().viewImage()) << what << ": " << FirstDifference(shown, Canvas().viewImage());
+  }
+
+  CanvasHost host;
+  PlanEditor editor;
+};
+
+TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
+  struct Step {
+    const char* what;
+    std::function<void()> run;
+  };
+  const Step steps[] = {
+      {"sheathed wall placed", [this] {
+         editor.chooseKind("Menzai3");
+         Drag(5, 5, 8, 5);
+       }},
+      {"column at its end", [this] {
+         editor.chooseCategory(kCatColumn);
+         editor.press(MouseButton::Left, At(8, 5));
+       }},
+      {"undo of the column", [this] { editor.undo(); }},
+      {"sheathed wall deleted", [this] {
+         editor.chooseCategory(kCatWall);
+         editor.chooseKind("Menzai2");
+         ToggleDelete(DeleteToggle::Delete, true);
+         Drag(1, 3, 4, 3);
+       }},
+      {"undo of the deletion", [this] { editor.undo(); }},
+      {"group delete of beams", [this] {
+         ToggleDelete(DeleteToggle::Delete, false);
+         editor.chooseCategory(kCatBeam);
+         ToggleDelete(DeleteToggle::GroupDelete, true);
+         Drag(5, 3, 7, 5);
+       }},
+      {"group delete of floor cells", [this] {
+         editor.chooseCategory(kCatFloor);
+         Drag(2, 2, 5, 4);
+       }},
+      {"crossed brace placed", [this] {
+         ToggleDelete(DeleteToggle::GroupDelete, false);
+         editor.chooseCategory(kCatWall);
+         editor.chooseKind("Tasuki4");
+         Drag(3, 4, 3, 6);
+       }},
+  };
+  for (const Step& step : steps) {
+    step.run();
+    ExpectAsFullRedraw(step.what);
+  }
+  EXPECT_EQ(host.messages, std::vector<std::string>{});
+}
+
+TEST_F(RedrawTest, OtherStoreyWallsComeAndGo) {
+  plan.Brace(2, kDirX, 2, 5, 2, 4, kRisesToHigher);  // light red, above a storey-1 line
+  editor.chooseCategory(kCatColumn);
+  const QImage without = Canvas().planImage().copy();
+  const QPoint symbol = PxAt(3, 5, 0.5, 0.15);
+  EXPECT_FALSE(ColourNear(without, symbol, Pal(kPalLightRed), 1));
+  editor.toggleOtherStoreyWalls();
+  EXPECT_TRUE(ColourNear(Canvas().planImage(), symbol, Pal(kPalLightRed), 1));
+  ExpectAsFullRedraw("walls shown");
+  editor.toggleOtherStoreyWalls();
+  EXPECT_EQ(Canvas().planImage(), without);
+}
+
+TEST_F(RedrawTest, MarksFollowTheValuesAndLeaveNothingBehind) {
+  StoreyBalance& balance = plan.b.Balance[0];
+  auto gravityTop = [&] {
+    return Px(QPointF(balance.Gravity[1] * PlanScale(plan.b) + kMarginCm,
+                      balance.Gravity[0] * PlanScale(plan.b) + kMarginCm + 0.3));
+  };
+  balance.Gravity = {1.0f, 1.5f};
+  balance.ElasticRadius = {2.0f, 2.0f};
+  Canvas().updateEccentricityMarks();
+  const QPoint before = gravityTop();
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
+
+  balance.Gravity = {2.0f, 2.5f};
+  Canvas().updateEccentricityMarks();
+  EXPECT_FALSE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), gravityTop(), Pal(kPalWhite), 1));
+  // Frames: inner yellow 0.2 x the elastic radius left of the centre, outer red 0.3 x.
+  const double cmPerMetre = PlanScale(plan.b);
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(),
+                         Px(QPointF(2.5 * cmPerMetre + kMarginCm - 0.4 * cmPerMetre, 2.0 * cmPerMetre + kMarginCm)),
+                         Pal(kPalYellow), 1));
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(),
+                         Px(QPointF(2.5 * cmPerMetre + kMarginCm - 0.6 * cmPerMetre, 2.0 * cmPerMetre + kMarginCm)),
+                         Pal(kPalLightRed), 1));
+
+  Canvas().setHideCentres(true);
+  EXPECT_EQ(Canvas().viewImage(), Canvas().planImage());
+}
+
+TEST_F(RedrawTest, RubberBandIsExclusiveOrOverThePlan) {
+  editor.chooseCategory(kCatColumn);
+  const QImage plain = Canvas().viewImage();
+  const QImage plainPlan = Canvas().planImage().copy();
+  // A band across the storey column at (4, 3): white over yellow shows blue.
+  const RubberBand band{At(2, 3), At(7, 3), BandShape::Line, kBandPlaceColour};
+  Canvas().drawRubberBand(band);
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), PxAt(4, 3, 0.05, 0), QColor(0, 0, 255), 1));
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), PxAt(6.5, 3), Pal(kPalWhite), 1));
+  EXPECT_EQ(Canvas().planImage(), plainPlan);
+  Canvas().eraseRubberBand(band);
+  EXPECT_EQ(Canvas().viewImage(), plain);
+
+  const RubberBand box{At(2, 2), At(4, 4), BandShape::Rectangle, kBandDeleteColour};
+  Canvas().drawRubberBand(box);
+  EXPECT_NE(Canvas().viewImage(), plain);
+  Canvas().eraseRubberBand(box);
+  EXPECT_EQ(Canvas().viewImage(), plain);
+}
+
+TEST_F(RedrawTest, ZoomKeepsSymbolSizesOnTheScreen) {
+  auto columnWidth = [&](QPoint centre) {
+    return CountColour(Canvas().planImage(), QRect(centre.x() - 20, centre.y() + 1, 41, 1), Pal(kPalYellow));
+  };
+  editor.chooseCategory(kCatColumn);
+  const int atWhole = columnWidth(PxAt(4, 3));
+  Canvas().setZoom(2.0);
+  EXPECT_EQ(Canvas().boxSize(), QSize(2 * 1004 - 4, 2 * 764 - 4));
+  const int atDouble = columnWidth(PxAt(4, 3));
+  EXPECT_NEAR(atDouble, atWhole, 1);
+  // At 200 % the square is 0.075 cm of the logical page.
+  const double pixelsPerCm = Canvas().boxSize().width() / kPageWidthCm;
+  EXPECT_NEAR(atDouble / pixelsPerCm, 0.075, 1.5 / pixelsPerCm);
+}
+
+}  // namespace
+}  // namespace tvk::test
