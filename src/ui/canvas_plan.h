@@ -10,6 +10,9 @@
 
 namespace tvk {
 
+// Page position in cm (y upwards) of a plan point in metres at a plan scale.
+inline QPointF PlanToPage(double x, double y, double scale) { return {x * scale + kMarginCm, y * scale + kMarginCm}; }
+
 struct CanvasPlanStyle {
   int storey = 1;              // storey being edited
   int category = kCatFloor;    // InputCategory
@@ -31,7 +34,7 @@ struct CanvasPlan {
   // Page position in cm (y upwards) of a grid point.
   QPointF At(int i, int j, int level) const {
     const PointCoord& c = building.Coord(i, j, level);
-    return {c.x * scale + kMarginCm, c.y * scale + kMarginCm};
+    return PlanToPage(c.x, c.y, scale);
   }
   // Members of a category other than the current one are grey unless every category is shown.
   bool Greyed(int category) const { return style.category != category && !style.showAll; }

@@ -32,9 +32,9 @@ struct MemberLine {
   }
 };
 
-// The whole member through the segment leaving (i, j).
-MemberLine MemberThrough(const CanvasPlan& plan, const WallSeg& seg, int i, int j, int level, int d) {
-  const auto [first, last] = DrawnRun(plan.building, seg, d, AlongIndex(d, i, j));
+// The member of unit segments first .. last on the line through (i, j) along d.
+MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, int d) {
+  const auto [first, last] = run;
   const QPointF a = d == kDirX ? plan.At(first, j, level) : plan.At(i, first, level);
   const QPointF b = d == kDirX ? plan.At(last + 1, j, level) : plan.At(i, last + 1, level);
   return d == kDirX ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
@@ -116,14 +116,19 @@ QString SheathingAdjustLabel(const WallSeg& seg) {
 
 void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, int d, bool greyed) {
   const GridPoint& p = plan.building.Point(i, j, level);
+  const int index = AlongIndex(d, i, j);
   if (const auto colour = SheathingColourIndex(p.sheathing(d).Kind)) {
-    const MemberLine m = MemberThrough(plan, p.sheathing(d), i, j, level, d);
+    const SegmentRun run = DrawnRun(plan.building, p.sheathing(d), d, index);
+    const MemberLine m = MemberOnLine(plan, run, i, j, level, d);
     DrawSheathing(canvas, plan, m, greyed ? GreyA() : PaletteColor(*colour));
+    // Written once per member: antialiased text drawn over itself would thicken.
     const QString label = SheathingAdjustLabel(p.sheathing(d));
-    if (!label.isEmpty()) DrawAdjustLabel(canvas, plan, m, label, greyed ? GreyA() : PaletteColor(kPalWhite));
+    if (!label.isEmpty() && index == run.first) {
+      DrawAdjustLabel(canvas, plan, m, label, greyed ? GreyA() : PaletteColor(kPalWhite));
+    }
   }
   if (const auto colour = BraceColourIndex(p.brace(d).Kind)) {
-    const MemberLine m = MemberThrough(plan, p.brace(d), i, j, level, d);
+    const MemberLine m = MemberOnLine(plan, DrawnRun(plan.building, p.brace(d), d, index), i, j, level, d);
     DrawBrace(canvas, plan, m, p.brace(d).Slope, greyed ? GreyA() : PaletteColor(*colour));
   }
 }

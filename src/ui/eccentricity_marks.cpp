@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "editor/canvas_geometry.h"
 #include "model/building.h"
 #include "ui/canvas_painter.h"
+#include "ui/canvas_plan.h"
 #include "ui/palette16.h"
 
 namespace tvk {
@@ -18,8 +18,6 @@ constexpr double kCrossHalf = 0.2;
 constexpr double kInnerShare = 0.2;
 constexpr double kOuterShare = 0.3;
 
-QPointF PageCm(double x, double y, double scale) { return {x * scale + kMarginCm, y * scale + kMarginCm}; }
-
 void Frame(CanvasPainter& canvas, QPointF centre, QSizeF half, int colour) {
   canvas.Box(centre.x() - half.width(), centre.y() - half.height(), centre.x() + half.width(),
              centre.y() + half.height(), CanvasPen{Qt::SolidLine, 1, PaletteColor(colour)}, CanvasFill{});
@@ -31,8 +29,8 @@ EccentricityMarkSet MarksOf(const StoreyBalance& balance, double scale) {
   // Loading direction 1 holds y coordinates and radii across X walls, direction 2 x ones.
   const double rx = balance.ElasticRadius[1] * scale;
   const double ry = balance.ElasticRadius[0] * scale;
-  return EccentricityMarkSet{PageCm(balance.Gravity[1], balance.Gravity[0], scale),
-                             PageCm(balance.Rigidity[1], balance.Rigidity[0], scale),
+  return EccentricityMarkSet{PlanToPage(balance.Gravity[1], balance.Gravity[0], scale),
+                             PlanToPage(balance.Rigidity[1], balance.Rigidity[0], scale),
                              QSizeF(kInnerShare * rx, kInnerShare * ry), QSizeF(kOuterShare * rx, kOuterShare * ry)};
 }
 
