@@ -1,8 +1,11 @@
 #include "app/cli.h"
 
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 
 #include "model/version.h"
+#include "ui/desktop_app.h"
 
 namespace tvk {
 
@@ -16,10 +19,20 @@ const char* const kUsage =
     "  voln-tvk report FILE.TVK -o OUT.pdf         compose the whole calculation report and write it as PDF\n"
     "  voln-tvk --version | --help\n";
 
+// A window can be shown: a display, or a platform chosen explicitly (offscreen tests).
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  std::optional<std::string> file;
   if (!args.empty()) {
     const std::string command = args.front();
     std::vector<std::string> rest(args.begin() + 1, args.end());
@@ -38,9 +51,19 @@ int RunCommandLine(int argc, char** argv) {
       std::cerr << "voln-tvk: unknown option " << command << "\n" << kUsage;
       return kExitUsage;
     }
+    if (!rest.empty()) {
+      std::cerr << "voln-tvk: unknown command " << command << "\n" << kUsage;
+      return kExitUsage;
+    }
+    file = command;
   }
-  std::cerr << "voln-tvk: the desktop program is not built yet; use a batch sub-command\n" << kUsage;
-  return kExitUsage;
+  if (!HasDisplay()) {
+    std::cerr << "voln-tvk: the desktop program needs a display (DISPLAY or WAYLAND_DISPLAY); "
+                 "the batch sub-commands run without one\n"
+              << kUsage;
+    return kExitUsage;
+  }
+  return RunDesktopProgram(argc, argv, file);
 }
 
 }  // namespace tvk

@@ -1,0 +1,58 @@
+#include "ui/desktop_app.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QScreen>
+#include <QTimer>
+
+#include "model/settings_folder.h"
+#include "report/report_fonts.h"
+#include "ui/main_window.h"
+#include "ui/session.h"
+
+namespace tvk {
+
+namespace {
+
+constexpr int kScreenshotDelayMs = 2000;
+
+void ScheduleScreenshot() {
+  const QString path = qEnvironmentVariable("VOLNTVK_SCREENSHOT");
+  if (path.isEmpty()) return;
+  QTimer::singleShot(kScreenshotDelayMs, [path] {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(path);
+    // Every event loop ends, the modal ones too.
+    QCoreApplication::exit(0);
+  });
+}
+
+}  // namespace
+
+int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& file) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("VOLN-TVK");
+  QApplication::setQuitOnLastWindowClosed(false);
+  RegisterReportFonts();
+  QApplication::setFont(QFont("ＭＳ Ｐゴシック", 10));
+
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  Session session;
+  session.programFolder = QCoreApplication::applicationDirPath().toStdString();
+  session.settingsFolder = SettingsFolder(session.programFolder);
+  QDir::setCurrent(QString::fromStdString(session.programFolder));
+  StartSession(session);
+  MainWindow window(session);
+  window.show();
+  QApplication::restoreOverrideCursor();
+
+  ScheduleScreenshot();
+  // The start continues inside the event loop, so that the windows are on the screen.
+  QTimer::singleShot(0, &window, [&window, file] {
+    if (file && window.openFromCommandLine(*file)) return;
+    window.runDataSelection(true);
+  });
+  return QApplication::exec();
+}
+
+}  // namespace tvk

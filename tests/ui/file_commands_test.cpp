@@ -1,0 +1,207 @@
+// The File commands: captions, questions, the dialogs' start folder, recent files and
+// what a refused or failed file does to the open building.
+#include <QDir>
+#include <QFileInfo>
+#include <fstream>
+
+#include "model/settings_file.h"
+#include "ui/file_commands.h"
+#include "ui/session_test_support.h"
+
+namespace tvk::test {
+namespace {
+
+using FileCommands = SessionFixture;
+
+TEST_F(FileCommands, CaptionShowsTheFileNameOrNewData) {
+  EXPECT_EQ(WindowCaption(session.building), "VOLN-TVK /軸組Ｎ値算定   新規データ");
+  saveAs("house.TVK");
+  EXPECT_EQ(WindowCaption(session.building), "VOLN-TVK /軸組Ｎ値算定   house.TVK");
+}
+
+TEST_F(FileCommands, CloseAsksTheShortOrTheLongQuestion) {
+  struct Case {
+    int modified;
+    bool quitChosen;
+    std::vector<std::string> asked;
+  };
+  const std::string path = saveAs("a.TVK");
+  const Case cases[] = {
+      {0, false, {"『 VOLN-TVK /軸組Ｎ値算定 』 を終了します"}},
+      {0, true, {}},
+      {1, false, {"データは変更されています。\n\n(" + path + ")\n\nこのまま保存せず、終了しますか？"}},
+      {1, true, {"データは変更されています。\n\n(" + path + ")\n\nこのまま保存せず、終了しますか？"}},
+  };
+  for (const Case& c : cases) {
+    prompts.asked.clear();
+    prompts.answers = {false};
+    session.building.Modified = c.modified;
+    const bool closes = MayClose(session.building, prompts, c.quitChosen);
+    EXPECT_EQ(prompts.asked, c.asked) << c.modified << c.quitChosen;
+    EXPECT_EQ(closes, c.asked.empty());
+  }
+}
+
+TEST_F(FileCommands, DialogsStartInTheProgramFolderWhenNoDataFolderIsKnown) {
+  EXPECT_EQ(OpenDialogSpec(session).initialPath, session.programFolder + "/新規データ");
+  EXPECT_EQ(session.settings.DataFolder, session.programFolder);
+  const FileDialogSpec open = OpenDialogSpec(session);
+  EXPECT_EQ(open.title, "『 VOLN-TVK ﾃﾞｰﾀ読込み 』");
+  EXPECT_EQ(open.filter, "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK);;すべてのﾌｧｲﾙ(*.*)");
+  EXPECT_EQ(SaveDialogSpec(session).title, "『 VOLN-TVK ﾃﾞｰﾀ保存 』");
+  EXPECT_EQ(SaveDialogSpec(session).filter, "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK)");
+}
+
+TEST_F(FileCommands, AfterSaveAsBothDialogsStartInTheNewFolder) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("other"));
+  const std::string target = path("other/new house.TVK");
+  prompts.files = {target};
+  session.building.Modified = 1;
+  ASSERT_EQ(SaveAsCommand(session, prompts), FileOutcome::Done);
+  EXPECT_EQ(session.building.CurrentPath, target);
+  EXPECT_EQ(session.building.Modified, 0);
+  EXPECT_EQ(session.settings.DataFolder, path("other"));
+  EXPECT_EQ(OpenDialogSpec(session).initialPath, target);
+  EXPECT_EQ(SaveDialogSpec(session).initialPath, target);
+  // The recent list and the settings file know the file.
+  ASSERT_EQ(session.settings.Recent.size(), 1u);
+  EXPECT_EQ(session.settings.Recent[0].Path, target);
+  ProgramSettings written;
+  ReadSettingsFile(session.settingsFolder, written);
+  EXPECT_EQ(written.DataFolder, path("other"));
+  ASSERT_EQ(written.Recent.size(), 1u);
+}
+
+TEST_F(FileCommands, SaveAsOverAnExistingFileAsksAndCancelChangesNothing) {
+  const std::string existing = saveAs("old.TVK");
+  session.building.CurrentPath = kNewDataPath;
+  session.building.Modified = 1;
+  prompts.files = {existing};
+  prompts.answers = {false};
+  EXPECT_EQ(SaveAsCommand(session, prompts), FileOutcome::Cancelled);
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0], existing + "\n\nはすでに存在します。\n\n上書きしてもよろしいですか。");
+  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+  EXPECT_EQ(session.building.Modified, 1);
+}
+
+TEST_F(FileCommands, SaveOfANeverSavedBuildingIsSaveAs) {
+  prompts.files = {std::nullopt};
+  EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Cancelled);
+  EXPECT_EQ(prompts.dialogs.size(), 1u);
+  EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(FileCommands, SaveAsksBeforeOverwriting) {
+  const std::string file = saveAs("house.TVK");
+  session.building.Modified = 1;
+  prompts.answers = {false};
+  EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Cancelled);
+  EXPECT_EQ(prompts.asked.back(), "入力データを上書き保存します｡\n\n( " + file + " )\n\nよろしいですか｡");
+  EXPECT_EQ(session.building.Modified, 1);
+  prompts.answers = {true};
+  EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Done);
+  EXPECT_EQ(session.building.Modified, 0);
+}
+
+TEST_F(FileCommands, AFailedSaveIsToldAndTheBuildingStaysModified) {
+  session.building.CurrentPath = path("missing-folder/house.TVK");
+  session.building.Modified = 1;
+  EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
+  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_EQ(prompts.asked.size(), 2u);  // the question, then the failure
+  EXPECT_TRUE(session.settings.Recent.empty());
+}
+
+TEST_F(FileCommands, AFailedSaveAsKeepsTheFormerName) {
+  const std::string file = saveAs("house.TVK");
+  session.building.Modified = 1;
+  prompts.files = {path("missing-folder/copy.TVK")};
+  EXPECT_EQ(SaveAsCommand(session, prompts), FileOutcome::Refused);
+  EXPECT_EQ(session.building.CurrentPath, file);
+  EXPECT_EQ(session.building.Modified, 1);
+}
+
+TEST_F(FileCommands, OpenRefusesAFileOfAnotherProgram) {
+  const std::string other = path("notes.TVK");
+  std::ofstream(other) << "not a project";
+  session.building.Info.BuildingName = "kept";
+  prompts.files = {other};
+  EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Refused);
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(prompts.asked[0], "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。\n\nFile Name: notes.TVK");
+  EXPECT_EQ(session.building.Info.BuildingName, "kept");
+  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+}
+
+TEST_F(FileCommands, OpenReadsTheFileAndRecordsIt) {
+  session.building.Info.BuildingName = "木造の家";
+  const std::string file = saveAs("house.TVK");
+  session.building.Info.BuildingName.clear();
+  session.building.CurrentPath = kNewDataPath;
+  session.building.Modified = 1;  // open does not ask
+  prompts.files = {file};
+  EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Done);
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(session.building.Info.BuildingName, "木造の家");
+  EXPECT_EQ(session.building.CurrentPath, file);
+  EXPECT_EQ(session.building.Modified, 0);
+  ASSERT_EQ(session.settings.Recent.size(), 1u);
+  EXPECT_EQ(session.settings.Recent[0].BuildingName, "木造の家");
+}
+
+TEST_F(FileCommands, TheRecentEntryOfTheOpenBuildingIsNotReadAgain) {
+  session.building.Info.BuildingName = "on disk";
+  const std::string file = saveAs("house.TVK");
+  AddToRecentFiles(session.settings, file, "on disk");
+  session.building.Info.BuildingName = "in memory";
+  EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Unchanged);
+  EXPECT_EQ(session.building.Info.BuildingName, "in memory");
+  // The data selection dialog always reads the chosen file.
+  EXPECT_EQ(OpenRecentCommand(session, prompts, 0, true), FileOutcome::Done);
+  EXPECT_EQ(session.building.Info.BuildingName, "on disk");
+}
+
+TEST_F(FileCommands, ARecentEntryAsksWhileModifiedAndNoKeepsTheBuilding) {
+  const std::string file = saveAs("house.TVK");
+  AddToRecentFiles(session.settings, file, "");
+  session.building.CurrentPath = kNewDataPath;
+  session.building.Modified = 1;
+  prompts.answers = {false};
+  EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Cancelled);
+  EXPECT_EQ(prompts.asked,
+            std::vector<std::string>{"現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
+  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+}
+
+TEST_F(FileCommands, ARecentEntryWhoseFileHasGoneIsToldAndTheBuildingStays) {
+  AddToRecentFiles(session.settings, path("gone.TVK"), "");
+  session.building.Info.BuildingName = "kept";
+  EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Refused);
+  EXPECT_EQ(prompts.asked.size(), 1u);
+  EXPECT_EQ(session.building.Info.BuildingName, "kept");
+  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+}
+
+TEST_F(FileCommands, NewAsksOnlyWhileModified) {
+  EXPECT_TRUE(MayReplaceForNew(session.building, prompts));
+  EXPECT_TRUE(prompts.asked.empty());
+  session.building.Modified = 1;
+  prompts.answers = {false};
+  EXPECT_FALSE(MayReplaceForNew(session.building, prompts));
+  EXPECT_EQ(prompts.asked,
+            std::vector<std::string>{
+                "現在、入力中のデータは、変更されています。\n\n(新規データ)\n\nこのまま、新規データを作成しますか？"});
+}
+
+TEST_F(FileCommands, TheEndWritesNewDataAsTheLastDataName) {
+  saveAs("house.TVK");
+  EndSession(session);
+  ProgramSettings written;
+  ReadSettingsFile(session.settingsFolder, written);
+  EXPECT_EQ(written.DataName, kNewDataPath);
+  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(path("VolnTVK.Def"))));
+}
+
+}  // namespace
+}  // namespace tvk::test

@@ -1,0 +1,139 @@
+// The main window: caption, toolbar, lists, the option boxes and the close check.
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolBar>
+
+#include "ui/main_window.h"
+#include "ui/main_window_texts.h"
+#include "ui/multiplier_box.h"
+#include "ui/new_data_dialog.h"
+#include "ui/session_test_support.h"
+
+namespace tvk::test {
+namespace {
+
+using MainWindowTest = SessionFixture;
+
+TEST_F(MainWindowTest, StartsWithTheNewDataCaptionAndNothingToUndo) {
+  MainWindow window(session, &prompts);
+  EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   新規データ");
+  EXPECT_FALSE(window.toolbarAction("Undo")->isEnabled());
+  EXPECT_FALSE(window.cancelButton()->isEnabled());
+  EXPECT_EQ(window.statusText(2).toStdString(), "１階柱押さえ係数Ｌ ");
+  EXPECT_EQ(window.statusText(3).toStdString(), " 『二年目施行』 による");
+  EXPECT_EQ(window.statusText(5).toStdString(), "直交梁による柱引抜き力の伝達 ");
+  EXPECT_EQ(window.statusText(6).toStdString(), " 考 慮");
+}
+
+TEST_F(MainWindowTest, ToolbarKeysStandInOrderWithTheirTips) {
+  MainWindow window(session, &prompts);
+  const QToolBar* bar = window.findChild<QToolBar*>("MainToolbar");
+  ASSERT_NE(bar, nullptr);
+  std::vector<std::string> keys;
+  for (const QAction* a : bar->actions()) {
+    if (!a->isSeparator()) keys.push_back(a->objectName().toStdString());
+  }
+  EXPECT_EQ(keys, std::vector<std::string>(kToolbarKeys.begin(), kToolbarKeys.end()));
+  EXPECT_EQ(window.toolbarAction("PreView")->toolTip().toStdString(), "計算書プレビュー");
+  EXPECT_EQ(window.toolbarAction("Undo")->toolTip().toStdString(), "配置・削除 取り消し");
+  std::vector<std::string> menus;
+  for (const QAction* a : window.menuBar()->actions()) menus.push_back(a->text().toStdString());
+  EXPECT_EQ(menus, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "金物(&H)", "軸組図(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+}
+
+TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {
+  NewDataChoice choice;
+  choice.subdivisionOption = 0;  // one division: 10 spans, lines 1 .. 11
+  CreateNewBuilding(session.building, session.defaults, choice);
+  const auto y = FrameListEntries(session.building, 2);
+  ASSERT_EQ(y.size(), 11u);
+  EXPECT_EQ(y.front(), (FrameListEntry{"Y11", 11}));
+  EXPECT_EQ(y.back(), (FrameListEntry{"Y1", 1}));
+  EXPECT_EQ(FrameListEntries(session.building, 1).front(), (FrameListEntry{"X1", 1}));
+  MainWindow window(session, &prompts);
+  ASSERT_EQ(window.frameMenu(2)->actions().size(), 11);
+  EXPECT_EQ(window.frameMenu(2)->actions().front()->text(), "Y11");
+}
+
+TEST_F(MainWindowTest, RecentFilesStandInTheFileMenu) {
+  const std::string file = saveAs("house.TVK");
+  AddToRecentFiles(session.settings, file, "");
+  MainWindow window(session, &prompts);
+  bool found = false;
+  for (const QAction* a : window.recentMenuHost()->actions()) found |= a->text().toStdString() == file;
+  EXPECT_TRUE(found);
+}
+
+TEST_F(MainWindowTest, MultiplierSpinnerStopsAtZero) {
+  MultiplierBox box;
+  box.showValue(0.1f);
+  box.spin(-1);
+  EXPECT_EQ(box.text(), "0.0");
+  box.spin(-1);
+  EXPECT_EQ(box.text(), "0.0");
+  box.spin(1);
+  EXPECT_EQ(box.text(), "0.1");
+}
+
+TEST_F(MainWindowTest, MultiplierBoxTakesOnlyNumberKeys) {
+  MultiplierBox box;
+  float stored = -1;
+  QObject::connect(&box, &MultiplierBox::valueEdited, [&stored](float v) { stored = v; });
+  box.edit()->setFocus();
+  const struct {
+    Qt::Key key;
+    const char* text;
+  } keys[] = {{Qt::Key_2, "2"}, {Qt::Key_Minus, "-"}, {Qt::Key_Period, "."}, {Qt::Key_A, "a"},
+              {Qt::Key_5, "5"}, {Qt::Key_Return, "\r"}, {Qt::Key_Percent, "%"}};
+  for (const auto& k : keys) {
+    QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier, k.text);
+    QCoreApplication::sendEvent(box.edit(), &press);
+  }
+  EXPECT_EQ(box.text(), "2.5%");
+  EXPECT_FLOAT_EQ(stored, 2.5f);
+}
+
+TEST_F(MainWindowTest, ChangedOptionValuesAreUnsavedChanges) {
+  MainWindow window(session, &prompts);
+  const QList<MultiplierBox*> boxes = window.findChildren<MultiplierBox*>();
+  ASSERT_EQ(boxes.size(), 2);
+  boxes[0]->edit()->setText("3.5");
+  EXPECT_FLOAT_EQ(session.building.Settings.MaxWallMultiplier, 3.5f);
+  EXPECT_EQ(session.building.Modified, 1);
+}
+
+TEST_F(MainWindowTest, CloseAsksAndNoKeepsTheWindow) {
+  MainWindow window(session, &prompts);
+  session.building.Modified = 1;
+  prompts.answers = {false};
+  QCloseEvent refused;
+  QCoreApplication::sendEvent(&window, &refused);
+  EXPECT_FALSE(refused.isAccepted());
+  EXPECT_FALSE(window.closeConfirmed());
+  QCloseEvent accepted;
+  QCoreApplication::sendEvent(&window, &accepted);
+  EXPECT_TRUE(accepted.isAccepted());
+  EXPECT_EQ(prompts.asked.size(), 2u);
+  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+}
+
+TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
+  MainWindow window(session, &prompts);
+  window.editor().chooseStorey(2);
+  NewDataChoice choice;
+  choice.storeyOption = 0;
+  CreateNewBuilding(session.building, session.defaults, choice);
+  const std::string file = saveAs("one.TVK");
+  prompts.files = {file};
+  EXPECT_EQ(window.openFile(), FileOutcome::Done);
+  EXPECT_EQ(window.editor().state().Storey, 1);
+  EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   one.TVK");
+}
+
+}  // namespace
+}  // namespace tvk::test

@@ -1,0 +1,80 @@
+#pragma once
+// The File commands, dialogs and main window under test: a session whose settings live in
+// a temporary folder, and prompts that answer from a script and record what was asked.
+
+#include <gtest/gtest.h>
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/project_file.h"
+#include "ui/canvas_test_support.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+
+namespace tvk::test {
+
+class ScriptedPrompts final : public WindowPrompts {
+ public:
+  std::deque<bool> answers;                      // Yes/No and OK/Cancel, in order; true when run out
+  std::deque<std::optional<std::string>> files;  // file dialogs, in order; cancelled when run out
+  std::vector<std::string> asked;                // every question and message, in order
+  std::vector<FileDialogSpec> dialogs;
+  int beeps = 0;
+
+  bool askYesNo(const std::string& text) override { return answer(text); }
+  bool askOkCancel(const std::string& text) override { return answer(text); }
+  void tell(const std::string& text) override { asked.push_back(text); }
+  std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override { return file(spec); }
+  std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override { return file(spec); }
+  void beep() override { ++beeps; }
+  bool openDocument(const std::string&) override { return true; }
+
+ private:
+  bool answer(const std::string& text) {
+    asked.push_back(text);
+    if (answers.empty()) return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  std::optional<std::string> file(const FileDialogSpec& spec) {
+    dialogs.push_back(spec);
+    if (files.empty()) return std::nullopt;
+    auto f = files.front();
+    files.pop_front();
+    return f;
+  }
+};
+
+// A started session in a folder of its own (settings files and projects alike).
+struct SessionFixture : ::testing::Test {
+  QTemporaryDir dir;
+  Session session;
+  ScriptedPrompts prompts;
+
+  void SetUp() override {
+    EnsureWidgetApp();
+    QStandardPaths::setTestModeEnabled(true);
+    ASSERT_TRUE(dir.isValid());
+    session.settingsFolder = folder();
+    session.programFolder = folder() + "/program";
+    StartSession(session);
+  }
+
+  std::string folder() const { return dir.path().toStdString(); }
+  std::string path(const std::string& name) const { return folder() + "/" + name; }
+
+  // Writes the session's building as a project file under `name`, as a save would.
+  std::string saveAs(const std::string& name) {
+    session.building.CurrentPath = path(name);
+    EXPECT_TRUE(SaveProject(session.building).ok);
+    return session.building.CurrentPath;
+  }
+};
+
+}  // namespace tvk::test
