@@ -1,0 +1,107 @@
+#include <QPointer>
+
+#include "engine/full_calculation.h"
+#include "ui/check_view_window.h"
+#include "ui/elevation_window.h"
+#include "ui/result_window_support.h"
+#include "ui/result_windows.h"
+
+namespace tvk {
+namespace {
+
+class ElevationWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::EnsureResultWindowApp();
+    b = test::LoadSampleHouse();
+    RunFullCalculation(b, false);
+    window = std::make_unique<ElevationWindow>(b, FigureFonts{}, nullptr, &prompts);
+  }
+  Building b;
+  test::ScriptedWindowPrompts prompts;
+  std::unique_ptr<ElevationWindow> window;
+};
+
+TEST_F(ElevationWindowTest, StepsThroughTheLinesAndBeepsAtTheEnds) {
+  const int lastX = b.PointsX();
+  window->showFrame(kDirX, 1);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("X1 通り 軸組図"));
+  window->previousFrame();
+  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+  EXPECT_EQ(prompts.beeps, 1);
+  window->nextFrame();
+  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 2}));
+  window->showFrame(kDirX, lastX);
+  window->nextFrame();
+  EXPECT_EQ(window->frame(), (FrameRef{kDirX, lastX}));
+  EXPECT_EQ(prompts.beeps, 2);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("X9 通り 軸組図"));
+  ASSERT_EQ(window->document().pages.size(), 1u);
+  EXPECT_TRUE(window->document().pages[0].landscape);
+}
+
+TEST_F(ElevationWindowTest, DirectionSwitchReturnsToTheFrameLastShown) {
+  window->showFrame(kDirX, 5);
+  window->setDirection(kDirY);
+  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 1}));
+  window->nextFrame();
+  window->nextFrame();
+  window->setDirection(kDirX);
+  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 5}));
+  window->setDirection(kDirY);
+  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 3}));
+  EXPECT_EQ(prompts.beeps, 0);
+}
+
+TEST_F(ElevationWindowTest, LinesBeyondTheGridAreClamped) {
+  window->showFrame(kDirY, 99);
+  EXPECT_EQ(window->frame(), (FrameRef{kDirY, b.PointsY()}));
+  window->showFrame(kDirX, 0);
+  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+}
+
+TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
+  window->showFrame(kDirX, 1);
+  window->setPrinterName(QStringLiteral("PlotterA3"));
+  prompts.answers = {false};
+  window->print();
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"軸組図を印刷します。\r\rﾌﾟﾘﾝﾀ名： PlotterA3"});
+}
+
+TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
+  test::EnsureResultWindowApp();
+  Building b = test::LoadSampleHouse();
+  QWidget owner;
+  QPointer<CheckViewWindow> check = OpenCheckView(b, FigureFonts{}, &owner);
+  EXPECT_EQ(OpenCheckView(b, FigureFonts{}, &owner), check.data());
+  ASSERT_EQ(check->document().pages.size(), 1u);
+  EXPECT_TRUE(check->document().Texts(0).contains(QStringLiteral("[２階柱Ｎ値伝達チェック]   サンプル邸 新築工事")));
+  // Opening a frame closes the check view, as the frame lists of the main window do.
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirY, 3, &owner);
+  EXPECT_FALSE(check->isVisible());
+  EXPECT_EQ(frames->frame(), (FrameRef{kDirY, 3}));
+  EXPECT_EQ(ShowElevationWindow(b, FigureFonts{}, kDirX, 2, &owner), frames.data());
+  EXPECT_EQ(frames->frame(), (FrameRef{kDirX, 2}));
+  CloseResultWindows(&owner);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(frames.isNull());
+  EXPECT_TRUE(check.isNull());
+}
+
+TEST(CheckViewWindow, ZoomListAndPrintQuestion) {
+  test::EnsureResultWindowApp();
+  EXPECT_EQ(CheckViewZoomTexts(), (QStringList{QStringLiteral("全体表示"), QStringLiteral("120(%)"),
+                                               QStringLiteral("150(%)"), QStringLiteral("200(%)")}));
+  Building b = test::LoadSampleHouse();
+  RunFullCalculation(b, false);
+  test::ScriptedWindowPrompts prompts;
+  CheckViewWindow window(b, FigureFonts{}, nullptr, &prompts);
+  window.setPrinterName(QStringLiteral("P"));
+  prompts.answers = {false};
+  window.print();
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{CheckViewPrintQuestion("P")});
+  EXPECT_EQ(prompts.asked[0].rfind("ﾌﾟﾘﾝﾀ名： P"), prompts.asked[0].size() - std::string("ﾌﾟﾘﾝﾀ名： P").size());
+}
+
+}  // namespace
+}  // namespace tvk
