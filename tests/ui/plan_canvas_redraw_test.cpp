@@ -3,6 +3,7 @@
 // come and go without touching the plan.
 
 #include <deque>
+#include <QScrollBar>
 #include <functional>
 
 #include "canvas_test_support.h"
@@ -193,6 +194,20 @@ TEST_F(RedrawTest, RubberBandIsExclusiveOrOverThePlan) {
   EXPECT_NE(Canvas().viewImage(), plain);
   Canvas().eraseRubberBand(box);
   EXPECT_EQ(Canvas().viewImage(), plain);
+}
+
+// The widget shows the part of the box it is scrolled to, with the marks and the band.
+TEST_F(RedrawTest, ViewportShowsTheScrolledPartOfTheView) {
+  Canvas().setZoom(2.0);
+  Canvas().drawRubberBand(RubberBand{At(2, 2), At(6, 5), BandShape::Rectangle, kBandPlaceColour});
+  plan.b.Balance[0].Gravity = {1.5f, 2.0f};
+  plan.b.Balance[0].ElasticRadius = {1.0f, 2.0f};
+  Canvas().updateEccentricityMarks();
+  Canvas().horizontalScrollBar()->setValue(300);
+  Canvas().verticalScrollBar()->setValue(200);
+  const QImage shown = Canvas().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage expected = Canvas().viewImage().copy(QRect(QPoint(300, 200), shown.size()));
+  EXPECT_TRUE(shown == expected) << FirstDifference(shown, expected);
 }
 
 TEST_F(RedrawTest, ZoomKeepsSymbolSizesOnTheScreen) {
