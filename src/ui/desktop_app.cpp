@@ -1,7 +1,7 @@
 #include "ui/desktop_app.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QScreen>
 #include <QTimer>
@@ -40,7 +40,6 @@ int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& f
   Session session;
   session.programFolder = QCoreApplication::applicationDirPath().toStdString();
   session.settingsFolder = SettingsFolder(session.programFolder);
-  QDir::setCurrent(QString::fromStdString(session.programFolder));
   StartSession(session);
   MainWindow window(session);
   window.show();
@@ -48,8 +47,11 @@ int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& f
 
   ScheduleScreenshot();
   // The start continues inside the event loop, so that the windows are on the screen.
-  QTimer::singleShot(0, &window, [&window, file] {
-    if (file && window.openFromCommandLine(*file)) return;
+  // The recent list keeps whole paths.
+  const std::optional<std::string> path =
+      file ? std::optional(QFileInfo(QString::fromStdString(*file)).absoluteFilePath().toStdString()) : std::nullopt;
+  QTimer::singleShot(0, &window, [&window, path] {
+    if (path && window.openFromCommandLine(*path)) return;
     window.runDataSelection(true);
   });
   return QApplication::exec();

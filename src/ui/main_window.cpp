@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -30,7 +32,7 @@ namespace {
 constexpr const char* kWindowStateKey = "CloseWinFlag";
 constexpr int kStateMaximised = 2;
 constexpr double kScreenShare = 0.85;
-constexpr int kSidePanelWidth = 330;
+constexpr int kSidePanelWidth = 300;
 
 QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
@@ -56,11 +58,16 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(2, 2, 2, 2);
   auto* side = new QScrollArea;
-  side->setWidget(buildSidePanel());
+  QWidget* panel = buildSidePanel();
+  side->setWidget(panel);
   side->setWidgetResizable(true);
   side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   side->setFrameShape(QFrame::NoFrame);
-  side->setFixedWidth(kSidePanelWidth);
+  // As wide as its widest control in the fonts of this screen, with room for the scroll bar
+  // that a low screen needs.
+  panel->ensurePolished();
+  side->setFixedWidth(std::max(kSidePanelWidth, panel->minimumSizeHint().width()) +
+                      side->verticalScrollBar()->sizeHint().width());
   row->addWidget(side);
   row->addWidget(canvas_, 1);
   setCentralWidget(central);

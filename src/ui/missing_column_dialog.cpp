@@ -35,9 +35,9 @@ class TransmissionPicture : public QWidget {
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(left + 6, height() - 24, "①");
     p.drawText(right - 20, height() - 24, "②");
-    p.drawText(mid + 6, 34, "③");
+    p.drawText(mid + 8, 34, "③ ２階柱");
+    p.drawText(left + 6, beam - 6, "床梁");
     p.drawText(left - 10, height() - 4, "１階柱");
-    p.drawText(mid + 6, beam - 6, "２階柱");
   }
 };
 

@@ -1,0 +1,62 @@
+// Pictures of the windows for a person to look at: with VOLNTVK_PICTURES=FOLDER set, the
+// main window (sample project, bearing-wall category) and the dialogs are saved there as
+// PNG files. Without it the test is skipped.
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "ui/building_outline_dialog.h"
+#include "ui/cross_beam_dialog.h"
+#include "ui/data_select_dialog.h"
+#include "ui/file_commands.h"
+#include "ui/grid_size_dialog.h"
+#include "ui/l_method_dialog.h"
+#include "ui/line_name_dialog.h"
+#include "ui/main_window.h"
+#include "ui/missing_column_dialog.h"
+#include "ui/new_data_dialog.h"
+#include "ui/session_test_support.h"
+
+namespace tvk::test {
+namespace {
+
+using WindowPictures = SessionFixture;
+
+void Save(QWidget& widget, const QString& folder, const char* name) {
+  widget.show();
+  widget.grab().save(QDir(folder).filePath(QString(name) + ".png"));
+}
+
+TEST_F(WindowPictures, SavesEveryWindow) {
+  const QString folder = qEnvironmentVariable("VOLNTVK_PICTURES");
+  if (folder.isEmpty()) GTEST_SKIP() << "VOLNTVK_PICTURES is not set";
+  QDir().mkpath(folder);
+  MainWindow window(session, &prompts);
+  window.resize(1400, 900);
+  ASSERT_TRUE(window.openFromCommandLine(std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK"));
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "耐力壁") button->click();
+  }
+  Save(window, folder, "main_window");
+  AddToRecentFiles(session.settings, session.building.CurrentPath, session.building.Info.BuildingName);
+  WriteSettings(session);
+  DataSelectDialog select(session, prompts, false);
+  Save(select, folder, "data_select");
+  NewDataDialog newData;
+  Save(newData, folder, "new_data");
+  BuildingOutlineDialog outline(session.building);
+  Save(outline, folder, "building_outline");
+  GridSizeDialog grid(session.building, prompts);
+  Save(grid, folder, "grid_size");
+  LineNameDialog names(session.building, session.defaults, prompts);
+  Save(names, folder, "line_names");
+  LMethodDialog lMethod(session.building, session.defaults, prompts);
+  Save(lMethod, folder, "l_method");
+  CrossBeamDialog cross(session.building, session.defaults, prompts);
+  Save(cross, folder, "cross_beam");
+  MissingColumnDialog missing(session.building, session.defaults, prompts);
+  Save(missing, folder, "missing_column");
+}
+
+}  // namespace
+}  // namespace tvk::test
