@@ -180,5 +180,40 @@ TEST_F(ColourTest, LineNamesWhiteOrLightRedInADeleteMode) {
   EXPECT_GT(CountShade(Canvas().planImage(), strip, Pal(kPalLightRed)), 20);
 }
 
+// Codes outside their tables draw nothing; a run that does not hold its own segment is
+// drawn as that segment alone.
+TEST_F(ColourTest, DamagedMembersDrawOnlyWhatIsSound) {
+  state.InputCategory = kCatWall;
+  plan.Brace(1, kDirX, 2, 3, 1, 4, kRisesToHigher);
+  WallSeg& seg = plan.b.Point(2, 3, 1).brace(kDirX);
+  seg.RunStart = 50;
+  seg.RunEnd = 90;
+  plan.b.Point(5, 5, 1).brace(kDirY).Kind = 9;
+  plan.b.Point(5, 5, 1).sheathing(kDirX).Kind = 11;
+  plan.b.Point(6, 2, 1).Column.ColKind = 7;
+  plan.b.Point(6, 2, 1).FloorKind = 5;
+  const QImage& image = Redrawn();
+  EXPECT_TRUE(ColourNear(image, PxAt(2.5, 3, 0, 0.15), Pal(kPalLightRed), 1));
+  EXPECT_EQ(CountColour(image, QRect(PxAt(3.2, 4), PxAt(8, 2)), Pal(kPalLightRed)), 0);
+  EXPECT_EQ(CountColour(image, QRect(PxAt(4.5, 7), PxAt(8, 1)), QColor(96, 96, 96)), 0);
+}
+
+TEST_F(ColourTest, NoGridOrAMissingStoreyDrawsSafely) {
+  PlanBuilder one(1, 4, 4);
+  state.Storey = 2;
+  state.OtherStoreyWalls = true;
+  Building empty;
+  for (Building* b : {&one.b, &empty}) {
+    PlanCanvas canvas(*b, state);
+    canvas.resize(400, 300);
+    canvas.fullRedraw();
+    canvas.eraseRect(GridRect{1, 1, 9, 9});
+    canvas.drawRect(GridRect{1, 1, 9, 9});
+    canvas.showOtherStoreyWalls(2, true);
+    canvas.updateEccentricityMarks();
+    EXPECT_EQ(canvas.viewImage().size(), canvas.boxSize());
+  }
+}
+
 }  // namespace
 }  // namespace tvk::test
