@@ -1,9 +1,7 @@
 #include "ui/check_view_window.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 
@@ -48,16 +46,13 @@ CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, Q
   zoom_->addItems(CheckViewZoomTexts());
   bar->addWidget(zoom_);
   bar->addSeparator();
-  QAction* print = bar->addAction(style()->standardIcon(QStyle::SP_DialogSaveButton), QStringLiteral("印刷"));
-  QAction* close = bar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("閉じる"));
+  QAction* print = AddPrintKey(bar);
+  QAction* close = AddToolKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton);
   connect(zoom_, &QComboBox::currentIndexChanged, this, &CheckViewWindow::setZoomIndex);
   connect(print, &QAction::triggered, this, &CheckViewWindow::print);
   connect(close, &QAction::triggered, this, &QWidget::close);
   setCentralWidget(view_);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize available = screen->availableSize();
-    resize(int(available.width() * 0.6), int(available.height() * 0.85));
-  }
+  SizeToScreen(this, 0.6, 0.85);
   refresh();
 }
 

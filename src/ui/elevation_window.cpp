@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStyle>
 #include <QToolBar>
 #include <algorithm>
@@ -23,13 +21,6 @@ namespace tvk {
 namespace {
 
 int LineCount(const Building& building, int dir) { return dir == kDirX ? building.PointsX() : building.PointsY(); }
-
-QAction* AddKey(QToolBar* bar, const char* key, const QString& text, QStyle::StandardPixmap icon) {
-  QAction* action = bar->addAction(bar->style()->standardIcon(icon), text);
-  action->setObjectName(QString::fromLatin1(key));
-  action->setToolTip(text);
-  return action;
-}
 
 }  // namespace
 
@@ -55,9 +46,9 @@ ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, Q
   auto* bar = addToolBar(QStringLiteral("軸組図"));
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   bar->setMovable(false);
-  connect(AddKey(bar, "BeforFrame", QStringLiteral("前の通り"), QStyle::SP_ArrowBack), &QAction::triggered, this,
+  connect(AddToolKey(bar, "BeforFrame", QStringLiteral("前の通り"), QStyle::SP_ArrowBack), &QAction::triggered, this,
           &ElevationWindow::previousFrame);
-  connect(AddKey(bar, "NextFrame", QStringLiteral("次の通り"), QStyle::SP_ArrowForward), &QAction::triggered, this,
+  connect(AddToolKey(bar, "NextFrame", QStringLiteral("次の通り"), QStyle::SP_ArrowForward), &QAction::triggered, this,
           &ElevationWindow::nextFrame);
   bar->addSeparator();
   for (const int dir : {kDirX, kDirY}) {
@@ -69,16 +60,12 @@ ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, Q
   }
   connect(directions_, &QActionGroup::triggered, this, [this](QAction* a) { setDirection(a->data().toInt()); });
   bar->addSeparator();
-  connect(AddKey(bar, "Print", QStringLiteral("印刷"), QStyle::SP_DialogSaveButton), &QAction::triggered, this,
-          &ElevationWindow::print);
-  connect(AddKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered, this,
+  connect(AddPrintKey(bar), &QAction::triggered, this, &ElevationWindow::print);
+  connect(AddToolKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered, this,
           &QWidget::close);
   view_->setZoom(ZoomMode::WholePage);
   setCentralWidget(view_);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize available = screen->availableSize();
-    resize(int(available.width() * 0.7), int(available.height() * 0.7));
-  }
+  SizeToScreen(this, 0.7, 0.7);
 }
 
 ElevationWindow::~ElevationWindow() = default;

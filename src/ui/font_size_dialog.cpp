@@ -83,6 +83,7 @@ FontSizeDialog::FontSizeDialog(FigureFonts& current, DefaultSettings& defaults, 
   connect(cancel, &QPushButton::clicked, this, &FontSizeDialog::reject);
   connect(asDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
   setValues(current_);
+  setMinimumWidth(480);
 }
 
 FigureFonts FontSizeDialog::values() const {

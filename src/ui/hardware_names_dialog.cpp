@@ -87,11 +87,19 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
     }
   }
   fill(CellsOfNames(names_));
+  table_->setWordWrap(false);
+  const QFontMetrics metrics(table_->font());
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
   QHeaderView* header = table_->horizontalHeader();
-  for (int c = 0; c < kFixedColumns; ++c) header->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+  for (int c = 0; c < kFixedColumns + 2; ++c) {
+    if (c == kFixedColumns) continue;  // the names take the rest
+    header->setSectionResizeMode(c, QHeaderView::Fixed);
+    table_->setColumnWidth(c, metrics.horizontalAdvance(table_->horizontalHeaderItem(c)->text()) + 24);
+  }
   header->setSectionResizeMode(kFixedColumns, QHeaderView::Stretch);
-  header->setSectionResizeMode(kFixedColumns + 1, QHeaderView::ResizeToContents);
-  table_->setMinimumSize(900, 560);
+  const int rowsHeight = (metrics.height() + 8) * kRowsPerGrade * kGradeCount;
+  table_->setMinimumSize(920, rowsHeight + header->sizeHint().height() + 2 * table_->frameWidth());
   layout->addWidget(table_, 1);
   connect(table_, &QTableWidget::itemChanged, this, [this] {
     if (!filling_) modified_ = true;

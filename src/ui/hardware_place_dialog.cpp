@@ -13,12 +13,11 @@
 #include "engine/full_calculation.h"
 #include "model/building.h"
 #include "report/report_fonts.h"
+#include "ui/widget_helpers.h"
 
 namespace tvk {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The lists line their fields up in a fixed-pitch face in which full-width characters are
 // twice as wide as half-width ones.
@@ -103,7 +102,7 @@ QWidget* HardwarePlaceDialog::makePanel(int storey) {
   panel.list->setUniformItemSizes(true);
   const int rowWidth = QFontMetrics(font).horizontalAdvance(header->text().section('\n', 1)) + 8;
   panel.list->setMinimumWidth(rowWidth + panel.list->verticalScrollBar()->sizeHint().width() + 8);
-  panel.list->setMinimumHeight(260);
+  panel.list->setMinimumHeight(380);
   layout->addWidget(panel.list, 1);
   auto* selectors = new QHBoxLayout;
   panel.top = MakeSelector(panel.box);

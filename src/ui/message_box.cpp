@@ -1,5 +1,6 @@
 #include "ui/message_box.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -58,6 +59,12 @@ bool ShowMessageBox(QWidget* parent, std::string_view text, MessageButtons butto
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
       break;
+  }
+  // The buttons read as the program's users know them, whatever translations are loaded.
+  const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
+      {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "キャンセル"}, {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}};
+  for (const auto& [button, text] : texts) {
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(text));
   }
   const int answer = box.exec();
   return buttons == MessageButtons::Ok || answer == QMessageBox::Ok || answer == QMessageBox::Yes;

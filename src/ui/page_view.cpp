@@ -87,7 +87,8 @@ void PageView::showPageAt(int page, double yTwips) {
   setPage(page);
   for (const Slot& slot : layoutSlots()) {
     if (slot.page != page_) continue;
-    const int y = slot.rect.top() + int(std::lround(yTwips * scale()));
+    // About a centimetre of the page above the heading stays in view.
+    const int y = slot.rect.top() + int(std::lround((yTwips - kTwipsPerCm) * scale()));
     verticalScrollBar()->setValue(y - kBorder);
   }
 }

@@ -3,10 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStyle>
@@ -25,6 +23,8 @@
 #include "ui/preview_texts.h"
 #include "ui/printer_select_dialog.h"
 #include "ui/progress_dialog.h"
+#include "ui/result_windows.h"
+#include "ui/widget_helpers.h"
 
 namespace tvk {
 
@@ -43,14 +43,6 @@ constexpr ZoomEntry kZoomEntries[] = {
 
 constexpr int kEntryRole = Qt::UserRole;
 
-QString Q(const char* text) { return QString::fromUtf8(text); }
-
-QAction* AddKey(QToolBar* bar, const char* key, const QString& tip, QStyle::StandardPixmap icon) {
-  QAction* action = bar->addAction(bar->style()->standardIcon(icon), tip);
-  action->setObjectName(QString::fromLatin1(key));
-  action->setToolTip(tip);
-  return action;
-}
 
 }  // namespace
 
@@ -66,16 +58,13 @@ PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, con
       printerName_(DefaultPrinterName()) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Q(kProgramTitle));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QSize available = screen->availableSize();
-    resize(int(available.width() * 0.85), int(available.height() * 0.85));
-  }
+  SizeToScreen(this, 0.85, 0.85);
   compose(names);
   auto* splitter = new QSplitter(this);
   splitter->addWidget(buildSidePanel());
   splitter->addWidget(view_);
   splitter->setStretchFactor(1, 1);
-  splitter->setSizes({240, 1000});
+  splitter->setCollapsible(0, false);
   setCentralWidget(splitter);
   buildActions();
   view_->setDocument(&report_.document);
@@ -123,6 +112,12 @@ QWidget* PreviewWindow::buildSidePanel() {
     if (MarkOf(report_.index, entry.entry).page == 0) item->setDisabled(true);
   }
   contents_->expandAll();
+  // Every entry reads whole.
+  int widest = 0;
+  for (const ContentsEntry& entry : ContentsEntries()) {
+    widest = std::max(widest, contents_->fontMetrics().horizontalAdvance(Q(entry.text)));
+  }
+  contents_->setMinimumWidth(widest + 3 * contents_->indentation() + 2 * contents_->frameWidth());
   connect(contents_, &QTreeWidget::itemClicked, this,
           [this](QTreeWidgetItem* item) { showEntry(ReportEntry(item->data(0, kEntryRole).toInt())); });
   connect(contents_, &QTreeWidget::itemActivated, this,
@@ -175,23 +170,22 @@ void PreviewWindow::buildActions() {
   auto* bar = addToolBar(QStringLiteral("プレビュー"));
   bar->setMovable(false);
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  connect(AddKey(bar, "Print", QStringLiteral("印刷"), QStyle::SP_DialogSaveButton), &QAction::triggered,
-          printAllAction, &QAction::trigger);
+  connect(AddPrintKey(bar), &QAction::triggered, printAllAction, &QAction::trigger);
   bar->addSeparator();
-  connect(AddKey(bar, "TopPage", QStringLiteral("先頭ページ"), QStyle::SP_MediaSkipBackward), &QAction::triggered,
+  connect(AddToolKey(bar, "TopPage", QStringLiteral("先頭ページ"), QStyle::SP_MediaSkipBackward), &QAction::triggered,
           this, &PreviewWindow::firstPage);
-  connect(AddKey(bar, "BeforePage", QStringLiteral("前ページ"), QStyle::SP_MediaSeekBackward), &QAction::triggered,
+  connect(AddToolKey(bar, "BeforePage", QStringLiteral("前ページ"), QStyle::SP_MediaSeekBackward), &QAction::triggered,
           this, &PreviewWindow::previousPage);
   pageLabel_ = new QLabel(bar);
   pageLabel_->setAlignment(Qt::AlignCenter);
   pageLabel_->setMinimumWidth(90);
   bar->addWidget(pageLabel_);
-  connect(AddKey(bar, "NextPage", QStringLiteral("次ページ"), QStyle::SP_MediaSeekForward), &QAction::triggered, this,
+  connect(AddToolKey(bar, "NextPage", QStringLiteral("次ページ"), QStyle::SP_MediaSeekForward), &QAction::triggered, this,
           &PreviewWindow::nextPage);
-  connect(AddKey(bar, "LastPage", QStringLiteral("最終ページ"), QStyle::SP_MediaSkipForward), &QAction::triggered,
+  connect(AddToolKey(bar, "LastPage", QStringLiteral("最終ページ"), QStyle::SP_MediaSkipForward), &QAction::triggered,
           this, &PreviewWindow::lastPage);
   bar->addSeparator();
-  QAction* checkKey = AddKey(bar, "NChkFig", QStringLiteral("２階柱Ｎ値伝達チェック"), QStyle::SP_FileDialogContentsView);
+  QAction* checkKey = AddToolKey(bar, "NChkFig", QStringLiteral("２階柱Ｎ値伝達チェック"), QStyle::SP_FileDialogContentsView);
   connect(checkKey, &QAction::triggered, checkAction, &QAction::trigger);
   checkKey->setEnabled(checkAction->isEnabled());
   for (const int dir : {kDirX, kDirY}) {
@@ -203,7 +197,7 @@ void PreviewWindow::buildActions() {
     bar->addWidget(button);
   }
   bar->addSeparator();
-  connect(AddKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered,
+  connect(AddToolKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered,
           closeAction, &QAction::trigger);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QVBoxLayout>
@@ -22,7 +23,9 @@ PrinterSelectDialog::PrinterSelectDialog(const QStringList& printers, const QStr
   list_->addItems(printers);
   list_->setMinimumWidth(320);
   layout->addWidget(list_);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("O K"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(QStringLiteral("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole);
   layout->addWidget(buttons);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { chooseRow(list_->row(item)); });
   connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
