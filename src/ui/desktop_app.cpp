@@ -35,6 +35,7 @@ int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& f
   QApplication::setQuitOnLastWindowClosed(false);
   RegisterReportFonts();
   QApplication::setFont(QFont("ＭＳ Ｐゴシック", 10));
+  QApplication::setWindowIcon(ProgramIcon());
 
   QApplication::setOverrideCursor(Qt::WaitCursor);
   Session session;

@@ -165,6 +165,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     helpCommand();
     return;
   }
+  // Esc abandons a pending two-click edit wherever the keyboard focus is.
+  if (event->key() == Qt::Key_Escape) {
+    editor_->escape();
+    return;
+  }
   QMainWindow::keyPressEvent(event);
 }
 

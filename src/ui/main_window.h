@@ -5,6 +5,7 @@
 // canvas and feeds the canvas's presses, movements and keys into the editor. The File
 // commands, the settings dialogs and the result windows start here.
 
+#include <QIcon>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -38,6 +39,9 @@ class PlanCanvas;
 inline constexpr std::array<const char*, 17> kToolbarKeys = {
     "NewData", "Open",     "Save",   "PreView",      "NChkFig",  "Kanamono", "JikuX",   "JikuY", "TatemonoName",
     "GridSize", "LineName", "OsaeKeisu", "CrossG", "KanaList", "FontSize", "Undo", "Close"};
+
+// The program's icon, drawn at run time.
+QIcon ProgramIcon();
 
 class MainWindow : public QMainWindow, public EditorHost {
   Q_OBJECT

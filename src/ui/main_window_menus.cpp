@@ -67,6 +67,8 @@ QString MenuCaptionOfPath(const std::string& path) { return Q(path).replace("&",
 
 }  // namespace
 
+QIcon ProgramIcon() { return KeyIcon("Ｎ", QColor(31, 63, 115)); }
+
 QAction* MainWindow::addKey(const char* key, const char* tip, void (MainWindow::*slot)()) {
   auto* action = new QAction(IconOf(key), QString::fromUtf8(tip), this);
   action->setObjectName(key);

@@ -1,7 +1,6 @@
 // The main window's settings dialogs, result views and help.
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -15,6 +14,7 @@
 #include "ui/cross_beam_dialog.h"
 #include "ui/elevation_window.h"
 #include "ui/font_size_dialog.h"
+#include "ui/help_document.h"
 #include "ui/grid_size_dialog.h"
 #include "ui/hardware_names_dialog.h"
 #include "ui/hardware_place_dialog.h"
@@ -128,8 +128,8 @@ void MainWindow::showAllCommand() {
 // ---- help ---------------------------------------------------------------------------
 
 void MainWindow::helpCommand() {
-  const std::string path = HelpDocumentPath(session_);
-  if (!QFileInfo::exists(Q(path)) || !prompts_->openDocument(path)) prompts_->tell(NotFoundMessage(path));
+  const std::string path = HelpDocument(session_);
+  if (path.empty() || !prompts_->openDocument(path)) prompts_->tell(NotFoundMessage(kHelpFileName));
 }
 
 void MainWindow::aboutCommand() {

@@ -56,6 +56,4 @@ std::string DialogInitialPath(Session& session) {
   return JoinPath(DialogFolder(session), FileNamePart(session.building.CurrentPath));
 }
 
-std::string HelpDocumentPath(const Session& session) { return JoinPath(session.programFolder, "VOLNTVK.HLP"); }
-
 }  // namespace tvk

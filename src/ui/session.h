@@ -20,7 +20,7 @@ struct Session {
   HardwareNames hardwareNames;    // _Kanamono.Def
   FigureFonts figureFonts;        // label sizes the report figures use now
   std::string settingsFolder;     // where those three files live
-  std::string programFolder;      // the executable's folder (help document, first data folder)
+  std::string programFolder;      // the executable's folder (first data folder)
 };
 
 // Start of the program: the settings file, the default file and the hardware name file
@@ -43,8 +43,5 @@ void EndSession(Session& session);
 std::string DialogFolder(Session& session);
 // Initial file of both dialogs: that folder + the file-name part of the current path.
 std::string DialogInitialPath(Session& session);
-
-// Help document of the program.
-std::string HelpDocumentPath(const Session& session);
 
 }  // namespace tvk

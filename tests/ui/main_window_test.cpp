@@ -1,6 +1,8 @@
 // The main window: caption, toolbar, lists, the option boxes and the close check.
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,6 +10,7 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "ui/help_document.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
 #include "ui/multiplier_box.h"
@@ -133,6 +136,19 @@ TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
   EXPECT_EQ(window.openFile(), FileOutcome::Done);
   EXPECT_EQ(window.editor().state().Storey, 1);
   EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   one.TVK");
+}
+
+TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {
+  const std::string built = HelpDocument(session);
+  EXPECT_EQ(built, path("VOLNTVK.html"));
+  QFile file(QString::fromStdString(built));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains("VOLN-TVK /軸組Ｎ値算定"));
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(session.programFolder)));
+  QFile installed(QString::fromStdString(session.programFolder + "/VOLNTVK.HLP"));
+  ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+  installed.close();
+  EXPECT_EQ(HelpDocument(session), session.programFolder + "/VOLNTVK.HLP");
 }
 
 }  // namespace
