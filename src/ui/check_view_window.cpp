@@ -8,7 +8,6 @@
 #include "engine/full_calculation.h"
 #include "model/building.h"
 #include "report/check_view_page.h"
-#include "report/page_surface.h"
 #include "ui/page_view.h"
 #include "ui/printer_select_dialog.h"
 #include "ui/result_windows.h"
@@ -31,13 +30,7 @@ std::string CheckViewPrintQuestion(const std::string& printerName) {
 
 CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, QWidget* parent,
                                  WindowPrompts* prompts)
-    : QMainWindow(parent, Qt::Window),
-      building_(building),
-      fonts_(fonts),
-      prompts_(this, prompts),
-      view_(new PageView(this)),
-      zoom_(new QComboBox(this)),
-      printerName_(DefaultPrinterName()) {
+    : PageWindow(building, fonts, parent, prompts), zoom_(new QComboBox(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   ") + QString::fromUtf8(kCheckViewTitle));
   auto* bar = addToolBar(QString::fromUtf8(kCheckViewTitle));
   bar->setMovable(false);
@@ -51,7 +44,6 @@ CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, Q
   connect(zoom_, &QComboBox::currentIndexChanged, this, &CheckViewWindow::setZoomIndex);
   connect(print, &QAction::triggered, this, &CheckViewWindow::print);
   connect(close, &QAction::triggered, this, &QWidget::close);
-  setCentralWidget(view_);
   SizeToScreen(this, 0.6, 0.85);
   refresh();
 }
@@ -59,10 +51,7 @@ CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, Q
 CheckViewWindow::~CheckViewWindow() = default;
 
 void CheckViewWindow::refresh() {
-  PageSurface surface;
-  DrawCheckViewPage(surface, building_, fonts_);
-  document_ = surface.TakeDocument();
-  view_->setDocument(&document_);
+  showDrawn([this](PageSurface& surface) { DrawCheckViewPage(surface, building_, fonts_); });
 }
 
 void CheckViewWindow::setZoomIndex(int index) {
@@ -71,10 +60,7 @@ void CheckViewWindow::setZoomIndex(int index) {
   view_->setZoom(kZooms[index]);
 }
 
-void CheckViewWindow::print() {
-  if (!prompts_->askOkCancel(CheckViewPrintQuestion(printerName_.toStdString()))) return;
-  PrintDocumentPages(document_, printerName_, *prompts_);
-}
+void CheckViewWindow::print() { printPage(CheckViewPrintQuestion(printerName().toStdString())); }
 
 CheckViewWindow* OpenCheckView(Building& building, const FigureFonts& fonts, QWidget* owner) {
   const BusyCursor busy;
@@ -86,9 +72,7 @@ CheckViewWindow* OpenCheckView(Building& building, const FigureFonts& fonts, QWi
   } else {
     window->refresh();
   }
-  window->show();
-  window->raise();
-  window->activateWindow();
+  PresentWindow(window);
   return window;
 }
 

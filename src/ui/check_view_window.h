@@ -3,18 +3,13 @@
 // calculation with a zoom list, a print button that confirms the printer, and a close
 // button. It is modeless and stays open until closed.
 
-#include <QMainWindow>
-
-#include "report/figure_fonts.h"
-#include "report/page_ops.h"
-#include "ui/message_box.h"
+#include "ui/page_window.h"
 
 class QComboBox;
 
 namespace tvk {
 
 class Building;
-class PageView;
 
 inline constexpr const char* kCheckViewTitle = "２階Ｎ値伝達ﾁｪｯｸ";
 
@@ -23,7 +18,7 @@ QStringList CheckViewZoomTexts();
 // The print question: what is printed, two CRs, "ﾌﾟﾘﾝﾀ名： " + the printer name.
 std::string CheckViewPrintQuestion(const std::string& printerName);
 
-class CheckViewWindow : public QMainWindow {
+class CheckViewWindow : public PageWindow {
   Q_OBJECT
 
  public:
@@ -37,18 +32,9 @@ class CheckViewWindow : public QMainWindow {
   void setZoomIndex(int index);
   // The print button: asks, then prints the page.
   void print();
-  const PageDocument& document() const { return document_; }
-  QString printerName() const { return printerName_; }
-  void setPrinterName(const QString& name) { printerName_ = name; }
 
  private:
-  Building& building_;
-  FigureFonts fonts_;
-  PromptsRef prompts_;
-  PageDocument document_;
-  PageView* view_;
   QComboBox* zoom_;
-  QString printerName_;
 };
 
 // Calculates the building as the report does and shows owner's check view (made on first

@@ -10,9 +10,7 @@
 #include "model/building.h"
 #include "model/path_parts.h"
 #include "report/elevation_figures.h"
-#include "report/page_surface.h"
 #include "ui/check_view_window.h"
-#include "ui/page_view.h"
 #include "ui/printer_select_dialog.h"
 #include "ui/result_windows.h"
 
@@ -35,13 +33,7 @@ QString ElevationCaption(const Building& building, const FrameRef& frame) {
 
 ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent,
                                  WindowPrompts* prompts)
-    : QMainWindow(parent, Qt::Window),
-      building_(building),
-      fonts_(fonts),
-      prompts_(this, prompts),
-      view_(new PageView(this)),
-      directions_(new QActionGroup(this)),
-      printerName_(DefaultPrinterName()) {
+    : PageWindow(building, fonts, parent, prompts), directions_(new QActionGroup(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   軸組図"));
   auto* bar = addToolBar(QStringLiteral("軸組図"));
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -63,8 +55,6 @@ ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, Q
   connect(AddPrintKey(bar), &QAction::triggered, this, &ElevationWindow::print);
   connect(AddToolKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered, this,
           &QWidget::close);
-  view_->setZoom(ZoomMode::WholePage);
-  setCentralWidget(view_);
   SizeToScreen(this, 0.7, 0.7);
 }
 
@@ -95,16 +85,10 @@ void ElevationWindow::nextFrame() {
 
 void ElevationWindow::setDirection(int dir) { showFrame(dir, remembered_[size_t((dir == kDirY ? kDirY : kDirX) - 1)]); }
 
-void ElevationWindow::print() {
-  if (!prompts_->askOkCancel(ElevationPrintQuestion(printerName_.toStdString()))) return;
-  PrintDocumentPages(document_, printerName_, *prompts_);
-}
+void ElevationWindow::print() { printPage(ElevationPrintQuestion(printerName().toStdString())); }
 
 void ElevationWindow::redraw() {
-  PageSurface surface;
-  DrawElevationWindowPage(surface, building_, frame_, fonts_);
-  document_ = surface.TakeDocument();
-  view_->setDocument(&document_);
+  showDrawn([this](PageSurface& surface) { DrawElevationWindowPage(surface, building_, frame_, fonts_); });
   setWindowTitle(ElevationCaption(building_, frame_));
   updateDirectionButtons();
 }
@@ -124,9 +108,7 @@ ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& font
   }
   window->setFigureFonts(fonts);
   window->showFrame(dir, line);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  PresentWindow(window);
   return window;
 }
 

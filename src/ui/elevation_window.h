@@ -4,27 +4,23 @@
 // the frame last shown in the other direction, printing and closing. It is modeless and
 // stays open until closed.
 
-#include <QMainWindow>
 #include <array>
 
 #include "report/elevation_transform.h"
-#include "report/figure_fonts.h"
-#include "report/page_ops.h"
-#include "ui/message_box.h"
+#include "ui/page_window.h"
 
 class QActionGroup;
 
 namespace tvk {
 
 class Building;
-class PageView;
 
 // "軸組図を印刷します。" + two CRs + "ﾌﾟﾘﾝﾀ名： " + the printer name.
 std::string ElevationPrintQuestion(const std::string& printerName);
 // Window caption of a frame: the line name + " 通り 軸組図".
 QString ElevationCaption(const Building& building, const FrameRef& frame);
 
-class ElevationWindow : public QMainWindow {
+class ElevationWindow : public PageWindow {
   Q_OBJECT
 
  public:
@@ -45,26 +41,14 @@ class ElevationWindow : public QMainWindow {
   void setDirection(int dir);
   // "Print": asks, then prints the page on the window's printer.
   void print();
-  const PageDocument& document() const { return document_; }
-  // The printer used; the system's default printer at first.
-  QString printerName() const { return printerName_; }
-  void setPrinterName(const QString& name) { printerName_ = name; }
-  // Label sizes of the frames drawn from now on.
-  void setFigureFonts(const FigureFonts& fonts) { fonts_ = fonts; }
 
  private:
   void redraw();
   void updateDirectionButtons();
 
-  Building& building_;
-  FigureFonts fonts_;
-  PromptsRef prompts_;
   FrameRef frame_;
   std::array<int, 2> remembered_{1, 1};  // last line shown per direction
-  PageDocument document_;
-  PageView* view_;
   QActionGroup* directions_;
-  QString printerName_;
 };
 
 // Shows owner's frame elevation window (made on first use, owned by owner) on X line (dir 1)

@@ -11,6 +11,7 @@
 
 #include "model/building.h"
 #include "model/default_settings.h"
+#include "ui/options_common.h"
 
 namespace tvk {
 
@@ -69,19 +70,9 @@ FontSizeDialog::FontSizeDialog(FigureFonts& current, DefaultSettings& defaults, 
   }
   layout->addLayout(groups);
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("O K"), this);
-  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  auto* asDefault = new QPushButton(QStringLiteral("デフォルトに設定"), this);
-  ok->setDefault(true);
-  buttons->addWidget(asDefault);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &FontSizeDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &FontSizeDialog::reject);
-  connect(asDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
+  const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルトに設定");
+  connect(buttons.ok, &QPushButton::clicked, this, &FontSizeDialog::accept);
+  connect(buttons.setDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
   setValues(current_);
   setMinimumWidth(480);
 }

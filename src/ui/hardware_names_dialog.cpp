@@ -1,6 +1,5 @@
 #include "ui/hardware_names_dialog.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +10,7 @@
 #include "engine/grade.h"
 #include "model/hardware_names_file.h"
 #include "model/path_parts.h"
+#include "ui/options_common.h"
 
 namespace tvk {
 
@@ -105,21 +105,14 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
     if (!filling_) modified_ = true;
   });
 
-  auto* buttons = new QHBoxLayout;
-  auto* ok = new QPushButton(QStringLiteral("O K"), this);
-  auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  auto* asDefault = new QPushButton(QStringLiteral("デフォルトに設定"), this);
-  ok->setAutoDefault(false);
-  cancel->setAutoDefault(false);
-  asDefault->setAutoDefault(false);
-  buttons->addWidget(asDefault);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-  layout->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &HardwareNamesDialog::accept);
-  connect(cancel, &QPushButton::clicked, this, &HardwareNamesDialog::reject);
-  connect(asDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
+  const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルトに設定");
+  // Return belongs to the grid: it starts and ends the editing of a cell.
+  for (QPushButton* button : {buttons.ok, buttons.cancel, buttons.setDefault}) {
+    button->setDefault(false);
+    button->setAutoDefault(false);
+  }
+  connect(buttons.ok, &QPushButton::clicked, this, &HardwareNamesDialog::accept);
+  connect(buttons.setDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
 }
 
 HardwareNamesDialog::~HardwareNamesDialog() = default;

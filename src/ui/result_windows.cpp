@@ -16,6 +16,12 @@ void CloseResultWindows(QWidget* owner) {
   CloseResultWindows<CheckViewWindow>(owner);
 }
 
+void PresentWindow(QWidget* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+}
+
 void SizeToScreen(QWidget* window, double widthShare, double heightShare) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

@@ -30,6 +30,9 @@ void CloseResultWindows(QWidget* owner) {
 // Closes owner's frame elevation window and check view.
 void CloseResultWindows(QWidget* owner);
 
+// Shows the window in front of the others.
+void PresentWindow(QWidget* window);
+
 // Sizes the window to shares of the screen's available area and centres it there.
 void SizeToScreen(QWidget* window, double widthShare, double heightShare);
 
