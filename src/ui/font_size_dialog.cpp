@@ -74,7 +74,7 @@ FontSizeDialog::FontSizeDialog(FigureFonts& current, DefaultSettings& defaults, 
   connect(buttons.ok, &QPushButton::clicked, this, &FontSizeDialog::accept);
   connect(buttons.setDefault, &QPushButton::clicked, this, [this] { setAsDefault(); });
   setValues(current_);
-  setMinimumWidth(480);
+  setMinimumWidth(600);
 }
 
 FigureFonts FontSizeDialog::values() const {
