@@ -36,6 +36,24 @@ constexpr int kSidePanelWidth = 300;
 
 QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
+// The side panel scrolls vertically on a low screen and is always as wide as its widest
+// control in the fonts the screen ends up with.
+class SideArea : public QScrollArea {
+ public:
+  explicit SideArea(QWidget* panel) {
+    setWidget(panel);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  }
+  QSize minimumSizeHint() const override {
+    const int width = std::max(kSidePanelWidth, widget()->minimumSizeHint().width());
+    return {width + verticalScrollBar()->sizeHint().width(), 100};
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
@@ -57,18 +75,7 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
   auto* central = new QWidget;
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(2, 2, 2, 2);
-  auto* side = new QScrollArea;
-  QWidget* panel = buildSidePanel();
-  side->setWidget(panel);
-  side->setWidgetResizable(true);
-  side->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  side->setFrameShape(QFrame::NoFrame);
-  // As wide as its widest control in the fonts of this screen, with room for the scroll bar
-  // that a low screen needs.
-  panel->ensurePolished();
-  side->setFixedWidth(std::max(kSidePanelWidth, panel->minimumSizeHint().width()) +
-                      side->verticalScrollBar()->sizeHint().width());
-  row->addWidget(side);
+  row->addWidget(new SideArea(buildSidePanel()));
   row->addWidget(canvas_, 1);
   setCentralWidget(central);
 

@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QToolBar>
 
+#include "model/grid_point.h"
 #include "ui/help_document.h"
+#include "ui/plan_canvas.h"
 #include "ui/main_window.h"
 #include "ui/main_window_texts.h"
 #include "ui/multiplier_box.h"
@@ -136,6 +138,27 @@ TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
   EXPECT_EQ(window.openFile(), FileOutcome::Done);
   EXPECT_EQ(window.editor().state().Storey, 1);
   EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   one.TVK");
+}
+
+TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) {
+  MainWindow window(session, &prompts);
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "柱") button->click();
+  }
+  ASSERT_EQ(window.editor().state().InputCategory, kCatColumn);
+  const Building& b = session.building;
+  const CanvasPos at = CanvasGeometry::For(b).ToCanvas(b.Coord(3, 3, 1).x, b.Coord(3, 3, 1).y);
+  emit window.canvas()->pressed(MouseButton::Left, at);
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, kColStorey);
+  EXPECT_EQ(b.Modified, 1);
+  QAction* undo = window.toolbarAction("Undo");
+  ASSERT_TRUE(undo->isEnabled());
+  undo->trigger();
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, 0);
+  EXPECT_FALSE(undo->isEnabled());
+  prompts.answers = {false};
+  window.close();
+  EXPECT_EQ(prompts.asked.back(), "データは変更されています。\n\n(新規データ)\n\nこのまま保存せず、終了しますか？");
 }
 
 TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {
