@@ -20,7 +20,9 @@ constexpr int kScreenshotDelayMs = 2000;
 void ScheduleScreenshot() {
   const QString path = qEnvironmentVariable("VOLNTVK_SCREENSHOT");
   if (path.isEmpty()) return;
-  QTimer::singleShot(kScreenshotDelayMs, [path] {
+  bool given = false;
+  const int delay = qEnvironmentVariableIntValue("VOLNTVK_SCREENSHOT_DELAY", &given);
+  QTimer::singleShot(given && delay > 0 ? delay : kScreenshotDelayMs, [path] {
     if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(path);
     // Every event loop ends, the modal ones too.
     QCoreApplication::exit(0);

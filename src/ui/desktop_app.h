@@ -12,8 +12,9 @@ namespace tvk {
 // dialog follows as at any start.
 //
 // VOLNTVK_SCREENSHOT=FILE.png (for looking at the windows without a person at the
-// screen): about two seconds after the start the whole screen is saved to FILE.png and the
-// program ends without writing its settings files.
+// screen): two seconds (or VOLNTVK_SCREENSHOT_DELAY milliseconds) after the start the
+// whole screen is saved to FILE.png and the program ends without writing its settings
+// files.
 int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& file);
 
 }  // namespace tvk
