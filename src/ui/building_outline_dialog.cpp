@@ -1,7 +1,6 @@
 #include "ui/building_outline_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,12 +49,7 @@ BuildingOutlineDialog::BuildingOutlineDialog(Building& building, QWidget* parent
   grid->addWidget(hideOffice_, 3, 1);
   grid->addWidget(hideDate_, 4, 1);
   layout->addWidget(box);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  buttons->addButton("ｷｬﾝｾﾙ", QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  AddOkCancel(this, layout);
 }
 
 void BuildingOutlineDialog::accept() {

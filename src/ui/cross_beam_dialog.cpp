@@ -9,14 +9,12 @@
 #include "model/default_settings.h"
 #include "ui/options_common.h"
 #include "ui/user_prompts.h"
-#include "ui/widget_helpers.h"
 
 namespace tvk {
 
 CrossBeamDialog::CrossBeamDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts) {
-  setWindowTitle(Q(OptionsDialogTitle("直交梁による引抜き力伝達の設定", building)));
-  auto* layout = new QVBoxLayout(this);
+    : OptionsDialog("直交梁による引抜き力伝達の設定", building, defaults, prompts, parent) {
+  QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("直交する床梁による２階柱引抜き力の影響を設定してください"));
   ignore_ = new QCheckBox("直交梁により伝達される引抜き力は考慮しない");
   noWarning_ = new QCheckBox("計算書作成時の直交梁による伝達ウォーニングを表示しない");
@@ -31,14 +29,10 @@ CrossBeamDialog::CrossBeamDialog(Building& building, DefaultSettings& defaults, 
       "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－[１階に柱がない時の２階柱引抜き力の処理]の「伝達させない」もチェックを付けてください。");
   note->setWordWrap(true);
   layout->addWidget(note);
-  const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルト設定");
-  ok_ = buttons.ok;
-  default_ = buttons.setDefault;
-  help_ = new QPushButton("ヘルプ");
-  static_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout())->addWidget(help_);
-  connect(ok_, &QPushButton::clicked, this, &CrossBeamDialog::ok);
-  connect(default_, &QPushButton::clicked, this, &CrossBeamDialog::storeDefault);
-  connect(help_, &QPushButton::clicked, this, &CrossBeamDialog::helpRequested);
+  addButtons("デフォルト設定");
+  auto* help = new QPushButton("ヘルプ");
+  static_cast<QBoxLayout*>(layout->itemAt(layout->count() - 1)->layout())->addWidget(help);
+  connect(help, &QPushButton::clicked, this, &CrossBeamDialog::helpRequested);
 }
 
 void CrossBeamDialog::ok() {

@@ -2,17 +2,13 @@
 // "直交梁による引抜き力伝達の設定": whether pull-out passed on through orthogonal beams counts,
 // and whether the report warns about it.
 
-#include <QDialog>
+#include "ui/options_common.h"
 
 class QCheckBox;
 
 namespace tvk {
 
-class Building;
-struct DefaultSettings;
-class UserPrompts;
-
-class CrossBeamDialog : public QDialog {
+class CrossBeamDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
@@ -20,25 +16,16 @@ class CrossBeamDialog : public QDialog {
 
   QCheckBox* ignoreBox() const { return ignore_; }
   QCheckBox* noWarningBox() const { return noWarning_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* defaultButton() const { return default_; }
-  QPushButton* helpButton() const { return help_; }
 
  signals:
   void helpRequested();
 
  private:
-  void ok();
-  void storeDefault();
+  void ok() override;
+  void storeDefault() override;
 
-  Building& b_;
-  DefaultSettings& defaults_;
-  UserPrompts& prompts_;
   QCheckBox* ignore_ = nullptr;
   QCheckBox* noWarning_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* default_ = nullptr;
-  QPushButton* help_ = nullptr;
 };
 
 }  // namespace tvk

@@ -23,9 +23,8 @@ namespace {
 constexpr int kCornerEllipse = 30;
 
 QPushButton* MakeButton(const char* caption, const char* tip) {
-  auto* button = new QPushButton(caption);
+  QPushButton* button = HandButton(caption);
   button->setToolTip(tip);
-  button->setCursor(Qt::PointingHandCursor);
   button->setMinimumHeight(30);
   return button;
 }

@@ -1,7 +1,6 @@
 #include "ui/grid_size_dialog.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QIntValidator>
@@ -46,12 +45,7 @@ GridSizeDialog::GridSizeDialog(const Building& building, UserPrompts& prompts, Q
   AddRow(grid, 1, "Ｙ方向(梁間)の最大幅", gridsY_, "グリッド");
   AddRow(grid, 2, "グリッド長", length_, "(mm)");
   layout->addWidget(box);
-  auto* buttons = new QDialogButtonBox;
-  ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  buttons->addButton("ｷｬﾝｾﾙ", QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  ok_ = AddOkCancel(this, layout).ok;
 }
 
 GridSizeChoice GridSizeDialog::choice() const {

@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -10,7 +9,6 @@
 #include "model/default_settings.h"
 #include "ui/options_common.h"
 #include "ui/user_prompts.h"
-#include "ui/widget_helpers.h"
 
 namespace tvk {
 
@@ -28,9 +26,8 @@ const char* const kUserLTable =
 }  // namespace
 
 LMethodDialog::LMethodDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts) {
-  setWindowTitle(Q(OptionsDialogTitle("押さえ係数設定", building)));
-  auto* layout = new QVBoxLayout(this);
+    : OptionsDialog("押さえ係数設定", building, defaults, prompts, parent) {
+  QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("２階建ての１階柱(その他の柱)の 押さえ係数Ｌ の設定方法を指定してください。"));
   methods_ = new QButtonGroup(this);
   const char* const captions[] = {"『改正建築基準法(二年目施行)の解説』 による",
@@ -44,11 +41,7 @@ LMethodDialog::LMethodDialog(Building& building, DefaultSettings& defaults, User
   auto* table = new QLabel(kUserLTable);
   table->setContentsMargins(24, 4, 4, 4);
   layout->addWidget(table);
-  const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルトに設定");
-  ok_ = buttons.ok;
-  default_ = buttons.setDefault;
-  connect(ok_, &QPushButton::clicked, this, &LMethodDialog::ok);
-  connect(default_, &QPushButton::clicked, this, &LMethodDialog::storeDefault);
+  addButtons("デフォルトに設定");
 }
 
 void LMethodDialog::ok() {

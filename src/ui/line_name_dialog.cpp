@@ -74,14 +74,8 @@ LineNameDialog::LineNameDialog(Building& building, DefaultSettings& defaults, Us
   auto* note = new QLabel("｢逆並び」にチェックを付けると右端および上端を原点に通り名を付けます。");
   note->setWordWrap(true);
   layout->addWidget(note);
-  auto* buttons = new QDialogButtonBox;
-  buttons->addButton("O K", QDialogButtonBox::AcceptRole);
-  buttons->addButton("ｷｬﾝｾﾙ", QDialogButtonBox::RejectRole);
-  default_ = buttons->addButton("デフォルト設定", QDialogButtonBox::ResetRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  default_ = AddOkCancel(this, layout, "O K").box->addButton("デフォルト設定", QDialogButtonBox::ResetRole);
   connect(default_, &QPushButton::clicked, this, &LineNameDialog::storeDefaults);
-  layout->addWidget(buttons);
   showForm(0);
   showForm(1);
 }

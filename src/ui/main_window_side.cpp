@@ -28,13 +28,6 @@ namespace {
 
 constexpr int kKeyRole = Qt::UserRole;
 
-QPushButton* HandButton(const QString& caption, bool checkable = false) {
-  auto* button = new QPushButton(caption);
-  button->setCheckable(checkable);
-  button->setCursor(Qt::PointingHandCursor);
-  return button;
-}
-
 QCheckBox* HandCheck(const QString& caption) {
   auto* box = new QCheckBox(caption);
   box->setCursor(Qt::PointingHandCursor);

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -11,7 +10,6 @@
 #include "model/default_settings.h"
 #include "ui/options_common.h"
 #include "ui/user_prompts.h"
-#include "ui/widget_helpers.h"
 
 namespace tvk {
 
@@ -45,9 +43,8 @@ class TransmissionPicture : public QWidget {
 
 MissingColumnDialog::MissingColumnDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts,
                                          QWidget* parent)
-    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts) {
-  setWindowTitle(Q(OptionsDialogTitle("１階に柱がない時の２階柱の引抜き力の処理", building)));
-  auto* layout = new QVBoxLayout(this);
+    : OptionsDialog("１階に柱がない時の２階柱の引抜き力の処理", building, defaults, prompts, parent) {
+  QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("２階柱(③)の引抜き力を1階柱(①,②)に伝達させるか設定します。"));
   auto* row = new QHBoxLayout;
   auto* choices = new QVBoxLayout;
@@ -67,11 +64,7 @@ MissingColumnDialog::MissingColumnDialog(Building& building, DefaultSettings& de
       "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－[直交梁の影響]の「考慮しない」もチェックを付けてください。");
   note->setWordWrap(true);
   layout->addWidget(note);
-  const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルト設定");
-  ok_ = buttons.ok;
-  default_ = buttons.setDefault;
-  connect(ok_, &QPushButton::clicked, this, &MissingColumnDialog::ok);
-  connect(default_, &QPushButton::clicked, this, &MissingColumnDialog::storeDefault);
+  addButtons("デフォルト設定");
 }
 
 void MissingColumnDialog::ok() {

@@ -2,17 +2,13 @@
 // "１階に柱がない時の２階柱の引抜き力の処理": whether the pull-out of a storey-2 column with no
 // storey-1 column below is passed on to the storey-1 columns.
 
-#include <QDialog>
+#include "ui/options_common.h"
 
 class QButtonGroup;
 
 namespace tvk {
 
-class Building;
-struct DefaultSettings;
-class UserPrompts;
-
-class MissingColumnDialog : public QDialog {
+class MissingColumnDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
@@ -20,19 +16,12 @@ class MissingColumnDialog : public QDialog {
                       QWidget* parent = nullptr);
 
   QButtonGroup* options() const { return options_; }
-  QPushButton* okButton() const { return ok_; }
-  QPushButton* defaultButton() const { return default_; }
 
  private:
-  void ok();
-  void storeDefault();
+  void ok() override;
+  void storeDefault() override;
 
-  Building& b_;
-  DefaultSettings& defaults_;
-  UserPrompts& prompts_;
   QButtonGroup* options_ = nullptr;
-  QPushButton* ok_ = nullptr;
-  QPushButton* default_ = nullptr;
 };
 
 }  // namespace tvk

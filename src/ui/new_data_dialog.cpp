@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -59,12 +58,7 @@ NewDataDialog::NewDataDialog(QWidget* parent) : QDialog(parent) {
   middle->addWidget(makeSubdivision(), 1);
   layout->addLayout(middle);
   layout->addWidget(new QLabel("｢建物概要｣ 、 ｢階高｣は、後で変更可能です。"));
-  auto* buttons = new QDialogButtonBox;
-  ok_ = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-  buttons->addButton("ｷｬﾝｾﾙ", QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(buttons);
+  ok_ = AddOkCancel(this, layout).ok;
   refreshLengths();
 }
 

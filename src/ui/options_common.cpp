@@ -1,19 +1,21 @@
 #include "ui/options_common.h"
 
-#include <QBoxLayout>
-#include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "model/building.h"
 
 namespace tvk {
 
-std::string OptionsDialogTitle(const char* name, const Building& building) {
-  return std::string(name) + "   " + building.Info.BuildingName;
-}
-
 std::string DefaultQuestion(const char* firstLine) {
   return std::string(firstLine) + "\n\n(変更したデフォルトは、次回新規データから有効になります。)";
+}
+
+OptionsDialog::OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts,
+                             QWidget* parent)
+    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts), layout_(new QVBoxLayout(this)) {
+  setWindowTitle(QString::fromStdString(std::string(name) + "   " + building.Info.BuildingName));
 }
 
 OptionButtons AddOptionButtons(QDialog* dialog, QBoxLayout* layout, const char* defaultCaption) {
@@ -27,6 +29,14 @@ OptionButtons AddOptionButtons(QDialog* dialog, QBoxLayout* layout, const char* 
   layout->addLayout(row);
   QObject::connect(buttons.cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return buttons;
+}
+
+void OptionsDialog::addButtons(const char* defaultCaption) {
+  const OptionButtons buttons = AddOptionButtons(this, layout_, defaultCaption);
+  ok_ = buttons.ok;
+  default_ = buttons.setDefault;
+  connect(ok_, &QPushButton::clicked, this, [this] { ok(); });
+  connect(default_, &QPushButton::clicked, this, [this] { storeDefault(); });
 }
 
 }  // namespace tvk

@@ -1,19 +1,22 @@
 #pragma once
-// What the three calculation-option dialogs share: their title, the OK / ｷｬﾝｾﾙ / default
-// button row and the default question.
+// What the three calculation-option dialogs share: the title (the dialog's name, three
+// spaces and the building name), the OK / ｷｬﾝｾﾙ / default button row and the default
+// question.
 
 #include <string>
 
+#include <QDialog>
+
 class QBoxLayout;
-class QDialog;
 class QPushButton;
+class QVBoxLayout;
 
 namespace tvk {
 
 class Building;
+struct DefaultSettings;
+class UserPrompts;
 
-// The dialog's name, three spaces and the building name.
-std::string OptionsDialogTitle(const char* name, const Building& building);
 // The first line, an empty line and "(変更したデフォルトは、次回新規データから有効になります。)".
 std::string DefaultQuestion(const char* firstLine);
 
@@ -22,7 +25,34 @@ struct OptionButtons {
   QPushButton* cancel = nullptr;
   QPushButton* setDefault = nullptr;
 };
-// Adds the button row to the layout; ｷｬﾝｾﾙ rejects the dialog, the others are the caller's.
+// Adds the OK / ｷｬﾝｾﾙ / default button row to a dialog's layout; ｷｬﾝｾﾙ rejects the
+// dialog, the other two are the caller's.
 OptionButtons AddOptionButtons(QDialog* dialog, QBoxLayout* layout, const char* defaultCaption);
+
+class OptionsDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  QPushButton* okButton() const { return ok_; }
+  QPushButton* defaultButton() const { return default_; }
+
+ protected:
+  OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts,
+                QWidget* parent);
+  // Adds the button row below the dialog's content: OK runs ok(), the default button
+  // storeDefault(), ｷｬﾝｾﾙ closes without change.
+  void addButtons(const char* defaultCaption);
+  virtual void ok() = 0;
+  virtual void storeDefault() = 0;
+
+  Building& b_;
+  DefaultSettings& defaults_;
+  UserPrompts& prompts_;
+  QVBoxLayout* layout_;
+
+ private:
+  QPushButton* ok_ = nullptr;
+  QPushButton* default_ = nullptr;
+};
 
 }  // namespace tvk

@@ -1,6 +1,10 @@
 #include "ui/widget_helpers.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 
 #include "model/building.h"
 
@@ -11,6 +15,23 @@ QComboBox* MakeCountCombo(int count) {
   for (int k = 1; k <= kMaxGrids; ++k) combo->addItem(QString::number(k));
   combo->setCurrentIndex(count - 1);
   return combo;
+}
+
+QPushButton* HandButton(const QString& caption, bool checkable) {
+  auto* button = new QPushButton(caption);
+  button->setCheckable(checkable);
+  button->setCursor(Qt::PointingHandCursor);
+  return button;
+}
+
+DialogButtons AddOkCancel(QDialog* dialog, QBoxLayout* layout, const char* okCaption) {
+  DialogButtons buttons{new QDialogButtonBox, nullptr};
+  buttons.ok = buttons.box->addButton(okCaption, QDialogButtonBox::AcceptRole);
+  buttons.box->addButton("ｷｬﾝｾﾙ", QDialogButtonBox::RejectRole);
+  QObject::connect(buttons.box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons.box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  layout->addWidget(buttons.box);
+  return buttons;
 }
 
 }  // namespace tvk
