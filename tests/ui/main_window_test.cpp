@@ -161,6 +161,29 @@ TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) 
   EXPECT_EQ(prompts.asked.back(), "データは変更されています。\n\n(新規データ)\n\nこのまま保存せず、終了しますか？");
 }
 
+TEST_F(MainWindowTest, APendingEditEndsWhenAnotherBuildingIsOpened) {
+  NewDataChoice small;
+  small.gridsX = small.gridsY = 2;
+  small.subdivisionOption = 0;
+  CreateNewBuilding(session.building, session.defaults, small);
+  const std::string file = saveAs("small.TVK");
+  CreateNewBuilding(session.building, session.defaults, NewDataChoice{});
+  MainWindow window(session, &prompts);
+  const Building& b = session.building;
+  const auto at = [&b](int i, int j) {
+    return CanvasGeometry::For(b).ToCanvas(b.Coord(i, j, 1).x, b.Coord(i, j, 1).y);
+  };
+  emit window.canvas()->pressed(MouseButton::Left, at(15, 15));
+  ASSERT_EQ(window.editor().state().ClickState, 1);
+  prompts.files = {file};
+  ASSERT_EQ(window.openFile(), FileOutcome::Done);
+  EXPECT_EQ(window.editor().state().ClickState, 0);
+  EXPECT_FALSE(window.cancelButton()->isEnabled());
+  emit window.canvas()->pressed(MouseButton::Left, at(2, 2));
+  emit window.canvas()->pressed(MouseButton::Left, at(3, 3));
+  EXPECT_EQ(b.Point(2, 2, 1).FloorKind, 1);
+}
+
 TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {
   const std::string built = HelpDocument(session);
   EXPECT_EQ(built, path("VOLNTVK.html"));
