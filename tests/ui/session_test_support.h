@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <deque>
@@ -12,11 +13,21 @@
 #include <vector>
 
 #include "model/project_file.h"
-#include "ui/canvas_test_support.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
 
 namespace tvk::test {
+
+// The widget application of the test program. It is never destroyed: a QApplication
+// destroyed by the exit handlers takes input devices with it after the platform has gone,
+// which crashes a test program that sent key events.
+inline void EnsureApplication() {
+  if (QApplication::instance() != nullptr) return;
+  static int argc = 1;
+  static char name[] = "test_ui";
+  static char* argv[] = {name, nullptr};
+  new QApplication(argc, argv);
+}
 
 class ScriptedPrompts final : public WindowPrompts {
  public:
@@ -58,7 +69,7 @@ struct SessionFixture : ::testing::Test {
   ScriptedPrompts prompts;
 
   void SetUp() override {
-    EnsureWidgetApp();
+    EnsureApplication();
     QStandardPaths::setTestModeEnabled(true);
     ASSERT_TRUE(dir.isValid());
     session.settingsFolder = folder();
