@@ -102,6 +102,9 @@ std::optional<std::string> ChooseFileToSave(Session& session, UserPrompts& promp
 }
 
 FileOutcome OpenCommand(Session& session, UserPrompts& prompts) {
+  if (session.building.Modified != 0 && !prompts.askYesNo(RecentWhileModifiedQuestion())) {
+    return FileOutcome::Cancelled;
+  }
   FileOutcome outcome;
   const std::optional<std::string> path = ChooseFileToOpen(session, prompts, outcome);
   if (!path) return outcome;

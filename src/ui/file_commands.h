@@ -40,7 +40,8 @@ std::optional<std::string> ChooseFileToOpen(Session& session, UserPrompts& promp
 // The save dialog with the overwrite question; the chosen path or nullopt.
 std::optional<std::string> ChooseFileToSave(Session& session, UserPrompts& prompts);
 
-// "開く(&O)": does not ask about unsaved changes.
+// "開く(&O)". A modified building is not given up without the question the recent-file
+// entries ask ("このまま、他データを読込みますか？").
 FileOutcome OpenCommand(Session& session, UserPrompts& prompts);
 // Reads a file chosen outside the open dialog (the command line) with the open dialog's
 // identification check.

@@ -139,7 +139,6 @@ TEST_F(FileCommands, OpenReadsTheFileAndRecordsIt) {
   const std::string file = saveAs("house.TVK");
   session.building.Info.BuildingName.clear();
   session.building.CurrentPath = kNewDataPath;
-  session.building.Modified = 1;  // open does not ask
   prompts.files = {file};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Done);
   EXPECT_TRUE(prompts.asked.empty());
@@ -148,6 +147,22 @@ TEST_F(FileCommands, OpenReadsTheFileAndRecordsIt) {
   EXPECT_EQ(session.building.Modified, 0);
   ASSERT_EQ(session.settings.Recent.size(), 1u);
   EXPECT_EQ(session.settings.Recent[0].BuildingName, "木造の家");
+}
+
+TEST_F(FileCommands, OpenAsksBeforeGivingUpAModifiedBuilding) {
+  const std::string file = saveAs("house.TVK");
+  session.building.CurrentPath = kNewDataPath;
+  session.building.Modified = 1;
+  prompts.answers = {false};
+  prompts.files = {file};
+  EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Cancelled);
+  EXPECT_EQ(prompts.asked,
+            std::vector<std::string>{"現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
+  EXPECT_TRUE(prompts.dialogs.empty());
+  EXPECT_EQ(session.building.Modified, 1);
+  prompts.answers = {true};
+  EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Done);
+  EXPECT_EQ(session.building.CurrentPath, file);
 }
 
 TEST_F(FileCommands, TheRecentEntryOfTheOpenBuildingIsNotReadAgain) {
