@@ -138,6 +138,17 @@ TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
   EXPECT_EQ(window.openFile(), FileOutcome::Done);
   EXPECT_EQ(window.editor().state().Storey, 1);
   EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   one.TVK");
+  const auto button = [&window](const char* text) -> QPushButton* {
+    for (QPushButton* b : window.findChildren<QPushButton*>()) {
+      if (b->text() == text) return b;
+    }
+    return nullptr;
+  };
+  ASSERT_NE(button("２階 床"), nullptr);
+  EXPECT_FALSE(button("２階 床")->isEnabled());
+  button("梁")->click();
+  ASSERT_NE(button("１階 小屋梁"), nullptr);
+  EXPECT_FALSE(button("２階 小屋梁")->isEnabled());
 }
 
 TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) {
