@@ -138,9 +138,12 @@ QWidget* MainWindow::buildKindControls() {
     positionLabels_[k]->setFrameShadow(QFrame::Sunken);
     positionLabels_[k]->setAlignment(Qt::AlignCenter);
     positionLabels_[k]->setMinimumHeight(22);
+    positionLabels_[k]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     position->addWidget(positionLabels_[k]);
   }
   column->addLayout(position);
+  // Beams have no list: the room it leaves stays empty.
+  column->addStretch(0);
   return box;
 }
 
