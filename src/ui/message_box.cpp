@@ -14,15 +14,15 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, FromUtf8(spec.title));
+std::optional<std::string> RunFileDialog(QWidget* parent, const FileDialogSpec& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, FromUtf8(request.title));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  dialog.setNameFilter(FromUtf8(spec.filter));
-  dialog.setDefaultSuffix(FromUtf8(spec.defaultSuffix));
+  dialog.setNameFilter(FromUtf8(request.filter));
+  dialog.setDefaultSuffix(FromUtf8(request.defaultSuffix));
   // The callers ask their own overwrite question, with the program's wording.
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  const QFileInfo initial(FromUtf8(spec.initialPath));
+  const QFileInfo initial(FromUtf8(request.initialPath));
   if (initial.isDir()) {
     dialog.setDirectory(initial.absoluteFilePath());
   } else {
@@ -80,12 +80,12 @@ bool MessageBoxPrompts::askOkCancel(const std::string& text) {
 
 void MessageBoxPrompts::tell(const std::string& text) { ShowMessageBox(parent_, text, MessageButtons::Ok); }
 
-std::optional<std::string> MessageBoxPrompts::chooseOpenFile(const FileDialogSpec& spec) {
-  return RunFileDialog(parent_, spec, QFileDialog::AcceptOpen);
+std::optional<std::string> MessageBoxPrompts::chooseOpenFile(const FileDialogSpec& request) {
+  return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
 }
 
-std::optional<std::string> MessageBoxPrompts::chooseSaveFile(const FileDialogSpec& spec) {
-  return RunFileDialog(parent_, spec, QFileDialog::AcceptSave);
+std::optional<std::string> MessageBoxPrompts::chooseSaveFile(const FileDialogSpec& request) {
+  return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
 void MessageBoxPrompts::beep() { QApplication::beep(); }

@@ -44,8 +44,8 @@ class MessageBoxPrompts final : public WindowPrompts {
   bool askYesNo(const std::string& text) override;
   bool askOkCancel(const std::string& text) override;
   void tell(const std::string& text) override;
-  std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override;
-  std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override;
+  std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
+  std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;
   void beep() override;
   bool openDocument(const std::string& path) override;
 

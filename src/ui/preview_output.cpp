@@ -38,8 +38,8 @@ void PreviewWindow::printThisPage() {
 }
 
 bool PreviewWindow::writePdf() {
-  const FileDialogSpec spec{kPdfDialogTitle, kPdfFilter, JoinPath(DesktopFolder(), PdfDefaultName(building_)), "pdf"};
-  const std::optional<std::string> chosen = prompts_->chooseSaveFile(spec);
+  const FileDialogSpec request{kPdfDialogTitle, kPdfFilter, JoinPath(DesktopFolder(), PdfDefaultName(building_)), "pdf"};
+  const std::optional<std::string> chosen = prompts_->chooseSaveFile(request);
   if (!chosen || chosen->empty()) return false;
   const std::string& path = *chosen;
   const QString file = QString::fromStdString(path);

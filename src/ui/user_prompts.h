@@ -28,8 +28,8 @@ class UserPrompts {
   virtual void tell(const std::string& text) = 0;
   // The chosen path, or nullopt when the dialog was cancelled. The save dialog leaves the
   // overwrite question to its caller.
-  virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) = 0;
+  virtual std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) = 0;
 };
 
 }  // namespace tvk

@@ -200,11 +200,11 @@ TEST_F(PreviewPdfTest, WritesTheReportAndOffersToOpenIt) {
   EXPECT_TRUE(open()->writePdf());
   EXPECT_TRUE(fileBytes().startsWith("%PDF"));
   ASSERT_EQ(prompts.saveDialogs.size(), 1u);
-  const FileDialogSpec& spec = prompts.saveDialogs[0];
-  EXPECT_EQ(spec.title, "『 Ｎ値計算書 の PDF 出力 』");
-  EXPECT_EQ(spec.defaultSuffix, "pdf");
-  EXPECT_EQ(spec.filter, "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)");
-  EXPECT_EQ(QFileInfo(QString::fromStdString(spec.initialPath)).fileName(), "Ｎ値計算書_サンプル邸 新築工事");
+  const FileDialogSpec& request = prompts.saveDialogs[0];
+  EXPECT_EQ(request.title, "『 Ｎ値計算書 の PDF 出力 』");
+  EXPECT_EQ(request.defaultSuffix, "pdf");
+  EXPECT_EQ(request.filter, "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)");
+  EXPECT_EQ(QFileInfo(QString::fromStdString(request.initialPath)).fileName(), "Ｎ値計算書_サンプル邸 新築工事");
   EXPECT_EQ(prompts.asked, std::vector<std::string>{PdfWrittenQuestion(path)});
   EXPECT_EQ(prompts.opened, std::vector<std::string>{path});
 }

@@ -37,8 +37,8 @@ class ScriptedWindowPrompts : public WindowPrompts {
   bool askOkCancel(const std::string& text) override { return answer(text); }
   void tell(const std::string& text) override { asked.push_back(text); }
   std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
-  std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override {
-    saveDialogs.push_back(spec);
+  std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override {
+    saveDialogs.push_back(request);
     return savePath;
   }
   void beep() override { ++beeps; }

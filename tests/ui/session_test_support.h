@@ -40,8 +40,8 @@ class ScriptedPrompts final : public WindowPrompts {
   bool askYesNo(const std::string& text) override { return answer(text); }
   bool askOkCancel(const std::string& text) override { return answer(text); }
   void tell(const std::string& text) override { asked.push_back(text); }
-  std::optional<std::string> chooseOpenFile(const FileDialogSpec& spec) override { return file(spec); }
-  std::optional<std::string> chooseSaveFile(const FileDialogSpec& spec) override { return file(spec); }
+  std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override { return file(request); }
+  std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override { return file(request); }
   void beep() override { ++beeps; }
   bool openDocument(const std::string&) override { return true; }
 
@@ -53,8 +53,8 @@ class ScriptedPrompts final : public WindowPrompts {
     answers.pop_front();
     return a;
   }
-  std::optional<std::string> file(const FileDialogSpec& spec) {
-    dialogs.push_back(spec);
+  std::optional<std::string> file(const FileDialogSpec& request) {
+    dialogs.push_back(request);
     if (files.empty()) return std::nullopt;
     auto f = files.front();
     files.pop_front();
