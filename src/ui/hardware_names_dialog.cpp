@@ -106,6 +106,7 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
   });
 
   const OptionButtons buttons = AddOptionButtons(this, layout, "デフォルトに設定");
+  buttons.ok->setText(QStringLiteral("O K"));  // this dialog's own spelling
   // Return belongs to the grid: it starts and ends the editing of a cell.
   for (QPushButton* button : {buttons.ok, buttons.cancel, buttons.setDefault}) {
     button->setDefault(false);

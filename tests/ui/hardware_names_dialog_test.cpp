@@ -1,3 +1,4 @@
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include "model/hardware_names_file.h"
@@ -93,8 +94,11 @@ TEST_F(HardwareNamesTest, DefaultButtonWritesTheFileAndStaysOpen) {
   EXPECT_EQ(dialog->cells()[21][0], "---");
 }
 
-TEST_F(HardwareNamesTest, TitleNamesTheProject) {
+TEST_F(HardwareNamesTest, TitleAndButtonsReadAsTheProgramWordsThem) {
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("金物名の設定   試験邸"));
+  QStringList buttons;
+  for (const QPushButton* button : dialog->findChildren<QPushButton*>()) buttons << button->text();
+  EXPECT_EQ(buttons, (QStringList{QStringLiteral("O K"), QStringLiteral("ｷｬﾝｾﾙ"), QStringLiteral("デフォルトに設定")}));
 }
 
 }  // namespace
