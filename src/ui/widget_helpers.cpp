@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "model/building.h"
 
@@ -13,7 +14,9 @@ namespace tvk {
 QComboBox* MakeCountCombo(int count) {
   auto* combo = new QComboBox;
   for (int k = 1; k <= kMaxGrids; ++k) combo->addItem(QString::number(k));
-  combo->setCurrentIndex(count - 1);
+  // A project file may hold more grids than the list offers (120 spans of one division):
+  // the nearest entry is shown, never an empty box that would ask for 0 grids.
+  combo->setCurrentIndex(std::clamp(count, 1, kMaxGrids) - 1);
   return combo;
 }
 

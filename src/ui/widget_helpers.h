@@ -14,7 +14,7 @@ namespace tvk {
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// A drop-down list of grid counts 1 .. 30 ("#0") preset to `count`.
+// A drop-down list of grid counts 1 .. 30 ("#0") preset to `count` (kept within the list).
 QComboBox* MakeCountCombo(int count);
 
 // A button showing the hand pointer, as every button beside the plan and in the data

@@ -110,6 +110,23 @@ TEST_F(BuildingDialogs, GridSizeChangeAsksAndCancelReturnsToTheDialog) {
   EXPECT_EQ(dialog.choice(), (GridSizeChoice{8, 10, 910}));
 }
 
+TEST_F(BuildingDialogs, GridSizeOfAReadBuildingBeyondTheListOffersItsLastEntry) {
+  // A project file may hold 120 spans of one division: 120 grids, more than the list offers.
+  Building& b = session.building;
+  b.Info.GridDivisions = 1;
+  b.Info.GridSpansX = kMaxSpans;
+  b.Info.GridSpansY = 10;
+  b.DeriveGridValues();
+  b.CreateModelArrays();
+  GridSizeDialog dialog(b, prompts);
+  EXPECT_EQ(dialog.gridsXBox()->currentText(), "30");
+  EXPECT_EQ(dialog.gridsYBox()->currentText(), "10");
+  dialog.okButton()->click();
+  ASSERT_EQ(dialog.result(), QDialog::Accepted);
+  ASSERT_NO_THROW(ResizeGrid(b, dialog.choice()));
+  EXPECT_EQ(b.SpansX(), 30);
+}
+
 TEST_F(BuildingDialogs, LineNameDialogOpensWithTheSettingsAndAppliesThem) {
   LineNameDialog dialog(session.building, session.defaults, prompts);
   EXPECT_EQ(dialog.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   通り名の設定");
