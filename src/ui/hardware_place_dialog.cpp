@@ -20,12 +20,14 @@ namespace tvk {
 namespace {
 
 // The lists line their fields up in a fixed-pitch face in which full-width characters are
-// twice as wide as half-width ones.
+// twice as wide as half-width ones. That holds on screen only at an even pixel size: at
+// 10 pt (13.3 px) a full-width glyph rounds to 13 px and a half-width one to 7, and the
+// fields after a few kana drift out of line with the header.
 QFont ListFont() {
   RegisterReportFonts();
   QFont font(ReportFamily(QStringLiteral("ＭＳ ゴシック")));
   font.setStyleHint(QFont::Monospace);
-  font.setPointSize(10);
+  font.setPixelSize(14);
   return font;
 }
 

@@ -1,3 +1,5 @@
+#include <QListWidget>
+
 #include "engine/full_calculation.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
@@ -81,6 +83,17 @@ TEST_F(HardwarePlaceTest, OpeningFillsNothingAndListsEveryColumn) {
   EXPECT_TRUE(dialog->rowTexts(1)[kStoreyRow].endsWith(QStringLiteral("        ")));
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("配置金物セット   試験邸"));
   EXPECT_FALSE(dialog->refreshEnabled());
+}
+
+TEST_F(HardwarePlaceTest, ListFieldsLineUpOnScreen) {
+  // The rows are laid out by counting full-width characters as two half-width ones; on
+  // screen that holds only when the list's face draws them so.
+  const QList<QListWidget*> lists = dialog->findChildren<QListWidget*>();
+  ASSERT_EQ(lists.size(), 2);
+  for (const QListWidget* list : lists) {
+    const QFontMetrics metrics(list->font());
+    EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("柱")), 2 * metrics.horizontalAdvance(QStringLiteral("X")));
+  }
 }
 
 TEST_F(HardwarePlaceTest, StoreyWithoutColumnsShowsTheSingleRow) {
