@@ -34,7 +34,7 @@ GridSizeDialog::GridSizeDialog(const Building& building, UserPrompts& prompts, Q
   // The listed lengths; a length read from a file that is not among them is shown too.
   length_ = new QComboBox;
   length_->setEditable(true);
-  length_->setValidator(new QIntValidator(1, 9999, length_));
+  length_->setValidator(new QIntValidator(kMinGridLengthMm, kMaxGridLengthMm, length_));
   for (const int mm : kGridLengthsMm) length_->addItem(QString::number(mm));
   length_->setCurrentText(QString::number(current.pitchMm));
 

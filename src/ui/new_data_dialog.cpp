@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "editor/numeric.h"
 #include "model/building.h"
@@ -28,7 +27,7 @@ std::string SubGridLengthLabel(double gridLengthMm, int option) {
 
 double GridLengthOf(const std::string& text) {
   const double value = NumericValue(text);
-  return std::isfinite(value) && value > 0 ? value : 0;
+  return value >= kMinGridLengthMm && value <= kMaxGridLengthMm ? value : 0;
 }
 
 void CreateNewBuilding(Building& building, const DefaultSettings& defaults, const NewDataChoice& choice) {
@@ -139,7 +138,7 @@ void NewDataDialog::refreshLengths() {
   for (int k = 0; k < 4; ++k) {
     subLabels_[static_cast<size_t>(k)]->setText(mm > 0 ? Q(SubGridLengthLabel(mm, k)) : QString());
   }
-  // A length that is not a positive number never reaches the building.
+  // A length that is not a positive number (or one far beyond a house) never reaches the building.
   ok_->setEnabled(mm > 0);
 }
 

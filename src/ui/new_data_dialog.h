@@ -31,7 +31,7 @@ struct NewDataChoice {
 
 // "[" + grid length / (option + 1) as "#0.0" + "(mm)]".
 std::string SubGridLengthLabel(double gridLengthMm, int option);
-// The grid length typed in the box; nullopt-like 0 when it is not a positive number.
+// The grid length typed in the box; 0 when it is not a number of 1 .. 9999 mm.
 double GridLengthOf(const std::string& text);
 
 // OK: a new, empty building with the chosen outline and the defaults for new buildings;

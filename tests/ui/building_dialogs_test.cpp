@@ -26,11 +26,15 @@ TEST_F(BuildingDialogs, SubGridLabelsFollowTheGridLength) {
   const char* const at1000[] = {"[1000.0(mm)]", "[500.0(mm)]", "[333.3(mm)]", "[250.0(mm)]"};
   for (int k = 0; k < 4; ++k) EXPECT_EQ(dialog.subGridLabel(k)->text().toStdString(), at1000[k]);
   EXPECT_TRUE(dialog.okButton()->isEnabled());
-  // A length that is not a positive number cannot be confirmed.
-  for (const char* bad : {"", "0", "abc", "-910"}) {
+  // A length that is not a positive number, or none the grid size dialog could show,
+  // cannot be confirmed (1e39 mm made a grid whose centres read "NaNm").
+  for (const char* bad : {"", "0", "abc", "-910", "0.5", "10000", "1e39"}) {
     dialog.gridLengthEdit()->setText(bad);
     EXPECT_FALSE(dialog.okButton()->isEnabled()) << bad;
+    EXPECT_TRUE(dialog.subGridLabel(0)->text().isEmpty()) << bad;
   }
+  dialog.gridLengthEdit()->setText("9999");
+  EXPECT_TRUE(dialog.okButton()->isEnabled());
 }
 
 TEST_F(BuildingDialogs, NewDataWithTheDefaultsGivesTwentyByTwentySpans) {
