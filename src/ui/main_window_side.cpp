@@ -116,6 +116,11 @@ QWidget* MainWindow::buildKindControls() {
   kindTree_ = new QTreeWidget;
   kindTree_->setHeaderHidden(true);
   kindTree_->setMinimumHeight(150);
+  // Beams have no list: the room it leaves stays empty, so the controls below keep their
+  // place under the pointer.
+  QSizePolicy keepRoom = kindTree_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  kindTree_->setSizePolicy(keepRoom);
   connect(kindTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
   connect(kindTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
   column->addWidget(kindTree_, 1);
@@ -142,8 +147,6 @@ QWidget* MainWindow::buildKindControls() {
     position->addWidget(positionLabels_[k]);
   }
   column->addLayout(position);
-  // Beams have no list: the room it leaves stays empty.
-  column->addStretch(0);
   return box;
 }
 

@@ -1,6 +1,7 @@
 // The main window: caption, toolbar, lists, the option boxes and the close check.
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
+#include <QTreeWidget>
 
 #include "model/grid_point.h"
 #include "ui/help_document.h"
@@ -149,6 +151,24 @@ TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
   button("梁")->click();
   ASSERT_NE(button("１階 小屋梁"), nullptr);
   EXPECT_FALSE(button("２階 小屋梁")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ControlsBelowTheKindListStayPutWhenBeamsHideIt) {
+  MainWindow window(session, &prompts);
+  window.resize(1400, 900);
+  window.show();
+  const QList<QComboBox*> combos = window.findChildren<QComboBox*>();
+  ASSERT_EQ(combos.size(), 1);  // the zoom list
+  const auto zoomTop = [&] {
+    QApplication::processEvents();
+    return combos.front()->mapTo(&window, QPoint(0, 0)).y();
+  };
+  const int before = zoomTop();
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "梁") button->click();
+  }
+  ASSERT_FALSE(window.kindTree()->isVisible());
+  EXPECT_EQ(zoomTop(), before);
 }
 
 TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) {
