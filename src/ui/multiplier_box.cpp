@@ -1,10 +1,12 @@
 #include "ui/multiplier_box.h"
 
 #include <QHBoxLayout>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/side_controls.h"
 #include "model/number_format.h"
@@ -37,11 +39,21 @@ bool Accepts(const QKeyEvent& key) {
   return MultiplierBoxAccepts(static_cast<char32_t>(typed.front()), ctrl);
 }
 
+// Whether text an input method commits may enter the box: only characters the keys may type.
+bool Accepts(const QInputMethodEvent& event) {
+  const QList<uint> typed = event.commitString().toUcs4();
+  return std::all_of(typed.begin(), typed.end(),
+                     [](uint ch) { return MultiplierBoxAccepts(static_cast<char32_t>(ch), false); });
+}
+
 }  // namespace
 
 MultiplierBox::MultiplierBox(QWidget* parent) : QWidget(parent), edit_(new QLineEdit) {
   edit_->setAlignment(Qt::AlignRight);
   edit_->setFixedWidth(56);
+  // Numbers are typed half-width; a Japanese input method left on would commit full-width
+  // text past the key filter.
+  edit_->setAttribute(Qt::WA_InputMethodEnabled, false);
   edit_->installEventFilter(this);
   auto* up = ArrowButton(Qt::UpArrow);
   auto* down = ArrowButton(Qt::DownArrow);
@@ -77,6 +89,10 @@ void MultiplierBox::spin(int step) {
 
 bool MultiplierBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress && !Accepts(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
+  if (watched == edit_ && event->type() == QEvent::InputMethod &&
+      !Accepts(*static_cast<QInputMethodEvent*>(event))) {
     return true;
   }
   return QWidget::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,6 +104,17 @@ TEST_F(MainWindowTest, MultiplierBoxTakesOnlyNumberKeys) {
   }
   EXPECT_EQ(box.text(), "2.5%");
   EXPECT_FLOAT_EQ(stored, 2.5f);
+}
+
+TEST_F(MainWindowTest, MultiplierBoxTakesNoTextFromAnInputMethod) {
+  // A Japanese input method left on commits full-width text past the key filter.
+  MultiplierBox box;
+  box.showValue(5.0f);
+  EXPECT_FALSE(box.edit()->testAttribute(Qt::WA_InputMethodEnabled));
+  QInputMethodEvent commit;
+  commit.setCommitString("２．５");
+  QCoreApplication::sendEvent(box.edit(), &commit);
+  EXPECT_EQ(box.text(), "5.0");
 }
 
 TEST_F(MainWindowTest, ChangedOptionValuesAreUnsavedChanges) {
