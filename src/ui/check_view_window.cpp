@@ -70,6 +70,8 @@ CheckViewWindow* OpenCheckView(Building& building, const FigureFonts& fonts, QWi
     window = new CheckViewWindow(building, fonts, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
   } else {
+    // The label sizes may have changed in the font size dialog since it was drawn.
+    window->setFigureFonts(fonts);
     window->refresh();
   }
   PresentWindow(window);

@@ -1,4 +1,5 @@
 #include <QPointer>
+#include <algorithm>
 
 #include "engine/full_calculation.h"
 #include "ui/check_view_window.h"
@@ -86,6 +87,27 @@ TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(frames.isNull());
   EXPECT_TRUE(check.isNull());
+}
+
+TEST(ResultWindows, OpeningAgainTakesTheLabelSizesOfThatMoment) {
+  test::EnsureResultWindowApp();
+  Building b = test::LoadSampleHouse();
+  const auto usesSize = [](const PageDocument& document, int points) {
+    return std::any_of(document.fonts.begin(), document.fonts.end(),
+                       [points](const FontKey& font) { return font.points() == points; });
+  };
+  QWidget owner;
+  QPointer<CheckViewWindow> check = OpenCheckView(b, FigureFonts{}, &owner);
+  ASSERT_FALSE(usesSize(check->document(), 9));
+  // The font size dialog changed the sizes while the view stayed open.
+  EXPECT_EQ(OpenCheckView(b, FigureFonts{9, 9, 9, 9}, &owner), check.data());
+  EXPECT_TRUE(usesSize(check->document(), 9));
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirX, 1, &owner);
+  ASSERT_FALSE(usesSize(frames->document(), 9));
+  ShowElevationWindow(b, FigureFonts{9, 9, 9, 9}, kDirX, 1, &owner);
+  EXPECT_TRUE(usesSize(frames->document(), 9));
+  CloseResultWindows(&owner);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(CheckViewWindow, ZoomListAndPrintQuestion) {
