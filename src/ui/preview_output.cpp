@@ -38,7 +38,7 @@ void PreviewWindow::printThisPage() {
 }
 
 bool PreviewWindow::writePdf() {
-  const FileDialogSpec request{kPdfDialogTitle, kPdfFilter, JoinPath(DesktopFolder(), PdfDefaultName(building_)), "pdf"};
+  const FileDialogSpec request{kPdfDialogTitle, kPdfFilter, JoinPath(DesktopFolder(), PdfDialogName(building_)), "pdf"};
   const std::optional<std::string> chosen = prompts_->chooseSaveFile(request);
   if (!chosen || chosen->empty()) return false;
   const std::string& path = *chosen;

@@ -57,6 +57,11 @@ std::string PdfDefaultName(const Building& building) {
   return "Ｎ値計算書_" + name;
 }
 
+std::string PdfDialogName(const Building& building) {
+  const std::string name = PdfDefaultName(building);
+  return name.find('.') == std::string::npos ? name : name + ".pdf";
+}
+
 std::string PdfOverwriteQuestion(const std::string& path) {
   return path + "\r\rはすでに存在します。\r\r上書きしてもよろしいですか。";
 }

@@ -39,6 +39,10 @@ inline constexpr const char* kClosePreviewQuestion = "プレビュー画面を�
 inline constexpr const char* kPdfDialogTitle = "『 Ｎ値計算書 の PDF 出力 』";
 inline constexpr const char* kPdfFilter = "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)";
 std::string PdfDefaultName(const Building& building);
+// The name the save dialog starts with: the default name, with ".pdf" added when a dot in
+// the building name would pass for an extension (the dialog adds its default extension only
+// to a name without one).
+std::string PdfDialogName(const Building& building);
 std::string PdfOverwriteQuestion(const std::string& path);
 std::string PdfWrittenQuestion(const std::string& path);
 // A document the desktop cannot open: its name + " が見つかりません。".

@@ -254,6 +254,16 @@ TEST_F(PreviewPdfTest, EmptyBuildingNameGivesTheBareDefaultName) {
   EXPECT_EQ(QFileInfo(QString::fromStdString(prompts.saveDialogs[0].initialPath)).fileName(), "Ｎ値計算書_");
 }
 
+TEST_F(PreviewPdfTest, ADotInTheBuildingNameStillGivesAPdfFile) {
+  // The save dialog adds ".pdf" only to a name without an extension of its own; "K.S邸"
+  // would pass for a file of type "S邸".
+  building.Info.BuildingName = "K.S邸";
+  prompts.savePath.reset();
+  open()->writePdf();
+  ASSERT_EQ(prompts.saveDialogs.size(), 1u);
+  EXPECT_EQ(QFileInfo(QString::fromStdString(prompts.saveDialogs[0].initialPath)).fileName(), "Ｎ値計算書_K.S邸.pdf");
+}
+
 TEST(ReportCommand, NoToTheTransmissionQuestionOpensNothing) {
   test::EnsureResultWindowApp();
   // A storey-2 column on a small beam whose orthogonal beam has a storey-1 column at one
