@@ -7,9 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <algorithm>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -32,27 +29,8 @@ namespace {
 constexpr const char* kWindowStateKey = "CloseWinFlag";
 constexpr int kStateMaximised = 2;
 constexpr double kScreenShare = 0.85;
-constexpr int kSidePanelWidth = 300;
 
 QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
-
-// The side panel scrolls vertically on a low screen and is always as wide as its widest
-// control in the fonts the screen ends up with.
-class SideArea : public QScrollArea {
- public:
-  explicit SideArea(QWidget* panel) {
-    setWidget(panel);
-    setWidgetResizable(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFrameShape(QFrame::NoFrame);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-  }
-  QSize minimumSizeHint() const override {
-    const int width = std::max(kSidePanelWidth, widget()->minimumSizeHint().width());
-    return {width + verticalScrollBar()->sizeHint().width(), 100};
-  }
-  QSize sizeHint() const override { return minimumSizeHint(); }
-};
 
 }  // namespace
 
@@ -75,7 +53,7 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
   auto* central = new QWidget;
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(2, 2, 2, 2);
-  row->addWidget(new SideArea(buildSidePanel()));
+  row->addWidget(buildSidePanel());
   row->addWidget(canvas_, 1);
   setCentralWidget(central);
 

@@ -1,5 +1,5 @@
 // The controls beside the canvas: category and storey buttons, the member-kind list, zoom,
-// the delete toggles, the option boxes and the eccentricity panel.
+// the delete toggles, the option boxes and, below them, the eccentricity panel.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/view_state.h"
 #include "engine/hardware_placement.h"
@@ -53,6 +56,26 @@ void StoreOption(Building& b, T& field, T value) {
   b.Modified = 1;
 }
 
+constexpr int kSidePanelWidth = 300;
+
+// The controls scroll vertically on a low screen and are always as wide as the widest of
+// them in the fonts the screen ends up with.
+class SideArea : public QScrollArea {
+ public:
+  explicit SideArea(QWidget* panel) {
+    setWidget(panel);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  }
+  QSize minimumSizeHint() const override {
+    const int width = std::max(kSidePanelWidth, widget()->minimumSizeHint().width());
+    return {width + verticalScrollBar()->sizeHint().width(), 100};
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+};
+
 }  // namespace
 
 QWidget* MainWindow::buildSidePanel() {
@@ -64,10 +87,19 @@ QWidget* MainWindow::buildSidePanel() {
   column->addWidget(buildKindControls(), 1);
   column->addWidget(buildDeleteControls());
   column->addWidget(buildOptionControls());
+
+  // The eccentricity read-out follows every edit, so it stays in sight below the controls
+  // even when a low screen makes them scroll.
+  auto* side = new QWidget;
+  side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  auto* sideColumn = new QVBoxLayout(side);
+  sideColumn->setContentsMargins(0, 0, 0, 0);
+  sideColumn->setSpacing(4);
+  sideColumn->addWidget(new SideArea(panel), 1);
   eccentricity_ = new EccentricityPanel;
   connect(eccentricity_, &EccentricityPanel::helpRequested, this, &MainWindow::showEccentricityHelp);
-  column->addWidget(eccentricity_);
-  return panel;
+  sideColumn->addWidget(eccentricity_);
+  return side;
 }
 
 QWidget* MainWindow::buildCategoryControls() {

@@ -14,6 +14,7 @@
 #include <QTreeWidget>
 
 #include "model/grid_point.h"
+#include "ui/eccentricity_panel.h"
 #include "ui/help_document.h"
 #include "ui/plan_canvas.h"
 #include "ui/main_window.h"
@@ -181,6 +182,16 @@ TEST_F(MainWindowTest, ControlsBelowTheKindListStayPutWhenBeamsHideIt) {
   }
   ASSERT_FALSE(window.kindTree()->isVisible());
   EXPECT_EQ(zoomTop(), before);
+}
+
+TEST_F(MainWindowTest, TheEccentricityPanelStaysInSightOnALowScreen) {
+  // A 1366 x 768 screen: the window gets 85 % of it.
+  MainWindow window(session, &prompts);
+  window.resize(1161, 620);
+  window.show();
+  QApplication::processEvents();
+  const QWidget* panel = window.eccentricityPanel();
+  EXPECT_EQ(panel->visibleRegion().boundingRect(), panel->rect());
 }
 
 TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) {
