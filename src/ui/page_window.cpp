@@ -26,7 +26,7 @@ void PageWindow::showDrawn(const std::function<void(PageSurface&)>& draw) {
 }
 
 void PageWindow::printPage(const std::string& question) {
-  if (!prompts_->askOkCancel(question)) return;
+  if (!PrinterToAskAbout(printerName_, *prompts_) || !prompts_->askOkCancel(question)) return;
   PrintDocumentPages(document_, printerName_, *prompts_);
 }
 

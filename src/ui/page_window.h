@@ -32,7 +32,8 @@ class PageWindow : public QMainWindow {
   PageWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts);
   // Shows the document that draw records on a fresh surface.
   void showDrawn(const std::function<void(PageSurface&)>& draw);
-  // Asks the question (OK / Cancel), then prints the page.
+  // Asks the question (OK / Cancel), then prints the page; with no printer installed it
+  // says so instead.
   void printPage(const std::string& question);
 
   Building& building_;

@@ -28,12 +28,12 @@ std::string DesktopFolder() {
 }  // namespace
 
 void PreviewWindow::printAll() {
-  if (!prompts_->askOkCancel(PrintAllQuestion(printerName_))) return;
+  if (!PrinterToAskAbout(printerName_, *prompts_) || !prompts_->askOkCancel(PrintAllQuestion(printerName_))) return;
   PrintDocumentPages(report_.document, printerName_, *prompts_);
 }
 
 void PreviewWindow::printThisPage() {
-  if (!prompts_->askOkCancel(PrintPageQuestion(printerName_))) return;
+  if (!PrinterToAskAbout(printerName_, *prompts_) || !prompts_->askOkCancel(PrintPageQuestion(printerName_))) return;
   PrintDocumentPages(report_.document, printerName_, *prompts_, page(), page());
 }
 

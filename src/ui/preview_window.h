@@ -63,7 +63,8 @@ class PreviewWindow : public QMainWindow {
   void setZoom(ZoomMode zoom);
   ZoomMode zoom() const;
 
-  // Print all / this page, each after its question, on the preview's printer.
+  // Print all / this page, each after its question, on the preview's printer (with no
+  // printer installed: the message that there is none, without a question).
   void printAll();
   void printThisPage();
   // "計算書のPDF出力": save dialog, overwrite question, writing, and the question whether to

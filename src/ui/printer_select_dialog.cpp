@@ -55,13 +55,19 @@ QString DefaultPrinterName() {
   return all.isEmpty() ? QString() : all.first();
 }
 
+bool PrinterToAskAbout(const QString& printerName, WindowPrompts& prompts) {
+  if (!printerName.isEmpty()) return true;
+  prompts.tell(kNoPrinterMessage);
+  return false;
+}
+
 std::string PrinterNameLine(const QString& printerName) { return "ﾌﾟﾘﾝﾀ名： " + printerName.toStdString(); }
 
 bool PrintDocumentPages(const PageDocument& document, const QString& printerName, WindowPrompts& prompts, int first,
                         int last) {
   const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
   if (printerName.isEmpty() || info.isNull()) {
-    prompts.tell("プリンターが見つかりません。");
+    prompts.tell(kNoPrinterMessage);
     return false;
   }
   QString failure;

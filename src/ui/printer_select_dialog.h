@@ -40,6 +40,12 @@ class WindowPrompts;
 // installed one; empty when none is installed.
 QString DefaultPrinterName();
 
+inline constexpr const char* kNoPrinterMessage = "プリンターが見つかりません。";
+
+// Whether printing can be asked about: with no printer installed (an empty name) it says
+// kNoPrinterMessage at once instead of a print question that names no printer.
+bool PrinterToAskAbout(const QString& printerName, WindowPrompts& prompts);
+
 // "ﾌﾟﾘﾝﾀ名： " + the printer name, as the print questions end.
 std::string PrinterNameLine(const QString& printerName);
 

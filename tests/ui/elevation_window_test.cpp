@@ -4,6 +4,7 @@
 #include "engine/full_calculation.h"
 #include "ui/check_view_window.h"
 #include "ui/elevation_window.h"
+#include "ui/printer_select_dialog.h"
 #include "ui/result_window_support.h"
 #include "ui/result_windows.h"
 
@@ -67,6 +68,11 @@ TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
   prompts.answers = {false};
   window->print();
   EXPECT_EQ(prompts.asked, std::vector<std::string>{"軸組図を印刷します。\r\rﾌﾟﾘﾝﾀ名： PlotterA3"});
+  // No printer installed: no question that names none.
+  window->setPrinterName(QString());
+  window->print();
+  EXPECT_EQ(prompts.asked.back(), kNoPrinterMessage);
+  EXPECT_EQ(prompts.asked.size(), 2u);
 }
 
 TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {

@@ -10,6 +10,7 @@
 #include "support/plan_builder.h"
 #include "ui/preview_texts.h"
 #include "ui/preview_window.h"
+#include "ui/printer_select_dialog.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {
@@ -171,6 +172,14 @@ TEST_F(PreviewTest, PrintQuestionsNamePrinterAndCancelPrintsNothing) {
   EXPECT_EQ(prompts.asked,
             (std::vector<std::string>{PrintAllQuestion(QStringLiteral("LaserA4")),
                                       PrintPageQuestion(QStringLiteral("LaserA4"))}));
+}
+
+TEST_F(PreviewTest, WithoutAnyPrinterPrintingSaysSoAtOnce) {
+  PreviewWindow& p = *open();
+  p.setPrinterName(QString());
+  p.printAll();
+  p.printThisPage();
+  EXPECT_EQ(prompts.asked, std::vector<std::string>(2, kNoPrinterMessage));
 }
 
 class PreviewPdfTest : public PreviewTest {
