@@ -21,6 +21,7 @@ PrinterSelectDialog::PrinterSelectDialog(const QStringList& printers, const QStr
   choiceLabel_->setText(current);
   layout->addWidget(choiceLabel_);
   list_->addItems(printers);
+  list_->setCurrentRow(int(printers.indexOf(current)));  // the current printer stands out
   list_->setMinimumWidth(320);
   layout->addWidget(list_);
   auto* buttons = new QDialogButtonBox(this);

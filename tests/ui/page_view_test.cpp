@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QListWidget>
 
 #include "report/page_surface.h"
 #include "ui/message_box.h"
@@ -83,6 +84,14 @@ TEST(PrinterSelect, ClickShowsTheChoiceAndCancelKeepsTheCurrentPrinter) {
   PrinterSelectDialog dialog({QStringLiteral("A"), QStringLiteral("B")}, QStringLiteral("A"));
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("プリンターの選択"));
   EXPECT_EQ(dialog.choice(), QStringLiteral("A"));
+  // The list opens on the current printer.
+  const QListWidget* list = dialog.findChild<QListWidget*>();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_EQ(PrinterSelectDialog({QStringLiteral("A"), QStringLiteral("B")}, QStringLiteral("B"))
+                .findChild<QListWidget*>()
+                ->currentRow(),
+            1);
   dialog.chooseRow(1);
   EXPECT_EQ(dialog.choice(), QStringLiteral("B"));
   dialog.chooseRow(5);
