@@ -42,6 +42,7 @@ constexpr ZoomEntry kZoomEntries[] = {
 };
 
 constexpr int kEntryRole = Qt::UserRole;
+constexpr int kHasPagesRole = Qt::UserRole + 1;
 
 
 }  // namespace
@@ -108,9 +109,13 @@ QWidget* PreviewWindow::buildSidePanel() {
     auto* item = parent != nullptr ? new QTreeWidgetItem(parent, {Q(entry.text)})
                                    : new QTreeWidgetItem(contents_, {Q(entry.text)});
     item->setData(0, kEntryRole, int(entry.entry));
-    // Entries the report writes no pages for stay greyed out.
-    if (MarkOf(report_.index, entry.entry).page == 0) item->setDisabled(true);
+    // Entries the report writes no pages for stay greyed out, and so does a heading none
+    // of whose entries has pages.
+    const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
+    item->setDisabled(!hasPages);
+    if (parent != nullptr && hasPages) parent->setData(0, kHasPagesRole, true);
   }
+  for (const auto& [text, group] : groups) group->setDisabled(!group->data(0, kHasPagesRole).toBool());
   contents_->expandAll();
   // Every entry reads whole.
   int widest = 0;

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 #include <memory>
 
 #include "engine/full_calculation.h"
@@ -122,6 +123,24 @@ TEST_F(PreviewTest, ContentsEntriesGoToTheirPages) {
   EXPECT_EQ(p.page(), results.page);
   p.showEntry(ReportEntry::Cover);
   EXPECT_EQ(p.page(), 1);
+}
+
+TEST_F(PreviewTest, ContentsWithoutPagesAreGreyedOut) {
+  const QTreeWidget* contents = open()->findChild<QTreeWidget*>();
+  ASSERT_NE(contents, nullptr);
+  ASSERT_EQ(contents->topLevelItemCount(), 4);
+  QStringList enabled;
+  QStringList greyed;
+  for (int k = 0; k < contents->topLevelItemCount(); ++k) {
+    const QTreeWidgetItem* group = contents->topLevelItem(k);
+    (group->isDisabled() ? greyed : enabled) << group->text(0);
+    for (int c = 0; c < group->childCount(); ++c) {
+      (group->child(c)->isDisabled() ? greyed : enabled) << group->child(c)->text(0);
+    }
+  }
+  EXPECT_EQ(greyed, (QStringList{QStringLiteral("1.6. 耐力壁軸組図"), QStringLiteral("３．接合金物資料"),
+                                 QStringLiteral("3.1. 金物許容耐力       一覧表"), QStringLiteral("3.2. 接合金物の仕様")}));
+  EXPECT_EQ(enabled.size(), 11);
 }
 
 TEST_F(PreviewTest, ZoomModesKeepThePageShown) {
