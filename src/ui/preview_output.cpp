@@ -61,7 +61,7 @@ bool PreviewWindow::writePdf() {
 }
 
 void PreviewWindow::changePrinter() {
-  const QString chosen = RunPrinterSelectDialog(printerName_, this);
+  const QString chosen = RunPrinterSelectDialog(printerName_, this, &*prompts_);
   if (!chosen.isEmpty()) printerName_ = chosen;
 }
 

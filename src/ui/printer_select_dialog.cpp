@@ -43,10 +43,18 @@ void PrinterSelectDialog::chooseRow(int row) {
   choiceLabel_->setText(choice_);
 }
 
-QString RunPrinterSelectDialog(const QString& current, QWidget* parent) {
-  PrinterSelectDialog dialog(QPrinterInfo::availablePrinterNames(), current, parent);
+QString ChoosePrinter(const QStringList& installed, const QString& current, QWidget* parent, WindowPrompts* prompts) {
+  if (installed.isEmpty()) {
+    PromptsRef(parent, prompts)->tell(kNoPrinterMessage);
+    return {};
+  }
+  PrinterSelectDialog dialog(installed, current, parent);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.choice();
+}
+
+QString RunPrinterSelectDialog(const QString& current, QWidget* parent, WindowPrompts* prompts) {
+  return ChoosePrinter(QPrinterInfo::availablePrinterNames(), current, parent, prompts);
 }
 
 QString DefaultPrinterName() {

@@ -30,11 +30,15 @@ class PrinterSelectDialog : public QDialog {
   QString choice_;
 };
 
-// Runs the dialog over the installed printers (QPrinterInfo); the printer chosen, or an
-// empty text when the dialog was cancelled or no printer is installed.
-QString RunPrinterSelectDialog(const QString& current, QWidget* parent);
-
 class WindowPrompts;
+
+// Runs the dialog over the installed printers; the printer chosen, or an empty text when
+// the dialog was cancelled. With none installed it only says so (kNoPrinterMessage, below).
+// prompts: nullptr says it in a message box.
+QString ChoosePrinter(const QStringList& installed, const QString& current, QWidget* parent,
+                      WindowPrompts* prompts = nullptr);
+// ChoosePrinter over the printers of the system (QPrinterInfo).
+QString RunPrinterSelectDialog(const QString& current, QWidget* parent, WindowPrompts* prompts = nullptr);
 
 // The printer the result windows start with: the system's default printer, or the first
 // installed one; empty when none is installed.

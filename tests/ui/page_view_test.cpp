@@ -99,12 +99,14 @@ TEST(PrinterSelect, ClickShowsTheChoiceAndCancelKeepsTheCurrentPrinter) {
   EXPECT_EQ(PrinterNameLine(QStringLiteral("B")), "ﾌﾟﾘﾝﾀ名： B");
 }
 
-TEST(PrinterSelect, PrintingWithoutAPrinterIsTold) {
+TEST(PrinterSelect, PrintingOrChoosingWithoutAPrinterIsTold) {
   test::EnsureResultWindowApp();
   test::ScriptedWindowPrompts prompts;
   const PageDocument doc = ThreePages();
   EXPECT_FALSE(PrintDocumentPages(doc, QStringLiteral("no such printer"), prompts));
-  EXPECT_EQ(prompts.asked, std::vector<std::string>{"プリンターが見つかりません。"});
+  // No printer installed: no empty list to choose from.
+  EXPECT_EQ(ChoosePrinter({}, QString(), nullptr, &prompts), QString());
+  EXPECT_EQ(prompts.asked, std::vector<std::string>(2, "プリンターが見つかりません。"));
 }
 
 }  // namespace
