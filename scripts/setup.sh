@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6printsupport6
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig

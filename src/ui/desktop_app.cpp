@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QTimer>
+#include <QTranslator>
 
 #include "model/settings_folder.h"
 #include "report/report_fonts.h"
@@ -29,11 +31,21 @@ void ScheduleScreenshot() {
   });
 }
 
+// Qt's own dialogs and menus (file dialogs, context menus) in Japanese, like the program's.
+void InstallQtTranslation(QApplication& app, QTranslator& translator) {
+  if (translator.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    app.installTranslator(&translator);
+  }
+}
+
 }  // namespace
 
 int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& file) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("VOLN-TVK");
+  QTranslator qtTranslation;
+  InstallQtTranslation(app, qtTranslation);
   QApplication::setQuitOnLastWindowClosed(false);
   RegisterReportFonts();
   QApplication::setFont(QFont("ＭＳ Ｐゴシック", 10));
