@@ -1,5 +1,7 @@
 #include "editor/line_name_form.h"
 
+#include <cstdint>
+
 #include "editor/numeric.h"
 #include "model/building.h"
 #include "model/default_settings.h"
@@ -14,6 +16,13 @@ int BoxOf(int scheme) {
   if (scheme == 1) return 0;
   if (scheme == 4) return 1;
   return -1;
+}
+
+// Writes one axis's naming settings into the three fields that hold them.
+void StoreAxis(const LineNameAxis& axis, int32_t& style, int32_t& start, int32_t& reverse) {
+  style = axis.style;
+  start = axis.start;
+  reverse = axis.reverse;
 }
 
 }  // namespace
@@ -56,27 +65,17 @@ LineNameAxis AcceptLineNameAxis(const LineNameAxisForm& form, int previousStart)
 
 void ApplyLineNameDialog(Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y) {
   CalcSettings& s = building.Settings;
-  const LineNameAxis ax = AcceptLineNameAxis(x, s.LineStartX);
-  const LineNameAxis ay = AcceptLineNameAxis(y, s.LineStartY);
-  s.LineStyleX = ax.style;
-  s.LineStartX = ax.start;
-  s.LineReverseX = ax.reverse;
-  s.LineStyleY = ay.style;
-  s.LineStartY = ay.start;
-  s.LineReverseY = ay.reverse;
+  StoreAxis(AcceptLineNameAxis(x, s.LineStartX), s.LineStyleX, s.LineStartX, s.LineReverseX);
+  StoreAxis(AcceptLineNameAxis(y, s.LineStartY), s.LineStyleY, s.LineStartY, s.LineReverseY);
   building.Modified = 1;
 }
 
 void StoreLineNameDefaults(DefaultSettings& defaults, const Building& building, const LineNameAxisForm& x,
                            const LineNameAxisForm& y) {
-  const LineNameAxis ax = AcceptLineNameAxis(x, building.Settings.LineStartX);
-  const LineNameAxis ay = AcceptLineNameAxis(y, building.Settings.LineStartY);
-  defaults.DefLineStyleX = ax.style;
-  defaults.DefLineStartX = ax.start;
-  defaults.DefLineReverseX = ax.reverse;
-  defaults.DefLineStyleY = ay.style;
-  defaults.DefLineStartY = ay.start;
-  defaults.DefLineReverseY = ay.reverse;
+  StoreAxis(AcceptLineNameAxis(x, building.Settings.LineStartX), defaults.DefLineStyleX, defaults.DefLineStartX,
+            defaults.DefLineReverseX);
+  StoreAxis(AcceptLineNameAxis(y, building.Settings.LineStartY), defaults.DefLineStyleY, defaults.DefLineStartY,
+            defaults.DefLineReverseY);
 }
 
 }  // namespace tvk
