@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "model/version.h"
-#include "ui/desktop_app.h"
+#include "ui/windows/desktop_app.h"
 
 namespace tvk {
 

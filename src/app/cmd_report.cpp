@@ -15,10 +15,10 @@
 #include "model/default_file.h"
 #include "model/hardware_names_file.h"
 #include "model/settings_folder.h"
-#include "report/page_replay.h"
-#include "report/page_surface.h"
-#include "report/report_composer.h"
-#include "report/report_figures.h"
+#include "report/surface/page_replay.h"
+#include "report/surface/page_surface.h"
+#include "report/chapters/report_composer.h"
+#include "report/chapters/report_figures.h"
 
 namespace tvk {
 

@@ -1,0 +1,79 @@
+#include "report/chapters/report_composer.h"
+
+#include "model/building.h"
+#include "report/surface/page_surface.h"
+#include "report/chapters/report_context.h"
+
+namespace tvk {
+
+namespace {
+
+// Steps 2-10 of the chapter order; each takes the y the previous one left where the
+// chapter continues on the same page.
+void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
+  int done = 0;
+  auto step = [&] {
+    if (progress) progress(++done);
+  };
+  WriteCover(ctx);
+  step();
+  double y = WritePolicy(ctx);
+  step();
+  WriteMethod(ctx, y);
+  step();
+  WriteBraceTables(ctx);
+  step();
+  y = WriteHardwareList(ctx);
+  step();
+  WriteWallList(ctx, y);
+  step();
+  WriteWallPlans(ctx);
+  step();
+  WriteHardwarePlans(ctx);
+  step();
+  WriteFrames(ctx);
+  step();
+  WriteResultsTable(ctx);
+  step();
+}
+
+int FirstOverLimitStorey(const Building& b) {
+  for (int s = 1; s <= b.Storeys(); ++s) {
+    if (b.Balance[static_cast<size_t>(s - 1)].OverLimit != 0) return s;
+  }
+  return 0;
+}
+
+}  // namespace
+
+ComposedReport ComposeReport(PageSurface& surface, const ReportRequest& request) {
+  surface.SetMargins(PageMargins{});
+  surface.SetupPage(kReportFontSize, PaperCode::A4, false);
+  ReportContext ctx(surface, request);
+  surface.SetPageStartedHandler([&ctx](PageSurface&) { StartReportPage(ctx); });
+  surface.BeginDocument();
+  WriteChapters(ctx, request.progress);
+  surface.EndDocument();
+  surface.SetPageStartedHandler(nullptr);
+
+  ComposedReport report;
+  report.document = surface.TakeDocument();
+  report.index = ctx.index;
+  report.ng = ctx.ng;
+  report.overLimitStorey = FirstOverLimitStorey(request.building);
+  return report;
+}
+
+std::vector<std::string> ComposedReport::Warnings() const {
+  std::vector<std::string> warnings;
+  if (ng) warnings.emplace_back(kNgWarning);
+  if (overLimitStorey != 0) warnings.emplace_back(kOverLimitWarning);
+  return warnings;
+}
+
+std::string PageLabel(int page, int pageCount) {
+  if (page == 1) return "表紙";
+  return std::to_string(page - 1) + " / " + std::to_string(pageCount - 1);
+}
+
+}  // namespace tvk

@@ -1,0 +1,72 @@
+// Chapter 2.3: the results table, one row per grid point with a column, under a column
+// header block that the page-started handler draws on every page of the table.
+#include "model/building.h"
+#include "report/surface/page_surface.h"
+#include "report/chapters/report_context.h"
+#include "report/chapters/results_header_block.h"
+#include "report/chapters/results_table_cells.h"
+#include "report/surface/table_layout.h"
+
+namespace tvk {
+
+namespace {
+
+constexpr double kTableFontSize = 8;
+
+QStringList ToCells(const ResultsRow& row) {
+  QStringList cells;
+  cells.reserve(kResultsColumns);
+  for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
+  return cells;
+}
+
+}  // namespace
+
+void DrawResultsHeaderBlock(ReportContext& ctx) {
+  PageSurface& s = ctx.surface;
+  const double topCm = ctx.reportLp;
+  const double top = topCm * kTwipsPerCm;
+  s.SetFont(kPropFace, kTableFontSize);
+  const double textHeight = s.TextHeightTw();
+  auto measure = [&](const std::string& text) {
+    return TextSize{s.MeasureText(QString::fromStdString(text)).width(), textHeight};
+  };
+  for (const PlacedText& t : LayoutResultsHeader(ctx.building.Settings, measure)) {
+    s.TextTw(t.x, top + t.y, QString::fromStdString(t.text));
+  }
+  s.SetPen(PenSpec{Qt::SolidLine, kRuleWidth, Qt::black});
+  for (const RuleLine& r : ResultsHeaderRules()) s.LineTw({r.x1, top + r.y1}, {r.x2, top + r.y2});
+  s.SetCurrentY(topCm + kResultsHeaderHeight / double(kTwipsPerCm));
+}
+
+double WriteResultsTable(ReportContext& ctx) {
+  const Building& b = ctx.building;
+  ctx.ng = false;
+  ctx.resultsRunning = true;
+  ctx.NewPage();
+  const double bodyTop = ctx.surface.PageBodyTop();
+  ctx.SetFontSize(kReportFontSize);
+  ctx.Mark(ReportEntry::Results, 0);
+  ctx.Line(0, 0, kHeadResults);
+
+  PageTable table{QString::fromStdString(ResultsBodyFormat())};
+  for (int j = 1; j <= b.PointsY(); ++j) {
+    for (int i = 1; i <= b.PointsX(); ++i) {
+      const std::optional<ResultsRow> row = ResultsRowCells(b, i, j);
+      if (!row) continue;
+      ctx.ng = ctx.ng || row->ng;
+      table.AddRow(ToCells(*row));
+    }
+  }
+  if (table.RowCount() == 0) {
+    table.AddRow({QString::fromUtf8(kNoColumnsText)});
+    table.SetStyle(1, 1, 1, 1, CellStyle{.span = kResultsColumns});
+  }
+  ctx.SetFont(kPropFace, kTableFontSize);
+  const double y = ctx.Table(table, bodyTop, 0);
+  ctx.resultsRunning = false;
+  ctx.SetFontSize(kReportFontSize);
+  return y;
+}
+
+}  // namespace tvk

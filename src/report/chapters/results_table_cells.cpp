@@ -1,0 +1,183 @@
+#include "report/chapters/results_table_cells.h"
+
+#include <cmath>
+
+#include "engine/grade.h"
+#include "engine/transmission.h"
+#include "model/building.h"
+#include "model/number_format.h"
+#include "report/chapters/results_header_block.h"
+
+namespace tvk {
+
+namespace {
+
+constexpr const char* kCr = "\r";
+
+std::string F1(float v) { return FormatFixed(v, 1); }
+std::string F2(double v) { return FormatFixed(v, 2); }
+
+// Multiplied in this order, as the header states it: a product 5.292 stored beforehand lies
+// just off its decimal value and tips exact halves such as 6.25 x 5.292 = 33.075 downwards.
+std::string KiloNewtonLine(float n) { return "(" + F2(static_cast<double>(n) * 1.96 * 2.7) + "kN)"; }
+
+// X block, separator line, Y block.
+std::string PerDirection(const std::array<std::string, 2>& blocks, const char* separator) {
+  return blocks[0] + kCr + separator + kCr + blocks[1];
+}
+
+// One placed-hardware entry, with the NG line below it when it is too weak.
+std::string PlacedEntry(const std::string& need, const std::string& placed, bool& ng) {
+  if (placed.empty()) return kEmptyPlaced;
+  if (!IsHardwareNG(need, placed)) return placed;
+  ng = true;
+  return placed + kCr + kNgMark;
+}
+
+std::string PlacedCell(const ColumnRec& column, bool& ng) {
+  return PlacedEntry(column.NeedGrade, column.TopHardware, ng) + kCr + kCr +
+         PlacedEntry(column.NeedGrade, column.BottomHardware, ng);
+}
+
+const char* const kDashPlaced = "-\r\r-";
+
+bool IsThrough(const Building& b, int i, int j) {
+  for (int s = 1; s <= b.Storeys(); ++s) {
+    const ColumnRec& c = b.Point(i, j, s).Column;
+    if (c.Through == 1 || c.ColKind == kColThrough) return true;
+  }
+  return false;
+}
+
+std::string LineNamesCell(const Building& b, int i, int j) {
+  std::string text = "  " + b.LineNameX(i) + kCr + "  " + b.LineNameY(j);
+  if (IsThrough(b, i, j)) text += std::string(kCr) + "通し柱";
+  return text;
+}
+
+void FillUpperStorey(const Building& b, int i, int j, ResultsRow& row) {
+  const GridPoint& p = b.Point(i, j, 2);
+  const ColumnResult& r = b.Result(i, j, 2);
+  std::array<std::string, 2> n;
+  for (int d = kDirX; d <= kDirY; ++d) {
+    const auto k = static_cast<size_t>(d - 1);
+    n[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "-" + F1(r.l) + kCr + KiloNewtonLine(r.n[k]);
+  }
+  row.cells[2] = PerDirection(n, "―――――");
+  row.cells[3] = p.Column.NeedGrade;
+  row.cells[4] = PlacedCell(p.Column, row.ng);
+}
+
+void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow& row) {
+  const GridPoint& p = b.Point(i, j, 1);
+  const ColumnResult& r = b.Result(i, j, 1);
+  const ColumnResult upper = hasUpper ? b.Result(i, j, 2) : ColumnResult{};
+  // With the L option 1 the storey-1 L the engine stores already holds the storey-2 L
+  // (L1 + L2), so it is printed as it is: the formula then adds up to the N' beside it.
+  const float l = r.l;
+  std::array<std::string, 2> nPrime, deltaN, total;
+  bool anyValue = false;
+  for (int d = kDirX; d <= kDirY; ++d) {
+    const auto k = static_cast<size_t>(d - 1);
+    const float received = r.deltaN[k] + r.crossShare[k];
+    if (r.n[k] == 0 && received == 0 && upper.n[k] == 0) {
+      nPrime[k] = deltaN[k] = total[k] = "-";
+      continue;
+    }
+    anyValue = true;
+    nPrime[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "+" + F1(upper.a[k]) + "x" + F1(upper.b) +
+                "-" + F1(l);
+    deltaN[k] = DeltaNCell(b, d, i, j);
+    const float n = r.total(d);
+    total[k] = ShiftedNText(n) + kCr + KiloNewtonLine(n);
+  }
+  row.cells[5] = PerDirection(nPrime, "―――――――――");
+  row.cells[6] = PerDirection(deltaN, "――――――――");
+  row.cells[7] = PerDirection(total, "――――");
+  if (anyValue) {
+    row.cells[8] = p.Column.NeedGrade;
+    row.cells[9] = PlacedCell(p.Column, row.ng);
+  } else {
+    row.cells[8] = "-";
+    row.cells[9] = kDashPlaced;
+  }
+}
+
+// "(A2xB2)x0.75" or, with the L option 1, "(A2xB2-L2)x0.75".
+std::string SourceTerm(const Building& b, int d, int i, int j, float ratio) {
+  const ColumnResult& r = b.Result(i, j, 2);
+  const auto k = static_cast<size_t>(d - 1);
+  std::string term = "(" + F1(r.a[k]) + "x" + F1(r.b);
+  if (b.Settings.LMethod == 1) term += "-" + F1(r.l);
+  return term + ")x" + F2(ratio);
+}
+
+}  // namespace
+
+std::string ShiftedNText(float n) {
+  const double v = n > 0 ? static_cast<double>(n) + 0.0005 : static_cast<double>(n) - 0.0005;
+  return F2(v);
+}
+
+std::string DeltaNCell(const Building& b, int d, int i, int j) {
+  const ColumnResult& r = b.Result(i, j, 1);
+  const auto k = static_cast<size_t>(d - 1);
+  const float received = r.deltaN[k] + r.crossShare[k];
+  if (received == 0) return "-";
+  std::string text = F2(received) + kCr + "=";
+  // Beam-end terms exist only when that transmission is on; listing them otherwise would
+  // print shares that were never added.
+  if (b.Settings.NoTransmitMissingColumn == 0) {
+    const int maxSteps = b.Spans(d) + 1;
+    for (int side = 1; side <= 2; ++side) {
+      int fromI = 0, fromJ = 0;
+      for (int step = 0; step < maxSteps; ++step) {
+        const NSource src = ColNukeNSource(b, side, d, i, j, 1, fromI, fromJ);
+        if (!src.found || (src.i == fromI && src.j == fromJ)) break;
+        if (src.ratio > 0) text += SourceTerm(b, d, src.i, src.j, src.ratio) + kCr + "+";
+        fromI = src.i;
+        fromJ = src.j;
+      }
+    }
+  }
+  if (std::fabs(r.crossShare[k]) > 0.000001f) text += "[" + FormatFixed(r.crossShare[k], 3) + "] +";
+  if (text.size() <= 7) return "-";
+  text.resize(text.size() - 2);
+  return text;
+}
+
+std::optional<ResultsRow> ResultsRowCells(const Building& b, int i, int j) {
+  const bool upper = b.Storeys() >= 2 && b.Point(i, j, 2).hasColumn();
+  const bool lower = b.Point(i, j, 1).hasColumn();
+  if (!upper && !lower) return std::nullopt;
+  ResultsRow row;
+  row.cells[0] = LineNamesCell(b, i, j);
+  row.cells[1] = std::string("X―") + kCr + "Y";
+  if (upper) {
+    FillUpperStorey(b, i, j, row);
+  } else {
+    row.cells[2] = row.cells[3] = "-";
+    row.cells[4] = kDashPlaced;
+  }
+  if (lower) {
+    FillLowerStorey(b, i, j, upper, row);
+  } else {
+    row.cells[5] = row.cells[6] = row.cells[7] = row.cells[8] = "-";
+    row.cells[9] = kDashPlaced;
+  }
+  return row;
+}
+
+std::string ResultsBodyFormat() {
+  std::string format;
+  bool first = true;
+  for (int width : kResultsHeaderWidths) {
+    if (width == 0) continue;
+    if (!format.empty()) format += "|";
+    format += (first ? "+<" : "+^") + std::to_string(width);
+    first = false;
+  }
+  return format + ";";
+}
+
+}  // namespace tvk

@@ -1,0 +1,38 @@
+#pragma once
+// The four layer routines of a frame elevation, shared by the report (chapter 2.2) and the
+// frame elevation window.
+
+#include "report/figures/elevation_transform.h"
+#include "report/figures/figure_fonts.h"
+#include "report/figures/label_placer.h"
+
+namespace tvk {
+
+class Building;
+class PageSurface;
+
+enum class ElevationMode { Report, Window };
+
+struct ElevationContext {
+  const Building& building;
+  ElevationTransform t;
+  FrameRef frame;
+  ElevationMode mode = ElevationMode::Report;
+  FigureFonts fonts;
+};
+
+// Names of the crossing grid lines, centred under each line below the foot.
+void DrawFrameNames(PageSurface& surface, const ElevationContext& frame, LabelPlacer& labels);
+// Sheathing (light grey), braces (diagonals) and wall multipliers of every storey.
+void DrawFrameWalls(PageSurface& surface, const ElevationContext& frame, LabelPlacer& labels);
+// Columns per storey with "通し柱", "出" and the placed hardware at their ends.
+void DrawFrameColumns(PageSurface& surface, const ElevationContext& frame, LabelPlacer& labels);
+// Beams of every floor level and the sill under panels that hold a bearing wall.
+void DrawFrameBeams(PageSurface& surface, const ElevationContext& frame);
+
+// True when a through-column stands on the frame's line (its label goes above the frame).
+bool FrameHasThroughColumn(const Building& building, const FrameRef& frame);
+// Height of one line of the frame's hardware labels (cm).
+double FrameLabelHeight(PageSurface& surface, const ElevationContext& frame);
+
+}  // namespace tvk

@@ -1,0 +1,28 @@
+#include "report/figures/frame_selection.h"
+
+#include "model/building.h"
+
+namespace tvk {
+
+bool FrameHasWalls(const Building& building, const FrameRef& frame) {
+  for (int s = 1; s <= building.Storeys(); ++s) {
+    if (building.WallLine(s, FrameAlong(frame), frame.line)) return true;
+  }
+  return false;
+}
+
+std::vector<FrameRef> ReportFrames(const Building& building) {
+  std::vector<FrameRef> frames;
+  for (int dir = kDirX; dir <= kDirY; ++dir) {
+    const int lines = dir == kDirX ? building.PointsX() : building.PointsY();
+    for (int line = 1; line <= lines; ++line) {
+      const FrameRef frame{dir, line};
+      if (FrameHasWalls(building, frame)) frames.push_back(frame);
+    }
+  }
+  return frames;
+}
+
+int FramesPerPage(int storeys) { return storeys <= 1 ? 6 : 4; }
+
+}  // namespace tvk

@@ -1,0 +1,72 @@
+#include "report/figures/wall_members.h"
+
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+const WallSeg& SegAt(const Building& b, int level, int d, int lineIndex, int k, bool sheathing) {
+  const GridPoint& p = d == kDirX ? b.Point(k, lineIndex, level) : b.Point(lineIndex, k, level);
+  return sheathing ? p.sheathing(d) : p.brace(d);
+}
+
+bool Continues(int runPos) { return runPos == 2 || runPos == 3; }
+
+}  // namespace
+
+std::vector<WallMember> WallMembersOnLine(const Building& b, int level, int d, int lineIndex) {
+  std::vector<WallMember> members;
+  const int spans = b.Spans(d);
+  for (const bool sheathing : {false, true}) {
+    for (int k = 1; k <= spans; ++k) {
+      const WallSeg& seg = SegAt(b, level, d, lineIndex, k, sheathing);
+      if (seg.Kind == 0) continue;
+      int last = k;
+      if (seg.RunPos == 1 || seg.RunPos == 2) {
+        while (last < spans) {
+          const WallSeg& next = SegAt(b, level, d, lineIndex, last + 1, sheathing);
+          if (next.Kind == 0 || !Continues(next.RunPos)) break;
+          ++last;
+          if (next.RunPos == 3) break;
+        }
+      }
+      WallMember m;
+      m.d = d;
+      m.first = k;
+      m.last = last;
+      m.i = d == kDirX ? k : lineIndex;
+      m.j = d == kDirX ? lineIndex : k;
+      m.sheathing = sheathing;
+      m.seg = &seg;
+      members.push_back(m);
+      k = last;
+    }
+  }
+  return members;
+}
+
+std::vector<WallMember> WallMembersOfLevel(const Building& b, int level) {
+  std::vector<WallMember> members;
+  for (int j = 1; j <= b.PointsY(); ++j) {
+    for (const WallMember& m : WallMembersOnLine(b, level, kDirX, j)) members.push_back(m);
+  }
+  for (int i = 1; i <= b.PointsX(); ++i) {
+    for (const WallMember& m : WallMembersOnLine(b, level, kDirY, i)) members.push_back(m);
+  }
+  return members;
+}
+
+std::vector<SegmentRun> SegmentRuns(int count, const std::function<bool(int)>& holds) {
+  std::vector<SegmentRun> runs;
+  for (int k = 1; k <= count; ++k) {
+    if (!holds(k)) continue;
+    SegmentRun run{k, k};
+    while (run.last < count && holds(run.last + 1)) ++run.last;
+    runs.push_back(run);
+    k = run.last;
+  }
+  return runs;
+}
+
+}  // namespace tvk

@@ -1,0 +1,131 @@
+#pragma once
+// The plan canvas of the main window: the plan of the storey being edited on black, the
+// centre marks of its eccentricity and the rubber band of a pending edit.
+//
+// Drawing. The canvas keeps the plan in a backing image the size of the canvas box. The
+// logical page (35.7 x 27.0 cm, 567 canvas units per cm, y downwards) is mapped onto the
+// whole box, independently on each axis. The plan in the image is always what a full
+// redraw from the building would give: redrawing a grid rectangle repaints, from the
+// model, every pixel an edit there can have changed. The centre marks and rubber bands
+// are painted over the image, never into it, so taking them away leaves nothing behind.
+//
+// Zoom. The box is factor x the viewport - 60 units on each axis (twips of the screen,
+// four pixels at 96 dpi) and the viewport scrolls over it. At factor 1 a resize makes the
+// box follow the viewport; at other factors the box keeps its size. Both redraw fully.
+//
+// The main window owns the one tvk::EditorHost of the program and forwards the canvas
+// parts of it here:
+//   drawRubberBand / eraseRubberBand  -> drawRubberBand / eraseRubberBand
+//   eraseRect / drawRect / fullRedraw -> the same names
+//   showOtherStoreyWalls              -> showOtherStoreyWalls
+//   eccentricityChanged               -> updateEccentricityMarks (after the panel texts)
+// and feeds the signals pressed / moved / escapePressed into tvk::PlanEditor.
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTransform>
+#include <vector>
+
+#include "editor/canvas_geometry.h"
+#include "editor/editor_host.h"
+#include "editor/plan_editor.h"
+#include "ui/canvas/canvas_plan.h"
+#include "ui/canvas/eccentricity_marks.h"
+
+namespace tvk {
+
+class Building;
+
+class PlanCanvas : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  // The canvas reads the building and the editor's state (storey, category, show-all,
+  // delete toggles, other-storey walls) whenever it draws; both must outlive it.
+  PlanCanvas(const Building& building, const EditorState& state, QWidget* parent = nullptr);
+
+  // ---- view settings of the main window -----------------------------------------
+  // Zoom factor of the zoom list (1 "全体表示", 1.2, 1.5, 2, 2.5, 3): sizes the box,
+  // then redraws fully.
+  void setZoom(double factor);
+  double zoom() const { return zoom_; }
+  // "重心・剛心を伏図表示しない": hides the centre marks, or shows the current ones again.
+  void setHideCentres(bool hide);
+  bool hideCentres() const { return hideCentres_; }
+  // After a delete toggle was switched: the pointer and the colour of the grid line names
+  // follow the toggles.
+  void deleteModeChanged();
+
+  // ---- what the editor asks of the canvas (forwarded from EditorHost) -------------
+  // Rubber bands are exclusive-or: drawing the band that is shown takes it away again.
+  void drawRubberBand(const RubberBand& band);
+  void eraseRubberBand(const RubberBand& band);
+  // Takes the members of a grid rectangle off the plan; the drawRect that follows the
+  // edit paints that area, and anything the edit changed around it, afresh.
+  void eraseRect(const GridRect& rect);
+  void drawRect(const GridRect& rect);
+  // Clears the canvas, recomputes the plan scale and draws the whole plan.
+  void fullRedraw();
+  // The bearing walls of a storey as a reference layer (shown with columns and beams).
+  void showOtherStoreyWalls(int storey, bool shown);
+  // The centre marks of the current storey follow its StoreyBalance.
+  void updateEccentricityMarks();
+
+  // ---- inspection (tests, screenshots) --------------------------------------------
+  // The plan alone, the size of the box.
+  const QImage& planImage() const { return image_; }
+  // The whole box as the user sees it: plan, centre marks and rubber bands.
+  QImage viewImage() const;
+  QSize boxSize() const { return image_.size(); }
+  // Plan scale of the last full redraw.
+  CanvasGeometry geometry() const { return CanvasGeometry{scale_}; }
+  const EccentricityMarks& marks() const { return marks_; }
+  const std::vector<RubberBand>& rubberBands() const { return bands_; }
+  // Canvas units of a point of the viewport, and back.
+  CanvasPos toCanvas(QPointF viewportPos) const;
+  QPointF toViewport(CanvasPos at) const;
+
+ signals:
+  void pressed(tvk::MouseButton button, tvk::CanvasPos at);
+  void moved(tvk::CanvasPos at);
+  void escapePressed();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool hasGrid() const;
+  bool deleteModeActive() const;
+  CanvasPlanStyle style() const;
+  // Canvas units -> pixels of the box.
+  QTransform unitsToBox() const;
+  void setBoxSize(QSize size);
+  QSize boxForViewport(double factor) const;
+  void updateScrollBars();
+  void syncCursor();
+  // Repaints part of the plan image (canvas units) from the building.
+  void repaintArea(const QRectF& units);
+  QRect boxPixels(const QRectF& units) const;
+  void paintOverlays(QPainter& painter) const;
+  void toggleBand(const RubberBand& band);
+  QPointF scrollOffset() const;
+
+  const Building& b_;
+  const EditorState& state_;
+  double zoom_ = 1.0;
+  bool hideCentres_ = false;
+  int otherWallsStorey_ = 0;
+  double scale_ = 1.0;
+  QImage image_;
+  QRectF pendingErase_;  // canvas units erased and not yet drawn again
+  EccentricityMarks marks_;
+  std::vector<RubberBand> bands_;
+  bool deleteCursor_ = false;
+};
+
+}  // namespace tvk

@@ -1,0 +1,33 @@
+#include "ui/preview/page_window.h"
+
+#include "report/surface/page_surface.h"
+#include "ui/preview/page_view.h"
+#include "ui/dialogs/printer_select_dialog.h"
+
+namespace tvk {
+
+PageWindow::PageWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
+    : QMainWindow(parent, Qt::Window),
+      building_(building),
+      fonts_(fonts),
+      prompts_(this, prompts),
+      view_(new PageView(this)),
+      printerName_(DefaultPrinterName()) {
+  setCentralWidget(view_);
+}
+
+PageWindow::~PageWindow() = default;
+
+void PageWindow::showDrawn(const std::function<void(PageSurface&)>& draw) {
+  PageSurface surface;
+  draw(surface);
+  document_ = surface.TakeDocument();
+  view_->setDocument(&document_);
+}
+
+void PageWindow::printPage(const std::string& question) {
+  if (!PrinterToAskAbout(printerName_, *prompts_) || !prompts_->askOkCancel(question)) return;
+  PrintDocumentPages(document_, printerName_, *prompts_);
+}
+
+}  // namespace tvk

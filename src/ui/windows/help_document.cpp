@@ -1,0 +1,28 @@
+#include "ui/windows/help_document.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "model/path_parts.h"
+#include "ui/windows/session.h"
+
+// The document is compiled into this library; a static library needs its resources
+// registered by name, from the global namespace.
+static void RegisterHelpResource() { Q_INIT_RESOURCE(help); }
+
+namespace tvk {
+
+std::string HelpDocument(const Session& session) {
+  const std::string installed = JoinPath(session.programFolder, kHelpFileName);
+  if (QFileInfo::exists(QString::fromStdString(installed))) return installed;
+  RegisterHelpResource();
+  QFile built(":/help/VOLNTVK.html");
+  if (!built.open(QIODevice::ReadOnly)) return {};
+  const QByteArray text = built.readAll();
+  const std::string written = JoinPath(session.settingsFolder, "VOLNTVK.html");
+  QFile out(QString::fromStdString(written));
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text) != text.size()) return {};
+  return written;
+}
+
+}  // namespace tvk

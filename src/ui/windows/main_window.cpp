@@ -1,0 +1,163 @@
+#include "ui/windows/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+
+#include "model/building.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/preview/elevation_window.h"
+#include "ui/windows/main_window_texts.h"
+#include "ui/dialogs/multiplier_box.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/preview/preview_window.h"
+#include "ui/preview/result_windows.h"
+#include "ui/windows/session.h"
+#include "ui/common/widget_helpers.h"
+
+namespace tvk {
+
+namespace {
+
+// Where the window state of the last exit is kept (the per-user store).
+constexpr const char* kWindowStateKey = "CloseWinFlag";
+constexpr int kStateMaximised = 2;
+constexpr double kScreenShare = 0.85;
+
+QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
+    : session_(session), prompts_(this, prompts) {
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  editor_ = std::make_unique<PlanEditor>(session_.building, *this);
+  canvas_ = new PlanCanvas(session_.building, editor_->state());
+  connect(canvas_, &PlanCanvas::pressed, this, [this](MouseButton button, CanvasPos at) {
+    editor_->press(button, at);
+    refreshSide();
+  });
+  connect(canvas_, &PlanCanvas::moved, this, [this](CanvasPos at) { editor_->move(at); });
+  connect(canvas_, &PlanCanvas::escapePressed, this, [this] { editor_->escape(); });
+
+  buildActions();
+  buildMenus();
+  buildToolbar();
+  buildStatusBar();
+  auto* central = new QWidget;
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(2, 2, 2, 2);
+  row->addWidget(buildSidePanel());
+  row->addWidget(canvas_, 1);
+  setCentralWidget(central);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    resize(int(area.width() * kScreenShare), int(area.height() * kScreenShare));
+    move(area.center() - rect().center());
+  }
+  applyWindowState();
+  buildingReplaced(false);
+  eccentricity_->clearValues();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::applyWindowState() {
+  // A window that was minimised at exit opens normally: the data selection dialog needs it.
+  if (WindowStateStore().value(kWindowStateKey, 0).toInt() == kStateMaximised) {
+    setWindowState(windowState() | Qt::WindowMaximized);
+  }
+}
+
+QAction* MainWindow::toolbarAction(const char* key) const {
+  const auto found = keys_.find(key);
+  return found == keys_.end() ? nullptr : found->second;
+}
+
+QString MainWindow::statusText(int panel) const { return statusPanels_[static_cast<size_t>(panel - 1)]->text(); }
+
+// ---- keeping the window in step ------------------------------------------------------
+
+void MainWindow::buildingReplaced(bool resetView) {
+  Building& b = session_.building;
+  setBusy(true);
+  // A pending two-click edit belongs to the grid that is gone.
+  editor_->cancel();
+  undoAvailabilityChanged(editor_->canUndo());
+  if (resetView) {
+    if (editor_->state().ShowAll) editor_->toggleShowAll();
+    if (editor_->state().OtherStoreyWalls) editor_->toggleOtherStoreyWalls();
+  }
+  refreshCaption();
+  refreshStatusBar();
+  refreshRecentMenu();
+  refreshFrameMenus();
+  storeyButtons_[1]->setEnabled(b.Storeys() == 2);
+  if (editor_->state().Storey > b.Storeys()) {
+    editor_->chooseStorey(1);
+  } else {
+    editor_->redrawAll();
+  }
+  refreshKindTree();
+  refreshSide();
+  setBusy(false);
+}
+
+void MainWindow::refreshCaption() { setWindowTitle(Q(WindowCaption(session_.building))); }
+
+void MainWindow::refreshStatusBar() {
+  const auto texts = StatusBarTexts(session_.building);
+  for (size_t k = 0; k < texts.size(); ++k) statusPanels_[k]->setText(Q(texts[k]));
+}
+
+void MainWindow::settingsClosed() {
+  refreshStatusBar();
+  refreshCaption();
+}
+
+void MainWindow::showOptionValues() {
+  const CalcSettings& s = session_.building.Settings;
+  match_->blockSignals(true);
+  match_->setChecked(s.Match1FTo2F != 0);
+  match_->blockSignals(false);
+  maxMultiplier_->showValue(s.MaxWallMultiplier);
+  sheathingAdjust_->showValue(s.SheathingAdjust);
+}
+
+// ---- close ---------------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!MayClose(session_.building, *prompts_, quitChosen_)) {
+    quitChosen_ = false;
+    event->ignore();
+    return;
+  }
+  closeConfirmed_ = true;
+  CloseResultWindows(this);
+  WindowStateStore().setValue(kWindowStateKey, isMaximized() ? kStateMaximised : 0);
+  EndSession(session_);
+  event->accept();
+  QApplication::quit();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    helpCommand();
+    return;
+  }
+  // Esc abandons a pending two-click edit wherever the keyboard focus is.
+  if (event->key() == Qt::Key_Escape) {
+    editor_->escape();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace tvk

@@ -1,0 +1,204 @@
+#pragma once
+// The main window: the plan canvas with the controls beside it, the toolbar, the menus and
+// the status bar. It is the one EditorHost of the program: it answers the plan editor's
+// questions with message boxes and pop-up menus, forwards its drawing requests to the
+// canvas and feeds the canvas's presses, movements and keys into the editor. The File
+// commands, the settings dialogs and the result windows start here.
+
+#include <QIcon>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "editor/editor_host.h"
+#include "editor/plan_editor.h"
+#include "ui/windows/file_commands.h"
+#include "ui/common/message_box.h"
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tvk {
+
+struct Session;
+class EccentricityPanel;
+class MultiplierBox;
+class PlanCanvas;
+
+// Toolbar keys in their order.
+inline constexpr std::array<const char*, 17> kToolbarKeys = {
+    "NewData", "Open",     "Save",   "PreView",      "NChkFig",  "Kanamono", "JikuX",   "JikuY", "TatemonoName",
+    "GridSize", "LineName", "OsaeKeisu", "CrossG", "KanaList", "FontSize", "Undo", "Close"};
+
+// The program's icon, drawn at run time.
+QIcon ProgramIcon();
+
+class MainWindow : public QMainWindow, public EditorHost {
+  Q_OBJECT
+
+ public:
+  // prompts: nullptr asks with message boxes and file dialogs (tests pass scripted ones).
+  explicit MainWindow(Session& session, WindowPrompts* prompts = nullptr);
+  ~MainWindow() override;
+
+  // ---- start ----------------------------------------------------------------------
+  // Shows the data selection dialog and carries out its result; a new building or an
+  // open file that was cancelled brings the dialog back.
+  void runDataSelection(bool startup);
+  // A file named on the command line, read with the open dialog's checks.
+  bool openFromCommandLine(const std::string& path);
+
+  // ---- File commands ------------------------------------------------------------------
+  bool newBuilding();
+  FileOutcome openFile();
+  FileOutcome openRecent(size_t index, bool fromSelection = false);
+  FileOutcome save();
+  FileOutcome saveAs();
+
+  // ---- what tests and the picture hook look at ----------------------------------------
+  PlanEditor& editor() { return *editor_; }
+  PlanCanvas* canvas() const { return canvas_; }
+  EccentricityPanel* eccentricityPanel() const { return eccentricity_; }
+  // A toolbar key ("Undo", "Save", …).
+  QAction* toolbarAction(const char* key) const;
+  QMenu* recentMenuHost() const { return fileMenu_; }
+  QMenu* frameMenu(int dir) const { return frameMenus_[static_cast<size_t>(dir - 1)]; }
+  QTreeWidget* kindTree() const { return kindTree_; }
+  QPushButton* cancelButton() const { return cancel_; }
+  QString statusText(int panel) const;
+  bool closeConfirmed() const { return closeConfirmed_; }
+
+  // ---- EditorHost ---------------------------------------------------------------------
+  PopupChoice askPopup(PopupKind kind, CanvasPos at) override;
+  bool confirm(const std::string& text) override;
+  void showMessage(const std::string& text) override;
+  void beep() override;
+  void drawRubberBand(const RubberBand& band) override;
+  void eraseRubberBand(const RubberBand& band) override;
+  void setCancelEnabled(bool enabled) override;
+  void setPositionLabels(const std::string& x, const std::string& y) override;
+  void setBusy(bool busy) override;
+  void setZoom(double factor) override;
+  void undoAvailabilityChanged(bool canUndo) override;
+  void eraseRect(const GridRect& rect) override;
+  void drawRect(const GridRect& rect) override;
+  void fullRedraw() override;
+  void showOtherStoreyWalls(int storey, bool shown) override;
+  void eccentricityChanged() override;
+
+ protected:
+  // The close check; a confirmed close stores the window state and writes the settings.
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  // ---- building of the window (main_window_menus.cpp, main_window_side.cpp) --------
+  void buildActions();
+  void buildMenus();
+  void buildToolbar();
+  void buildStatusBar();
+  QWidget* buildSidePanel();
+  QWidget* buildCategoryControls();
+  QWidget* buildKindControls();
+  QWidget* buildDeleteControls();
+  QWidget* buildOptionControls();
+  QAction* addKey(const char* key, const char* tip, void (MainWindow::*slot)());
+
+  // ---- keeping the window in step ------------------------------------------------------
+  void buildingReplaced(bool resetView);
+  void refreshCaption();
+  void refreshStatusBar();
+  void refreshRecentMenu();
+  void refreshFrameMenus();
+  void refreshSide();
+  void refreshKindTree();
+  void showOptionValues();
+  void applyWindowState();
+
+  // ---- side panel commands ---------------------------------------------------------
+  void chooseCategory(int category);
+  void chooseStorey(int storey);
+  void kindChosen(QTreeWidgetItem* item);
+  void zoomChosen(int index);
+  void deleteTogglePressed(DeleteToggle which, bool down);
+  void clearHardware();
+  void matchToggled(bool on);
+  void showEccentricityHelp();
+
+  // ---- commands (main_window_files.cpp, main_window_settings.cpp) --------------------
+  void actOnSelection(int result);
+  void newCommand();
+  void openCommand();
+  void saveCommand();
+  void saveAsCommand();
+  void dataSelectionCommand();
+  void printerCommand();
+  void reportQuestionCommand();
+  void reportCommand();
+  void checkViewCommand();
+  void hardwareCommand();
+  void popFrameListX();
+  void popFrameListY();
+  void openFrame(int dir, int line);
+  void outlineCommand();
+  void gridSizeCommand();
+  void lineNameCommand();
+  void lMethodCommand();
+  void missingColumnCommand();
+  void crossBeamCommand();
+  void hardwareNamesCommand();
+  void fontSizeCommand();
+  void undoCommand();
+  void showAllCommand();
+  void helpCommand();
+  void aboutCommand();
+  void closeCommand() { close(); }
+  // After a settings dialog: the status bar and, when the building changed, the caption.
+  void settingsClosed();
+
+  Session& session_;
+  PromptsRef prompts_;
+  std::unique_ptr<PlanEditor> editor_;
+  PlanCanvas* canvas_ = nullptr;
+  EccentricityPanel* eccentricity_ = nullptr;
+  std::map<std::string, QAction*> keys_;
+  QMenu* fileMenu_ = nullptr;
+  QAction* recentSeparator_ = nullptr;
+  QList<QAction*> recentActions_;
+  QAction* showAllAction_ = nullptr;
+  std::array<QMenu*, 2> frameMenus_{};
+  std::array<QLabel*, 6> statusPanels_{};
+  QButtonGroup* categories_ = nullptr;
+  QButtonGroup* storeys_ = nullptr;
+  std::array<QPushButton*, 2> storeyButtons_{};  // [storey-1]
+  QLabel* storeyLabel_ = nullptr;
+  QPushButton* otherWalls_ = nullptr;
+  QTreeWidget* kindTree_ = nullptr;
+  QComboBox* zoom_ = nullptr;
+  QPushButton* deleteButton_ = nullptr;
+  QPushButton* groupDeleteButton_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QCheckBox* deleteBoth_ = nullptr;
+  QCheckBox* autoLink_ = nullptr;
+  QCheckBox* match_ = nullptr;
+  QCheckBox* hideCentres_ = nullptr;
+  MultiplierBox* maxMultiplier_ = nullptr;
+  MultiplierBox* sheathingAdjust_ = nullptr;
+  std::array<QLabel*, 2> positionLabels_{};
+  QString printerName_;
+  bool quitChosen_ = false;      // the data selection dialog's exit button already asked
+  bool closeConfirmed_ = false;
+  int busyDepth_ = 0;
+};
+
+}  // namespace tvk

@@ -1,0 +1,84 @@
+// The main window as the plan editor's host: questions, feedback and canvas drawing.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "editor/canvas_geometry.h"
+#include "model/building.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/main_window.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/windows/session.h"
+#include "ui/common/widget_helpers.h"
+
+namespace tvk {
+
+PopupChoice MainWindow::askPopup(PopupKind kind, CanvasPos at) {
+  QMenu menu(this);
+  for (const PopupEntry& entry : PopupEntries(kind)) {
+    if (entry.heading) {
+      menu.addSection(Q(entry.text));
+      continue;
+    }
+    QAction* action = menu.addAction(Q(entry.text));
+    action->setData(static_cast<int>(entry.choice));
+  }
+  const QPoint where = canvas_->viewport()->mapToGlobal(canvas_->toViewport(at).toPoint());
+  const QAction* chosen = menu.exec(where);
+  return chosen != nullptr ? static_cast<PopupChoice>(chosen->data().toInt()) : PopupChoice::Cancel;
+}
+
+bool MainWindow::confirm(const std::string& text) { return prompts_->askOkCancel(text); }
+
+void MainWindow::showMessage(const std::string& text) { prompts_->tell(text); }
+
+void MainWindow::beep() { prompts_->beep(); }
+
+void MainWindow::drawRubberBand(const RubberBand& band) { canvas_->drawRubberBand(band); }
+
+void MainWindow::eraseRubberBand(const RubberBand& band) { canvas_->eraseRubberBand(band); }
+
+void MainWindow::setCancelEnabled(bool enabled) { cancel_->setEnabled(enabled); }
+
+void MainWindow::setPositionLabels(const std::string& x, const std::string& y) {
+  positionLabels_[0]->setText(Q(x));
+  positionLabels_[1]->setText(Q(y));
+}
+
+void MainWindow::setBusy(bool busy) {
+  // Nested commands share one hourglass.
+  if (busy) {
+    if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void MainWindow::setZoom(double factor) {
+  for (size_t k = 0; k < kZoomLevels.size(); ++k) {
+    if (kZoomLevels[k].factor == factor) zoom_->setCurrentIndex(static_cast<int>(k));
+  }
+}
+
+void MainWindow::undoAvailabilityChanged(bool canUndo) { toolbarAction("Undo")->setEnabled(canUndo); }
+
+void MainWindow::eraseRect(const GridRect& rect) { canvas_->eraseRect(rect); }
+
+void MainWindow::drawRect(const GridRect& rect) { canvas_->drawRect(rect); }
+
+void MainWindow::fullRedraw() {
+  showOptionValues();
+  canvas_->fullRedraw();
+}
+
+void MainWindow::showOtherStoreyWalls(int storey, bool shown) { canvas_->showOtherStoreyWalls(storey, shown); }
+
+void MainWindow::eccentricityChanged() {
+  const Building& b = session_.building;
+  eccentricity_->showBalance(b.Balance[static_cast<size_t>(editor_->state().Storey - 1)]);
+  canvas_->updateEccentricityMarks();
+}
+
+}  // namespace tvk

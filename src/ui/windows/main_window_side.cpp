@@ -1,0 +1,329 @@
+// The controls beside the canvas: category and storey buttons, the member-kind list, zoom,
+// the delete toggles, the option boxes and, below them, the eccentricity panel.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "editor/view_state.h"
+#include "engine/hardware_placement.h"
+#include "model/building.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/main_window_texts.h"
+#include "ui/dialogs/multiplier_box.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/windows/session.h"
+#include "ui/common/widget_helpers.h"
+
+namespace tvk {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+
+QCheckBox* HandCheck(const QString& caption) {
+  auto* box = new QCheckBox(caption);
+  box->setCursor(Qt::PointingHandCursor);
+  return box;
+}
+
+void AddKindNodes(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<KindNode>& nodes) {
+  for (const KindNode& node : nodes) {
+    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+    item->setText(0, Q(node.text));
+    item->setData(0, kKeyRole, Q(node.key));
+    // A group is a heading; only leaves choose a kind.
+    if (node.subKind == 0) item->setFlags(Qt::ItemIsEnabled);
+    AddKindNodes(item, tree, node.children);
+  }
+}
+
+// An option of the window stored into the project; a changed value is an unsaved change.
+template <typename T>
+void StoreOption(Building& b, T& field, T value) {
+  if (field == value) return;
+  field = value;
+  b.Modified = 1;
+}
+
+constexpr int kSidePanelWidth = 300;
+
+// The controls scroll vertically on a low screen and are always as wide as the widest of
+// them in the fonts the screen ends up with.
+class SideArea : public QScrollArea {
+ public:
+  explicit SideArea(QWidget* panel) {
+    setWidget(panel);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  }
+  QSize minimumSizeHint() const override {
+    const int width = std::max(kSidePanelWidth, widget()->minimumSizeHint().width());
+    return {width + verticalScrollBar()->sizeHint().width(), 100};
+  }
+  QSize sizeHint() const override { return minimumSizeHint(); }
+};
+
+}  // namespace
+
+QWidget* MainWindow::buildSidePanel() {
+  auto* panel = new QWidget;
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(2, 2, 2, 2);
+  column->setSpacing(6);
+  column->addWidget(buildCategoryControls());
+  column->addWidget(buildKindControls(), 1);
+  column->addWidget(buildDeleteControls());
+  column->addWidget(buildOptionControls());
+
+  // The eccentricity read-out follows every edit, so it stays in sight below the controls
+  // even when a low screen makes them scroll.
+  auto* side = new QWidget;
+  side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  auto* sideColumn = new QVBoxLayout(side);
+  sideColumn->setContentsMargins(0, 0, 0, 0);
+  sideColumn->setSpacing(4);
+  sideColumn->addWidget(new SideArea(panel), 1);
+  eccentricity_ = new EccentricityPanel;
+  connect(eccentricity_, &EccentricityPanel::helpRequested, this, &MainWindow::showEccentricityHelp);
+  sideColumn->addWidget(eccentricity_);
+  return side;
+}
+
+QWidget* MainWindow::buildCategoryControls() {
+  auto* box = new QWidget;
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(3);
+  categories_ = new QButtonGroup(this);
+  const char* const captions[] = {"床", "耐力壁", "柱", "梁"};
+  for (int k = 0; k < 4; ++k) {
+    QPushButton* button = HandButton(captions[k], true);
+    categories_->addButton(button, k + 1);
+    grid->addWidget(button, 0, k);
+  }
+  categories_->button(kCatFloor)->setChecked(true);
+  connect(categories_, &QButtonGroup::idClicked, this, &MainWindow::chooseCategory);
+
+  storeys_ = new QButtonGroup(this);
+  for (int storey = 2; storey >= 1; --storey) {
+    QPushButton* button = HandButton("", true);
+    button->setMinimumHeight(28);
+    storeyButtons_[static_cast<size_t>(storey - 1)] = button;
+    storeys_->addButton(button, storey);
+    grid->addWidget(button, 3 - storey, 0, 1, 3);
+  }
+  storeyButtons_[0]->setChecked(true);
+  connect(storeys_, &QButtonGroup::idClicked, this, &MainWindow::chooseStorey);
+  storeyLabel_ = new QLabel;
+  storeyLabel_->setAlignment(Qt::AlignCenter);
+  storeyLabel_->setStyleSheet("font-size: 16px; font-weight: bold;");
+  grid->addWidget(storeyLabel_, 1, 3, 2, 1);
+
+  otherWalls_ = HandButton("", true);
+  connect(otherWalls_, &QPushButton::clicked, this, [this] {
+    editor_->toggleOtherStoreyWalls();
+    refreshSide();
+  });
+  grid->addWidget(otherWalls_, 3, 0, 1, 4);
+  return box;
+}
+
+QWidget* MainWindow::buildKindControls() {
+  auto* box = new QWidget;
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  kindTree_ = new QTreeWidget;
+  kindTree_->setHeaderHidden(true);
+  kindTree_->setMinimumHeight(150);
+  // Beams have no list: the room it leaves stays empty, so the controls below keep their
+  // place under the pointer.
+  QSizePolicy keepRoom = kindTree_->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);
+  kindTree_->setSizePolicy(keepRoom);
+  connect(kindTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
+  connect(kindTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
+  column->addWidget(kindTree_, 1);
+
+  auto* zoomRow = new QHBoxLayout;
+  zoom_ = new QComboBox;
+  zoom_->setCursor(Qt::PointingHandCursor);
+  for (const ZoomLevel& level : kZoomLevels) zoom_->addItem(level.text);
+  connect(zoom_, &QComboBox::currentIndexChanged, this, &MainWindow::zoomChosen);
+  QPushButton* redraw = HandButton("再描画");
+  connect(redraw, &QPushButton::clicked, this, [this] { editor_->redrawAll(); });
+  zoomRow->addWidget(zoom_, 1);
+  zoomRow->addWidget(redraw);
+  column->addLayout(zoomRow);
+
+  auto* position = new QHBoxLayout;
+  for (size_t k = 0; k < 2; ++k) {
+    positionLabels_[k] = new QLabel;
+    positionLabels_[k]->setFrameShape(QFrame::Panel);
+    positionLabels_[k]->setFrameShadow(QFrame::Sunken);
+    positionLabels_[k]->setAlignment(Qt::AlignCenter);
+    positionLabels_[k]->setMinimumHeight(22);
+    positionLabels_[k]->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    position->addWidget(positionLabels_[k]);
+  }
+  column->addLayout(position);
+  return box;
+}
+
+QWidget* MainWindow::buildDeleteControls() {
+  auto* box = new QWidget;
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(3);
+  deleteButton_ = HandButton("削    除", true);
+  groupDeleteButton_ = HandButton("グループ削除", true);
+  cancel_ = HandButton("ｷｬﾝｾﾙ");
+  cancel_->setEnabled(false);
+  connect(deleteButton_, &QPushButton::clicked, this,
+          [this](bool down) { deleteTogglePressed(DeleteToggle::Delete, down); });
+  connect(groupDeleteButton_, &QPushButton::clicked, this,
+          [this](bool down) { deleteTogglePressed(DeleteToggle::GroupDelete, down); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { editor_->cancel(); });
+  grid->addWidget(deleteButton_, 0, 0);
+  grid->addWidget(groupDeleteButton_, 0, 1);
+  grid->addWidget(cancel_, 0, 2);
+  deleteBoth_ = HandCheck("筋かい・面材を同時に削除");
+  connect(deleteBoth_, &QCheckBox::toggled, this, [this](bool on) { editor_->setDeleteBothLayers(on); });
+  autoLink_ = HandCheck("耐力壁と柱･梁配置の連動");
+  autoLink_->setChecked(true);
+  connect(autoLink_, &QCheckBox::toggled, this, [this](bool on) { editor_->setWallAutoLink(on); });
+  grid->addWidget(deleteBoth_, 1, 0, 1, 3);
+  grid->addWidget(autoLink_, 2, 0, 1, 3);
+  return box;
+}
+
+QWidget* MainWindow::buildOptionControls() {
+  auto* box = new QGroupBox;
+  auto* grid = new QGridLayout(box);
+  grid->setSpacing(3);
+  QPushButton* clear = HandButton("配置金物の初期化");
+  connect(clear, &QPushButton::clicked, this, &MainWindow::clearHardware);
+  grid->addWidget(clear, 0, 0, 1, 3);
+  match_ = HandCheck(kMatchCaption);
+  match_->setToolTip(kMatchTip);
+  connect(match_, &QCheckBox::toggled, this, &MainWindow::matchToggled);
+  grid->addWidget(match_, 1, 0, 1, 3);
+  auto* hint = new QLabel(kMatchHint);
+  hint->setWordWrap(true);
+  hint->setStyleSheet("color: #804000;");
+  grid->addWidget(hint, 2, 0, 1, 3);
+
+  maxMultiplier_ = new MultiplierBox;
+  connect(maxMultiplier_, &MultiplierBox::valueEdited, this,
+          [this](float value) { StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value); });
+  grid->addWidget(new QLabel("壁倍率の最大値"), 3, 0);
+  grid->addWidget(maxMultiplier_, 3, 1);
+  sheathingAdjust_ = new MultiplierBox;
+  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this,
+          [this](float value) { StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value); });
+  QPushButton* reset = HandButton("ｸﾘｱｰ");
+  reset->setToolTip("面材調整壁倍率を 0.0 に戻します");
+  connect(reset, &QPushButton::clicked, this, [this] { sheathingAdjust_->edit()->setText(kMultiplierBoxReset); });
+  grid->addWidget(new QLabel("面材調整壁倍率"), 4, 0);
+  grid->addWidget(sheathingAdjust_, 4, 1);
+  grid->addWidget(reset, 4, 2);
+
+  hideCentres_ = HandCheck("重心・剛心を伏図表示しない");
+  connect(hideCentres_, &QCheckBox::toggled, this, [this](bool hide) { canvas_->setHideCentres(hide); });
+  grid->addWidget(hideCentres_, 5, 0, 1, 3);
+  return box;
+}
+
+// ---- keeping the controls in step with the editor ------------------------------------
+
+void MainWindow::refreshSide() {
+  const EditorState& s = editor_->state();
+  const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, session_.building.Storeys());
+  storeyButtons_[1]->setText(Q(labels.storey2));
+  storeyButtons_[0]->setText(Q(labels.storey1));
+  categories_->button(s.InputCategory)->setChecked(true);
+  storeys_->button(s.Storey)->setChecked(true);
+  storeyLabel_->setText(Q(StoreyLabel(s.Storey)));
+  otherWalls_->setEnabled(s.OtherStoreyToggleEnabled);
+  otherWalls_->setChecked(s.OtherStoreyWalls);
+  otherWalls_->setText(Q(OtherStoreyToggleCaption(s.Storey, s.OtherStoreyWalls)));
+  kindTree_->setVisible(editor_->kindListVisible());
+  deleteButton_->setChecked(s.Toggles.remove);
+  groupDeleteButton_->setChecked(s.Toggles.group);
+  deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
+  cancel_->setEnabled(s.ClickState == 1);
+  showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
+}
+
+void MainWindow::refreshKindTree() {
+  const QSignalBlocker quiet(kindTree_);
+  kindTree_->clear();
+  AddKindNodes(nullptr, kindTree_, editor_->kindList());
+  kindTree_->expandAll();
+  const EditorState& s = editor_->state();
+  const QString key = Q(s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
+  const auto found = kindTree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
+  for (QTreeWidgetItem* item : found) {
+    if (item->data(0, kKeyRole).toString() == key) {
+      kindTree_->setCurrentItem(item);
+      kindTree_->scrollToItem(item);
+    }
+  }
+}
+
+// ---- commands of the controls ---------------------------------------------------------
+
+void MainWindow::chooseCategory(int category) {
+  editor_->chooseCategory(category);
+  refreshKindTree();
+  refreshSide();
+}
+
+void MainWindow::chooseStorey(int storey) {
+  editor_->chooseStorey(storey);
+  refreshKindTree();
+  refreshSide();
+}
+
+void MainWindow::kindChosen(QTreeWidgetItem* item) {
+  if (item == nullptr || !(item->flags() & Qt::ItemIsSelectable)) return;
+  editor_->chooseKind(item->data(0, kKeyRole).toString().toStdString());
+}
+
+void MainWindow::zoomChosen(int index) {
+  canvas_->setZoom(kZoomLevels[static_cast<size_t>(index)].factor);
+  kindTree_->setFocus();
+}
+
+void MainWindow::deleteTogglePressed(DeleteToggle which, bool down) {
+  editor_->pressDeleteToggle(which, down);
+  canvas_->deleteModeChanged();
+  refreshSide();
+}
+
+void MainWindow::clearHardware() {
+  if (!prompts_->askOkCancel(kClearHardwareQuestion)) return;
+  ClearKanamono(session_.building);
+  session_.building.Modified = 1;
+}
+
+void MainWindow::matchToggled(bool on) {
+  if (!on && session_.building.Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
+  StoreOption(session_.building, session_.building.Settings.Match1FTo2F, on ? 1 : 0);
+}
+
+void MainWindow::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }
+
+}  // namespace tvk

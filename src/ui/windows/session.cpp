@@ -1,0 +1,59 @@
+#include "ui/windows/session.h"
+
+#include "model/default_file.h"
+#include "model/hardware_names_file.h"
+#include "model/line_names.h"
+#include "model/path_parts.h"
+#include "model/settings_file.h"
+
+namespace tvk {
+
+namespace {
+
+// The outline an empty plan is drawn with until a building is opened or created.
+void ApplyDefaultOutline(Building& b) {
+  if (b.Info.GridSpansX != 0 || b.Info.StoreyCount != 0) return;
+  b.Info.StoreyCount = 2;
+  b.Info.GridDivisions = 2;
+  b.Info.GridPitch = 0.91f;
+  b.Info.GridSpansX = 2 * 10;
+  b.Info.GridSpansY = 2 * 10;
+}
+
+}  // namespace
+
+void StartSession(Session& session) {
+  session.building.Modified = 0;
+  ReadSettingsFile(session.settingsFolder, session.settings);
+  session.defaults = ReadDefaultFile(session.settingsFolder);
+  session.hardwareNames = ReadHardwareNames(session.settingsFolder);
+  session.figureFonts = FigureFonts::FromDefaults(session.defaults);
+  ApplyDefaultOutline(session.building);
+  session.building.CreateModelArrays();
+  GenerateLineNames(session.building);
+}
+
+void ReloadSettingsFile(Session& session) { ReadSettingsFile(session.settingsFolder, session.settings); }
+
+void WriteSettings(Session& session) {
+  session.settings.DataName = session.building.CurrentPath;
+  // A settings file that cannot be written costs only the recent list; nothing to tell.
+  WriteSettingsFile(session.settingsFolder, session.settings);
+}
+
+void EndSession(Session& session) {
+  session.building.CurrentPath = kNewDataPath;
+  WriteSettings(session);
+  WriteDefaultFile(session.settingsFolder, session.defaults);
+}
+
+std::string DialogFolder(Session& session) {
+  if (session.settings.DataFolder.empty()) session.settings.DataFolder = session.programFolder;
+  return session.settings.DataFolder;
+}
+
+std::string DialogInitialPath(Session& session) {
+  return JoinPath(DialogFolder(session), FileNamePart(session.building.CurrentPath));
+}
+
+}  // namespace tvk
