@@ -14,10 +14,10 @@
 #include "engine/n_value.h"
 #include "engine/transmission.h"
 #include "model/project_file.h"
-#include "report/page_replay.h"
-#include "report/page_surface.h"
-#include "report/report_composer.h"
-#include "report/report_figures.h"
+#include "report/chapters/report_composer.h"
+#include "report/chapters/report_figures.h"
+#include "report/surface/page_replay.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 namespace {

@@ -6,14 +6,14 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "report/page_primitives.h"
-#include "report/page_replay.h"
-#include "report/page_surface.h"
-#include "report/table_layout.h"
+#include "report/surface/page_primitives.h"
+#include "report/surface/page_replay.h"
+#include "report/surface/page_surface.h"
+#include "report/surface/table_layout.h"
 
 namespace {
 
-constexpr int kRowsPerPage = 9;   // rows of seven-line cells that fit below the header block
+constexpr int kRowsPerPage = 9;  // rows of seven-line cells that fit below the header block
 
 QGuiApplication& App() {
   static int argc = 1;

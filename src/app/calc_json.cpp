@@ -90,8 +90,8 @@ void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
 void WriteCalcJson(const Building& b, std::ostream& out) {
   out << "{\n  \"version\": " << JsonString(VersionText()) << ",\n"
       << "  \"building\": {\"name\": " << JsonString(b.Info.BuildingName) << ", \"storeys\": " << b.Info.StoreyCount
-      << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY << "], \"divisions\": "
-      << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch) << "},\n"
+      << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY
+      << "], \"divisions\": " << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch) << "},\n"
       << "  \"not_transmitted\": " << Bool(b.NotTransmitted == 1) << ",\n  \"storeys\": [\n";
   for (int s = 1; s <= b.Storeys(); ++s) {
     WriteStorey(b, s, out);

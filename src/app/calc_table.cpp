@@ -49,8 +49,8 @@ std::string Placed(const std::string& need, const std::string& placed) {
 
 void PrintHeader(std::ostream& out) {
   out << Cell("storey", 7) << Cell("X line", 8) << Cell("Y line", 8) << Cell("dir", 4) << Cell("A", 7, true)
-      << Cell("B", 7, true) << Cell("L", 7, true) << Cell("N", 7, true) << Cell("ΔN", 7, true)
-      << Cell("cross", 7, true) << Cell("total", 7, true) << "  " << Cell("grade", 7) << Cell("top", 10) << "bottom\n";
+      << Cell("B", 7, true) << Cell("L", 7, true) << Cell("N", 7, true) << Cell("ΔN", 7, true) << Cell("cross", 7, true)
+      << Cell("total", 7, true) << "  " << Cell("grade", 7) << Cell("top", 10) << "bottom\n";
 }
 
 void PrintColumn(const Building& b, const ColumnRow& row, std::ostream& out) {

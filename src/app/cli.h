@@ -17,7 +17,6 @@ int RunCommandLine(int argc, char** argv);
 // Batch sub-commands; args excludes the sub-command name.
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out,
-                     std::ostream& err);
+int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tvk

@@ -4,11 +4,11 @@
 #include <ostream>
 
 #include "app/batch_project.h"
-#include "engine/full_calculation.h"
 #include "app/calc_json.h"
 #include "app/calc_results.h"
 #include "app/calc_table.h"
 #include "app/cli.h"
+#include "engine/full_calculation.h"
 #include "model/building.h"
 
 namespace tvk {

@@ -52,16 +52,15 @@ void PrintOutline(const Building& b, std::ostream& out) {
       << ", orthogonal beams ignored: " << YesNo(s.IgnoreCrossBeam)
       << ", orthogonal-beam warning off: " << YesNo(s.NoCrossBeamWarning)
       << ", missing lower column transmits: " << YesNo(s.NoTransmitMissingColumn == 0)
-      << ", 1F follows 2F: " << YesNo(s.Match1FTo2F) << ", max wall multiplier: "
-      << FormatFixed(s.MaxWallMultiplier, 1) << ", sheathing adjustment: " << FormatFixed(s.SheathingAdjust, 1)
-      << "\n";
+      << ", 1F follows 2F: " << YesNo(s.Match1FTo2F) << ", max wall multiplier: " << FormatFixed(s.MaxWallMultiplier, 1)
+      << ", sheathing adjustment: " << FormatFixed(s.SheathingAdjust, 1) << "\n";
 }
 
 void PrintStorey(const Building& b, int storey, std::ostream& out) {
   const StoreyMemberCounts c = CountStoreyMembers(b, storey);
   out << "\nstorey " << storey << ":\n"
-      << "  columns:         " << c.storeyColumns + c.throughColumns << " (storey " << c.storeyColumns
-      << ", through " << c.throughColumns << ")\n"
+      << "  columns:         " << c.storeyColumns + c.throughColumns << " (storey " << c.storeyColumns << ", through "
+      << c.throughColumns << ")\n"
       << "  single braces:   " << c.singleBraces << "\n"
       << "  crossed braces:  " << c.crossedBraces << "\n"
       << "  sheathed walls:  " << c.sheathedWalls << "\n"

@@ -9,16 +9,16 @@
 #include <ostream>
 
 #include "app/batch_project.h"
-#include "engine/full_calculation.h"
 #include "app/cli.h"
+#include "engine/full_calculation.h"
 #include "model/building.h"
 #include "model/default_file.h"
 #include "model/hardware_names_file.h"
 #include "model/settings_folder.h"
-#include "report/surface/page_replay.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_composer.h"
 #include "report/chapters/report_figures.h"
+#include "report/surface/page_replay.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 
@@ -89,8 +89,8 @@ int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args
   const HardwareNames names = ReadHardwareNames(settingsFolder);
   const FigureFonts fonts = FigureFonts::FromDefaults(ReadDefaultFile(settingsFolder));
   PageSurface surface;
-  const ComposedReport report = ComposeReport(
-      surface, ReportRequest{building, names, ReportFigureChapters(fonts), QDate::currentDate(), {}});
+  const ComposedReport report =
+      ComposeReport(surface, ReportRequest{building, names, ReportFigureChapters(fonts), QDate::currentDate(), {}});
   const QString failure = WritePdf(report.document, QString::fromStdString(parsed->output));
   if (!failure.isEmpty()) {
     err << "voln-tvk report: " << parsed->output << ": " << failure.toStdString() << "\n";

@@ -81,8 +81,7 @@ SnapResult SnapForGroupDelete(const Building& building, const CanvasGeometry& ge
   return result;
 }
 
-std::optional<GridRect> RectToGrid(const Building& building, const CanvasGeometry& geometry, CanvasPos a,
-                                   CanvasPos b) {
+std::optional<GridRect> RectToGrid(const Building& building, const CanvasGeometry& geometry, CanvasPos a, CanvasPos b) {
   const auto pa = geometry.FromCanvas(a);
   const auto pb = geometry.FromCanvas(b);
   const double pitch = building.SubPitch();

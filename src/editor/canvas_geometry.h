@@ -14,7 +14,7 @@ constexpr double kUnitsPerCm = 567.0;
 constexpr double kPlanWidthCm = 29.7;
 constexpr double kPlanHeightCm = 21.0;
 constexpr double kMarginCm = 3.0;
-constexpr double kPageWidthCm = kPlanWidthCm + 2 * kMarginCm;   // 35.7
+constexpr double kPageWidthCm = kPlanWidthCm + 2 * kMarginCm;    // 35.7
 constexpr double kPageHeightCm = kPlanHeightCm + 2 * kMarginCm;  // 27.0
 constexpr double kCanvasWidth = kPageWidthCm * kUnitsPerCm;
 constexpr double kCanvasHeight = kPageHeightCm * kUnitsPerCm;
@@ -62,8 +62,7 @@ SnapResult SnapForGroupDelete(const Building& building, const CanvasGeometry& ge
 
 // Grid points inside a dragged rectangle; nullopt when the rectangle holds no grid point
 // along one of the axes.
-std::optional<GridRect> RectToGrid(const Building& building, const CanvasGeometry& geometry, CanvasPos a,
-                                   CanvasPos b);
+std::optional<GridRect> RectToGrid(const Building& building, const CanvasGeometry& geometry, CanvasPos a, CanvasPos b);
 
 // ---- zoom -------------------------------------------------------------------
 struct ZoomLevel {

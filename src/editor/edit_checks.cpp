@@ -106,9 +106,8 @@ std::optional<std::string> CheckCrossing(const Building& building, const EditReq
 }
 
 std::string GroupDeleteQuestion(const Building& building, const GridRect& rect, const std::string& name) {
-  return "(" + building.LineNameX(rect.x1) + "," + building.LineNameY(rect.y1) + ") - (" +
-         building.LineNameX(rect.x2) + "," + building.LineNameY(rect.y2) + ") 内の「" + name +
-         "」をグループ削除します。";
+  return "(" + building.LineNameX(rect.x1) + "," + building.LineNameY(rect.y1) + ") - (" + building.LineNameX(rect.x2) +
+         "," + building.LineNameY(rect.y2) + ") 内の「" + name + "」をグループ削除します。";
 }
 
 std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, int i, int j) {

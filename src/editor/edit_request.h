@@ -13,16 +13,16 @@ constexpr int kLayerSheathing = 2;
 constexpr int kLayerBoth = kLayerBrace | kLayerSheathing;
 
 struct EditRequest {
-  int category = 0;   // kCatFloor .. kCatBeam
-  int editMode = 0;   // kModePlace, kModeDelete, kModeGroupDelete
+  int category = 0;  // kCatFloor .. kCatBeam
+  int editMode = 0;  // kModePlace, kModeDelete, kModeGroupDelete
   int storey = 1;
-  GridRect rect;      // normalised, after the direction lock
-  int subKind = 1;    // SelectedKind of the category
-  std::string groupKey;     // walls: "Kesa", "Tasuki", "Menzai"
-  float multiplier = 0;     // walls: multiplier of the chosen entry, before the sheathing adjustment
-  int layers = kLayerBrace; // walls: layers written or emptied
-  int slope = 0;            // walls placed: Slope code
-  bool autoLink = false;    // walls placed: "耐力壁と柱･梁配置の連動"
+  GridRect rect;             // normalised, after the direction lock
+  int subKind = 1;           // SelectedKind of the category
+  std::string groupKey;      // walls: "Kesa", "Tasuki", "Menzai"
+  float multiplier = 0;      // walls: multiplier of the chosen entry, before the sheathing adjustment
+  int layers = kLayerBrace;  // walls: layers written or emptied
+  int slope = 0;             // walls placed: Slope code
+  bool autoLink = false;     // walls placed: "耐力壁と柱･梁配置の連動"
 
   // Direction of a wall or beam run: X when the rectangle is one row (so also for a
   // zero-length run), else Y.

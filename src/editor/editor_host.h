@@ -43,11 +43,11 @@ class EditorHost {
   // ---- feedback -------------------------------------------------------------
   virtual void drawRubberBand(const RubberBand& band) = 0;
   virtual void eraseRubberBand(const RubberBand& band) = 0;
-  virtual void setCancelEnabled(bool enabled) = 0;              // the "ｷｬﾝｾﾙ" button
+  virtual void setCancelEnabled(bool enabled) = 0;  // the "ｷｬﾝｾﾙ" button
   virtual void setPositionLabels(const std::string& x, const std::string& y) = 0;
-  virtual void setBusy(bool busy) = 0;                           // hourglass pointer
-  virtual void setZoom(double factor) = 0;                       // chosen in the zoom pop-up
-  virtual void undoAvailabilityChanged(bool canUndo) = 0;        // the "Undo" button
+  virtual void setBusy(bool busy) = 0;                     // hourglass pointer
+  virtual void setZoom(double factor) = 0;                 // chosen in the zoom pop-up
+  virtual void undoAvailabilityChanged(bool canUndo) = 0;  // the "Undo" button
 
   // ---- canvas drawing of the current storey ---------------------------------
   virtual void eraseRect(const GridRect& rect) = 0;  // members of a grid rectangle, in black

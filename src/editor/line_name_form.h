@@ -19,7 +19,7 @@ struct LineNameAxisForm {
   int scheme = 1;                        // chosen radio button, 1 .. 4
   std::array<std::string, 2> startText;  // [0] box beside scheme 1, [1] beside scheme 4
   std::array<bool, 2> startEnabled{};
-  bool reverse = false;                  // "逆並び"
+  bool reverse = false;  // "逆並び"
 
   bool operator==(const LineNameAxisForm&) const = default;
 };

@@ -17,9 +17,7 @@ PlanEditor::PlanEditor(Building& building, EditorHost& host) : b_(building), hos
 
 bool PlanEditor::canUndo() const { return CanUndo(b_); }
 
-bool PlanEditor::deleteBothLayersEnabled() const {
-  return s_.EditMode != kModePlace && s_.InputCategory == kCatWall;
-}
+bool PlanEditor::deleteBothLayersEnabled() const { return s_.EditMode != kModePlace && s_.InputCategory == kCatWall; }
 
 // ---- presses ------------------------------------------------------------------
 

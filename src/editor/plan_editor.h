@@ -34,7 +34,7 @@ struct EditorState {
   int Storey = 1;
   std::array<KindSelection, 4> Selection;  // [category-1]: SelectedKind and the list key
   std::string SelectedGroupKey = "Kesa";
-  float SelectedMultiplier = 1.0f;         // wall multiplier of the chosen wall entry
+  float SelectedMultiplier = 1.0f;  // wall multiplier of the chosen wall entry
   int EditMode = kModePlace;
   int ClickState = 0;
   GridPick Start;

@@ -21,8 +21,8 @@ int EditModeFor(DeleteToggles toggles) {
 }
 
 bool MultiplierBoxAccepts(char32_t ch, bool ctrl) {
-  if (ctrl) return ch == U'c' || ch == U'v' || ch == U'x' || ch == U'z' || ch == U'C' || ch == U'V' ||
-                   ch == U'X' || ch == U'Z';
+  if (ctrl)
+    return ch == U'c' || ch == U'v' || ch == U'x' || ch == U'z' || ch == U'C' || ch == U'V' || ch == U'X' || ch == U'Z';
   return (ch >= U'0' && ch <= U'9') || ch == U'.' || ch == U'%' || ch == U'\b';
 }
 

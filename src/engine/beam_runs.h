@@ -26,7 +26,9 @@ class BeamIndex {
   int NearestThrough(int d, int i, int j, int step) const;
 
  private:
-  size_t slot(int i, int j) const { return static_cast<size_t>(i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(j - 1); }
+  size_t slot(int i, int j) const {
+    return static_cast<size_t>(i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(j - 1);
+  }
   bool Flag(int i, int j, uint8_t bit) const { return (flags_[slot(i, j)] & bit) != 0; }
   void ReadFlags();
   void Sweep(bool forward);

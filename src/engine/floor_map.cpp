@@ -6,7 +6,8 @@
 namespace tvk {
 
 FloorMap::FloorMap(const Building& building, int level)
-    : spansX_(building.SpansX()), spansY_(building.SpansY()),
+    : spansX_(building.SpansX()),
+      spansY_(building.SpansY()),
       cells_(static_cast<size_t>(spansX_) * static_cast<size_t>(spansY_), 0) {
   const ConstLevelView view(building, level);
   for (int cj = 1; cj <= spansY_; ++cj) {
@@ -17,7 +18,8 @@ FloorMap::FloorMap(const Building& building, int level)
 }
 
 bool FloorMap::Cell(int ci, int cj) const {
-  return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ && cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] != 0;
+  return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ &&
+         cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] != 0;
 }
 
 int FloorMap::CellsAround(int i, int j) const {

@@ -7,7 +7,7 @@
 
 namespace tvk {
 
-constexpr int kBraceSizes = 4;      // 15x90, 30x90, 45x90, 90x90
+constexpr int kBraceSizes = 4;       // 15x90, 30x90, 45x90, 90x90
 constexpr int kSheathingKinds = 10;  // 0.5 .. 5.0
 
 inline bool HasBrace(const WallSeg& seg) { return seg.Kind >= 1 && seg.Kind <= kBraceSizes; }
@@ -16,9 +16,7 @@ inline bool HasColumnAt(const GridPoint& p) {
   return p.Column.ColKind == kColStorey || p.Column.ColKind == kColThrough;
 }
 inline bool HasBeam(const BeamSeg& seg) { return seg.BeamKind >= 1; }
-inline bool HasFloorCell(const GridPoint& p) {
-  return p.FloorKind == kFloorSlab || p.FloorKind == kFloorVoid;
-}
+inline bool HasFloorCell(const GridPoint& p) { return p.FloorKind == kFloorSlab || p.FloorKind == kFloorVoid; }
 // A brace or a sheathed wall on the segment along d that starts at p.
 inline bool HasWall(const GridPoint& p, int d) { return HasBrace(p.brace(d)) || HasSheathing(p.sheathing(d)); }
 

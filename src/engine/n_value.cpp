@@ -32,7 +32,8 @@ std::optional<FloorMap> UpperFloors(const Building& b, int s) {
 float PressingL(const Building& b, const std::optional<FloorMap>& upperFloors, int i, int j, int s, bool corner) {
   const bool userMethod = b.Settings.LMethod == 1;
   float l1 = corner ? 0.4f : 0.6f;
-  if (upperFloors && upperFloors->CellsAround(i, j) > 0) l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
+  if (upperFloors && upperFloors->CellsAround(i, j) > 0)
+    l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
   if (s != 1 || !userMethod) return l1;
   return l1 + (HasUpperColumn(b, i, j, s) ? b.Result(i, j, s + 1).l : 0.0f);
 }

@@ -14,7 +14,9 @@ namespace {
 // Correction value T by brace size code; size 5 is a spare entry that no wall produces.
 constexpr std::array<float, 6> kBraceT = {0.0f, 0.0f, 0.5f, 0.5f, 2.0f, 0.0f};
 
-float BraceT(int size) { return size >= 0 && size < static_cast<int>(kBraceT.size()) ? kBraceT[static_cast<size_t>(size)] : 0.0f; }
+float BraceT(int size) {
+  return size >= 0 && size < static_cast<int>(kBraceT.size()) ? kBraceT[static_cast<size_t>(size)] : 0.0f;
+}
 
 int ValidSlope(int slope) { return slope >= 0 && slope <= 3 ? slope : 0; }
 

@@ -11,8 +11,8 @@ namespace tvk {
 Building::Building() = default;
 
 void Building::throwOutside(int i, int j, int level) {
-  throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " +
-                          std::to_string(level) + ") outside the grid");
+  throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " + std::to_string(level) +
+                          ") outside the grid");
 }
 
 bool Building::WallLine(int level, int d, int line) const {
@@ -62,8 +62,7 @@ void Building::DeriveGridValues() {
 
 void Building::AllocateModel() {
   DeriveGridValues();
-  const size_t count = static_cast<size_t>(PointsX()) * static_cast<size_t>(PointsY()) *
-                       static_cast<size_t>(Levels());
+  const size_t count = static_cast<size_t>(PointsX()) * static_cast<size_t>(PointsY()) * static_cast<size_t>(Levels());
   points_.assign(count, GridPoint{});
   undoSnapshot_.assign(count, GridPoint{});
   coords_.assign(count, PointCoord{});
@@ -169,8 +168,8 @@ MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, in
       }
     }
   }
-  span.length = d == kDirX ? Distance(span.first, j, span.last + 1, j, level)
-                           : Distance(i, span.first, i, span.last + 1, level);
+  span.length =
+      d == kDirX ? Distance(span.first, j, span.last + 1, j, level) : Distance(i, span.first, i, span.last + 1, level);
   return span;
 }
 

@@ -115,9 +115,9 @@ class Building {
   int32_t Modified = 0;
 
   // ---- working state (never saved) ---------------------------------------
-  std::array<StoreyBalance, kMaxLevels> Balance;   // [level-1]
-  std::array<int, kMaxLevels> ColumnCount{};       // columns counted per storey by the last calculation
-  int NotTransmitted = 0;                          // some storey-2 column's pull-out found no storey-1 column
+  std::array<StoreyBalance, kMaxLevels> Balance;  // [level-1]
+  std::array<int, kMaxLevels> ColumnCount{};      // columns counted per storey by the last calculation
+  int NotTransmitted = 0;                         // some storey-2 column's pull-out found no storey-1 column
   UndoInfo Undo;
 
   // ---- derived grid values (working copies, refreshed by DeriveGridValues) --

@@ -16,11 +16,25 @@ constexpr size_t kFieldCount = kDefaultBlockBytes / 4;
 
 // The block's fields in file order.
 std::array<int32_t*, kFieldCount> Fields(DefaultSettings& d) {
-  return {&d.DefLineStyleX,     &d.DefLineStyleY,     &d.DefLineStartX,       &d.DefLineStartY,
-          &d.DefLineReverseX,   &d.DefLineReverseY,   &d.DefLMethod,          &d.DefIgnoreCrossBeam,
-          &d.DefNoCrossBeamWarning, &d.DefNoTransmitMissingColumn, &d.FigureFontSize[0], &d.FigureFontSize[1],
-          &d.FigureFontSize[2], &d.FigureFontSize[3], &d.Reserved[0],         &d.Reserved[1],
-          &d.Reserved[2],       &d.Reserved[3],       &d.Reserved[4]};
+  return {&d.DefLineStyleX,
+          &d.DefLineStyleY,
+          &d.DefLineStartX,
+          &d.DefLineStartY,
+          &d.DefLineReverseX,
+          &d.DefLineReverseY,
+          &d.DefLMethod,
+          &d.DefIgnoreCrossBeam,
+          &d.DefNoCrossBeamWarning,
+          &d.DefNoTransmitMissingColumn,
+          &d.FigureFontSize[0],
+          &d.FigureFontSize[1],
+          &d.FigureFontSize[2],
+          &d.FigureFontSize[3],
+          &d.Reserved[0],
+          &d.Reserved[1],
+          &d.Reserved[2],
+          &d.Reserved[3],
+          &d.Reserved[4]};
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ GridSizeChoice CurrentGridSize(const Building& building) {
 
 bool SameGridSize(const Building& building, const GridSizeChoice& choice) {
   const int divisions = building.Info.GridDivisions;
-  return choice.gridsX * divisions == building.Info.GridSpansX && choice.gridsY * divisions == building.Info.GridSpansY &&
+  return choice.gridsX * divisions == building.Info.GridSpansX &&
+         choice.gridsY * divisions == building.Info.GridSpansY &&
          choice.pitchMm == std::lround(building.Info.GridPitch * 1000.0);
 }
 

@@ -44,11 +44,20 @@ std::string CellText(const std::string& text) {
   std::string cell;
   for (char c : trimmed) {
     switch (c) {
-      case ' ': cell += "　"; break;
-      case ',': cell += "，"; break;
-      case '\'': cell += "＇"; break;
-      case '"': cell += "＂"; break;
-      default: cell += static_cast<unsigned char>(c) < 0x20 ? std::string("　") : std::string(1, c);
+      case ' ':
+        cell += "　";
+        break;
+      case ',':
+        cell += "，";
+        break;
+      case '\'':
+        cell += "＇";
+        break;
+      case '"':
+        cell += "＂";
+        break;
+      default:
+        cell += static_cast<unsigned char>(c) < 0x20 ? std::string("　") : std::string(1, c);
     }
   }
   return cell;
@@ -80,7 +89,8 @@ HardwareNamesBytes SerializeHardwareNames(const HardwareNames& names) {
       const std::string& text = *cells[c];
       const auto bytes = Utf8ToCp932(CellText(text));
       if (!bytes) {
-        const std::string field = std::string(c % 2 == 0 ? "金物の名称" : "金物の耐力値") + "（" + std::to_string(r + 1) + " 行目）";
+        const std::string field =
+            std::string(c % 2 == 0 ? "金物の名称" : "金物の耐力値") + "（" + std::to_string(r + 1) + " 行目）";
         out.result = FileResult::Failure(RefusedTextMessage(field, text, false, 0));
         return out;
       }

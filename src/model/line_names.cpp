@@ -9,10 +9,9 @@ namespace tvk {
 
 namespace {
 
-constexpr std::array<const char*, 36> kIroha = {"い", "ろ", "は", "に", "ほ", "へ", "と", "ち", "り",
-                                                "ぬ", "る", "を", "わ", "か", "よ", "た", "れ", "そ",
-                                                "つ", "ね", "な", "ら", "む", "う", "ゐ", "の", "お",
-                                                "く", "や", "ま", "け", "ふ", "こ", "え", "て", "あ"};
+constexpr std::array<const char*, 36> kIroha = {"い", "ろ", "は", "に", "ほ", "へ", "と", "ち", "り", "ぬ", "る", "を",
+                                                "わ", "か", "よ", "た", "れ", "そ", "つ", "ね", "な", "ら", "む", "う",
+                                                "ゐ", "の", "お", "く", "や", "ま", "け", "ふ", "こ", "え", "て", "あ"};
 
 // The m-th name (1-based) in the sequence a, b, …, z, aa, ab, … of an alphabet; "" for m < 1.
 template <class Symbol, size_t N>

@@ -18,12 +18,11 @@ struct RecentEntry {
 
 struct ProgramSettings {
   std::string DataFolder;
-  std::string DataName;              // CurrentPath when the file was written
-  std::vector<RecentEntry> Recent;   // most recent first, at most kMaxRecentFiles
+  std::string DataName;             // CurrentPath when the file was written
+  std::vector<RecentEntry> Recent;  // most recent first, at most kMaxRecentFiles
 };
 
 // Records currentPath (trimmed) as the most recent entry with the given building name.
-void AddToRecentFiles(ProgramSettings& settings, const std::string& currentPath,
-                      const std::string& buildingName);
+void AddToRecentFiles(ProgramSettings& settings, const std::string& currentPath, const std::string& buildingName);
 
 }  // namespace tvk

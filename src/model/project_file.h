@@ -12,7 +12,8 @@
 namespace tvk {
 
 // The refusal of a project file that cannot be used; a detail may follow after a blank line.
-inline constexpr const char* kBadDataMessage = "データファイルが正しくありません。\n選択した物件データは利用できません。";
+inline constexpr const char* kBadDataMessage =
+    "データファイルが正しくありません。\n選択した物件データは利用できません。";
 
 // Project files larger than this are not read (a real one stays far below it).
 constexpr size_t kMaxProjectFileBytes = 256u * 1024u * 1024u;

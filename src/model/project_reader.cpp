@@ -87,8 +87,8 @@ void ReadSettings(ByteReader& r, CalcSettings& s) {
     *v = r.Long();
   }
   ReadLongs(r, s.Reserved1);
-  for (int32_t* v : {&s.LMethod, &s.IgnoreCrossBeam, &s.NoCrossBeamWarning, &s.NoTransmitMissingColumn,
-                     &s.Match1FTo2F}) {
+  for (int32_t* v :
+       {&s.LMethod, &s.IgnoreCrossBeam, &s.NoCrossBeamWarning, &s.NoTransmitMissingColumn, &s.Match1FTo2F}) {
     *v = r.Long();
   }
   s.MaxWallMultiplier = r.Single();
@@ -183,8 +183,8 @@ std::optional<std::string> CheckProductCode(const std::string& path) {
     header.ProductCode.clear();
   }
   if (header.ProductCode == kProductCode) return std::nullopt;
-  return std::string("このファイルは、[ ") + kProgramTitle + " ] のデータではありません。\n\nFile Name: " +
-         FileNamePart(path);
+  return std::string("このファイルは、[ ") + kProgramTitle +
+         " ] のデータではありません。\n\nFile Name: " + FileNamePart(path);
 }
 
 }  // namespace tvk

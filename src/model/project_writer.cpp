@@ -47,8 +47,8 @@ class ProjectWriter {
   // The arrays must have the sizes the outline announces, or the file could not be read back.
   void CheckShape() const {
     const BuildingInfo& info = b_.Info;
-    const size_t points = static_cast<size_t>(b_.PointsX()) * static_cast<size_t>(b_.PointsY()) *
-                          static_cast<size_t>(b_.Levels());
+    const size_t points =
+        static_cast<size_t>(b_.PointsX()) * static_cast<size_t>(b_.PointsY()) * static_cast<size_t>(b_.Levels());
     if (info.GridSpansX != b_.SpansX() || info.GridSpansY != b_.SpansY() || info.StoreyCount != b_.Storeys() ||
         b_.Points().size() != points || b_.Coords().size() != points ||
         b_.Settings.LineNamesX.size() != static_cast<size_t>(b_.PointsX()) ||

@@ -59,9 +59,9 @@ std::string SerializeSettings(const ProgramSettings& settings) {
     entries.push_back(*path);
     entries.push_back(*name);
   }
-  std::vector<std::string> lines = {"[DataDir]", LineValue(settings.DataFolder).value_or(""), "[DataName]",
-                                    LineValue(settings.DataName).value_or(""), "[DataHistory]",
-                                    std::to_string(entries.size() / 2)};
+  std::vector<std::string> lines = {"[DataDir]",     LineValue(settings.DataFolder).value_or(""),
+                                    "[DataName]",    LineValue(settings.DataName).value_or(""),
+                                    "[DataHistory]", std::to_string(entries.size() / 2)};
   lines.insert(lines.end(), entries.begin(), entries.end());
   return JoinCrlfLines(lines);
 }

@@ -31,7 +31,9 @@ class CalcCommand : public testing::Test {
     EXPECT_TRUE(saved.ok) << saved.message;
     return b.CurrentPath;
   }
-  CommandRun Calc(const std::string& arguments) { return test::RunCommand(TVK_BINARY, "calc " + arguments, dir_.path()); }
+  CommandRun Calc(const std::string& arguments) {
+    return test::RunCommand(TVK_BINARY, "calc " + arguments, dir_.path());
+  }
   QJsonObject CalcJson(const std::string& path, const std::string& options = "") {
     const CommandRun run = Calc(ShellQuoted(path) + " --json " + options);
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -182,7 +184,8 @@ TEST_F(CalcCommand, WarningsGoToStandardError) {
 
   Building plan = TransmittingPlan();
   const std::string path = Save(plan, "cross.TVK");
-  EXPECT_NE(Calc(ShellQuoted(path)).err.find("直交梁による柱引抜き力が１階に伝達されない２階柱があります。"), std::string::npos);
+  EXPECT_NE(Calc(ShellQuoted(path)).err.find("直交梁による柱引抜き力が１階に伝達されない２階柱があります。"),
+            std::string::npos);
   plan.Settings.NoCrossBeamWarning = 1;
   Save(plan, "cross.TVK");
   EXPECT_EQ(Calc(ShellQuoted(path)).err, "");

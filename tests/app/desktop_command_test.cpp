@@ -27,10 +27,9 @@ class DesktopCommand : public testing::Test {
 const std::string kSample = std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK";
 
 TEST_F(DesktopCommand, WithoutADisplayItSaysSoAndExitsWithTheUsageCode) {
-  const CommandRun run =
-      RunCommand("env", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + ShellQuoted(TVK_BINARY) + " " +
-                            ShellQuoted(kSample),
-                 dir_);
+  const CommandRun run = RunCommand(
+      "env", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + ShellQuoted(TVK_BINARY) + " " + ShellQuoted(kSample),
+      dir_);
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("needs a display"), std::string::npos) << run.err;
 }
@@ -44,11 +43,12 @@ TEST_F(DesktopCommand, MoreThanOneFileIsAUsageError) {
 TEST_F(DesktopCommand, OpensTheFileOnAFirstStartAndRecordsIt) {
   // No settings files at all; the picture hook ends the program after half a second.
   const std::string home = dir_ + "/home";
-  const CommandRun run = RunCommand(
-      "env", "QT_QPA_PLATFORM=offscreen VOLNTVK_HOME=" + ShellQuoted(home) + " VOLNTVK_SCREENSHOT=" +
-                 ShellQuoted(dir_ + "/shot.png") + " VOLNTVK_SCREENSHOT_DELAY=500 " + ShellQuoted(TVK_BINARY) + " " +
-                 ShellQuoted(kSample),
-      dir_);
+  const CommandRun run =
+      RunCommand("env",
+                 "QT_QPA_PLATFORM=offscreen VOLNTVK_HOME=" + ShellQuoted(home) +
+                     " VOLNTVK_SCREENSHOT=" + ShellQuoted(dir_ + "/shot.png") + " VOLNTVK_SCREENSHOT_DELAY=500 " +
+                     ShellQuoted(TVK_BINARY) + " " + ShellQuoted(kSample),
+                 dir_);
   EXPECT_EQ(run.exitCode, 0) << run.err;
   std::ifstream ini(home + "/VOLNTVK.INI", std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(ini)), std::istreambuf_iterator<char>());

@@ -32,8 +32,8 @@ class InfoCommand : public testing::Test {
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
   CommandRun Info(const std::string& arguments) {
-    const std::string command = std::string("'") + TVK_BINARY + "' info " + arguments + " > '" + dir_ +
-                                "/out' 2> '" + dir_ + "/err'";
+    const std::string command =
+        std::string("'") + TVK_BINARY + "' info " + arguments + " > '" + dir_ + "/out' 2> '" + dir_ + "/err'";
     const int status = std::system(command.c_str());
     return CommandRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, Slurp(dir_ + "/out"), Slurp(dir_ + "/err")};
   }
@@ -54,8 +54,8 @@ TEST_F(InfoCommand, PrintsTheSampleOutlineAndMemberCounts) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   for (const char* expected :
-       {"file:        sample-house.TVK (Ver.", "building:    サンプル邸 新築工事\n", "office:      みどり建築設計事務所\n",
-        "person:      佐藤 一郎\n", "storeys:     2\n",
+       {"file:        sample-house.TVK (Ver.", "building:    サンプル邸 新築工事\n",
+        "office:      みどり建築設計事務所\n", "person:      佐藤 一郎\n", "storeys:     2\n",
         "grid:        X 8 grids (16 spans), Y 6 grids (12 spans), 2 divisions, pitch 0.910 m\n",
         "line names:  X X1 .. X9 (style 1), Y Y1 .. Y7 (style 1)\n",
         "\nstorey 1:\n  columns:         19 (storey 15, through 4)\n  single braces:   8\n  crossed braces:  4\n"
@@ -74,9 +74,10 @@ TEST_F(InfoCommand, RefusedFilesExitOneWithTheirMessage) {
     const char* message;
   };
   const std::string sample = Slurp(std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK");
-  for (const Case& c : {Case{File("notes.txt", "hello"), "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。"},
-                        Case{File("cut.TVK", sample.substr(0, sample.size() / 2)), "データファイルが正しくありません。"},
-                        Case{"'" + dir_ + "/missing.TVK'", "missing.TVK"}}) {
+  for (const Case& c :
+       {Case{File("notes.txt", "hello"), "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。"},
+        Case{File("cut.TVK", sample.substr(0, sample.size() / 2)), "データファイルが正しくありません。"},
+        Case{"'" + dir_ + "/missing.TVK'", "missing.TVK"}}) {
     const CommandRun run = Info(c.file);
     EXPECT_EQ(run.exitCode, 1) << c.file;
     EXPECT_EQ(run.out, "");

@@ -23,8 +23,9 @@ class ReportCommand : public testing::Test {
   // Runs the command without a display and without a platform choice, as on a server;
   // the settings folder is the scratch folder.
   CommandRun Report(const std::string& arguments) {
-    const std::string env = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY VOLNTVK_HOME=" +
-                            ShellQuoted(dir_.path()) + " " + ShellQuoted(TVK_BINARY);
+    const std::string env =
+        "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY VOLNTVK_HOME=" + ShellQuoted(dir_.path()) + " " +
+        ShellQuoted(TVK_BINARY);
     return test::RunCommand("sh", "-c " + ShellQuoted(env + " report " + arguments), dir_.path());
   }
   // The PDF's text, pages separated by form feeds.
@@ -112,8 +113,9 @@ TEST_F(ReportCommand, UnwritableOutputExitsOneAndKeepsTheOldFile) {
 TEST_F(ReportCommand, UsageErrorsExitTwo) {
   const std::string pdf = ShellQuoted(dir_.file("u.pdf"));
   const std::string sample = ShellQuoted(kSample);
-  for (const std::string& args : {std::string(), sample, "-o " + pdf, sample + " -o", sample + " " + sample + " -o " + pdf,
-                                   sample + " -o " + pdf + " -o " + pdf, sample + " --bogus -o " + pdf}) {
+  for (const std::string& args :
+       {std::string(), sample, "-o " + pdf, sample + " -o", sample + " " + sample + " -o " + pdf,
+        sample + " -o " + pdf + " -o " + pdf, sample + " --bogus -o " + pdf}) {
     const CommandRun run = Report(args);
     EXPECT_EQ(run.exitCode, 2) << args;
     EXPECT_NE(run.err.find("usage:"), std::string::npos) << args;

@@ -55,9 +55,9 @@ TEST_P(SnapTest, RoundsHalfPitchToEvenIndex) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SnapTest,
-                         ::testing::Values(SnapCase{0.25, 0.0, 2, 1, true},    // half a pitch -> 2
-                                           SnapCase{0.75, 0.0, 2, 1, true},    // 1.5 pitches -> 2
-                                           SnapCase{1.25, 0.75, 4, 2, true},   // 2.5 -> 4, 1.5 -> 2
+                         ::testing::Values(SnapCase{0.25, 0.0, 2, 1, true},   // half a pitch -> 2
+                                           SnapCase{0.75, 0.0, 2, 1, true},   // 1.5 pitches -> 2
+                                           SnapCase{1.25, 0.75, 4, 2, true},  // 2.5 -> 4, 1.5 -> 2
                                            SnapCase{0.0, 0.26, 1, 2, true},
                                            SnapCase{-0.3, 0.0, 0, 1, false},   // left of the grid
                                            SnapCase{2.0, 2.3, 5, 6, false}));  // above the grid

@@ -37,20 +37,64 @@ ColumnResult Filled(const ResultField& f) {
 
 TEST_F(EditorTest, DeletedColumnLosesExactlyItsOwnStoreysResults) {
   const ResultField fields[] = {
-      {"correction", [](ColumnResult& r) { r.correction = {0.5f, -0.5f}; }, true},
-      {"size1", [](ColumnResult& r) { r.size1 = {1, 2}; }, true},
-      {"size2", [](ColumnResult& r) { r.size2 = {3, 4}; }, true},
-      {"rating1", [](ColumnResult& r) { r.rating1 = {1.5f, 2.5f}; }, true},
-      {"rating2", [](ColumnResult& r) { r.rating2 = {3.5f, 4.5f}; }, true},
-      {"n", [](ColumnResult& r) { r.n = {0.7f, 1.2f}; }, true},
-      {"a", [](ColumnResult& r) { r.a = {2.0f, 3.0f}; }, true},
+      {"correction",
+       [](ColumnResult& r) {
+         r.correction = {0.5f, -0.5f};
+       },
+       true},
+      {"size1",
+       [](ColumnResult& r) {
+         r.size1 = {1, 2};
+       },
+       true},
+      {"size2",
+       [](ColumnResult& r) {
+         r.size2 = {3, 4};
+       },
+       true},
+      {"rating1",
+       [](ColumnResult& r) {
+         r.rating1 = {1.5f, 2.5f};
+       },
+       true},
+      {"rating2",
+       [](ColumnResult& r) {
+         r.rating2 = {3.5f, 4.5f};
+       },
+       true},
+      {"n",
+       [](ColumnResult& r) {
+         r.n = {0.7f, 1.2f};
+       },
+       true},
+      {"a",
+       [](ColumnResult& r) {
+         r.a = {2.0f, 3.0f};
+       },
+       true},
       {"b", [](ColumnResult& r) { r.b = 0.8f; }, true},
       {"l", [](ColumnResult& r) { r.l = 1.0f; }, true},
       {"overLimit", [](ColumnResult& r) { r.overLimit = 1; }, true},
-      {"slope1", [](ColumnResult& r) { r.slope1 = {1, 2}; }, false},
-      {"slope2", [](ColumnResult& r) { r.slope2 = {3, 1}; }, false},
-      {"deltaN", [](ColumnResult& r) { r.deltaN = {0.4f, 0.6f}; }, false},
-      {"crossShare", [](ColumnResult& r) { r.crossShare = {0.2f, 0.3f}; }, false},
+      {"slope1",
+       [](ColumnResult& r) {
+         r.slope1 = {1, 2};
+       },
+       false},
+      {"slope2",
+       [](ColumnResult& r) {
+         r.slope2 = {3, 1};
+       },
+       false},
+      {"deltaN",
+       [](ColumnResult& r) {
+         r.deltaN = {0.4f, 0.6f};
+       },
+       false},
+      {"crossShare",
+       [](ColumnResult& r) {
+         r.crossShare = {0.2f, 0.3f};
+       },
+       false},
       {"notTransmitted", [](ColumnResult& r) { r.notTransmitted = 1; }, false},
   };
   Use(kCatColumn);
@@ -92,12 +136,11 @@ TEST_P(CrossingOrderTest, FirstRefusalAlongTheRunIsShown) {
   EXPECT_EQ(P(1, 3).brace(kDirX).Kind, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CrossingOrderTest,
-    ::testing::Values(CrossingCase{"column first along the run", 5, 3, kColumnMessage},
-                      CrossingCase{"crossing first along the run", 3, 5, kCrossingMessage},
-                      CrossingCase{"both at one point: crossing wins", 4, 4, kCrossingMessage},
-                      CrossingCase{"crossing at the run's end", 7, 0, kCrossingMessage}));
+INSTANTIATE_TEST_SUITE_P(Cases, CrossingOrderTest,
+                         ::testing::Values(CrossingCase{"column first along the run", 5, 3, kColumnMessage},
+                                           CrossingCase{"crossing first along the run", 3, 5, kCrossingMessage},
+                                           CrossingCase{"both at one point: crossing wins", 4, 4, kCrossingMessage},
+                                           CrossingCase{"crossing at the run's end", 7, 0, kCrossingMessage}));
 
 TEST_F(EditorTest, ColumnAtTheRunsEndsAndAWallEndingOnTheLineAreAccepted) {
   plan.Column(1, 3, 1).Column(7, 3, 1);

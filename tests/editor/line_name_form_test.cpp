@@ -44,7 +44,7 @@ struct AcceptCase {
 
 TEST(LineNameForm, StartNumberIsTheRoundedValueOfTheBox) {
   const AcceptCase cases[] = {
-      {1, "5", "", 5},  {1, "2.6", "", 3}, {1, "abc", "", 0},
+      {1, "5", "", 5},    {1, "2.6", "", 3}, {1, "abc", "", 0},
       {4, "9", "12", 12}, {2, "9", "12", 8},  // schemes 2 and 3 keep the previous start
   };
   for (const auto& c : cases) {

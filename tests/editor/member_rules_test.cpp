@@ -113,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HardwareCase{"", "", ""},
                       HardwareCase{"HD-15", "", "配置した通し柱の１階柱頭部分に金物が配置されています。"},
                       HardwareCase{"", "HD-20", "配置した通し柱の２階柱脚部分に金物が配置されています。"},
-                      HardwareCase{"HD-15", "HD-20", "配置した通し柱の１階柱頭・２階柱脚部分に金物が配置されています。"}));
+                      HardwareCase{"HD-15", "HD-20",
+                                   "配置した通し柱の１階柱頭・２階柱脚部分に金物が配置されています。"}));
 
 TEST_F(EditorTest, ThroughColumnSplitsTheOtherStoreysSheathing) {
   plan.Sheathing(2, kDirX, 1, 1, 3, 2);  // storey 2 panel X1 .. X4
@@ -177,9 +178,9 @@ class GroupDeleteTest : public EditorTest {
 };
 
 TEST_F(GroupDeleteTest, WallsWhollyInsideGoOthersStay) {
-  plan.Brace(1, kDirX, 2, 2, 2, 1, test::kRisesToHigher);      // X2..X4 on Y2: inside
-  plan.Brace(1, kDirX, 4, 3, 4, 1, test::kRisesToHigher);      // X4..X8 on Y3: reaches out
-  plan.Sheathing(1, kDirY, 3, 1, 2, 2);                        // Y1..Y3 on X3: inside, other layer
+  plan.Brace(1, kDirX, 2, 2, 2, 1, test::kRisesToHigher);  // X2..X4 on Y2: inside
+  plan.Brace(1, kDirX, 4, 3, 4, 1, test::kRisesToHigher);  // X4..X8 on Y3: reaches out
+  plan.Sheathing(1, kDirY, 3, 1, 2, 2);                    // Y1..Y3 on X3: inside, other layer
   Use(kCatWall);
   host.confirmAnswers.push_back(true);
   GroupDrag(1, 1, 5, 5);
@@ -206,9 +207,12 @@ struct GroupNameCase {
 
 TEST_F(GroupDeleteTest, QuestionNamesTheMember) {
   const GroupNameCase cases[] = {
-      {kCatFloor, "", false, "床"},          {kCatColumn, "", false, "柱"},
-      {kCatBeam, "", false, "梁"},           {kCatWall, "Tasuki1", false, "筋かい"},
-      {kCatWall, "Menzai3", false, "面材耐力壁"}, {kCatWall, "Kesa1", true, "筋かい と 面材耐力壁"},
+      {kCatFloor, "", false, "床"},
+      {kCatColumn, "", false, "柱"},
+      {kCatBeam, "", false, "梁"},
+      {kCatWall, "Tasuki1", false, "筋かい"},
+      {kCatWall, "Menzai3", false, "面材耐力壁"},
+      {kCatWall, "Kesa1", true, "筋かい と 面材耐力壁"},
   };
   for (const auto& c : cases) {
     Use(c.category, c.kind);

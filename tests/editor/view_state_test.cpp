@@ -22,10 +22,8 @@ struct StoreyLabelCase {
 
 TEST(StoreyButtons, LabelsPerCategory) {
   const StoreyLabelCase cases[] = {
-      {kCatFloor, 2, "２階 床", "１階 床", false},
-      {kCatWall, 2, "２階 耐力壁", "１階 耐力壁", false},
-      {kCatColumn, 2, "２階 柱", "１階 柱", true},
-      {kCatBeam, 2, "２階 小屋梁", "２階 床梁", true},
+      {kCatFloor, 2, "２階 床", "１階 床", false},       {kCatWall, 2, "２階 耐力壁", "１階 耐力壁", false},
+      {kCatColumn, 2, "２階 柱", "１階 柱", true},       {kCatBeam, 2, "２階 小屋梁", "２階 床梁", true},
       {kCatBeam, 1, "２階 小屋梁", "１階 小屋梁", true},
   };
   for (const auto& c : cases) {

@@ -15,9 +15,9 @@ using test::kRisesToHigher;
 // ---- overlap check ------------------------------------------------------------
 
 struct OverlapCase {
-  const char* kind;       // entry chosen in the member-kind list
-  bool existingBrace;     // the 2-segment member at X1..X3 is a brace (else sheathing)
-  bool deleting;          // with the "削    除" toggle down
+  const char* kind;    // entry chosen in the member-kind list
+  bool existingBrace;  // the 2-segment member at X1..X3 is a brace (else sheathing)
+  bool deleting;       // with the "削    除" toggle down
   const char* message;
 };
 
@@ -47,13 +47,17 @@ TEST_P(OverlapTest, RefusesAMemberOfAnotherExtent) {
 INSTANTIATE_TEST_SUITE_P(
     Messages, OverlapTest,
     ::testing::Values(
-        OverlapCase{"Kesa1", true, false, "指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、置換できません。"},
+        OverlapCase{"Kesa1", true, false,
+                    "指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、置換できません。"},
         OverlapCase{"Tasuki2", false, false, "面材と始点、終点が異なる重複する筋かいは、配置できません。"},
-        OverlapCase{"Menzai4", false, false, "指定した始点、終点が異なる面材、または２部材にまたがる面材は、置換できません。"},
+        OverlapCase{"Menzai4", false, false,
+                    "指定した始点、終点が異なる面材、または２部材にまたがる面材は、置換できません。"},
         OverlapCase{"Menzai4", true, false, "筋かいと始点、終点が異なる重複する面材は、配置できません。"},
-        OverlapCase{"Kesa1", true, true, "指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、削除できません。"},
+        OverlapCase{"Kesa1", true, true,
+                    "指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、削除できません。"},
         OverlapCase{"Kesa1", false, true, "面材と始点、終点が異なる重複する筋かいは、削除できません。"},
-        OverlapCase{"Menzai1", false, true, "指定した始点、終点が異なる面材、または２部材にまたがる面材は、削除できません。"},
+        OverlapCase{"Menzai1", false, true,
+                    "指定した始点、終点が異なる面材、または２部材にまたがる面材は、削除できません。"},
         OverlapCase{"Menzai1", true, true, "筋かいと始点、終点が異なる重複する面材は、削除できません。"}));
 
 TEST_F(EditorTest, SameExtentReplacesTheMember) {

@@ -128,7 +128,7 @@ TEST(FormatEccentricity, ColoursByRatio) {
     bool bold;
   };
   const Case cases[] = {
-      {0.0f, " 0.000", RatioColour::White, false},   {0.2f, " 0.200", RatioColour::White, false},
+      {0.0f, " 0.000", RatioColour::White, false},    {0.2f, " 0.200", RatioColour::White, false},
       {0.2001f, " 0.200", RatioColour::Yellow, true}, {0.3f, " 0.300", RatioColour::Yellow, true},
       {0.3001f, " 0.300", RatioColour::Red, true},    {1.2345f, " 1.235", RatioColour::Red, true},
   };

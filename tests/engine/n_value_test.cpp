@@ -181,8 +181,8 @@ TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
 TEST(CalcAllN, CodesOutsideTheirTablesCountAsEmpty) {
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
-  p.b.Point(1, 1, 1).FloorKind = 9;           // not a floor kind: (1, 1) is no cell
-  p.b.Point(1, 1, 1).Column.ColKind = 7;      // not a column
+  p.b.Point(1, 1, 1).FloorKind = 9;       // not a floor kind: (1, 1) is no cell
+  p.b.Point(1, 1, 1).Column.ColKind = 7;  // not a column
   p.b.Point(2, 1, 1).Column.ColKind = -1;
   p.b.Point(3, 3, 2).brace(kDirX) = WallSeg{9, 3, 3, "Kesa", 1, 0, 3.0f};
   p.b.Point(2, 3, 2).beam(kDirX) = BeamSeg{-3, INT32_MIN};

@@ -57,21 +57,20 @@ TEST_P(WallRatingA, RatingsCorrectionAndA) {
 // Side 1 slope 1 and side 2 slope 2 reach the column top.
 INSTANTIATE_TEST_SUITE_P(
     Examples, WallRatingA,
-    ::testing::Values(
-        ACase{"Single45x90ToTop", {3, kRisesToHigher}, {}, 2.0f, 0.0f, 0.5f, 2.5f},
-        ACase{"Single45x90ToBottom", {3, kRisesToLower}, {}, 2.0f, 0.0f, -0.5f, 1.5f},
-        ACase{"Single90x90ToBottom", {4, kRisesToLower}, {}, 3.0f, 0.0f, -2.0f, 1.0f},
-        ACase{"SingleOnSide2ToTop", {}, {3, kRisesToLower}, 0.0f, 2.0f, 0.5f, 2.5f},
-        ACase{"Crossed90x90AgainstSheathing", {4, kCrossed}, {0, 0, 5}, 5.0f, 2.5f, 0.0f, 2.5f},
-        ACase{"CrossedPlusSheathingCapped", {3, kCrossed, 5}, {}, 5.0f, 0.0f, 0.0f, 5.0f},
-        ACase{"CrossedPlusSheathingExactlyAtCap", {3, kCrossed, 2}, {}, 5.0f, 0.0f, 0.0f, 5.0f},
-        ACase{"TwoSinglesBothToBottom", {2, kRisesToLower}, {2, kRisesToHigher}, 1.5f, 1.5f, 0.0f, 0.0f},
-        ACase{"TwoSinglesBothToTop", {2, kRisesToHigher}, {2, kRisesToLower}, 1.5f, 1.5f, 1.0f, 1.0f},
-        ACase{"TwoSinglesTopAndBottom", {2, kRisesToHigher}, {2, kRisesToHigher}, 1.5f, 1.5f, 1.0f, 1.0f},
-        ACase{"SingleToTopAgainstCrossed", {2, kRisesToHigher}, {2, kCrossed}, 1.5f, 3.0f, 0.5f, 2.0f},
-        ACase{"SingleToBottomAgainstCrossed", {2, kRisesToLower}, {2, kCrossed}, 1.5f, 3.0f, 0.0f, 1.5f},
-        ACase{"TwoCrossed", {4, kCrossed}, {3, kCrossed}, 5.0f, 4.0f, 0.0f, 1.0f},
-        ACase{"EqualSheathingNoBraces", {0, 0, 4}, {0, 0, 4}, 2.0f, 2.0f, 0.0f, 0.0f}),
+    ::testing::Values(ACase{"Single45x90ToTop", {3, kRisesToHigher}, {}, 2.0f, 0.0f, 0.5f, 2.5f},
+                      ACase{"Single45x90ToBottom", {3, kRisesToLower}, {}, 2.0f, 0.0f, -0.5f, 1.5f},
+                      ACase{"Single90x90ToBottom", {4, kRisesToLower}, {}, 3.0f, 0.0f, -2.0f, 1.0f},
+                      ACase{"SingleOnSide2ToTop", {}, {3, kRisesToLower}, 0.0f, 2.0f, 0.5f, 2.5f},
+                      ACase{"Crossed90x90AgainstSheathing", {4, kCrossed}, {0, 0, 5}, 5.0f, 2.5f, 0.0f, 2.5f},
+                      ACase{"CrossedPlusSheathingCapped", {3, kCrossed, 5}, {}, 5.0f, 0.0f, 0.0f, 5.0f},
+                      ACase{"CrossedPlusSheathingExactlyAtCap", {3, kCrossed, 2}, {}, 5.0f, 0.0f, 0.0f, 5.0f},
+                      ACase{"TwoSinglesBothToBottom", {2, kRisesToLower}, {2, kRisesToHigher}, 1.5f, 1.5f, 0.0f, 0.0f},
+                      ACase{"TwoSinglesBothToTop", {2, kRisesToHigher}, {2, kRisesToLower}, 1.5f, 1.5f, 1.0f, 1.0f},
+                      ACase{"TwoSinglesTopAndBottom", {2, kRisesToHigher}, {2, kRisesToHigher}, 1.5f, 1.5f, 1.0f, 1.0f},
+                      ACase{"SingleToTopAgainstCrossed", {2, kRisesToHigher}, {2, kCrossed}, 1.5f, 3.0f, 0.5f, 2.0f},
+                      ACase{"SingleToBottomAgainstCrossed", {2, kRisesToLower}, {2, kCrossed}, 1.5f, 3.0f, 0.0f, 1.5f},
+                      ACase{"TwoCrossed", {4, kCrossed}, {3, kCrossed}, 5.0f, 4.0f, 0.0f, 1.0f},
+                      ACase{"EqualSheathingNoBraces", {0, 0, 4}, {0, 0, 4}, 2.0f, 2.0f, 0.0f, 0.0f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SujikaiHosei, FollowsTheSlopeTable) {

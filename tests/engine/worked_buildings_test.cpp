@@ -203,27 +203,41 @@ Expected Storey1OfB(int i, int j, float l, std::array<float, 2> deltaN, std::arr
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WorkedBuildingB,
-    testing::Values(
-        BCase{"BothEndsCommentaryL", 0, true, SmallBeam::EndsAtTheCrossing,
-              {QOfB(0), Storey1OfB(1, 2, 1.6f, {2.0f / 3, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.25f, 0}),
-               Storey1OfB(4, 5, 1.6f, {}, {1.0f / 12, 0})},
-              0},
-        BCase{"OneEndMissingCommentaryL", 0, false, SmallBeam::EndsAtTheCrossing,
-              {QOfB(1), Storey1OfB(1, 2, 1.6f, {2.0f / 3, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.25f, 0})},
-              1},
-        BCase{"BothEndsUserL", 1, true, SmallBeam::EndsAtTheCrossing,
-              {QOfB(0), Storey1OfB(1, 2, 1.0f, {0.4f * 2 / 3, 0}, {}),
-               Storey1OfB(4, 1, 1.0f, {}, {0.75f * 0.4f / 3, 0.75f * -0.6f / 3}),
-               Storey1OfB(4, 5, 1.0f, {}, {0.25f * 0.4f / 3, 0.25f * -0.6f / 3})},
-              0},
-        BCase{"OneEndMissingUserL", 1, false, SmallBeam::EndsAtTheCrossing,
-              {QOfB(1), Storey1OfB(1, 2, 1.0f, {0.4f * 2 / 3, 0}, {}),
-               Storey1OfB(4, 1, 1.0f, {}, {0.75f * 0.4f / 3, 0.75f * -0.6f / 3})},
-              1},
-        BCase{"WholeShareWhenTheSmallBeamEndMeetsNoCrossing", 0, true, SmallBeam::RunsToTheEdge,
-              {QOfB(0), Storey1OfB(1, 2, 1.6f, {0.75f, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.75f, 0}),
-               Storey1OfB(4, 5, 1.6f, {}, {0.25f, 0})},
-              0}),
+    testing::Values(BCase{"BothEndsCommentaryL",
+                          0,
+                          true,
+                          SmallBeam::EndsAtTheCrossing,
+                          {QOfB(0), Storey1OfB(1, 2, 1.6f, {2.0f / 3, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.25f, 0}),
+                           Storey1OfB(4, 5, 1.6f, {}, {1.0f / 12, 0})},
+                          0},
+                    BCase{"OneEndMissingCommentaryL",
+                          0,
+                          false,
+                          SmallBeam::EndsAtTheCrossing,
+                          {QOfB(1), Storey1OfB(1, 2, 1.6f, {2.0f / 3, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.25f, 0})},
+                          1},
+                    BCase{"BothEndsUserL",
+                          1,
+                          true,
+                          SmallBeam::EndsAtTheCrossing,
+                          {QOfB(0), Storey1OfB(1, 2, 1.0f, {0.4f * 2 / 3, 0}, {}),
+                           Storey1OfB(4, 1, 1.0f, {}, {0.75f * 0.4f / 3, 0.75f * -0.6f / 3}),
+                           Storey1OfB(4, 5, 1.0f, {}, {0.25f * 0.4f / 3, 0.25f * -0.6f / 3})},
+                          0},
+                    BCase{"OneEndMissingUserL",
+                          1,
+                          false,
+                          SmallBeam::EndsAtTheCrossing,
+                          {QOfB(1), Storey1OfB(1, 2, 1.0f, {0.4f * 2 / 3, 0}, {}),
+                           Storey1OfB(4, 1, 1.0f, {}, {0.75f * 0.4f / 3, 0.75f * -0.6f / 3})},
+                          1},
+                    BCase{"WholeShareWhenTheSmallBeamEndMeetsNoCrossing",
+                          0,
+                          true,
+                          SmallBeam::RunsToTheEdge,
+                          {QOfB(0), Storey1OfB(1, 2, 1.6f, {0.75f, 0}, {}), Storey1OfB(4, 1, 1.6f, {}, {0.75f, 0}),
+                           Storey1OfB(4, 5, 1.6f, {}, {0.25f, 0})},
+                          0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------
@@ -260,11 +274,11 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
     PlanBuilder p = BuildingC(method);
     RunFullCalculation(p.b, false);
     ExpectColumns(p.b, {
-        {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
-        {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
-        {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
-        {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
-    });
+                           {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
+                           {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
+                           {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
+                           {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
+                       });
   }
 }
 
@@ -289,12 +303,12 @@ TEST(WorkedBuilding, OneStoreyWingEccentricity) {
     const char* field;
     std::array<float, 2> got, want;
   };
-  for (const Pair& f : {Pair{"Gravity", s1.Gravity, {0.91f, 1.4105f}}, Pair{"Stiffness", s1.Stiffness, {6.37f, 5.46f}},
-                        Pair{"Rigidity", s1.Rigidity, {0.52f, 1.213333f}},
-                        Pair{"Torsion", s1.Torsion, {1.291836f, 16.076181f}},
-                        Pair{"ElasticRadius", s1.ElasticRadius, {1.651222f, 1.783523f}},
-                        Pair{"EccDistance", s1.EccDistance, {0.39f, 0.197167f}},
-                        Pair{"EccRatio", s1.EccRatio, {0.236189f, 0.110549f}}}) {
+  for (const Pair& f :
+       {Pair{"Gravity", s1.Gravity, {0.91f, 1.4105f}}, Pair{"Stiffness", s1.Stiffness, {6.37f, 5.46f}},
+        Pair{"Rigidity", s1.Rigidity, {0.52f, 1.213333f}}, Pair{"Torsion", s1.Torsion, {1.291836f, 16.076181f}},
+        Pair{"ElasticRadius", s1.ElasticRadius, {1.651222f, 1.783523f}},
+        Pair{"EccDistance", s1.EccDistance, {0.39f, 0.197167f}},
+        Pair{"EccRatio", s1.EccRatio, {0.236189f, 0.110549f}}}) {
     EXPECT_NEAR(f.got[0], f.want[0], 1e-5) << f.field;
     EXPECT_NEAR(f.got[1], f.want[1], 1e-5) << f.field;
   }

@@ -37,8 +37,8 @@ TEST(FloorEdges, FloorAndVoidShareNoEdge) {
   b.Point(3, 2, 2).FloorKind = kFloorVoid;
   b.Point(1, 1, 2).FloorEdge = {1, 1};  // stale flags are cleared
   b.UpdateFloorEdges(2);
-  EXPECT_EQ(Edges(b, 2), (std::vector<std::array<int, 3>>{{2, 2, 1}, {2, 2, 2}, {3, 2, 1}, {4, 2, 2}, {2, 3, 1},
-                                                          {3, 3, 1}}));
+  EXPECT_EQ(Edges(b, 2),
+            (std::vector<std::array<int, 3>>{{2, 2, 1}, {2, 2, 2}, {3, 2, 1}, {4, 2, 2}, {2, 3, 1}, {3, 3, 1}}));
 }
 
 void PutWall(Building& b, int level, int j, int first, int last) {

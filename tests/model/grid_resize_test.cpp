@@ -24,8 +24,8 @@ TEST(GridResize, ShrinkKeepsPointsInsideAndClearsWhatLeavesTheGrid) {
   PlanBuilder plan(2, 20, 20, 2, 0.91f);
   plan.Column(17, 3, 1).Column(18, 3, 1).Column(21, 21, 2);
   plan.Floor(1, 15, 1, 18, 2);
-  plan.Beam(2, kDirX, 15, 5, 5);            // X15 .. X20
-  plan.Sheathing(1, kDirY, 17, 1, 2, 2);    // on line X17, stays whole
+  plan.Beam(2, kDirX, 15, 5, 5);          // X15 .. X20
+  plan.Sheathing(1, kDirY, 17, 1, 2, 2);  // on line X17, stays whole
   plan.b.Result(17, 3, 1).n = {1.0f, 2.0f};
   plan.b.Undo.category = 1;
 
@@ -56,8 +56,8 @@ TEST(GridResize, ShrinkKeepsPointsInsideAndClearsWhatLeavesTheGrid) {
 TEST(GridResize, CutWallIsTrimmedToTheSegmentsThatRemain) {
   PlanBuilder plan(1, 20, 20, 2, 0.91f);
   plan.Brace(1, kDirX, 14, 2, 6, 2, test::kRisesToHigher);  // X14 .. X20: 3 segments remain
-  plan.Sheathing(1, kDirY, 3, 18, 2, 4);                     // Y18 .. Y20 on X3: 1 segment remains
-  plan.Sheathing(1, kDirX, 12, 2, 5, 2);                     // X12 .. X17: ends on the new edge
+  plan.Sheathing(1, kDirY, 3, 18, 2, 4);                    // Y18 .. Y20 on X3: 1 segment remains
+  plan.Sheathing(1, kDirX, 12, 2, 5, 2);                    // X12 .. X17: ends on the new edge
 
   ResizeGrid(plan.b, GridSizeChoice{8, 9, 910});
   AfterGridResize(plan.b);

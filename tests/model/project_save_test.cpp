@@ -77,16 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
                     BadText{"「家😀」", [](Building& b) { b.Info.BuildingName = "家😀"; }},
                     BadText{"担当者名", [](Building& b) { b.Info.PersonName = "김"; }},
                     BadText{"Ｙ通り名（2 番目）", [](Building& b) { b.Settings.LineNamesY[1] = "🏠"; }},
-                    BadText{"柱頭金物（2階 X2 - い3）", [](Building& b) { b.Point(2, 3, 2).Column.TopHardware = "\xF0\x9F\x94\xA9"; }},
+                    BadText{"柱頭金物（2階 X2 - い3）",
+                            [](Building& b) { b.Point(2, 3, 2).Column.TopHardware = "\xF0\x9F\x94\xA9"; }},
                     BadText{"建物名称が長すぎます", [](Building& b) { b.Info.BuildingName.assign(65536, 'a'); }},
-                    BadText{"事務所名が長すぎます（65535 バイトまで）。\n\n「ああ", [](Building& b) {
-                      b.Info.OfficeName.clear();
-                      for (int k = 0; k < 40000; ++k) b.Info.OfficeName += "あ";
-                    }},
+                    BadText{"事務所名が長すぎます（65535 バイトまで）。\n\n「ああ",
+                            [](Building& b) {
+                              b.Info.OfficeName.clear();
+                              for (int k = 0; k < 40000; ++k) b.Info.OfficeName += "あ";
+                            }},
                     BadText{"あ…」", [](Building& b) {
-                      b.Info.OfficeName.clear();
-                      for (int k = 0; k < 40000; ++k) b.Info.OfficeName += "あ";
-                    }}));
+                              b.Info.OfficeName.clear();
+                              for (int k = 0; k < 40000; ++k) b.Info.OfficeName += "あ";
+                            }}));
 
 TEST(ProjectSave, LongestTextIsAccepted) {
   Building b = test::FilledBuilding();
@@ -117,9 +119,9 @@ TEST(ProjectSave, ReplacingAFileKeepsItsPermissions) {
   Building b = test::FilledBuilding();
   b.CurrentPath = path;
   ASSERT_TRUE(SaveProject(b).ok);
-  EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
-            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
-                std::filesystem::perms::group_read);
+  EXPECT_EQ(
+      std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
 }
 
 TEST(ProjectSave, SavingThroughALinkReplacesTheLinkedFile) {

@@ -22,8 +22,7 @@ ProgramSettings SampleSettings() {
   ProgramSettings s;
   s.DataFolder = "/home/u/物件";
   s.DataName = "新規データ";
-  s.Recent = {RecentEntry{"/home/u/物件/a.TVK", "a.TVK", "山田邸, 増築"},
-              RecentEntry{"/home/u/b.TVK", "b.TVK", ""}};
+  s.Recent = {RecentEntry{"/home/u/物件/a.TVK", "a.TVK", "山田邸, 増築"}, RecentEntry{"/home/u/b.TVK", "b.TVK", ""}};
   return s;
 }
 
@@ -181,10 +180,10 @@ TEST(HardwareNamesFile, TokenizerSplitsAtBlanksCommasAndQuotes) {
     const char* name;
     const char* value;
   };
-  for (const Case& c : {Case{"短ほぞ差し 0.00", "短ほぞ差し", "0.00"}, Case{"a    b", "a", "b"},
-                        Case{"\"金物\",\"5.07\"", "金物", "5.07"}, Case{"'x','y' z", "x", "y"},
-                        Case{"--- 3.38", "", "3.38"}, Case{" 1.62", "1.62", ""}, Case{"only", "only", ""},
-                        Case{"", "", ""}, Case{"名　称 ---", "名　称", ""}}) {
+  for (const Case& c :
+       {Case{"短ほぞ差し 0.00", "短ほぞ差し", "0.00"}, Case{"a    b", "a", "b"},
+        Case{"\"金物\",\"5.07\"", "金物", "5.07"}, Case{"'x','y' z", "x", "y"}, Case{"--- 3.38", "", "3.38"},
+        Case{" 1.62", "1.62", ""}, Case{"only", "only", ""}, Case{"", "", ""}, Case{"名　称 ---", "名　称", ""}}) {
     const HardwareNames names = ParseHardwareNames(Cp932(std::string(c.line) + "\r\nsecond 2\r\n"));
     EXPECT_EQ(names[0].Name1, c.name) << c.line;
     EXPECT_EQ(names[0].Value1, c.value) << c.line;

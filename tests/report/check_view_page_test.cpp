@@ -1,12 +1,12 @@
 // The storey-2 transmission check page on the recorded page.
 #include <gtest/gtest.h>
 
-#include "report/check_view_page.h"
-#include "report/figure_fonts.h"
 #include "report/figure_test_building.h"
 #include "report/figure_test_ops.h"
-#include "report/plan_layers.h"
-#include "report/report_fonts.h"
+#include "report/figures/check_view_page.h"
+#include "report/figures/figure_fonts.h"
+#include "report/figures/plan_layers.h"
+#include "report/surface/report_fonts.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {

@@ -1,8 +1,8 @@
 // The cover: where the building name box stands, and the two cover switches.
 #include <gtest/gtest.h>
 
+#include "report/chapters/report_context.h"
 #include "report/compose_test_building.h"
-#include "report/report_context.h"
 
 namespace tvk {
 namespace {

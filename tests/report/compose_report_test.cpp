@@ -2,9 +2,9 @@
 // options that change chapter 1, the warnings after composition.
 #include <gtest/gtest.h>
 
+#include "report/chapters/report_context.h"
+#include "report/chapters/report_fixed_texts.h"
 #include "report/compose_test_building.h"
-#include "report/report_context.h"
-#include "report/report_fixed_texts.h"
 
 namespace tvk {
 namespace {
@@ -57,10 +57,11 @@ TEST_F(Composed, ChapterIndexHoldsStartPagesAndHeadingPositions) {
     ReportEntry entry;
     int page;
   };
-  const Case cases[] = {{ReportEntry::Cover, 1},         {ReportEntry::Policy, 2},         {ReportEntry::Method, 2},
-                        {ReportEntry::HardwareList, 4},  {ReportEntry::WallList, 4},       {ReportEntry::WallPlans, 5},
-                        {ReportEntry::WallFrames, 0},    {ReportEntry::HardwarePlans, 6},  {ReportEntry::HardwareFrames, 7},
-                        {ReportEntry::Results, 8},       {ReportEntry::Strengths, 0},      {ReportEntry::JointDetails, 0}};
+  const Case cases[] = {
+      {ReportEntry::Cover, 1},        {ReportEntry::Policy, 2},        {ReportEntry::Method, 2},
+      {ReportEntry::HardwareList, 4}, {ReportEntry::WallList, 4},      {ReportEntry::WallPlans, 5},
+      {ReportEntry::WallFrames, 0},   {ReportEntry::HardwarePlans, 6}, {ReportEntry::HardwareFrames, 7},
+      {ReportEntry::Results, 8},      {ReportEntry::Strengths, 0},     {ReportEntry::JointDetails, 0}};
   for (const Case& c : cases) EXPECT_EQ(MarkOf(index, c.entry).page, c.page) << static_cast<int>(c.entry);
 
   // Heading y: top margin + heading y - half a line pitch, from the top of the paper.

@@ -2,10 +2,10 @@
 // the header variants of the options, and a building without columns.
 #include <gtest/gtest.h>
 
+#include "report/chapters/report_fixed_texts.h"
+#include "report/chapters/results_header_block.h"
+#include "report/chapters/results_table_cells.h"
 #include "report/compose_test_building.h"
-#include "report/report_fixed_texts.h"
-#include "report/results_header_block.h"
-#include "report/results_table_cells.h"
 
 namespace tvk {
 namespace {
@@ -62,7 +62,11 @@ TEST(ComposeResults, HeaderItemsFollowTheOptions) {
       {0, 0, 0, {"１階Ｎ値", "  ΔN=(A2xB2)       ", "       +[直交梁伝達]", "<N'+ΔN>"}, {"      ----        "}},
       {1, 0, 0, {"   １階Ｎ値  (押さえ係数Ｌ：２階柱の押さえ効果を考慮)", "  ΔN=(A2xB2-L2)  "}, {"１階Ｎ値"}},
       {0, 1, 0, {" 下階柱抜け時の   ", "      xｽﾊﾟﾝ逆比     "}, {"       +[直交梁伝達]"}},
-      {0, 1, 1, {"      ----        ", "Ｎ値"}, {" 下階柱抜け時の   ", " ２階柱からのΔN  ", "<N'+ΔN>", "      xｽﾊﾟﾝ逆比     "}},
+      {0,
+       1,
+       1,
+       {"      ----        ", "Ｎ値"},
+       {" 下階柱抜け時の   ", " ２階柱からのΔN  ", "<N'+ΔN>", "      xｽﾊﾟﾝ逆比     "}},
       {0, 0, 1, {" 下階柱抜け時の   ", "       +[直交梁伝達]"}, {"      ----        "}},
   };
   for (const Case& c : cases) {
@@ -72,8 +76,10 @@ TEST(ComposeResults, HeaderItemsFollowTheOptions) {
     b.Settings.NoTransmitMissingColumn = c.noTransmit;
     test::Calculate(b);
     const ComposedReport r = Compose(b);
-    for (const char* t : c.present) EXPECT_TRUE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
-    for (const char* t : c.absent) EXPECT_FALSE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
+    for (const char* t : c.present)
+      EXPECT_TRUE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
+    for (const char* t : c.absent)
+      EXPECT_FALSE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
   }
 }
 

@@ -8,8 +8,8 @@
 #include "engine/n_value.h"
 #include "engine/transmission.h"
 #include "model/hardware_names.h"
-#include "report/page_surface.h"
-#include "report/report_composer.h"
+#include "report/chapters/report_composer.h"
+#include "report/surface/page_surface.h"
 #include "report/surface_test_app.h"
 #include "support/plan_builder.h"
 

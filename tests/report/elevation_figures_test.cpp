@@ -1,10 +1,10 @@
 // Chapter 2.2 and the elevation window page on the recorded pages.
 #include <gtest/gtest.h>
 
-#include "report/elevation_figures.h"
 #include "report/figure_test_building.h"
 #include "report/figure_test_ops.h"
-#include "report/report_fonts.h"
+#include "report/figures/elevation_figures.h"
+#include "report/surface/report_fonts.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "report/elevation_transform.h"
-#include "report/frame_selection.h"
 #include "report/figure_test_building.h"
+#include "report/figures/elevation_transform.h"
+#include "report/figures/frame_selection.h"
 
 namespace tvk {
 namespace {

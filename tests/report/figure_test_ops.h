@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "report/page_ops.h"
-#include "report/page_surface.h"
+#include "report/surface/page_ops.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk::test {
 
@@ -37,7 +37,8 @@ inline std::vector<RectOp> SquaresOfSide(const PageDocument& doc, int pageIndex,
   std::vector<RectOp> out;
   for (const PageOp& op : doc.pages.at(static_cast<size_t>(pageIndex)).ops) {
     const auto* r = std::get_if<RectOp>(&op);
-    if (r && std::abs(r->rect.width() - sideCm * kTwipsPerCm) <= 1.0 && std::abs(r->rect.height() - r->rect.width()) <= 1.0) {
+    if (r && std::abs(r->rect.width() - sideCm * kTwipsPerCm) <= 1.0 &&
+        std::abs(r->rect.height() - r->rect.width()) <= 1.0) {
       out.push_back(*r);
     }
   }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "report/column_marks.h"
 #include "report/figure_test_building.h"
+#include "report/figures/column_marks.h"
 
 namespace tvk {
 namespace {
@@ -9,9 +9,9 @@ namespace {
 struct MarkCase {
   const char* name;
   int storey;
-  float nX, nY;          // own-storey N
-  float deltaNX;         // received from a storey-2 column without a lower column
-  float crossShareY;     // received through an orthogonal beam
+  float nX, nY;       // own-storey N
+  float deltaNX;      // received from a storey-2 column without a lower column
+  float crossShareY;  // received through an orthogonal beam
   int overLimit;
   ColumnMark expected;
 };

@@ -6,9 +6,9 @@
 
 #include "report/figure_test_building.h"
 #include "report/figure_test_ops.h"
-#include "report/plan_figures.h"
-#include "report/plan_layers.h"
-#include "report/report_fonts.h"
+#include "report/figures/plan_figures.h"
+#include "report/figures/plan_layers.h"
+#include "report/surface/report_fonts.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {
@@ -55,10 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PageCase{"OneStoreyWallPlan", 1, PlanKind::BearingWall, {QStringLiteral("(1) 1 階耐力壁伏図 (数値は壁倍率)")}},
         PageCase{"OneStoreyHardwarePlan", 1, PlanKind::Hardware, {QStringLiteral("(1) 1 階金物伏図")}},
-        PageCase{"TwoStoreyWallPlans",
-                 2,
-                 PlanKind::BearingWall,
-                 {QStringLiteral("(1) 1 階耐力壁伏図 (数値は壁倍率)"), QStringLiteral("(2) 2 階耐力壁伏図 (数値は壁倍率)")}},
+        PageCase{
+            "TwoStoreyWallPlans",
+            2,
+            PlanKind::BearingWall,
+            {QStringLiteral("(1) 1 階耐力壁伏図 (数値は壁倍率)"), QStringLiteral("(2) 2 階耐力壁伏図 (数値は壁倍率)")}},
         PageCase{"TwoStoreyHardwarePlans",
                  2,
                  PlanKind::Hardware,

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "report/plan_transform.h"
 #include "report/figure_test_building.h"
+#include "report/figures/plan_transform.h"
 
 namespace tvk {
 namespace {

@@ -4,7 +4,7 @@
 #include "engine/n_value.h"
 #include "engine/transmission.h"
 #include "model/number_format.h"
-#include "report/results_table_cells.h"
+#include "report/chapters/results_table_cells.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -15,8 +15,10 @@ using test::PlanBuilder;
 // A two-storey building of spansX x 2 spans with line names X1.., Y1.. and floors on both storeys.
 PlanBuilder TwoStorey(int spansX = 8) {
   PlanBuilder p(2, spansX, 2);
-  for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Settings.LineNamesX[static_cast<size_t>(i - 1)] = "X" + std::to_string(i);
-  for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Settings.LineNamesY[static_cast<size_t>(j - 1)] = "Y" + std::to_string(j);
+  for (int i = 1; i <= p.b.PointsX(); ++i)
+    p.b.Settings.LineNamesX[static_cast<size_t>(i - 1)] = "X" + std::to_string(i);
+  for (int j = 1; j <= p.b.PointsY(); ++j)
+    p.b.Settings.LineNamesY[static_cast<size_t>(j - 1)] = "Y" + std::to_string(j);
   p.Floor(1, 1, 1, spansX, 2).Floor(2, 1, 1, spansX, 2);
   return p;
 }
@@ -42,8 +44,8 @@ TEST(ResultsCells, PrintShiftMovesHalfAThousandthAwayFromZero) {
     float n;
     const char* text;
   };
-  const Case cases[] = {{1.2346f, "1.24"}, {1.2344f, "1.23"}, {0.0f, "0.00"}, {-1.2346f, "-1.24"},
-                        {2.0f, "2.00"},    {-0.004f, "0.00"}};
+  const Case cases[] = {{1.2346f, "1.24"},   {1.2344f, "1.23"}, {0.0f, "0.00"},
+                        {-1.2346f, "-1.24"}, {2.0f, "2.00"},    {-0.004f, "0.00"}};
   for (const Case& c : cases) EXPECT_EQ(ShiftedNText(c.n), c.text) << c.n;
   // The same value without the shift.
   EXPECT_EQ(FormatFixed(1.2346f, 2), "1.23");
@@ -251,8 +253,8 @@ TEST(ResultsCells, LOptionOnePrintsTheStoreyOneLAsCalculated) {
   ASSERT_FLOAT_EQ(r1.l, 1.6f);
   const auto row = ResultsRowCells(p.b, 3, 2);
   ASSERT_TRUE(row);
-  const std::string x = FormatFixed(r1.n[0], 2) + "\r=" + FormatFixed(r1.a[0], 1) + "x0.5+" +
-                        FormatFixed(r2.a[0], 1) + "x0.5-1.6";
+  const std::string x =
+      FormatFixed(r1.n[0], 2) + "\r=" + FormatFixed(r1.a[0], 1) + "x0.5+" + FormatFixed(r2.a[0], 1) + "x0.5-1.6";
   EXPECT_EQ(row->cells[5].substr(0, x.size()), x);
 }
 

@@ -8,10 +8,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "report/page_primitives.h"
-#include "report/page_replay.h"
-#include "report/page_surface.h"
-#include "report/table_layout.h"
+#include "report/surface/page_primitives.h"
+#include "report/surface/page_replay.h"
+#include "report/surface/page_surface.h"
+#include "report/surface/table_layout.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {
@@ -118,7 +118,8 @@ TEST(SurfacePdf, PagesKeepTheirPaperAndOrientation) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("mixed.pdf"));
   ASSERT_EQ(WritePdf(s.Document(), path), QString());
-  const QString info = RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("3"), path})
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                           QStringLiteral("-l"), QStringLiteral("3"), path})
                            .simplified();
   EXPECT_TRUE(info.contains(QStringLiteral("Page 1 size: 595 x 842 pts (A4)"))) << info.toStdString();
   EXPECT_TRUE(info.contains(QStringLiteral("Page 2 size: 842 x 595 pts (A4)"))) << info.toStdString();

@@ -6,10 +6,10 @@
 #include <QRawFont>
 #include <functional>
 
-#include "report/page_primitives.h"
-#include "report/page_surface.h"
-#include "report/report_fonts.h"
-#include "report/table_layout.h"
+#include "report/surface/page_primitives.h"
+#include "report/surface/page_surface.h"
+#include "report/surface/report_fonts.h"
+#include "report/surface/table_layout.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {
@@ -47,14 +47,10 @@ TEST_F(SurfaceTest, PageSetupReturnsThePrintableArea) {
   const PageMargins report;
   const PageMargins elevation{2.0, 2.0, 2.2, 2.0};
   const Case cases[] = {
-      {PaperCode::A4, false, report, {}, {16.4, 25.7}},
-      {PaperCode::A4, true, elevation, {}, {25.5, 17.0}},
-      {PaperCode::A3, false, report, {}, {25.1, 38.0}},
-      {PaperCode::A2, false, report, {}, {37.4, 55.4}},
-      {PaperCode::A5, false, report, {}, {10.2, 17.0}},
-      {PaperCode::B4, false, report, {}, {21.1, 32.4}},
-      {PaperCode::B5, true, report, {}, {21.1, 14.2}},
-      {PaperCode::User, false, report, {10.0, 20.0}, {5.4, 16.0}},
+      {PaperCode::A4, false, report, {}, {16.4, 25.7}}, {PaperCode::A4, true, elevation, {}, {25.5, 17.0}},
+      {PaperCode::A3, false, report, {}, {25.1, 38.0}}, {PaperCode::A2, false, report, {}, {37.4, 55.4}},
+      {PaperCode::A5, false, report, {}, {10.2, 17.0}}, {PaperCode::B4, false, report, {}, {21.1, 32.4}},
+      {PaperCode::B5, true, report, {}, {21.1, 14.2}},  {PaperCode::User, false, report, {10.0, 20.0}, {5.4, 16.0}},
   };
   for (const Case& c : cases) {
     PageSurface s;
@@ -87,7 +83,10 @@ TEST_F(SurfaceTest, EveryCallRestoresTheDrawingState) {
       {"PageLineTw", [](PageSurface& s) { PageLineTw(s, 0, 0, 100, 100, 2, 5, Qt::blue); }},
       {"PageRect", [](PageSurface& s) { PageRect(s, 0, 0, 2, 1, 0, 20, Qt::black, Qt::red, kFillDiagCross); }},
       {"PagePolygon text", [](PageSurface& s) { PagePolygon(s, "0 0 100 0 100 100", 0, 10, Qt::green, Qt::green, 1); }},
-      {"PagePolygon cm", [](PageSurface& s) { PagePolygon(s, QPolygonF({{0, 0}, {1, 1}}), 3, 10, Qt::red, Qt::red, 2); }},
+      {"PagePolygon cm",
+       [](PageSurface& s) {
+         PagePolygon(s, QPolygonF({{0, 0}, {1, 1}}), 3, 10, Qt::red, Qt::red, 2);
+       }},
       {"PageCircle", [](PageSurface& s) { PageCircle(s, 3, 3, 1, 4, 15, Qt::cyan, Qt::cyan, 5); }},
       {"PageText", [](PageSurface& s) { PageText(s, QStringLiteral("軸組"), 20, 1, 1, 30); }},
       {"PageTextTw", [](PageSurface& s) { PageTextTw(s, QStringLiteral("軸組"), 6, 100, 100, 90); }},
@@ -129,10 +128,9 @@ TEST_F(SurfaceTest, PrimitivesRecordTheirOwnPenAndFill) {
     int fill;
     Qt::BrushStyle style;
   };
-  const Case cases[] = {{0, Qt::NoBrush},       {1, Qt::SolidPattern},  {2, Qt::NoBrush},
-                        {3, Qt::HorPattern},    {4, Qt::VerPattern},    {5, Qt::FDiagPattern},
-                        {6, Qt::BDiagPattern},  {7, Qt::CrossPattern},  {8, Qt::DiagCrossPattern},
-                        {9, Qt::NoBrush},       {-1, Qt::NoBrush}};
+  const Case cases[] = {{0, Qt::NoBrush},          {1, Qt::SolidPattern}, {2, Qt::NoBrush},      {3, Qt::HorPattern},
+                        {4, Qt::VerPattern},       {5, Qt::FDiagPattern}, {6, Qt::BDiagPattern}, {7, Qt::CrossPattern},
+                        {8, Qt::DiagCrossPattern}, {9, Qt::NoBrush},      {-1, Qt::NoBrush}};
   for (const Case& c : cases) {
     PageSurface s;
     s.BeginDocument();
@@ -190,9 +188,9 @@ TEST_F(SurfaceTest, JapaneseFacesDrawWithIpaFamilies) {
     const char* face;
     const char* family;
   };
-  for (const Case& c : {Case{"ＭＳ 明朝", "IPAMincho"}, Case{"ＭＳ Ｐ明朝", "IPAPMincho"},
-                        Case{"ＭＳ ゴシック", "IPAGothic"}, Case{"ＭＳ Ｐゴシック", "IPAPGothic"},
-                        Case{"", "IPAMincho"}, Case{"NoSuchFace", "IPAMincho"}}) {
+  for (const Case& c :
+       {Case{"ＭＳ 明朝", "IPAMincho"}, Case{"ＭＳ Ｐ明朝", "IPAPMincho"}, Case{"ＭＳ ゴシック", "IPAGothic"},
+        Case{"ＭＳ Ｐゴシック", "IPAPGothic"}, Case{"", "IPAMincho"}, Case{"NoSuchFace", "IPAMincho"}}) {
     const QString face = QString::fromUtf8(c.face);
     EXPECT_EQ(ReportFamily(face), QString::fromUtf8(c.family)) << c.face;
     const QFont font = MakeReportFont(FontKey{face, 220, false});
@@ -258,10 +256,14 @@ TEST_F(SurfaceTest, PictureSizes) {
     QSizeF size;
   };
   const Case cases[] = {
-      {image, "100%", "100%", true, {1440, 720}},   {image, "3.0cm", "", true, {1701, 850.5}},
-      {image, "50%", "1cm", true, {720, 567}},      {image, "", "", true, {1440, 720}},
-      {dense, "100%", "100%", true, {720, 360}},    {image, "abc", "100%", false, {}},
-      {image, "-1cm", "", false, {}},               {QImage(), "100%", "100%", false, {}},
+      {image, "100%", "100%", true, {1440, 720}},
+      {image, "3.0cm", "", true, {1701, 850.5}},
+      {image, "50%", "1cm", true, {720, 567}},
+      {image, "", "", true, {1440, 720}},
+      {dense, "100%", "100%", true, {720, 360}},
+      {image, "abc", "100%", false, {}},
+      {image, "-1cm", "", false, {}},
+      {QImage(), "100%", "100%", false, {}},
   };
   for (const Case& c : cases) {
     PageSurface s;

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "report/page_ops.h"
+#include "report/surface/page_ops.h"
 
 namespace tvk::test {
 

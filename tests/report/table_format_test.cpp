@@ -1,8 +1,8 @@
 // Table descriptions: format strings, body texts, cell lines, wrapping and cell styles.
 #include <gtest/gtest.h>
 
-#include "report/page_surface.h"
-#include "report/table_layout.h"
+#include "report/surface/page_surface.h"
+#include "report/surface/table_layout.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {
@@ -63,7 +63,9 @@ class WrapTest : public ::testing::Test {
     surface_ = std::make_unique<PageSurface>();
   }
   // Metrics of "ＭＳ 明朝" at 10 pt: 200 twips per full-width and 100 per half-width character.
-  const ReportFontMetrics& Mincho10() { return surface_->Metrics(surface_->FontIndex({QStringLiteral("ＭＳ 明朝"), 200, false})); }
+  const ReportFontMetrics& Mincho10() {
+    return surface_->Metrics(surface_->FontIndex({QStringLiteral("ＭＳ 明朝"), 200, false}));
+  }
   std::unique_ptr<PageSurface> surface_;
 };
 
@@ -74,17 +76,17 @@ TEST_F(WrapTest, WrapsJapanesePerCharacterAndLatinAtSpaces) {
     QStringList lines;
   };
   const Case cases[] = {
-      {"軸組の柱頭柱脚", 1400, {"軸組の柱頭柱脚"}},         // fits exactly
+      {"軸組の柱頭柱脚", 1400, {"軸組の柱頭柱脚"}},  // fits exactly
       {"軸組の柱頭柱脚", 1000, {"軸組の柱頭", "柱脚"}},
       {"軸組の柱頭柱脚", 399, {"軸", "組", "の", "柱", "頭", "柱", "脚"}},
-      {"abc def ghi", 700, {"abc def", "ghi"}},               // at the space, space dropped
-      {"abcdefghij", 500, {"abcde", "fghij"}},                // one word too wide: per character
-      {"15x90以上の筋", 800, {"15x90以", "上の筋"}},   // Latin next to Japanese may break
+      {"abc def ghi", 700, {"abc def", "ghi"}},       // at the space, space dropped
+      {"abcdefghij", 500, {"abcde", "fghij"}},        // one word too wide: per character
+      {"15x90以上の筋", 800, {"15x90以", "上の筋"}},  // Latin next to Japanese may break
       {"補正値を｢0｣とする。", 1000, {"補正値を｢0", "｣とする。"}},
-      {"柱頭、柱脚。", 400, {"柱", "頭、", "柱", "脚。"}},     // no line starts with 、 or 。
-      {"金物（Ｃ）", 600, {"金物", "（Ｃ）"}},                 // no line ends with （
+      {"柱頭、柱脚。", 400, {"柱", "頭、", "柱", "脚。"}},  // no line starts with 、 or 。
+      {"金物（Ｃ）", 600, {"金物", "（Ｃ）"}},              // no line ends with （
       {"", 100, {""}},
-      {"軸", 10, {"軸"}},                                      // narrower than one character
+      {"軸", 10, {"軸"}},  // narrower than one character
   };
   for (const Case& c : cases) {
     const QString line = QString::fromUtf8(c.line);

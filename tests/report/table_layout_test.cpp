@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "report/page_surface.h"
-#include "report/table_layout.h"
+#include "report/surface/page_surface.h"
+#include "report/surface/table_layout.h"
 #include "report/surface_test_app.h"
 
 namespace tvk {
@@ -158,7 +158,8 @@ TEST_F(TableTest, AttributesChangeFontBackgroundAlignmentAndSpan) {
   EXPECT_DOUBLE_EQ(texts[4].pos.x(), kLeft + kCellPadX);
   EXPECT_EQ(texts[4].color, QColor(Qt::red));
   const auto rects = OpsOf<RectOp>(page);
-  const auto grounds = std::count_if(rects.begin(), rects.end(), [](const RectOp& r) { return r.brush.style == Qt::SolidPattern; });
+  const auto grounds =
+      std::count_if(rects.begin(), rects.end(), [](const RectOp& r) { return r.brush.style == Qt::SolidPattern; });
   EXPECT_EQ(grounds, 3);
   const RectOp& last = rects.back();
   EXPECT_DOUBLE_EQ(last.rect.width(), 4600);
@@ -166,7 +167,8 @@ TEST_F(TableTest, AttributesChangeFontBackgroundAlignmentAndSpan) {
   size_t groundAt = 0;
   size_t textAt = 0;
   for (size_t i = 0; i < page.ops.size(); ++i) {
-    if (const auto* r = std::get_if<RectOp>(&page.ops[i]); r && r->brush.style == Qt::SolidPattern && !groundAt) groundAt = i;
+    if (const auto* r = std::get_if<RectOp>(&page.ops[i]); r && r->brush.style == Qt::SolidPattern && !groundAt)
+      groundAt = i;
     if (const auto* x = std::get_if<TextOp>(&page.ops[i]); x && x->text == QStringLiteral("筋かいの種類")) textAt = i;
   }
   EXPECT_LT(groundAt, textAt);
@@ -243,7 +245,8 @@ TEST_F(TableTest, HeaderRowRepeatsOnEveryPage) {
   DrawTable(surface_, noRepeat);
   surface_.EndDocument();
   int headers = 0;
-  for (size_t p = 0; p < surface_.Document().pages.size(); ++p) headers += int(surface_.Document().Texts(int(p)).count(QStringLiteral("Ｎ 値")));
+  for (size_t p = 0; p < surface_.Document().pages.size(); ++p)
+    headers += int(surface_.Document().Texts(int(p)).count(QStringLiteral("Ｎ 値")));
   EXPECT_EQ(headers, 1);
 }
 

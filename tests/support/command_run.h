@@ -27,7 +27,8 @@ inline std::string ShellQuoted(const std::string& text) {
 inline CommandRun RunCommand(const std::string& program, const std::string& arguments, const std::string& dir) {
   const std::string out = dir + "/stdout";
   const std::string err = dir + "/stderr";
-  const std::string command = ShellQuoted(program) + " " + arguments + " > " + ShellQuoted(out) + " 2> " + ShellQuoted(err);
+  const std::string command =
+      ShellQuoted(program) + " " + arguments + " > " + ShellQuoted(out) + " 2> " + ShellQuoted(err);
   const int status = std::system(command.c_str());
   auto slurp = [](const std::string& path) {
     std::ifstream in(path, std::ios::binary);

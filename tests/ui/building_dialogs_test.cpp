@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "model/line_names.h"
-#include "ui/building_outline_dialog.h"
-#include "ui/grid_size_dialog.h"
-#include "ui/line_name_dialog.h"
-#include "ui/new_data_dialog.h"
+#include "ui/dialogs/building_outline_dialog.h"
+#include "ui/dialogs/grid_size_dialog.h"
+#include "ui/dialogs/line_name_dialog.h"
+#include "ui/dialogs/new_data_dialog.h"
 #include "ui/session_test_support.h"
 
 namespace tvk::test {

@@ -13,9 +13,9 @@
 #include "editor/plan_editor.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
-#include "ui/canvas_painter.h"
-#include "ui/palette16.h"
-#include "ui/plan_canvas.h"
+#include "ui/canvas/canvas_painter.h"
+#include "ui/canvas/palette16.h"
+#include "ui/canvas/plan_canvas.h"
 
 namespace tvk::test {
 
@@ -107,8 +107,8 @@ class CanvasTest : public ::testing::Test {
 
   // Pixel of the box at a page position in cm.
   QPoint Px(QPointF cm) {
-    const QPointF at = Canvas().toViewport(CanvasPos{CanvasPainter::ToUnits(cm.x(), cm.y()).x(),
-                                                     CanvasPainter::ToUnits(cm.x(), cm.y()).y()});
+    const QPointF at = Canvas().toViewport(
+        CanvasPos{CanvasPainter::ToUnits(cm.x(), cm.y()).x(), CanvasPainter::ToUnits(cm.x(), cm.y()).y()});
     return at.toPoint();
   }
   // Page position in cm of a grid point (level 1), optionally moved by (dx, dy) cm.
@@ -132,4 +132,6 @@ class CanvasTest : public ::testing::Test {
 }  // namespace tvk::test
 
 // Short image descriptions in failure messages.
-inline void PrintTo(const QImage& image, std::ostream* os) { *os << "image " << image.width() << "x" << image.height(); }
+inline void PrintTo(const QImage& image, std::ostream* os) {
+  *os << "image " << image.width() << "x" << image.height();
+}

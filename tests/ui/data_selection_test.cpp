@@ -4,7 +4,7 @@
 #include <QTableWidget>
 
 #include "model/settings_file.h"
-#include "ui/data_select_dialog.h"
+#include "ui/dialogs/data_select_dialog.h"
 #include "ui/session_test_support.h"
 
 namespace tvk::test {
@@ -63,8 +63,8 @@ TEST_F(DataSelection, AFileThatHasGoneIsToldAndTheDialogStays) {
   DataSelectDialog dialog(session, prompts, true);
   dialog.chooseRow(1);
   EXPECT_EQ(dialog.selectionResult(), kSelectNothing);
-  EXPECT_EQ(prompts.asked,
-            std::vector<std::string>{"選択したデータファイル：\n\n" + path("gone.TVK") + "\n\nが見つかりませんでした。"});
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{"選択したデータファイル：\n\n" + path("gone.TVK") +
+                                                    "\n\nが見つかりませんでした。"});
   EXPECT_EQ(session.settings.Recent.size(), 1u);
 }
 

@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #include "engine/full_calculation.h"
-#include "ui/check_view_window.h"
-#include "ui/elevation_window.h"
-#include "ui/printer_select_dialog.h"
+#include "ui/dialogs/printer_select_dialog.h"
+#include "ui/preview/check_view_window.h"
+#include "ui/preview/elevation_window.h"
+#include "ui/preview/result_windows.h"
 #include "ui/result_window_support.h"
-#include "ui/result_windows.h"
 
 namespace tvk {
 namespace {

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "model/settings_file.h"
-#include "ui/file_commands.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/file_commands.h"
 
 namespace tvk::test {
 namespace {
@@ -129,7 +129,8 @@ TEST_F(FileCommands, OpenRefusesAFileOfAnotherProgram) {
   prompts.files = {other};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Refused);
   ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_EQ(prompts.asked[0], "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。\n\nFile Name: notes.TVK");
+  EXPECT_EQ(prompts.asked[0],
+            "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。\n\nFile Name: notes.TVK");
   EXPECT_EQ(session.building.Info.BuildingName, "kept");
   EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
 }
@@ -156,8 +157,8 @@ TEST_F(FileCommands, OpenAsksBeforeGivingUpAModifiedBuilding) {
   prompts.answers = {false};
   prompts.files = {file};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Cancelled);
-  EXPECT_EQ(prompts.asked,
-            std::vector<std::string>{"現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{
+                               "現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
   EXPECT_TRUE(prompts.dialogs.empty());
   EXPECT_EQ(session.building.Modified, 1);
   prompts.answers = {true};
@@ -184,8 +185,8 @@ TEST_F(FileCommands, ARecentEntryAsksWhileModifiedAndNoKeepsTheBuilding) {
   session.building.Modified = 1;
   prompts.answers = {false};
   EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Cancelled);
-  EXPECT_EQ(prompts.asked,
-            std::vector<std::string>{"現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
+  EXPECT_EQ(prompts.asked, std::vector<std::string>{
+                               "現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
   EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
 }
 

@@ -1,5 +1,5 @@
+#include "ui/dialogs/font_size_dialog.h"
 #include "model/default_settings.h"
-#include "ui/font_size_dialog.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {

@@ -3,7 +3,7 @@
 
 #include "model/hardware_names_file.h"
 #include "model/settings_folder.h"
-#include "ui/hardware_names_dialog.h"
+#include "ui/dialogs/hardware_names_dialog.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {

@@ -3,7 +3,7 @@
 #include "engine/full_calculation.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
-#include "ui/hardware_place_dialog.h"
+#include "ui/dialogs/hardware_place_dialog.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {

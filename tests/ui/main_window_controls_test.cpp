@@ -9,10 +9,10 @@
 #include <QPushButton>
 
 #include "model/storey_balance.h"
-#include "ui/eccentricity_panel.h"
-#include "ui/main_window.h"
-#include "ui/main_window_texts.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/main_window_texts.h"
 
 namespace tvk::test {
 namespace {
@@ -44,10 +44,22 @@ std::vector<std::string> Captions(const QMenu* menu) {
 
 TEST_F(MainWindowControls, EveryToolbarKeyHasItsTip) {
   MainWindow window(session, &prompts);
-  const char* const tips[] = {"新規データ",     "データを開く",       "上書き保存",       "計算書プレビュー",
-                              "２階柱Ｎ値伝達チェック", "配置金物",      "Ｘ通り軸組図",     "Ｙ通り軸組図",
-                              "建物名称の変更", "入力ｸﾞﾘｯﾄﾞ数の変更", "通り名の変更",     "押さえ係数Ｌの設定",
-                              "直交梁の影響",   "金物名称の登録",     "フォントサイズの変更", "配置・削除 取り消し",
+  const char* const tips[] = {"新規データ",
+                              "データを開く",
+                              "上書き保存",
+                              "計算書プレビュー",
+                              "２階柱Ｎ値伝達チェック",
+                              "配置金物",
+                              "Ｘ通り軸組図",
+                              "Ｙ通り軸組図",
+                              "建物名称の変更",
+                              "入力ｸﾞﾘｯﾄﾞ数の変更",
+                              "通り名の変更",
+                              "押さえ係数Ｌの設定",
+                              "直交梁の影響",
+                              "金物名称の登録",
+                              "フォントサイズの変更",
+                              "配置・削除 取り消し",
                               "閉じる"};
   for (size_t k = 0; k < kToolbarKeys.size(); ++k) {
     EXPECT_EQ(window.toolbarAction(kToolbarKeys[k])->toolTip().toStdString(), tips[k]) << kToolbarKeys[k];
@@ -83,7 +95,8 @@ TEST_F(MainWindowControls, ZoomListAndSideTexts) {
   for (const char* caption : {"再描画", "削    除", "グループ削除", "ｷｬﾝｾﾙ", "配置金物の初期化"}) {
     EXPECT_NE(ButtonNamed(window, caption), nullptr) << caption;
   }
-  for (const char* caption : {"筋かい・面材を同時に削除", "耐力壁と柱･梁配置の連動", kMatchCaption, "重心・剛心を伏図表示しない"}) {
+  for (const char* caption :
+       {"筋かい・面材を同時に削除", "耐力壁と柱･梁配置の連動", kMatchCaption, "重心・剛心を伏図表示しない"}) {
     EXPECT_NE(BoxNamed(window, caption), nullptr) << caption;
   }
   EXPECT_TRUE(BoxNamed(window, "耐力壁と柱･梁配置の連動")->isChecked());
@@ -98,8 +111,8 @@ TEST_F(MainWindowControls, DeletingBothLayersIsOfferedOnlyForWallsInADeleteMode)
     const char* toggle;  // pressed before looking, nullptr for none
     bool enabled;
   } cases[] = {
-      {"耐力壁", nullptr, false},   {"耐力壁", "削    除", true}, {"床", nullptr, false},
-      {"耐力壁", nullptr, true},    {"耐力壁", "グループ削除", true}, {"耐力壁", "グループ削除", false},
+      {"耐力壁", nullptr, false}, {"耐力壁", "削    除", true},     {"床", nullptr, false},
+      {"耐力壁", nullptr, true},  {"耐力壁", "グループ削除", true}, {"耐力壁", "グループ削除", false},
       {"柱", "削    除", false},
   };
   for (const auto& c : cases) {
@@ -168,10 +181,11 @@ TEST_F(MainWindowControls, EccentricityReadOutColoursAndEmptyState) {
 }
 
 TEST_F(MainWindowControls, EccentricityHelpText) {
-  EXPECT_EQ(std::string(kEccentricityHelp),
-            "重心・剛心・偏心率について\n\n●表の偏心率の表示色\n   0～0.2：白,  0.2～0.3：黄,  0.3～：赤\n\n"
-            "●図中記号\n   ◎：重心,  ×：剛心\n\n   内枠：偏心率 0.2 の許容偏心距離\n"
-            "   外枠：偏心率 0.3 の許容偏心距離\n\nこれらの数値・記号は、耐力壁および床を配置すると逐次変更・移動します。");
+  EXPECT_EQ(
+      std::string(kEccentricityHelp),
+      "重心・剛心・偏心率について\n\n●表の偏心率の表示色\n   0～0.2：白,  0.2～0.3：黄,  0.3～：赤\n\n"
+      "●図中記号\n   ◎：重心,  ×：剛心\n\n   内枠：偏心率 0.2 の許容偏心距離\n"
+      "   外枠：偏心率 0.3 の許容偏心距離\n\nこれらの数値・記号は、耐力壁および床を配置すると逐次変更・移動します。");
 }
 
 TEST_F(MainWindowControls, TurningTheMatchOptionOffWarnsFirst) {

@@ -14,14 +14,14 @@
 #include <QTreeWidget>
 
 #include "model/grid_point.h"
-#include "ui/eccentricity_panel.h"
-#include "ui/help_document.h"
-#include "ui/plan_canvas.h"
-#include "ui/main_window.h"
-#include "ui/main_window_texts.h"
-#include "ui/multiplier_box.h"
-#include "ui/new_data_dialog.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/dialogs/multiplier_box.h"
+#include "ui/dialogs/new_data_dialog.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/help_document.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/main_window_texts.h"
 
 namespace tvk::test {
 namespace {
@@ -52,7 +52,8 @@ TEST_F(MainWindowTest, ToolbarKeysStandInOrderWithTheirTips) {
   EXPECT_EQ(window.toolbarAction("Undo")->toolTip().toStdString(), "配置・削除 取り消し");
   std::vector<std::string> menus;
   for (const QAction* a : window.menuBar()->actions()) menus.push_back(a->text().toStdString());
-  EXPECT_EQ(menus, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "金物(&H)", "軸組図(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+  EXPECT_EQ(menus,
+            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "金物(&H)", "軸組図(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, MultiplierBoxTakesOnlyNumberKeys) {
   const struct {
     Qt::Key key;
     const char* text;
-  } keys[] = {{Qt::Key_2, "2"}, {Qt::Key_Minus, "-"}, {Qt::Key_Period, "."}, {Qt::Key_A, "a"},
+  } keys[] = {{Qt::Key_2, "2"}, {Qt::Key_Minus, "-"},   {Qt::Key_Period, "."}, {Qt::Key_A, "a"},
               {Qt::Key_5, "5"}, {Qt::Key_Return, "\r"}, {Qt::Key_Percent, "%"}};
   for (const auto& k : keys) {
     QKeyEvent press(QEvent::KeyPress, k.key, Qt::NoModifier, k.text);

@@ -3,9 +3,9 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "ui/cross_beam_dialog.h"
-#include "ui/l_method_dialog.h"
-#include "ui/missing_column_dialog.h"
+#include "ui/dialogs/cross_beam_dialog.h"
+#include "ui/dialogs/l_method_dialog.h"
+#include "ui/dialogs/missing_column_dialog.h"
 #include "ui/session_test_support.h"
 
 namespace tvk::test {

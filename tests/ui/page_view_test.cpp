@@ -1,11 +1,11 @@
 #include <QImage>
 #include <QListWidget>
 
-#include "report/page_surface.h"
-#include "ui/message_box.h"
-#include "ui/page_view.h"
-#include "ui/printer_select_dialog.h"
-#include "ui/progress_dialog.h"
+#include "report/surface/page_surface.h"
+#include "ui/common/message_box.h"
+#include "ui/dialogs/printer_select_dialog.h"
+#include "ui/dialogs/progress_dialog.h"
+#include "ui/preview/page_view.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {

@@ -2,8 +2,8 @@
 // (no stale pixels of erased members, labels or marks), and the marks and rubber bands
 // come and go without touching the plan.
 
-#include <deque>
 #include <QScrollBar>
+#include <deque>
 #include <functional>
 
 #include "canvas_test_support.h"
@@ -94,33 +94,39 @@ TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
     std::function<void()> run;
   };
   const Step steps[] = {
-      {"sheathed wall placed", [this] {
+      {"sheathed wall placed",
+       [this] {
          editor.chooseKind("Menzai3");
          Drag(5, 5, 8, 5);
        }},
-      {"column at its end", [this] {
+      {"column at its end",
+       [this] {
          editor.chooseCategory(kCatColumn);
          editor.press(MouseButton::Left, At(8, 5));
        }},
       {"undo of the column", [this] { editor.undo(); }},
-      {"sheathed wall deleted", [this] {
+      {"sheathed wall deleted",
+       [this] {
          editor.chooseCategory(kCatWall);
          editor.chooseKind("Menzai2");
          ToggleDelete(DeleteToggle::Delete, true);
          Drag(1, 3, 4, 3);
        }},
       {"undo of the deletion", [this] { editor.undo(); }},
-      {"group delete of beams", [this] {
+      {"group delete of beams",
+       [this] {
          ToggleDelete(DeleteToggle::Delete, false);
          editor.chooseCategory(kCatBeam);
          ToggleDelete(DeleteToggle::GroupDelete, true);
          Drag(5, 3, 7, 5);
        }},
-      {"group delete of floor cells", [this] {
+      {"group delete of floor cells",
+       [this] {
          editor.chooseCategory(kCatFloor);
          Drag(2, 2, 5, 4);
        }},
-      {"crossed brace placed", [this] {
+      {"crossed brace placed",
+       [this] {
          ToggleDelete(DeleteToggle::GroupDelete, false);
          editor.chooseCategory(kCatWall);
          editor.chooseKind("Tasuki4");

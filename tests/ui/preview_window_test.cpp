@@ -9,9 +9,9 @@
 #include "model/hardware_names.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
-#include "ui/preview_texts.h"
-#include "ui/preview_window.h"
-#include "ui/printer_select_dialog.h"
+#include "ui/dialogs/printer_select_dialog.h"
+#include "ui/preview/preview_texts.h"
+#include "ui/preview/preview_window.h"
 #include "ui/result_window_support.h"
 
 namespace tvk {
@@ -138,16 +138,17 @@ TEST_F(PreviewTest, ContentsWithoutPagesAreGreyedOut) {
       (group->child(c)->isDisabled() ? greyed : enabled) << group->child(c)->text(0);
     }
   }
-  EXPECT_EQ(greyed, (QStringList{QStringLiteral("1.6. 耐力壁軸組図"), QStringLiteral("３．接合金物資料"),
-                                 QStringLiteral("3.1. 金物許容耐力       一覧表"), QStringLiteral("3.2. 接合金物の仕様")}));
+  EXPECT_EQ(greyed,
+            (QStringList{QStringLiteral("1.6. 耐力壁軸組図"), QStringLiteral("３．接合金物資料"),
+                         QStringLiteral("3.1. 金物許容耐力       一覧表"), QStringLiteral("3.2. 接合金物の仕様")}));
   EXPECT_EQ(enabled.size(), 11);
 }
 
 TEST_F(PreviewTest, ZoomModesKeepThePageShown) {
   PreviewWindow& p = *open();
   p.showPage(3);
-  for (ZoomMode z : {ZoomMode::PageWidth, ZoomMode::Percent150, ZoomMode::TwoPages, ZoomMode::Thumbnails,
-                     ZoomMode::WholePage}) {
+  for (ZoomMode z :
+       {ZoomMode::PageWidth, ZoomMode::Percent150, ZoomMode::TwoPages, ZoomMode::Thumbnails, ZoomMode::WholePage}) {
     p.setZoom(z);
     EXPECT_EQ(p.zoom(), z);
     EXPECT_EQ(p.page(), 3);
@@ -188,9 +189,8 @@ TEST_F(PreviewTest, PrintQuestionsNamePrinterAndCancelPrintsNothing) {
   p.printAll();
   p.showPage(2);
   p.printThisPage();
-  EXPECT_EQ(prompts.asked,
-            (std::vector<std::string>{PrintAllQuestion(QStringLiteral("LaserA4")),
-                                      PrintPageQuestion(QStringLiteral("LaserA4"))}));
+  EXPECT_EQ(prompts.asked, (std::vector<std::string>{PrintAllQuestion(QStringLiteral("LaserA4")),
+                                                     PrintPageQuestion(QStringLiteral("LaserA4"))}));
 }
 
 TEST_F(PreviewTest, WithoutAnyPrinterPrintingSaysSoAtOnce) {

@@ -11,7 +11,7 @@
 
 #include "model/building.h"
 #include "model/project_file.h"
-#include "ui/message_box.h"
+#include "ui/common/message_box.h"
 
 namespace tvk::test {
 

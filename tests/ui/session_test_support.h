@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "model/project_file.h"
-#include "ui/message_box.h"
-#include "ui/session.h"
+#include "ui/common/message_box.h"
+#include "ui/windows/session.h"
 
 namespace tvk::test {
 

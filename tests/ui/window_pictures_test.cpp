@@ -5,17 +5,17 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "ui/building_outline_dialog.h"
-#include "ui/cross_beam_dialog.h"
-#include "ui/data_select_dialog.h"
-#include "ui/file_commands.h"
-#include "ui/grid_size_dialog.h"
-#include "ui/l_method_dialog.h"
-#include "ui/line_name_dialog.h"
-#include "ui/main_window.h"
-#include "ui/missing_column_dialog.h"
-#include "ui/new_data_dialog.h"
+#include "ui/dialogs/building_outline_dialog.h"
+#include "ui/dialogs/cross_beam_dialog.h"
+#include "ui/dialogs/data_select_dialog.h"
+#include "ui/dialogs/grid_size_dialog.h"
+#include "ui/dialogs/l_method_dialog.h"
+#include "ui/dialogs/line_name_dialog.h"
+#include "ui/dialogs/missing_column_dialog.h"
+#include "ui/dialogs/new_data_dialog.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/file_commands.h"
+#include "ui/windows/main_window.h"
 
 namespace tvk::test {
 namespace {

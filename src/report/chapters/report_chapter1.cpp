@@ -1,8 +1,8 @@
 // Chapters 1.1 (design policy) and 1.2 (how N is calculated, with section (3) and its picture).
 #include "model/building.h"
+#include "report/chapters/report_context.h"
 #include "report/figures/cross_beam_diagram.h"
 #include "report/surface/page_surface.h"
-#include "report/chapters/report_context.h"
 
 namespace tvk {
 

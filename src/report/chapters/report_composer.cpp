@@ -1,8 +1,8 @@
 #include "report/chapters/report_composer.h"
 
 #include "model/building.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_context.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 

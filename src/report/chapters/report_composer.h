@@ -30,7 +30,7 @@ enum class ReportEntry {
   HardwareFrames,  // 2.2
   Results,         // 2.3
   Strengths,       // 3.1 (no pages)
-  JointDetails,           // 3.2 (no pages)
+  JointDetails,    // 3.2 (no pages)
 };
 constexpr int kReportEntryCount = 12;
 
@@ -55,7 +55,7 @@ struct FigureChapters {
 };
 
 struct ReportRequest {
-  const Building& building;           // calculated beforehand
+  const Building& building;            // calculated beforehand
   const HardwareNames& hardwareNames;  // the list in use
   FigureChapters figures;
   QDate date = QDate::currentDate();  // printed on the cover

@@ -13,8 +13,7 @@ constexpr double kAfterTableGap = 0.3;
 
 }  // namespace
 
-ReportContext::ReportContext(PageSurface& s, const ReportRequest& r)
-    : surface(s), request(r), building(r.building) {
+ReportContext::ReportContext(PageSurface& s, const ReportRequest& r) : surface(s), request(r), building(r.building) {
   SetFontSize(kReportFontSize);
   reportLp = lp;
 }

@@ -2,8 +2,8 @@
 // the office. Every text is centred in the printable width.
 #include "model/building.h"
 #include "model/path_parts.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_context.h"
+#include "report/surface/page_surface.h"
 #include "report/surface/table_layout.h"
 
 namespace tvk {

@@ -1,6 +1,6 @@
 // Chapters 1.5, 2.1 and 2.2: each on a new page with its heading, then its figures.
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_context.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 

@@ -2,8 +2,8 @@
 // The figure chapters of the report (1.5 bearing-wall plans, 2.1 hardware plans, 2.2 frame
 // elevations) in the form the composer takes them.
 
-#include "report/figures/figure_fonts.h"
 #include "report/chapters/report_composer.h"
+#include "report/figures/figure_fonts.h"
 
 namespace tvk {
 

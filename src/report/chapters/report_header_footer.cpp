@@ -1,9 +1,9 @@
 // Header and footer of every report page; the cover carries neither title nor number.
 #include "model/building.h"
 #include "model/version.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/program_header.h"
 #include "report/chapters/report_context.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 

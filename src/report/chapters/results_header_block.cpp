@@ -55,7 +55,7 @@ std::vector<HeaderItem> ResultsHeaderItems(const CalcSettings& settings) {
   if (!noTransmission) items.push_back({"<N'+ΔN>", 9, 9, 1.95});
   const std::vector<HeaderItem> tail = {
       {"(引抜き力)", 9, 9, 2.4}, {"=Nx1.96x2.7", 9, 9, 2.85}, {"金物仕様", 10, 12, 1.45},
-      {"必要", 10, 10, 2.55},     {"柱頭", 11, 11, 2.3},       {"柱脚", 11, 11, 2.9},
+      {"必要", 10, 10, 2.55},    {"柱頭", 11, 11, 2.3},       {"柱脚", 11, 11, 2.9},
   };
   items.insert(items.end(), tail.begin(), tail.end());
   return items;

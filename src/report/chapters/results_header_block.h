@@ -12,8 +12,7 @@ namespace tvk {
 struct CalcSettings;
 
 // Twelve header columns; the two of width 0 exist only in the header's geometry.
-inline constexpr std::array<int, 12> kResultsHeaderWidths{650, 350, 1100, 650, 700, 0,
-                                                         1820, 1680, 1000, 650, 700, 0};
+inline constexpr std::array<int, 12> kResultsHeaderWidths{650, 350, 1100, 650, 700, 0, 1820, 1680, 1000, 650, 700, 0};
 inline constexpr int kResultsHeaderHeight = 1400;
 
 struct HeaderItem {

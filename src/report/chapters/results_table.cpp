@@ -1,10 +1,10 @@
 // Chapter 2.3: the results table, one row per grid point with a column, under a column
 // header block that the page-started handler draws on every page of the table.
 #include "model/building.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_context.h"
 #include "report/chapters/results_header_block.h"
 #include "report/chapters/results_table_cells.h"
+#include "report/surface/page_surface.h"
 #include "report/surface/table_layout.h"
 
 namespace tvk {

@@ -85,8 +85,8 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
       continue;
     }
     anyValue = true;
-    nPrime[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "+" + F1(upper.a[k]) + "x" + F1(upper.b) +
-                "-" + F1(l);
+    nPrime[k] =
+        F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "+" + F1(upper.a[k]) + "x" + F1(upper.b) + "-" + F1(l);
     deltaN[k] = DeltaNCell(b, d, i, j);
     const float n = r.total(d);
     total[k] = ShiftedNText(n) + kCr + KiloNewtonLine(n);

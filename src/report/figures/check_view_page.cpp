@@ -2,8 +2,8 @@
 
 #include "model/building.h"
 #include "report/figures/figure_draw.h"
-#include "report/surface/page_surface.h"
 #include "report/figures/plan_figures.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 

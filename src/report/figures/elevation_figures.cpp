@@ -1,10 +1,10 @@
 #include "report/figures/elevation_figures.h"
 
 #include "model/building.h"
+#include "report/chapters/program_header.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/frame_selection.h"
 #include "report/surface/page_surface.h"
-#include "report/chapters/program_header.h"
 
 namespace tvk {
 
@@ -33,8 +33,8 @@ QString FrameLineName(const Building& building, const FrameRef& frame) {
       .trimmed();
 }
 
-double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number,
-                       double titleY, const FigureFonts& fonts) {
+double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number, double titleY,
+                       const FigureFonts& fonts) {
   const FigText title{kFigBodyFace, kFigBodySize};
   const QString text = "(" + QString::number(number) + ") " + FrameLineName(building, frame) + QStringLiteral(" 通り");
   DrawFigText(surface, title, {0, titleY}, text);
@@ -79,10 +79,11 @@ void DrawElevationWindowPage(PageSurface& surface, const Building& building, con
   surface.SetHeader(ProgramHeaderText(building.Info.BuildingName));
   surface.SetFooter(QString());
   surface.BeginDocument();
-  DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, 0}, FrameLineName(building, frame) + QStringLiteral(" 通り 軸組図"));
-  const ElevationContext context{
-      building, WindowElevationTransform(building, frame, printable.width(), printable.height()), frame,
-      ElevationMode::Window, fonts};
+  DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, 0},
+              FrameLineName(building, frame) + QStringLiteral(" 通り 軸組図"));
+  const ElevationContext context{building,
+                                 WindowElevationTransform(building, frame, printable.width(), printable.height()),
+                                 frame, ElevationMode::Window, fonts};
   DrawFrameLayers(surface, context);
   surface.EndDocument();
 }

@@ -19,8 +19,8 @@ inline constexpr const char* kFramesNote = "(グレーは面材。土台は耐�
 double DrawElevationChapter(PageSurface& surface, const Building& building, double y, const FigureFonts& fonts);
 
 // One report frame with its title at titleY; returns the page y of its foot.
-double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number,
-                       double titleY, const FigureFonts& fonts);
+double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number, double titleY,
+                       const FigureFonts& fonts);
 
 // Name of the frame's grid line ("X1", "い", ...).
 QString FrameLineName(const Building& building, const FrameRef& frame);

@@ -4,9 +4,9 @@
 #include "model/number_format.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
+#include "report/figures/wall_members.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
-#include "report/figures/wall_members.h"
 
 namespace tvk {
 
@@ -95,8 +95,8 @@ void DrawFrameNames(PageSurface& surface, const ElevationContext& f, LabelPlacer
   for (int k = 1; k <= FramePoints(f.building, f.frame); ++k) {
     const bool main = IsMainGridLine(k, f.building.Divisions());
     const FigText style{kFigBodyFace, main ? kFigBodySize : kSubNameSize};
-    spots.push_back(
-        MakeGridNameSpot(surface, CrossingName(f, k), style, main, {X(f, k), f.t.ey + kNameGap}, NameAnchor::TopCentre));
+    spots.push_back(MakeGridNameSpot(surface, CrossingName(f, k), style, main, {X(f, k), f.t.ey + kNameGap},
+                                     NameAnchor::TopCentre));
   }
   DrawGridNames(surface, spots, labels);
 }
@@ -152,7 +152,8 @@ void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, LabelPlac
       const QString bottomText = QString::fromStdString(c.BottomHardware);
       const double topY = top + mt + kLabelGap;
       const double bottomY = bottom - mt - kLabelGap - height;
-      if (!topText.isEmpty()) PlaceLabel(surface, style, topText, labels, {{x + kLabelGap, topY}, {leftOf(topText), topY}});
+      if (!topText.isEmpty())
+        PlaceLabel(surface, style, topText, labels, {{x + kLabelGap, topY}, {leftOf(topText), topY}});
       if (!bottomText.isEmpty()) {
         PlaceLabel(surface, style, bottomText, labels, {{x + kLabelGap, bottomY}, {leftOf(bottomText), bottomY}});
       }

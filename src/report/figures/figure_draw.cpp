@@ -48,8 +48,7 @@ void DrawFigText(PageSurface& surface, const FigText& style, PagePoint topLeft, 
   surface.Text(topLeft.x, topLeft.y, text, 0, angle);
 }
 
-void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text,
-                  double angle) {
+void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text, double angle) {
   PageRect(surface, box.x, box.y, box.w, box.h, kPenNone, 0, PaletteColor(kFigWhite), PaletteColor(kFigWhite),
            kFillSolid);
   DrawFigText(surface, style, {box.x, angle == 0 ? box.y : box.bottom()}, text, angle);

@@ -41,8 +41,7 @@ void FigOutline(PageSurface& surface, std::initializer_list<PagePoint> points, i
 // Width and height of a one-line text in cm.
 QSizeF MeasureFigText(PageSurface& surface, const FigText& style, const QString& text);
 // A text with its top-left corner at topLeft (before rotation; angle counter-clockwise).
-void DrawFigText(PageSurface& surface, const FigText& style, PagePoint topLeft, const QString& text,
-                 double angle = 0);
+void DrawFigText(PageSurface& surface, const FigText& style, PagePoint topLeft, const QString& text, double angle = 0);
 // A text on a white box that hides the lines behind it. Upright, the text's top-left corner
 // is the box's; turned by 90 degrees it runs upwards from the box's bottom-left corner.
 void DrawFigLabel(PageSurface& surface, const FigText& style, const PageBox& box, const QString& text,

@@ -16,9 +16,7 @@ struct PageBox {
 
   double right() const { return x + w; }
   double bottom() const { return y + h; }
-  bool intersects(const PageBox& o) const {
-    return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom();
-  }
+  bool intersects(const PageBox& o) const { return x < o.right() && o.x < right() && y < o.bottom() && o.y < bottom(); }
 };
 
 }  // namespace tvk

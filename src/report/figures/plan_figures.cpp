@@ -8,8 +8,8 @@ namespace tvk {
 
 namespace {
 
-constexpr double kLegendX = 11;        // in character widths
-constexpr double kLegendDrop = 2.0;    // legend top: title y + printable width - this + 3.5 lp
+constexpr double kLegendX = 11;      // in character widths
+constexpr double kLegendDrop = 2.0;  // legend top: title y + printable width - this + 3.5 lp
 constexpr double kLegendPitches = 3.5;
 
 }  // namespace

@@ -7,10 +7,10 @@
 #include "report/figures/column_marks.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
-#include "report/surface/page_primitives.h"
-#include "report/surface/page_surface.h"
 #include "report/figures/plan_symbols.h"
 #include "report/figures/wall_members.h"
+#include "report/surface/page_primitives.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 
@@ -24,7 +24,6 @@ constexpr double kMultiplierGap = 0.03;
 constexpr double kNameGap = 0.12;
 // Hardware labels start this far (metres on the plan) right of the column point.
 constexpr double kHardwareOffsetM = 0.02;
-
 
 PagePoint At(const PlanContext& plan, int i, int j) { return plan.t.At(plan.building, i, j); }
 
@@ -159,8 +158,10 @@ void DrawPlanBeams(PageSurface& surface, const PlanContext& plan, int level) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const GridPoint& p = b.Point(i, j, level);
-      if (i <= b.SpansX() && p.beam(kDirX).BeamKind != 0) FigLine(surface, At(plan, i, j), At(plan, i + 1, j), kBeamPen);
-      if (j <= b.SpansY() && p.beam(kDirY).BeamKind != 0) FigLine(surface, At(plan, i, j), At(plan, i, j + 1), kBeamPen);
+      if (i <= b.SpansX() && p.beam(kDirX).BeamKind != 0)
+        FigLine(surface, At(plan, i, j), At(plan, i + 1, j), kBeamPen);
+      if (j <= b.SpansY() && p.beam(kDirY).BeamKind != 0)
+        FigLine(surface, At(plan, i, j), At(plan, i, j + 1), kBeamPen);
     }
   }
 }

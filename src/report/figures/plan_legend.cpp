@@ -2,10 +2,10 @@
 
 #include "report/figures/figure_draw.h"
 #include "report/figures/figure_fonts.h"
-#include "report/surface/page_primitives.h"
-#include "report/surface/page_surface.h"
 #include "report/figures/plan_layers.h"
 #include "report/figures/plan_symbols.h"
+#include "report/surface/page_primitives.h"
+#include "report/surface/page_surface.h"
 
 namespace tvk {
 
@@ -90,8 +90,10 @@ std::vector<LegendRow> BearingWallLegendRows(int storey, int storeyCount) {
 double DrawHardwareLegend(PageSurface& surface, const LegendFrame& frame, const FigureFonts& fonts) {
   const FigText body{kFigBodyFace, kFigBodySize};
   const QString indent = QStringLiteral("            　");
-  DrawFigText(surface, body, {frame.x, frame.y}, kLegendTitle + QStringLiteral("  ※配置金物は、配置指定がある場合のみ表示されます。"));
-  DrawFigText(surface, body, {frame.x, frame.y + frame.lp}, indent + QStringLiteral("■は、ＨＤ金物が必要な柱を示します。"));
+  DrawFigText(surface, body, {frame.x, frame.y},
+              kLegendTitle + QStringLiteral("  ※配置金物は、配置指定がある場合のみ表示されます。"));
+  DrawFigText(surface, body, {frame.x, frame.y + frame.lp},
+              indent + QStringLiteral("■は、ＨＤ金物が必要な柱を示します。"));
   // The sample column stands under the "■" of the line above, its labels where the plan puts them.
   const FigText label{kFigLabelFace, double(fonts.planHardware)};
   const double squareCentre = MeasureFigText(surface, body, QStringLiteral("■")).width() / 2;

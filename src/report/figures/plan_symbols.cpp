@@ -4,8 +4,8 @@
 
 #include "model/grid_point.h"
 #include "report/figures/figure_draw.h"
-#include "report/surface/page_primitives.h"
 #include "report/figures/plan_layers.h"
+#include "report/surface/page_primitives.h"
 
 namespace tvk {
 
@@ -69,8 +69,8 @@ void DrawColumnSymbol(PageSurface& surface, PagePoint p, ColumnMark mark, bool t
   }
   const int colour = mark == ColumnMark::Red ? kFigRed : kFigBlack;
   if (through) {
-    PageCircle(surface, p.x, p.y, kPlanThroughRadius, kPenSolid, kColumnPen, PaletteColor(colour),
-               PaletteColor(colour), kFillNone);
+    PageCircle(surface, p.x, p.y, kPlanThroughRadius, kPenSolid, kColumnPen, PaletteColor(colour), PaletteColor(colour),
+               kFillNone);
   }
   Square(surface, p, kPlanColumnSide, kColumnPen, colour, mark == ColumnMark::White ? kFigWhite : colour);
 }

@@ -24,8 +24,7 @@ double PlanScale(double available, double xExtent, double yExtent) {
   return std::min(available / std::max(xExtent, kTinyExtent), available / std::max(yExtent, kTinyExtent));
 }
 
-PlanTransform MakePlanTransform(const Building& building, double chapterY, double printableWidth,
-                                double linePitch) {
+PlanTransform MakePlanTransform(const Building& building, double chapterY, double printableWidth, double linePitch) {
   const PointCoord& origin = building.Coord(1, 1, 1);
   const PointCoord& last = building.Coord(building.PointsX(), building.PointsY(), 1);
   PlanTransform t;

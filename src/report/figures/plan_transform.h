@@ -23,7 +23,6 @@ double PlanScale(double available, double xExtent, double yExtent);
 
 // The transform of one plan page: the plan stands on a fixed origin line below the title
 // and fits a square of side (printable width - 4.2 cm).
-PlanTransform MakePlanTransform(const Building& building, double chapterY, double printableWidth,
-                                double linePitch);
+PlanTransform MakePlanTransform(const Building& building, double chapterY, double printableWidth, double linePitch);
 
 }  // namespace tvk

@@ -10,10 +10,10 @@ class Building;
 struct WallSeg;
 
 struct WallMember {
-  int d = 1;       // direction the member runs in
-  int first = 1;   // first unit segment (index along d)
-  int last = 1;    // last unit segment
-  int i = 1;       // grid point where the member starts
+  int d = 1;      // direction the member runs in
+  int first = 1;  // first unit segment (index along d)
+  int last = 1;   // last unit segment
+  int i = 1;      // grid point where the member starts
   int j = 1;
   bool sheathing = false;
   const WallSeg* seg = nullptr;  // its first segment (kind, key, slope, multiplier)

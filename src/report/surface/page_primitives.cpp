@@ -29,8 +29,7 @@ PenSpec MakePen(int style, int width, const QColor& color) {
   return PenSpec{PagePenStyle(style), double(std::max(0, width)), color};
 }
 
-void SetStyle(PageSurface& s, int penStyle, int penWidth, const QColor& penColor, const QColor& brushColor,
-              int fill) {
+void SetStyle(PageSurface& s, int penStyle, int penWidth, const QColor& penColor, const QColor& brushColor, int fill) {
   s.SetPen(MakePen(penStyle, penWidth, penColor));
   s.SetBrush(PageFill(fill, brushColor));
 }
@@ -39,27 +38,33 @@ void SetStyle(PageSurface& s, int penStyle, int penWidth, const QColor& penColor
 
 Qt::PenStyle PagePenStyle(int code) {
   switch (code) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case 1:
+      return Qt::DashLine;
+    case 2:
+      return Qt::DotLine;
+    case 3:
+      return Qt::DashDotLine;
+    case 4:
+      return Qt::DashDotDotLine;
+    case 5:
+      return Qt::NoPen;
+    default:
+      return Qt::SolidLine;
   }
 }
 
 BrushSpec PageFill(int fillCode, const QColor& color) {
-  static constexpr std::array<Qt::BrushStyle, 8> kStyles{
-      Qt::SolidPattern,  Qt::NoBrush,        Qt::HorPattern,   Qt::VerPattern,
-      Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+  static constexpr std::array<Qt::BrushStyle, 8> kStyles{Qt::SolidPattern, Qt::NoBrush,         Qt::HorPattern,
+                                                         Qt::VerPattern,   Qt::FDiagPattern,    Qt::BDiagPattern,
+                                                         Qt::CrossPattern, Qt::DiagCrossPattern};
   if (fillCode < 1 || fillCode > int(kStyles.size())) return BrushSpec{Qt::NoBrush, color};
   return BrushSpec{kStyles[fillCode - 1], color};
 }
 
 QColor PaletteColor(int index) {
-  static constexpr std::array<QRgb, 16> kPalette{
-      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+  static constexpr std::array<QRgb, 16> kPalette{0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                                                 0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                                                 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   if (index < 0 || index >= int(kPalette.size())) return Qt::black;
   return QColor::fromRgb(kPalette[index]);
 }
@@ -107,8 +112,8 @@ void PagePolygon(PageSurface& s, const QPolygonF& pointsCm, int penStyle, int pe
   PagePolygon(s, text, penStyle, penWidth, penColor, brushColor, fill);
 }
 
-void PageCircle(PageSurface& s, double x, double y, double radius, int penStyle, int penWidth,
-                const QColor& penColor, const QColor& brushColor, int fill) {
+void PageCircle(PageSurface& s, double x, double y, double radius, int penStyle, int penWidth, const QColor& penColor,
+                const QColor& brushColor, int fill) {
   StateGuard guard(s);
   SetStyle(s, penStyle, penWidth, penColor, brushColor, fill);
   s.Circle(x, y, radius);

@@ -46,8 +46,8 @@ void PagePolygon(PageSurface& s, const QString& pointsTw, int penStyle, int penW
                  const QColor& brushColor, int fill);
 void PagePolygon(PageSurface& s, const QPolygonF& pointsCm, int penStyle, int penWidth, const QColor& penColor,
                  const QColor& brushColor, int fill);
-void PageCircle(PageSurface& s, double x, double y, double radius, int penStyle, int penWidth,
-                const QColor& penColor, const QColor& brushColor, int fill);
+void PageCircle(PageSurface& s, double x, double y, double radius, int penStyle, int penWidth, const QColor& penColor,
+                const QColor& brushColor, int fill);
 // Text as a paragraph at (x, y) cm: the current y moves to the line below it.
 void PageText(PageSurface& s, const QString& text, double fontSize, double x, double y, double angle);
 // Text as a bare string at (x, y) twips.

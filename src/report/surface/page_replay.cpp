@@ -76,12 +76,24 @@ void DrawShape(QPainter& painter, const QPainterPath& shape, const PenSpec& pen,
 QPageLayout LayoutOf(const Page& page) {
   QPageSize size;
   switch (page.paper) {
-    case PaperCode::A2: size = QPageSize(QPageSize::A2); break;
-    case PaperCode::A3: size = QPageSize(QPageSize::A3); break;
-    case PaperCode::A4: size = QPageSize(QPageSize::A4); break;
-    case PaperCode::A5: size = QPageSize(QPageSize::A5); break;
-    case PaperCode::B4: size = QPageSize(QPageSize::JisB4); break;
-    case PaperCode::B5: size = QPageSize(QPageSize::JisB5); break;
+    case PaperCode::A2:
+      size = QPageSize(QPageSize::A2);
+      break;
+    case PaperCode::A3:
+      size = QPageSize(QPageSize::A3);
+      break;
+    case PaperCode::A4:
+      size = QPageSize(QPageSize::A4);
+      break;
+    case PaperCode::A5:
+      size = QPageSize(QPageSize::A5);
+      break;
+    case PaperCode::B4:
+      size = QPageSize(QPageSize::JisB4);
+      break;
+    case PaperCode::B5:
+      size = QPageSize(QPageSize::JisB5);
+      break;
     case PaperCode::User: {
       const QSizeF portrait = page.landscape ? page.paperSize.transposed() : page.paperSize;
       size = QPageSize(portrait / kTwipsPerCm * 10.0, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
@@ -194,7 +206,8 @@ QImage RenderPage(const PageDocument& doc, int pageIndex, double dpi) {
 QString WritePdf(const PageDocument& doc, const QString& path, int firstPage, int lastPage) {
   int first = 0;
   int last = 0;
-  if (!PageRange(doc, firstPage, lastPage, &first, &last)) return Failure(path, QStringLiteral("出力するページがありません。"));
+  if (!PageRange(doc, firstPage, lastPage, &first, &last))
+    return Failure(path, QStringLiteral("出力するページがありません。"));
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
   constexpr int kResolution = 1440;  // device units are twips

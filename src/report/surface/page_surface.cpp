@@ -12,9 +12,7 @@ namespace {
 constexpr double kLinePitchFactor = 1.3;
 
 struct FontKeyHash {
-  size_t operator()(const FontKey& k) const {
-    return qHash(k.name) ^ (size_t(k.sizeTwips) << 1) ^ size_t(k.bold);
-  }
+  size_t operator()(const FontKey& k) const { return qHash(k.name) ^ (size_t(k.sizeTwips) << 1) ^ size_t(k.bold); }
 };
 
 QStringList SplitLines(const QString& text) {
@@ -55,13 +53,20 @@ long CmToTwips(double cm) { return std::lround(cm * kTwipsPerCm); }
 
 QSizeF PaperSizeCm(PaperCode code) {
   switch (code) {
-    case PaperCode::A2: return {42.0, 59.4};
-    case PaperCode::A3: return {29.7, 42.0};
-    case PaperCode::A4: return {21.0, 29.7};
-    case PaperCode::A5: return {14.8, 21.0};
-    case PaperCode::B4: return {25.7, 36.4};
-    case PaperCode::B5: return {18.2, 25.7};
-    case PaperCode::User: break;
+    case PaperCode::A2:
+      return {42.0, 59.4};
+    case PaperCode::A3:
+      return {29.7, 42.0};
+    case PaperCode::A4:
+      return {21.0, 29.7};
+    case PaperCode::A5:
+      return {14.8, 21.0};
+    case PaperCode::B4:
+      return {25.7, 36.4};
+    case PaperCode::B5:
+      return {18.2, 25.7};
+    case PaperCode::User:
+      break;
   }
   return {};
 }
@@ -169,8 +174,8 @@ void PageSurface::RecordHeaderFooter(const QString& threeParts, const FaceSize& 
   const Page& page = doc_.pages.back();
   const double left = CmToTwips(m.left);
   const double right = page.paperSize.width() - CmToTwips(m.right);
-  const double top = header ? (CmToTwips(m.top) - fm.Height()) / 2
-                            : page.paperSize.height() - (CmToTwips(m.bottom) + fm.Height()) / 2;
+  const double top =
+      header ? (CmToTwips(m.top) - fm.Height()) / 2 : page.paperSize.height() - (CmToTwips(m.bottom) + fm.Height()) / 2;
   for (int i = 0; i < std::min<int>(3, int(parts.size())); ++i) {
     if (parts[i].isEmpty()) continue;
     const double width = fm.Width(parts[i]);
@@ -264,9 +269,7 @@ void PageSurface::Line(double x1, double y1, double x2, double y2) {
   LineTw(QPointF(CmToTwips(x1), CmToTwips(y1)), QPointF(CmToTwips(x2), CmToTwips(y2)));
 }
 
-void PageSurface::LineTw(QPointF from, QPointF to) {
-  Record(LineOp{ToPaper(from), ToPaper(to), state_.pen});
-}
+void PageSurface::LineTw(QPointF from, QPointF to) { Record(LineOp{ToPaper(from), ToPaper(to), state_.pen}); }
 
 void PageSurface::Rect(double x, double y, double width, double height) {
   RectTw(QRectF(CmToTwips(x), CmToTwips(y), CmToTwips(width), CmToTwips(height)));
@@ -281,12 +284,10 @@ void PageSurface::PolygonTw(const QPolygonF& points) {
 }
 
 void PageSurface::Circle(double x, double y, double radius) {
-  Record(CircleOp{ToPaper(QPointF(CmToTwips(x), CmToTwips(y))), double(CmToTwips(radius)), state_.pen,
-                  state_.brush});
+  Record(CircleOp{ToPaper(QPointF(CmToTwips(x), CmToTwips(y))), double(CmToTwips(radius)), state_.pen, state_.brush});
 }
 
-bool PageSurface::Picture(const QImage& image, double x, double y, const QString& width,
-                          const QString& height) {
+bool PageSurface::Picture(const QImage& image, double x, double y, const QString& width, const QString& height) {
   if (image.isNull()) return false;
   auto naturalTwips = [](int pixels, int dotsPerMeter) {
     const double dpi = dotsPerMeter > 0 ? dotsPerMeter * 0.0254 : 96.0;

@@ -2,8 +2,8 @@
 
 #include <QFontDatabase>
 #include <QStringList>
-#include <array>
 #include <algorithm>
+#include <array>
 #include <mutex>
 
 namespace tvk {

@@ -18,7 +18,8 @@ bool IsWide(char32_t c) { return c >= 0x2E80 || (c >= 0x2010 && c <= 0x2015); }
 
 // Closing punctuation that must not start a line.
 bool IsClosing(char32_t c) {
-  static const QString kClosing = QStringLiteral("、。，．）」』】〕｝〉》・：；？！ー々ぁぃぅぇぉっゃゅょァィゥェォッャュョ)]},.");
+  static const QString kClosing =
+      QStringLiteral("、。，．）」』】〕｝〉》・：；？！ー々ぁぃぅぇぉっゃゅょァィゥェォッャュョ)]},.");
   return c < 0x10000 && kClosing.contains(QChar(char16_t(c)));
 }
 

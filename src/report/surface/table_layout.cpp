@@ -53,10 +53,10 @@ class TableWriter {
   FontKey base_;
   QColor baseColor_;
   bool rules_ = true;
-  double left_ = 0;    // paper x of the table's left edge
-  double top_ = 0;     // paper y of the margin box's top
-  double y_ = 0;       // twips from the margin box's top
-  double bottom_ = 0;  // twips from the margin box's top
+  double left_ = 0;             // paper x of the table's left edge
+  double top_ = 0;              // paper y of the margin box's top
+  double y_ = 0;                // twips from the margin box's top
+  double bottom_ = 0;           // twips from the margin box's top
   bool fresh_ = false;          // no body row on this page yet
   bool headerPending_ = false;  // the header row goes above the next row drawn
   RowBox header_;
@@ -174,7 +174,8 @@ bool TableWriter::DrawRow(RowBox& row, double available) {
       double x = cell.x + kCellPadX;
       if (cell.align == TextAlign::Centre) x = cell.x + (cell.width - cell.widths[k]) / 2;
       if (cell.align == TextAlign::Right) x = cell.x + cell.width - kCellPadX - cell.widths[k];
-      surface_.Record(TextOp{text, QPointF(x, top + kCellPadY + double(k) * cell.lineHeight), cell.font, cell.color, 0});
+      surface_.Record(
+          TextOp{text, QPointF(x, top + kCellPadY + double(k) * cell.lineHeight), cell.font, cell.color, 0});
     }
     if (cell.ruled) surface_.Record(RectOp{box, rule, BrushSpec{}});
     cell.lines.remove(0, counts[i]);

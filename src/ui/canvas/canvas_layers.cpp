@@ -9,8 +9,8 @@ namespace tvk {
 namespace {
 
 constexpr double kNameFontSize = 10;
-constexpr double kColumnSide = 0.15;   // cm at zoom 1
-constexpr double kBeamShift = 0.03;    // cm at zoom 1: X beams down, Y beams right
+constexpr double kColumnSide = 0.15;  // cm at zoom 1
+constexpr double kBeamShift = 0.03;   // cm at zoom 1: X beams down, Y beams right
 
 // Main grid lines: every GridDivisions-th line, starting with the first.
 bool MainLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
@@ -73,7 +73,7 @@ void DrawColumn(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const QPointF c = plan.At(i, j, plan.style.storey);
   const double half = plan.Screen(kColumnSide) / 2;
   canvas.Box(c.x() - half, c.y() - half, c.x() + half, c.y() + half, CanvasPen{Qt::SolidLine, 1, colour},
-                  CanvasFill{Qt::SolidPattern, colour});
+             CanvasFill{Qt::SolidPattern, colour});
 }
 
 void DrawGridDot(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {

@@ -49,8 +49,7 @@ QFont CanvasFont(const QString& face, double fontSize, bool bold) {
 
 QPointF CanvasPainter::ToUnits(double x, double y) { return {CmToUnits(x), kCanvasHeight - CmToUnits(y)}; }
 
-void CanvasPainter::Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill,
-                           Mode mode) {
+void CanvasPainter::Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill, Mode mode) {
   SavedState saved(p_);
   SetStyle(p_, pen, fill, mode);
   const double r = CmToUnits(radius);

@@ -46,8 +46,7 @@ class CanvasPainter {
 
   void Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill, Mode mode = kCopy);
   // A rectangle between two opposite corners.
-  void Box(double x1, double y1, double x2, double y2, const CanvasPen& pen, const CanvasFill& fill,
-           Mode mode = kCopy);
+  void Box(double x1, double y1, double x2, double y2, const CanvasPen& pen, const CanvasFill& fill, Mode mode = kCopy);
   void Line(double x1, double y1, double x2, double y2, const CanvasPen& pen, Mode mode = kCopy);
   // A solid line between two points already in canvas units (no conversion, no flip).
   void LineUnits(QPointF from, QPointF to, int width, const QColor& colour, Mode mode = kCopy);

@@ -72,12 +72,12 @@ void DrawSheathing(CanvasPainter& canvas, const CanvasPlan& plan, const MemberLi
   const double half = plan.Screen(kSheathingHalfWidth);
   const QPointF a = m.P(m.from + plan.Screen(kSetBack), -half);
   const QPointF b = m.P(m.to - plan.Screen(kSetBack), half);
-  canvas.Box(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::SolidLine, 1, colour},
-                  CanvasFill{Qt::SolidPattern, colour});
+  canvas.Box(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::SolidLine, 1, colour}, CanvasFill{Qt::SolidPattern, colour});
 }
 
 // The label stands beside the middle of the member, on the side away from brace symbols.
-void DrawAdjustLabel(CanvasPainter& canvas, const CanvasPlan& plan, const MemberLine& m, const QString& text, const QColor& colour) {
+void DrawAdjustLabel(CanvasPainter& canvas, const CanvasPlan& plan, const MemberLine& m, const QString& text,
+                     const QColor& colour) {
   const CmSize size = CanvasPainter::MeasureText(text, kLabelFontSize);
   const double middle = (m.from + m.to) / 2;
   const double clear = plan.Screen(kSheathingHalfWidth + kLabelGap);

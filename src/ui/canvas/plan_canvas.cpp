@@ -116,16 +116,14 @@ CanvasPos PlanCanvas::toCanvas(QPointF viewportPos) const {
   return CanvasPos{box.x() * kCanvasWidth / image_.width(), box.y() * kCanvasHeight / image_.height()};
 }
 
-QPointF PlanCanvas::toViewport(CanvasPos at) const {
-  return unitsToBox().map(QPointF(at.x, at.y)) - scrollOffset();
-}
+QPointF PlanCanvas::toViewport(CanvasPos at) const { return unitsToBox().map(QPointF(at.x, at.y)) - scrollOffset(); }
 
 // ---- drawing --------------------------------------------------------------------
 
 bool PlanCanvas::hasGrid() const {
   const size_t points = size_t(std::max(0, b_.PointsX())) * size_t(std::max(0, b_.PointsY())) * size_t(b_.Levels());
-  return b_.SpansX() >= 1 && b_.SpansY() >= 1 && b_.Storeys() >= 1 && b_.SubPitch() > 0 && b_.Points().size() == points &&
-         b_.Coords().size() == points;
+  return b_.SpansX() >= 1 && b_.SpansY() >= 1 && b_.Storeys() >= 1 && b_.SubPitch() > 0 &&
+         b_.Points().size() == points && b_.Coords().size() == points;
 }
 
 bool PlanCanvas::deleteModeActive() const { return EditModeFor(state_.Toggles) != kModePlace; }
@@ -172,7 +170,8 @@ void PlanCanvas::paintOverlays(QPainter& painter) const {
     const QColor colour = PaletteColor(band.colour);
     const auto xor_ = QPainter::RasterOp_SourceXorDestination;
     if (band.shape == BandShape::Line) {
-      canvas.LineUnits(QPointF(band.from.x, band.from.y), QPointF(band.to.x, band.to.y), kRubberBandWidth, colour, xor_);
+      canvas.LineUnits(QPointF(band.from.x, band.from.y), QPointF(band.to.x, band.to.y), kRubberBandWidth, colour,
+                       xor_);
     } else {
       auto cm = [](CanvasPos p) { return QPointF(p.x / kUnitsPerCm, (kCanvasHeight - p.y) / kUnitsPerCm); };
       const QPointF a = cm(band.from);

@@ -61,8 +61,10 @@ bool ShowMessageBox(QWidget* parent, std::string_view text, MessageButtons butto
       break;
   }
   // The buttons read as the program's users know them, whatever translations are loaded.
-  const std::pair<QMessageBox::StandardButton, const char*> texts[] = {
-      {QMessageBox::Ok, "OK"}, {QMessageBox::Cancel, "キャンセル"}, {QMessageBox::Yes, "はい(&Y)"}, {QMessageBox::No, "いいえ(&N)"}};
+  const std::pair<QMessageBox::StandardButton, const char*> texts[] = {{QMessageBox::Ok, "OK"},
+                                                                       {QMessageBox::Cancel, "キャンセル"},
+                                                                       {QMessageBox::Yes, "はい(&Y)"},
+                                                                       {QMessageBox::No, "いいえ(&N)"}};
   for (const auto& [button, text] : texts) {
     if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(text));
   }

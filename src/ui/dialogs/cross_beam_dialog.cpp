@@ -7,8 +7,8 @@
 
 #include "model/building.h"
 #include "model/default_settings.h"
-#include "ui/dialogs/options_common.h"
 #include "ui/common/user_prompts.h"
+#include "ui/dialogs/options_common.h"
 
 namespace tvk {
 
@@ -26,7 +26,8 @@ CrossBeamDialog::CrossBeamDialog(Building& building, DefaultSettings& defaults, 
   layout->addWidget(ignore_);
   layout->addWidget(noWarning_);
   auto* note = new QLabel(
-      "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－[１階に柱がない時の２階柱引抜き力の処理]の「伝達させない」もチェックを付けてください。");
+      "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－["
+      "１階に柱がない時の２階柱引抜き力の処理]の「伝達させない」もチェックを付けてください。");
   note->setWordWrap(true);
   layout->addWidget(note);
   addButtons("デフォルト設定");

@@ -12,9 +12,9 @@
 #include <filesystem>
 
 #include "model/building.h"
-#include "ui/windows/session.h"
 #include "ui/common/user_prompts.h"
 #include "ui/common/widget_helpers.h"
+#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -89,8 +89,8 @@ QWidget* DataSelectDialog::makeButtons() {
   other_ = MakeButton("その他のデータ", "リストにない VOLN-TVK データの選択");
   new_ = MakeButton("新規作成", "新規データの作成");
   clear_ = MakeButton("履歴ｸﾘｱｰ", "データ履歴リストをクリアーします");
-  exit_ = startup_ ? MakeButton("終  了", "VOLN-TVK を終了します")
-                   : MakeButton("ｷｬﾝｾﾙ", "データ選択をキャンセルします");
+  exit_ =
+      startup_ ? MakeButton("終  了", "VOLN-TVK を終了します") : MakeButton("ｷｬﾝｾﾙ", "データ選択をキャンセルします");
   for (QPushButton* b : {select_, other_, new_, clear_}) column->addWidget(b);
   column->addStretch(1);
   column->addWidget(exit_);

@@ -45,8 +45,7 @@ void StoreFontDefaults(const FigureFonts& fonts, DefaultSettings& defaults) {
   std::copy(sizes.begin(), sizes.end(), defaults.FigureFontSize.begin());
 }
 
-FontSizeDialog::FontSizeDialog(FigureFonts& current, DefaultSettings& defaults, QWidget* parent,
-                               WindowPrompts* prompts)
+FontSizeDialog::FontSizeDialog(FigureFonts& current, DefaultSettings& defaults, QWidget* parent, WindowPrompts* prompts)
     : QDialog(parent), current_(current), defaults_(defaults), prompts_(this, prompts) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   フォントサイズの設定"));
   auto* layout = new QVBoxLayout(this);

@@ -21,7 +21,7 @@ constexpr int kRowsPerGrade = 2;
 
 const char* const kNLimits[kGradeCount] = {"0.0", "0.65", "1.0", "1.4", "1.6", "1.8",
                                            "2.8", "3.7",  "4.7", "5.6", "7.5"};
-const char* const kCapacities[kGradeCount] = {"0.0",  "3.44",  "5.29",  "7.41",  "8.47", "9.53",
+const char* const kCapacities[kGradeCount] = {"0.0",   "3.44",  "5.29",  "7.41",  "8.47", "9.53",
                                               "14.82", "19.58", "24.87", "29.64", "39.69"};
 
 std::string ShownCell(const std::string& text) { return text.empty() ? kEmptyNameCell : text; }
@@ -71,8 +71,9 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
   setWindowTitle(QStringLiteral("金物名の設定   ") + QString::fromStdString(buildingName));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8(kNamesCaption), this));
-  table_->setHorizontalHeaderLabels({QStringLiteral("Ｎ 値"), QStringLiteral("接合耐力(kN)"), QStringLiteral("告示記号"),
-                                     QStringLiteral("接合金物の仕様"), QStringLiteral("許容耐力または降伏耐力(kN)")});
+  table_->setHorizontalHeaderLabels({QStringLiteral("Ｎ 値"), QStringLiteral("接合耐力(kN)"),
+                                     QStringLiteral("告示記号"), QStringLiteral("接合金物の仕様"),
+                                     QStringLiteral("許容耐力または降伏耐力(kN)")});
   table_->verticalHeader()->hide();
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::DoubleClicked);

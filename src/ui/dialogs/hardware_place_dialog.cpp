@@ -44,7 +44,8 @@ HardwarePlaceDialog::HardwarePlaceDialog(Building& building, QWidget* parent, Wi
       building_(building),
       prompts_(this, prompts),
       copy_(building),
-      autoPlacement_(new QCheckBox(QStringLiteral("配置金物が空欄の場合、計算書の配置金物欄に必要金物を表示する。"), this)),
+      autoPlacement_(
+          new QCheckBox(QStringLiteral("配置金物が空欄の場合、計算書の配置金物欄に必要金物を表示する。"), this)),
       doublePull_(new QCheckBox(QStringLiteral("両引き金物使用 (耐力の大きいHD金物に揃える)"), this)),
       refresh_(new QPushButton(QStringLiteral("リスト更新"), this)) {
   setWindowTitle(QStringLiteral("配置金物セット   ") + Q(building.Info.BuildingName));
@@ -94,8 +95,8 @@ QWidget* HardwarePlaceDialog::makePanel(int storey) {
   panel.box = new QGroupBox(storey == 2 ? QStringLiteral(" ２ 階 ") : QStringLiteral(" １ 階 "), this);
   auto* layout = new QVBoxLayout(panel.box);
   const QFont font = ListFont();
-  auto* header = new QLabel(Q(PlacementListHeader(building_)[0]) + "\n" + Q(PlacementListHeader(building_)[1]),
-                            panel.box);
+  auto* header =
+      new QLabel(Q(PlacementListHeader(building_)[0]) + "\n" + Q(PlacementListHeader(building_)[1]), panel.box);
   header->setFont(font);
   header->setTextFormat(Qt::PlainText);
   layout->addWidget(header);
@@ -114,8 +115,8 @@ QWidget* HardwarePlaceDialog::makePanel(int storey) {
   selectors->addWidget(new QLabel(QStringLiteral("柱脚"), panel.box));
   selectors->addWidget(panel.bottom);
   selectors->addStretch();
-  panel.clear = new QPushButton(storey == 2 ? QStringLiteral("2F 配置金物ｸﾘｱ") : QStringLiteral("1F 配置金物ｸﾘｱ"),
-                                panel.box);
+  panel.clear =
+      new QPushButton(storey == 2 ? QStringLiteral("2F 配置金物ｸﾘｱ") : QStringLiteral("1F 配置金物ｸﾘｱ"), panel.box);
   selectors->addWidget(panel.clear);
   layout->addLayout(selectors);
   connect(panel.list, &QListWidget::currentRowChanged, this, [this, storey] { loadSelectors(storey); });

@@ -6,8 +6,8 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/dialogs/hardware_place_rows.h"
 #include "ui/common/message_box.h"
+#include "ui/dialogs/hardware_place_rows.h"
 
 class QCheckBox;
 class QComboBox;

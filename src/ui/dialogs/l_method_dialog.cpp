@@ -7,8 +7,8 @@
 
 #include "model/building.h"
 #include "model/default_settings.h"
-#include "ui/dialogs/options_common.h"
 #include "ui/common/user_prompts.h"
+#include "ui/dialogs/options_common.h"
 
 namespace tvk {
 

@@ -27,8 +27,8 @@ class LineNameDialog : public QDialog {
 
   // One frame's controls; index 0 is "Ｘ通り", 1 "Ｙ通り".
   struct Frame {
-    QButtonGroup* schemes = nullptr;          // ids 1 .. 4
-    std::array<QLineEdit*, 2> start{};        // beside scheme 1 and scheme 4
+    QButtonGroup* schemes = nullptr;    // ids 1 .. 4
+    std::array<QLineEdit*, 2> start{};  // beside scheme 1 and scheme 4
     QCheckBox* reverse = nullptr;
   };
   const Frame& frame(int axis) const { return frames_[static_cast<size_t>(axis)]; }

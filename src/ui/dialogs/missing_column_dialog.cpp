@@ -8,8 +8,8 @@
 
 #include "model/building.h"
 #include "model/default_settings.h"
-#include "ui/dialogs/options_common.h"
 #include "ui/common/user_prompts.h"
+#include "ui/dialogs/options_common.h"
 
 namespace tvk {
 
@@ -25,11 +25,11 @@ class TransmissionPicture : public QWidget {
     QPainter p(this);
     const int left = 30, right = width() - 30, beam = height() / 2, mid = (left + right) / 2;
     p.setPen(QPen(palette().color(QPalette::WindowText), 2));
-    p.drawLine(left - 10, beam, right + 10, beam);              // the floor beam
-    p.drawLine(left, beam, left, height() - 20);                // ①
-    p.drawLine(right, beam, right, height() - 20);              // ②
+    p.drawLine(left - 10, beam, right + 10, beam);  // the floor beam
+    p.drawLine(left, beam, left, height() - 20);    // ①
+    p.drawLine(right, beam, right, height() - 20);  // ②
     p.setPen(QPen(Qt::red, 3));
-    p.drawLine(mid, 20, mid, beam);                             // ③
+    p.drawLine(mid, 20, mid, beam);  // ③
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(left + 6, height() - 24, "①");
     p.drawText(right - 20, height() - 24, "②");
@@ -61,7 +61,8 @@ MissingColumnDialog::MissingColumnDialog(Building& building, DefaultSettings& de
   row->addWidget(new TransmissionPicture, 1);
   layout->addLayout(row);
   auto* note = new QLabel(
-      "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－[直交梁の影響]の「考慮しない」もチェックを付けてください。");
+      "完全に２階柱の引抜き力を１階柱に伝達させないためには、メニューバーの[設定]－[直交梁の影響]"
+      "の「考慮しない」もチェックを付けてください。");
   note->setWordWrap(true);
   layout->addWidget(note);
   addButtons("デフォルト設定");

@@ -12,8 +12,7 @@ class MissingColumnDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
-  MissingColumnDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts,
-                      QWidget* parent = nullptr);
+  MissingColumnDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
 
   QButtonGroup* options() const { return options_; }
 

@@ -91,8 +91,7 @@ bool MultiplierBox::eventFilter(QObject* watched, QEvent* event) {
   if (watched == edit_ && event->type() == QEvent::KeyPress && !Accepts(*static_cast<QKeyEvent*>(event))) {
     return true;
   }
-  if (watched == edit_ && event->type() == QEvent::InputMethod &&
-      !Accepts(*static_cast<QInputMethodEvent*>(event))) {
+  if (watched == edit_ && event->type() == QEvent::InputMethod && !Accepts(*static_cast<QInputMethodEvent*>(event))) {
     return true;
   }
   return QWidget::eventFilter(watched, event);

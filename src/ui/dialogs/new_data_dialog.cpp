@@ -15,9 +15,9 @@
 #include "model/grid_resize.h"
 #include "model/line_names.h"
 #include "model/number_format.h"
+#include "ui/common/widget_helpers.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/subdivision_picture.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 

@@ -22,11 +22,11 @@ struct NewDataChoice {
   std::string buildingName;
   std::string officeName;
   std::string personName;
-  int storeyOption = 1;        // 0: one storey, 1: two
-  int gridsX = 10;             // 1 .. 30
+  int storeyOption = 1;  // 0: one storey, 1: two
+  int gridsX = 10;       // 1 .. 30
   int gridsY = 10;
-  double gridLengthMm = 910;   // positive
-  int subdivisionOption = 1;   // auxiliary grids 0 .. 3
+  double gridLengthMm = 910;  // positive
+  int subdivisionOption = 1;  // auxiliary grids 0 .. 3
 };
 
 // "[" + grid length / (option + 1) as "#0.0" + "(mm)]".

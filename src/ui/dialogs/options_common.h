@@ -37,8 +37,7 @@ class OptionsDialog : public QDialog {
   QPushButton* defaultButton() const { return default_; }
 
  protected:
-  OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts,
-                QWidget* parent);
+  OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent);
   // Adds the button row below the dialog's content: OK runs ok(), the default button
   // storeDefault(), ｷｬﾝｾﾙ closes without change.
   void addButtons(const char* defaultCaption);

@@ -3,9 +3,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "report/surface/page_replay.h"

@@ -56,7 +56,7 @@ std::string PrinterNameLine(const QString& printerName);
 // Prints pages first..last (1-based; -1: to the end) of the document on the named printer
 // with the busy pointer; a failure (no printer, a printer that cannot start) is told to the
 // user. True when the pages were printed.
-bool PrintDocumentPages(const PageDocument& document, const QString& printerName, WindowPrompts& prompts,
-                        int first = 1, int last = -1);
+bool PrintDocumentPages(const PageDocument& document, const QString& printerName, WindowPrompts& prompts, int first = 1,
+                        int last = -1);
 
 }  // namespace tvk

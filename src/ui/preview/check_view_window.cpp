@@ -8,8 +8,8 @@
 #include "engine/full_calculation.h"
 #include "model/building.h"
 #include "report/figures/check_view_page.h"
-#include "ui/preview/page_view.h"
 #include "ui/dialogs/printer_select_dialog.h"
+#include "ui/preview/page_view.h"
 #include "ui/preview/result_windows.h"
 
 namespace tvk {
@@ -28,8 +28,7 @@ std::string CheckViewPrintQuestion(const std::string& printerName) {
   return "２階柱Ｎ値伝達チェック図を印刷します。\r\r" + PrinterNameLine(QString::fromStdString(printerName));
 }
 
-CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, QWidget* parent,
-                                 WindowPrompts* prompts)
+CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
     : PageWindow(building, fonts, parent, prompts), zoom_(new QComboBox(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   ") + QString::fromUtf8(kCheckViewTitle));
   auto* bar = addToolBar(QString::fromUtf8(kCheckViewTitle));

@@ -10,8 +10,8 @@
 #include "model/building.h"
 #include "model/path_parts.h"
 #include "report/figures/elevation_figures.h"
-#include "ui/preview/check_view_window.h"
 #include "ui/dialogs/printer_select_dialog.h"
+#include "ui/preview/check_view_window.h"
 #include "ui/preview/result_windows.h"
 
 namespace tvk {
@@ -31,8 +31,7 @@ QString ElevationCaption(const Building& building, const FrameRef& frame) {
          QStringLiteral(" 通り 軸組図");
 }
 
-ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent,
-                                 WindowPrompts* prompts)
+ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
     : PageWindow(building, fonts, parent, prompts), directions_(new QActionGroup(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   軸組図"));
   auto* bar = addToolBar(QStringLiteral("軸組図"));

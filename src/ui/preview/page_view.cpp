@@ -21,10 +21,14 @@ constexpr size_t kCacheLimit = 48;   // rendered pages kept
 
 double Percent(ZoomMode zoom) {
   switch (zoom) {
-    case ZoomMode::Percent120: return 1.2;
-    case ZoomMode::Percent150: return 1.5;
-    case ZoomMode::Percent200: return 2.0;
-    default: return 1.0;
+    case ZoomMode::Percent120:
+      return 1.2;
+    case ZoomMode::Percent150:
+      return 1.5;
+    case ZoomMode::Percent200:
+      return 2.0;
+    default:
+      return 1.0;
   }
 }
 
@@ -98,9 +102,7 @@ QSizeF PageView::pageTwips(int page) const {
   return document_->pages[size_t(page - 1)].paperSize;
 }
 
-double PageView::scale() const {
-  return PageScale(zoom_, pageTwips(page_), viewport()->size(), logicalDpiX());
-}
+double PageView::scale() const { return PageScale(zoom_, pageTwips(page_), viewport()->size(), logicalDpiX()); }
 
 std::vector<PageView::Slot> PageView::layoutSlots() const {
   std::vector<Slot> placed;
@@ -117,7 +119,8 @@ std::vector<PageView::Slot> PageView::layoutSlots() const {
     const int columns = std::max(1, (viewWidth - 2 * kBorder + kGap) / (cell.width() + kGap));
     for (int p = 1; p <= count; ++p) {
       const int k = p - 1;
-      const QPoint at(kBorder + (k % columns) * (cell.width() + kGap), kBorder + (k / columns) * (cell.height() + kGap));
+      const QPoint at(kBorder + (k % columns) * (cell.width() + kGap),
+                      kBorder + (k / columns) * (cell.height() + kGap));
       placed.push_back({p, QRect(at, sizeOf(p))});
     }
     return placed;

@@ -1,8 +1,8 @@
 #include "ui/preview/page_window.h"
 
 #include "report/surface/page_surface.h"
-#include "ui/preview/page_view.h"
 #include "ui/dialogs/printer_select_dialog.h"
+#include "ui/preview/page_view.h"
 
 namespace tvk {
 

@@ -10,9 +10,9 @@
 #include "model/building.h"
 #include "model/path_parts.h"
 #include "report/surface/page_replay.h"
+#include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/preview_texts.h"
 #include "ui/preview/preview_window.h"
-#include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/result_windows.h"
 
 namespace tvk {

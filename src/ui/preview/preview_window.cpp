@@ -16,15 +16,15 @@
 
 #include "model/building.h"
 #include "model/path_parts.h"
-#include "report/surface/page_surface.h"
 #include "report/chapters/report_figures.h"
+#include "report/surface/page_surface.h"
+#include "ui/common/widget_helpers.h"
+#include "ui/dialogs/printer_select_dialog.h"
+#include "ui/dialogs/progress_dialog.h"
 #include "ui/preview/check_view_window.h"
 #include "ui/preview/elevation_window.h"
 #include "ui/preview/preview_texts.h"
-#include "ui/dialogs/printer_select_dialog.h"
-#include "ui/dialogs/progress_dialog.h"
 #include "ui/preview/result_windows.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 
@@ -35,15 +35,14 @@ struct ZoomEntry {
   ZoomMode zoom;
 };
 constexpr ZoomEntry kZoomEntries[] = {
-    {"全体表示(&1)", ZoomMode::WholePage},   {"幅合わせ(&2)", ZoomMode::PageWidth},
-    {"120%(&3)", ZoomMode::Percent120},      {"150%(&4)", ZoomMode::Percent150},
-    {"200%(&5)", ZoomMode::Percent200},      {"2ﾍﾟｰｼﾞ表示(&6)", ZoomMode::TwoPages},
+    {"全体表示(&1)", ZoomMode::WholePage}, {"幅合わせ(&2)", ZoomMode::PageWidth},
+    {"120%(&3)", ZoomMode::Percent120},    {"150%(&4)", ZoomMode::Percent150},
+    {"200%(&5)", ZoomMode::Percent200},    {"2ﾍﾟｰｼﾞ表示(&6)", ZoomMode::TwoPages},
     {"ｻﾑﾈｲﾙ(&7)", ZoomMode::Thumbnails},
 };
 
 constexpr int kEntryRole = Qt::UserRole;
 constexpr int kHasPagesRole = Qt::UserRole + 1;
-
 
 }  // namespace
 
@@ -148,9 +147,8 @@ void PreviewWindow::buildActions() {
   QAction* closeAction = file->addAction(QStringLiteral("閉じる(&C)"), this, &QWidget::close);
 
   auto* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-  QAction* checkAction = view->addAction(QStringLiteral("２階Ｎ値伝達ﾁｪｯｸ(&N)"), this, [this] {
-    OpenCheckView(building_, fonts_, resultOwner());
-  });
+  QAction* checkAction = view->addAction(QStringLiteral("２階Ｎ値伝達ﾁｪｯｸ(&N)"), this,
+                                         [this] { OpenCheckView(building_, fonts_, resultOwner()); });
   checkAction->setEnabled(building_.Storeys() >= 2);
   auto* frames = view->addMenu(QStringLiteral("軸組図(&J)"));
   frames->addMenu(frameMenu(kDirX))->setText(QStringLiteral("Ｘ通り軸組図(&X)"));
@@ -185,12 +183,13 @@ void PreviewWindow::buildActions() {
   pageLabel_->setAlignment(Qt::AlignCenter);
   pageLabel_->setMinimumWidth(90);
   bar->addWidget(pageLabel_);
-  connect(AddToolKey(bar, "NextPage", QStringLiteral("次ページ"), QStyle::SP_MediaSeekForward), &QAction::triggered, this,
-          &PreviewWindow::nextPage);
+  connect(AddToolKey(bar, "NextPage", QStringLiteral("次ページ"), QStyle::SP_MediaSeekForward), &QAction::triggered,
+          this, &PreviewWindow::nextPage);
   connect(AddToolKey(bar, "LastPage", QStringLiteral("最終ページ"), QStyle::SP_MediaSkipForward), &QAction::triggered,
           this, &PreviewWindow::lastPage);
   bar->addSeparator();
-  QAction* checkKey = AddToolKey(bar, "NChkFig", QStringLiteral("２階柱Ｎ値伝達チェック"), QStyle::SP_FileDialogContentsView);
+  QAction* checkKey =
+      AddToolKey(bar, "NChkFig", QStringLiteral("２階柱Ｎ値伝達チェック"), QStyle::SP_FileDialogContentsView);
   connect(checkKey, &QAction::triggered, checkAction, &QAction::trigger);
   checkKey->setEnabled(checkAction->isEnabled());
   for (const int dir : {kDirX, kDirY}) {

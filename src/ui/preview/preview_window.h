@@ -11,8 +11,8 @@
 #include <string>
 
 #include "model/hardware_names.h"
-#include "report/figures/figure_fonts.h"
 #include "report/chapters/report_composer.h"
+#include "report/figures/figure_fonts.h"
 #include "ui/common/message_box.h"
 #include "ui/preview/page_view.h"
 #include "ui/preview/result_windows.h"  // CloseResultWindows, for the report command's callers

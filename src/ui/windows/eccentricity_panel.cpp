@@ -32,8 +32,9 @@ void Colour(QLabel* label, const QString& colour, bool bold) {
 
 EccentricityPanel::EccentricityPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("EccentricityPanel");
-  setStyleSheet("#EccentricityPanel { background: #10203a; border: 1px solid #506080; }"
-                "#EccentricityPanel QLabel { color: white; padding: 1px 4px; }");
+  setStyleSheet(
+      "#EccentricityPanel { background: #10203a; border: 1px solid #506080; }"
+      "#EccentricityPanel QLabel { color: white; padding: 1px 4px; }");
   auto* grid = new QGridLayout(this);
   grid->setSpacing(2);
   grid->setContentsMargins(4, 4, 4, 4);

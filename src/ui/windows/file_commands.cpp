@@ -50,7 +50,8 @@ std::string WindowCaption(const Building& building) {
 }
 
 FileDialogSpec OpenDialogSpec(Session& session) {
-  return {"『 VOLN-TVK ﾃﾞｰﾀ読込み 』", "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK);;すべてのﾌｧｲﾙ(*.*)", DialogInitialPath(session), "TVK"};
+  return {"『 VOLN-TVK ﾃﾞｰﾀ読込み 』", "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK);;すべてのﾌｧｲﾙ(*.*)", DialogInitialPath(session),
+          "TVK"};
 }
 
 FileDialogSpec SaveDialogSpec(Session& session) {

@@ -2,24 +2,24 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QPushButton>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
 #include "model/building.h"
-#include "ui/windows/eccentricity_panel.h"
-#include "ui/preview/elevation_window.h"
-#include "ui/windows/main_window_texts.h"
-#include "ui/dialogs/multiplier_box.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/widget_helpers.h"
+#include "ui/dialogs/multiplier_box.h"
+#include "ui/preview/elevation_window.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
+#include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 
@@ -34,8 +34,7 @@ QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
-    : session_(session), prompts_(this, prompts) {
+MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(session), prompts_(this, prompts) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   editor_ = std::make_unique<PlanEditor>(session_.building, *this);
   canvas_ = new PlanCanvas(session_.building, editor_->state());

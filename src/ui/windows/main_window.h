@@ -15,8 +15,8 @@
 
 #include "editor/editor_host.h"
 #include "editor/plan_editor.h"
-#include "ui/windows/file_commands.h"
 #include "ui/common/message_box.h"
+#include "ui/windows/file_commands.h"
 
 class QAction;
 class QButtonGroup;
@@ -37,8 +37,8 @@ class PlanCanvas;
 
 // Toolbar keys in their order.
 inline constexpr std::array<const char*, 17> kToolbarKeys = {
-    "NewData", "Open",     "Save",   "PreView",      "NChkFig",  "Kanamono", "JikuX",   "JikuY", "TatemonoName",
-    "GridSize", "LineName", "OsaeKeisu", "CrossG", "KanaList", "FontSize", "Undo", "Close"};
+    "NewData",  "Open",     "Save",      "PreView", "NChkFig",  "Kanamono", "JikuX", "JikuY", "TatemonoName",
+    "GridSize", "LineName", "OsaeKeisu", "CrossG",  "KanaList", "FontSize", "Undo",  "Close"};
 
 // The program's icon, drawn at run time.
 QIcon ProgramIcon();
@@ -196,7 +196,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   MultiplierBox* sheathingAdjust_ = nullptr;
   std::array<QLabel*, 2> positionLabels_{};
   QString printerName_;
-  bool quitChosen_ = false;      // the data selection dialog's exit button already asked
+  bool quitChosen_ = false;  // the data selection dialog's exit button already asked
   bool closeConfirmed_ = false;
   int busyDepth_ = 0;
 };

@@ -3,11 +3,11 @@
 
 #include "model/building.h"
 #include "ui/dialogs/data_select_dialog.h"
-#include "ui/windows/main_window.h"
 #include "ui/dialogs/new_data_dialog.h"
+#include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
-#include "ui/dialogs/printer_select_dialog.h"
+#include "ui/windows/main_window.h"
 #include "ui/windows/session.h"
 
 namespace tvk {

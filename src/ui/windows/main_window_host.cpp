@@ -7,11 +7,11 @@
 
 #include "editor/canvas_geometry.h"
 #include "model/building.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/common/widget_helpers.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
-#include "ui/canvas/plan_canvas.h"
 #include "ui/windows/session.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 

@@ -9,10 +9,10 @@
 #include <QToolBar>
 
 #include "model/building.h"
+#include "ui/common/widget_helpers.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 
@@ -49,12 +49,12 @@ const QColor kSettingsTile(190, 110, 30);
 const QColor kEditTile(100, 100, 110);
 
 const KeyLook kKeyLooks[] = {
-    {"NewData", "新", kFileTile},      {"Open", "開", kFileTile},         {"Save", "保", kFileTile},
-    {"PreView", "計", kViewTile},      {"NChkFig", "伝", kViewTile},      {"Kanamono", "金", kViewTile},
-    {"JikuX", "X", kViewTile},         {"JikuY", "Y", kViewTile},         {"TatemonoName", "名", kSettingsTile},
-    {"GridSize", "#", kSettingsTile},  {"LineName", "通", kSettingsTile}, {"OsaeKeisu", "L", kSettingsTile},
-    {"CrossG", "梁", kSettingsTile},   {"KanaList", "登", kSettingsTile}, {"FontSize", "字", kSettingsTile},
-    {"Undo", "↶", kEditTile},          {"Close", "閉", kEditTile}};
+    {"NewData", "新", kFileTile},     {"Open", "開", kFileTile},         {"Save", "保", kFileTile},
+    {"PreView", "計", kViewTile},     {"NChkFig", "伝", kViewTile},      {"Kanamono", "金", kViewTile},
+    {"JikuX", "X", kViewTile},        {"JikuY", "Y", kViewTile},         {"TatemonoName", "名", kSettingsTile},
+    {"GridSize", "#", kSettingsTile}, {"LineName", "通", kSettingsTile}, {"OsaeKeisu", "L", kSettingsTile},
+    {"CrossG", "梁", kSettingsTile},  {"KanaList", "登", kSettingsTile}, {"FontSize", "字", kSettingsTile},
+    {"Undo", "↶", kEditTile},         {"Close", "閉", kEditTile}};
 
 QIcon IconOf(const char* key) {
   for (const KeyLook& look : kKeyLooks) {

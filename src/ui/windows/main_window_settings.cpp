@@ -9,25 +9,25 @@
 #include "model/grid_resize.h"
 #include "model/line_names.h"
 #include "model/version.h"
+#include "ui/common/widget_helpers.h"
 #include "ui/dialogs/building_outline_dialog.h"
-#include "ui/preview/check_view_window.h"
 #include "ui/dialogs/cross_beam_dialog.h"
-#include "ui/preview/elevation_window.h"
 #include "ui/dialogs/font_size_dialog.h"
-#include "ui/windows/help_document.h"
 #include "ui/dialogs/grid_size_dialog.h"
 #include "ui/dialogs/hardware_names_dialog.h"
 #include "ui/dialogs/hardware_place_dialog.h"
 #include "ui/dialogs/l_method_dialog.h"
 #include "ui/dialogs/line_name_dialog.h"
-#include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
 #include "ui/dialogs/missing_column_dialog.h"
+#include "ui/preview/check_view_window.h"
+#include "ui/preview/elevation_window.h"
 #include "ui/preview/preview_texts.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
+#include "ui/windows/help_document.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 
@@ -132,8 +132,6 @@ void MainWindow::helpCommand() {
   if (path.empty() || !prompts_->openDocument(path)) prompts_->tell(NotFoundMessage(kHelpFileName));
 }
 
-void MainWindow::aboutCommand() {
-  QMessageBox::about(this, "ﾊﾞｰｼﾞｮﾝ情報", Q(AboutText()));
-}
+void MainWindow::aboutCommand() { QMessageBox::about(this, "ﾊﾞｰｼﾞｮﾝ情報", Q(AboutText())); }
 
 }  // namespace tvk

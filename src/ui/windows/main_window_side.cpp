@@ -17,13 +17,13 @@
 #include "editor/view_state.h"
 #include "engine/hardware_placement.h"
 #include "model/building.h"
+#include "ui/canvas/plan_canvas.h"
+#include "ui/common/widget_helpers.h"
+#include "ui/dialogs/multiplier_box.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
-#include "ui/dialogs/multiplier_box.h"
-#include "ui/canvas/plan_canvas.h"
 #include "ui/windows/session.h"
-#include "ui/common/widget_helpers.h"
 
 namespace tvk {
 

@@ -15,12 +15,12 @@ namespace tvk {
 
 struct Session {
   Building building;
-  ProgramSettings settings;       // VOLNTVK.INI: data folder and recent files
-  DefaultSettings defaults;       // VolnTVK.Def
-  HardwareNames hardwareNames;    // _Kanamono.Def
-  FigureFonts figureFonts;        // label sizes the report figures use now
-  std::string settingsFolder;     // where those three files live
-  std::string programFolder;      // the executable's folder (first data folder)
+  ProgramSettings settings;     // VOLNTVK.INI: data folder and recent files
+  DefaultSettings defaults;     // VolnTVK.Def
+  HardwareNames hardwareNames;  // _Kanamono.Def
+  FigureFonts figureFonts;      // label sizes the report figures use now
+  std::string settingsFolder;   // where those three files live
+  std::string programFolder;    // the executable's folder (first data folder)
 };
 
 // Start of the program: the settings file, the default file and the hardware name file
