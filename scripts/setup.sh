@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing need.
-# Quick when they are already there.
+# Installs every Debian package that building, running and testing need, and the packages
+# named as arguments (what only one script needs). Quick when they are already there.
 set -euo pipefail
 
 packages=(
@@ -10,7 +10,9 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   poppler-utils xvfb xauth
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
 )
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,13 +24,27 @@ std::string Created(const std::string& folder) {
 
 std::string SettingsFolder(const std::string& executableFolder) {
   if (const std::string home = Environment("VOLNTVK_HOME"); !home.empty()) return Created(home);
-  if (!executableFolder.empty() && access(executableFolder.c_str(), W_OK) == 0) return executableFolder;
+  // An administrator running an installed program could write to its bin folder; settings
+  // there would outlive the package.
+  if (!executableFolder.empty() && InstalledDataFolder(executableFolder).empty() &&
+      access(executableFolder.c_str(), W_OK) == 0) {
+    return executableFolder;
+  }
   std::string config = Environment("XDG_CONFIG_HOME");
   if (config.empty() || config.front() != '/') {
     const std::string home = Environment("HOME");
     config = (home.empty() ? std::string(".") : home) + "/.config";
   }
   return Created(config + "/voln-tvk");
+}
+
+std::string InstalledDataFolder(const std::string& executableFolder) {
+  const std::filesystem::path bin = std::filesystem::path(executableFolder).lexically_normal();
+  const std::filesystem::path folder = (bin.has_filename() ? bin : bin.parent_path());
+  if (folder.filename() != "bin") return {};
+  const std::filesystem::path data = folder.parent_path() / "share" / "voln-tvk";
+  std::error_code ignored;
+  return std::filesystem::is_directory(data, ignored) ? data.string() : std::string();
 }
 
 }  // namespace tvk

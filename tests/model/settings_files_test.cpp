@@ -280,5 +280,36 @@ TEST(SettingsFolderRule, HomeVariableThenProgramFolderThenConfigFolder) {
   EXPECT_TRUE(std::filesystem::is_directory(dir.file("config") + "/voln-tvk"));
 }
 
+// An installed program (PREFIX/bin beside PREFIX/share/voln-tvk) keeps its settings in the
+// user's config folder even when an administrator could write to its bin folder.
+TEST(SettingsFolderRule, InstalledProgramUsesTheConfigFolder) {
+  test::ScratchDir dir;
+  ScopedEnv noHome("VOLNTVK_HOME", nullptr);
+  ScopedEnv config("XDG_CONFIG_HOME", dir.file("config").c_str());
+  std::filesystem::create_directories(dir.file("usr/bin"));
+  std::filesystem::create_directories(dir.file("build/src"));
+  EXPECT_EQ(SettingsFolder(dir.file("usr/bin")), dir.file("usr/bin")) << "bin without its data: portable";
+  std::filesystem::create_directories(dir.file("usr/share/voln-tvk"));
+  EXPECT_EQ(SettingsFolder(dir.file("usr/bin")), dir.file("config") + "/voln-tvk");
+  EXPECT_EQ(SettingsFolder(dir.file("build/src")), dir.file("build/src"));
+}
+
+TEST(SettingsFolderRule, InstalledDataFolderIsShareBesideBin) {
+  test::ScratchDir dir;
+  std::filesystem::create_directories(dir.file("usr/share/voln-tvk"));
+  std::filesystem::create_directories(dir.file("usr/lib/voln-tvk"));
+  const struct {
+    std::string executableFolder;
+    std::string data;
+  } cases[] = {
+      {dir.file("usr/bin"), dir.file("usr/share/voln-tvk")},
+      {dir.file("usr/bin/"), dir.file("usr/share/voln-tvk")},
+      {dir.file("usr/lib/voln-tvk"), ""},
+      {dir.file("opt/bin"), ""},  // no share/voln-tvk beside it
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InstalledDataFolder(c.executableFolder), c.data) << c.executableFolder;
+}
+
 }  // namespace
 }  // namespace tvk

@@ -52,6 +52,13 @@ TEST_F(FileCommands, DialogsStartInTheProgramFolderWhenNoDataFolderIsKnown) {
   EXPECT_EQ(SaveDialogSpec(session).filter, "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK)");
 }
 
+TEST_F(FileCommands, InstalledProgramStartsItsDialogsInTheHomeFolder) {
+  session.programFolder = path("usr/bin");
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("usr/share/voln-tvk"))));
+  EXPECT_EQ(OpenDialogSpec(session).initialPath, QDir::homePath().toStdString() + "/新規データ");
+  EXPECT_EQ(session.settings.DataFolder, QDir::homePath().toStdString());
+}
+
 TEST_F(FileCommands, AfterSaveAsBothDialogsStartInTheNewFolder) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("other"));
   const std::string target = path("other/new house.TVK");

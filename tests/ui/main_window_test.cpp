@@ -252,5 +252,16 @@ TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {
   EXPECT_EQ(HelpDocument(session), session.programFolder + "/VOLNTVK.HLP");
 }
 
+TEST_F(MainWindowTest, InstalledProgramOpensTheHelpInItsDataFolder) {
+  session.programFolder = path("usr/bin");
+  const std::string data = path("usr/share/voln-tvk");
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(data)));
+  EXPECT_EQ(HelpDocument(session), path("VOLNTVK.html")) << "data folder without the document";
+  QFile installed(QString::fromStdString(data + "/VOLNTVK.html"));
+  ASSERT_TRUE(installed.open(QIODevice::WriteOnly));
+  installed.close();
+  EXPECT_EQ(HelpDocument(session), data + "/VOLNTVK.html");
+}
+
 }  // namespace
 }  // namespace tvk::test

@@ -44,6 +44,8 @@ void InstallQtTranslation(QApplication& app, QTranslator& translator) {
 int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& file) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("VOLN-TVK");
+  // Ties the windows to the installed desktop entry (its icon and name in docks and task lists).
+  QApplication::setDesktopFileName("voln-tvk");
   QTranslator qtTranslation;
   InstallQtTranslation(app, qtTranslation);
   QApplication::setQuitOnLastWindowClosed(false);

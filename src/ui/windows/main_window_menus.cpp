@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "model/building.h"
 #include "ui/common/widget_helpers.h"
+#include "ui/windows/key_pictures.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
@@ -18,24 +18,7 @@ namespace tvk {
 
 namespace {
 
-// Toolbar pictures, drawn at run time: a rounded tile in the colour of the key's group
-// with a short mark.
-QIcon KeyIcon(const QString& mark, const QColor& tile) {
-  QPixmap picture(32, 32);
-  picture.fill(Qt::transparent);
-  QPainter p(&picture);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(tile.darker(140), 1));
-  p.setBrush(tile);
-  p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-  QFont font("ＭＳ ゴシック");
-  font.setPixelSize(mark.size() > 1 ? 13 : 19);
-  font.setBold(true);
-  p.setFont(font);
-  p.setPen(Qt::white);
-  p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, mark);
-  return QIcon(picture);
-}
+QIcon KeyIcon(const QString& mark, const QColor& tile) { return QIcon(QPixmap::fromImage(KeyPicture(mark, tile, 32))); }
 
 struct KeyLook {
   const char* key;
@@ -67,7 +50,11 @@ QString MenuCaptionOfPath(const std::string& path) { return Q(path).replace("&",
 
 }  // namespace
 
-QIcon ProgramIcon() { return KeyIcon("Ｎ", QColor(31, 63, 115)); }
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : kProgramIconSizes) icon.addPixmap(QPixmap::fromImage(ProgramIconPicture(size)));
+  return icon;
+}
 
 QAction* MainWindow::addKey(const char* key, const char* tip, void (MainWindow::*slot)()) {
   auto* action = new QAction(IconOf(key), QString::fromUtf8(tip), this);

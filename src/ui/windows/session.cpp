@@ -1,10 +1,13 @@
 #include "ui/windows/session.h"
 
+#include <QDir>
+
 #include "model/default_file.h"
 #include "model/hardware_names_file.h"
 #include "model/line_names.h"
 #include "model/path_parts.h"
 #include "model/settings_file.h"
+#include "model/settings_folder.h"
 
 namespace tvk {
 
@@ -18,6 +21,13 @@ void ApplyDefaultOutline(Building& b) {
   b.Info.GridPitch = 0.91f;
   b.Info.GridSpansX = 2 * 10;
   b.Info.GridSpansY = 2 * 10;
+}
+
+// The first data folder: the program's own (a portable install keeps its projects beside
+// it), or the user's home for an installed program, whose folders belong to the system.
+std::string FirstDataFolder(const Session& session) {
+  if (InstalledDataFolder(session.programFolder).empty()) return session.programFolder;
+  return QDir::homePath().toStdString();
 }
 
 }  // namespace
@@ -48,7 +58,7 @@ void EndSession(Session& session) {
 }
 
 std::string DialogFolder(Session& session) {
-  if (session.settings.DataFolder.empty()) session.settings.DataFolder = session.programFolder;
+  if (session.settings.DataFolder.empty()) session.settings.DataFolder = FirstDataFolder(session);
   return session.settings.DataFolder;
 }
 
