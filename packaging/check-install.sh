@@ -13,8 +13,10 @@ fail() {
   exit 1
 }
 
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 rm -rf "$dest"
-DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+DESTDIR=$dest cmake --install "$build" --prefix /usr --strip >/dev/null
 usr=$dest/usr
 share=$usr/share
 
@@ -47,8 +49,12 @@ done
 
 # ---- desktop entry and metainfo ----------------------------------------------------------
 desktop-file-validate "$share/applications/voln-tvk.desktop" || fail "desktop-file-validate refused the desktop entry"
-appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" >/dev/null ||
-  { appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" || true; fail "appstreamcli refused the metainfo"; }
+appstream() {
+  appstreamcli "$@" --no-net >"$scratch/appstream.log" 2>&1 ||
+    { cat "$scratch/appstream.log"; fail "appstreamcli $1 refused the metainfo"; }
+}
+appstream validate "$share/metainfo/$app_id.metainfo.xml"
+appstream validate-tree "$dest"  # the metainfo against the desktop entry it launches
 
 # ---- manual: renders without warnings, one block for every batch command -----------------
 man_page=$share/man/man1/voln-tvk.1.gz
@@ -62,8 +68,6 @@ for c in $commands; do
 done
 
 # ---- file type: by name in either case, and by content without one ------------------------
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 mime=$scratch/share/mime
 mkdir -p "$mime/packages"
 cp "$share/mime/packages/voln-tvk.xml" "$mime/packages/"
