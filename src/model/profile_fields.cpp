@@ -9,8 +9,11 @@ namespace {
 
 constexpr NamedChoice kRoofChoices[] = {{"tile", "瓦"}, {"slate", "スレート"}, {"metal", "金属板"}};
 constexpr NamedChoice kSolarChoices[] = {{"none", "なし"}, {"standard", "標準 (屋根面 200N/m²)"}};
-constexpr NamedChoice kWallChoices[] = {
-    {"earthen", "土塗壁"}, {"mortar", "モルタル"}, {"siding", "サイディング"}, {"metal", "金属板"}, {"board", "下見板"}};
+constexpr NamedChoice kWallChoices[] = {{"earthen", "土塗壁"},
+                                        {"mortar", "モルタル"},
+                                        {"siding", "サイディング"},
+                                        {"metal", "金属板"},
+                                        {"board", "下見板"}};
 constexpr NamedChoice kUseChoices[] = {{"house", "住宅"}, {"office", "事務所等"}};
 constexpr NamedChoice kC0Choices[] = {{"0.2", "0.2"}, {"0.3", "0.3 (指定された軟弱地盤)"}};
 constexpr NamedChoice kWoodChoices[] = {
@@ -134,8 +137,8 @@ auto& WindArea(Profile& p, ProfileField f) {
 }
 
 std::string RangeText(const ProfileFieldInfo& info) {
-  std::string text = FixedText(ToFixed(info, info.min), info.decimals) + " ～ " +
-                     FixedText(ToFixed(info, info.max), info.decimals);
+  std::string text =
+      FixedText(ToFixed(info, info.min), info.decimals) + " ～ " + FixedText(ToFixed(info, info.max), info.decimals);
   if (info.unit[0] != '\0') text += std::string(" ") + info.unit;
   return text;
 }

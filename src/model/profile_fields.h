@@ -66,10 +66,10 @@ struct ProfileFieldInfo {
   const char* unit;   // unit of the number ("" = none)
   FieldKind kind;
   std::span<const NamedChoice> choices;
-  bool numberAllowed;  // Choice: a number may stand instead of a named choice
-  int decimals;        // the number is kept at 10^-decimals of its unit
-  double min, max;     // range of the number, in its unit
-  bool twoStoreys;     // only a two-storey building has it
+  bool numberAllowed;          // Choice: a number may stand instead of a named choice
+  int decimals;                // the number is kept at 10^-decimals of its unit
+  double min, max;             // range of the number, in its unit
+  bool twoStoreys;             // only a two-storey building has it
   const char* whenEmpty = "";  // what the checks take when the field is not given ("" = nothing)
 };
 

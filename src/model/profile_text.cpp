@@ -31,7 +31,8 @@ std::optional<int32_t> ParseFixed(std::string_view text, int decimals) {
   int64_t value = 0;
   const auto places = static_cast<size_t>(decimals);
   for (const char c : whole) value = std::min(value * 10 + (c - '0'), kLimit + 1);
-  for (size_t k = 0; k < places; ++k) value = std::min(value * 10 + (k < fraction.size() ? fraction[k] - '0' : 0), kLimit + 1);
+  for (size_t k = 0; k < places; ++k)
+    value = std::min(value * 10 + (k < fraction.size() ? fraction[k] - '0' : 0), kLimit + 1);
   if (fraction.size() > places && fraction[places] >= '5') ++value;
   if (value > kLimit) return std::numeric_limits<int32_t>::min();
   return static_cast<int32_t>(negative ? -value : value);

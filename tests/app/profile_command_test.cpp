@@ -101,8 +101,10 @@ TEST_F(ProfileCommand, BadAssignmentsExitTwoNamingThemAndLeaveTheFile) {
   const Case cases[] = {
       {&twoPath, "h1=3300 height=3", "voln-tvk profile: unknown key height\n"},
       {&twoPath, "h1", "voln-tvk profile: h1: KEY=VALUE expected\n"},
-      {&twoPath, "h1=3300 h2=abc", "voln-tvk profile: bad value h2=abc: ２階の階高は、数値 (mm) で入力してください。\n"},
-      {&twoPath, "h1=9000", "voln-tvk profile: bad value h1=9000: １階の階高は、1500 ～ 6000 mm の範囲で入力してください。"},
+      {&twoPath, "h1=3300 h2=abc",
+       "voln-tvk profile: bad value h2=abc: ２階の階高は、数値 (mm) で入力してください。\n"},
+      {&twoPath, "h1=9000",
+       "voln-tvk profile: bad value h1=9000: １階の階高は、1500 ～ 6000 mm の範囲で入力してください。"},
       {&twoPath, "h2=2900", "voln-tvk profile: h2: ２階の階高を入力するときは、１階の階高も入力してください。\n"},
       {&twoPath, "roof=straw", "voln-tvk profile: bad value roof=straw: 屋根仕上げは、tile / slate / metal"},
       {&onePath, "h1=3300 lw2=25", "voln-tvk profile: lw2: 必要壁量 Lw (２階建ての２階)は、２階建ての場合にだけ"},

@@ -17,13 +17,29 @@ namespace {
 // A profile with every field given, as the dialog or the batch command would leave it.
 BuildingProfile FullProfile() {
   BuildingProfile p;
-  const char* const assignments[][2] = {
-      {"h1", "3300"},         {"h2", "2950"},          {"rise", "1850"},        {"eaves", "455"},
-      {"pitch", "4.5"},       {"roof", "820"},         {"pv", "350"},           {"ceiling_insulation", "0"},
-      {"wall", "mortar"},     {"wall_insulation", "70"}, {"use", "office"},     {"c0", "0.3"},
-      {"wind", "62.5"},       {"lw1", "44"},           {"lw2", "25.5"},         {"lw_one", "29"},
-      {"wind_area_x1", "0"},  {"wind_area_y1", "18.75"}, {"wind_area_x2", "12.3"}, {"wind_area_y2", "9"},
-      {"wood", "20.4"},       {"column1", "120x105"},  {"column2", "105"}};
+  const char* const assignments[][2] = {{"h1", "3300"},
+                                        {"h2", "2950"},
+                                        {"rise", "1850"},
+                                        {"eaves", "455"},
+                                        {"pitch", "4.5"},
+                                        {"roof", "820"},
+                                        {"pv", "350"},
+                                        {"ceiling_insulation", "0"},
+                                        {"wall", "mortar"},
+                                        {"wall_insulation", "70"},
+                                        {"use", "office"},
+                                        {"c0", "0.3"},
+                                        {"wind", "62.5"},
+                                        {"lw1", "44"},
+                                        {"lw2", "25.5"},
+                                        {"lw_one", "29"},
+                                        {"wind_area_x1", "0"},
+                                        {"wind_area_y1", "18.75"},
+                                        {"wind_area_x2", "12.3"},
+                                        {"wind_area_y2", "9"},
+                                        {"wood", "20.4"},
+                                        {"column1", "120x105"},
+                                        {"column2", "105"}};
   for (const auto& a : assignments) {
     const auto refused = SetFieldText(p, FindProfileField(a[0])->id, a[1]);
     EXPECT_FALSE(refused.has_value()) << a[0] << ": " << *refused;
@@ -43,8 +59,8 @@ TEST(ProfileFile, EveryFieldIsKeptWhereTheFormatNoteSays) {
   EXPECT_EQ(b.Info.LevelHeight, (std::array<int32_t, 4>{0, 3300, 6250, 0}));
   const auto& r = b.Info.ReservedLongs;
   EXPECT_EQ(r[0], (1 << 21) - 1);
-  const int32_t expected[28] = {0,  1850, 455, 450, 3,   820, 2,    350, 0,   1,   0,   70,  1,   1,
-                                625, 440, 255, 290, 0,   1875, 1230, 900, 3,  204, 120, 105, 105, 105};
+  const int32_t expected[28] = {0,   1850, 455, 450, 3, 820,  2,    350, 0, 1,   0,   70,  1,   1,
+                                625, 440,  255, 290, 0, 1875, 1230, 900, 3, 204, 120, 105, 105, 105};
   for (size_t k = 1; k < 28; ++k) EXPECT_EQ(r[k], expected[k]) << "slot " << k;
   for (size_t k = 28; k < r.size(); ++k) EXPECT_EQ(r[k], 0) << "slot " << k;
   // The points of each level stand at its elevation.
@@ -133,8 +149,8 @@ std::string ImageWith(const Hostile& h) {
   constexpr size_t kLevelHeightAt = 25 + 6 + 12;
   constexpr size_t kReservedAt = kLevelHeightAt + 16 + 16;
   auto put = [&](int slot, int32_t value) {
-    const size_t at = slot < 0 ? kLevelHeightAt + 4 * static_cast<size_t>(-slot - 1)
-                               : kReservedAt + 4 * static_cast<size_t>(slot);
+    const size_t at =
+        slot < 0 ? kLevelHeightAt + 4 * static_cast<size_t>(-slot - 1) : kReservedAt + 4 * static_cast<size_t>(slot);
     for (size_t k = 0; k < 4; ++k) bytes[at + k] = static_cast<char>((static_cast<uint32_t>(value) >> (8 * k)) & 0xFF);
   };
   put(h.slot, h.value);

@@ -11,7 +11,7 @@ namespace {
 struct TextCase {
   ProfileField field;
   const char* input;
-  const char* stored;  // FieldText afterwards; nullptr: refused
+  const char* stored;        // FieldText afterwards; nullptr: refused
   const char* message = "";  // part of the refusal
 };
 

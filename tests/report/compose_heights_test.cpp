@@ -49,10 +49,10 @@ TEST(HeightTerms, ResultsCellsShowTheFactorOfEachProduct) {
   test::Calculate(p.b);
   const std::optional<ResultsRow> row = ResultsRowCells(p.b, 1, 1);
   ASSERT_TRUE(row.has_value());
-  // 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.0444
-  EXPECT_EQ(row->cells[2].substr(0, row->cells[2].find("\r―")), "2.04\r=2.5x0.8x3.30/2.7-0.4\r(10.82kN)");
+  // 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.0444; the height term on a line of its own
+  EXPECT_EQ(row->cells[2].substr(0, row->cells[2].find("\r―")), "2.04\r=2.5x0.8\rx3.30/2.7-0.4\r(10.82kN)");
   // 1.5 x 0.8 x 3.5/2.7 + 2.5 x 0.8 x 3.3/2.7 - 1.0 = 1.5556 + 2.4444 - 1.0 = 3.0
-  EXPECT_EQ(row->cells[5].substr(0, row->cells[5].find("\r―")), "3.00\r=1.5x0.8x3.50/2.7+2.5x0.8x3.30/2.7-1.0");
+  EXPECT_EQ(row->cells[5].substr(0, row->cells[5].find("\r―")), "3.00\r=1.5x0.8x3.50/2.7\r+2.5x0.8x3.30/2.7-1.0");
 }
 
 // A storey-2 column on a beam between storey-1 columns passes A2 x B2 x 3.3/2.7 down.
@@ -63,7 +63,7 @@ TEST(HeightTerms, DeltaNTermsCarryTheStoreyTwoFactor) {
   SetHeights(p.b, 3000, 3300);
   test::Calculate(p.b);
   const std::string cell = DeltaNCell(p.b, kDirX, 1, 1);
-  EXPECT_EQ(cell, "0.92\r=(2.0x0.5x3.30/2.7)x0.75");
+  EXPECT_EQ(cell, "0.92\r=(2.0x0.5x3.30/2.7)\rx0.75");
 }
 
 TEST(ComposeHeights, MethodChapterPrintsTheHeightTermsAndTheHeightsUsed) {
@@ -74,8 +74,7 @@ TEST(ComposeHeights, MethodChapterPrintsTheHeightTermsAndTheHeightsUsed) {
   const ComposedReport r = Compose(b);
   const QString page = Joined(r, 2);
   for (const char* text : {"Ｎ＝Ａ1×Ｂ1×Ｈ1/2.7－Ｌ", "Ｎ＝Ａ1×Ｂ1×Ｈ1/2.7+Ａ2×Ｂ2×Ｈ2/2.7－Ｌ", "  Ｈ1", "  Ｈ2",
-                           "  Ａ1,Ｂ1,Ｈ1",
-                           "本建物の階高Ｈ(横架材上端間)：１階 3.00m(2.7 とする)、２階 3.30m"}) {
+                           "  Ａ1,Ｂ1,Ｈ1", "本建物の階高Ｈ(横架材上端間)：１階 3.00m(2.7 とする)、２階 3.30m"}) {
     EXPECT_TRUE(page.contains(QString::fromUtf8(text))) << text;
   }
   EXPECT_FALSE(page.contains(QStringLiteral("Ｎ＝Ａ1×Ｂ1－Ｌ")));

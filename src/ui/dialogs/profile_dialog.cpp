@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "model/building.h"
 #include "model/profile_text.h"
@@ -21,12 +22,14 @@ using F = ProfileField;
 
 const char* const kNotGiven = "未入力";
 const char* const kNumberEntry = "数値を入力";
+constexpr int kChoiceWidth = 190;  // the longest named choice, so the boxes beside line up
 
 // Range and meaning of an empty field, beside the field.
 QString NoteText(const ProfileFieldInfo& info) {
   QString note;
   if (info.kind != FieldKind::Choice || info.numberAllowed) {
-    note = Q(FixedText(ToFixed(info, info.min), info.decimals) + "～" + FixedText(ToFixed(info, info.max), info.decimals));
+    note =
+        Q(FixedText(ToFixed(info, info.min), info.decimals) + "～" + FixedText(ToFixed(info, info.max), info.decimals));
   }
   if (info.whenEmpty[0] != '\0') {
     if (!note.isEmpty()) note += "、";
@@ -55,12 +58,13 @@ ProfileDialog::ProfileDialog(const BuildingProfile& profile, int storeys, UserPr
   left->addStretch(1);
   auto* right = new QVBoxLayout;
   right->addWidget(makeGroup("地震力・風圧力", {F::C0, F::Wind, F::Lw1, F::Lw2, F::LwOneStorey, F::WindAreaX1,
-                                               F::WindAreaY1, F::WindAreaX2, F::WindAreaY2}));
-  right->addWidget(new QLabel("空欄・｢未入力｣の項目は、入力されていないものとして扱います。\n"
-                              "階高は横架材上端間の高さ、小屋の高さは小屋梁上端から最高部まで、\n"
-                              "軒の出は壁芯から軒先までです。\n"
-                              "Lw は早見表などの値を入力すると、計算値に代えて用います。\n"
-                              "見付面積の Ｘ方向加力 は、Ｘ方向の力を受ける面(Ｙ方向の立面)です。"));
+                                                F::WindAreaY1, F::WindAreaX2, F::WindAreaY2}));
+  right->addWidget(
+      new QLabel("空欄・｢未入力｣の項目は、入力されていないものとして扱います。\n"
+                 "階高は横架材上端間の高さ、小屋の高さは小屋梁上端から最高部まで、\n"
+                 "軒の出は壁芯から軒先までです。\n"
+                 "Lw は早見表などの値を入力すると、計算値に代えて用います。\n"
+                 "見付面積の Ｘ方向加力 は、Ｘ方向の力を受ける面(Ｙ方向の立面)です。"));
   right->addStretch(1);
   columns->addLayout(left);
   columns->addLayout(right);
@@ -80,26 +84,29 @@ QWidget* ProfileDialog::makeGroup(const char* title, std::initializer_list<Profi
 
 void ProfileDialog::addRow(QGridLayout* grid, int row, const ProfileFieldInfo& info) {
   FieldWidgets& w = widgets_[static_cast<size_t>(info.id)];
-  auto* label = new QLabel(info.label);
+  std::vector<QWidget*> parts{new QLabel(info.label)};
   auto* entry = new QHBoxLayout;
   if (info.kind == FieldKind::Choice) {
     w.choice = new QComboBox;
     w.choice->addItem(kNotGiven);
     for (const NamedChoice& c : info.choices) w.choice->addItem(c.label);
     if (info.numberAllowed) w.choice->addItem(kNumberEntry);
-    entry->addWidget(w.choice);
+    w.choice->setFixedWidth(kChoiceWidth);
+    parts.push_back(w.choice);
   }
   if (info.kind != FieldKind::Choice || info.numberAllowed) {
     w.number = new QLineEdit;
     w.number->setPlaceholderText(info.kind == FieldKind::Section ? "105 / 120x105" : kNotGiven);
     w.number->setFixedWidth(info.kind == FieldKind::Section ? 110 : 80);
-    entry->addWidget(w.number);
+    parts.push_back(w.number);
   }
-  if (info.unit[0] != '\0') entry->addWidget(new QLabel(info.unit));
+  if (info.unit[0] != '\0') parts.push_back(new QLabel(info.unit));
+  for (size_t k = 1; k < parts.size(); ++k) entry->addWidget(parts[k]);
   entry->addStretch(1);
   auto* note = new QLabel(NoteText(info));
   note->setForegroundRole(QPalette::PlaceholderText);
-  grid->addWidget(label, row, 0);
+  parts.push_back(note);
+  grid->addWidget(parts.front(), row, 0);
   grid->addLayout(entry, row, 1);
   grid->addWidget(note, row, 2);
   if (w.choice != nullptr && w.number != nullptr) {
@@ -108,10 +115,8 @@ void ProfileDialog::addRow(QGridLayout* grid, int row, const ProfileFieldInfo& i
     connect(w.choice, &QComboBox::currentIndexChanged, number,
             [number, numberIndex](int index) { number->setEnabled(index == numberIndex); });
   }
-  const bool available = !info.twoStoreys || storeys_ >= 2;
-  for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(w.choice),
-                          static_cast<QWidget*>(w.number), static_cast<QWidget*>(note)}) {
-    if (widget != nullptr && !available) widget->setEnabled(false);
+  if (info.twoStoreys && storeys_ < 2) {
+    for (QWidget* part : parts) part->setEnabled(false);
   }
 }
 
@@ -141,7 +146,8 @@ std::optional<std::string> ProfileDialog::fieldText(ProfileField field) {
   if (w.choice == nullptr) return PlainText(w.number->text());
   const int index = w.choice->currentIndex();
   if (index <= 0) return std::string();
-  if (static_cast<size_t>(index) <= info.choices.size()) return std::string(info.choices[static_cast<size_t>(index) - 1].key);
+  if (static_cast<size_t>(index) <= info.choices.size())
+    return std::string(info.choices[static_cast<size_t>(index) - 1].key);
   const std::string number = PlainText(w.number->text());
   if (number.empty()) {
     refuse(field, std::string(info.label) + "の数値 (" + info.unit + ") を入力してください。");
