@@ -17,8 +17,8 @@ const char* const kUsage =
     "  voln-tvk info FILE.TVK                      the building outline and member counts per storey\n"
     "  voln-tvk calc FILE.TVK [--json] [--no-auto] compute every column and storey, print the results\n"
     "  voln-tvk report FILE.TVK -o OUT.pdf         compose the whole calculation report and write it as PDF\n"
-    "  voln-tvk profile FILE.TVK [KEY=VALUE ...]   print the building profile (heights, finishes, loads, columns),\n"
-    "                                              or set fields and save (voln-tvk profile lists the keys)\n"
+    "  voln-tvk profile FILE.TVK [KEY=VALUE ...]   print the building profile (heights, finishes, loads, columns), "
+    "or set fields and save\n"
     "  voln-tvk --version | --help\n";
 
 // A window can be shown: a display, or a platform chosen explicitly (offscreen tests).

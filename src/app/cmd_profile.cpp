@@ -20,9 +20,9 @@ std::string Usage() {
       "usage: voln-tvk profile FILE.TVK [KEY=VALUE ...]\n"
       "without assignments it prints the profile; an empty VALUE clears a field. Keys:\n";
   for (const ProfileFieldInfo& info : AllProfileFields()) {
-    std::string key = std::string("  ") + info.key + "=" + ValueForm(info);
-    key.resize(std::max<size_t>(key.size() + 1, 40), ' ');
-    text += key + info.label + (info.twoStoreys ? " (２階建てのみ)" : "") + "\n";
+    std::string key = std::string("  ") + info.key;
+    key.resize(22, ' ');
+    text += key + info.label + (info.twoStoreys ? " (２階建てのみ)" : "") + ": " + ValueForm(info) + "\n";
   }
   return text;
 }

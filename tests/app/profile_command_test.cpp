@@ -120,7 +120,8 @@ TEST_F(ProfileCommand, BadAssignmentsExitTwoNamingThemAndLeaveTheFile) {
   }
   // The key list comes with an unknown key.
   const CommandRun unknown = Run("profile", twoPath, "H1=3300");
-  EXPECT_NE(unknown.err.find("  wood=sugi|sugi2|e95|N/mm²"), std::string::npos) << unknown.err;
+  EXPECT_NE(unknown.err.find("  wood                柱の樹種: sugi|sugi2|e95|N/mm²\n"), std::string::npos)
+      << unknown.err;
   // A file that is not a project is refused, usage errors exit 2.
   test::WriteBytes(dir_.file("notes.TVK"), "hello");
   EXPECT_EQ(Run("profile", dir_.file("notes.TVK"), "h1=3300").exitCode, 1);
