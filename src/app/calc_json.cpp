@@ -8,7 +8,9 @@
 
 #include "app/calc_results.h"
 #include "engine/grade.h"
+#include "engine/height_factor.h"
 #include "model/building.h"
+#include "model/profile_store.h"
 #include "model/version.h"
 
 namespace tvk {
@@ -59,24 +61,38 @@ void WriteStorey(const Building& b, int s, std::ostream& out) {
       << ", \"elastic_radius\": " << XY(bal.ElasticRadius[0], bal.ElasticRadius[1]) << "}}";
 }
 
-std::string Direction(const ColumnResult& r, int d) {
+// heightFactor: the factor the column's own A x B carries.
+std::string Direction(const ColumnResult& r, int d, float heightFactor) {
   const auto k = static_cast<size_t>(d - 1);
   return "{\"rating1\": " + JsonNumber(r.rating1[k]) + ", \"rating2\": " + JsonNumber(r.rating2[k]) +
          ", \"correction\": " + JsonNumber(r.correction[k]) + ", \"a\": " + JsonNumber(r.a[k]) +
-         ", \"n\": " + JsonNumber(r.n[k]) + ", \"delta_n\": " + JsonNumber(r.deltaN[k]) +
-         ", \"cross_share\": " + JsonNumber(r.crossShare[k]) + ", \"total\": " + JsonNumber(r.total(d)) + "}";
+         ", \"height_factor\": " + JsonNumber(heightFactor) + ", \"n\": " + JsonNumber(r.n[k]) +
+         ", \"delta_n\": " + JsonNumber(r.deltaN[k]) + ", \"cross_share\": " + JsonNumber(r.crossShare[k]) +
+         ", \"total\": " + JsonNumber(r.total(d)) + "}";
+}
+
+// Storey heights in metres, null where none is given.
+std::string Heights(const Building& b) {
+  std::string text = "{";
+  for (int s = 1; s <= kMaxStoreys; ++s) {
+    const std::optional<int> mm = StoreyHeightMm(b.Info, s);
+    text += (s > 1 ? ", " : "") + std::string("\"storey") + std::to_string(s) +
+            "\": " + (mm ? JsonNumber(static_cast<float>(*mm / 1000.0)) : std::string("null"));
+  }
+  return text + "}";
 }
 
 void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
   const ColumnRec& c = row.column;
   const ColumnResult& r = row.result;
+  const float factor = HeightFactor(b, row.storey);
   out << "    {\"storey\": " << row.storey << ", \"i\": " << row.i << ", \"j\": " << row.j
       << ", \"x_line\": " << JsonString(b.LineNameX(row.i)) << ", \"y_line\": " << JsonString(b.LineNameY(row.j))
       << ", \"kind\": " << c.ColKind << ", \"through\": " << Bool(c.Through == 1) << ",\n"
       << "     \"corner\": " << Bool(c.Corner == 1) << ", \"b\": " << JsonNumber(r.b) << ", \"l\": " << JsonNumber(r.l)
       << ",\n"
-      << "     \"x\": " << Direction(r, kDirX) << ",\n"
-      << "     \"y\": " << Direction(r, kDirY) << ",\n"
+      << "     \"x\": " << Direction(r, kDirX, factor) << ",\n"
+      << "     \"y\": " << Direction(r, kDirY, factor) << ",\n"
       << "     \"n\": " << JsonNumber(std::max(r.total(kDirX), r.total(kDirY)))
       << ", \"grade\": " << JsonString(c.NeedGrade) << ", \"over_limit\": " << Bool(r.overLimit == 1)
       << ", \"not_transmitted\": " << Bool(r.notTransmitted == 1) << ",\n"
@@ -91,7 +107,8 @@ void WriteCalcJson(const Building& b, std::ostream& out) {
   out << "{\n  \"version\": " << JsonString(VersionText()) << ",\n"
       << "  \"building\": {\"name\": " << JsonString(b.Info.BuildingName) << ", \"storeys\": " << b.Info.StoreyCount
       << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY
-      << "], \"divisions\": " << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch) << "},\n"
+      << "], \"divisions\": " << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch)
+      << ",\n               \"heights\": " << Heights(b) << "},\n"
       << "  \"not_transmitted\": " << Bool(b.NotTransmitted == 1) << ",\n  \"storeys\": [\n";
   for (int s = 1; s <= b.Storeys(); ++s) {
     WriteStorey(b, s, out);

@@ -17,6 +17,8 @@ const char* const kUsage =
     "  voln-tvk info FILE.TVK                      the building outline and member counts per storey\n"
     "  voln-tvk calc FILE.TVK [--json] [--no-auto] compute every column and storey, print the results\n"
     "  voln-tvk report FILE.TVK -o OUT.pdf         compose the whole calculation report and write it as PDF\n"
+    "  voln-tvk profile FILE.TVK [KEY=VALUE ...]   print the building profile (heights, finishes, loads, columns), "
+    "or set fields and save\n"
     "  voln-tvk --version | --help\n";
 
 // A window can be shown: a display, or a platform chosen explicitly (offscreen tests).
@@ -46,6 +48,7 @@ int RunCommandLine(int argc, char** argv) {
     }
     if (command == "info") return RunInfoCommand(rest, std::cout, std::cerr);
     if (command == "calc") return RunCalcCommand(rest, std::cout, std::cerr);
+    if (command == "profile") return RunProfileCommand(rest, std::cout, std::cerr);
     if (command == "report") return RunReportCommand(argc, argv, rest, std::cout, std::cerr);
     if (!command.empty() && command[0] == '-') {
       std::cerr << "voln-tvk: unknown option " << command << "\n" << kUsage;

@@ -7,6 +7,7 @@
 #include "engine/floor_map.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
+#include "engine/height_factor.h"
 #include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "engine/transmission.h"
@@ -47,7 +48,8 @@ void SetPressing(Building& b, const std::optional<FloorMap>& upperFloors, int i,
 }
 
 // A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
-// above; where none stands the term is 0.
+// above; where none stands the term is 0. Each product carries its own storey's height
+// factor.
 void SetDirectionN(Building& b, int d, int i, int j, int s) {
   ColumnResult& r = b.Result(i, j, s);
   const auto k = static_cast<size_t>(d - 1);
@@ -55,9 +57,9 @@ void SetDirectionN(Building& b, int d, int i, int j, int s) {
   float upper = 0;
   if (s == 1 && HasUpperColumn(b, i, j, s)) {
     const ColumnResult& above = b.Result(i, j, 2);
-    upper = above.a[k] * above.b;
+    upper = ScaledAB(above.a[k] * above.b, HeightFactor(b, 2));
   }
-  r.n[k] = upper + r.a[k] * r.b - r.l;
+  r.n[k] = upper + ScaledAB(r.a[k] * r.b, HeightFactor(b, s)) - r.l;
 }
 
 void ClearReceivedShares(Building& b) {

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "model/default_settings.h"
+#include "model/profile_store.h"
 
 namespace tvk {
 
@@ -78,7 +79,7 @@ void Building::AllocateModel() {
 
 void Building::FillCoordinates() {
   for (int k = 1; k <= Levels(); ++k) {
-    const float z = k <= 4 ? static_cast<float>(Info.LevelHeight[static_cast<size_t>(k - 1)]) : 0.0f;
+    const float z = LevelElevation(Info, k);
     for (int j = 1; j <= PointsY(); ++j) {
       for (int i = 1; i <= PointsX(); ++i) {
         Coord(i, j, k) = PointCoord{static_cast<float>(i - 1) * subPitch_, static_cast<float>(j - 1) * subPitch_, z};

@@ -4,6 +4,7 @@
 
 #include "model/byte_io.h"
 #include "model/path_parts.h"
+#include "model/profile_store.h"
 #include "model/project_file.h"
 #include "model/safe_file.h"
 
@@ -53,6 +54,7 @@ void CheckOutline(const BuildingInfo& info) {
   CheckRange(info.GridSpansX, 1, kMaxSpans, "Ｘ方向のグリッド数");
   CheckRange(info.GridSpansY, 1, kMaxSpans, "Ｙ方向のグリッド数");
   if (!(info.GridPitch > 0)) throw FormatError("グリッド長が正しくありません。");
+  if (auto profile = CheckStoredProfile(info)) throw FormatError(*profile);
 }
 
 // Bytes the rest of a file with this outline takes at the least (every text empty),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/byte_io.h"
+#include "model/profile_store.h"
 #include "model/project_file.h"
 #include "model/safe_file.h"
 #include "model/text_codec.h"
@@ -54,6 +55,10 @@ class ProjectWriter {
         b_.Settings.LineNamesX.size() != static_cast<size_t>(b_.PointsX()) ||
         b_.Settings.LineNamesY.size() != static_cast<size_t>(b_.PointsY())) {
       throw UnsavableValue("建物データの配列の大きさが建物概要と一致しません。\n\nデータは保存されませんでした。");
+    }
+    // A profile the reader would refuse must not reach the disk.
+    if (auto profile = CheckStoredProfile(info)) {
+      throw UnsavableValue(*profile + "\n\nデータは保存されませんでした。");
     }
   }
 

@@ -26,13 +26,15 @@ std::string HandImage() {
   m.S("");
   m.L(1);
   m.L(0);
-  m.L(1);  // StoreyCount
-  for (int32_t v : {11, 12, 13, 14}) m.L(v);
+  m.L(1);                                    // StoreyCount
+  for (int32_t v : {0, 2900, 0, 0}) m.L(v);  // LevelHeight: h1 2900 mm
   m.L(1);
   m.L(1);
   m.L(1);
   m.F(0.91f);
-  for (int k = 0; k < 40; ++k) m.L(100 + k);
+  // Reserved Longs: the profile's presence mask with rise, eaves and pitch given, their
+  // values, the rest of the profile's slots 0, then the slots it does not use.
+  for (int k = 0; k < 40; ++k) m.L(k == 0 ? 7 : (k <= 3 ? 100 + k : (k < 28 ? 0 : 100 + k)));
   for (int k = 0; k < 20; ++k) m.S(k == 19 ? "r19" : "");
   for (const char* axis : {"X", "Y"}) {
     m.W(1);
@@ -91,7 +93,8 @@ TEST(ProjectImage, HandAssembledImageIsReadFieldByField) {
   EXPECT_EQ(b.Info.PersonName, "");
   EXPECT_EQ(b.Info.HideOfficeOnCover, 1);
   EXPECT_EQ(b.Info.StoreyCount, 1);
-  EXPECT_EQ(b.Info.LevelHeight, (std::array<int32_t, 4>{11, 12, 13, 14}));
+  EXPECT_EQ(b.Info.LevelHeight, (std::array<int32_t, 4>{0, 2900, 0, 0}));
+  EXPECT_EQ(b.Info.ReservedLongs[3], 103);
   EXPECT_FLOAT_EQ(b.Info.GridPitch, 0.91f);
   EXPECT_EQ(b.Info.ReservedLongs[39], 139);
   EXPECT_EQ(b.Info.ReservedTexts[19], "r19");

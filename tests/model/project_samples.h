@@ -15,7 +15,7 @@ inline Building FilledBuilding() {
   b.Info.OfficeName = "山田設計事務所";
   b.Info.PersonName = "山田 太郎";
   b.Info.HideDateOnCover = 1;
-  b.Info.ReservedLongs[7] = -7;
+  b.Info.ReservedLongs[30] = -7;  // beyond the slots of the building profile
   b.Info.ReservedTexts[3] = "予備";
   for (int i = 1; i <= b.PointsX(); ++i) b.Settings.LineNamesX[static_cast<size_t>(i - 1)] = "X" + std::to_string(i);
   for (int j = 1; j <= b.PointsY(); ++j) b.Settings.LineNamesY[static_cast<size_t>(j - 1)] = "い" + std::to_string(j);

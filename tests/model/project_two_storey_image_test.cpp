@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "byte_image.h"
@@ -57,8 +58,10 @@ Building FilledTwoStorey() {
   b.Info.PersonName = "山田";
   b.Info.HideOfficeOnCover = 1;
   b.Info.HideDateOnCover = 1;
-  b.Info.LevelHeight = {21, 22, 23, 24};
+  b.Info.LevelHeight = {0, 3000, 5900, 0};
+  // The slots of the building profile hold none; the others are kept as read.
   Numbered(b.Info.ReservedLongs, 500);
+  std::fill_n(b.Info.ReservedLongs.begin(), 28, 0);
   Named(b.Info.ReservedTexts, "i");
   CalcSettings& s = b.Settings;
   s.LineNamesX = {"X1", "Ｘ１"};
@@ -126,9 +129,9 @@ std::string HandImage() {
   m.S("office");
   m.S("\x8E\x52\x93\x63");  // 山田
   // Cover flags, StoreyCount, LevelHeight 1..4, spans X and Y, divisions.
-  for (int32_t v : {1, 1, 2, 21, 22, 23, 24, 1, 1, 3}) m.L(v);
+  for (int32_t v : {1, 1, 2, 0, 3000, 5900, 0, 1, 1, 3}) m.L(v);
   m.F(0.909f);
-  for (int k = 0; k < 40; ++k) m.L(500 + k);
+  for (int k = 0; k < 40; ++k) m.L(k < 28 ? 0 : 500 + k);
   for (int k = 0; k < 20; ++k) m.S("i" + std::to_string(k));
   // CalcSettings
   // Two dynamic string arrays: one dimension of 2 elements from 1.

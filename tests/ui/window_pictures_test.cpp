@@ -13,6 +13,7 @@
 #include "ui/dialogs/line_name_dialog.h"
 #include "ui/dialogs/missing_column_dialog.h"
 #include "ui/dialogs/new_data_dialog.h"
+#include "ui/dialogs/profile_dialog.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/file_commands.h"
 #include "ui/windows/main_window.h"
@@ -56,6 +57,14 @@ TEST_F(WindowPictures, SavesEveryWindow) {
   Save(cross, folder, "cross_beam");
   MissingColumnDialog missing(session.building, session.defaults, prompts);
   Save(missing, folder, "missing_column");
+  BuildingProfile profile;
+  profile.h1 = 3300;
+  profile.roof = RoofChoice{RoofFinish::Custom, 820};
+  profile.wall = WallChoice{WallFinish::Siding, 0};
+  ProfileDialog twoStoreys(profile, 2, prompts);
+  Save(twoStoreys, folder, "profile");
+  ProfileDialog oneStorey(profile, 1, prompts);
+  Save(oneStorey, folder, "profile_one_storey");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Chapters 1.1 (design policy) and 1.2 (how N is calculated, with section (3) and its picture).
 #include "model/building.h"
+#include "report/chapters/height_terms.h"
 #include "report/chapters/report_context.h"
 #include "report/figures/cross_beam_diagram.h"
 #include "report/surface/page_surface.h"
@@ -47,9 +48,13 @@ double WriteMethod(ReportContext& ctx, double y) {
   const bool crossBeam = settings.IgnoreCrossBeam == 0;
   const double tableSize = crossBeam ? 10 : kReportFontSize;
   const double indent = 2 * ctx.cw;
-  y = ctx.FixedTableBlock(FormulaTable1(), y, indent, tableSize);
+  // The H/2.7 terms appear only where some storey is taller than 3.2 m.
+  const bool heights = AnyHeightFactor(ctx.building);
+  y = ctx.FixedTableBlock(heights ? FormulaTable1WithHeight() : FormulaTable1(), y, indent, tableSize);
   y = ctx.Line(2 * ctx.cw, y, kMethodCase2);
-  y = ctx.FixedTableBlock(FormulaTable2(settings.LMethod), y, indent, tableSize);
+  const int lMethod = settings.LMethod;
+  y = ctx.FixedTableBlock(heights ? FormulaTable2WithHeight(lMethod) : FormulaTable2(lMethod), y, indent, tableSize);
+  if (heights) y = ctx.Line(2 * ctx.cw, y, HeightsUsedLine(ctx.building)) + 0.3 * ctx.lp;
   if (crossBeam) y = WriteCrossBeamSection(ctx, y);
   return y + ctx.lp;
 }

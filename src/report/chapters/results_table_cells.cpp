@@ -6,6 +6,7 @@
 #include "engine/transmission.h"
 #include "model/building.h"
 #include "model/number_format.h"
+#include "report/chapters/height_terms.h"
 #include "report/chapters/results_header_block.h"
 
 namespace tvk {
@@ -41,6 +42,9 @@ std::string PlacedCell(const ColumnRec& column, bool& ng) {
 
 const char* const kDashPlaced = "-\r\r-";
 
+// A height term moved to the start of the next line; nothing when there is none.
+std::string WithBreak(const std::string& term) { return term.empty() ? term : kCr + term; }
+
 bool IsThrough(const Building& b, int i, int j) {
   for (int s = 1; s <= b.Storeys(); ++s) {
     const ColumnRec& c = b.Point(i, j, s).Column;
@@ -58,10 +62,12 @@ std::string LineNamesCell(const Building& b, int i, int j) {
 void FillUpperStorey(const Building& b, int i, int j, ResultsRow& row) {
   const GridPoint& p = b.Point(i, j, 2);
   const ColumnResult& r = b.Result(i, j, 2);
+  // The height term goes on a line of its own: the column is too narrow for the whole formula.
+  const std::string factor = WithBreak(HeightFactorTerm(b, 2));
   std::array<std::string, 2> n;
   for (int d = kDirX; d <= kDirY; ++d) {
     const auto k = static_cast<size_t>(d - 1);
-    n[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "-" + F1(r.l) + kCr + KiloNewtonLine(r.n[k]);
+    n[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + factor + "-" + F1(r.l) + kCr + KiloNewtonLine(r.n[k]);
   }
   row.cells[2] = PerDirection(n, "―――――");
   row.cells[3] = p.Column.NeedGrade;
@@ -75,6 +81,10 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
   // With the L option 1 the storey-1 L the engine stores already holds the storey-2 L
   // (L1 + L2), so it is printed as it is: the formula then adds up to the N' beside it.
   const float l = r.l;
+  const std::string factor1 = HeightFactorTerm(b, 1);
+  const std::string factor2 = hasUpper ? HeightFactorTerm(b, 2) : std::string();
+  // With a height term the storey-2 product starts a line of its own.
+  const std::string plus = factor1.empty() && factor2.empty() ? "+" : std::string(kCr) + "+";
   std::array<std::string, 2> nPrime, deltaN, total;
   bool anyValue = false;
   for (int d = kDirX; d <= kDirY; ++d) {
@@ -85,8 +95,8 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
       continue;
     }
     anyValue = true;
-    nPrime[k] =
-        F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + "+" + F1(upper.a[k]) + "x" + F1(upper.b) + "-" + F1(l);
+    nPrime[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + factor1 + plus + F1(upper.a[k]) + "x" +
+                F1(upper.b) + factor2 + "-" + F1(l);
     deltaN[k] = DeltaNCell(b, d, i, j);
     const float n = r.total(d);
     total[k] = ShiftedNText(n) + kCr + KiloNewtonLine(n);
@@ -103,13 +113,15 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
   }
 }
 
-// "(A2xB2)x0.75" or, with the L option 1, "(A2xB2-L2)x0.75".
+// "(A2xB2)x0.75" or, with the L option 1, "(A2xB2-L2)x0.75"; with the storey-2 height
+// factor "(A2xB2x3.30/2.7)" and the ratio on the next line.
 std::string SourceTerm(const Building& b, int d, int i, int j, float ratio) {
   const ColumnResult& r = b.Result(i, j, 2);
   const auto k = static_cast<size_t>(d - 1);
-  std::string term = "(" + F1(r.a[k]) + "x" + F1(r.b);
+  const std::string factor = HeightFactorTerm(b, 2);
+  std::string term = "(" + F1(r.a[k]) + "x" + F1(r.b) + factor;
   if (b.Settings.LMethod == 1) term += "-" + F1(r.l);
-  return term + ")x" + F2(ratio);
+  return term + ")" + (factor.empty() ? "" : kCr) + "x" + F2(ratio);
 }
 
 }  // namespace

@@ -15,8 +15,11 @@
 #include "model/grid_resize.h"
 #include "model/line_names.h"
 #include "model/number_format.h"
+#include "model/profile_fields.h"
+#include "model/profile_store.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/building_outline_dialog.h"
+#include "ui/dialogs/profile_dialog.h"
 #include "ui/dialogs/subdivision_picture.h"
 
 namespace tvk {
@@ -43,6 +46,10 @@ void CreateNewBuilding(Building& building, const DefaultSettings& defaults, cons
   b.Info.GridSpansY = choice.gridsY * b.Info.GridDivisions;
   b.DeriveGridValues();
   b.CreateModelArrays();
+  // The dialog has checked the profile; one it could not store leaves none rather than the
+  // previous building's.
+  const BuildingProfile profile = b.Storeys() < 2 ? WithoutUpperStorey(choice.profile) : choice.profile;
+  if (WriteProfile(b, profile)) WriteProfile(b, BuildingProfile{});
   b.Undo = UndoInfo{};
   GenerateLineNames(b);
   b.Modified = 0;
@@ -56,7 +63,12 @@ NewDataDialog::NewDataDialog(QWidget* parent) : QDialog(parent) {
   middle->addWidget(makeOutline());
   middle->addWidget(makeSubdivision(), 1);
   layout->addLayout(middle);
-  layout->addWidget(new QLabel("｢建物概要｣ 、 ｢階高｣は、後で変更可能です。"));
+  auto* foot = new QHBoxLayout;
+  foot->addWidget(new QLabel("｢建物概要｣ 、 ｢階高｣は、後で変更可能です。"), 1);
+  auto* profile = new QPushButton("建物仕様(&P)...");
+  connect(profile, &QPushButton::clicked, this, &NewDataDialog::editProfile);
+  foot->addWidget(profile);
+  layout->addLayout(foot);
   ok_ = AddOkCancel(this, layout).ok;
   refreshLengths();
 }
@@ -142,6 +154,11 @@ void NewDataDialog::refreshLengths() {
   ok_->setEnabled(mm > 0);
 }
 
+void NewDataDialog::editProfile() {
+  ProfileDialog dialog(profile_, storeys_->checkedId() + 1, prompts_, this);
+  if (dialog.exec() == QDialog::Accepted) profile_ = dialog.profile();
+}
+
 QLineEdit* NewDataDialog::gridLengthEdit() const { return length_->lineEdit(); }
 
 NewDataChoice NewDataDialog::choice() const {
@@ -154,6 +171,7 @@ NewDataChoice NewDataDialog::choice() const {
   c.gridsY = gridsY_->currentIndex() + 1;
   c.gridLengthMm = GridLengthOf(length_->currentText().toStdString());
   c.subdivisionOption = subdivision_->checkedId();
+  c.profile = profile_;
   return c;
 }
 

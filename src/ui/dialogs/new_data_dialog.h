@@ -7,6 +7,9 @@
 
 #include <QDialog>
 
+#include "model/building_profile.h"
+#include "ui/common/message_box.h"
+
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -27,6 +30,7 @@ struct NewDataChoice {
   int gridsY = 10;
   double gridLengthMm = 910;  // positive
   int subdivisionOption = 1;  // auxiliary grids 0 .. 3
+  BuildingProfile profile;    // 建物仕様; what a one-storey building cannot have is dropped
 };
 
 // "[" + grid length / (option + 1) as "#0.0" + "(mm)]".
@@ -34,8 +38,8 @@ std::string SubGridLengthLabel(double gridLengthMm, int option);
 // The grid length typed in the box; 0 when it is not a number of 1 .. 9999 mm.
 double GridLengthOf(const std::string& text);
 
-// OK: a new, empty building with the chosen outline and the defaults for new buildings;
-// never saved, not modified, grid lines named.
+// OK: a new, empty building with the chosen outline, profile and the defaults for new
+// buildings; never saved, not modified, grid lines named.
 void CreateNewBuilding(Building& building, const DefaultSettings& defaults, const NewDataChoice& choice);
 
 class NewDataDialog : public QDialog {
@@ -51,6 +55,8 @@ class NewDataDialog : public QDialog {
   QLabel* subGridLabel(int option) const { return subLabels_[static_cast<size_t>(option)]; }
   QPushButton* okButton() const { return ok_; }
   void chooseSubdivision(int option);
+  // The 建物仕様 button: the profile dialog for the storeys chosen so far.
+  void editProfile();
 
  private:
   QWidget* makeNames();
@@ -69,6 +75,8 @@ class NewDataDialog : public QDialog {
   std::array<QLabel*, 4> subLabels_{};
   SubdivisionPicture* picture_ = nullptr;
   QPushButton* ok_ = nullptr;
+  BuildingProfile profile_;
+  MessageBoxPrompts prompts_{this};
 };
 
 }  // namespace tvk

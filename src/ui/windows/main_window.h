@@ -153,6 +153,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   void outlineCommand();
   void gridSizeCommand();
   void lineNameCommand();
+  void profileCommand();
   void lMethodCommand();
   void missingColumnCommand();
   void crossBeamCommand();

@@ -128,6 +128,7 @@ void MainWindow::buildMenus() {
   settings->addAction("建物名称の変更(&N)", this, &MainWindow::outlineCommand);
   settings->addAction("入力ｸﾞﾘｯﾄﾞ数の変更(&C)", this, &MainWindow::gridSizeCommand);
   settings->addAction("通り名の変更(&T)", this, &MainWindow::lineNameCommand);
+  settings->addAction("建物仕様(&P)...", this, &MainWindow::profileCommand);
   settings->addSeparator();
   settings->addAction("押さえ係数Ｌの設定(&L)", this, &MainWindow::lMethodCommand);
   settings->addAction("１階に柱がない時の２階柱引抜き力の処理(&U)", this, &MainWindow::missingColumnCommand);

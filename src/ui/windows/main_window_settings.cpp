@@ -8,6 +8,7 @@
 #include "model/building.h"
 #include "model/grid_resize.h"
 #include "model/line_names.h"
+#include "model/profile_store.h"
 #include "model/version.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/building_outline_dialog.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogs/l_method_dialog.h"
 #include "ui/dialogs/line_name_dialog.h"
 #include "ui/dialogs/missing_column_dialog.h"
+#include "ui/dialogs/profile_dialog.h"
 #include "ui/preview/check_view_window.h"
 #include "ui/preview/elevation_window.h"
 #include "ui/preview/preview_texts.h"
@@ -89,6 +91,16 @@ void MainWindow::lineNameCommand() {
   GenerateLineNames(session_.building);
   refreshFrameMenus();
   editor_->redrawAll();
+}
+
+void MainWindow::profileCommand() {
+  Building& b = session_.building;
+  const BuildingProfile current = ReadProfile(b);
+  ProfileDialog dialog(current, b.Storeys(), *prompts_, this);
+  if (dialog.exec() != QDialog::Accepted || dialog.profile() == current) return;
+  if (auto refused = WriteProfile(b, dialog.profile())) return prompts_->tell(*refused);
+  b.Modified = 1;
+  settingsClosed();
 }
 
 void MainWindow::lMethodCommand() {
