@@ -7,7 +7,10 @@
 #include <ostream>
 
 #include "app/calc_results.h"
+#include "app/checks_json.h"
+#include "app/profile_source.h"
 #include "engine/grade.h"
+#include "engine/profile_checks.h"
 #include "model/building.h"
 #include "model/version.h"
 
@@ -104,7 +107,9 @@ void WriteCalcJson(const Building& b, std::ostream& out) {
     WriteColumn(b, row, out);
     separator = ",\n";
   });
-  out << "\n  ]\n}\n";
+  out << "\n  ],\n";
+  WriteChecksJson(RunProfileChecks(b, ProfileOf(b)), out);
+  out << "}\n";
 }
 
 }  // namespace tvk

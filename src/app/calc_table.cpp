@@ -6,8 +6,11 @@
 #include <vector>
 
 #include "app/calc_results.h"
+#include "app/checks_table.h"
+#include "app/profile_source.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
+#include "engine/profile_checks.h"
 #include "model/building.h"
 #include "model/number_format.h"
 
@@ -86,6 +89,7 @@ void PrintCalcTable(const Building& building, std::ostream& out) {
     out << "\n";
     PrintEccentricity(building, s, out);
   }
+  PrintChecksTable(building, RunProfileChecks(building, ProfileOf(building)), out);
 }
 
 }  // namespace tvk
