@@ -47,8 +47,9 @@ void WriteWallQuantity(const ProfileChecks& c, std::ostream& out) {
     for (int d = 1; d <= 2; ++d) {
       const WallQuantityDirection& q = s.dir[static_cast<size_t>(d - 1)];
       out << ",\n       " << (d == 1 ? "\"x\"" : "\"y\"") << ": {\"existing_cm\": " << Num(q.existingCm)
-          << ", \"floor_area_m2\": " << Num(q.floorArea) << ", \"required_earthquake_cm\": "
-          << Num(q.requiredEarthquakeCm) << ", \"wind_area_m2\": " << Num(q.wind.area)
+          << ", \"floor_area_m2\": " << Num(q.floorArea)
+          << ", \"required_earthquake_cm\": " << Num(q.requiredEarthquakeCm)
+          << ", \"wind_area_m2\": " << Num(q.wind.area)
           << ", \"wind_area_estimated\": " << Flag(q.wind.area && q.wind.source == ValueSource::Estimated)
           << ", \"required_wind_cm\": " << Num(q.requiredWindCm) << ", \"ratio\": " << Num(q.ratio)
           << ", \"ok\": " << Flag(q.ok) << "}";
@@ -87,8 +88,8 @@ void WriteQuarters(const ProfileChecks& c, std::ostream& out) {
 std::string Figure(const ColumnDiameter& c) {
   std::string section = "null";
   if (c.capacity) {
-    section = "{\"b\": " + std::to_string(c.capacity->section.b) + ", \"d\": " + std::to_string(c.capacity->section.d) +
-              "}";
+    section =
+        "{\"b\": " + std::to_string(c.capacity->section.b) + ", \"d\": " + std::to_string(c.capacity->section.d) + "}";
   }
   return "{\"wd\": " + Num(c.load ? std::optional(c.load->wd) : std::nullopt) + ", \"l_mm\": " + Num(c.lMm) +
          ", \"required_mm\": " + (c.requirement ? std::to_string(c.requirement->requiredMm) : "null") +

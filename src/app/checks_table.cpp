@@ -27,7 +27,8 @@ const char* Dir(int d) { return d == 1 ? "X" : "Y"; }
 
 std::string MissingText(const MissingFields& missing) {
   std::string text;
-  for (const ProfileField field : missing.List()) text += (text.empty() ? "" : ", ") + std::string(ProfileFieldLabel(field));
+  for (const ProfileField field : missing.List())
+    text += (text.empty() ? "" : ", ") + std::string(ProfileFieldLabel(field));
   return text;
 }
 
@@ -64,8 +65,8 @@ void PrintWallQuantity(const ProfileChecks& c, std::ostream& out) {
       estimated = estimated || guess;
       out << Right(std::to_string(s.storey), 6) << Right(Dir(d), 4) << Fixed(q.existingCm, 1, 10)
           << Fixed(q.floorArea, 2, 10) << Fixed(q.requiredEarthquakeCm, 1, 9) << Fixed(q.wind.area, 2, 8)
-          << (guess ? "*" : " ") << Fixed(q.requiredWindCm, 1, 8) << Fixed(q.requiredCm, 1, 10)
-          << Fixed(q.ratio, 2, 7) << "  " << Judgement(q.ok) << "\n";
+          << (guess ? "*" : " ") << Fixed(q.requiredWindCm, 1, 8) << Fixed(q.requiredCm, 1, 10) << Fixed(q.ratio, 2, 7)
+          << "  " << Judgement(q.ok) << "\n";
     }
   }
   if (estimated) out << "  * 概算\n";
@@ -79,9 +80,8 @@ void PrintQuarters(const ProfileChecks& c, std::ostream& out) {
       const QuarterDirection& q = s.dir[static_cast<size_t>(d - 1)];
       for (const QuarterStrip& strip : q.strips) {
         out << Right(std::to_string(s.storey), 6) << Right(Dir(d), 4) << Right(strip.low ? "low" : "high", 5)
-            << Fixed(strip.from, 2, 9) << Fixed(strip.to, 2, 7) << Fixed(strip.area, 2, 9)
-            << Fixed(strip.lw, 0, 5) << Fixed(strip.requiredCm, 1, 10) << Fixed(strip.existingCm, 1, 10)
-            << Fixed(strip.fill, 2, 7);
+            << Fixed(strip.from, 2, 9) << Fixed(strip.to, 2, 7) << Fixed(strip.area, 2, 9) << Fixed(strip.lw, 0, 5)
+            << Fixed(strip.requiredCm, 1, 10) << Fixed(strip.existingCm, 1, 10) << Fixed(strip.fill, 2, 7);
         if (!strip.low) {
           out << Fixed(q.balance, 2, 9) << "  " << Judgement(q.ok);
           if (q.exempt) out << "  偏心率 " << FormatFixed(*q.eccentricityRatio, 3) << " ≤ 0.3: 不要";
@@ -113,8 +113,8 @@ void PrintColumnSize(const Building& b, const ProfileChecks& c, std::ostream& ou
       const std::optional<double> allowed =
           figure->capacity ? std::optional(figure->capacity->allowedM2) : std::nullopt;
       out << Right(std::to_string(s.storey), 6) << Right(figure->outer ? "outer" : "inner", 7) << Fixed(wd, 3, 8)
-          << Fixed(figure->lMm, 0, 7) << Fixed(de, 0, 7) << Right(Section(*figure), 10) << Fixed(allowed, 1, 12)
-          << "  " << Judgement(figure->ok) << (figure->capacity && figure->capacity->slender ? "  有効細長比 150 以上" : "")
+          << Fixed(figure->lMm, 0, 7) << Fixed(de, 0, 7) << Right(Section(*figure), 10) << Fixed(allowed, 1, 12) << "  "
+          << Judgement(figure->ok) << (figure->capacity && figure->capacity->slender ? "  有効細長比 150 以上" : "")
           << "\n";
     }
   }

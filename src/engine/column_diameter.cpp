@@ -46,7 +46,8 @@ ColumnDiameter Check(const BuildingProfile& profile, const ProfileLoads& loads, 
   const std::optional<double>& hOwn = storey == 2 ? loads.h2 : loads.h1;
   if (hOwn) c.lMm = BucklingLength(*hOwn, storeys >= 2 && storey == 1);
   if (!loads.fc) c.missing.Add(ProfileField::Wood);
-  const std::optional<ColumnSection>& section = profile.column[static_cast<size_t>(storey - 1)];
+  std::optional<ColumnSection> section = profile.column[static_cast<size_t>(storey - 1)];
+  if (section && (section->b <= 0 || section->d <= 0)) section.reset();
   if (!section) c.missing.Add(storey == 2 ? ProfileField::Column2 : ProfileField::Column1);
   if (!c.load || !c.lMm || !loads.fc) return c;
   c.requirement = RequiredDiameter(c.load->wd, *c.lMm, *loads.fc);
@@ -83,7 +84,7 @@ ColumnCapacity CapacityOf(const ColumnSection& section, double wd, double lMm, d
   ColumnCapacity c;
   c.section = section;
   const int small = std::min(section.b, section.d);
-  c.lambda = small > 0 ? 3.46 * lMm / small : HUGE_VAL;
+  c.lambda = 3.46 * lMm / small;
   if (c.lambda <= 30) {
     c.eta = 1;
   } else if (c.lambda <= 100) {

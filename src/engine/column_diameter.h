@@ -12,8 +12,8 @@
 
 namespace tvk {
 
-constexpr double kColumnAe = 5.0;          // m², the floor area of the tool's reference column
-constexpr double kSlenderLimit = 150;      // 有効細長比
+constexpr double kColumnAe = 5.0;      // m², the floor area of the tool's reference column
+constexpr double kSlenderLimit = 150;  // 有効細長比
 
 // Load per floor area a column carries (kN/m²): the roof, the walls (and floor) of the storey
 // above, half the walls of its own storey. Inner columns take the interior walls 200·h/2.8

@@ -20,8 +20,8 @@ class Building;
 
 struct ProfileChecks {
   ProfileLoads loads;
-  std::vector<StoreyPlan> plans;                  // [storey-1]
-  std::vector<std::array<WallLines, 2>> walls;    // [storey-1][d-1]
+  std::vector<StoreyPlan> plans;                // [storey-1]
+  std::vector<std::array<WallLines, 2>> walls;  // [storey-1][d-1]
   LwDerivation lw;
   WallQuantity wallQuantity;
   std::vector<QuarterStorey> quarters;

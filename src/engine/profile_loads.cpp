@@ -9,6 +9,13 @@ std::optional<double> Metres(const std::optional<int>& mm) {
   return *mm / 1000.0;
 }
 
+// A storey height of zero or less would divide by zero further on (α, the wood's
+// stress); it is no height, so the checks ask for one.
+std::optional<double> Height(const std::optional<int>& mm) {
+  if (!mm || *mm <= 0) return std::nullopt;
+  return Metres(mm);
+}
+
 SourcedValue OrDefault(const std::optional<double>& entered, double fallback) {
   if (entered) return {*entered, ValueSource::Entered};
   return {fallback, ValueSource::Default};
@@ -64,8 +71,8 @@ double WoodFc(const WoodChoice& wood) {
 
 ProfileLoads ResolveLoads(const BuildingProfile& p) {
   ProfileLoads loads;
-  loads.h1 = Metres(p.h1);
-  loads.h2 = Metres(p.h2);
+  loads.h1 = Height(p.h1);
+  loads.h2 = Height(p.h2);
   loads.rise = Metres(p.rise);
   loads.eaves = Metres(p.eaves);
   loads.pitch = p.pitch;
@@ -88,7 +95,7 @@ ProfileLoads ResolveLoads(const BuildingProfile& p) {
   loads.columnLive = office ? 1800 : 1300;
   loads.c0 = OrDefault(p.c0, 0.2);
   loads.windCoefficient = OrDefault(p.windCoefficient, 50);
-  if (p.wood) loads.fc = WoodFc(*p.wood);
+  if (p.wood && WoodFc(*p.wood) > 0) loads.fc = WoodFc(*p.wood);
   return loads;
 }
 

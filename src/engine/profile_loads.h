@@ -34,9 +34,9 @@ struct ProfileLoads {
   SolarPanels solar = SolarPanels::None;
   ValueSource solarSource = ValueSource::Default;
   double solarMassKg = 0;
-  SourcedValue ceilingInsulation;       // N/m² of floor
-  std::optional<double> exteriorWall;   // N/m² of wall
-  SourcedValue wallInsulation;          // N/m² of wall
+  SourcedValue ceilingInsulation;      // N/m² of floor
+  std::optional<double> exteriorWall;  // N/m² of wall
+  SourcedValue wallInsulation;         // N/m² of wall
   BuildingUse use = BuildingUse::House;
   ValueSource useSource = ValueSource::Default;
   double live = 0;        // N/m² of floor, for the seismic weight

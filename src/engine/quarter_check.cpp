@@ -50,7 +50,8 @@ void RequireStrip(QuarterStrip& strip, const LwDerivation& lw, int storey, Missi
   if (needsOwn && !strip.lw) missing.Add(lw.missing);
   if (needsOne && !strip.oneStoreyLw) missing.Add(lw.missingOneStorey);
   if ((needsOwn && !strip.lw) || (needsOne && !strip.oneStoreyLw)) return;
-  strip.requiredCm = (needsOwn ? shared * *strip.lw : 0.0) + (needsOne ? strip.oneStoreyArea * *strip.oneStoreyLw : 0.0);
+  strip.requiredCm =
+      (needsOwn ? shared * *strip.lw : 0.0) + (needsOne ? strip.oneStoreyArea * *strip.oneStoreyLw : 0.0);
   if (*strip.requiredCm > 0) strip.fill = strip.existingCm / *strip.requiredCm;
 }
 
@@ -106,8 +107,8 @@ std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDeriv
     QuarterStorey storey;
     storey.storey = plan.storey;
     for (int d = 1; d <= 2; ++d) {
-      storey.dir[static_cast<size_t>(d - 1)] =
-          CheckDirection(building, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
+      storey.dir[static_cast<size_t>(d - 1)] = CheckDirection(
+          building, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
     }
     storeys.push_back(storey);
   }

@@ -21,16 +21,16 @@ constexpr float kQuarterExemptRatio = 0.3f;
 constexpr double kBalanceLimit = 0.5;
 
 struct QuarterStrip {
-  bool low = true;      // at smaller Y for force along X, at smaller X for force along Y
-  double from = 0;      // m from grid line 1
-  double to = 0;        // m
-  double area = 0;      // m² of floor inside the strip (cut cells by the part inside)
-  double oneStoreyArea = 0;             // of which with no 2F above (1F of two storeys)
-  std::optional<double> lw;             // cm/m², the storey's Lw
-  std::optional<double> oneStoreyLw;    // cm/m², for the part with no 2F above
-  std::optional<double> requiredCm;     // empty when an Lw it needs is unknown
-  double existingCm = 0;                // walls inside the strip, quarter line included
-  std::optional<double> fill;           // 充足率; empty when nothing is required or unknown
+  bool low = true;                    // at smaller Y for force along X, at smaller X for force along Y
+  double from = 0;                    // m from grid line 1
+  double to = 0;                      // m
+  double area = 0;                    // m² of floor inside the strip (cut cells by the part inside)
+  double oneStoreyArea = 0;           // of which with no 2F above (1F of two storeys)
+  std::optional<double> lw;           // cm/m², the storey's Lw
+  std::optional<double> oneStoreyLw;  // cm/m², for the part with no 2F above
+  std::optional<double> requiredCm;   // empty when an Lw it needs is unknown
+  double existingCm = 0;              // walls inside the strip, quarter line included
+  std::optional<double> fill;         // 充足率; empty when nothing is required or unknown
 
   // Required length known and met beyond 1 (a strip that requires nothing is met).
   bool Satisfied() const;

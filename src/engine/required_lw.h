@@ -22,8 +22,8 @@ struct LwDerivation {
   SeismicWeights weights;
   SourcedValue c0;
   LwValue storey1;
-  LwValue storey2;    // two storeys only
-  LwValue oneStorey;  // a one-storey house, or a 1F part with no 2F above
+  LwValue storey2;                 // two storeys only
+  LwValue oneStorey;               // a one-storey house, or a 1F part with no 2F above
   MissingFields missing;           // what the building's own storey values lack
   MissingFields missingOneStorey;  // what oneStorey lacks
 

@@ -15,8 +15,7 @@ void Judge(WallQuantityDirection& q) {
 }
 
 WallQuantityDirection CheckDirection(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
-                                     const std::vector<StoreyPlan>& plans, const WallLines& walls, int storey,
-                                     int d) {
+                                     const std::vector<StoreyPlan>& plans, const WallLines& walls, int storey, int d) {
   WallQuantityDirection q;
   q.existingCm = walls.totalCm;
   q.floorArea = plans[static_cast<size_t>(storey - 1)].floorArea;

@@ -17,16 +17,16 @@ namespace tvk {
 // d = 1 force along X, resisted by the walls along X.
 struct WallQuantityDirection {
   double existingCm = 0;
-  double floorArea = 0;                         // m²
-  std::optional<double> lw;                     // cm/m², the storey's Lw
-  std::optional<double> requiredEarthquakeCm;   // Lw x floor area
-  WindArea wind;                                // 見付面積, entered or estimated
-  double windCoefficient = 0;                   // cm/m²
-  std::optional<double> requiredWindCm;         // 見付面積 x wind coefficient
-  std::optional<double> requiredCm;             // the larger requirement
-  std::optional<double> ratio;                  // existing / required; empty when nothing is required
-  std::optional<bool> ok;                       // existing ≥ required
-  MissingFields missing;                        // what the judgement lacks
+  double floorArea = 0;                        // m²
+  std::optional<double> lw;                    // cm/m², the storey's Lw
+  std::optional<double> requiredEarthquakeCm;  // Lw x floor area
+  WindArea wind;                               // 見付面積, entered or estimated
+  double windCoefficient = 0;                  // cm/m²
+  std::optional<double> requiredWindCm;        // 見付面積 x wind coefficient
+  std::optional<double> requiredCm;            // the larger requirement
+  std::optional<double> ratio;                 // existing / required; empty when nothing is required
+  std::optional<bool> ok;                      // existing ≥ required
+  MissingFields missing;                       // what the judgement lacks
 };
 
 struct WallQuantityStorey {

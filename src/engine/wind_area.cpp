@@ -65,8 +65,7 @@ void Estimate(WindArea& wind, const ProfileLoads& loads, const std::vector<Store
 WindArea WindAreaOf(const BuildingProfile& profile, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans,
                     int storey, int d) {
   WindArea wind;
-  const std::optional<double>& entered =
-      profile.windArea[static_cast<size_t>(storey - 1)][static_cast<size_t>(d - 1)];
+  const std::optional<double>& entered = profile.windArea[static_cast<size_t>(storey - 1)][static_cast<size_t>(d - 1)];
   if (entered) {
     wind.area = *entered;
     wind.source = ValueSource::Entered;

@@ -25,11 +25,11 @@ enum class WindPartKind {
 // One rectangle of the estimated elevation. Heights are measured from the 1F floor.
 struct WindPart {
   WindPartKind kind = WindPartKind::Wall;
-  int storey = 1;        // the storey whose walls or roof this is
-  double width = 0;      // m, across the force direction
-  double bottom = 0;     // m
-  double top = 0;        // m
-  double area = 0;       // m², the part above the cut
+  int storey = 1;     // the storey whose walls or roof this is
+  double width = 0;   // m, across the force direction
+  double bottom = 0;  // m
+  double top = 0;     // m
+  double area = 0;    // m², the part above the cut
 };
 
 struct WindArea {

@@ -99,6 +99,12 @@ TEST(ColumnDiameter, SaysWhatItLacks) {
   const ColumnStorey noSection = Storey(p, 2, 2);
   EXPECT_TRUE(noSection.outer.requirement);
   EXPECT_FALSE(noSection.outer.capacity || noSection.outer.ok);
+  // A section or a strength of zero is none.
+  p.column[1] = ColumnSection{0, 105};
+  EXPECT_TRUE(Storey(p, 2, 2).outer.missing.Has(F::Column2));
+  BuildingProfile noStrength = p;
+  noStrength.wood = WoodChoice{ColumnWood::Custom, 0};
+  EXPECT_TRUE(Storey(noStrength, 2, 2).outer.missing.Has(F::Wood));
   // Inner columns need no exterior finish.
   p.wall.reset();
   const ColumnStorey noWall = Storey(p, 2, 1);
@@ -129,8 +135,15 @@ TEST(TributaryArea, RegularGrids) {
   }
   std::map<std::pair<int, int>, bool> outer;
   const AreaMap sparse = Areas(p.b, 1, &outer);
-  EXPECT_EQ(sparse, (AreaMap{{{1, 1}, 1}, {{3, 1}, 2}, {{5, 1}, 1}, {{1, 3}, 2}, {{3, 3}, 4},
-                             {{5, 3}, 2}, {{1, 5}, 1}, {{3, 5}, 2}, {{5, 5}, 1}}));
+  EXPECT_EQ(sparse, (AreaMap{{{1, 1}, 1},
+                             {{3, 1}, 2},
+                             {{5, 1}, 1},
+                             {{1, 3}, 2},
+                             {{3, 3}, 4},
+                             {{5, 3}, 2},
+                             {{1, 5}, 1},
+                             {{3, 5}, 2},
+                             {{5, 5}, 1}}));
   EXPECT_FALSE(outer.at({3, 3}));
   EXPECT_TRUE(outer.at({3, 1}));
   EXPECT_TRUE(outer.at({1, 1}));
@@ -154,8 +167,7 @@ TEST(TributaryArea, IrregularLayoutWithAVoid) {
   p.Floor(1, 1, 1, 3, 2).Floor(1, 3, 2, 3, 2, kFloorVoid);
   p.Column(1, 1, 1).Column(4, 1, 1).Column(1, 3, 1).Column(4, 3, 1).Column(2, 2, 1);
   std::map<std::pair<int, int>, bool> outer;
-  EXPECT_EQ(Areas(p.b, 1, &outer),
-            (AreaMap{{{1, 1}, 0.5}, {{4, 1}, 1}, {{2, 2}, 3}, {{1, 3}, 0.5}, {{4, 3}, 0}}));
+  EXPECT_EQ(Areas(p.b, 1, &outer), (AreaMap{{{1, 1}, 0.5}, {{4, 1}, 1}, {{2, 2}, 3}, {{1, 3}, 0.5}, {{4, 3}, 0}}));
   EXPECT_FALSE(outer.at({2, 2}));
   EXPECT_TRUE(outer.at({4, 3}));
 }

@@ -78,10 +78,10 @@ TEST(QuarterCheck, LShapedStoreyCutByTheQuarterLine) {
   // → 120 cm (Lw 20).
   PlanBuilder p(1, 8, 6, 1, 1.0f);
   p.Floor(1, 1, 1, 8, 3).Floor(1, 1, 4, 4, 6);
-  p.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToHigher);  // y = 0: 1.5 x 200 = 300
-  p.Sheathing(1, kDirX, 1, 2, 1, 1);                    // y = 1: 50, inside the low strip
-  p.Sheathing(1, kDirX, 1, 3, 1, 10);                   // y = 2: outside
-  p.Sheathing(1, kDirX, 1, 5, 1, 10);                   // y = 4: outside the high strip
+  p.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToHigher);                // y = 0: 1.5 x 200 = 300
+  p.Sheathing(1, kDirX, 1, 2, 1, 1);                                  // y = 1: 50, inside the low strip
+  p.Sheathing(1, kDirX, 1, 3, 1, 10);                                 // y = 2: outside
+  p.Sheathing(1, kDirX, 1, 5, 1, 10);                                 // y = 4: outside the high strip
   p.Sheathing(1, kDirX, 1, 6, 1, 1).Sheathing(1, kDirX, 1, 7, 1, 1);  // y = 5 and 6: 100
   const ProfileChecks c = Check(p.b, EnteredLw(20));
   const QuarterDirection& x = Quarter(c, 1, kDirX);

@@ -159,16 +159,23 @@ TEST(RequiredLw, SaysWhatTheFormulaLacks) {
   noFinishes.roof.reset();
   noFinishes.wall.reset();
   noFinishes.h2.reset();
+  BuildingProfile zeroHeight = PublishedProfile();
+  zeroHeight.h2 = 0;
   BuildingProfile massNoFloor = PublishedProfile();
   massNoFloor.solar = SolarChoice{SolarPanels::Mass, 500};
   const Case cases[] = {
-      {"empty, two storeys", BuildingProfile{}, 2, 60, 60,
+      {"empty, two storeys",
+       BuildingProfile{},
+       2,
+       60,
+       60,
        {F::H1, F::H2, F::Rise, F::Eaves, F::Pitch, F::Roof, F::Wall}},
       {"empty, one storey", BuildingProfile{}, 1, 60, 0, {F::H1, F::Eaves, F::Pitch, F::Roof, F::Wall}},
       {"no rise", noRise, 2, 60, 60, {F::Rise}},
       {"no rise, one storey", noRise, 1, 60, 0, {}},
       {"no finishes", noFinishes, 2, 60, 60, {F::H2, F::Roof, F::Wall}},
       {"no 2F floor", PublishedProfile(), 2, 60, 0, {F::Floor2}},
+      {"2F height 0", zeroHeight, 2, 60, 60, {F::H2}},
       {"panels by mass on no floor", massNoFloor, 1, 0, 0, {F::Floor1}},
   };
   for (const Case& c : cases) {
