@@ -1,5 +1,5 @@
-// Speed of the full N-value calculation and of the storey eccentricity on the sample
-// house, the largest plan, and the plan that makes the pull-out walks longest.
+// Speed of the full N-value calculation, the storey eccentricity and the 2025 checks on the
+// sample house, the largest plan, and the plan that makes the pull-out walks longest.
 
 #include <benchmark/benchmark.h>
 
@@ -7,8 +7,10 @@
 #include <optional>
 
 #include "../tests/support/plan_builder.h"
+#include "../tests/support/profile_samples.h"
 #include "engine/eccentricity.h"
 #include "engine/n_value.h"
+#include "engine/profile_checks.h"
 #include "engine/transmission.h"
 #include "model/project_file.h"
 
@@ -64,6 +66,22 @@ void Eccentricity(benchmark::State& state) {
   }
 }
 BENCHMARK(Eccentricity)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);
+
+// The 2025 checks (wall quantity, quarters, column size with tributary areas) as they run
+// after every edit; the transmission plan has columns on the outer lines of 1F only, the
+// longest nearest-column walks.
+void ProfileChecksRun(benchmark::State& state) {
+  std::optional<Building> b = PlanCopy(state);
+  if (!b) return;
+  BuildingProfile profile = test::PublishedProfile();
+  profile.wood = WoodChoice{ColumnWood::Sugi, 0};
+  profile.column = {ColumnSection{120, 120}, ColumnSection{105, 105}};
+  UpdateEccentricity(*b);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(RunProfileChecks(*b, profile));
+  }
+}
+BENCHMARK(ProfileChecksRun)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 // Baseline: reading every point record of the largest plan once.
 void ReadEveryPoint(benchmark::State& state) {

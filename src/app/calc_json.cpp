@@ -7,8 +7,10 @@
 #include <ostream>
 
 #include "app/calc_results.h"
+#include "app/checks_json.h"
 #include "engine/grade.h"
 #include "engine/height_factor.h"
+#include "engine/profile_checks.h"
 #include "model/building.h"
 #include "model/profile_store.h"
 #include "model/version.h"
@@ -121,7 +123,9 @@ void WriteCalcJson(const Building& b, std::ostream& out) {
     WriteColumn(b, row, out);
     separator = ",\n";
   });
-  out << "\n  ]\n}\n";
+  out << "\n  ],\n";
+  WriteChecksJson(RunProfileChecks(b, ReadProfile(b)), out);
+  out << "}\n";
 }
 
 }  // namespace tvk

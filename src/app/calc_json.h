@@ -15,8 +15,9 @@ std::string JsonNumber(float value);
 // A JSON string literal of UTF-8 text.
 std::string JsonString(std::string_view text);
 
-// One object: outline, the not-transmitted flag, every storey with its eccentricity and
-// every column (storey 1 first, then by the second and the first grid index).
+// One object: outline, the not-transmitted flag, every storey with its eccentricity,
+// every column (storey 1 first, then by the second and the first grid index) and the 2025
+// checks of the building's profile.
 void WriteCalcJson(const Building& building, std::ostream& out);
 
 }  // namespace tvk

@@ -6,10 +6,13 @@
 #include <vector>
 
 #include "app/calc_results.h"
+#include "app/checks_table.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
+#include "engine/profile_checks.h"
 #include "model/building.h"
 #include "model/number_format.h"
+#include "model/profile_store.h"
 
 namespace tvk {
 
@@ -86,6 +89,7 @@ void PrintCalcTable(const Building& building, std::ostream& out) {
     out << "\n";
     PrintEccentricity(building, s, out);
   }
+  PrintChecksTable(building, RunProfileChecks(building, ReadProfile(building)), out);
 }
 
 }  // namespace tvk

@@ -1,0 +1,35 @@
+#pragma once
+// The 2025 checks of one building and its profile in one pass: wall quantity, wall balance by
+// quarters and column size, with every intermediate value they were formed from.
+
+#include <array>
+#include <vector>
+
+#include "engine/column_size.h"
+#include "engine/profile_loads.h"
+#include "engine/quarter_check.h"
+#include "engine/required_lw.h"
+#include "engine/storey_plan.h"
+#include "engine/wall_length.h"
+#include "engine/wall_quantity.h"
+#include "model/building_profile.h"
+
+namespace tvk {
+
+class Building;
+
+struct ProfileChecks {
+  ProfileLoads loads;
+  std::vector<StoreyPlan> plans;                // [storey-1]
+  std::vector<std::array<WallLines, 2>> walls;  // [storey-1][d-1]
+  LwDerivation lw;
+  WallQuantity wallQuantity;
+  std::vector<QuarterStorey> quarters;
+  ColumnSize columnSize;
+};
+
+// Reads the storey eccentricity of building.Balance for the quarter exemption: run
+// UpdateEccentricity first.
+ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile);
+
+}  // namespace tvk

@@ -1,0 +1,118 @@
+#include "engine/quarter_check.h"
+
+#include <algorithm>
+
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+// Fills and ratios are quotients of sums of decimal lengths; equality with the limits must
+// survive their rounding noise.
+constexpr double kSlack = 1e-9;
+
+// A strip in sub-grid units across d, measured from grid line 1.
+struct StripBounds {
+  double from = 0;
+  double to = 0;
+};
+
+double Overlap(double from, double to, const StripBounds& strip) {
+  return std::max(0.0, std::min(to, strip.to) - std::max(from, strip.from));
+}
+
+void MeasureStrip(QuarterStrip& strip, const StripBounds& bounds, const StoreyPlan& plan, const WallLines& walls,
+                  int d) {
+  const double side = plan.cellSide;
+  strip.from = bounds.from * side;
+  strip.to = bounds.to * side;
+  const std::vector<int>& floor = plan.floorPerBand[static_cast<size_t>(d - 1)];
+  const std::vector<int>& open = plan.openPerBand[static_cast<size_t>(d - 1)];
+  const CellRange& range = plan.Across(d);
+  for (int k = range.first; k <= range.last; ++k) {
+    const double share = Overlap(k - 1, k, bounds) * side * side;
+    strip.area += share * floor[static_cast<size_t>(k - 1)];
+    strip.oneStoreyArea += share * open[static_cast<size_t>(k - 1)];
+  }
+  // Grid line L lies at L - 1 sub-grids; quarter lines are multiples of 1/4, so exact.
+  for (int line = 1; line <= static_cast<int>(walls.cm.size()); ++line) {
+    if (line - 1 >= bounds.from && line - 1 <= bounds.to) strip.existingCm += walls.cm[static_cast<size_t>(line - 1)];
+  }
+}
+
+void RequireStrip(QuarterStrip& strip, const LwDerivation& lw, int storey, MissingFields& missing) {
+  strip.lw = lw.Storey(storey).value;
+  strip.oneStoreyLw = lw.oneStorey.value;
+  const double shared = strip.area - strip.oneStoreyArea;
+  const bool needsOwn = shared > 0;
+  const bool needsOne = strip.oneStoreyArea > 0;
+  if (needsOwn && !strip.lw) missing.Add(lw.missing);
+  if (needsOne && !strip.oneStoreyLw) missing.Add(lw.missingOneStorey);
+  if ((needsOwn && !strip.lw) || (needsOne && !strip.oneStoreyLw)) return;
+  strip.requiredCm =
+      (needsOwn ? shared * *strip.lw : 0.0) + (needsOne ? strip.oneStoreyArea * *strip.oneStoreyLw : 0.0);
+  if (*strip.requiredCm > 0) strip.fill = strip.existingCm / *strip.requiredCm;
+}
+
+void Judge(QuarterDirection& q) {
+  const QuarterStrip& low = q.strips[0];
+  const QuarterStrip& high = q.strips[1];
+  if (!low.requiredCm || !high.requiredCm) return;
+  if (low.fill && high.fill) {
+    const double larger = std::max(*low.fill, *high.fill);
+    if (larger > 0) q.balance = std::min(*low.fill, *high.fill) / larger;
+  }
+  q.ok = (low.Satisfied() && high.Satisfied()) || (q.balance && *q.balance >= kBalanceLimit - kSlack);
+}
+
+void SetExemption(QuarterDirection& q, const StoreyBalance& balance, int d) {
+  const auto k = static_cast<size_t>(d - 1);
+  // The same condition under which the eccentricity read-out shows "----".
+  if (balance.Stiffness[k] <= 0.000001f || balance.ElasticRadius[k] <= 0) return;
+  q.eccentricityRatio = balance.EccRatio[k];
+  q.exempt = balance.EccRatio[k] <= kQuarterExemptRatio;
+}
+
+QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const StoreyPlan& plan,
+                                const WallLines& walls, int d) {
+  QuarterDirection q;
+  const CellRange& range = plan.Across(d);
+  if (!range.Empty()) {
+    const double lo = range.first - 1;
+    const double hi = range.last;
+    const double quarter = (hi - lo) / 4;
+    MeasureStrip(q.strips[0], {lo, lo + quarter}, plan, walls, d);
+    MeasureStrip(q.strips[1], {hi - quarter, hi}, plan, walls, d);
+  }
+  q.strips[1].low = false;
+  for (QuarterStrip& strip : q.strips) RequireStrip(strip, lw, plan.storey, q.missing);
+  Judge(q);
+  SetExemption(q, b.Balance[static_cast<size_t>(plan.storey - 1)], d);
+  return q;
+}
+
+}  // namespace
+
+bool QuarterStrip::Satisfied() const {
+  if (!requiredCm) return false;
+  return *requiredCm <= 0 || (fill && *fill > 1 + kSlack);
+}
+
+std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
+                                         const std::vector<StoreyPlan>& plans,
+                                         const std::vector<std::array<WallLines, 2>>& walls) {
+  std::vector<QuarterStorey> storeys;
+  for (const StoreyPlan& plan : plans) {
+    QuarterStorey storey;
+    storey.storey = plan.storey;
+    for (int d = 1; d <= 2; ++d) {
+      storey.dir[static_cast<size_t>(d - 1)] = CheckDirection(
+          building, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
+    }
+    storeys.push_back(storey);
+  }
+  return storeys;
+}
+
+}  // namespace tvk

@@ -1,0 +1,62 @@
+#include "engine/storey_plan.h"
+
+#include <algorithm>
+
+#include "engine/level_view.h"
+#include "engine/member_codes.h"
+#include "model/building.h"
+
+namespace tvk {
+
+namespace {
+
+void Include(CellRange& range, int k) {
+  if (range.Empty()) {
+    range = {k, k};
+    return;
+  }
+  range.first = std::min(range.first, k);
+  range.last = std::max(range.last, k);
+}
+
+}  // namespace
+
+double CellSide(const Building& building) {
+  return static_cast<double>(building.Info.GridPitch) / building.Divisions();
+}
+
+StoreyPlan ReadStoreyPlan(const Building& b, int storey) {
+  StoreyPlan plan;
+  plan.storey = storey;
+  plan.cellSide = CellSide(b);
+  for (int d = 0; d < 2; ++d) {
+    const auto bands = static_cast<size_t>(d == 0 ? b.SpansY() : b.SpansX());
+    plan.floorPerBand[static_cast<size_t>(d)].assign(bands, 0);
+    plan.openPerBand[static_cast<size_t>(d)].assign(bands, 0);
+  }
+  const ConstLevelView own(b, storey);
+  // Only 1F of a two-storey building has parts with or without a storey above.
+  const bool upperExists = storey == 1 && b.Storeys() >= 2;
+  const ConstLevelView upper(b, upperExists ? 2 : storey);
+  for (int j = 1; j <= b.SpansY(); ++j) {
+    for (int i = 1; i <= b.SpansX(); ++i) {
+      const GridPoint& p = own.point(i, j);
+      if (!HasFloorCell(p)) continue;
+      Include(plan.extent[0], i);
+      Include(plan.extent[1], j);
+      const bool open = upperExists && !HasFloorCell(upper.point(i, j));
+      plan.hasOpenPart = plan.hasOpenPart || open;
+      if (p.FloorKind != kFloorSlab) continue;
+      ++plan.floorCells;
+      ++plan.floorPerBand[0][static_cast<size_t>(j - 1)];
+      ++plan.floorPerBand[1][static_cast<size_t>(i - 1)];
+      if (!open) continue;
+      ++plan.openPerBand[0][static_cast<size_t>(j - 1)];
+      ++plan.openPerBand[1][static_cast<size_t>(i - 1)];
+    }
+  }
+  plan.floorArea = plan.floorCells * plan.cellSide * plan.cellSide;
+  return plan;
+}
+
+}  // namespace tvk

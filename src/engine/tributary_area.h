@@ -1,0 +1,23 @@
+#pragma once
+// The floor area each column of a storey carries: every floor cell of the storey (voids
+// carry nothing) is shared among the storey's columns nearest to the cell's centre, in equal
+// shares on ties.
+
+#include <vector>
+
+namespace tvk {
+
+class Building;
+
+struct ColumnTributary {
+  int storey = 1;
+  int i = 0;
+  int j = 0;
+  bool outer = false;  // fewer than four floor or void cells of its storey around it
+  double areaM2 = 0;
+};
+
+// The storey's columns, ordered by the second grid index, then the first.
+std::vector<ColumnTributary> TributaryAreas(const Building& building, int storey);
+
+}  // namespace tvk

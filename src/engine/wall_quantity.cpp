@@ -1,0 +1,56 @@
+#include "engine/wall_quantity.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tvk {
+
+namespace {
+
+void Judge(WallQuantityDirection& q) {
+  if (!q.requiredEarthquakeCm || !q.requiredWindCm) return;
+  q.requiredCm = std::max(*q.requiredEarthquakeCm, *q.requiredWindCm);
+  if (*q.requiredCm > 0) q.ratio = q.existingCm / *q.requiredCm;
+  q.ok = q.existingCm >= *q.requiredCm;
+}
+
+WallQuantityDirection CheckDirection(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
+                                     const std::vector<StoreyPlan>& plans, const WallLines& walls, int storey, int d) {
+  WallQuantityDirection q;
+  q.existingCm = walls.totalCm;
+  q.floorArea = plans[static_cast<size_t>(storey - 1)].floorArea;
+  q.lw = lw.Storey(storey).value;
+  if (q.lw) {
+    q.requiredEarthquakeCm = *q.lw * q.floorArea;
+  } else {
+    q.missing.Add(lw.missing);
+  }
+  q.wind = WindAreaOf(profile, loads, plans, storey, d);
+  q.windCoefficient = loads.windCoefficient.value;
+  if (q.wind.area) q.requiredWindCm = *q.wind.area * q.windCoefficient;
+  q.missing.Add(q.wind.missing);
+  Judge(q);
+  return q;
+}
+
+}  // namespace
+
+WallQuantity CheckWallQuantity(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
+                               const std::vector<StoreyPlan>& plans,
+                               const std::vector<std::array<WallLines, 2>>& walls) {
+  WallQuantity check;
+  for (int s = 1; s <= static_cast<int>(plans.size()); ++s) {
+    WallQuantityStorey storey;
+    storey.storey = s;
+    for (int d = 1; d <= 2; ++d) {
+      WallQuantityDirection& q = storey.dir[static_cast<size_t>(d - 1)];
+      q = CheckDirection(profile, loads, lw, plans, walls[static_cast<size_t>(s - 1)][static_cast<size_t>(d - 1)], s,
+                         d);
+      check.missing.Add(q.missing);
+    }
+    check.storeys.push_back(std::move(storey));
+  }
+  return check;
+}
+
+}  // namespace tvk

@@ -1,0 +1,47 @@
+#pragma once
+// The wall-quantity check (壁量計算) per storey and force direction: existing wall length
+// against the larger of the earthquake and wind requirements.
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "engine/check_inputs.h"
+#include "engine/required_lw.h"
+#include "engine/storey_plan.h"
+#include "engine/wall_length.h"
+#include "engine/wind_area.h"
+
+namespace tvk {
+
+// d = 1 force along X, resisted by the walls along X.
+struct WallQuantityDirection {
+  double existingCm = 0;
+  double floorArea = 0;                        // m²
+  std::optional<double> lw;                    // cm/m², the storey's Lw
+  std::optional<double> requiredEarthquakeCm;  // Lw x floor area
+  WindArea wind;                               // 見付面積, entered or estimated
+  double windCoefficient = 0;                  // cm/m²
+  std::optional<double> requiredWindCm;        // 見付面積 x wind coefficient
+  std::optional<double> requiredCm;            // the larger requirement
+  std::optional<double> ratio;                 // existing / required; empty when nothing is required
+  std::optional<bool> ok;                      // existing ≥ required
+  MissingFields missing;                       // what the judgement lacks
+};
+
+struct WallQuantityStorey {
+  int storey = 1;
+  std::array<WallQuantityDirection, 2> dir;  // [d-1]
+};
+
+struct WallQuantity {
+  std::vector<WallQuantityStorey> storeys;
+  MissingFields missing;  // everything some storey lacks
+};
+
+// walls[s-1][d-1]: the existing walls of storey s along d.
+WallQuantity CheckWallQuantity(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
+                               const std::vector<StoreyPlan>& plans,
+                               const std::vector<std::array<WallLines, 2>>& walls);
+
+}  // namespace tvk
