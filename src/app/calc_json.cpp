@@ -8,6 +8,7 @@
 
 #include "app/calc_results.h"
 #include "app/checks_json.h"
+#include "engine/eccentricity.h"
 #include "engine/grade.h"
 #include "engine/height_factor.h"
 #include "engine/profile_checks.h"
@@ -48,8 +49,14 @@ namespace {
 
 const char* Bool(bool value) { return value ? "true" : "false"; }
 
-// {"x": …, "y": …} of a per-direction pair given as (x, y).
-std::string XY(float x, float y) { return "{\"x\": " + JsonNumber(x) + ", \"y\": " + JsonNumber(y) + "}"; }
+// {"x": …, "y": …} of a per-direction pair given as JSON values.
+std::string XY(const std::string& x, const std::string& y) { return "{\"x\": " + x + ", \"y\": " + y + "}"; }
+std::string XY(float x, float y) { return XY(JsonNumber(x), JsonNumber(y)); }
+
+// A direction without walls, or a storey that cannot resist torsion, has no ratio.
+std::string Ratio(const StoreyBalance& bal, int d) {
+  return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[static_cast<size_t>(d - 1)]) : "null";
+}
 
 void WriteStorey(const Building& b, int s, std::ostream& out) {
   const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
@@ -58,7 +65,7 @@ void WriteStorey(const Building& b, int s, std::ostream& out) {
       << ", \"over_limit\": " << Bool(bal.OverLimit == 1) << ",\n"
       << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[1], bal.Gravity[0])
       << ", \"rigidity\": " << XY(bal.Rigidity[1], bal.Rigidity[0]) << ",\n"
-      << "                      \"ratio\": " << XY(bal.EccRatio[0], bal.EccRatio[1])
+      << "                      \"ratio\": " << XY(Ratio(bal, kDirX), Ratio(bal, kDirY))
       << ", \"stiffness\": " << XY(bal.Stiffness[0], bal.Stiffness[1])
       << ", \"elastic_radius\": " << XY(bal.ElasticRadius[0], bal.ElasticRadius[1]) << "}}";
 }

@@ -4,8 +4,11 @@
 //
 // The walk along the small beam stops at the beam's own end: pull-out cannot cross a gap
 // in the beams, so an end whose beam meets no through orthogonal beam passes nothing (and,
-// like a walk that reaches the edge of the grid, marks nothing). A beam end that would
-// receive a zero part (the crossing lies at that end) is neither loaded nor marked.
+// like a walk that reaches the edge of the grid, marks nothing there). A beam end that
+// would receive a zero part (the crossing lies at that end) is neither loaded nor marked.
+// A positive pull that this path takes up and that arrives nowhere at all (no end met a
+// crossing, or the column stands on no beam) marks the column, so that it is not lost
+// without a word.
 
 #include "engine/beam_runs.h"
 #include "engine/grid_walk.h"
@@ -42,6 +45,7 @@ class CrossBeamWalk {
     for (int end = 1; end <= 2; ++end) {
       if (endOpen[end - 1]) TransmitEnd(end, fullShare);
     }
+    if (pull_ > 0 && !delivered_) MarkNotTransmitted();
   }
 
  private:
@@ -82,12 +86,17 @@ class CrossBeamWalk {
 
   void Deliver(int pi, int pj, float ratio, float share) {
     if (!(ratio > 0)) return;
+    delivered_ = true;
     if (ColumnBelow(pi, pj)) {
       b_.Result(pi, pj, level_ - 1).crossShare[static_cast<size_t>(d_ - 1)] += ratio * pull_ * share;
     } else {
-      b_.Result(i_, j_, level_).notTransmitted = 1;
-      b_.NotTransmitted = 1;
+      MarkNotTransmitted();
     }
+  }
+
+  void MarkNotTransmitted() {
+    b_.Result(i_, j_, level_).notTransmitted = 1;
+    b_.NotTransmitted = 1;
   }
 
   Building& b_;
@@ -98,6 +107,7 @@ class CrossBeamWalk {
   bool hasSide_[2] = {false, false};
   MemberSpan through_;  // the beam through Q when both sides carry one
   float pull_ = 0;
+  bool delivered_ = false;  // some end's part reached a storey-1 column or marked Q
 };
 
 }  // namespace

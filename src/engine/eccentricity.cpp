@@ -1,5 +1,6 @@
 #include "engine/eccentricity.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/grid_walk.h"
@@ -86,6 +87,7 @@ FloorMoments ScanLevel(Building& b, int level) {
 void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& upper) {
   StoreyBalance& s1 = b.Balance[0];
   s1.Gravity = {0, 0};
+  s1.HasFloor = lower.area > 0 ? 1 : 0;
   if (lower.area > 0) {
     const double area = 18.0 * upper.area + 11.0 * lower.area;
     s1.Gravity[0] = static_cast<float>((18.0 * upper.my + 11.0 * lower.my) / area);
@@ -94,6 +96,7 @@ void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& uppe
   if (b.Storeys() >= 2) {
     StoreyBalance& s2 = b.Balance[1];
     s2.Gravity = {0, 0};
+    s2.HasFloor = upper.area > 0 ? 1 : 0;
     if (upper.area > 0) {
       s2.Gravity[0] = static_cast<float>(static_cast<double>(upper.my) / upper.area);
       s2.Gravity[1] = static_cast<float>(static_cast<double>(upper.mx) / upper.area);
@@ -101,40 +104,55 @@ void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& uppe
   }
 }
 
-// Coordinate of grid line `line` across loading direction d (y of an X line, x of a Y line).
-float LineCoordinate(const Building& b, int d, int line, int level) {
-  return d == kDirX ? b.Coord(1, line, level).y : b.Coord(line, 1, level).x;
+// Position of grid line `line` across its loading direction, from the grid itself: the point
+// coordinates are rounded to single precision, and a centre of rigidity that misses the one
+// line carrying all walls by that rounding would give such a storey a torsion of its own.
+double LinePosition(const Building& b, int line) {
+  return b.Divisions() > 0 ? (line - 1) * (static_cast<double>(b.Info.GridPitch) / b.Divisions()) : 0.0;
 }
+
+// Larger side of the plan (m): the scale of the rounding left in a torsion.
+double PlanExtent(const Building& b) { return std::max(b.SpansX(), b.SpansY()) * LinePosition(b, 2); }
+
+// A torsion this small against the stiffness and the plan's size is rounding left over
+// from walls that all stand on one line.
+constexpr double kTorsionRounding = 1e-9;
 
 void SetRigidity(Building& b, int level) {
   StoreyBalance& bal = b.Balance[static_cast<size_t>(level - 1)];
+  const double extent = PlanExtent(b);
   for (int d = kDirX; d <= kDirY; ++d) {
     const auto k = static_cast<size_t>(d - 1);
     const std::vector<float>& lineStiffness = bal.LineStiffness[k];
     const int lines = static_cast<int>(lineStiffness.size());
-    float total = 0;
-    float moment = 0;
+    float total = 0;  // the stored stiffness, summed in single precision
+    double stiffness = 0;
+    double moment = 0;
     for (int line = 1; line <= lines; ++line) {
       const float value = lineStiffness[static_cast<size_t>(line - 1)];
       AddTo(total, value);
-      if (value > 0) AddProduct(moment, value, LineCoordinate(b, d, line, level));
+      stiffness += value;
+      if (value > 0) moment += value * LinePosition(b, line);
     }
-    bal.Stiffness[k] = total;
-    bal.RigidityMoment[k] = moment;
-    bal.Rigidity[k] = std::fabs(total) > 0 ? static_cast<float>(static_cast<double>(moment) / total) : 0.0f;
-    float torsion = 0;
+    const double rigidity = std::fabs(total) > 0 && stiffness != 0 ? moment / stiffness : 0.0;
+    double torsion = 0;
     for (int line = 1; line <= lines; ++line) {
       const float value = lineStiffness[static_cast<size_t>(line - 1)];
       if (value <= 0) continue;
-      const double arm = static_cast<double>(LineCoordinate(b, d, line, level)) - bal.Rigidity[k];
-      AddProduct(torsion, value, arm * arm);
+      const double arm = LinePosition(b, line) - rigidity;
+      torsion += value * arm * arm;
     }
-    bal.Torsion[k] = torsion;
+    if (torsion < kTorsionRounding * stiffness * extent * extent) torsion = 0;
+    bal.Stiffness[k] = total;
+    bal.RigidityMoment[k] = static_cast<float>(moment);
+    bal.Rigidity[k] = static_cast<float>(rigidity);
+    bal.Torsion[k] = static_cast<float>(torsion);
   }
 }
 
 void SetRatios(StoreyBalance& bal) {
   const double torsion = static_cast<double>(bal.Torsion[0]) + bal.Torsion[1];
+  bal.TorsionFree = (bal.Stiffness[0] > 0 || bal.Stiffness[1] > 0) && torsion == 0 ? 1 : 0;
   for (size_t k = 0; k < 2; ++k) {
     bal.EccDistance[k] = std::fabs(bal.Gravity[k] - bal.Rigidity[k]);
     bal.ElasticRadius[k] = bal.Stiffness[k] > 0 ? static_cast<float>(std::sqrt(torsion / bal.Stiffness[k])) : 0.0f;
@@ -158,13 +176,17 @@ void UpdateEccentricity(Building& building) {
   }
 }
 
+bool HasRatio(const StoreyBalance& balance, int d) {
+  return balance.Stiffness[static_cast<size_t>(d - 1)] > 0.000001f && balance.TorsionFree == 0;
+}
+
 EccentricityText FormatEccentricity(const StoreyBalance& balance, int d) {
   const auto k = static_cast<size_t>(d - 1);
   EccentricityText text;
   text.gravity = FormatFixed(balance.Gravity[k], 3) + "m";
   text.rigidity = FormatFixed(balance.Rigidity[k], 3) + "m";
   const float ratio = balance.EccRatio[k];
-  if (balance.Stiffness[k] <= 0.000001f) {
+  if (!HasRatio(balance, d)) {
     text.ratio = "----";
     text.colour = RatioColour::Red;
     text.bold = true;

@@ -16,10 +16,14 @@ enum class RatioColour { White, Yellow, Red };
 struct EccentricityText {
   std::string gravity;   // "#0.000" + "m"
   std::string rigidity;  // "#0.000" + "m"
-  std::string ratio;     // " " + "#0.000", or "----" without walls
+  std::string ratio;     // " " + "#0.000", or "----" without a ratio (HasRatio)
   RatioColour colour = RatioColour::White;
   bool bold = false;
 };
+
+// Whether direction d has an eccentricity ratio: it has walls, and the storey's walls resist
+// torsion. Without, the ratio is shown as "----".
+bool HasRatio(const StoreyBalance& balance, int d);
 
 EccentricityText FormatEccentricity(const StoreyBalance& balance, int d);
 

@@ -96,10 +96,23 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
     EXPECT_EQ(F(ecc["gravity"]["x"]), bal.Gravity[1]);
     EXPECT_EQ(F(ecc["gravity"]["y"]), bal.Gravity[0]);
     EXPECT_EQ(F(ecc["rigidity"]["x"]), bal.Rigidity[1]);
-    EXPECT_EQ(F(ecc["ratio"]["x"]), bal.EccRatio[0]);
+    for (int d = kDirX; d <= kDirY; ++d) {
+      const QJsonValue ratio = ecc["ratio"].toObject()[d == kDirX ? "x" : "y"];
+      EXPECT_EQ(ratio.isNull(), !HasRatio(bal, d)) << s << " " << d;
+      if (HasRatio(bal, d)) {
+        EXPECT_EQ(F(ratio), bal.EccRatio[static_cast<size_t>(d - 1)]);
+      }
+    }
     EXPECT_EQ(F(ecc["stiffness"]["y"]), bal.Stiffness[1]);
     EXPECT_EQ(F(ecc["elastic_radius"]["y"]), bal.ElasticRadius[1]);
   }
+
+  // Storey 1 has its walls on one line per direction and cannot resist torsion; storey 2
+  // has no walls along Y.
+  EXPECT_TRUE(storeys[0]["eccentricity"]["ratio"]["x"].isNull());
+  EXPECT_TRUE(storeys[0]["eccentricity"]["ratio"]["y"].isNull());
+  EXPECT_TRUE(storeys[1]["eccentricity"]["ratio"]["x"].isDouble());
+  EXPECT_TRUE(storeys[1]["eccentricity"]["ratio"]["y"].isNull());
 
   const QJsonArray columns = json["columns"].toArray();
   ASSERT_EQ(columns.size(), b.ColumnCount[0] + b.ColumnCount[1]);
@@ -199,6 +212,12 @@ TEST_F(CalcCommand, TablePrintsEveryColumnPerDirectionAndTheEccentricity) {
                                "storey 1 eccentricity", "storey 2 eccentricity", "偏心率", "X方向加力"}) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
   }
+  // Storey 1 cannot resist torsion: no ratio in either direction.
+  const size_t storey1 = run.out.find("storey 1 eccentricity");
+  const size_t ratio = run.out.find("偏心率", storey1);
+  ASSERT_NE(ratio, std::string::npos);
+  const std::string line = run.out.substr(ratio, run.out.find('\n', ratio) - ratio);
+  EXPECT_NE(line.find("----        ----"), std::string::npos) << line;
 }
 
 TEST_F(CalcCommand, UsageErrorsAndRefusedFiles) {

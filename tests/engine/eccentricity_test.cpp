@@ -120,6 +120,88 @@ TEST(Eccentricity, StoreyWithoutFloorHasItsGravityAtTheOrigin) {
   EXPECT_EQ(p.b.Balance[1].Gravity, (std::array<float, 2>{0, 0}));
 }
 
+// Walls of each direction on one line only: the storey cannot resist torsion, so neither
+// ratio exists, whatever single-precision rounding would have left of the torsion.
+TEST(Eccentricity, StoreyWithoutTorsionalStiffnessHasNoRatio) {
+  struct Case {
+    const char* name;
+    int divisions;
+    float pitch;
+    int lineX;  // Y index of the line with the X walls (0: none)
+    int lineY;  // X index of the line with the Y walls (0: none)
+  };
+  const Case cases[] = {
+      {"on the first lines", 1, 0.91f, 1, 1},
+      // y = 0.91 rounded in single precision put the centre of rigidity beside its line,
+      // and the X ratio read 15,267,264 in red.
+      {"rounded line", 1, 0.91f, 2, 1},
+      {"inner lines", 2, 0.91f, 4, 6},
+      {"thirds", 3, 1.0f, 7, 5},
+      {"quarters, odd pitch", 4, 0.955f, 11, 13},
+      {"X walls only", 2, 0.91f, 3, 0},
+      {"Y walls only", 4, 0.985f, 0, 9},
+  };
+  for (const Case& c : cases) {
+    const int n = c.divisions;
+    PlanBuilder p(1, 4 * n, 4 * n, n, c.pitch);
+    p.Floor(1, 1, 1, 4 * n, 4 * n);
+    if (c.lineX > 0) p.Sheathing(1, kDirX, 1, c.lineX, n, 5);
+    if (c.lineY > 0) p.Sheathing(1, kDirY, c.lineY, 1, 2 * n, 5);
+    UpdateEccentricity(p.b);
+    const StoreyBalance& s = p.b.Balance[0];
+    EXPECT_EQ(s.TorsionFree, 1) << c.name;
+    EXPECT_EQ(s.Torsion, (std::array<float, 2>{0, 0})) << c.name;
+    EXPECT_EQ(s.ElasticRadius, (std::array<float, 2>{0, 0})) << c.name;
+    EXPECT_EQ(s.EccRatio, (std::array<float, 2>{0, 0})) << c.name;
+    const float sub = c.pitch / static_cast<float>(c.divisions);
+    if (c.lineX > 0) {
+      EXPECT_NEAR(s.Rigidity[0], sub * static_cast<float>(c.lineX - 1), 1e-6) << c.name;
+    }
+    if (c.lineY > 0) {
+      EXPECT_NEAR(s.Rigidity[1], sub * static_cast<float>(c.lineY - 1), 1e-6) << c.name;
+    }
+    for (int d = kDirX; d <= kDirY; ++d) {
+      EXPECT_FALSE(HasRatio(s, d)) << c.name << " " << d;
+      const EccentricityText t = FormatEccentricity(s, d);
+      EXPECT_EQ(t.ratio, "----") << c.name << " " << d;
+      EXPECT_EQ(t.colour, RatioColour::Red) << c.name;
+      EXPECT_TRUE(t.bold) << c.name;
+    }
+  }
+}
+
+// A real torsion from a light wall (one grid of 0.5) one sub-line beside the heaviest line
+// the largest grid can hold stays far above the rounding bound.
+TEST(Eccentricity, SmallRealTorsionIsKept) {
+  PlanBuilder p(1, 120, 120, 4, 0.91f);
+  p.Floor(1, 1, 1, 120, 120);
+  for (int start = 1; start <= 120; start += 4) {
+    p.Brace(1, kDirX, start, 1, 4, 4, kCrossed).Sheathing(1, kDirX, start, 1, 4, 10);
+  }
+  p.Sheathing(1, kDirX, 1, 2, 4, 1).Sheathing(1, kDirY, 1, 1, 4, 2);
+  UpdateEccentricity(p.b);
+  const StoreyBalance& s = p.b.Balance[0];
+  const double heavy = 27.3 * 10.0;
+  const double light = 0.91 * 0.5;
+  EXPECT_NEAR(s.Stiffness[0], heavy + light, 1e-3);
+  EXPECT_NEAR(s.Torsion[0], heavy * light / (heavy + light) * 0.2275 * 0.2275, 1e-6);
+  EXPECT_EQ(s.TorsionFree, 0);
+  EXPECT_GT(s.ElasticRadius[0], 0);
+  EXPECT_TRUE(HasRatio(s, kDirX));
+  EXPECT_TRUE(HasRatio(s, kDirY));
+  EXPECT_NE(FormatEccentricity(s, kDirY).ratio, "----");
+}
+
+TEST(Eccentricity, FloorFlagFollowsTheFloorCellsOfEachStorey) {
+  PlanBuilder p(2, 4, 4);
+  p.Floor(2, 1, 1, 2, 2, kFloorVoid).Sheathing(1, kDirX, 1, 1, 2, 2);
+  UpdateEccentricity(p.b);
+  EXPECT_EQ(p.b.Balance[0].HasFloor, 0);
+  EXPECT_EQ(p.b.Balance[1].HasFloor, 1);
+  EXPECT_EQ(p.b.Balance[0].TorsionFree, 1);
+  EXPECT_EQ(p.b.Balance[1].TorsionFree, 0);  // no walls at all: nothing to resist anything
+}
+
 TEST(FormatEccentricity, ColoursByRatio) {
   struct Case {
     float ratio;

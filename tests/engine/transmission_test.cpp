@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "engine/beam_runs.h"
+#include "engine/full_calculation.h"
 #include "engine/n_value.h"
 #include "engine/transmission.h"
 #include "support/plan_builder.h"
@@ -199,13 +201,84 @@ TEST(OrthogonalBeamPath, RepeatedRunsDoNotAccumulate) {
 
 TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
   // The small beam ends at (4, 2) without meeting a crossing beam; the crossing at (5, 2)
-  // lies past a gap and carries nothing of it.
+  // lies past a gap and carries nothing of it. The part towards the gap is lost, so the
+  // column is marked.
   PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
   p.b.Point(4, 2, 2).beam(kDirX).BeamKind = 0;
   Calculate(p.b);
   EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
   EXPECT_FLOAT_EQ(p.b.Result(5, 4, 1).crossShare[0], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.4f, 1e-6);  // a third of 1.2 over the 2.73 m beam
+  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(p.b.NotTransmitted, 1);
+}
+
+// A positive pull that the orthogonal-beam path takes up but delivers nowhere marks the
+// column; shares stay as they were. One-division grid of 0.91 m, no floors (every column a
+// corner: B 0.8, L 0.4). The storey-2 column Q at (3, 2) stands at the free end of a beam
+// along X that rests on a storey-1 column at (2, 2) one grid away; a sheathed wall of 1.75
+// along Y beside Q gives it a pull of 1.75 x 0.8 = 1.4 along Y.
+PlanBuilder FreeBeamEnd() {
+  PlanBuilder p(2, 4, 4, 1, 0.91f);
+  p.b.Settings.SheathingAdjust = 0.25f;
+  p.Column(2, 2, 1).Beam(2, kDirX, 2, 2, 1);
+  p.Column(3, 2, 2).Sheathing(2, kDirY, 3, 2, 1, 3);
+  return p;
+}
+
+TEST(OrthogonalBeamPath, PullThatArrivesNowhereMarksTheColumn) {
+  struct Case {
+    const char* name;
+    std::function<void(PlanBuilder&)> change;
+    bool marked;
+  };
+  const Case cases[] = {
+      {"free end of a beam on a storey-1 column", [](PlanBuilder&) {}, true},
+      {"on no beam at all", [](PlanBuilder& p) { p.b.Point(2, 2, 2).beam(kDirX) = BeamSeg{}; }, true},
+      {"beam running on to a gap", [](PlanBuilder& p) { p.Beam(2, kDirX, 3, 2, 1); }, true},
+      {"user L: A x B - L = 1.0", [](PlanBuilder& p) { p.b.Settings.LMethod = 1; }, true},
+      // Where the path stops at once.
+      {"a storey-1 column below", [](PlanBuilder& p) { p.Column(3, 2, 1); }, false},
+      {"no wall along Y with the commentary L", [](PlanBuilder& p) { p.b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{}; },
+       false},
+      {"beam through Q carried at both ends", [](PlanBuilder& p) { p.Beam(2, kDirX, 3, 2, 1).Column(4, 2, 1); }, false},
+      // Where nothing positive is lost, or the path is off.
+      {"pull not positive (user L, A x B - L = -0.4)",
+       [](PlanBuilder& p) {
+         p.b.Settings.LMethod = 1;
+         p.b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{};
+       },
+       false},
+      {"orthogonal beams ignored", [](PlanBuilder& p) { p.b.Settings.IgnoreCrossBeam = 1; }, false},
+      {"crossing at the storey-1 column takes it all (the far end's part is zero)",
+       [](PlanBuilder& p) { p.Beam(2, kDirY, 2, 1, 3); }, false},
+  };
+  for (const Case& c : cases) {
+    PlanBuilder p = FreeBeamEnd();
+    c.change(p);
+    Calculate(p.b);
+    EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(p.b.NotTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(WarnNotTransmitted(p.b), c.marked) << c.name;
+    if (!c.marked) continue;
+    // Nothing arrives anywhere: the mark adds no share.
+    for (const ColumnResult& r : p.b.Results()) {
+      EXPECT_EQ(r.crossShare, (std::array<float, 2>{})) << c.name;
+      EXPECT_EQ(r.deltaN, (std::array<float, 2>{})) << c.name;
+    }
+  }
+}
+
+TEST(OrthogonalBeamPath, ExampleOfTheFreeBeamEndIsFlagged) {
+  PlanBuilder p = FreeBeamEnd();
+  RunFullCalculation(p.b, false);
+  const ColumnResult& q = p.b.Result(3, 2, 2);
+  EXPECT_FLOAT_EQ(q.a[1] * q.b, 1.4f);
+  EXPECT_EQ(q.notTransmitted, 1);
+  EXPECT_EQ(p.b.NotTransmitted, 1);
+  // The storey-1 column keeps its own N only.
+  const ColumnResult& below = p.b.Result(2, 2, 1);
+  EXPECT_EQ(below.total(kDirY), below.n[1]);
 }
 
 TEST(OrthogonalBeamPath, CrossingAtALowerColumnTakesAllWithoutAMark) {

@@ -294,7 +294,8 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
 // Radii: sqrt(17.368017 / 6.37) = 1.651222 and sqrt(17.368017 / 5.46) = 1.783523.
 // Ratios: 0.39 / 1.651222 = 0.236189 (yellow), 0.197167 / 1.783523 = 0.110549 (white).
 // Storey 2: gravity (0.91, 0.91); only the Y wall at x = 1.82: stiffness 1.82, rigidity x
-// 1.82, no torsion, so both radii and ratios are 0, and X has no walls ("----").
+// 1.82, no torsion, so both radii are 0 and neither ratio exists: X has no walls, and the
+// one wall line of Y cannot resist torsion (both "----").
 TEST(WorkedBuilding, OneStoreyWingEccentricity) {
   PlanBuilder p = BuildingC(0);
   RunFullCalculation(p.b, false);
@@ -331,8 +332,10 @@ TEST(WorkedBuilding, OneStoreyWingEccentricity) {
   EXPECT_NEAR(s2.Rigidity[1], 1.82f, 1e-6);
   EXPECT_EQ(s2.ElasticRadius, (std::array<float, 2>{0, 0}));
   EXPECT_EQ(s2.EccRatio, (std::array<float, 2>{0, 0}));
+  EXPECT_EQ(s2.TorsionFree, 1);
   EXPECT_EQ(FormatEccentricity(s2, kDirX).ratio, "----");
-  EXPECT_EQ(FormatEccentricity(s2, kDirY).ratio, " 0.000");
+  EXPECT_EQ(FormatEccentricity(s2, kDirY).ratio, "----");
+  EXPECT_EQ(s1.TorsionFree, 0);
 }
 
 }  // namespace

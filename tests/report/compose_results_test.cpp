@@ -1,6 +1,10 @@
 // Chapter 2.3 as composed: the header block on every page of the table, the body below it,
-// the header variants of the options, and a building without columns.
+// the header variants of the options, the mark of a storey-2 column whose pull-out is not
+// transmitted, and a building without columns.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <variant>
 
 #include "report/chapters/report_fixed_texts.h"
 #include "report/chapters/results_header_block.h"
@@ -125,6 +129,66 @@ TEST(ComposeResults, RulesOfTheHeaderBlock) {
   EXPECT_TRUE(has({3450, 0, 3450, 1400}));    // after column 6, from the top
   EXPECT_TRUE(has({8600, 700, 8600, 1400}));  // after column 10, from the half line
   EXPECT_EQ(rules.size(), 5u + 13u);
+}
+
+// The storey-2 column at (3, 2) stands at the free end of a beam that rests on the
+// storey-1 column (2, 2) and pulls along Y: its pull-out reaches no storey-1 column.
+TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
+  const QString mark = QString::fromUtf8(kNotTransmittedMark);
+  const QString legend1 = QString::fromUtf8(kNotTransmittedLegend1);
+  const QString legend2 = QString::fromUtf8(kNotTransmittedLegend2);
+  const QColor red(255, 0, 0);
+  for (const bool lost : {false, true}) {
+    Building b = ComposeBuilding();
+    if (lost) {
+      b.Point(2, 2, 1).Column.ColKind = kColStorey;
+      b.Point(2, 2, 2).beam(kDirX).BeamKind = 1;
+      b.Point(3, 2, 2).Column.ColKind = kColStorey;
+      b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
+    }
+    test::Calculate(b);
+    ASSERT_EQ(b.Result(3, 2, 2).notTransmitted, lost ? 1 : 0);
+    const ComposedReport r = Compose(b);
+    int marks = 0;
+    int legendPage = 0;
+    for (int p = ResultsPage(r); p <= r.PageCount(); ++p) {
+      for (const TextOp& op : OpsOf<TextOp>(r.document.pages[static_cast<size_t>(p - 1)])) {
+        if (op.text == mark) {
+          ++marks;
+          EXPECT_EQ(op.color, red);
+        }
+        if (op.text == legend1) legendPage = p;
+      }
+    }
+    EXPECT_EQ(marks, lost ? 2 : 0);  // in the table and in the legend
+    if (!lost) {
+      EXPECT_EQ(legendPage, 0);
+      continue;
+    }
+    // On its page the legend follows everything of the table: its red mark, then its two
+    // lines in black, below the table's last rule and inside the margin box.
+    ASSERT_EQ(legendPage, r.PageCount());
+    const std::vector<PageOp>& ops = r.document.pages[static_cast<size_t>(legendPage - 1)].ops;
+    size_t k = 0;
+    double tableBottom = 0;
+    for (; k < ops.size(); ++k) {
+      if (const auto* t = std::get_if<TextOp>(&ops[k]); t && t->text == mark) break;
+      if (const auto* l = std::get_if<LineOp>(&ops[k])) tableBottom = std::max({tableBottom, l->from.y(), l->to.y()});
+    }
+    ASSERT_LT(k + 2, ops.size());
+    const auto& legendMark = std::get<TextOp>(ops[k]);
+    const auto& line1 = std::get<TextOp>(ops[k + 1]);
+    const auto& line2 = std::get<TextOp>(ops[k + 2]);
+    EXPECT_GT(legendMark.pos.y(), tableBottom);
+    EXPECT_EQ(line1.text, legend1);
+    EXPECT_EQ(line2.text, legend2);
+    EXPECT_EQ(line1.color, QColor(Qt::black));
+    EXPECT_GT(line1.pos.x(), legendMark.pos.x());
+    EXPECT_DOUBLE_EQ(line1.pos.y(), legendMark.pos.y());
+    EXPECT_DOUBLE_EQ(line2.pos.x(), line1.pos.x());
+    EXPECT_GT(line2.pos.y(), line1.pos.y());
+    EXPECT_LT(line2.pos.y(), (29.7 - 2.0) * kTwipsPerCm);
+  }
 }
 
 TEST(ComposeResults, BuildingWithoutColumnsSaysSo) {

@@ -117,6 +117,26 @@ TEST(ResultsCells, StoreyOneOnlyPrintsDashesForStoreyTwo) {
   EXPECT_EQ(row->cells[9], "(に)\r\r(　　　 )");
 }
 
+TEST(ResultsCells, NotTransmittedStoreyTwoColumnIsMarkedUnderItsN) {
+  PlanBuilder p = TwoStorey();
+  p.Column(3, 1, 2);
+  SetResult(p.b, 3, 1, 2, {1.15f, -0.2f}, {2.6f, 0.8f}, 0.5f, 0.6f);
+  const std::string plain = "1.15\r=2.6x0.5-0.6\r(6.09kN)\r―――――\r-0.20\r=0.8x0.5-0.6\r(-1.06kN)";
+  auto row = ResultsRowCells(p.b, 3, 1);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[2], plain);
+  EXPECT_FALSE(row->notTransmitted);
+
+  p.b.Result(3, 1, 2).notTransmitted = 1;
+  row = ResultsRowCells(p.b, 3, 1);
+  ASSERT_TRUE(row);
+  EXPECT_EQ(row->cells[2], plain + "\r未伝達*");
+  EXPECT_TRUE(row->notTransmitted);
+  for (size_t c = 3; c < row->cells.size(); ++c) {
+    EXPECT_EQ(row->cells[c].find(kNotTransmittedMark), std::string::npos) << c;
+  }
+}
+
 TEST(ResultsCells, PlacedHardwareTooWeakIsMarkedAndFlagged) {
   struct Case {
     const char* need;

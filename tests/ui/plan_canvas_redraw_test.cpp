@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "canvas_test_support.h"
+#include "engine/eccentricity.h"
 
 namespace tvk::test {
 namespace {
@@ -180,6 +181,46 @@ TEST_F(RedrawTest, MarksFollowTheValuesAndLeaveNothingBehind) {
 
   Canvas().setHideCentres(true);
   EXPECT_EQ(Canvas().viewImage(), Canvas().planImage());
+}
+
+// A centre is marked only where it exists: the centre of gravity (with its frames) needs
+// floor cells, the centre of rigidity walls. An empty storey shows nothing at X1/Y1.
+using CentreMarksTest = CanvasTest;
+
+TEST_F(CentreMarksTest, OnlyCentresThatExistAreMarked) {
+  struct Step {
+    const char* name;
+    std::function<void()> edit;
+    bool gravity, rigidity;
+  };
+  const Step steps[] = {
+      {"empty", [] {}, false, false},
+      {"floor", [&] { plan.Floor(1, 1, 1, 4, 4); }, true, false},
+      {"walls", [&] { plan.Sheathing(1, kDirX, 5, 7, 4, 4).Sheathing(1, kDirY, 9, 1, 4, 4); }, true, true},
+      {"walls only", [&] { plan.Floor(1, 1, 1, 4, 4, kFloorNone); }, false, true},
+  };
+  const QPointF origin = Cm(1, 1);
+  for (const Step& step : steps) {
+    step.edit();
+    UpdateEccentricity(plan.b);
+    Canvas().updateEccentricityMarks();
+    const std::optional<EccentricityMarkSet>& shown = Canvas().marks().Shown();
+    ASSERT_EQ(shown.has_value(), step.gravity || step.rigidity) << step.name;
+    const QImage view = Canvas().viewImage();
+    const StoreyBalance& balance = plan.b.Balance[0];
+    const double scale = PlanScale(plan.b);
+    const QPointF gravity(balance.Gravity[1] * scale + kMarginCm, balance.Gravity[0] * scale + kMarginCm);
+    const QPointF rigidity(balance.Rigidity[1] * scale + kMarginCm, balance.Rigidity[0] * scale + kMarginCm);
+    if (!shown) {
+      EXPECT_EQ(view, Canvas().planImage()) << step.name;
+      EXPECT_FALSE(ColourNear(view, Px(origin + QPointF(0, 0.3)), Pal(kPalWhite), 1)) << step.name;
+      continue;
+    }
+    EXPECT_EQ(shown->gravity.has_value(), step.gravity) << step.name;
+    EXPECT_EQ(shown->rigidity.has_value(), step.rigidity) << step.name;
+    EXPECT_EQ(ColourNear(view, Px(gravity + QPointF(0, 0.3)), Pal(kPalWhite), 1), step.gravity) << step.name;
+    EXPECT_EQ(ColourNear(view, Px(rigidity + QPointF(0.1, 0.1)), Pal(kPalLightCyan), 1), step.rigidity) << step.name;
+  }
 }
 
 TEST_F(RedrawTest, RubberBandIsExclusiveOrOverThePlan) {

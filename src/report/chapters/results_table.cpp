@@ -12,12 +12,28 @@ namespace tvk {
 namespace {
 
 constexpr double kTableFontSize = 8;
+// The storey-2 N column, where a column whose pull-out is not transmitted is marked in red.
+constexpr int kUpperNColumn = 3;
+const QColor kMarkRed(255, 0, 0);
 
 QStringList ToCells(const ResultsRow& row) {
   QStringList cells;
   cells.reserve(kResultsColumns);
   for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
   return cells;
+}
+
+// What the red "未伝達*" of column 3 means, below the table in the table's font.
+double WriteNotTransmittedLegend(ReportContext& ctx, double y) {
+  PageSurface& s = ctx.surface;
+  y = ctx.Room(y + 0.5 * ctx.lp, 2 * ctx.lp);
+  const QString mark = QString::fromUtf8(kNotTransmittedMark);
+  s.SetTextColor(kMarkRed);
+  s.Text(0, y, mark);
+  s.SetTextColor(Qt::black);
+  const double indent = s.MeasureText(mark).width() / kTwipsPerCm;
+  y = ctx.Line(indent, y, kNotTransmittedLegend1);
+  return ctx.Line(indent, y, kNotTransmittedLegend2);
 }
 
 }  // namespace
@@ -50,12 +66,18 @@ double WriteResultsTable(ReportContext& ctx) {
   ctx.Line(0, 0, kHeadResults);
 
   PageTable table{QString::fromStdString(ResultsBodyFormat())};
+  bool notTransmitted = false;
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const std::optional<ResultsRow> row = ResultsRowCells(b, i, j);
       if (!row) continue;
       ctx.ng = ctx.ng || row->ng;
       table.AddRow(ToCells(*row));
+      if (row->notTransmitted) {
+        const int r = table.RowCount();
+        table.SetStyle(r, kUpperNColumn, r, kUpperNColumn, CellStyle{.textColor = kMarkRed});
+        notTransmitted = true;
+      }
     }
   }
   if (table.RowCount() == 0) {
@@ -63,8 +85,9 @@ double WriteResultsTable(ReportContext& ctx) {
     table.SetStyle(1, 1, 1, 1, CellStyle{.span = kResultsColumns});
   }
   ctx.SetFont(kPropFace, kTableFontSize);
-  const double y = ctx.Table(table, bodyTop, 0);
+  double y = ctx.Table(table, bodyTop, 0);
   ctx.resultsRunning = false;
+  if (notTransmitted) y = WriteNotTransmittedLegend(ctx, y);
   ctx.SetFontSize(kReportFontSize);
   return y;
 }

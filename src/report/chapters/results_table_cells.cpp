@@ -70,6 +70,10 @@ void FillUpperStorey(const Building& b, int i, int j, ResultsRow& row) {
     n[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + factor + "-" + F1(r.l) + kCr + KiloNewtonLine(r.n[k]);
   }
   row.cells[2] = PerDirection(n, "―――――");
+  if (r.notTransmitted != 0) {
+    row.notTransmitted = true;
+    row.cells[2] += std::string(kCr) + kNotTransmittedMark;
+  }
   row.cells[3] = p.Column.NeedGrade;
   row.cells[4] = PlacedCell(p.Column, row.ng);
 }

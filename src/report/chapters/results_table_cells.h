@@ -14,7 +14,8 @@ constexpr int kResultsColumns = 10;
 
 struct ResultsRow {
   std::array<std::string, kResultsColumns> cells;
-  bool ng = false;  // some printed placed hardware of this row is too weak
+  bool ng = false;              // some printed placed hardware of this row is too weak
+  bool notTransmitted = false;  // the storey-2 column's pull-out misses storey 1 (column 3 marked)
 };
 
 // The row of grid point (i, j), or nothing when neither storey has a column there.
@@ -32,5 +33,12 @@ std::string ResultsBodyFormat();
 inline constexpr const char* kNoColumnsText = "柱が配置されていません。";
 inline constexpr const char* kEmptyPlaced = "(　　　 )";
 inline constexpr const char* kNgMark = "  NG*";
+// The last line of column 3 for a storey-2 column whose pull-out is not transmitted (the red
+// column of the check view), and the two lines of its legend below the table.
+inline constexpr const char* kNotTransmittedMark = "未伝達*";
+inline constexpr const char* kNotTransmittedLegend1 =
+    "：下階に柱がなく、その引抜き力が１階柱に正しく伝達されていない２階柱（２階Ｎ値伝達チェックの赤い柱）。";
+inline constexpr const char* kNotTransmittedLegend2 =
+    "　伝達されない引抜き力は、１階柱のΔNに含まれていません。梁配置のモデル化を変更してください。";
 
 }  // namespace tvk

@@ -25,25 +25,36 @@ void Frame(CanvasPainter& canvas, QPointF centre, QSizeF half, int colour) {
 
 }  // namespace
 
-EccentricityMarkSet MarksOf(const StoreyBalance& balance, double scale) {
+std::optional<EccentricityMarkSet> MarksOf(const StoreyBalance& balance, double scale) {
+  EccentricityMarkSet marks;
   // Loading direction 1 holds y coordinates and radii across X walls, direction 2 x ones.
+  if (balance.HasFloor != 0) marks.gravity = PlanToPage(balance.Gravity[1], balance.Gravity[0], scale);
+  if (balance.Stiffness[0] > 0 || balance.Stiffness[1] > 0) {
+    marks.rigidity = PlanToPage(balance.Rigidity[1], balance.Rigidity[0], scale);
+  }
+  if (!marks.gravity && !marks.rigidity) return std::nullopt;
   const double rx = balance.ElasticRadius[1] * scale;
   const double ry = balance.ElasticRadius[0] * scale;
-  return EccentricityMarkSet{PlanToPage(balance.Gravity[1], balance.Gravity[0], scale),
-                             PlanToPage(balance.Rigidity[1], balance.Rigidity[0], scale),
-                             QSizeF(kInnerShare * rx, kInnerShare * ry), QSizeF(kOuterShare * rx, kOuterShare * ry)};
+  marks.inner = QSizeF(kInnerShare * rx, kInnerShare * ry);
+  marks.outer = QSizeF(kOuterShare * rx, kOuterShare * ry);
+  return marks;
 }
 
 void DrawEccentricityMarks(CanvasPainter& canvas, const EccentricityMarkSet& marks) {
-  const CanvasPen white{Qt::SolidLine, 1, PaletteColor(kPalWhite)};
-  canvas.Circle(marks.gravity.x(), marks.gravity.y(), kOuterCircle, white, CanvasFill{});
-  canvas.Circle(marks.gravity.x(), marks.gravity.y(), kInnerCircle, white, CanvasFill{});
-  const CanvasPen cyan{Qt::SolidLine, 1, PaletteColor(kPalLightCyan)};
-  const QPointF r = marks.rigidity;
-  canvas.Line(r.x() - kCrossHalf, r.y() - kCrossHalf, r.x() + kCrossHalf, r.y() + kCrossHalf, cyan);
-  canvas.Line(r.x() - kCrossHalf, r.y() + kCrossHalf, r.x() + kCrossHalf, r.y() - kCrossHalf, cyan);
-  Frame(canvas, marks.gravity, marks.inner, kPalYellow);
-  Frame(canvas, marks.gravity, marks.outer, kPalLightRed);
+  if (const std::optional<QPointF>& g = marks.gravity) {
+    const CanvasPen white{Qt::SolidLine, 1, PaletteColor(kPalWhite)};
+    canvas.Circle(g->x(), g->y(), kOuterCircle, white, CanvasFill{});
+    canvas.Circle(g->x(), g->y(), kInnerCircle, white, CanvasFill{});
+  }
+  if (const std::optional<QPointF>& r = marks.rigidity) {
+    const CanvasPen cyan{Qt::SolidLine, 1, PaletteColor(kPalLightCyan)};
+    canvas.Line(r->x() - kCrossHalf, r->y() - kCrossHalf, r->x() + kCrossHalf, r->y() + kCrossHalf, cyan);
+    canvas.Line(r->x() - kCrossHalf, r->y() + kCrossHalf, r->x() + kCrossHalf, r->y() - kCrossHalf, cyan);
+  }
+  if (marks.gravity) {
+    Frame(canvas, *marks.gravity, marks.inner, kPalYellow);
+    Frame(canvas, *marks.gravity, marks.outer, kPalLightRed);
+  }
 }
 
 void EccentricityMarks::Show(const Building& building, int storey, double scale) {
@@ -61,8 +72,10 @@ QRectF EccentricityMarks::Bounds() const {
     return QRectF(CanvasPainter::ToUnits(c.x() - w, c.y() + h), CanvasPainter::ToUnits(c.x() + w, c.y() - h));
   };
   const EccentricityMarkSet& m = *shown_;
-  return around(m.gravity, std::max(circle, m.outer.width()), std::max(circle, m.outer.height()))
-      .united(around(m.rigidity, circle, circle));
+  QRectF bounds;
+  if (m.gravity) bounds = around(*m.gravity, std::max(circle, m.outer.width()), std::max(circle, m.outer.height()));
+  if (m.rigidity) bounds = bounds.united(around(*m.rigidity, circle, circle));
+  return bounds;
 }
 
 }  // namespace tvk

@@ -17,18 +17,19 @@ class CanvasPainter;
 struct StoreyBalance;
 
 // Positions in cm of the logical page (y upwards); frame sizes are half the width and
-// half the height.
+// half the height. A storey without floor cells has no centre of gravity (nor frames around
+// it), one without walls no centre of rigidity.
 struct EccentricityMarkSet {
-  QPointF gravity;
-  QPointF rigidity;
+  std::optional<QPointF> gravity;
+  std::optional<QPointF> rigidity;
   QSizeF inner;
   QSizeF outer;
 
   bool operator==(const EccentricityMarkSet&) const = default;
 };
 
-// The marks of one storey's values at a plan scale (cm per metre).
-EccentricityMarkSet MarksOf(const StoreyBalance& balance, double scale);
+// The marks of one storey's values at a plan scale (cm per metre); none for an empty storey.
+std::optional<EccentricityMarkSet> MarksOf(const StoreyBalance& balance, double scale);
 void DrawEccentricityMarks(CanvasPainter& canvas, const EccentricityMarkSet& marks);
 
 class EccentricityMarks {
