@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/eccentricity.h"
 #include "model/building.h"
 
 namespace tvk {
@@ -68,8 +69,8 @@ void Judge(QuarterDirection& q) {
 
 void SetExemption(QuarterDirection& q, const StoreyBalance& balance, int d) {
   const auto k = static_cast<size_t>(d - 1);
-  // The same condition under which the eccentricity read-out shows "----".
-  if (balance.Stiffness[k] <= 0.000001f || balance.ElasticRadius[k] <= 0) return;
+  // A direction whose ratio reads "----" (no walls, no torsion resistance) exempts nothing.
+  if (!HasRatio(balance, d)) return;
   q.eccentricityRatio = balance.EccRatio[k];
   q.exempt = balance.EccRatio[k] <= kQuarterExemptRatio;
 }
