@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   poppler-utils xvfb xauth
+  cups printer-driver-cups-pdf
 )
 
 missing=()
