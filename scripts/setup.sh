@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   poppler-utils xvfb xauth
   desktop-file-utils appstream shared-mime-info libglib2.0-bin man-db
+  cups printer-driver-cups-pdf
 )
 packages+=("$@")
 

@@ -25,6 +25,11 @@ constexpr int kMaxLevels = kMaxStoreys + 1;
 constexpr int kMaxDivisions = 4;
 constexpr int kMaxGrids = 30;
 constexpr int kMaxSpans = kMaxGrids * kMaxDivisions;  // 120
+// Grid lengths in millimetres the new-data and grid size dialogs take and a project file
+// may hold: what the grid size dialog's "#0" box can show, so a building never gets a
+// length it cannot edit.
+constexpr int kMinGridLengthMm = 1;
+constexpr int kMaxGridLengthMm = 9999;
 
 struct FileHeader {
   std::string VersionText;

@@ -3,6 +3,7 @@
 // is only touched once the whole file has been read.
 
 #include "model/byte_io.h"
+#include "model/number_format.h"
 #include "model/path_parts.h"
 #include "model/profile_store.h"
 #include "model/project_file.h"
@@ -53,7 +54,12 @@ void CheckOutline(const BuildingInfo& info) {
   CheckRange(info.GridDivisions, 1, kMaxDivisions, "補助グリッドの分割数");
   CheckRange(info.GridSpansX, 1, kMaxSpans, "Ｘ方向のグリッド数");
   CheckRange(info.GridSpansY, 1, kMaxSpans, "Ｙ方向のグリッド数");
-  if (!(info.GridPitch > 0)) throw FormatError("グリッド長が正しくありません。");
+  // Only lengths the grid dialogs could have given: anything else makes every distance
+  // of the calculation meaningless (an enormous grid gives no number at all).
+  const double pitchMm = static_cast<double>(info.GridPitch) * 1000.0;
+  if (!(pitchMm >= kMinGridLengthMm - 0.5 && pitchMm < kMaxGridLengthMm + 0.5)) {
+    throw FormatError("グリッド長が正しくありません（" + FormatFixed(pitchMm, 1) + " mm）。");
+  }
   if (auto profile = CheckStoredProfile(info)) throw FormatError(*profile);
 }
 

@@ -10,26 +10,11 @@
 #include <cstring>
 
 #include "model/path_parts.h"
+#include "model/temp_files.h"
 
 namespace tvk {
 
 namespace {
-
-FileResult WriteFailure(const std::string& path, int error) {
-  return FileResult::Failure("ファイルに書き込めませんでした。\n\n" + path + "\n\n(" + std::strerror(error) + ")");
-}
-
-// Creates a new, empty temporary file beside the target; -1 when none can be made.
-int CreateTemporary(const std::string& path, std::string& tempPath) {
-  const std::string folder = FolderPart(path);
-  const std::string stem = "." + FileNamePart(path) + ".tmp" + std::to_string(getpid()) + "-";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    tempPath = JoinPath(folder, stem + std::to_string(attempt));
-    const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -45,11 +30,24 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 // Makes the rename itself durable; a folder that cannot be flushed is not an error.
 void SyncFolder(const std::string& path) {
-  const std::string folder = FolderPart(path);
-  const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const int fd = open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;
   fsync(fd);
   close(fd);
+}
+
+// A file nobody may write (no write permission at all) counts as read-only even for the
+// administrator, as the read-only attribute does.
+bool IsReadOnly(const std::string& path, const struct stat& info) {
+  return (info.st_mode & 0222) == 0 || (access(path.c_str(), W_OK) != 0 && errno == EACCES);
+}
+
+// The replacement keeps the owner (where this process may give it), then the permissions.
+void KeepOwnerAndMode(int fd, const struct stat& existing) {
+  if (existing.st_uid != geteuid() || existing.st_gid != getegid()) {
+    [[maybe_unused]] const int kept = fchown(fd, existing.st_uid, existing.st_gid);
+  }
+  fchmod(fd, existing.st_mode & 07777);
 }
 
 // A link is followed, so that the file it names is replaced and the link stays.
@@ -65,27 +63,41 @@ std::string WriteTarget(const std::string& path) {
 
 }  // namespace
 
-FileResult WriteFileAtomically(const std::string& requested, std::string_view bytes) {
+std::string ReadOnlyMessage(const std::string& path) { return path + "\n\nは" + kReadOnlyReason; }
+
+bool ReplaceFile(const std::string& requested, std::string_view bytes, std::string& reason) {
   const std::string path = WriteTarget(requested);
-  std::string tempPath;
-  const int fd = CreateTemporary(path, tempPath);
-  if (fd < 0) return WriteFailure(path, errno);
   struct stat existing {};
-  if (stat(path.c_str(), &existing) == 0) fchmod(fd, existing.st_mode & 07777);
-  const bool written = WriteAll(fd, bytes) && fsync(fd) == 0;
-  const int error = errno;
-  if (close(fd) != 0 || !written) {
-    const int reported = written ? errno : error;
-    unlink(tempPath.c_str());
-    return WriteFailure(path, reported);
+  const bool replacing = stat(path.c_str(), &existing) == 0;
+  if (replacing && IsReadOnly(path, existing)) {
+    reason = kReadOnlyReason;
+    return false;
   }
-  if (rename(tempPath.c_str(), path.c_str()) != 0) {
-    const int reported = errno;
-    unlink(tempPath.c_str());
-    return WriteFailure(path, reported);
+  RemoveStaleTempFiles(FolderOf(path));
+  TempFile temp = CreateTempFile(path);
+  if (temp.fd < 0) {
+    reason = std::strerror(errno);
+    return false;
+  }
+  if (replacing) KeepOwnerAndMode(temp.fd, existing);
+  int error = 0;
+  if (!WriteAll(temp.fd, bytes) || fsync(temp.fd) != 0 || !NameTempFile(temp, path)) error = errno;
+  if (close(temp.fd) != 0 && error == 0) error = errno;
+  if (error == 0 && rename(temp.path.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
+    if (!temp.path.empty()) unlink(temp.path.c_str());
+    reason = std::strerror(error);
+    return false;
   }
   SyncFolder(path);
-  return {};
+  return true;
+}
+
+FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string reason;
+  if (ReplaceFile(path, bytes, reason)) return {};
+  if (reason == kReadOnlyReason) return FileResult::Failure(ReadOnlyMessage(path));
+  return FileResult::Failure("ファイルに書き込めませんでした。\n\n" + path + "\n\n(" + reason + ")");
 }
 
 FileResult ReadFileBytes(const std::string& path, std::string& bytes, size_t limit, bool refuseLarger) {
@@ -93,7 +105,8 @@ FileResult ReadFileBytes(const std::string& path, std::string& bytes, size_t lim
     return FileResult::Failure("ファイルを読み込めませんでした。\n\nFile Name: " + FileNamePart(path) + "\n\n(" +
                                reason + ")");
   };
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without blocking: opening a named pipe would otherwise wait for a writer forever.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return failure(std::strerror(errno));
   struct stat info {};
   std::string reason;
@@ -101,9 +114,9 @@ FileResult ReadFileBytes(const std::string& path, std::string& bytes, size_t lim
   if (fstat(fd, &info) != 0) {
     reason = std::strerror(errno);
   } else if (!S_ISREG(info.st_mode)) {
-    reason = "not a regular file";
+    reason = kNotRegularFileReason;
   } else if (refuseLarger && static_cast<unsigned long long>(info.st_size) > limit) {
-    reason = "file too large";
+    reason = "ファイルが大きすぎます";
   } else {
     content.resize(std::min(static_cast<size_t>(info.st_size), limit));
     size_t done = 0;
@@ -111,7 +124,7 @@ FileResult ReadFileBytes(const std::string& path, std::string& bytes, size_t lim
       const ssize_t got = read(fd, content.data() + done, content.size() - done);
       if (got < 0 && errno == EINTR) continue;
       if (got <= 0) {
-        reason = got < 0 ? std::strerror(errno) : "file shrank while reading";
+        reason = got < 0 ? std::strerror(errno) : "読込み中にファイルが短くなりました";
         break;
       }
       done += static_cast<size_t>(got);

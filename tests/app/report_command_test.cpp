@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "model/model_test_util.h"
 #include "model/project_file.h"
+#include "model/safe_file.h"
 #include "support/command_run.h"
 #include "support/plan_builder.h"
 
@@ -22,11 +28,12 @@ class ReportCommand : public testing::Test {
  protected:
   // Runs the command without a display and without a platform choice, as on a server;
   // the settings folder is the scratch folder.
-  CommandRun Report(const std::string& arguments) {
+  // shellSetup: shell commands run before it (limits, traps).
+  CommandRun Report(const std::string& arguments, const std::string& shellSetup = "") {
     const std::string env =
         "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY VOLNTVK_HOME=" + ShellQuoted(dir_.path()) + " " +
         ShellQuoted(TVK_BINARY);
-    return test::RunCommand("sh", "-c " + ShellQuoted(env + " report " + arguments), dir_.path());
+    return test::RunCommand("sh", "-c " + ShellQuoted(shellSetup + env + " report " + arguments), dir_.path());
   }
   // The PDF's text, pages separated by form feeds.
   std::string PdfText(const std::string& pdf) {
@@ -108,6 +115,71 @@ TEST_F(ReportCommand, UnwritableOutputExitsOneAndKeepsTheOldFile) {
   std::filesystem::create_directory(dir_.file("folder.pdf"));
   EXPECT_EQ(Report(ShellQuoted(kSample) + " -o " + ShellQuoted(dir_.file("folder.pdf"))).exitCode, 1);
   EXPECT_TRUE(std::filesystem::is_directory(dir_.file("folder.pdf")));
+}
+
+TEST_F(ReportCommand, ReadOnlyPdfIsRefusedAndKept) {
+  const std::string pdf = dir_.file("old.pdf");
+  std::ofstream(pdf) << "old";
+  ASSERT_EQ(chmod(pdf.c_str(), 0444), 0);
+  const CommandRun run = Report(ShellQuoted(kSample) + " -o " + ShellQuoted(pdf));
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find(pdf + ": " + pdf + "\n\nPDF ファイルを作成できませんでした。\n" + kReadOnlyReason),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(test::ReadBytes(pdf), "old");
+}
+
+// The files in folder, each with its content.
+std::map<std::string, std::string> FolderContents(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    files[entry.path().filename().string()] = test::ReadBytes(entry.path().string());
+  }
+  return files;
+}
+
+TEST_F(ReportCommand, PdfTheFileCannotHoldIsNotWrittenAndTheOldOneStays) {
+  // The system lets no file of the command grow past 32 kB: the write of the PDF fails
+  // halfway (EFBIG), as on a full disk.
+  const std::string folder = dir_.file("out");
+  std::filesystem::create_directory(folder);
+  const std::string pdf = folder + "/report.pdf";
+  std::ofstream(pdf) << "old";
+  const CommandRun run = Report(ShellQuoted(kSample) + " -o " + ShellQuoted(pdf), "trap '' XFSZ; ulimit -f 64; ");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("voln-tvk report: " + pdf + ": "), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find(std::strerror(EFBIG)), std::string::npos) << run.err;
+  EXPECT_EQ(FolderContents(folder), (std::map<std::string, std::string>{{"report.pdf", "old"}}));
+}
+
+TEST_F(ReportCommand, PdfOntoAFullDiskIsNotWrittenAndTheOldOneStays) {
+  // A 64 kB file system, private to the command, holding an older PDF of 4 kB.
+  const std::string disk = dir_.file("disk");
+  const std::string seen = dir_.file("seen");
+  std::filesystem::create_directory(disk);
+  std::filesystem::create_directory(seen);
+  const std::string old(4096, 'o');
+  test::WriteBytes(dir_.file("old.pdf"), old);
+  const std::string script =
+      "mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 77; cp \"$2/old.pdf\" \"$1/out.pdf\"; "
+      "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY VOLNTVK_HOME=\"$2\" \"$3\" report \"$4\" -o "
+      "\"$1/out.pdf\" 2> \"$2/seen/err\"; echo $? > \"$2/seen/code\"; cp -a \"$1\"/. \"$2/seen/\"";
+  const CommandRun run =
+      test::RunCommand("unshare",
+                       "-m sh -c " + ShellQuoted(script) + " sh " + ShellQuoted(disk) + " " + ShellQuoted(dir_.path()) +
+                           " " + ShellQuoted(TVK_BINARY) + " " + ShellQuoted(kSample),
+                       dir_.path());
+  if (!std::filesystem::exists(seen + "/code")) {
+    GTEST_SKIP() << "no file system of our own can be mounted here: " << run.err;
+  }
+  const std::string pdf = disk + "/out.pdf";
+  EXPECT_EQ(test::ReadBytes(seen + "/code"), "1\n");
+  const std::string err = test::ReadBytes(seen + "/err");
+  EXPECT_NE(err.find("voln-tvk report: " + pdf + ": "), std::string::npos) << err;
+  EXPECT_NE(err.find(std::strerror(ENOSPC)), std::string::npos) << err;
+  std::filesystem::remove(seen + "/err");
+  std::filesystem::remove(seen + "/code");
+  EXPECT_EQ(FolderContents(seen), (std::map<std::string, std::string>{{"out.pdf", old}}));
 }
 
 TEST_F(ReportCommand, UsageErrorsExitTwo) {

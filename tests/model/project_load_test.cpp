@@ -43,6 +43,8 @@ std::string Le32(uint32_t v) {
   return s;
 }
 
+std::string Single(float v) { return Le32(std::bit_cast<uint32_t>(v)); }
+
 struct Damage {
   const char* what;
   size_t offset;
@@ -72,32 +74,44 @@ TEST_P(DamagedFile, IsRefusedAndTheOpenBuildingStays) {
 const uint32_t kNaN = std::bit_cast<uint32_t>(std::numeric_limits<float>::quiet_NaN());
 const uint32_t kInf = std::bit_cast<uint32_t>(std::numeric_limits<float>::infinity());
 
-INSTANTIATE_TEST_SUITE_P(Hostile, DamagedFile,
-                         testing::Values(Damage{"no storeys", kStoreyCountAt, Le32(0), nullptr},
-                                         Damage{"three storeys", kStoreyCountAt, Le32(3), "階数"},
-                                         Damage{"negative storeys", kStoreyCountAt, Le32(0xFFFFFFFF), "階数"},
-                                         Damage{"121 spans", kSpansXAt, Le32(121), "Ｘ方向"},
-                                         Damage{"no spans", kSpansYAt, Le32(0), "Ｙ方向"},
-                                         Damage{"negative spans", kSpansXAt, Le32(0xFFFFFFF0), "Ｘ方向"},
-                                         Damage{"huge spans", kSpansYAt, Le32(0x7FFFFFFF), "Ｙ方向"},
-                                         Damage{"no divisions", kDivisionsAt, Le32(0), "分割数"},
-                                         Damage{"five divisions", kDivisionsAt, Le32(5), "分割数"},
-                                         Damage{"pitch NaN", kPitchAt, Le32(kNaN), "数値"},
-                                         Damage{"pitch infinite", kPitchAt, Le32(kInf), "数値"},
-                                         Damage{"pitch zero", kPitchAt, Le32(0), "グリッド長"},
-                                         Damage{"two dimensions", kNamesXAt, std::string("\x02\x00", 2), "通り名"},
-                                         Damage{"element count too large", kNamesXAt + 2, Le32(4), "通り名"},
-                                         Damage{"element count too small", kNamesXAt + 2, Le32(2), "通り名"},
-                                         Damage{"element count huge", kNamesXAt + 2, Le32(0xFFFFFFFF), "通り名"},
-                                         Damage{"lower bound 0", kNamesXAt + 6, Le32(0), "通り名"},
-                                         Damage{"string beyond the end", 25, std::string("\xFF\xFF", 2),
-                                                "途中で終わって"},
-                                         Damage{"version text not CP932", 2, std::string("\x81\x20", 2), "文字コード"}),
-                         [](const testing::TestParamInfo<Damage>& info) {
-                           std::string name = info.param.what;
-                           for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, DamagedFile,
+    testing::Values(
+        Damage{"no storeys", kStoreyCountAt, Le32(0), nullptr},
+        Damage{"three storeys", kStoreyCountAt, Le32(3), "階数"},
+        Damage{"negative storeys", kStoreyCountAt, Le32(0xFFFFFFFF), "階数"},
+        Damage{"121 spans", kSpansXAt, Le32(121), "Ｘ方向"}, Damage{"no spans", kSpansYAt, Le32(0), "Ｙ方向"},
+        Damage{"negative spans", kSpansXAt, Le32(0xFFFFFFF0), "Ｘ方向"},
+        Damage{"huge spans", kSpansYAt, Le32(0x7FFFFFFF), "Ｙ方向"},
+        Damage{"no divisions", kDivisionsAt, Le32(0), "分割数"},
+        Damage{"five divisions", kDivisionsAt, Le32(5), "分割数"}, Damage{"pitch NaN", kPitchAt, Le32(kNaN), "数値"},
+        Damage{"pitch infinite", kPitchAt, Le32(kInf), "数値"}, Damage{"pitch zero", kPitchAt, Le32(0), "グリッド長"},
+        Damage{"pitch 1e20 m", kPitchAt, Single(1e20f), "グリッド長"},
+        Damage{"pitch 10000 mm", kPitchAt, Single(10.0f), "グリッド長が正しくありません（10000.0 mm）"},
+        Damage{"pitch 0.4 mm", kPitchAt, Single(0.0004f), "グリッド長が正しくありません（0.4 mm）"},
+        Damage{"pitch negative", kPitchAt, Single(-0.91f), "グリッド長が正しくありません（-910.0 mm）"},
+        Damage{"two dimensions", kNamesXAt, std::string("\x02\x00", 2), "通り名"},
+        Damage{"element count too large", kNamesXAt + 2, Le32(4), "通り名"},
+        Damage{"element count too small", kNamesXAt + 2, Le32(2), "通り名"},
+        Damage{"element count huge", kNamesXAt + 2, Le32(0xFFFFFFFF), "通り名"},
+        Damage{"lower bound 0", kNamesXAt + 6, Le32(0), "通り名"},
+        Damage{"string beyond the end", 25, std::string("\xFF\xFF", 2), "途中で終わって"},
+        Damage{"version text not CP932", 2, std::string("\x81\x20", 2), "文字コード"}),
+    [](const testing::TestParamInfo<Damage>& info) {
+      std::string name = info.param.what;
+      for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      return name;
+    });
+
+TEST(ProjectLoad, GridLengthsTheDialogsCanGiveAreRead) {
+  for (const float pitch : {0.001f, 0.9f, 9.999f}) {
+    std::string image = ValidImage();
+    image.replace(kPitchAt, 4, Single(pitch));
+    Building b;
+    EXPECT_TRUE(ParseProject(image, b).ok) << pitch;
+    EXPECT_EQ(b.Info.GridPitch, pitch);
+  }
+}
 
 TEST(ProjectLoad, NonFiniteMultiplierIsRefused) {
   std::string image = ValidImage();

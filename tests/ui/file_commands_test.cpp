@@ -1,9 +1,13 @@
 // The File commands: captions, questions, the dialogs' start folder, recent files and
 // what a refused or failed file does to the open building.
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <fstream>
+#include <iterator>
 
+#include "model/safe_file.h"
 #include "model/settings_file.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/file_commands.h"
@@ -118,6 +122,21 @@ TEST_F(FileCommands, AFailedSaveIsToldAndTheBuildingStaysModified) {
   EXPECT_EQ(session.building.Modified, 1);
   EXPECT_EQ(prompts.asked.size(), 2u);  // the question, then the failure
   EXPECT_TRUE(session.settings.Recent.empty());
+}
+
+TEST_F(FileCommands, SaveOverAReadOnlyFileIsRefusedAndTheFileKept) {
+  const std::string file = saveAs("house.TVK");
+  ASSERT_EQ(chmod(file.c_str(), 0444), 0);
+  std::ifstream in(file, std::ios::binary);
+  const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  session.building.Info.BuildingName = "changed";
+  session.building.Modified = 1;
+  prompts.answers = {true};
+  EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
+  EXPECT_EQ(prompts.asked.back(), ReadOnlyMessage(file));
+  EXPECT_EQ(session.building.Modified, 1);
+  std::ifstream after(file, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
 }
 
 TEST_F(FileCommands, AFailedSaveAsKeepsTheFormerName) {

@@ -1,13 +1,18 @@
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <csignal>
+#include <cstring>
 #include <memory>
 
 #include "engine/full_calculation.h"
 #include "model/hardware_names.h"
 #include "model/line_names.h"
+#include "model/safe_file.h"
 #include "support/plan_builder.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/preview_texts.h"
@@ -201,6 +206,28 @@ TEST_F(PreviewTest, WithoutAnyPrinterPrintingSaysSoAtOnce) {
   EXPECT_EQ(prompts.asked, std::vector<std::string>(2, kNoPrinterMessage));
 }
 
+// Files this process writes may not grow past limit bytes while it lives; a write
+// beyond fails (EFBIG) instead of ending the process.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t limit) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previous_ = signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{limit, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previous_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  sighandler_t previous_ = SIG_DFL;
+};
+
 class PreviewPdfTest : public PreviewTest {
  protected:
   void SetUp() override {
@@ -258,6 +285,34 @@ TEST_F(PreviewPdfTest, FailedWriteIsToldAndLeavesTheTarget) {
   EXPECT_EQ(prompts.asked[0], PdfOverwriteQuestion(path));
   EXPECT_NE(prompts.asked[1].find(path), std::string::npos) << prompts.asked[1];
   EXPECT_TRUE(QFileInfo(QString::fromStdString(path)).isDir());
+}
+
+TEST_F(PreviewPdfTest, ReadOnlyFileIsToldAndKept) {
+  writeOld();
+  ASSERT_TRUE(QFile::setPermissions(QString::fromStdString(path), QFileDevice::ReadOwner | QFileDevice::ReadOther));
+  prompts.answers = {true};
+  EXPECT_FALSE(open()->writePdf());
+  EXPECT_EQ(prompts.asked,
+            (std::vector<std::string>{PdfOverwriteQuestion(path),
+                                      path + "\n\nPDF ファイルを作成できませんでした。\n" + kReadOnlyReason}));
+  EXPECT_EQ(fileBytes(), "old report");
+}
+
+TEST_F(PreviewPdfTest, AWriteThatFailsHalfwayIsToldAndKeepsTheOldFile) {
+  writeOld();
+  open();
+  prompts.answers = {true};
+  {
+    // The system lets the file grow to 4 kB only (as a full disk would stop it).
+    const FileSizeLimit limit(4096);
+    EXPECT_FALSE(preview->writePdf());
+  }
+  ASSERT_EQ(prompts.asked.size(), 2u);
+  EXPECT_NE(prompts.asked[1].find(path), std::string::npos) << prompts.asked[1];
+  EXPECT_NE(prompts.asked[1].find(std::strerror(EFBIG)), std::string::npos) << prompts.asked[1];
+  EXPECT_EQ(fileBytes(), "old report");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("計算書.pdf")});
 }
 
 TEST_F(PreviewPdfTest, CancelledDialogWritesNothing) {

@@ -1,13 +1,15 @@
 #include "report/surface/page_replay.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
+
+#include "model/safe_file.h"
 
 namespace tvk {
 namespace {
@@ -208,25 +210,26 @@ QString WritePdf(const PageDocument& doc, const QString& path, int firstPage, in
   int last = 0;
   if (!PageRange(doc, firstPage, lastPage, &first, &last))
     return Failure(path, QStringLiteral("出力するページがありません。"));
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failure(path, file.errorString());
-  constexpr int kResolution = 1440;  // device units are twips
+  // The whole PDF is made in memory first, so that the file is written in one piece by
+  // the writer project saves use: complete, or not at all.
+  QByteArray pdf;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    constexpr int kResolution = 1440;  // device units are twips
+    QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setCreator(QStringLiteral("VOLN-TVK"));
     writer.setTitle(QFileInfo(path).completeBaseName());
     writer.setPageLayout(LayoutOf(doc.pages[first]));
     QPainter painter;
-    if (!painter.begin(&writer)) {
-      file.cancelWriting();
-      return Failure(path, QStringLiteral("PDF を開始できません。"));
-    }
+    if (!painter.begin(&writer)) return Failure(path, QStringLiteral("PDF を開始できません。"));
     ReplayRange(painter, writer, doc, first, last, kResolution);
     painter.end();
   }
-  if (!file.commit()) return Failure(path, file.errorString());
-  return {};
+  std::string reason;
+  if (ReplaceFile(path.toStdString(), std::string_view(pdf.constData(), pdf.size()), reason)) return {};
+  return Failure(path, QString::fromStdString(reason));
 }
 
 QString PrintPages(const PageDocument& doc, QPrinter& printer, int firstPage, int lastPage) {

@@ -36,9 +36,9 @@ inline double TwipsToDevice(double dpi) { return dpi / 1440.0; }
 QImage RenderPage(const PageDocument& doc, int pageIndex, double dpi);
 
 // Writes pages firstPage..lastPage (1-based; lastPage -1: to the end) to a PDF file with
-// the fonts embedded. The file is written beside the target under a temporary name and
-// renamed over it only when complete, so a failure leaves an existing file as it was.
-// Returns an empty text on success, else a message for the user.
+// the fonts embedded, as ReplaceFile writes: the file is complete or not written, an
+// existing one is kept on any failure and a read-only one is not replaced. Returns an
+// empty text on success, else a message for the user naming the file and the reason.
 QString WritePdf(const PageDocument& doc, const QString& path, int firstPage = 1, int lastPage = -1);
 
 // Prints pages firstPage..lastPage (1-based; -1: to the end) on the printer, each page with

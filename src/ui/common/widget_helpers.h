@@ -14,11 +14,6 @@ namespace tvk {
 
 inline QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// Grid lengths in millimetres the new-data and grid size dialogs take: what the grid size
-// dialog's "#0" box can show, so a building never gets a length it cannot edit.
-inline constexpr int kMinGridLengthMm = 1;
-inline constexpr int kMaxGridLengthMm = 9999;
-
 // A drop-down list of grid counts 1 .. 30 ("#0") preset to `count` (kept within the list).
 QComboBox* MakeCountCombo(int count);
 
