@@ -20,7 +20,9 @@ StoreyButtonLabels StoreyButtons(int category, int storeyCount) {
   }
 }
 
-bool OtherStoreyToggleEnabled(int category) { return category == kCatColumn || category == kCatBeam; }
+bool OtherStoreyToggleEnabled(int category, int storeyCount) {
+  return storeyCount == 2 && (category == kCatColumn || category == kCatBeam);
+}
 
 std::string OtherStoreyToggleCaption(int storey, bool shown) {
   return std::string(storey == 1 ? "上階耐力壁" : "下階耐力壁") + (shown ? "消去" : "表示");
@@ -115,16 +117,10 @@ KindSelection InitialSelection(int category) {
 }
 
 KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current) {
-  KindSelection next = current;
-  if (next.subKind == 0) {
-    // A group was chosen: its first leaf.
-    next.subKind = 1;
-    if (category == kCatWall) next.key = WallLeafKey(current.key, 1);
-  }
   if ((category == kCatFloor && storey == 1) || (category == kCatColumn && storey == 2)) {
-    next = InitialSelection(category);
+    return InitialSelection(category);
   }
-  return next;
+  return current;
 }
 
 }  // namespace tvk

@@ -18,8 +18,9 @@ struct StoreyButtonLabels {
   std::string storey1;
 };
 StoreyButtonLabels StoreyButtons(int category, int storeyCount);
-// The other-storey walls toggle can be used with columns and beams only.
-bool OtherStoreyToggleEnabled(int category);
+// The other-storey walls toggle can be used with columns and beams, and only where there is
+// another storey.
+bool OtherStoreyToggleEnabled(int category, int storeyCount);
 // "上階耐力壁表示" on storey 1, "下階耐力壁表示" on storey 2; "…消去" while the walls are shown.
 std::string OtherStoreyToggleCaption(int storey, bool shown);
 std::string StoreyLabel(int storey);  // "１階" / "２階"
