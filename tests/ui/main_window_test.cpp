@@ -20,6 +20,7 @@
 #include "ui/session_test_support.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/help_document.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 

@@ -87,8 +87,7 @@ QString MainWindow::statusText(int panel) const { return statusPanels_[static_ca
 void MainWindow::buildingReplaced(bool resetView) {
   Building& b = session_.building;
   setBusy(true);
-  // A pending two-click edit belongs to the grid that is gone.
-  editor_->cancel();
+  editor_->gridChanged();
   undoAvailabilityChanged(editor_->canUndo());
   if (resetView) {
     if (editor_->state().ShowAll) editor_->toggleShowAll();

@@ -25,13 +25,12 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace tvk {
 
 struct Session;
 class EccentricityPanel;
+class KindTree;
 class MultiplierBox;
 class PlanCanvas;
 
@@ -73,7 +72,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
   QMenu* frameMenu(int dir) const { return frameMenus_[static_cast<size_t>(dir - 1)]; }
-  QTreeWidget* kindTree() const { return kindTree_; }
+  KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
   bool closeConfirmed() const { return closeConfirmed_; }
@@ -128,7 +127,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   // ---- side panel commands ---------------------------------------------------------
   void chooseCategory(int category);
   void chooseStorey(int storey);
-  void kindChosen(QTreeWidgetItem* item);
+  void kindChosen(const std::string& key);
   void zoomChosen(int index);
   void deleteTogglePressed(DeleteToggle which, bool down);
   void clearHardware();
@@ -183,7 +182,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   std::array<QPushButton*, 2> storeyButtons_{};  // [storey-1]
   QLabel* storeyLabel_ = nullptr;
   QPushButton* otherWalls_ = nullptr;
-  QTreeWidget* kindTree_ = nullptr;
+  KindTree* kindTree_ = nullptr;
   QComboBox* zoom_ = nullptr;
   QPushButton* deleteButton_ = nullptr;
   QPushButton* groupDeleteButton_ = nullptr;

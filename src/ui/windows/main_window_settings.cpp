@@ -87,6 +87,7 @@ void MainWindow::lineNameCommand() {
   LineNameDialog dialog(session_.building, session_.defaults, *prompts_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   GenerateLineNames(session_.building);
+  editor_->gridChanged();
   refreshFrameMenus();
   editor_->redrawAll();
 }
@@ -129,7 +130,11 @@ void MainWindow::showAllCommand() {
 
 void MainWindow::helpCommand() {
   const std::string path = HelpDocument(session_);
-  if (path.empty() || !prompts_->openDocument(path)) prompts_->tell(NotFoundMessage(kHelpFileName));
+  if (path.empty()) {
+    prompts_->tell(NotFoundMessage(kHelpFileName));
+  } else if (!prompts_->openDocument(path)) {
+    prompts_->tell(NoHelpViewerMessage(path));
+  }
 }
 
 void MainWindow::aboutCommand() { QMessageBox::about(this, "ﾊﾞｰｼﾞｮﾝ情報", Q(AboutText())); }

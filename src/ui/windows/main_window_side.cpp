@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,6 +20,7 @@
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
@@ -29,23 +29,10 @@ namespace tvk {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
-
 QCheckBox* HandCheck(const QString& caption) {
   auto* box = new QCheckBox(caption);
   box->setCursor(Qt::PointingHandCursor);
   return box;
-}
-
-void AddKindNodes(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<KindNode>& nodes) {
-  for (const KindNode& node : nodes) {
-    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
-    item->setText(0, Q(node.text));
-    item->setData(0, kKeyRole, Q(node.key));
-    // A group is a heading; only leaves choose a kind.
-    if (node.subKind == 0) item->setFlags(Qt::ItemIsEnabled);
-    AddKindNodes(item, tree, node.children);
-  }
 }
 
 // An option of the window stored into the project; a changed value is an unsaved change.
@@ -145,16 +132,15 @@ QWidget* MainWindow::buildKindControls() {
   auto* box = new QWidget;
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  kindTree_ = new QTreeWidget;
-  kindTree_->setHeaderHidden(true);
+  kindTree_ = new KindTree;
   kindTree_->setMinimumHeight(150);
   // Beams have no list: the room it leaves stays empty, so the controls below keep their
   // place under the pointer.
   QSizePolicy keepRoom = kindTree_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   kindTree_->setSizePolicy(keepRoom);
-  connect(kindTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
-  connect(kindTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
+  connect(kindTree_, &KindTree::kindChosen, this, &MainWindow::kindChosen);
+  connect(kindTree_, &KindTree::headingPressed, this, &MainWindow::kindChosen);
   column->addWidget(kindTree_, 1);
 
   auto* zoomRow = new QHBoxLayout;
@@ -268,19 +254,8 @@ void MainWindow::refreshSide() {
 }
 
 void MainWindow::refreshKindTree() {
-  const QSignalBlocker quiet(kindTree_);
-  kindTree_->clear();
-  AddKindNodes(nullptr, kindTree_, editor_->kindList());
-  kindTree_->expandAll();
   const EditorState& s = editor_->state();
-  const QString key = Q(s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
-  const auto found = kindTree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
-  for (QTreeWidgetItem* item : found) {
-    if (item->data(0, kKeyRole).toString() == key) {
-      kindTree_->setCurrentItem(item);
-      kindTree_->scrollToItem(item);
-    }
-  }
+  kindTree_->showKinds(editor_->kindList(), s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
 }
 
 // ---- commands of the controls ---------------------------------------------------------
@@ -297,9 +272,10 @@ void MainWindow::chooseStorey(int storey) {
   refreshSide();
 }
 
-void MainWindow::kindChosen(QTreeWidgetItem* item) {
-  if (item == nullptr || !(item->flags() & Qt::ItemIsSelectable)) return;
-  editor_->chooseKind(item->data(0, kKeyRole).toString().toStdString());
+// A heading is refused by the editor (it beeps) and the highlight stays where it was.
+void MainWindow::kindChosen(const std::string& key) {
+  editor_->chooseKind(key);
+  refreshSide();
 }
 
 void MainWindow::zoomChosen(int index) {
@@ -314,7 +290,7 @@ void MainWindow::deleteTogglePressed(DeleteToggle which, bool down) {
 }
 
 void MainWindow::clearHardware() {
-  if (!prompts_->askOkCancel(kClearHardwareQuestion)) return;
+  if (!prompts_->askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
   ClearKanamono(session_.building);
   session_.building.Modified = 1;
 }

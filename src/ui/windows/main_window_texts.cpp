@@ -36,6 +36,10 @@ std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir) 
   return entries;
 }
 
+std::string NoHelpViewerMessage(const std::string& path) {
+  return "ヘルプを表示するプログラムを起動できませんでした。\n\nヘルプは次のファイルにあります。\n" + path;
+}
+
 std::string AboutText() { return std::string(kProgramTitle) + "\n\n" + VersionText(); }
 
 }  // namespace tvk

@@ -35,6 +35,9 @@ extern const char* const kMatchTip;
 extern const char* const kReportQuestion;
 extern const char* const kClearHardwareQuestion;
 
+// Help when the document is there but the desktop could start nothing to show it.
+std::string NoHelpViewerMessage(const std::string& path);
+
 // "ﾊﾞｰｼﾞｮﾝ情報(&V)".
 std::string AboutText();
 

@@ -1,0 +1,77 @@
+#include "ui/windows/kind_tree.h"
+
+#include <QMouseEvent>
+
+#include "ui/common/widget_helpers.h"
+
+namespace tvk {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;
+
+std::string KeyOf(const QTreeWidgetItem* item) { return item->data(0, kKeyRole).toString().toStdString(); }
+
+bool IsHeading(const QTreeWidgetItem* item) { return item->childCount() > 0; }
+
+}  // namespace
+
+KindTree::KindTree(QWidget* parent) : QTreeWidget(parent) {
+  setHeaderHidden(true);
+  setItemsExpandable(false);
+  setRootIsDecorated(false);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    if (item != nullptr && !IsHeading(item)) emit kindChosen(KeyOf(item));
+  });
+}
+
+void KindTree::showKinds(const std::vector<KindNode>& nodes, const std::string& key) {
+  const QSignalBlocker quiet(this);
+  clear();
+  QFont headingFont = font();
+  headingFont.setBold(true);
+  for (const KindNode& node : nodes) {
+    auto* item = new QTreeWidgetItem(this);
+    item->setText(0, Q(node.text));
+    item->setData(0, kKeyRole, Q(node.key));
+    if (node.children.empty()) continue;
+    // Disabled, so the arrow keys pass over it, but drawn as plain text.
+    item->setFlags(Qt::NoItemFlags);
+    item->setForeground(0, palette().brush(QPalette::Active, QPalette::Text));
+    item->setFont(0, headingFont);
+    for (const KindNode& leaf : node.children) {
+      auto* child = new QTreeWidgetItem(item);
+      child->setText(0, Q(leaf.text));
+      child->setData(0, kKeyRole, Q(leaf.key));
+    }
+  }
+  expandAll();
+  if (QTreeWidgetItem* chosen = itemOfKey(key)) {
+    setCurrentItem(chosen);
+    scrollToItem(chosen);
+  }
+}
+
+std::string KindTree::highlightedKey() const {
+  const QList<QTreeWidgetItem*> selected = selectedItems();
+  return selected.size() == 1 ? KeyOf(selected.front()) : std::string();
+}
+
+QTreeWidgetItem* KindTree::itemOfKey(const std::string& key) const {
+  for (QTreeWidgetItem* item : findItems("*", Qt::MatchWildcard | Qt::MatchRecursive)) {
+    if (KeyOf(item) == key) return item;
+  }
+  return nullptr;
+}
+
+void KindTree::mousePressEvent(QMouseEvent* event) {
+  const QTreeWidgetItem* item = itemAt(event->position().toPoint());
+  if (item != nullptr && IsHeading(item)) {
+    emit headingPressed(KeyOf(item));
+    return;
+  }
+  QTreeWidget::mousePressEvent(event);
+}
+
+}  // namespace tvk
