@@ -1,12 +1,15 @@
 #include "ui/canvas/plan_canvas.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <algorithm>
 
+#include "editor/member_tooltip.h"
 #include "editor/side_controls.h"
 #include "model/building.h"
 #include "ui/canvas/canvas_cursor.h"
@@ -117,6 +120,11 @@ CanvasPos PlanCanvas::toCanvas(QPointF viewportPos) const {
 }
 
 QPointF PlanCanvas::toViewport(CanvasPos at) const { return unitsToBox().map(QPointF(at.x, at.y)) - scrollOffset(); }
+
+QString PlanCanvas::toolTipAt(QPointF viewportPos) const {
+  if (!hasGrid()) return {};
+  return QString::fromStdString(MemberTooltip(b_, state_, geometry(), toCanvas(viewportPos)));
+}
 
 // ---- drawing --------------------------------------------------------------------
 
@@ -253,6 +261,18 @@ void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
   syncCursor();
   const QPointF box = event->position() + scrollOffset();
   if (image_.rect().contains(box.toPoint())) emit moved(toCanvas(event->position()));
+}
+
+bool PlanCanvas::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = toolTipAt(QPointF(help->pos()));
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), text, viewport());
+  }
+  return true;
 }
 
 void PlanCanvas::keyPressEvent(QKeyEvent* event) {

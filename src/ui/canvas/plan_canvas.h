@@ -84,6 +84,8 @@ class PlanCanvas : public QAbstractScrollArea {
   // Canvas units of a point of the viewport, and back.
   CanvasPos toCanvas(QPointF viewportPos) const;
   QPointF toViewport(CanvasPos at) const;
+  // The tooltip at a point of the viewport: the members there (kind, multiplier, extent).
+  QString toolTipAt(QPointF viewportPos) const;
 
  signals:
   void pressed(tvk::MouseButton button, tvk::CanvasPos at);
@@ -97,6 +99,7 @@ class PlanCanvas : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   bool hasGrid() const;

@@ -21,8 +21,15 @@ KindTree::KindTree(QWidget* parent) : QTreeWidget(parent) {
   setItemsExpandable(false);
   setRootIsDecorated(false);
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-    if (item != nullptr && !IsHeading(item)) emit kindChosen(KeyOf(item));
+  connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item, QTreeWidgetItem* before) {
+    if (item == nullptr) return;
+    if (!IsHeading(item)) {
+      emit kindChosen(KeyOf(item));
+    } else if (before != nullptr && !IsHeading(before)) {
+      // Reached some other way than a press or the arrow keys (typing a name): back.
+      const QSignalBlocker quiet(this);
+      setCurrentItem(before);
+    }
   });
 }
 
@@ -36,9 +43,7 @@ void KindTree::showKinds(const std::vector<KindNode>& nodes, const std::string& 
     item->setText(0, Q(node.text));
     item->setData(0, kKeyRole, Q(node.key));
     if (node.children.empty()) continue;
-    // Disabled, so the arrow keys pass over it, but drawn as plain text.
-    item->setFlags(Qt::NoItemFlags);
-    item->setForeground(0, palette().brush(QPalette::Active, QPalette::Text));
+    item->setFlags(Qt::ItemIsEnabled);  // not selectable
     item->setFont(0, headingFont);
     for (const KindNode& leaf : node.children) {
       auto* child = new QTreeWidgetItem(item);
@@ -63,6 +68,14 @@ QTreeWidgetItem* KindTree::itemOfKey(const std::string& key) const {
     if (KeyOf(item) == key) return item;
   }
   return nullptr;
+}
+
+QModelIndex KindTree::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+  const bool up = action == MoveUp || action == MovePrevious || action == MovePageUp || action == MoveEnd;
+  QModelIndex next = QTreeWidget::moveCursor(action, modifiers);
+  while (next.isValid() && IsHeading(itemFromIndex(next))) next = up ? indexAbove(next) : indexBelow(next);
+  // Above the first heading there is no leaf: stay.
+  return next.isValid() ? next : currentIndex();
 }
 
 void KindTree::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,8 @@
 #pragma once
 // The member-kind list beside the canvas: the groups with their leaves, always open. Only
 // a leaf can be chosen, by click or by the arrow keys (which pass over the group headings);
-// a heading takes no highlight, so the highlighted entry is always the active kind.
+// a heading takes no highlight, so the highlighted entry is always the active kind. A press
+// on a heading is reported (the window beeps) and changes nothing.
 
 #include <QTreeWidget>
 #include <string>
@@ -30,6 +31,7 @@ class KindTree : public QTreeWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
 
 }  // namespace tvk

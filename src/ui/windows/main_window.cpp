@@ -43,7 +43,10 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
     refreshSide();
   });
   connect(canvas_, &PlanCanvas::moved, this, [this](CanvasPos at) { editor_->move(at); });
-  connect(canvas_, &PlanCanvas::escapePressed, this, [this] { editor_->escape(); });
+  connect(canvas_, &PlanCanvas::escapePressed, this, [this] {
+    editor_->escape();
+    refreshSide();
+  });
 
   buildActions();
   buildMenus();
@@ -82,6 +85,8 @@ QAction* MainWindow::toolbarAction(const char* key) const {
 
 QString MainWindow::statusText(int panel) const { return statusPanels_[static_cast<size_t>(panel - 1)]->text(); }
 
+QString MainWindow::promptText() const { return prompt_->text(); }
+
 // ---- keeping the window in step ------------------------------------------------------
 
 void MainWindow::buildingReplaced(bool resetView) {
@@ -108,7 +113,7 @@ void MainWindow::buildingReplaced(bool resetView) {
   setBusy(false);
 }
 
-void MainWindow::refreshCaption() { setWindowTitle(Q(WindowCaption(session_.building))); }
+void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.building))); }
 
 void MainWindow::refreshStatusBar() {
   const auto texts = StatusBarTexts(session_.building);
@@ -146,13 +151,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    helpCommand();
-    return;
-  }
   // Esc abandons a pending two-click edit wherever the keyboard focus is.
   if (event->key() == Qt::Key_Escape) {
     editor_->escape();
+    refreshSide();
     return;
   }
   QMainWindow::keyPressEvent(event);

@@ -75,6 +75,8 @@ class MainWindow : public QMainWindow, public EditorHost {
   KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
+  // The status bar's word on what the next click on the plan does.
+  QString promptText() const;
   bool closeConfirmed() const { return closeConfirmed_; }
 
   // ---- EditorHost ---------------------------------------------------------------------
@@ -176,6 +178,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   QList<QAction*> recentActions_;
   QAction* showAllAction_ = nullptr;
   std::array<QMenu*, 2> frameMenus_{};
+  QLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* storeys_ = nullptr;

@@ -51,7 +51,8 @@ void MainWindow::checkViewCommand() {
 }
 
 void MainWindow::hardwareCommand() {
-  if (RunHardwarePlacementDialog(session_.building, this)) refreshCaption();
+  RunHardwarePlacementDialog(session_.building, this);
+  refreshCaption();
 }
 
 void MainWindow::openFrame(int dir, int line) {
@@ -67,6 +68,7 @@ void MainWindow::openFrame(int dir, int line) {
 void MainWindow::outlineCommand() {
   BuildingOutlineDialog dialog(session_.building, this);
   dialog.exec();
+  refreshCaption();
 }
 
 void MainWindow::gridSizeCommand() {
@@ -90,6 +92,7 @@ void MainWindow::lineNameCommand() {
   editor_->gridChanged();
   refreshFrameMenus();
   editor_->redrawAll();
+  refreshCaption();
 }
 
 void MainWindow::lMethodCommand() {
@@ -119,7 +122,10 @@ void MainWindow::fontSizeCommand() { RunFontSizeDialog(session_.figureFonts, ses
 
 // ---- editing and view ---------------------------------------------------------------
 
-void MainWindow::undoCommand() { editor_->undo(); }
+void MainWindow::undoCommand() {
+  editor_->undo();
+  refreshCaption();
+}
 
 void MainWindow::showAllCommand() {
   editor_->toggleShowAll();

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editor/click_prompt.h"
 #include "editor/view_state.h"
 #include "engine/hardware_placement.h"
 #include "model/building.h"
@@ -157,6 +158,7 @@ QWidget* MainWindow::buildKindControls() {
   auto* position = new QHBoxLayout;
   for (size_t k = 0; k < 2; ++k) {
     positionLabels_[k] = new QLabel;
+    positionLabels_[k]->setObjectName(k == 0 ? "PositionX" : "PositionY");
     positionLabels_[k]->setFrameShape(QFrame::Panel);
     positionLabels_[k]->setFrameShadow(QFrame::Sunken);
     positionLabels_[k]->setAlignment(Qt::AlignCenter);
@@ -181,7 +183,10 @@ QWidget* MainWindow::buildDeleteControls() {
           [this](bool down) { deleteTogglePressed(DeleteToggle::Delete, down); });
   connect(groupDeleteButton_, &QPushButton::clicked, this,
           [this](bool down) { deleteTogglePressed(DeleteToggle::GroupDelete, down); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { editor_->cancel(); });
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    editor_->cancel();
+    refreshSide();
+  });
   grid->addWidget(deleteButton_, 0, 0);
   grid->addWidget(groupDeleteButton_, 0, 1);
   grid->addWidget(cancel_, 0, 2);
@@ -212,13 +217,17 @@ QWidget* MainWindow::buildOptionControls() {
   grid->addWidget(hint, 2, 0, 1, 3);
 
   maxMultiplier_ = new MultiplierBox;
-  connect(maxMultiplier_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value); });
+  connect(maxMultiplier_, &MultiplierBox::valueEdited, this, [this](float value) {
+    StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value);
+    refreshCaption();
+  });
   grid->addWidget(new QLabel("壁倍率の最大値"), 3, 0);
   grid->addWidget(maxMultiplier_, 3, 1);
   sheathingAdjust_ = new MultiplierBox;
-  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value); });
+  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this, [this](float value) {
+    StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value);
+    refreshCaption();
+  });
   QPushButton* reset = HandButton("ｸﾘｱｰ");
   reset->setToolTip("面材調整壁倍率を 0.0 に戻します");
   connect(reset, &QPushButton::clicked, this, [this] { sheathingAdjust_->edit()->setText(kMultiplierBoxReset); });
@@ -251,6 +260,8 @@ void MainWindow::refreshSide() {
   deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
   cancel_->setEnabled(s.ClickState == 1);
   showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
+  prompt_->setText(Q(NextClickPrompt(session_.building, s)));
+  refreshCaption();
 }
 
 void MainWindow::refreshKindTree() {
@@ -293,11 +304,13 @@ void MainWindow::clearHardware() {
   if (!prompts_->askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
   ClearKanamono(session_.building);
   session_.building.Modified = 1;
+  refreshCaption();
 }
 
 void MainWindow::matchToggled(bool on) {
   if (!on && session_.building.Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
   StoreOption(session_.building, session_.building.Settings.Match1FTo2F, on ? 1 : 0);
+  refreshCaption();
 }
 
 void MainWindow::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }

@@ -3,6 +3,7 @@
 #include "model/building.h"
 #include "model/path_parts.h"
 #include "model/version.h"
+#include "ui/windows/file_commands.h"
 
 namespace tvk {
 
@@ -19,6 +20,10 @@ const char* const kMatchTip = "１階Ｎ値＜２階Ｎ値 のときに１階金
 const char* const kReportQuestion = "計算書を作成します。";
 const char* const kClearHardwareQuestion =
     "すべての配置金物をクリアーします。\n\n計算書作成時には再び自動配置されます。";
+
+std::string WindowTitle(const Building& building) {
+  return WindowCaption(building) + (building.Modified != 0 ? "*" : "");
+}
 
 std::array<std::string, 6> StatusBarTexts(const Building& building) {
   const CalcSettings& s = building.Settings;

@@ -10,6 +10,10 @@ namespace tvk {
 
 class Building;
 
+// The window title: the caption of the building's file, with "*" while it has unsaved
+// changes.
+std::string WindowTitle(const Building& building);
+
 // The six status bar panels; panels 2 and 3 name the L method, 5 and 6 the orthogonal-beam
 // transmission (1 and 4 are spacers).
 std::array<std::string, 6> StatusBarTexts(const Building& building);
