@@ -2,14 +2,17 @@
 // close question, the member-kind list, the position read-out, the status bar prompt, the
 // tooltips over members, the menu shortcuts and help.
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QWheelEvent>
 
 #include "model/grid_point.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/elided_label.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/session_test_support.h"
@@ -141,6 +144,20 @@ TEST_F(MainWindowEditing, TheStatusBarSaysWhatTheNextClickDoes) {
   EXPECT_EQ(window.promptText().toStdString(), "「床」をグループ削除する範囲の一方の角をクリックしてください。");
 }
 
+TEST_F(MainWindowEditing, InANarrowWindowThePromptEndsInAnEllipsisNotACutCharacter) {
+  MainWindow window(session, &prompts);
+  window.resize(700, 700);
+  window.show();
+  QApplication::processEvents();
+  const auto* prompt = window.findChild<ElidedLabel*>("StatusPrompt");
+  ASSERT_NE(prompt, nullptr);
+  EXPECT_TRUE(prompt->shownText().endsWith(QChar(0x2026))) << prompt->shownText().toStdString();
+  EXPECT_EQ(prompt->toolTip(), window.promptText());
+  window.resize(1600, 700);
+  QApplication::processEvents();
+  EXPECT_EQ(prompt->shownText(), window.promptText());
+}
+
 TEST_F(MainWindowEditing, AMemberNamesItselfInATooltip) {
   MainWindow window(session, &prompts);
   window.resize(1400, 900);
@@ -154,6 +171,23 @@ TEST_F(MainWindowEditing, AMemberNamesItselfInATooltip) {
   const QString tip = canvas->toolTipAt(canvas->toViewport(At(2, 3)));
   EXPECT_EQ(tip.toStdString(), "筋かい(けさ掛け) 30×90 倍率 1.5  Y2通り X1 - X3");  // two divisions
   EXPECT_EQ(canvas->toolTipAt(canvas->toViewport(At(2, 5))), "");
+}
+
+TEST_F(MainWindowEditing, TheZoomListFollowsCtrlWheel) {
+  MainWindow window(session, &prompts);
+  window.resize(1400, 900);
+  window.show();
+  QApplication::processEvents();
+  auto* zoom = window.findChild<QComboBox*>();
+  QWidget* port = window.canvas()->viewport();
+  const QPointF at(200, 200);
+  QWheelEvent wheel(at, port->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(port, &wheel);
+  EXPECT_EQ(window.canvas()->zoom(), 1.2);
+  EXPECT_EQ(zoom->currentText(), "120(%)");
+  zoom->setCurrentIndex(3);
+  EXPECT_EQ(window.canvas()->zoom(), 2.0);
 }
 
 TEST_F(MainWindowEditing, MenuShortcutsRunTheirCommands) {

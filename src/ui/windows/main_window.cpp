@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/preview/elevation_window.h"
@@ -43,6 +45,11 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
     refreshSide();
   });
   connect(canvas_, &PlanCanvas::moved, this, [this](CanvasPos at) { editor_->move(at); });
+  // Ctrl+wheel zoomed the canvas itself: the list only shows the factor.
+  connect(canvas_, &PlanCanvas::zoomChanged, this, [this](double factor) {
+    const QSignalBlocker quiet(zoom_);
+    setZoom(factor);
+  });
   connect(canvas_, &PlanCanvas::escapePressed, this, [this] {
     editor_->escape();
     refreshSide();

@@ -30,6 +30,7 @@ namespace tvk {
 
 struct Session;
 class EccentricityPanel;
+class ElidedLabel;
 class KindTree;
 class MultiplierBox;
 class PlanCanvas;
@@ -178,7 +179,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   QList<QAction*> recentActions_;
   QAction* showAllAction_ = nullptr;
   std::array<QMenu*, 2> frameMenus_{};
-  QLabel* prompt_ = nullptr;
+  ElidedLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* storeys_ = nullptr;

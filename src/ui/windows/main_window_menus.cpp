@@ -9,6 +9,7 @@
 #include <QToolBar>
 
 #include "model/building.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
@@ -166,7 +167,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildStatusBar() {
-  prompt_ = new QLabel;
+  prompt_ = new ElidedLabel;
   prompt_->setObjectName("StatusPrompt");
   statusBar()->addWidget(prompt_, 1);
   for (size_t k = 0; k < statusPanels_.size(); ++k) {

@@ -18,6 +18,7 @@
 #include "engine/hardware_placement.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/windows/eccentricity_panel.h"
