@@ -91,13 +91,4 @@ std::optional<GridRect> RectToGrid(const Building& building, const CanvasGeometr
   return GridRect{xs->low, ys->low, xs->high, ys->high};
 }
 
-BoxSize CanvasBoxSize(double factor, double viewportWidth, double viewportHeight) {
-  return BoxSize{factor * viewportWidth - 60.0, factor * viewportHeight - 60.0};
-}
-
-std::optional<BoxSize> BoxSizeAfterResize(double factor, double viewportWidth, double viewportHeight) {
-  if (factor != 1.0) return std::nullopt;
-  return CanvasBoxSize(1.0, viewportWidth, viewportHeight);
-}
-
 }  // namespace tvk

@@ -72,15 +72,4 @@ struct ZoomLevel {
 // The zoom list, "全体表示" first; the zoom pop-up offers the first four.
 extern const std::array<ZoomLevel, 6> kZoomLevels;
 
-struct BoxSize {
-  double width = 0;
-  double height = 0;
-
-  bool operator==(const BoxSize&) const = default;
-};
-// Size of the canvas box for a zoom factor and the visible viewport.
-BoxSize CanvasBoxSize(double factor, double viewportWidth, double viewportHeight);
-// After a window resize: the new box size at factor 1; other factors keep the box.
-std::optional<BoxSize> BoxSizeAfterResize(double factor, double viewportWidth, double viewportHeight);
-
 }  // namespace tvk

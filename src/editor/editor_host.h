@@ -34,7 +34,8 @@ class EditorHost {
   // ---- questions (modal) --------------------------------------------------
   // A pop-up menu at the press point; returns the entry chosen (Cancel when dismissed).
   virtual PopupChoice askPopup(PopupKind kind, CanvasPos at) = 0;
-  // OK / Cancel question titled "確認メッセージ"; true on OK.
+  // OK / Cancel question titled "確認メッセージ" before members are deleted; true on OK.
+  // Its default button (Enter) is Cancel, which keeps them.
   virtual bool confirm(const std::string& text) = 0;
   // Message titled "確認メッセージ" with an OK button. Line breaks are "\n".
   virtual void showMessage(const std::string& text) = 0;

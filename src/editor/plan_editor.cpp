@@ -262,6 +262,13 @@ void PlanEditor::abandon() {
 
 void PlanEditor::escape() { abandon(); }
 
+void PlanEditor::gridChanged() {
+  abandon();
+  host_.setPositionLabels("", "");
+  s_.OtherStoreyToggleEnabled = OtherStoreyToggleEnabled(s_.InputCategory, b_.Storeys());
+  s_.OtherStoreyWalls = s_.OtherStoreyWalls && s_.OtherStoreyToggleEnabled;
+}
+
 void PlanEditor::cancel() { abandon(); }
 
 void PlanEditor::showPosition(const SnapResult& snap) {
@@ -284,7 +291,7 @@ void PlanEditor::chooseCategory(int category) {
   abandon();
   s_.InputCategory = category;
   s_.OtherStoreyWalls = false;
-  s_.OtherStoreyToggleEnabled = OtherStoreyToggleEnabled(category);
+  s_.OtherStoreyToggleEnabled = OtherStoreyToggleEnabled(category, b_.Storeys());
   rebuildKindList();
   redrawAll();
 }
@@ -297,11 +304,17 @@ void PlanEditor::chooseStorey(int storey) {
   redrawAll();
 }
 
-void PlanEditor::chooseKind(const std::string& listKey) {
+bool PlanEditor::chooseKind(const std::string& listKey) {
   const KindNode* node = FindKind(kindList_, listKey);
-  if (node == nullptr) return;
+  if (node == nullptr) return false;
+  // A group heading names no member: the kind chosen before stays active.
+  if (node->subKind == 0) {
+    host_.beep();
+    return false;
+  }
   s_.Selection[static_cast<size_t>(s_.InputCategory - 1)] = KindSelection{node->subKind, node->key};
   applySelection();
+  return true;
 }
 
 void PlanEditor::toggleShowAll() {
@@ -321,6 +334,8 @@ void PlanEditor::undo() {
   const GridRect rect = UndoRect(b_.Undo);
   if (b_.Undo.editMode == kModePlace) host_.eraseRect(rect);
   RestoreUndo(b_);
+  // Taking an edit back is a change too: after a save the plan differs from the file.
+  b_.Modified = 1;
   redrawRect(rect);
   ClearUndo(b_);
   host_.undoAvailabilityChanged(false);
@@ -345,7 +360,7 @@ void PlanEditor::rebuildKindList() {
 void PlanEditor::applySelection() {
   if (s_.InputCategory != kCatWall) return;
   const KindNode* node = FindKind(kindList_, s_.Selection[kCatWall - 1].key);
-  if (node == nullptr || node->subKind == 0) return;
+  if (node == nullptr) return;
   s_.SelectedGroupKey = node->groupKey;
   s_.SelectedMultiplier = LeafMultiplier(node->groupKey, node->subKind);
 }

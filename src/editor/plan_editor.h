@@ -71,12 +71,18 @@ class PlanEditor {
   void move(CanvasPos at);
   void escape();
   void cancel();  // the "ｷｬﾝｾﾙ" button
+  // Another building, another grid or other line names: a pending edit and the position
+  // read-out belong to the grid that is gone, and a one-storey building has no other
+  // storey's walls to show.
+  void gridChanged();
 
   // ---- controls ---------------------------------------------------------------
   void pressDeleteToggle(DeleteToggle which, bool down);
   void chooseCategory(int category);
   void chooseStorey(int storey);
-  void chooseKind(const std::string& listKey);
+  // A leaf of the member-kind list becomes the active kind; a group heading only beeps
+  // (false), and the kind chosen before stays active.
+  bool chooseKind(const std::string& listKey);
   void setDeleteBothLayers(bool on) { s_.DeleteBothLayers = on; }
   void setWallAutoLink(bool on) { s_.WallAutoLink = on; }
   void toggleShowAll();

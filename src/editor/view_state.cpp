@@ -20,7 +20,9 @@ StoreyButtonLabels StoreyButtons(int category, int storeyCount) {
   }
 }
 
-bool OtherStoreyToggleEnabled(int category) { return category == kCatColumn || category == kCatBeam; }
+bool OtherStoreyToggleEnabled(int category, int storeyCount) {
+  return storeyCount == 2 && (category == kCatColumn || category == kCatBeam);
+}
 
 std::string OtherStoreyToggleCaption(int storey, bool shown) {
   return std::string(storey == 1 ? "上階耐力壁" : "下階耐力壁") + (shown ? "消去" : "表示");
@@ -36,6 +38,9 @@ constexpr std::array<const char*, 4> kBraceSizes = {"15×90", "30×90", "45×90"
 constexpr std::array<float, 4> kKesaMultipliers = {1.0f, 1.5f, 2.0f, 3.0f};
 constexpr std::array<float, 4> kTasukiMultipliers = {2.0f, 3.0f, 4.0f, 5.0f};
 constexpr int kSheathingEntries = 10;
+constexpr const char* kKesaName = "筋かい(けさ掛け)";
+constexpr const char* kTasukiName = "筋かい(たすき掛け)";
+constexpr const char* kSheathingName = "面材耐力壁";
 
 KindNode Leaf(std::string text, std::string key, int subKind) {
   return KindNode{std::move(text), std::move(key), "", subKind, {}};
@@ -54,7 +59,7 @@ KindNode BraceGroup(const char* text, const char* groupKey, const std::array<flo
 }
 
 KindNode SheathingGroup() {
-  KindNode group{"面材耐力壁", kKeyMenzai, kKeyMenzai, 0, {}};
+  KindNode group{kSheathingName, kKeyMenzai, kKeyMenzai, 0, {}};
   for (int k = 1; k <= kSheathingEntries; ++k) {
     KindNode leaf = Leaf(FormatFixed(0.5 * k, 1), WallLeafKey(kKeyMenzai, k), k);
     leaf.groupKey = kKeyMenzai;
@@ -73,8 +78,8 @@ std::vector<KindNode> MemberKindList(int category, int storey) {
       return list;
     }
     case kCatWall:
-      return {BraceGroup("筋かい(けさ掛け)", kKeyKesa, kKesaMultipliers),
-              BraceGroup("筋かい(たすき掛け)", kKeyTasuki, kTasukiMultipliers), SheathingGroup()};
+      return {BraceGroup(kKesaName, kKeyKesa, kKesaMultipliers),
+              BraceGroup(kTasukiName, kKeyTasuki, kTasukiMultipliers), SheathingGroup()};
     case kCatColumn:
       return {Leaf("管柱", "Col1", kColStorey), Leaf("通し柱", "Col2", kColThrough)};
     default:
@@ -89,6 +94,14 @@ const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& k
   }
   return nullptr;
 }
+
+std::string WallKindName(const std::string& groupKey, int subKind) {
+  if (groupKey == kKeyMenzai) return kSheathingName;
+  const std::string size = subKind >= 1 && subKind <= 4 ? kBraceSizes[size_t(subKind - 1)] : "";
+  return std::string(groupKey == kKeyTasuki ? kTasukiName : kKesaName) + " " + size;
+}
+
+std::string BeamName(int storey, int storeyCount) { return storey < storeyCount ? "床梁" : "小屋梁"; }
 
 std::string WallLeafKey(const std::string& groupKey, int subKind) { return groupKey + std::to_string(subKind); }
 
@@ -115,16 +128,10 @@ KindSelection InitialSelection(int category) {
 }
 
 KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current) {
-  KindSelection next = current;
-  if (next.subKind == 0) {
-    // A group was chosen: its first leaf.
-    next.subKind = 1;
-    if (category == kCatWall) next.key = WallLeafKey(current.key, 1);
-  }
   if ((category == kCatFloor && storey == 1) || (category == kCatColumn && storey == 2)) {
-    next = InitialSelection(category);
+    return InitialSelection(category);
   }
-  return next;
+  return current;
 }
 
 }  // namespace tvk

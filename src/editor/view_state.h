@@ -18,8 +18,9 @@ struct StoreyButtonLabels {
   std::string storey1;
 };
 StoreyButtonLabels StoreyButtons(int category, int storeyCount);
-// The other-storey walls toggle can be used with columns and beams only.
-bool OtherStoreyToggleEnabled(int category);
+// The other-storey walls toggle can be used with columns and beams, and only where there is
+// another storey.
+bool OtherStoreyToggleEnabled(int category, int storeyCount);
 // "上階耐力壁表示" on storey 1, "下階耐力壁表示" on storey 2; "…消去" while the walls are shown.
 std::string OtherStoreyToggleCaption(int storey, bool shown);
 std::string StoreyLabel(int storey);  // "１階" / "２階"
@@ -40,6 +41,10 @@ std::vector<KindNode> MemberKindList(int category, int storey);
 const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& key);
 // List key of a wall leaf ("Kesa" + 1 -> "Kesa1").
 std::string WallLeafKey(const std::string& groupKey, int subKind);
+// Name of a wall kind: "筋かい(けさ掛け) 45×90", "筋かい(たすき掛け) 15×90" or "面材耐力壁".
+std::string WallKindName(const std::string& groupKey, int subKind);
+// Name of the beams drawn on a storey: "床梁" under a second storey, else "小屋梁".
+std::string BeamName(int storey, int storeyCount);
 // Wall multiplier selected by a wall leaf; 0 for anything else.
 float LeafMultiplier(const std::string& groupKey, int subKind);
 

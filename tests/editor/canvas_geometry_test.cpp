@@ -116,13 +116,5 @@ TEST(NumericHelpers, RoundHalfEvenAndTextValues) {
   EXPECT_DOUBLE_EQ(NumericValue("1e400"), 0.0);
 }
 
-TEST(Zoom, BoxFollowsTheFactorAndResizeOnlyAtWholeView) {
-  EXPECT_EQ(kZoomLevels[0].text, std::string("全体表示"));
-  EXPECT_EQ(kZoomLevels[5].text, std::string("300(%)"));
-  EXPECT_EQ(CanvasBoxSize(2.0, 1000, 800), (BoxSize{1940, 1540}));
-  EXPECT_EQ(BoxSizeAfterResize(1.0, 1000, 800), (BoxSize{940, 740}));
-  EXPECT_FALSE(BoxSizeAfterResize(1.5, 1000, 800).has_value());
-}
-
 }  // namespace
 }  // namespace tvk

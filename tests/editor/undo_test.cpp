@@ -67,6 +67,14 @@ TEST_F(EditorTest, UndoAfterSwitchingStoreysRestoresTheEditedStorey) {
   EXPECT_EQ(host.rectsDrawn.back(), (GridRect{1, 1, 3, 3}));
 }
 
+TEST_F(EditorTest, UndoAfterASaveIsAnUnsavedChange) {
+  Use(kCatColumn);
+  Click(4, 4);
+  b().Modified = 0;  // saved
+  editor.undo();
+  EXPECT_EQ(b().Modified, 1);
+}
+
 TEST_F(EditorTest, RefusedEditKeepsThePreviousUndo) {
   Use(kCatWall);
   Drag(1, 1, 3, 1);

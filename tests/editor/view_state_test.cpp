@@ -22,15 +22,16 @@ struct StoreyLabelCase {
 
 TEST(StoreyButtons, LabelsPerCategory) {
   const StoreyLabelCase cases[] = {
-      {kCatFloor, 2, "２階 床", "１階 床", false},       {kCatWall, 2, "２階 耐力壁", "１階 耐力壁", false},
-      {kCatColumn, 2, "２階 柱", "１階 柱", true},       {kCatBeam, 2, "２階 小屋梁", "２階 床梁", true},
-      {kCatBeam, 1, "２階 小屋梁", "１階 小屋梁", true},
+      {kCatFloor, 2, "２階 床", "１階 床", false},        {kCatWall, 2, "２階 耐力壁", "１階 耐力壁", false},
+      {kCatColumn, 2, "２階 柱", "１階 柱", true},        {kCatBeam, 2, "２階 小屋梁", "２階 床梁", true},
+      {kCatBeam, 1, "２階 小屋梁", "１階 小屋梁", false},  // no other storey to show
+      {kCatColumn, 1, "２階 柱", "１階 柱", false},
   };
   for (const auto& c : cases) {
     const StoreyButtonLabels labels = StoreyButtons(c.category, c.storeys);
     EXPECT_EQ(labels.storey2, c.storey2);
     EXPECT_EQ(labels.storey1, c.storey1);
-    EXPECT_EQ(OtherStoreyToggleEnabled(c.category), c.otherWallsToggle);
+    EXPECT_EQ(OtherStoreyToggleEnabled(c.category, c.storeys), c.otherWallsToggle);
   }
 }
 
@@ -99,15 +100,43 @@ TEST_F(EditorTest, ChoosingAWallLeafSetsGroupAndMultiplier) {
   EXPECT_FLOAT_EQ(editor.state().SelectedMultiplier, 3.5f);
 }
 
-TEST_F(EditorTest, AGroupEntryOnlyBeepsUntilTheListIsRebuilt) {
-  Use(kCatWall, "Menzai");
-  Click(1, 1);
+TEST_F(EditorTest, AGroupEntryBeepsAndKeepsTheChosenKind) {
+  Use(kCatWall, "Tasuki3");
+  EXPECT_FALSE(editor.chooseKind("Menzai"));
   EXPECT_EQ(host.beeps, 1);
+  EXPECT_EQ(editor.state().Selection[kCatWall - 1], (KindSelection{3, "Tasuki3"}));
+  EXPECT_EQ(editor.state().SelectedGroupKey, "Tasuki");
+  EXPECT_FLOAT_EQ(editor.state().SelectedMultiplier, 4.0f);
+  Drag(1, 1, 3, 1);  // what is highlighted is placed
+  EXPECT_EQ(P(1, 1).brace(kDirX).KindKey, "Tasuki");
+  EXPECT_EQ(P(1, 1).brace(kDirX).Kind, 3);
+  EXPECT_TRUE(editor.chooseKind("Menzai2"));
+  EXPECT_EQ(host.beeps, 1);
+}
+
+TEST_F(EditorTest, AnotherGridClearsThePositionReadOutAndEndsAPendingEdit) {
+  Use(kCatWall);
+  editor.move(At(21, 21));
+  ASSERT_EQ(host.labelX, "X21");
+  Click(2, 2);
+  editor.gridChanged();
+  EXPECT_EQ(host.labelX, "");
+  EXPECT_EQ(host.labelY, "");
   EXPECT_EQ(editor.state().ClickState, 0);
-  Use(kCatWall);  // rebuilt: the group's first leaf
-  EXPECT_EQ(editor.state().SelectedKind(kCatWall), 1);
-  EXPECT_EQ(editor.state().SelectedGroupKey, "Menzai");
-  EXPECT_FLOAT_EQ(editor.state().SelectedMultiplier, 0.5f);
+  EXPECT_FALSE(host.cancelEnabled);
+}
+
+TEST_F(EditorTest, AOneStoreyBuildingHasNoOtherStoreyWallsToShow) {
+  Use(kCatColumn);
+  editor.toggleOtherStoreyWalls();
+  ASSERT_TRUE(editor.state().OtherStoreyWalls);
+  test::PlanBuilder one(1, 4, 4);
+  b() = one.b;
+  editor.gridChanged();
+  EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
+  EXPECT_FALSE(editor.state().OtherStoreyWalls);
+  Use(kCatBeam);
+  EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
 }
 
 TEST_F(EditorTest, CategoryChangeAbandonsAndResetsTheOtherStoreyToggle) {

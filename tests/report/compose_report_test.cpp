@@ -180,6 +180,17 @@ TEST(ComposeLists, BlankSecondLinesLeaveOneLineCells) {
   EXPECT_EQ(table.rows[11][2], "(る)*");
 }
 
+TEST(ComposeLists, ABlankFirstLineGivesItsPlaceToTheSecond) {
+  HardwareNames names = LoadBuiltInHardwareNames();
+  names[2] = {"", "5.0", "二行目だけ", ""};
+  names[3] = {"  ", " ", "", "7.41"};
+  const FixedTable table = JointSpecTable(names);
+  EXPECT_EQ(table.rows[3][3], "二行目だけ");
+  EXPECT_EQ(table.rows[3][4], "5.0");
+  EXPECT_EQ(table.rows[4][3], "  ");
+  EXPECT_EQ(table.rows[4][4], "7.41");
+}
+
 TEST(ComposeLists, BraceTablesHaveTheirClassesAndValues) {
   const std::vector<FixedTable> tables = BraceCorrectionTables();
   ASSERT_EQ(tables.size(), 3u);

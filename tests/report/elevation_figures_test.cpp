@@ -125,6 +125,31 @@ TEST_F(ElevationFiguresTest, WindowPageIsOneLandscapePageWithTheHeader) {
   EXPECT_TRUE(test::FindText(doc, 0, QStringLiteral("Y2 通り 軸組図")));
 }
 
+TEST_F(ElevationFiguresTest, LabelsStandOnWhiteOverEveryLine) {
+  // A sheathed panel over three columns: the middle one runs through its multiplier.
+  test::PlanBuilder plan(1, 4, 2, 1);
+  plan.Sheathing(1, kDirX, 1, 1, 2, 6).Column(1, 1, 1).Column(2, 1, 1).Column(3, 1, 1);
+  Building b = test::Figures(plan);
+  b.Point(2, 1, 1).Column.TopHardware = "(ろ)";
+  PageSurface surface;
+  DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});
+  const std::vector<PageOp>& ops = surface.Document().pages.at(0).ops;
+  size_t lastLine = 0;
+  std::vector<size_t> labels;
+  for (size_t k = 0; k < ops.size(); ++k) {
+    if (std::holds_alternative<LineOp>(ops[k])) lastLine = k;
+    const auto* text = std::get_if<TextOp>(&ops[k]);
+    if (text && (text->text == "3.0" || text->text == QStringLiteral("(ろ)"))) labels.push_back(k);
+  }
+  ASSERT_EQ(labels.size(), 2u);
+  for (size_t k : labels) {
+    EXPECT_GT(k, lastLine);
+    const auto* box = std::get_if<RectOp>(&ops[k - 1]);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->brush.color, QColor(Qt::white));
+  }
+}
+
 TEST_F(ElevationFiguresTest, ABarInTheBuildingNameStaysInTheWindowHeader) {
   test::PlanBuilder plan(1, 2, 2);
   plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToLower);

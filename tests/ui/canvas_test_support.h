@@ -105,11 +105,11 @@ class CanvasTest : public ::testing::Test {
     return Canvas().planImage();
   }
 
-  // Pixel of the box at a page position in cm.
+  // The pixel of the box that holds a page position in cm.
   QPoint Px(QPointF cm) {
     const QPointF at = Canvas().toViewport(
         CanvasPos{CanvasPainter::ToUnits(cm.x(), cm.y()).x(), CanvasPainter::ToUnits(cm.x(), cm.y()).y()});
-    return at.toPoint();
+    return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
   }
   // Page position in cm of a grid point (level 1), optionally moved by (dx, dy) cm.
   QPointF Cm(double i, double j, double dx = 0, double dy = 0) {

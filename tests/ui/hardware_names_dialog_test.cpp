@@ -1,4 +1,7 @@
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "model/hardware_names_file.h"
@@ -92,6 +95,34 @@ TEST_F(HardwareNamesTest, DefaultButtonWritesTheFileAndStaysOpen) {
   EXPECT_EQ(read, names);
   EXPECT_EQ(read[10].Name1, "引き寄せ金物(HD-20)×２個");
   EXPECT_EQ(dialog->cells()[21][0], "---");
+}
+
+std::vector<std::string> warnings;
+
+void RecordWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
+  warnings.push_back(text.toStdString());
+}
+
+TEST_F(HardwareNamesTest, ReturnStartsAndEndsAnEditWithoutComplaint) {
+  auto* grid = dialog->findChild<QTableWidget*>();
+  ASSERT_NE(grid, nullptr);
+  grid->setCurrentCell(4, 3);
+  warnings.clear();
+  const QtMessageHandler before = qInstallMessageHandler(RecordWarning);
+  const auto pressReturn = [](QWidget* target) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(target, &press);
+  };
+  pressReturn(grid);
+  auto* editor = grid->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(editor, nullptr);
+  editor->setText(QStringLiteral("羽子板ボルト"));
+  pressReturn(editor);  // taken by the editor, then passed on to the grid
+  QApplication::processEvents();
+  qInstallMessageHandler(before);
+  EXPECT_EQ(warnings, std::vector<std::string>{});
+  EXPECT_EQ(dialog->cells()[4][0], "羽子板ボルト");
+  EXPECT_TRUE(dialog->modified());
 }
 
 TEST_F(HardwareNamesTest, TitleAndButtonsReadAsTheProgramWordsThem) {

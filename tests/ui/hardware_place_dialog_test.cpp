@@ -212,20 +212,29 @@ TEST_F(HardwarePlaceTest, OkAsksBeforeApplyingAndCancelKeepsTheDialog) {
   EXPECT_EQ(prompts.asked, std::vector<std::string>(2, kApplyQuestion));
 }
 
-TEST_F(HardwarePlaceTest, ThroughColumnHardwareAtANonJointEndAsksAgain) {
+TEST_F(HardwarePlaceTest, ThroughColumnHardwareAtANonJointEndIsAskedBeforeItIsApplied) {
   dialog->selectRow(1, kThroughRow);
   prompts.answers = {true};
   dialog->choose(1, true, 4);
+  dialog->setAutoPlacement(false);
   prompts.answers = {true, false};
   dialog->accept();
-  EXPECT_EQ(column(1, 1, 1).TopHardware, "(に)");
-  EXPECT_TRUE(ThroughColumnHoldsHardware(b));
-  EXPECT_TRUE(dialog->isVisible());
+  // Cancelled: the building is as it was, options included, and the dialog stays open.
   EXPECT_EQ(prompts.asked.back(), kThroughHoldsQuestion);
-  // Nothing is left to apply: OK now closes without asking.
+  EXPECT_TRUE(column(1, 1, 1).TopHardware.empty());
+  EXPECT_FALSE(ThroughColumnHoldsHardware(b));
+  EXPECT_EQ(b.Settings.AutoHardwareOnReport, 1);
+  EXPECT_EQ(b.Modified, 0);
+  EXPECT_FALSE(dialog->applied());
+  EXPECT_TRUE(dialog->isVisible());
+  // Asked again, and OK to both applies and closes.
+  prompts.answers = {true, true};
   dialog->accept();
+  EXPECT_EQ(column(1, 1, 1).TopHardware, "(に)");
+  EXPECT_EQ(b.Settings.AutoHardwareOnReport, 0);
+  EXPECT_EQ(b.Modified, 1);
   EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(prompts.asked.size(), 3u);
+  EXPECT_EQ(prompts.asked.size(), 5u);
 }
 
 TEST_F(HardwarePlaceTest, CancelWithChangesAsksAndAppliesNothing) {

@@ -33,11 +33,14 @@ QCheckBox* BoxNamed(const QWidget& window, const QString& text) {
   return nullptr;
 }
 
-// Captions of a menu's entries, separators and the recent files left out.
+// Captions of a menu's entries with their shortcuts after a tab, separators and the recent
+// files left out.
 std::vector<std::string> Captions(const QMenu* menu) {
   std::vector<std::string> captions;
   for (const QAction* a : menu->actions()) {
-    if (!a->isSeparator() && !a->text().startsWith('/')) captions.push_back(a->text().toStdString());
+    if (a->isSeparator() || a->text().startsWith('/')) continue;
+    const QString keys = a->shortcut().toString(QKeySequence::PortableText);
+    captions.push_back((keys.isEmpty() ? a->text() : a->text() + "\t" + keys).toStdString());
   }
   return captions;
 }
@@ -69,14 +72,15 @@ TEST_F(MainWindowControls, EveryToolbarKeyHasItsTip) {
 TEST_F(MainWindowControls, MenusHoldTheirEntriesInOrder) {
   MainWindow window(session, &prompts);
   const std::vector<std::vector<std::string>> expected = {
-      {"新規作成(&N)", "開く(&O)", "データ履歴ダイアログ表示(&R)", "上書き保存(&S)", "名前を付けて保存(&A)...",
-       "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
-      {"計算書ﾌﾟﾚﾋﾞｭｰ(&V)", "２階Ｎ値伝達ﾁｪｯｸ(&N)", "全部材表示(&A)"},
+      {"新規作成(&N)\tCtrl+N", "開く(&O)\tCtrl+O", "データ履歴ダイアログ表示(&R)", "上書き保存(&S)\tCtrl+S",
+       "名前を付けて保存(&A)...\tCtrl+Shift+S", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
+      {"配置・削除 取り消し\tCtrl+Z"},
+      {"計算書ﾌﾟﾚﾋﾞｭｰ(&V)\tCtrl+P", "２階Ｎ値伝達ﾁｪｯｸ(&N)", "全部材表示(&A)"},
       {"配置金物(&K)"},
       {"Ｘ通り軸組図(&X)", "Ｙ通り軸組図(&Y)"},
       {"建物名称の変更(&N)", "入力ｸﾞﾘｯﾄﾞ数の変更(&C)", "通り名の変更(&T)", "建物仕様(&P)...", "押さえ係数Ｌの設定(&L)",
        "１階に柱がない時の２階柱引抜き力の処理(&U)", "直交梁の影響(&G)", "金物名称の登録(&K)", "ﾌｫﾝﾄｻｲｽﾞの変更(&F)"},
-      {"目次(&C)", "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
+      {"目次(&C)\tF1", "ﾊﾞｰｼﾞｮﾝ情報(&V)"},
   };
   const QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(static_cast<size_t>(menus.size()), expected.size());

@@ -20,6 +20,7 @@
 #include "ui/session_test_support.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/help_document.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 
@@ -52,8 +53,8 @@ TEST_F(MainWindowTest, ToolbarKeysStandInOrderWithTheirTips) {
   EXPECT_EQ(window.toolbarAction("Undo")->toolTip().toStdString(), "配置・削除 取り消し");
   std::vector<std::string> menus;
   for (const QAction* a : window.menuBar()->actions()) menus.push_back(a->text().toStdString());
-  EXPECT_EQ(menus,
-            (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "表示(&V)", "金物(&H)", "軸組図(&J)", "設定(&S)", "ﾍﾙﾌﾟ(&H)"}));
+  EXPECT_EQ(menus, (std::vector<std::string>{"ﾌｧｲﾙ(&F)", "編集(&E)", "表示(&V)", "金物(&H)", "軸組図(&J)", "設定(&S)",
+                                             "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {

@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 #include <optional>
 
 #include "canvas_test_support.h"
@@ -30,6 +32,11 @@ class EventTest : public CanvasTest {
   std::pair<int, int> Snapped(CanvasPos at) {
     const SnapResult snap = Snap(plan.b, CanvasGeometry::For(plan.b), at);
     return {snap.i, snap.j};
+  }
+  void Wheel(QPointF at, int notchDelta, Qt::KeyboardModifiers modifiers) {
+    QWheelEvent wheel(at, Canvas().viewport()->mapToGlobal(at), QPoint(), QPoint(0, notchDelta), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Canvas().viewport(), &wheel);
   }
   CanvasPos GridPoint(int i, int j) {
     const PointCoord& c = plan.b.Coord(i, j, 1);
@@ -60,10 +67,23 @@ TEST_F(EventTest, PressesAndMovesArriveInCanvasUnits) {
   }
 }
 
-TEST_F(EventTest, MiddleButtonAndPressesBeyondTheBoxAreIgnored) {
-  Send(QEvent::MouseButtonPress, QPointF(100, 100), Qt::MiddleButton);
-  Send(QEvent::MouseButtonPress, QPointF(1003, 100), Qt::LeftButton);  // the 4 pixels beside the box
+TEST_F(EventTest, TheMiddleButtonDragsThePlan) {
+  Canvas().setZoom(2.0);
+  QScrollBar* h = Canvas().horizontalScrollBar();
+  QScrollBar* v = Canvas().verticalScrollBar();
+  h->setValue(300);
+  v->setValue(200);
+  Send(QEvent::MouseButtonPress, QPointF(500, 400), Qt::MiddleButton);
+  EXPECT_EQ(Canvas().viewport()->cursor().shape(), Qt::ClosedHandCursor);
+  QMouseEvent drag(QEvent::MouseMove, QPointF(400, 350), Canvas().viewport()->mapToGlobal(QPointF(400, 350)),
+                   Qt::NoButton, Qt::MiddleButton, Qt::NoModifier);
+  QApplication::sendEvent(Canvas().viewport(), &drag);
+  Send(QEvent::MouseButtonRelease, QPointF(400, 350), Qt::MiddleButton);
+  EXPECT_EQ(h->value(), 400);
+  EXPECT_EQ(v->value(), 250);
+  EXPECT_EQ(Canvas().viewport()->cursor().shape(), Qt::ArrowCursor);
   EXPECT_FALSE(pressedAt.has_value());
+  EXPECT_FALSE(movedTo.has_value());
 }
 
 TEST_F(EventTest, EscapeKeyIsPassedOn) {
@@ -86,16 +106,66 @@ TEST_F(EventTest, DeleteCursorWhileADeleteToggleIsDown) {
   EXPECT_EQ(Canvas().viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(EventTest, WholeViewBoxFollowsResizesOtherZoomsKeepTheirBox) {
-  EXPECT_EQ(Canvas().boxSize(), QSize(1000, 760));
-  Canvas().resize(804, 604);
-  EXPECT_EQ(Canvas().boxSize(), QSize(800, 600));
-  Canvas().setZoom(1.5);
-  const QSize zoomed = Canvas().boxSize();
-  EXPECT_EQ(zoomed, QSize(int(1.5 * 804 - 4), int(1.5 * 604 - 4)));
-  Canvas().resize(1004, 764);
-  EXPECT_EQ(Canvas().boxSize(), zoomed);
-  EXPECT_GT(Canvas().horizontalScrollBar()->maximum(), 0);
+// What stays under the pointer when the zoom changes: the canvas position shown at a
+// viewport point before and after, within a pixel of the box.
+double Drift(PlanCanvas& canvas, CanvasPos before, QPointF at) {
+  const QPointF now = canvas.toViewport(before);
+  return std::hypot(now.x() - at.x(), now.y() - at.y());
+}
+
+TEST_F(EventTest, CtrlWheelZoomsAboutThePointerAndTheListAboutTheCentre) {
+  std::vector<double> announced;
+  QObject::connect(&Canvas(), &PlanCanvas::zoomChanged, [&announced](double f) { announced.push_back(f); });
+  const QPointF pointer(700, 250);
+  for (const double expected : {1.2, 1.5, 2.0}) {
+    const CanvasPos under = Canvas().toCanvas(pointer);
+    Wheel(pointer, 120, Qt::ControlModifier);
+    EXPECT_EQ(Canvas().zoom(), expected);
+    EXPECT_LT(Drift(Canvas(), under, pointer), 1.0) << expected;
+  }
+  EXPECT_EQ(announced, (std::vector<double>{1.2, 1.5, 2.0}));
+  Wheel(pointer, -240, Qt::ControlModifier);
+  EXPECT_EQ(Canvas().zoom(), 1.2);
+  // The zoom list keeps the view's centre.
+  const QPointF centre = QRectF(Canvas().viewport()->rect()).center();
+  const CanvasPos middle = Canvas().toCanvas(centre);
+  Canvas().setZoom(2.5);
+  EXPECT_LT(Drift(Canvas(), middle, centre), 1.0);
+  // Back to the whole plan: nothing to scroll.
+  Canvas().setZoom(1.0);
+  EXPECT_EQ(Canvas().horizontalScrollBar()->maximum(), 0);
+  EXPECT_EQ(Canvas().verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(EventTest, AWheelNotchScrollsAGrid) {
+  Canvas().setZoom(2.0);
+  QScrollBar* h = Canvas().horizontalScrollBar();
+  QScrollBar* v = Canvas().verticalScrollBar();
+  const int grid = int(std::lround(GridPixels(plan.b, Canvas().view())));
+  ASSERT_GT(grid, 100);
+  v->setValue(0);
+  Wheel(QPointF(300, 300), -120, Qt::NoModifier);  // one notch down
+  EXPECT_EQ(v->value(), std::min(grid, v->maximum()));
+  h->setValue(0);
+  Wheel(QPointF(300, 300), -120, Qt::ShiftModifier);  // across
+  EXPECT_EQ(h->value(), std::min(grid, h->maximum()));
+  EXPECT_EQ(v->singleStep(), grid);
+}
+
+TEST_F(EventTest, GridCellsStaySquareAndTheWholePlanInSightInAnyShape) {
+  for (const QSize size : {QSize(1004, 764), QSize(404, 904), QSize(1604, 304)}) {
+    Canvas().resize(size);
+    Canvas().setZoom(1.0);
+    EXPECT_EQ(Canvas().boxSize(), Canvas().viewport()->size());
+    const QPointF origin = Canvas().toViewport(GridPoint(1, 1));
+    const QPointF alongX = Canvas().toViewport(GridPoint(3, 1));
+    const QPointF alongY = Canvas().toViewport(GridPoint(1, 3));
+    EXPECT_NEAR(alongX.x() - origin.x(), origin.y() - alongY.y(), 1e-6) << size.width() << "x" << size.height();
+    const QRectF port(Canvas().viewport()->rect());
+    for (const QPointF corner : {origin, Canvas().toViewport(GridPoint(9, 7))}) {
+      EXPECT_TRUE(port.contains(corner)) << size.width() << "x" << size.height();
+    }
+  }
 }
 
 }  // namespace

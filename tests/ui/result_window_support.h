@@ -33,8 +33,12 @@ class ScriptedWindowPrompts : public WindowPrompts {
   bool openWorks = true;
   int beeps = 0;
 
+  std::vector<std::string> keepingByDefault;  // questions whose default answer keeps the work
+
   bool askYesNo(const std::string& text) override { return answer(text); }
   bool askOkCancel(const std::string& text) override { return answer(text); }
+  bool askYesNoDefaultNo(const std::string& text) override { return answerKeeping(text); }
+  bool askOkCancelDefaultCancel(const std::string& text) override { return answerKeeping(text); }
   void tell(const std::string& text) override { asked.push_back(text); }
   std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
   std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override {
@@ -48,6 +52,10 @@ class ScriptedWindowPrompts : public WindowPrompts {
   }
 
  private:
+  bool answerKeeping(const std::string& text) {
+    keepingByDefault.push_back(text);
+    return answer(text);
+  }
   bool answer(const std::string& text) {
     asked.push_back(text);
     if (answers.empty()) {

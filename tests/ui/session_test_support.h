@@ -35,17 +35,29 @@ class ScriptedPrompts final : public WindowPrompts {
   std::deque<std::optional<std::string>> files;  // file dialogs, in order; cancelled when run out
   std::vector<std::string> asked;                // every question and message, in order
   std::vector<FileDialogSpec> dialogs;
+  std::vector<std::string> keepingByDefault;  // questions whose default answer keeps the work
+  std::vector<std::string> opened;            // documents handed to the desktop
+  bool openWorks = true;
   int beeps = 0;
 
   bool askYesNo(const std::string& text) override { return answer(text); }
   bool askOkCancel(const std::string& text) override { return answer(text); }
+  bool askYesNoDefaultNo(const std::string& text) override { return answerKeeping(text); }
+  bool askOkCancelDefaultCancel(const std::string& text) override { return answerKeeping(text); }
   void tell(const std::string& text) override { asked.push_back(text); }
   std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override { return file(request); }
   std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override { return file(request); }
   void beep() override { ++beeps; }
-  bool openDocument(const std::string&) override { return true; }
+  bool openDocument(const std::string& path) override {
+    opened.push_back(path);
+    return openWorks;
+  }
 
  private:
+  bool answerKeeping(const std::string& text) {
+    keepingByDefault.push_back(text);
+    return answer(text);
+  }
   bool answer(const std::string& text) {
     asked.push_back(text);
     if (answers.empty()) return true;

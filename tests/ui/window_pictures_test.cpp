@@ -1,6 +1,7 @@
 // Pictures of the windows for a person to look at: with VOLNTVK_PICTURES=FOLDER set, the
 // main window (sample project, bearing-wall category) and the dialogs are saved there as
 // PNG files. Without it the test is skipped.
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
@@ -25,6 +26,7 @@ using WindowPictures = SessionFixture;
 
 void Save(QWidget& widget, const QString& folder, const char* name) {
   widget.show();
+  QApplication::processEvents();  // scroll bars and layouts settle
   widget.grab().save(QDir(folder).filePath(QString(name) + ".png"));
 }
 
@@ -39,6 +41,19 @@ TEST_F(WindowPictures, SavesEveryWindow) {
     if (button->text() == "耐力壁") button->click();
   }
   Save(window, folder, "main_window");
+  // The plan keeps its proportions in every window shape and zoom.
+  const struct {
+    const char* name;
+    QSize size;
+    int zoomEntry;  // of the zoom list
+  } shapes[] = {{"main_window_narrow", {900, 1000}, 0},
+                {"main_window_wide", {1600, 600}, 0},
+                {"main_window_200", {1400, 900}, 3}};
+  for (const auto& shape : shapes) {
+    window.resize(shape.size);
+    window.findChild<QComboBox*>()->setCurrentIndex(shape.zoomEntry);
+    Save(window, folder, shape.name);
+  }
   AddToRecentFiles(session.settings, session.building.CurrentPath, session.building.Info.BuildingName);
   WriteSettings(session);
   DataSelectDialog select(session, prompts, false);

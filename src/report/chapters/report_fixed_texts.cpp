@@ -15,9 +15,11 @@ const char* const kBrace30 = "30x90以上の筋かい";
 const char* const kBrace45 = "45x90以上の筋かい";
 const char* const kBrace90 = "90x90以上の筋かい";
 
-// Line 1, and line 2 below it when line 2 holds more than blanks.
+// Line 1, and line 2 below it when line 2 holds more than blanks; a blank line 1 gives
+// its place to line 2, so no cell starts with an empty line.
 std::string TwoLineCell(const std::string& line1, const std::string& line2) {
-  return TrimBlanks(line2).empty() ? line1 : line1 + "\r" + line2;
+  if (TrimBlanks(line2).empty()) return line1;
+  return TrimBlanks(line1).empty() ? line2 : line1 + "\r" + line2;
 }
 
 // The formula of row 1 runs over both columns.

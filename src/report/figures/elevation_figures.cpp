@@ -17,13 +17,14 @@ constexpr double kFrameSpacing = 3.0;
 constexpr double kPageTopPitches = 2.0;
 const PageMargins kWindowMargins{2.0, 2.0, 2.2, 2.0};
 
-// Draws the four layers in their order.
+// Draws the four layers in their order, then the labels over every line.
 void DrawFrameLayers(PageSurface& surface, const ElevationContext& frame) {
-  LabelPlacer labels;
+  FrameLabels labels;
   DrawFrameNames(surface, frame, labels);
   DrawFrameWalls(surface, frame, labels);
   DrawFrameColumns(surface, frame, labels);
   DrawFrameBeams(surface, frame);
+  labels.Draw(surface);
 }
 
 }  // namespace

@@ -40,15 +40,6 @@ FigText MultiplierStyle(const ElevationContext& f) {
   return {kFigLabelFace, size};
 }
 
-// A white-backed label at the first free place among the candidates' top-left corners.
-void PlaceLabel(PageSurface& surface, const FigText& style, const QString& text, LabelPlacer& labels,
-                std::initializer_list<PagePoint> corners) {
-  const QSizeF size = MeasureFigText(surface, style, text);
-  std::vector<PageBox> boxes;
-  for (const PagePoint& c : corners) boxes.push_back({c.x, c.y, size.width(), size.height()});
-  DrawFigLabel(surface, style, labels.Place(boxes), text);
-}
-
 struct Panel {
   double left, top, right, bottom;  // inset by the member thickness
 };
@@ -75,6 +66,18 @@ bool HasWall(const GridPoint& p, int d) { return p.brace(d).Kind != 0 || p.sheat
 
 }  // namespace
 
+void FrameLabels::Place(PageSurface& surface, const FigText& style, const QString& text,
+                        std::initializer_list<PagePoint> corners) {
+  const QSizeF size = MeasureFigText(surface, style, text);
+  std::vector<PageBox> boxes;
+  for (const PagePoint& c : corners) boxes.push_back({c.x, c.y, size.width(), size.height()});
+  pending_.push_back({style, placer_.Place(boxes), text});
+}
+
+void FrameLabels::Draw(PageSurface& surface) const {
+  for (const Pending& label : pending_) DrawFigLabel(surface, label.style, label.box, label.text);
+}
+
 bool FrameHasThroughColumn(const Building& building, const FrameRef& frame) {
   for (int k = 1; k <= FramePoints(building, frame); ++k) {
     int i = 0, j = 0;
@@ -90,7 +93,7 @@ double FrameLabelHeight(PageSurface& surface, const ElevationContext& frame) {
   return MeasureFigText(surface, HardwareStyle(frame), QStringLiteral("通し柱")).height();
 }
 
-void DrawFrameNames(PageSurface& surface, const ElevationContext& f, LabelPlacer& labels) {
+void DrawFrameNames(PageSurface& surface, const ElevationContext& f, FrameLabels& labels) {
   std::vector<GridNameSpot> spots;
   for (int k = 1; k <= FramePoints(f.building, f.frame); ++k) {
     const bool main = IsMainGridLine(k, f.building.Divisions());
@@ -98,10 +101,10 @@ void DrawFrameNames(PageSurface& surface, const ElevationContext& f, LabelPlacer
     spots.push_back(MakeGridNameSpot(surface, CrossingName(f, k), style, main, {X(f, k), f.t.ey + kNameGap},
                                      NameAnchor::TopCentre));
   }
-  DrawGridNames(surface, spots, labels);
+  DrawGridNames(surface, spots, labels.placer());
 }
 
-void DrawFrameWalls(PageSurface& surface, const ElevationContext& f, LabelPlacer& labels) {
+void DrawFrameWalls(PageSurface& surface, const ElevationContext& f, FrameLabels& labels) {
   const int along = FrameAlong(f.frame);
   const QColor grey = PaletteColor(kFigLightGrey);
   for (int s = 1; s <= f.building.Storeys(); ++s) {
@@ -123,12 +126,12 @@ void DrawFrameWalls(PageSurface& surface, const ElevationContext& f, LabelPlacer
       const double x = (p.left + p.right - size.width()) / 2;
       const double y = (p.top + p.bottom - size.height()) / 2;
       const double step = size.height() + kLabelGap;
-      PlaceLabel(surface, style, text, labels, {{x, y}, {x, y - step}, {x, y + step}});
+      labels.Place(surface, style, text, {{x, y}, {x, y - step}, {x, y + step}});
     }
   }
 }
 
-void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, LabelPlacer& labels) {
+void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, FrameLabels& labels) {
   const FigText style = HardwareStyle(f);
   const double height = FrameLabelHeight(surface, f);
   const double mt = f.t.mt;
@@ -146,24 +149,23 @@ void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, LabelPlac
         const QString text = QStringLiteral("通し柱");
         const double y = top - kLabelGap - height;
         const double cx = x - MeasureFigText(surface, style, text).width() / 2;
-        PlaceLabel(surface, style, text, labels, {{cx, y}, {cx, y - height}});
+        labels.Place(surface, style, text, {{cx, y}, {cx, y - height}});
       }
       const QString topText = QString::fromStdString(c.TopHardware);
       const QString bottomText = QString::fromStdString(c.BottomHardware);
       const double topY = top + mt + kLabelGap;
       const double bottomY = bottom - mt - kLabelGap - height;
-      if (!topText.isEmpty())
-        PlaceLabel(surface, style, topText, labels, {{x + kLabelGap, topY}, {leftOf(topText), topY}});
+      if (!topText.isEmpty()) labels.Place(surface, style, topText, {{x + kLabelGap, topY}, {leftOf(topText), topY}});
       if (!bottomText.isEmpty()) {
-        PlaceLabel(surface, style, bottomText, labels, {{x + kLabelGap, bottomY}, {leftOf(bottomText), bottomY}});
+        labels.Place(surface, style, bottomText, {{x + kLabelGap, bottomY}, {leftOf(bottomText), bottomY}});
       }
       if (c.Corner != 0) {
         // Between the hardware rows and the multipliers in the middle of the panels.
         const QString text = QStringLiteral("出");
         const double upper = topY + height + kLabelGap;
         const double lower = bottomY - kLabelGap - height;
-        PlaceLabel(surface, style, text, labels,
-                   {{leftOf(text), upper}, {x + kLabelGap, upper}, {leftOf(text), lower}, {x + kLabelGap, lower}});
+        labels.Place(surface, style, text,
+                     {{leftOf(text), upper}, {x + kLabelGap, upper}, {leftOf(text), lower}, {x + kLabelGap, lower}});
       }
     }
   }

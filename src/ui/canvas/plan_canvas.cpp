@@ -1,12 +1,17 @@
 #include "ui/canvas/plan_canvas.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
+#include "editor/member_tooltip.h"
 #include "editor/side_controls.h"
 #include "model/building.h"
 #include "ui/canvas/canvas_cursor.h"
@@ -18,10 +23,7 @@
 namespace tvk {
 namespace {
 
-// The box is smaller than the viewport by 60 twips of the screen on each axis.
-double TwipsPerPixel(const QWidget& widget) { return 1440.0 / std::max(1, widget.logicalDpiX()); }
-
-QColor OutsideBoxColour() { return QColor(128, 128, 128); }
+constexpr double kWheelNotch = 120;  // angle delta of one wheel notch
 
 }  // namespace
 
@@ -36,9 +38,11 @@ PlanCanvas::PlanCanvas(const Building& building, const EditorState& state, QWidg
 
 // ---- view settings --------------------------------------------------------------
 
-void PlanCanvas::setZoom(double factor) {
+void PlanCanvas::setZoom(double factor) { zoomAt(factor, viewportCentre()); }
+
+void PlanCanvas::zoomAt(double factor, QPointF viewportPos) {
   zoom_ = factor > 0 ? factor : 1.0;
-  setBoxSize(boxForViewport(zoom_));
+  fitView(viewportPos);
   fullRedraw();
 }
 
@@ -87,6 +91,7 @@ void PlanCanvas::drawRect(const GridRect& rect) {
 void PlanCanvas::fullRedraw() {
   otherWallsStorey_ = state_.OtherStoreyWalls ? 3 - state_.Storey : 0;
   if (hasGrid()) scale_ = PlanScale(b_);
+  fitView(viewportCentre());
   pendingErase_ = QRectF();
   image_.fill(Qt::black);
   repaintArea(QRectF(0, 0, kCanvasWidth, kCanvasHeight));
@@ -113,10 +118,18 @@ QImage PlanCanvas::viewImage() const {
 
 CanvasPos PlanCanvas::toCanvas(QPointF viewportPos) const {
   const QPointF box = viewportPos + scrollOffset();
-  return CanvasPos{box.x() * kCanvasWidth / image_.width(), box.y() * kCanvasHeight / image_.height()};
+  return view_.ToUnits(box.x(), box.y());
 }
 
-QPointF PlanCanvas::toViewport(CanvasPos at) const { return unitsToBox().map(QPointF(at.x, at.y)) - scrollOffset(); }
+QPointF PlanCanvas::toViewport(CanvasPos at) const {
+  const auto [x, y] = view_.ToBox(at);
+  return QPointF(x, y) - scrollOffset();
+}
+
+QString PlanCanvas::toolTipAt(QPointF viewportPos) const {
+  if (!hasGrid()) return {};
+  return QString::fromStdString(MemberTooltip(b_, state_, geometry(), toCanvas(viewportPos)));
+}
 
 // ---- drawing --------------------------------------------------------------------
 
@@ -140,7 +153,7 @@ CanvasPlanStyle PlanCanvas::style() const {
 }
 
 QTransform PlanCanvas::unitsToBox() const {
-  return QTransform::fromScale(image_.width() / kCanvasWidth, image_.height() / kCanvasHeight);
+  return QTransform(view_.scale, 0, 0, view_.scale, view_.offsetX, view_.offsetY);
 }
 
 QRect PlanCanvas::boxPixels(const QRectF& units) const {
@@ -184,24 +197,36 @@ void PlanCanvas::paintOverlays(QPainter& painter) const {
 
 // ---- box, scrolling, events -----------------------------------------------------
 
-QSize PlanCanvas::boxForViewport(double factor) const {
-  const double twips = TwipsPerPixel(*this);
-  const QSize view = viewport()->size();
-  const BoxSize box = CanvasBoxSize(factor, view.width() * twips, view.height() * twips);
-  return QSize(std::max(1, int(box.width / twips)), std::max(1, int(box.height / twips)));
+void PlanCanvas::fitView(QPointF anchor) {
+  const CanvasPos kept = toCanvas(anchor);
+  const QSize port = viewport()->size();
+  const CanvasView next =
+      CanvasView::Fit(hasGrid() ? PlanContent(b_) : WholePage(), port.width(), port.height(), zoom_);
+  if (next == view_ && image_.size() == QSize(next.width, next.height)) return;
+  view_ = next;
+  image_ = QImage(view_.width, view_.height, QImage::Format_RGB32);
+  updateScrollBars();
+  const auto [x, y] = ScrollToShow(view_, kept, anchor.x(), anchor.y(), port.width(), port.height());
+  scrollTo(x, y);
 }
 
-void PlanCanvas::setBoxSize(QSize size) {
-  if (size != image_.size()) image_ = QImage(size, QImage::Format_RGB32);
-  updateScrollBars();
-}
+QPointF PlanCanvas::viewportCentre() const { return QRectF(viewport()->rect()).center(); }
 
 void PlanCanvas::updateScrollBars() {
-  const QSize view = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, image_.width() - view.width()));
-  horizontalScrollBar()->setPageStep(view.width());
-  verticalScrollBar()->setRange(0, std::max(0, image_.height() - view.height()));
-  verticalScrollBar()->setPageStep(view.height());
+  const QSize port = viewport()->size();
+  // The arrows step, like a wheel notch, about one grid.
+  const int grid = hasGrid() ? std::max(1, int(GridPixels(b_, view_))) : 1;
+  horizontalScrollBar()->setRange(0, std::max(0, image_.width() - port.width()));
+  horizontalScrollBar()->setPageStep(port.width());
+  horizontalScrollBar()->setSingleStep(grid);
+  verticalScrollBar()->setRange(0, std::max(0, image_.height() - port.height()));
+  verticalScrollBar()->setPageStep(port.height());
+  verticalScrollBar()->setSingleStep(grid);
+}
+
+void PlanCanvas::scrollTo(int x, int y) {
+  horizontalScrollBar()->setValue(x);
+  verticalScrollBar()->setValue(y);
 }
 
 QPointF PlanCanvas::scrollOffset() const {
@@ -212,7 +237,11 @@ void PlanCanvas::syncCursor() {
   const bool wanted = deleteModeActive();
   if (wanted == deleteCursor_) return;
   deleteCursor_ = wanted;
-  if (wanted) {
+  if (!panning_) showEditCursor();
+}
+
+void PlanCanvas::showEditCursor() {
+  if (deleteCursor_) {
     viewport()->setCursor(DeleteCursor());
   } else {
     viewport()->unsetCursor();
@@ -222,7 +251,6 @@ void PlanCanvas::syncCursor() {
 void PlanCanvas::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.setClipRegion(event->region());
-  painter.fillRect(viewport()->rect(), OutsideBoxColour());
   painter.translate(-scrollOffset());
   painter.drawImage(QPointF(0, 0), image_);
   paintOverlays(painter);
@@ -230,11 +258,6 @@ void PlanCanvas::paintEvent(QPaintEvent* event) {
 
 void PlanCanvas::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
-  if (zoom_ == 1.0) {
-    setBoxSize(boxForViewport(1.0));
-  } else {
-    updateScrollBars();
-  }
   fullRedraw();
 }
 
@@ -243,6 +266,13 @@ void PlanCanvas::scrollContentsBy(int, int) { viewport()->update(); }
 void PlanCanvas::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
   syncCursor();
+  if (event->button() == Qt::MiddleButton) {
+    panning_ = true;
+    panFrom_ = event->position();
+    panScroll_ = scrollOffset().toPoint();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+    return;
+  }
   const QPointF box = event->position() + scrollOffset();
   if (!image_.rect().contains(box.toPoint())) return;
   if (event->button() == Qt::LeftButton) emit pressed(MouseButton::Left, toCanvas(event->position()));
@@ -250,9 +280,55 @@ void PlanCanvas::mousePressEvent(QMouseEvent* event) {
 }
 
 void PlanCanvas::mouseMoveEvent(QMouseEvent* event) {
+  if (panning_) {
+    const QPointF moved = event->position() - panFrom_;
+    scrollTo(panScroll_.x() - int(std::lround(moved.x())), panScroll_.y() - int(std::lround(moved.y())));
+    return;
+  }
   syncCursor();
   const QPointF box = event->position() + scrollOffset();
   if (image_.rect().contains(box.toPoint())) emit moved(toCanvas(event->position()));
+}
+
+void PlanCanvas::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::MiddleButton || !panning_) return;
+  panning_ = false;
+  showEditCursor();
+}
+
+void PlanCanvas::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  const QPoint delta = event->angleDelta();
+  if (event->modifiers() & Qt::ControlModifier) {
+    // Whole notches only: a touchpad sends a notch in small parts.
+    wheelZoom_ += delta.y();
+    const int steps = wheelZoom_ / int(kWheelNotch);
+    wheelZoom_ -= steps * int(kWheelNotch);
+    const double factor = ZoomStep(zoom_, steps);
+    if (factor == zoom_) return;
+    zoomAt(factor, event->position());
+    emit zoomChanged(factor);
+    return;
+  }
+  if (!hasGrid()) return;
+  const double grid = GridPixels(b_, view_);
+  const bool across = (event->modifiers() & Qt::ShiftModifier) && delta.x() == 0;
+  const double dx = (across ? delta.y() : delta.x()) / kWheelNotch * grid;
+  const double dy = (across ? 0 : delta.y()) / kWheelNotch * grid;
+  const QPoint now = scrollOffset().toPoint();
+  scrollTo(now.x() - int(std::lround(dx)), now.y() - int(std::lround(dy)));
+}
+
+bool PlanCanvas::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QAbstractScrollArea::viewportEvent(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const QString text = toolTipAt(QPointF(help->pos()));
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(help->globalPos(), text, viewport());
+  }
+  return true;
 }
 
 void PlanCanvas::keyPressEvent(QKeyEvent* event) {

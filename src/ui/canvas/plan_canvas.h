@@ -4,14 +4,18 @@
 //
 // Drawing. The canvas keeps the plan in a backing image the size of the canvas box. The
 // logical page (35.7 x 27.0 cm, 567 canvas units per cm, y downwards) is mapped onto the
-// whole box, independently on each axis. The plan in the image is always what a full
-// redraw from the building would give: redrawing a grid rectangle repaints, from the
-// model, every pixel an edit there can have changed. The centre marks and rubber bands
-// are painted over the image, never into it, so taking them away leaves nothing behind.
+// box with one scale on both axes, so grid cells are square whatever the window's shape
+// (editor/canvas_view.h). The plan in the image is always what a full redraw from the
+// building would give: redrawing a grid rectangle repaints, from the model, every pixel an
+// edit there can have changed. The centre marks and rubber bands are painted over the
+// image, never into it, so taking them away leaves nothing behind.
 //
-// Zoom. The box is factor x the viewport - 60 units on each axis (twips of the screen,
-// four pixels at 96 dpi) and the viewport scrolls over it. At factor 1 a resize makes the
-// box follow the viewport; at other factors the box keeps its size. Both redraw fully.
+// Zoom and scrolling. At factor 1 ("全体表示") the plan with its line names fills the
+// viewport; at factor z it is z times that size and the viewport scrolls over the box.
+// Changing the zoom keeps the plan point under the cursor (Ctrl+wheel) or at the view's
+// centre (the zoom list) in place; a resize keeps the point at the centre. The wheel
+// scrolls about a grid per notch (Shift+wheel across), and the middle button drags the
+// plan.
 //
 // The main window owns the one tvk::EditorHost of the program and forwards the canvas
 // parts of it here:
@@ -27,6 +31,7 @@
 #include <vector>
 
 #include "editor/canvas_geometry.h"
+#include "editor/canvas_view.h"
 #include "editor/editor_host.h"
 #include "editor/plan_editor.h"
 #include "ui/canvas/canvas_plan.h"
@@ -48,6 +53,8 @@ class PlanCanvas : public QAbstractScrollArea {
   // Zoom factor of the zoom list (1 "全体表示", 1.2, 1.5, 2, 2.5, 3): sizes the box,
   // then redraws fully.
   void setZoom(double factor);
+  // The same about a point of the viewport, which stays where it is.
+  void zoomAt(double factor, QPointF viewportPos);
   double zoom() const { return zoom_; }
   // "重心・剛心を伏図表示しない": hides the centre marks, or shows the current ones again.
   void setHideCentres(bool hide);
@@ -77,6 +84,7 @@ class PlanCanvas : public QAbstractScrollArea {
   // The whole box as the user sees it: plan, centre marks and rubber bands.
   QImage viewImage() const;
   QSize boxSize() const { return image_.size(); }
+  const CanvasView& view() const { return view_; }
   // Plan scale of the last full redraw.
   CanvasGeometry geometry() const { return CanvasGeometry{scale_}; }
   const EccentricityMarks& marks() const { return marks_; }
@@ -84,8 +92,12 @@ class PlanCanvas : public QAbstractScrollArea {
   // Canvas units of a point of the viewport, and back.
   CanvasPos toCanvas(QPointF viewportPos) const;
   QPointF toViewport(CanvasPos at) const;
+  // The tooltip at a point of the viewport: the members there (kind, multiplier, extent).
+  QString toolTipAt(QPointF viewportPos) const;
 
  signals:
+  // The wheel changed the zoom factor.
+  void zoomChanged(double factor);
   void pressed(tvk::MouseButton button, tvk::CanvasPos at);
   void moved(tvk::CanvasPos at);
   void escapePressed();
@@ -96,7 +108,10 @@ class PlanCanvas : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   bool hasGrid() const;
@@ -104,10 +119,14 @@ class PlanCanvas : public QAbstractScrollArea {
   CanvasPlanStyle style() const;
   // Canvas units -> pixels of the box.
   QTransform unitsToBox() const;
-  void setBoxSize(QSize size);
-  QSize boxForViewport(double factor) const;
+  // Sizes the box for the plan, the viewport and the zoom; a canvas position shown at the
+  // anchor (viewport pixels) stays there.
+  void fitView(QPointF anchor);
+  QPointF viewportCentre() const;
   void updateScrollBars();
+  void scrollTo(int x, int y);
   void syncCursor();
+  void showEditCursor();
   // Repaints part of the plan image (canvas units) from the building.
   void repaintArea(const QRectF& units);
   QRect boxPixels(const QRectF& units) const;
@@ -121,11 +140,16 @@ class PlanCanvas : public QAbstractScrollArea {
   bool hideCentres_ = false;
   int otherWallsStorey_ = 0;
   double scale_ = 1.0;
+  CanvasView view_;
   QImage image_;
   QRectF pendingErase_;  // canvas units erased and not yet drawn again
   EccentricityMarks marks_;
   std::vector<RubberBand> bands_;
   bool deleteCursor_ = false;
+  bool panning_ = false;  // the middle button drags the plan
+  QPointF panFrom_;
+  QPoint panScroll_;
+  int wheelZoom_ = 0;  // Ctrl+wheel turned short of a whole notch
 };
 
 }  // namespace tvk

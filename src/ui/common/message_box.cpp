@@ -52,12 +52,16 @@ bool ShowMessageBox(QWidget* parent, std::string_view text, MessageButtons butto
       box.setStandardButtons(QMessageBox::Ok);
       break;
     case MessageButtons::OkCancel:
+    case MessageButtons::OkCancelDefaultCancel:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(buttons == MessageButtons::OkCancel ? QMessageBox::Ok : QMessageBox::Cancel);
       break;
     case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo:
       box.setIcon(QMessageBox::Question);
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(buttons == MessageButtons::YesNo ? QMessageBox::Yes : QMessageBox::No);
       break;
   }
   // The buttons read as the program's users know them, whatever translations are loaded.
@@ -78,6 +82,14 @@ bool MessageBoxPrompts::askYesNo(const std::string& text) {
 
 bool MessageBoxPrompts::askOkCancel(const std::string& text) {
   return ShowMessageBox(parent_, text, MessageButtons::OkCancel);
+}
+
+bool MessageBoxPrompts::askYesNoDefaultNo(const std::string& text) {
+  return ShowMessageBox(parent_, text, MessageButtons::YesNoDefaultNo);
+}
+
+bool MessageBoxPrompts::askOkCancelDefaultCancel(const std::string& text) {
+  return ShowMessageBox(parent_, text, MessageButtons::OkCancelDefaultCancel);
 }
 
 void MessageBoxPrompts::tell(const std::string& text) { ShowMessageBox(parent_, text, MessageButtons::Ok); }

@@ -17,7 +17,9 @@ namespace tvk {
 
 inline constexpr const char* kMessageTitle = "確認メッセージ";
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+// The buttons of a box; the default button (Enter) is the first, OK or Yes, except in the
+// "DefaultNo" and "DefaultCancel" questions that would drop or overwrite work.
+enum class MessageButtons { Ok, OkCancel, YesNo, OkCancelDefaultCancel, YesNoDefaultNo };
 
 // The text as a box shows it: CR LF and lone CR become LF.
 QString DisplayText(std::string_view text);
@@ -43,6 +45,8 @@ class MessageBoxPrompts final : public WindowPrompts {
 
   bool askYesNo(const std::string& text) override;
   bool askOkCancel(const std::string& text) override;
+  bool askYesNoDefaultNo(const std::string& text) override;
+  bool askOkCancelDefaultCancel(const std::string& text) override;
   void tell(const std::string& text) override;
   std::optional<std::string> chooseOpenFile(const FileDialogSpec& request) override;
   std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override;

@@ -25,6 +25,10 @@ class UserPrompts {
   // Texts use "\n" for line breaks.
   virtual bool askYesNo(const std::string& text) = 0;
   virtual bool askOkCancel(const std::string& text) = 0;
+  // The same questions where yes or OK gives up unsaved changes or overwrites a file: the
+  // default button, the answer of Enter, is the one that keeps the work (いいえ, ｷｬﾝｾﾙ).
+  virtual bool askYesNoDefaultNo(const std::string& text) = 0;
+  virtual bool askOkCancelDefaultCancel(const std::string& text) = 0;
   virtual void tell(const std::string& text) = 0;
   // The chosen path, or nullopt when the dialog was cancelled. The save dialog leaves the
   // overwrite question to its caller.

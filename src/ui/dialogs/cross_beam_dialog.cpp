@@ -49,7 +49,7 @@ void CrossBeamDialog::ok() {
 }
 
 void CrossBeamDialog::storeDefault() {
-  if (prompts_.askOkCancel(DefaultQuestion("直交梁による引抜き力伝達の設定デフォルトを変更します。"))) {
+  if (prompts_.askOkCancelDefaultCancel(DefaultQuestion("直交梁による引抜き力伝達の設定デフォルトを変更します。"))) {
     defaults_.DefIgnoreCrossBeam = ignore_->isChecked() ? 1 : 0;
     defaults_.DefNoCrossBeamWarning = noWarning_->isChecked() ? 1 : 0;
   }

@@ -142,7 +142,7 @@ void DataSelectDialog::reject() {
 }
 
 void DataSelectDialog::clearHistory() {
-  if (!prompts_.askOkCancel("データ履歴をクリアーします。")) return;
+  if (!prompts_.askOkCancelDefaultCancel("データ履歴をクリアーします。")) return;
   session_.settings.Recent.clear();
   fillList();
   exit_->setFocus();

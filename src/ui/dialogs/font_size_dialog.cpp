@@ -93,7 +93,7 @@ void FontSizeDialog::setValues(const FigureFonts& fonts) {
 }
 
 bool FontSizeDialog::setAsDefault() {
-  if (!prompts_->askOkCancel(kFontDefaultQuestion)) return false;
+  if (!prompts_->askOkCancelDefaultCancel(kFontDefaultQuestion)) return false;
   current_ = values();
   StoreFontDefaults(current_, defaults_);
   return true;

@@ -63,7 +63,7 @@ void GridSizeDialog::accept() {
     reject();
     return;
   }
-  if (!prompts_.askOkCancel(kGridSizeQuestion)) return;
+  if (!prompts_.askOkCancelDefaultCancel(kGridSizeQuestion)) return;
   QDialog::accept();
 }
 

@@ -26,6 +26,25 @@ const char* const kCapacities[kGradeCount] = {"0.0",   "3.44",  "5.29",  "7.41",
 
 std::string ShownCell(const std::string& text) { return text.empty() ? kEmptyNameCell : text; }
 
+// Return on an editable cell opens its editor, as a double click does. The Return that
+// ends an edit reaches the grid too, after the editor has taken it (the editor closes a
+// moment later): that one must not start another edit.
+class NameGrid : public QTableWidget {
+ public:
+  using QTableWidget::QTableWidget;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QTableWidgetItem* item = currentItem();
+    if (enter && state() != EditingState && item != nullptr && (item->flags() & Qt::ItemIsEditable)) {
+      editItem(item);
+      return;
+    }
+    QTableWidget::keyPressEvent(event);
+  }
+};
+
 QTableWidgetItem* FixedItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
   item->setFlags(Qt::ItemIsEnabled);
@@ -67,7 +86,7 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
       names_(names),
       settingsFolder_(std::move(settingsFolder)),
       prompts_(this, prompts),
-      table_(new QTableWidget(kRowsPerGrade * kGradeCount, kFixedColumns + 2, this)) {
+      table_(new NameGrid(kRowsPerGrade * kGradeCount, kFixedColumns + 2, this)) {
   setWindowTitle(QStringLiteral("金物名の設定   ") + QString::fromStdString(buildingName));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8(kNamesCaption), this));
@@ -77,7 +96,6 @@ HardwareNamesDialog::HardwareNamesDialog(HardwareNames& names, std::string setti
   table_->verticalHeader()->hide();
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::DoubleClicked);
-  table_->installEventFilter(this);
   for (int s = 0; s < kGradeCount; ++s) {
     const int row = kRowsPerGrade * s;
     const QString fixed[kFixedColumns] = {QString::fromUtf8(kNLimits[s]), QString::fromUtf8(kCapacities[s]),
@@ -148,7 +166,7 @@ void HardwareNamesDialog::takeGrid() {
 }
 
 bool HardwareNamesDialog::setAsDefault() {
-  if (!prompts_->askOkCancel(kNamesDefaultQuestion)) return false;
+  if (!prompts_->askOkCancelDefaultCancel(kNamesDefaultQuestion)) return false;
   takeGrid();
   modified_ = false;
   const FileResult written = WriteHardwareNames(settingsFolder_, names_);
@@ -162,22 +180,8 @@ void HardwareNamesDialog::accept() {
 }
 
 void HardwareNamesDialog::reject() {
-  if (modified_ && !prompts_->askYesNo(kAbandonNamesQuestion)) return;
+  if (modified_ && !prompts_->askYesNoDefaultNo(kAbandonNamesQuestion)) return;
   QDialog::reject();
-}
-
-// Return on an editable cell opens its editor, as a double click does.
-bool HardwareNamesDialog::eventFilter(QObject* watched, QEvent* event) {
-  // While a cell is edited its editor has the keys, so a Return here starts an edit.
-  if (watched == table_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    QTableWidgetItem* item = table_->currentItem();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && item != nullptr && (item->flags() & Qt::ItemIsEditable)) {
-      table_->editItem(item);
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 bool RunHardwareNamesDialog(HardwareNames& names, const std::string& settingsFolder, const std::string& buildingName,

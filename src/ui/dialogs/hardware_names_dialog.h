@@ -50,9 +50,6 @@ class HardwareNamesDialog : public QDialog {
   void accept() override;
   void reject() override;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void fill(const NameCells& cells);
   void takeGrid();

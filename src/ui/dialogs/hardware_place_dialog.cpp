@@ -175,7 +175,7 @@ void HardwarePlaceDialog::choose(int storey, bool top, int index) {
 }
 
 void HardwarePlaceDialog::clearStorey(int storey) {
-  if (!prompts_->askOkCancel(ClearStoreyQuestion(storey))) return;
+  if (!prompts_->askOkCancelDefaultCancel(ClearStoreyQuestion(storey))) return;
   copy_.clearStorey(storey);
   fillList(storey);
   markModified();
@@ -214,18 +214,22 @@ void HardwarePlaceDialog::refreshList() {
   apply();
 }
 
+// Both questions come before anything is written: a cancel leaves the building as it was.
 void HardwarePlaceDialog::accept() {
-  storeOptions();
   if (modified_) {
     if (!prompts_->askOkCancel(kApplyQuestion)) return;
-    apply();
-    if (ThroughColumnHoldsHardware(building_) && !prompts_->askOkCancel(kThroughHoldsQuestion)) return;
+    const int doublePull = doublePull_->isChecked() ? 1 : 0;
+    if (ApplyingLeavesThroughHardware(building_, copy_, doublePull) && !prompts_->askOkCancel(kThroughHoldsQuestion)) {
+      return;
+    }
   }
+  storeOptions();
+  if (modified_) apply();
   QDialog::accept();
 }
 
 void HardwarePlaceDialog::reject() {
-  if (modified_ && !prompts_->askOkCancel(kAbandonPlacementQuestion)) return;
+  if (modified_ && !prompts_->askOkCancelDefaultCancel(kAbandonPlacementQuestion)) return;
   QDialog::reject();
 }
 

@@ -142,4 +142,11 @@ bool ThroughColumnHoldsHardware(const Building& building) {
   return false;
 }
 
+bool ApplyingLeavesThroughHardware(const Building& building, const PlacementCopy& copy, int doublePullHD) {
+  Building trial = building;
+  trial.Settings.DoublePullHD = doublePullHD;
+  copy.applyTo(trial);
+  return ThroughColumnHoldsHardware(trial);
+}
+
 }  // namespace tvk

@@ -73,5 +73,8 @@ const char* ThroughColumnQuestion(const Building& building, int storey, const Pl
                                   const std::string& text);
 // A through column holds hardware at its storey-1 top or storey-2 bottom.
 bool ThroughColumnHoldsHardware(const Building& building);
+// Whether applying the working copy with a double-pull choice (DoublePullHD) would leave a
+// through column so; the building itself is not changed.
+bool ApplyingLeavesThroughHardware(const Building& building, const PlacementCopy& copy, int doublePullHD);
 
 }  // namespace tvk

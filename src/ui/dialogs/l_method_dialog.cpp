@@ -51,7 +51,7 @@ void LMethodDialog::ok() {
 }
 
 void LMethodDialog::storeDefault() {
-  if (prompts_.askOkCancel(DefaultQuestion("押さえ係数Ｌの設定デフォルトを変更します。"))) {
+  if (prompts_.askOkCancelDefaultCancel(DefaultQuestion("押さえ係数Ｌの設定デフォルトを変更します。"))) {
     defaults_.DefLMethod = methods_->checkedId();
   }
 }

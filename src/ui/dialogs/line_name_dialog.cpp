@@ -135,7 +135,8 @@ LineNameAxisForm LineNameDialog::formOf(int axis) const {
 }
 
 void LineNameDialog::storeDefaults() {
-  if (prompts_.askOkCancel(kLineNameDefaultQuestion)) StoreLineNameDefaults(defaults_, b_, formOf(0), formOf(1));
+  if (prompts_.askOkCancelDefaultCancel(kLineNameDefaultQuestion))
+    StoreLineNameDefaults(defaults_, b_, formOf(0), formOf(1));
 }
 
 void LineNameDialog::accept() {

@@ -78,7 +78,8 @@ void MissingColumnDialog::storeDefault() {
   // The project takes the choice at once, whatever the answer about the default.
   b_.Settings.NoTransmitMissingColumn = options_->checkedId();
   b_.Modified = 1;
-  if (prompts_.askOkCancel(DefaultQuestion("１階に柱がない時の２階柱引抜き力の処理の設定デフォルトを変更します。"))) {
+  if (prompts_.askOkCancelDefaultCancel(
+          DefaultQuestion("１階に柱がない時の２階柱引抜き力の処理の設定デフォルトを変更します。"))) {
     defaults_.DefNoTransmitMissingColumn = options_->checkedId();
     return;
   }

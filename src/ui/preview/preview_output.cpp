@@ -44,7 +44,7 @@ bool PreviewWindow::writePdf() {
   const std::string& path = *chosen;
   const QString file = QString::fromStdString(path);
   // The old file stays until the new one is complete (WritePdf replaces it only then).
-  if (QFileInfo::exists(file) && !prompts_->askOkCancel(PdfOverwriteQuestion(path))) return false;
+  if (QFileInfo::exists(file) && !prompts_->askOkCancelDefaultCancel(PdfOverwriteQuestion(path))) return false;
   QString failure;
   {
     const BusyCursor busy;

@@ -98,12 +98,12 @@ std::optional<std::string> ChooseFileToOpen(Session& session, UserPrompts& promp
 std::optional<std::string> ChooseFileToSave(Session& session, UserPrompts& prompts) {
   std::optional<std::string> path = prompts.chooseSaveFile(SaveDialogSpec(session));
   if (!path) return std::nullopt;
-  if (Exists(*path) && !prompts.askOkCancel(ExistingFileQuestion(*path))) return std::nullopt;
+  if (Exists(*path) && !prompts.askOkCancelDefaultCancel(ExistingFileQuestion(*path))) return std::nullopt;
   return path;
 }
 
 FileOutcome OpenCommand(Session& session, UserPrompts& prompts) {
-  if (session.building.Modified != 0 && !prompts.askYesNo(RecentWhileModifiedQuestion())) {
+  if (session.building.Modified != 0 && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
     return FileOutcome::Cancelled;
   }
   FileOutcome outcome;
@@ -122,7 +122,7 @@ FileOutcome OpenPathCommand(Session& session, UserPrompts& prompts, const std::s
 
 FileOutcome OpenRecentCommand(Session& session, UserPrompts& prompts, size_t index, bool fromSelection) {
   if (index >= session.settings.Recent.size()) return FileOutcome::Unchanged;
-  if (session.building.Modified != 0 && !prompts.askYesNo(RecentWhileModifiedQuestion())) {
+  if (session.building.Modified != 0 && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
     return FileOutcome::Cancelled;
   }
   // The entry may be rewritten by the load; keep its path.
@@ -150,12 +150,12 @@ FileOutcome SaveAsCommand(Session& session, UserPrompts& prompts) {
 }
 
 bool MayReplaceForNew(const Building& building, UserPrompts& prompts) {
-  return building.Modified == 0 || prompts.askYesNo(NewWhileModifiedQuestion(building));
+  return building.Modified == 0 || prompts.askYesNoDefaultNo(NewWhileModifiedQuestion(building));
 }
 
 bool MayClose(const Building& building, UserPrompts& prompts, bool quitChosen) {
-  if (building.Modified == 0 && quitChosen) return true;
-  return prompts.askYesNo(CloseQuestion(building));
+  if (building.Modified == 0) return quitChosen || prompts.askYesNo(CloseQuestion(building));
+  return prompts.askYesNoDefaultNo(CloseQuestion(building));
 }
 
 }  // namespace tvk

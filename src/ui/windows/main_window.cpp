@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/preview/elevation_window.h"
@@ -43,7 +45,15 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
     refreshSide();
   });
   connect(canvas_, &PlanCanvas::moved, this, [this](CanvasPos at) { editor_->move(at); });
-  connect(canvas_, &PlanCanvas::escapePressed, this, [this] { editor_->escape(); });
+  // Ctrl+wheel zoomed the canvas itself: the list only shows the factor.
+  connect(canvas_, &PlanCanvas::zoomChanged, this, [this](double factor) {
+    const QSignalBlocker quiet(zoom_);
+    setZoom(factor);
+  });
+  connect(canvas_, &PlanCanvas::escapePressed, this, [this] {
+    editor_->escape();
+    refreshSide();
+  });
 
   buildActions();
   buildMenus();
@@ -82,13 +92,14 @@ QAction* MainWindow::toolbarAction(const char* key) const {
 
 QString MainWindow::statusText(int panel) const { return statusPanels_[static_cast<size_t>(panel - 1)]->text(); }
 
+QString MainWindow::promptText() const { return prompt_->text(); }
+
 // ---- keeping the window in step ------------------------------------------------------
 
 void MainWindow::buildingReplaced(bool resetView) {
   Building& b = session_.building;
   setBusy(true);
-  // A pending two-click edit belongs to the grid that is gone.
-  editor_->cancel();
+  editor_->gridChanged();
   undoAvailabilityChanged(editor_->canUndo());
   if (resetView) {
     if (editor_->state().ShowAll) editor_->toggleShowAll();
@@ -109,7 +120,7 @@ void MainWindow::buildingReplaced(bool resetView) {
   setBusy(false);
 }
 
-void MainWindow::refreshCaption() { setWindowTitle(Q(WindowCaption(session_.building))); }
+void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.building))); }
 
 void MainWindow::refreshStatusBar() {
   const auto texts = StatusBarTexts(session_.building);
@@ -147,13 +158,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_F1) {
-    helpCommand();
-    return;
-  }
   // Esc abandons a pending two-click edit wherever the keyboard focus is.
   if (event->key() == Qt::Key_Escape) {
     editor_->escape();
+    refreshSide();
     return;
   }
   QMainWindow::keyPressEvent(event);

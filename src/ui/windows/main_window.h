@@ -25,13 +25,13 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 
 namespace tvk {
 
 struct Session;
 class EccentricityPanel;
+class ElidedLabel;
+class KindTree;
 class MultiplierBox;
 class PlanCanvas;
 
@@ -73,9 +73,11 @@ class MainWindow : public QMainWindow, public EditorHost {
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
   QMenu* frameMenu(int dir) const { return frameMenus_[static_cast<size_t>(dir - 1)]; }
-  QTreeWidget* kindTree() const { return kindTree_; }
+  KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
+  // The status bar's word on what the next click on the plan does.
+  QString promptText() const;
   bool closeConfirmed() const { return closeConfirmed_; }
 
   // ---- EditorHost ---------------------------------------------------------------------
@@ -128,7 +130,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   // ---- side panel commands ---------------------------------------------------------
   void chooseCategory(int category);
   void chooseStorey(int storey);
-  void kindChosen(QTreeWidgetItem* item);
+  void kindChosen(const std::string& key);
   void zoomChosen(int index);
   void deleteTogglePressed(DeleteToggle which, bool down);
   void clearHardware();
@@ -178,13 +180,14 @@ class MainWindow : public QMainWindow, public EditorHost {
   QList<QAction*> recentActions_;
   QAction* showAllAction_ = nullptr;
   std::array<QMenu*, 2> frameMenus_{};
+  ElidedLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
   QButtonGroup* categories_ = nullptr;
   QButtonGroup* storeys_ = nullptr;
   std::array<QPushButton*, 2> storeyButtons_{};  // [storey-1]
   QLabel* storeyLabel_ = nullptr;
   QPushButton* otherWalls_ = nullptr;
-  QTreeWidget* kindTree_ = nullptr;
+  KindTree* kindTree_ = nullptr;
   QComboBox* zoom_ = nullptr;
   QPushButton* deleteButton_ = nullptr;
   QPushButton* groupDeleteButton_ = nullptr;

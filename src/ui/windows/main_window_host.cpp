@@ -30,7 +30,8 @@ PopupChoice MainWindow::askPopup(PopupKind kind, CanvasPos at) {
   return chosen != nullptr ? static_cast<PopupChoice>(chosen->data().toInt()) : PopupChoice::Cancel;
 }
 
-bool MainWindow::confirm(const std::string& text) { return prompts_->askOkCancel(text); }
+// The editor's one question is the group deletion's: Enter keeps the members.
+bool MainWindow::confirm(const std::string& text) { return prompts_->askOkCancelDefaultCancel(text); }
 
 void MainWindow::showMessage(const std::string& text) { prompts_->tell(text); }
 

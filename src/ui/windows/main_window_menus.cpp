@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "model/building.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/windows/key_pictures.h"
 #include "ui/windows/main_window.h"
@@ -47,6 +48,12 @@ QIcon IconOf(const char* key) {
 }
 
 QString MenuCaptionOfPath(const std::string& path) { return Q(path).replace("&", "&&"); }
+
+// A menu entry with its keyboard shortcut, which the menu shows beside the caption.
+QAction* WithKeys(QAction* action, const QKeySequence& keys) {
+  action->setShortcut(keys);
+  return action;
+}
 
 }  // namespace
 
@@ -101,20 +108,25 @@ void MainWindow::buildToolbar() {
 void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   fileMenu_ = bar->addMenu("ﾌｧｲﾙ(&F)");
-  fileMenu_->addAction("新規作成(&N)", this, &MainWindow::newCommand);
-  fileMenu_->addAction("開く(&O)", this, &MainWindow::openCommand);
+  WithKeys(fileMenu_->addAction("新規作成(&N)", this, &MainWindow::newCommand), Qt::CTRL | Qt::Key_N);
+  WithKeys(fileMenu_->addAction("開く(&O)", this, &MainWindow::openCommand), Qt::CTRL | Qt::Key_O);
   fileMenu_->addAction("データ履歴ダイアログ表示(&R)", this, &MainWindow::dataSelectionCommand);
   fileMenu_->addSeparator();
-  fileMenu_->addAction("上書き保存(&S)", this, &MainWindow::saveCommand);
-  fileMenu_->addAction("名前を付けて保存(&A)...", this, &MainWindow::saveAsCommand);
+  WithKeys(fileMenu_->addAction("上書き保存(&S)", this, &MainWindow::saveCommand), Qt::CTRL | Qt::Key_S);
+  WithKeys(fileMenu_->addAction("名前を付けて保存(&A)...", this, &MainWindow::saveAsCommand),
+           Qt::CTRL | Qt::SHIFT | Qt::Key_S);
   fileMenu_->addSeparator();
   fileMenu_->addAction("ﾌﾟﾘﾝﾀｰの設定(&U)...", this, &MainWindow::printerCommand);
   recentSeparator_ = fileMenu_->addSeparator();
   fileMenu_->addSeparator();
   fileMenu_->addAction("終了(&X)", this, &MainWindow::closeCommand);
 
+  // The toolbar's undo key, so the menu entry is enabled exactly when the key is.
+  QMenu* edit = bar->addMenu("編集(&E)");
+  edit->addAction(WithKeys(keys_["Undo"], Qt::CTRL | Qt::Key_Z));
+
   QMenu* view = bar->addMenu("表示(&V)");
-  view->addAction("計算書ﾌﾟﾚﾋﾞｭｰ(&V)", this, &MainWindow::reportCommand);
+  WithKeys(view->addAction("計算書ﾌﾟﾚﾋﾞｭｰ(&V)", this, &MainWindow::reportCommand), Qt::CTRL | Qt::Key_P);
   view->addAction("２階Ｎ値伝達ﾁｪｯｸ(&N)", this, &MainWindow::checkViewCommand);
   showAllAction_ = view->addAction("全部材表示(&A)", this, &MainWindow::showAllCommand);
 
@@ -138,11 +150,14 @@ void MainWindow::buildMenus() {
   settings->addAction("ﾌｫﾝﾄｻｲｽﾞの変更(&F)", this, &MainWindow::fontSizeCommand);
 
   QMenu* help = bar->addMenu("ﾍﾙﾌﾟ(&H)");
-  help->addAction("目次(&C)", this, &MainWindow::helpCommand);
+  WithKeys(help->addAction("目次(&C)", this, &MainWindow::helpCommand), Qt::Key_F1);
   help->addAction("ﾊﾞｰｼﾞｮﾝ情報(&V)", this, &MainWindow::aboutCommand);
 }
 
 void MainWindow::buildStatusBar() {
+  prompt_ = new ElidedLabel;
+  prompt_->setObjectName("StatusPrompt");
+  statusBar()->addWidget(prompt_, 1);
   for (size_t k = 0; k < statusPanels_.size(); ++k) {
     statusPanels_[k] = new QLabel;
     statusPanels_[k]->setObjectName(QString("StatusPanel%1").arg(k + 1));

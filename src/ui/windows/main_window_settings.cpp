@@ -53,7 +53,8 @@ void MainWindow::checkViewCommand() {
 }
 
 void MainWindow::hardwareCommand() {
-  if (RunHardwarePlacementDialog(session_.building, this)) refreshCaption();
+  RunHardwarePlacementDialog(session_.building, this);
+  refreshCaption();
 }
 
 void MainWindow::openFrame(int dir, int line) {
@@ -69,6 +70,7 @@ void MainWindow::openFrame(int dir, int line) {
 void MainWindow::outlineCommand() {
   BuildingOutlineDialog dialog(session_.building, this);
   dialog.exec();
+  refreshCaption();
 }
 
 void MainWindow::gridSizeCommand() {
@@ -89,8 +91,10 @@ void MainWindow::lineNameCommand() {
   LineNameDialog dialog(session_.building, session_.defaults, *prompts_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   GenerateLineNames(session_.building);
+  editor_->gridChanged();
   refreshFrameMenus();
   editor_->redrawAll();
+  refreshCaption();
 }
 
 void MainWindow::profileCommand() {
@@ -130,7 +134,10 @@ void MainWindow::fontSizeCommand() { RunFontSizeDialog(session_.figureFonts, ses
 
 // ---- editing and view ---------------------------------------------------------------
 
-void MainWindow::undoCommand() { editor_->undo(); }
+void MainWindow::undoCommand() {
+  editor_->undo();
+  refreshCaption();
+}
 
 void MainWindow::showAllCommand() {
   editor_->toggleShowAll();
@@ -141,7 +148,11 @@ void MainWindow::showAllCommand() {
 
 void MainWindow::helpCommand() {
   const std::string path = HelpDocument(session_);
-  if (path.empty() || !prompts_->openDocument(path)) prompts_->tell(NotFoundMessage(kHelpFileName));
+  if (path.empty()) {
+    prompts_->tell(NotFoundMessage(kHelpFileName));
+  } else if (!prompts_->openDocument(path)) {
+    prompts_->tell(NoHelpViewerMessage(path));
+  }
 }
 
 void MainWindow::aboutCommand() { QMessageBox::about(this, "ﾊﾞｰｼﾞｮﾝ情報", Q(AboutText())); }

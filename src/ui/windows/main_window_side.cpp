@@ -10,17 +10,19 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "editor/click_prompt.h"
 #include "editor/view_state.h"
 #include "engine/hardware_placement.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
+#include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/windows/eccentricity_panel.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
@@ -29,23 +31,10 @@ namespace tvk {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;
-
 QCheckBox* HandCheck(const QString& caption) {
   auto* box = new QCheckBox(caption);
   box->setCursor(Qt::PointingHandCursor);
   return box;
-}
-
-void AddKindNodes(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<KindNode>& nodes) {
-  for (const KindNode& node : nodes) {
-    auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
-    item->setText(0, Q(node.text));
-    item->setData(0, kKeyRole, Q(node.key));
-    // A group is a heading; only leaves choose a kind.
-    if (node.subKind == 0) item->setFlags(Qt::ItemIsEnabled);
-    AddKindNodes(item, tree, node.children);
-  }
 }
 
 // An option of the window stored into the project; a changed value is an unsaved change.
@@ -145,16 +134,15 @@ QWidget* MainWindow::buildKindControls() {
   auto* box = new QWidget;
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
-  kindTree_ = new QTreeWidget;
-  kindTree_->setHeaderHidden(true);
+  kindTree_ = new KindTree;
   kindTree_->setMinimumHeight(150);
   // Beams have no list: the room it leaves stays empty, so the controls below keep their
   // place under the pointer.
   QSizePolicy keepRoom = kindTree_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   kindTree_->setSizePolicy(keepRoom);
-  connect(kindTree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
-  connect(kindTree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { kindChosen(item); });
+  connect(kindTree_, &KindTree::kindChosen, this, &MainWindow::kindChosen);
+  connect(kindTree_, &KindTree::headingPressed, this, &MainWindow::kindChosen);
   column->addWidget(kindTree_, 1);
 
   auto* zoomRow = new QHBoxLayout;
@@ -171,6 +159,7 @@ QWidget* MainWindow::buildKindControls() {
   auto* position = new QHBoxLayout;
   for (size_t k = 0; k < 2; ++k) {
     positionLabels_[k] = new QLabel;
+    positionLabels_[k]->setObjectName(k == 0 ? "PositionX" : "PositionY");
     positionLabels_[k]->setFrameShape(QFrame::Panel);
     positionLabels_[k]->setFrameShadow(QFrame::Sunken);
     positionLabels_[k]->setAlignment(Qt::AlignCenter);
@@ -195,7 +184,10 @@ QWidget* MainWindow::buildDeleteControls() {
           [this](bool down) { deleteTogglePressed(DeleteToggle::Delete, down); });
   connect(groupDeleteButton_, &QPushButton::clicked, this,
           [this](bool down) { deleteTogglePressed(DeleteToggle::GroupDelete, down); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { editor_->cancel(); });
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    editor_->cancel();
+    refreshSide();
+  });
   grid->addWidget(deleteButton_, 0, 0);
   grid->addWidget(groupDeleteButton_, 0, 1);
   grid->addWidget(cancel_, 0, 2);
@@ -226,13 +218,17 @@ QWidget* MainWindow::buildOptionControls() {
   grid->addWidget(hint, 2, 0, 1, 3);
 
   maxMultiplier_ = new MultiplierBox;
-  connect(maxMultiplier_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value); });
+  connect(maxMultiplier_, &MultiplierBox::valueEdited, this, [this](float value) {
+    StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value);
+    refreshCaption();
+  });
   grid->addWidget(new QLabel("壁倍率の最大値"), 3, 0);
   grid->addWidget(maxMultiplier_, 3, 1);
   sheathingAdjust_ = new MultiplierBox;
-  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value); });
+  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this, [this](float value) {
+    StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value);
+    refreshCaption();
+  });
   QPushButton* reset = HandButton("ｸﾘｱｰ");
   reset->setToolTip("面材調整壁倍率を 0.0 に戻します");
   connect(reset, &QPushButton::clicked, this, [this] { sheathingAdjust_->edit()->setText(kMultiplierBoxReset); });
@@ -265,22 +261,13 @@ void MainWindow::refreshSide() {
   deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
   cancel_->setEnabled(s.ClickState == 1);
   showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
+  prompt_->setText(Q(NextClickPrompt(session_.building, s)));
+  refreshCaption();
 }
 
 void MainWindow::refreshKindTree() {
-  const QSignalBlocker quiet(kindTree_);
-  kindTree_->clear();
-  AddKindNodes(nullptr, kindTree_, editor_->kindList());
-  kindTree_->expandAll();
   const EditorState& s = editor_->state();
-  const QString key = Q(s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
-  const auto found = kindTree_->findItems("*", Qt::MatchWildcard | Qt::MatchRecursive);
-  for (QTreeWidgetItem* item : found) {
-    if (item->data(0, kKeyRole).toString() == key) {
-      kindTree_->setCurrentItem(item);
-      kindTree_->scrollToItem(item);
-    }
-  }
+  kindTree_->showKinds(editor_->kindList(), s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
 }
 
 // ---- commands of the controls ---------------------------------------------------------
@@ -297,9 +284,10 @@ void MainWindow::chooseStorey(int storey) {
   refreshSide();
 }
 
-void MainWindow::kindChosen(QTreeWidgetItem* item) {
-  if (item == nullptr || !(item->flags() & Qt::ItemIsSelectable)) return;
-  editor_->chooseKind(item->data(0, kKeyRole).toString().toStdString());
+// A heading is refused by the editor (it beeps) and the highlight stays where it was.
+void MainWindow::kindChosen(const std::string& key) {
+  editor_->chooseKind(key);
+  refreshSide();
 }
 
 void MainWindow::zoomChosen(int index) {
@@ -314,14 +302,16 @@ void MainWindow::deleteTogglePressed(DeleteToggle which, bool down) {
 }
 
 void MainWindow::clearHardware() {
-  if (!prompts_->askOkCancel(kClearHardwareQuestion)) return;
+  if (!prompts_->askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
   ClearKanamono(session_.building);
   session_.building.Modified = 1;
+  refreshCaption();
 }
 
 void MainWindow::matchToggled(bool on) {
   if (!on && session_.building.Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
   StoreOption(session_.building, session_.building.Settings.Match1FTo2F, on ? 1 : 0);
+  refreshCaption();
 }
 
 void MainWindow::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }

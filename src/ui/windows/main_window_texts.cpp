@@ -3,6 +3,7 @@
 #include "model/building.h"
 #include "model/path_parts.h"
 #include "model/version.h"
+#include "ui/windows/file_commands.h"
 
 namespace tvk {
 
@@ -20,6 +21,10 @@ const char* const kReportQuestion = "計算書を作成します。";
 const char* const kClearHardwareQuestion =
     "すべての配置金物をクリアーします。\n\n計算書作成時には再び自動配置されます。";
 
+std::string WindowTitle(const Building& building) {
+  return WindowCaption(building) + (building.Modified != 0 ? "*" : "");
+}
+
 std::array<std::string, 6> StatusBarTexts(const Building& building) {
   const CalcSettings& s = building.Settings;
   return {"", "１階柱押さえ係数Ｌ ",           s.LMethod == 1 ? " ユーザー設定" : " 『二年目施行』 による",
@@ -34,6 +39,10 @@ std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir) 
     for (int j = building.PointsY(); j >= 1; --j) entries.push_back({TrimBlanks(building.LineNameY(j)), j});
   }
   return entries;
+}
+
+std::string NoHelpViewerMessage(const std::string& path) {
+  return "ヘルプを表示するプログラムを起動できませんでした。\n\nヘルプは次のファイルにあります。\n" + path;
 }
 
 std::string AboutText() { return std::string(kProgramTitle) + "\n\n" + VersionText(); }

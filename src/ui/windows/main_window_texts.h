@@ -10,6 +10,10 @@ namespace tvk {
 
 class Building;
 
+// The window title: the caption of the building's file, with "*" while it has unsaved
+// changes.
+std::string WindowTitle(const Building& building);
+
 // The six status bar panels; panels 2 and 3 name the L method, 5 and 6 the orthogonal-beam
 // transmission (1 and 4 are spacers).
 std::array<std::string, 6> StatusBarTexts(const Building& building);
@@ -34,6 +38,9 @@ extern const char* const kMatchCaption;
 extern const char* const kMatchTip;
 extern const char* const kReportQuestion;
 extern const char* const kClearHardwareQuestion;
+
+// Help when the document is there but the desktop could start nothing to show it.
+std::string NoHelpViewerMessage(const std::string& path);
 
 // "ﾊﾞｰｼﾞｮﾝ情報(&V)".
 std::string AboutText();
