@@ -1,5 +1,6 @@
 // Speed of the full N-value calculation, the storey eccentricity and the 2025 checks on the
-// sample house, the largest plan, and the plan that makes the pull-out walks longest.
+// sample house, the largest plan, dense plans from 12 to 120 spans, and the plan that makes
+// the pull-out walks longest.
 
 #include <benchmark/benchmark.h>
 
@@ -56,6 +57,21 @@ void CalcAll(benchmark::State& state) {
   }
 }
 BENCHMARK(CalcAll)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
+
+// The calculation on dense plans of 12 .. 120 spans a side; per_point, the time per grid
+// point of every level, should not grow with the plan.
+void CalcAllSpans(benchmark::State& state) {
+  Building b = test::DensePlan(static_cast<int>(state.range(0)));
+  RefreshBeamRuns(b);
+  for (auto _ : state) {
+    CalcAllN(b, false);
+    benchmark::ClobberMemory();
+  }
+  state.counters["per_point"] =
+      benchmark::Counter(static_cast<double>(b.Points().size()),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(CalcAllSpans)->DenseRange(12, 120, 12)->Unit(benchmark::kMicrosecond);
 
 void Eccentricity(benchmark::State& state) {
   std::optional<Building> b = PlanCopy(state);

@@ -88,28 +88,34 @@ class PlanBuilder {
   }
 };
 
-// The largest plan: 120 x 120 spans on two storeys, floors everywhere, a column at every
-// point of both storeys, a crossed brace and a sheathed wall of one grid on every
-// segment, beams on every segment of both beam levels.
-inline Building LargestPlan() {
-  PlanBuilder p(2, 120, 120, 4, 0.91f);
+// A dense plan of `spans` x `spans` spans (a multiple of 4) on two storeys: floors
+// everywhere, a column at every point of both storeys, a crossed brace and a sheathed wall
+// of one grid on every segment, beams on every segment of both beam levels.
+inline Building DensePlan(int spans) {
+  const int points = spans + 1;
+  PlanBuilder p(2, spans, spans, 4, 0.91f);
   for (int level = 1; level <= 2; ++level) {
-    p.Floor(level, 1, 1, 120, 120);
-    for (int line = 1; line <= 121; ++line) {
-      for (int start = 1; start <= 120; start += 4) {
+    p.Floor(level, 1, 1, spans, spans);
+    for (int line = 1; line <= points; ++line) {
+      for (int start = 1; start <= spans; start += 4) {
         p.Brace(level, kDirX, start, line, 4, 3, kCrossed).Brace(level, kDirY, line, start, 4, 3, kCrossed);
         p.Sheathing(level, kDirX, start, line, 4, 2).Sheathing(level, kDirY, line, start, 4, 2);
       }
     }
   }
   for (int level = 2; level <= 3; ++level) {
-    for (int line = 1; line <= 121; ++line) p.Beam(level, kDirX, 1, line, 120).Beam(level, kDirY, line, 1, 120);
+    for (int line = 1; line <= points; ++line) {
+      p.Beam(level, kDirX, 1, line, spans).Beam(level, kDirY, line, 1, spans);
+    }
   }
-  for (int j = 1; j <= 121; ++j) {
-    for (int i = 1; i <= 121; ++i) p.Column(i, j, 1).Column(i, j, 2);
+  for (int j = 1; j <= points; ++j) {
+    for (int i = 1; i <= points; ++i) p.Column(i, j, 1).Column(i, j, 2);
   }
   return p.b;
 }
+
+// The largest plan: the dense plan of 120 x 120 spans.
+inline Building LargestPlan() { return DensePlan(120); }
 
 // The hardest plan for the pull-out walks: like LargestPlan, but storey-1 columns stand
 // only on the outer lines, so every storey-2 column inside passes its pull through beams.
