@@ -26,7 +26,7 @@ TEST_F(PrimitiveTest, PositionsInCmFromTheBottomLeftWithYUp) {
   EXPECT_EQ(CanvasPainter::ToUnits(0.5 / 567, 2.5 / 567).y(), kCanvasHeight - 2);
 }
 
-TEST_F(PrimitiveTest, EveryPrimitiveLeavesThePainterAsItFoundIt) {
+TEST_F(PrimitiveTest, ThePainterIsBackAsFoundWhenTheCanvasPainterEnds) {
   QPainter p(&image);
   p.translate(0, 1000 - kCanvasHeight);
   const QPen pen(Qt::green, 3, Qt::DashLine);
@@ -37,20 +37,26 @@ TEST_F(PrimitiveTest, EveryPrimitiveLeavesThePainterAsItFoundIt) {
   p.setBrush(brush);
   p.setFont(font);
   const QTransform transform = p.transform();
-  CanvasPainter canvas(p);
   const CanvasPen white{Qt::SolidLine, 2, Qt::white};
   const CanvasFill blue{Qt::SolidPattern, Qt::blue};
-  const std::vector<std::pair<const char*, std::function<void()>>> calls = {
-      {"circle", [&] { canvas.Circle(0.5, 0.5, 0.2, white, blue, QPainter::RasterOp_SourceXorDestination); }},
-      {"box", [&] { canvas.Box(0.1, 0.1, 0.4, 0.3, white, blue); }},
-      {"line", [&] { canvas.Line(0.1, 0.1, 1.0, 1.0, white); }},
-      {"line in units", [&] { canvas.LineUnits(QPointF(0, 0), QPointF(10, 10), 2, Qt::white); }},
-      {"point", [&] { canvas.Point(0.3, 0.3, Qt::yellow); }},
-      {"text", [&] { canvas.Text(0.2, 1.5, QStringLiteral("X1"), Qt::white, 10, true); }},
-      {"rotated text", [&] { canvas.RotatedText(1.0, 1.5, QStringLiteral("Y1"), Qt::white, 10, false, 90); }},
+  const std::vector<std::pair<const char*, std::function<void(CanvasPainter&)>>> calls = {
+      {"circle",
+       [&](CanvasPainter& canvas) {
+         canvas.Circle(0.5, 0.5, 0.2, white, blue, QPainter::RasterOp_SourceXorDestination);
+       }},
+      {"box", [&](CanvasPainter& canvas) { canvas.Box(0.1, 0.1, 0.4, 0.3, white, blue); }},
+      {"line", [&](CanvasPainter& canvas) { canvas.Line(0.1, 0.1, 1.0, 1.0, white); }},
+      {"line in units", [&](CanvasPainter& canvas) { canvas.LineUnits(QPointF(0, 0), QPointF(10, 10), 2, Qt::white); }},
+      {"point", [&](CanvasPainter& canvas) { canvas.Point(0.3, 0.3, Qt::yellow); }},
+      {"text", [&](CanvasPainter& canvas) { canvas.Text(0.2, 1.5, QStringLiteral("X1"), Qt::white, 10, true); }},
+      {"rotated text",
+       [&](CanvasPainter& canvas) { canvas.RotatedText(1.0, 1.5, QStringLiteral("Y1"), Qt::white, 10, false, 90); }},
   };
   for (const auto& [name, call] : calls) {
-    call();
+    {
+      CanvasPainter canvas(p);
+      call(canvas);
+    }
     EXPECT_EQ(p.pen(), pen) << name;
     EXPECT_EQ(p.brush(), brush) << name;
     EXPECT_EQ(p.font(), font) << name;
@@ -72,6 +78,52 @@ TEST_F(PrimitiveTest, WidthZeroOrLessDrawsOnePixel) {
     EXPECT_EQ(CountColour(image, QRect(300, row - 5, 1, 11), Qt::white), 1) << "width " << width;
     // The circle's leftmost point at x = 0.5 cm.
     EXPECT_EQ(CountColour(image, QRect(283 - 5, row - 1, 11, 1), Qt::white), 1) << "width " << width;
+  }
+}
+
+// Shapes written straight into the image look exactly as the painter draws them: boxes in
+// runs (fills, then outlines), thin and hatched boxes, lines along an axis and slanted,
+// dotted lines, points, and shapes on top of one another, in a clip and at two scales.
+TEST_F(PrimitiveTest, ShapesWrittenIntoTheImageLookAsPainted) {
+  const CanvasPen blackPen{Qt::SolidLine, 1, Qt::black};
+  const CanvasPen yellowPen{Qt::SolidLine, 1, Pal(kPalYellow)};
+  const CanvasFill blue{Qt::SolidPattern, Pal(kPalBlue)};
+  const CanvasFill yellow{Qt::SolidPattern, Pal(kPalYellow)};
+  auto scene = [&](CanvasPainter& canvas) {
+    for (int i = 0; i < 6; ++i) canvas.Box(0.3 + 0.21 * i, 0.3, 0.51 + 0.21 * i, 0.55, blackPen, blue);
+    canvas.Box(0.2, 0.8, 0.9, 1.2, yellowPen, CanvasFill{Qt::DiagCrossPattern, Pal(kPalLightBlue)});
+    canvas.Box(1.0, 0.8, 1.004, 1.3, yellowPen, yellow);  // under a pixel wide
+    for (int i = 0; i < 5; ++i) canvas.Box(0.4 + 0.3 * i, 0.45, 0.47 + 0.3 * i, 0.52, yellowPen, yellow);
+    canvas.Line(0.1, 0.4, 1.6, 0.4, CanvasPen{Qt::SolidLine, 1, Pal(kPalLightRed)});
+    canvas.Line(0.7, 0.1, 0.7, 1.4, CanvasPen{Qt::SolidLine, 1, Pal(kPalLightRed)});
+    canvas.Line(0.2, 0.2, 1.5, 1.1, CanvasPen{Qt::SolidLine, 1, Pal(kPalLightRed)});
+    canvas.Line(0.1, 1.0, 1.6, 1.0, CanvasPen{Qt::DotLine, 1, Pal(kPalLightGreen)});
+    canvas.Line(0.1, 1.1, 1.6, 1.1, CanvasPen{Qt::SolidLine, 3, Pal(kPalWhite)});
+    for (int i = 0; i < 20; ++i) canvas.Point(0.1 + 0.07 * i, 0.9, Pal(i % 3 == 0 ? kPalWhite : kPalGreen));
+  };
+  for (const double scale : {1.0, 0.667138}) {
+    for (const QRect& clip : {image.rect(), QRect(120, 650, 500, 200)}) {
+      auto draw = [&](bool direct) {
+        QImage out(1000, 1000, QImage::Format_RGB32);
+        out.fill(Qt::black);
+        QPainter p(&out);
+        p.setClipRect(clip);
+        p.setTransform(QTransform(scale, 0, 0, scale, 3.5, 1000 - kCanvasHeight * scale));
+        if (direct) {
+          CanvasPainter canvas(p, out, clip);
+          scene(canvas);
+        } else {
+          CanvasPainter canvas(p);
+          scene(canvas);
+        }
+        p.end();
+        return out;
+      };
+      const QImage painted = draw(false);
+      const QImage written = draw(true);
+      EXPECT_TRUE(painted == written) << "scale " << scale << ": " << FirstDifference(painted, written);
+      EXPECT_GT(CountColour(painted, clip, Pal(kPalYellow)), 0);
+    }
   }
 }
 

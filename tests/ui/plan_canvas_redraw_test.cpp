@@ -43,27 +43,17 @@ class CanvasHost : public EditorHost {
   void eccentricityChanged() override { canvas->updateEccentricityMarks(); }
 };
 
-// A plan with members of every category close together, edited through the editor.
-class RedrawTest : public CanvasTest {
+// A canvas whose plan is edited through the editor.
+class EditedCanvasTest : public CanvasTest {
  protected:
-  RedrawTest() : editor(plan.b, host) {
-    plan.b.Settings.SheathingAdjust = 0.5f;
-    plan.Floor(1, 1, 1, 8, 6)
-        .Sheathing(1, kDirX, 1, 3, 3, 2)
-        .Brace(1, kDirX, 5, 3, 2, 3, kCrossed)
-        .Sheathing(1, kDirY, 4, 1, 5, 6)
-        .Brace(1, kDirY, 7, 2, 3, 2, kRisesToLower)
-        .Column(4, 3, 1)
-        .Column(5, 5, 1, kColThrough)
-        .Beam(2, kDirX, 1, 4, 8)
-        .Beam(2, kDirY, 6, 1, 6)
-        .Floor(2, 2, 2, 6, 5);
-    plan.b.UpdateFloorEdges(2);
+  EditedCanvasTest() : editor(plan.b, host) {}
+  const EditorState& CanvasState() const override { return editor.state(); }
+
+  // Shows the plan built so far, with the walls category current.
+  void Start() {
     host.canvas = &Canvas();
     editor.chooseCategory(kCatWall);  // full redraw and marks
   }
-  const EditorState& CanvasState() const override { return editor.state(); }
-
   CanvasPos At(int i, int j) const {
     const PointCoord& c = plan.b.Coord(i, j, 1);
     return CanvasGeometry::For(plan.b).ToCanvas(c.x, c.y);
@@ -87,6 +77,26 @@ class RedrawTest : public CanvasTest {
 
   CanvasHost host;
   PlanEditor editor;
+};
+
+// A plan with members of every category close together.
+class RedrawTest : public EditedCanvasTest {
+ protected:
+  RedrawTest() {
+    plan.b.Settings.SheathingAdjust = 0.5f;
+    plan.Floor(1, 1, 1, 8, 6)
+        .Sheathing(1, kDirX, 1, 3, 3, 2)
+        .Brace(1, kDirX, 5, 3, 2, 3, kCrossed)
+        .Sheathing(1, kDirY, 4, 1, 5, 6)
+        .Brace(1, kDirY, 7, 2, 3, 2, kRisesToLower)
+        .Column(4, 3, 1)
+        .Column(5, 5, 1, kColThrough)
+        .Beam(2, kDirX, 1, 4, 8)
+        .Beam(2, kDirY, 6, 1, 6)
+        .Floor(2, 2, 2, 6, 5);
+    plan.b.UpdateFloorEdges(2);
+    Start();
+  }
 };
 
 TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
@@ -181,6 +191,59 @@ TEST_F(RedrawTest, MarksFollowTheValuesAndLeaveNothingBehind) {
 
   Canvas().setHideCentres(true);
   EXPECT_EQ(Canvas().viewImage(), Canvas().planImage());
+}
+
+// A dense plan much larger than the part of it an edit redraws: members of four segments
+// on every line, and long sheathed walls with adjustment labels through the middle. The
+// redraw must reach the members from beyond the edited rectangle that run into it.
+class LargePlanRedrawTest : public EditedCanvasTest {
+ protected:
+  LargePlanRedrawTest() {
+    plan.b = DensePlan(40);
+    plan.b.Settings.SheathingAdjust = 0.5f;
+    plan.Sheathing(1, kDirX, 3, 21, 34, 3).Sheathing(1, kDirY, 19, 2, 36, 5);
+    plan.b.Settings.SheathingAdjust = 0;
+    plan.b.UpdateFloorEdges(2);
+    GenerateLineNames(plan.b);
+    Start();
+  }
+};
+
+TEST_F(LargePlanRedrawTest, EditsInTheMiddleLeaveNoStalePixels) {
+  struct Step {
+    const char* what;
+    std::function<void()> run;
+  };
+  const Step steps[] = {
+      {"brace deleted across a long wall",
+       [this] {
+         editor.chooseKind("Tasuki3");
+         ToggleDelete(DeleteToggle::Delete, true);
+         Drag(17, 20, 21, 20);
+       }},
+      {"undo of the deletion", [this] { editor.undo(); }},
+      {"column placed",
+       [this] {
+         ToggleDelete(DeleteToggle::Delete, false);
+         editor.chooseCategory(kCatColumn);
+         plan.b.Point(17, 17, 1).Column.ColKind = kColNone;
+         Canvas().fullRedraw();
+         editor.press(MouseButton::Left, At(17, 17));
+       }},
+      {"other storey's walls shown", [this] { editor.toggleOtherStoreyWalls(); }},
+      {"floor cells deleted as a group",
+       [this] {
+         editor.toggleOtherStoreyWalls();
+         editor.chooseCategory(kCatFloor);
+         ToggleDelete(DeleteToggle::GroupDelete, true);
+         Drag(17, 17, 23, 24);
+       }},
+  };
+  for (const Step& step : steps) {
+    step.run();
+    ExpectAsFullRedraw(step.what);
+  }
+  EXPECT_EQ(host.messages, std::vector<std::string>{});
 }
 
 // A centre is marked only where it exists: the centre of gravity (with its frames) needs

@@ -35,12 +35,6 @@ void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) 
   canvas.Box(a.x(), a.y(), c.x(), c.y(), CanvasPen{Qt::SolidLine, 1, Qt::black}, fill);
 }
 
-void DrawWalls(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, bool greyed) {
-  for (int d = kDirX; d <= kDirY; ++d) {
-    if (HasSegment(plan.building, i, j, d)) DrawCanvasWallSlots(canvas, plan, i, j, level, d, greyed);
-  }
-}
-
 void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey + 1;
   const QColor colour = plan.Greyed(kCatBeam) ? GreyA() : PaletteColor(kPalLightMagenta);
@@ -76,17 +70,29 @@ void DrawColumn(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
              CanvasFill{Qt::SolidPattern, colour});
 }
 
-void DrawGridDot(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
+// The dots of the main grid intersections (white) or of the others (green). Dots lie on
+// points of their own, so drawing the two kinds apart changes nothing but the pen.
+void DrawGridDot(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, bool mainDots) {
   const int divisions = plan.building.Divisions();
-  const bool main = MainLine(i, divisions) && MainLine(j, divisions);
+  if ((MainLine(i, divisions) && MainLine(j, divisions)) != mainDots) return;
   const QPointF c = plan.At(i, j, plan.style.storey);
-  canvas.Point(c.x(), c.y(), PaletteColor(main ? kPalWhite : kPalGreen));
+  canvas.Point(c.x(), c.y(), PaletteColor(mainDots ? kPalWhite : kPalGreen));
 }
 
 template <typename PerPoint>
-void ForEachPoint(const Building& b, PerPoint perPoint) {
-  for (int j = 1; j <= b.PointsY(); ++j) {
-    for (int i = 1; i <= b.PointsX(); ++i) perPoint(i, j);
+void ForEachPoint(const GridRect& points, PerPoint perPoint) {
+  for (int j = points.y1; j <= points.y2; ++j) {
+    for (int i = points.x1; i <= points.x2; ++i) perPoint(i, j);
+  }
+}
+
+void DrawWallLayers(CanvasPainter& canvas, const CanvasPlan& plan, const GridRect& points, int level, bool greyed) {
+  for (const WallLayer layer : {WallLayer::Sheathing, WallLayer::Brace, WallLayer::Label}) {
+    ForEachPoint(points, [&](int i, int j) {
+      for (int d = kDirX; d <= kDirY; ++d) {
+        if (HasSegment(plan.building, i, j, d)) DrawCanvasWallLayer(canvas, plan, layer, i, j, level, d, greyed);
+      }
+    });
   }
 }
 
@@ -119,26 +125,26 @@ void DrawCanvasLineNames(CanvasPainter& canvas, const CanvasPlan& plan) {
   }
 }
 
-void DrawCanvasStoreyWalls(CanvasPainter& canvas, const CanvasPlan& plan, int storey) {
-  ForEachPoint(plan.building, [&](int i, int j) { DrawWalls(canvas, plan, i, j, storey, false); });
-}
+GridRect AllPoints(const Building& building) { return GridRect{1, 1, building.PointsX(), building.PointsY()}; }
 
-void DrawCanvasPlan(CanvasPainter& canvas, const CanvasPlan& plan) {
+void DrawCanvasPlan(CanvasPainter& canvas, const CanvasPlan& plan, const GridRect& points) {
   const Building& b = plan.building;
   DrawCanvasLineNames(canvas, plan);
-  const bool wallsGreyed = plan.Greyed(kCatWall);
-  ForEachPoint(b, [&](int i, int j) {
-    DrawFloorCell(canvas, plan, i, j);
-    DrawWalls(canvas, plan, i, j, plan.style.storey, wallsGreyed);
-  });
+  ForEachPoint(points, [&](int i, int j) { DrawFloorCell(canvas, plan, i, j); });
+  DrawWallLayers(canvas, plan, points, plan.style.storey, plan.Greyed(kCatWall));
   const int other = plan.style.otherWallsStorey;
-  if (other >= 1 && other <= b.Storeys() && other != plan.style.storey) DrawCanvasStoreyWalls(canvas, plan, other);
-  ForEachPoint(b, [&](int i, int j) {
+  if (other >= 1 && other <= b.Storeys() && other != plan.style.storey) {
+    DrawWallLayers(canvas, plan, points, other, false);
+  }
+  // A beam and the outline meet where a segment ends: they keep the order point by point.
+  ForEachPoint(points, [&](int i, int j) {
     DrawBeams(canvas, plan, i, j);
     DrawOtherFloorOutline(canvas, plan, i, j);
-    DrawColumn(canvas, plan, i, j);
-    DrawGridDot(canvas, plan, i, j);
   });
+  ForEachPoint(points, [&](int i, int j) { DrawColumn(canvas, plan, i, j); });
+  for (const bool mainDots : {false, true}) {
+    ForEachPoint(points, [&](int i, int j) { DrawGridDot(canvas, plan, i, j, mainDots); });
+  }
 }
 
 }  // namespace tvk

@@ -14,20 +14,12 @@
 namespace tvk {
 namespace {
 
-// Puts the painter back when a primitive ends.
-class SavedState {
- public:
-  explicit SavedState(QPainter& p) : p_(p) { p_.save(); }
-  ~SavedState() { p_.restore(); }
-  SavedState(const SavedState&) = delete;
-  SavedState& operator=(const SavedState&) = delete;
-
- private:
-  QPainter& p_;
-};
-
-// To the nearest unit, halves to even, as the editor snaps grid points.
-double CmToUnits(double cm) { return RoundHalfEven(cm * kUnitsPerCm); }
+// To the nearest unit, halves to even, as the editor snaps grid points. The rounding mode
+// is the default one, so rint rounds halves to even; far-off values go the editor's way.
+double CmToUnits(double cm) {
+  const double units = cm * kUnitsPerCm;
+  return std::abs(units) < 1.0e9 ? std::rint(units) : RoundHalfEven(units);
+}
 
 QPen MakePen(const CanvasPen& pen) {
   QPen qpen(pen.colour, std::max(1, pen.width), pen.style);
@@ -35,50 +27,174 @@ QPen MakePen(const CanvasPen& pen) {
   return qpen;
 }
 
-void SetStyle(QPainter& p, const CanvasPen& pen, const CanvasFill& fill, QPainter::CompositionMode mode) {
-  p.setPen(MakePen(pen));
-  p.setBrush(QBrush(fill.colour, fill.style));
-  p.setCompositionMode(mode);
-}
-
 QFont CanvasFont(const QString& face, double fontSize, bool bold) {
   return MakeReportFont(FontKey{face, int(std::lround(fontSize * kTwipsPerPoint)), bold});
 }
 
+bool Opaque(const QColor& colour) { return colour.alpha() == 255; }
+
 }  // namespace
+
+CanvasPainter::CanvasPainter(QPainter& painter) : p_(painter) { p_.save(); }
+
+CanvasPainter::CanvasPainter(QPainter& painter, QImage& image, const QRect& clip) : CanvasPainter(painter) {
+  if (PixelWriter::Takes(image)) writer_.emplace(image, clip);
+}
+
+CanvasPainter::~CanvasPainter() {
+  Flush();
+  p_.restore();
+}
 
 QPointF CanvasPainter::ToUnits(double x, double y) { return {CmToUnits(x), kCanvasHeight - CmToUnits(y)}; }
 
+void CanvasPainter::Use(Batch batch, const Style& style) {
+  // Dotted lines are drawn one by one, each starting its own pattern.
+  if (batch == batch_ && style == style_ && style.pen.style == Qt::SolidLine) return;
+  Flush();
+  batch_ = batch;
+  style_ = style;
+}
+
+void CanvasPainter::Apply() {
+  if (applied_ == style_) return;
+  if (!applied_ || !(applied_->pen == style_.pen)) p_.setPen(MakePen(style_.pen));
+  if (!applied_ || !(applied_->fill == style_.fill)) p_.setBrush(QBrush(style_.fill.colour, style_.fill.style));
+  if (!applied_ || applied_->mode != style_.mode) p_.setCompositionMode(style_.mode);
+  applied_ = style_;
+}
+
+PixelWriter* CanvasPainter::Writer() {
+  const CanvasPen& pen = style_.pen;
+  const bool plain = style_.mode == kCopy && pen.style == Qt::SolidLine && pen.width <= 1 && Opaque(pen.colour) &&
+                     Opaque(style_.fill.colour) && p_.transform().type() <= QTransform::TxScale &&
+                     !p_.testRenderHint(QPainter::Antialiasing);
+  return plain && writer_ ? &*writer_ : nullptr;
+}
+
+void CanvasPainter::Flush() {
+  switch (batch_) {
+    case Batch::Lines:
+      FlushLines();
+      break;
+    case Batch::Boxes:
+      FlushBoxes();
+      break;
+    case Batch::Points:
+      FlushPoints();
+      break;
+    case Batch::None:
+      break;
+  }
+  batch_ = Batch::None;
+}
+
+// Lines of one colour cover one another alike, so the order they are drawn in is free.
+void CanvasPainter::FlushLines() {
+  if (PixelWriter* writer = Writer()) {
+    const QTransform& toDevice = p_.transform();
+    const QRgb colour = style_.pen.colour.rgba();
+    const auto drawn = [&](const QLineF& line) {
+      const std::optional<QRect> run = LinePixels(toDevice.map(line.p1()), toDevice.map(line.p2()));
+      if (run) writer->Fill(*run, colour);
+      return run.has_value();
+    };
+    lines_.erase(std::remove_if(lines_.begin(), lines_.end(), drawn), lines_.end());
+  }
+  if (!lines_.empty()) {
+    Apply();
+    p_.drawLines(lines_.data(), int(lines_.size()));
+  }
+  lines_.clear();
+}
+
+void CanvasPainter::FlushPoints() {
+  if (PixelWriter* writer = Writer()) {
+    const QTransform& toDevice = p_.transform();
+    const QRgb colour = style_.pen.colour.rgba();
+    for (const QPointF& point : points_) {
+      const QPoint pixel = PointPixel(toDevice.map(point));
+      writer->Fill(QRect(pixel, pixel), colour);
+    }
+  } else {
+    Apply();
+    p_.drawPoints(points_.data(), int(points_.size()));
+  }
+  points_.clear();
+}
+
+// Boxes of one style: all the fills, then all the outlines, as the painter draws a run of
+// rectangles.
+void CanvasPainter::FlushBoxes() {
+  PixelWriter* writer = Writer();
+  const CanvasFill& fill = style_.fill;
+  const bool solid = fill.style == Qt::SolidPattern;
+  if (writer == nullptr || (!solid && fill.style != Qt::NoBrush)) {
+    // Hatching is left to the painter, which lines the pattern up with the plan.
+    Apply();
+    p_.drawRects(boxes_.data(), int(boxes_.size()));
+    boxes_.clear();
+    return;
+  }
+  const QTransform& toDevice = p_.transform();
+  const bool oneColour = solid && fill.colour == style_.pen.colour;
+  PixelRuns fills(*writer, solid ? fill.colour.rgba() : 0);
+  PixelRuns outlines(*writer, style_.pen.colour.rgba());
+  std::vector<QRectF> thin;
+  for (const QRectF& box : boxes_) {
+    const QPointF topLeft = toDevice.map(box.topLeft());
+    const QPointF bottomRight = toDevice.map(box.bottomRight());
+    std::optional<QRect> outline = BoxOutlinePixels(topLeft, bottomRight);
+    if (outline && !writer->Holds(*outline)) outline.reset();
+    if (oneColour && outline) {
+      fills.Add(*outline);  // the fill lies inside the outline
+      continue;
+    }
+    if (solid) fills.Add(BoxFillPixels(topLeft, bottomRight));
+    if (!outline) thin.push_back(box);
+  }
+  fills.Flush();
+  for (const QRectF& box : boxes_) {
+    if (oneColour) break;
+    const std::optional<QRect> outline = BoxOutlinePixels(toDevice.map(box.topLeft()), toDevice.map(box.bottomRight()));
+    if (outline && writer->Holds(*outline)) outlines.AddBorder(*outline);
+  }
+  outlines.Flush();
+  boxes_.clear();
+  if (thin.empty()) return;
+  // The outlines the rule does not cover are drawn by the painter.
+  style_.fill = CanvasFill{};
+  Apply();
+  p_.drawRects(thin.data(), int(thin.size()));
+  style_.fill = fill;
+}
+
 void CanvasPainter::Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill, Mode mode) {
-  SavedState saved(p_);
-  SetStyle(p_, pen, fill, mode);
+  Use(Batch::None, Style{pen, fill, mode});
+  Apply();
   const double r = CmToUnits(radius);
   p_.drawEllipse(ToUnits(x, y), r, r);
 }
 
 void CanvasPainter::Box(double x1, double y1, double x2, double y2, const CanvasPen& pen, const CanvasFill& fill,
                         Mode mode) {
-  SavedState saved(p_);
-  SetStyle(p_, pen, fill, mode);
-  p_.drawRect(QRectF(ToUnits(x1, y1), ToUnits(x2, y2)).normalized());
+  Use(Batch::Boxes, Style{pen, fill, mode});
+  boxes_.push_back(QRectF(ToUnits(x1, y1), ToUnits(x2, y2)).normalized());
 }
 
 void CanvasPainter::Line(double x1, double y1, double x2, double y2, const CanvasPen& pen, Mode mode) {
-  SavedState saved(p_);
-  SetStyle(p_, pen, CanvasFill{}, mode);
-  p_.drawLine(ToUnits(x1, y1), ToUnits(x2, y2));
+  Use(Batch::Lines, Style{pen, CanvasFill{}, mode});
+  lines_.emplace_back(ToUnits(x1, y1), ToUnits(x2, y2));
 }
 
 void CanvasPainter::LineUnits(QPointF from, QPointF to, int width, const QColor& colour, Mode mode) {
-  SavedState saved(p_);
-  SetStyle(p_, CanvasPen{Qt::SolidLine, width, colour}, CanvasFill{}, mode);
-  p_.drawLine(from, to);
+  Use(Batch::Lines, Style{CanvasPen{Qt::SolidLine, width, colour}, CanvasFill{}, mode});
+  lines_.emplace_back(from, to);
 }
 
 void CanvasPainter::Point(double x, double y, const QColor& colour) {
-  SavedState saved(p_);
-  p_.setPen(MakePen(CanvasPen{Qt::SolidLine, 1, colour}));
-  p_.drawPoint(ToUnits(x, y));
+  Use(Batch::Points, Style{CanvasPen{Qt::SolidLine, 1, colour}, CanvasFill{}, kCopy});
+  points_.push_back(ToUnits(x, y));
 }
 
 CmSize CanvasPainter::Measure(double fontSize) { return MeasureText(QStringLiteral("A"), fontSize); }
@@ -93,7 +209,8 @@ CmSize CanvasPainter::MeasureText(const QString& text, double fontSize, bool bol
 
 void CanvasPainter::Text(double x, double y, const QString& text, const QColor& colour, double fontSize, bool bold,
                          const QString& fontName) {
-  SavedState saved(p_);
+  Flush();
+  applied_.reset();
   const QFont font = CanvasFont(fontName, fontSize, bold);
   const ReportFontMetrics metrics(font);
   p_.setFont(font);
@@ -104,12 +221,14 @@ void CanvasPainter::Text(double x, double y, const QString& text, const QColor& 
 
 void CanvasPainter::RotatedText(double x, double y, const QString& text, const QColor& colour, double fontSize,
                                 bool bold, double angle) {
-  SavedState saved(p_);
+  Flush();
+  const QTransform unturned = p_.transform();
   const QPointF topLeft = ToUnits(x, y);
   p_.translate(topLeft);
   p_.rotate(-angle);  // the canvas's y runs downwards
   p_.translate(-topLeft);
   Text(x, y, text, colour, fontSize, bold);
+  p_.setTransform(unturned);
 }
 
 }  // namespace tvk

@@ -2,15 +2,26 @@
 // Canvas primitives: drawing on the plan canvas in centimetres of the logical page, with
 // the origin at the page's bottom-left corner and y upwards. The QPainter handed in maps
 // canvas units (567 per cm, y downwards, the whole logical page) onto its device; the
-// primitives convert cm to canvas units to the nearest unit and flip y. Every primitive
-// puts the painter back as it found it, so callers never reset pens, brushes or fonts.
+// primitives convert cm to canvas units to the nearest unit and flip y. Lines, boxes and
+// points that follow one another in one style are drawn together, boxes as the painter
+// draws a run of rectangles (all the fills, then all the outlines); the painter gets only
+// the pen, brush and mode that differ from the last ones it had, and is back as it was
+// found when the CanvasPainter ends, so callers never reset pens, brushes or fonts. Given
+// the image the painter works on, the simplest shapes are written straight into it
+// (canvas_pixels.h), pixel for pixel as the painter would draw them.
 // Line widths count device pixels (a width of 0 or less draws 1 pixel wide), so lines keep
 // their weight at every zoom. Text sizes are points on the logical page (1 pt = 20 units).
 
 #include <QColor>
+#include <QLineF>
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <optional>
+#include <vector>
+
+#include "ui/canvas/canvas_pixels.h"
 
 namespace tvk {
 
@@ -21,11 +32,15 @@ struct CanvasPen {
   Qt::PenStyle style = Qt::SolidLine;
   int width = 1;
   QColor colour = Qt::white;
+
+  bool operator==(const CanvasPen&) const = default;
 };
 
 struct CanvasFill {
   Qt::BrushStyle style = Qt::NoBrush;
   QColor colour = Qt::black;
+
+  bool operator==(const CanvasFill&) const = default;
 };
 
 // Width and height in cm.
@@ -39,7 +54,13 @@ class CanvasPainter {
   using Mode = QPainter::CompositionMode;
   static constexpr Mode kCopy = QPainter::CompositionMode_SourceOver;
 
-  explicit CanvasPainter(QPainter& painter) : p_(painter) {}
+  explicit CanvasPainter(QPainter& painter);
+  // Drawing on `image`, the painter's device, within `clip` (device pixels), the painter's
+  // clip too.
+  CanvasPainter(QPainter& painter, QImage& image, const QRect& clip);
+  ~CanvasPainter();
+  CanvasPainter(const CanvasPainter&) = delete;
+  CanvasPainter& operator=(const CanvasPainter&) = delete;
 
   // Canvas units of a position in cm.
   static QPointF ToUnits(double x, double y);
@@ -65,7 +86,34 @@ class CanvasPainter {
                    double angle);
 
  private:
+  // What is waiting to be drawn in the current style.
+  enum class Batch { None, Lines, Boxes, Points };
+  struct Style {
+    CanvasPen pen;
+    CanvasFill fill;
+    Mode mode = kCopy;
+
+    bool operator==(const Style&) const = default;
+  };
+
+  void Use(Batch batch, const Style& style);
+  // Gives the painter the current style.
+  void Apply();
+  void Flush();
+  void FlushLines();
+  void FlushBoxes();
+  void FlushPoints();
+  // The pixel writer, when shapes in the current style may be written straight into the image.
+  PixelWriter* Writer();
+
   QPainter& p_;
+  std::optional<PixelWriter> writer_;
+  Batch batch_ = Batch::None;
+  Style style_;
+  std::optional<Style> applied_;  // what the painter has, when known
+  std::vector<QLineF> lines_;
+  std::vector<QRectF> boxes_;
+  std::vector<QPointF> points_;
 };
 
 }  // namespace tvk

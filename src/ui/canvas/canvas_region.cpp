@@ -1,7 +1,9 @@
 #include "ui/canvas/canvas_region.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "ui/canvas/canvas_layers.h"
 #include "ui/canvas/canvas_painter.h"
 #include "ui/canvas/canvas_plan.h"
 #include "ui/canvas/canvas_walls.h"
@@ -45,7 +47,81 @@ void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, int d) {
   }
 }
 
+// Coordinates may stray from the regular grid by this share of a unit segment.
+constexpr float kGridTolerance = 0.01f;
+
+bool RegularGrid(const Building& b) {
+  const float pitch = b.SubPitch();
+  const float tolerance = kGridTolerance * pitch;
+  const std::vector<PointCoord>& coords = b.Coords();
+  size_t n = 0;
+  for (int level = 1; level <= b.Levels(); ++level) {
+    for (int j = 1; j <= b.PointsY(); ++j) {
+      const float y = static_cast<float>(j - 1) * pitch;
+      for (int i = 1; i <= b.PointsX(); ++i, ++n) {
+        const PointCoord& c = coords[n];
+        if (!(std::abs(c.x - static_cast<float>(i - 1) * pitch) <= tolerance && std::abs(c.y - y) <= tolerance)) {
+          return false;
+        }
+      }
+    }
+  }
+  return true;
+}
+
+// Unit segments of the longest wall member drawn on the lines along d with across-index
+// first .. last, on the storeys the plan shows walls of.
+int LongestMember(const CanvasPlan& plan, int d, int first, int last) {
+  const Building& b = plan.building;
+  const int other = plan.style.otherWallsStorey;
+  const bool otherShown = other >= 1 && other <= b.Storeys() && other != plan.style.storey;
+  int longest = 1;
+  for (const int level : {plan.style.storey, otherShown ? other : 0}) {
+    if (level == 0) continue;
+    for (int line = first; line <= last; ++line) {
+      for (int along = 1; along <= b.Spans(d); ++along) {
+        const GridPoint& p = d == kDirX ? b.Point(along, line, level) : b.Point(line, along, level);
+        for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
+          if (seg->Kind == 0) continue;
+          const SegmentRun run = DrawnRun(b, *seg, d, along);
+          longest = std::max(longest, run.last - run.first + 1);
+        }
+      }
+    }
+  }
+  return longest;
+}
+
+// Grid index (1-based, fractional) of a page position in cm along one axis.
+double IndexAt(const CanvasPlan& plan, double cm) {
+  return (cm - kMarginCm) / (plan.scale * plan.building.SubPitch()) + 1;
+}
+
+// Indices first .. last of the points along an axis with `count` points whose positions lie
+// between low and high cm, one more on either side, clamped to the grid.
+std::pair<int, int> IndicesBetween(const CanvasPlan& plan, double low, double high, int count) {
+  const double limit = count + 1;
+  const double first = std::clamp(std::floor(IndexAt(plan, low)) - 1, 1.0, limit);
+  const double last = std::clamp(std::ceil(IndexAt(plan, high)) + 1, 0.0, double(count));
+  return {int(first), int(last)};
+}
+
 }  // namespace
+
+GridRect PointsReaching(const CanvasPlan& plan, const QRectF& units) {
+  const Building& b = plan.building;
+  if (!(plan.scale * b.SubPitch() > 0) || !RegularGrid(b)) return AllPoints(b);
+  const double room = plan.Screen(kSymbolRoom) + kLabelRoom;
+  const QRectF cm(QPointF(units.left() / kUnitsPerCm, (kCanvasHeight - units.bottom()) / kUnitsPerCm),
+                  QPointF(units.right() / kUnitsPerCm, (kCanvasHeight - units.top()) / kUnitsPerCm));
+  const auto [x1, x2] = IndicesBetween(plan, cm.left() - room, cm.right() + room, b.PointsX());
+  const auto [y1, y2] = IndicesBetween(plan, cm.top() - room, cm.bottom() + room, b.PointsY());
+  if (x1 > x2 || y1 > y2) return GridRect{1, 1, 0, 0};
+  const int alongX = LongestMember(plan, kDirX, y1, y2);
+  const int alongY = LongestMember(plan, kDirY, x1, x2);
+  return GridRect{std::max(1, x1 - alongX), std::max(1, y1 - alongY), std::min(b.PointsX(), x2 + alongX),
+                  std::min(b.PointsY(), y2 + alongY)};
+}
 
 QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect) {
   const Building& b = plan.building;

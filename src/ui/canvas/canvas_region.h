@@ -1,5 +1,6 @@
 #pragma once
-// The part of the canvas that redrawing a grid rectangle must cover.
+// The part of the canvas that redrawing a grid rectangle must cover, and the grid points
+// whose drawing can reach into a part of the canvas.
 
 #include <QRectF>
 
@@ -14,5 +15,12 @@ struct CanvasPlan;
 // reaching in), the whole wall members of every segment that touches it, and room for
 // the wall symbols, column squares and sheathing labels beside them.
 QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect);
+
+// The rectangle of grid point indices whose drawing can reach into an area of the canvas
+// (canvas units): the points within the area widened by the same room for symbols and
+// labels, and by the longest wall member on the grid lines through it, since a member is
+// drawn whole from one of its segments. Every point when the coordinates are not the
+// outline's regular grid (a damaged file), as then an index does not tell the position.
+GridRect PointsReaching(const CanvasPlan& plan, const QRectF& units);
 
 }  // namespace tvk

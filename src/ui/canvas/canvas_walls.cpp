@@ -86,6 +86,24 @@ void DrawAdjustLabel(CanvasPainter& canvas, const CanvasPlan& plan, const Member
   canvas.Text(topLeft.x(), topLeft.y(), text, colour, kLabelFontSize);
 }
 
+// The slot of the same layer at another unit segment of the line through (i, j) along d.
+const WallSeg& SlotAt(const Building& b, int i, int j, int level, int d, int index, bool brace) {
+  const GridPoint& p = d == kDirX ? b.Point(index, j, level) : b.Point(i, index, level);
+  return brace ? p.brace(d) : p.sheathing(d);
+}
+
+// A member of several unit segments is one symbol, the same from each of its segments, and
+// only its last drawing shows: a segment leaves it to the member's last segment when that
+// one draws the very same symbol.
+bool DrawnAgainLater(const Building& b, const WallSeg& seg, SegmentRun run, int i, int j, int level, int d, int index,
+                     bool brace) {
+  if (index == run.last) return false;
+  const WallSeg& last = SlotAt(b, i, j, level, d, run.last, brace);
+  const SegmentRun lastRun = DrawnRun(b, last, d, run.last);
+  return last.Kind == seg.Kind && (!brace || last.Slope == seg.Slope) && lastRun.first == run.first &&
+         lastRun.last == run.last;
+}
+
 }  // namespace
 
 SegmentRun DrawnRun(const Building& building, const WallSeg& seg, int d, int index) {
@@ -114,22 +132,32 @@ QString SheathingAdjustLabel(const WallSeg& seg) {
   return QStringLiteral("＋") + QString::fromStdString(FormatFixed(excess, 1));
 }
 
-void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, int d, bool greyed) {
-  const GridPoint& p = plan.building.Point(i, j, level);
+void DrawCanvasWallLayer(CanvasPainter& canvas, const CanvasPlan& plan, WallLayer layer, int i, int j, int level, int d,
+                         bool greyed) {
+  const Building& b = plan.building;
+  const GridPoint& p = b.Point(i, j, level);
+  const bool brace = layer == WallLayer::Brace;
+  const WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
+  const std::optional<int> colour = brace ? BraceColourIndex(seg.Kind) : SheathingColourIndex(seg.Kind);
+  if (!colour) return;
   const int index = AlongIndex(d, i, j);
-  if (const auto colour = SheathingColourIndex(p.sheathing(d).Kind)) {
-    const SegmentRun run = DrawnRun(plan.building, p.sheathing(d), d, index);
-    const MemberLine m = MemberOnLine(plan, run, i, j, level, d);
-    DrawSheathing(canvas, plan, m, greyed ? GreyA() : PaletteColor(*colour));
+  const SegmentRun run = DrawnRun(b, seg, d, index);
+  if (layer == WallLayer::Label) {
     // Written once per member: antialiased text drawn over itself would thicken.
-    const QString label = SheathingAdjustLabel(p.sheathing(d));
-    if (!label.isEmpty() && index == run.first) {
-      DrawAdjustLabel(canvas, plan, m, label, greyed ? GreyA() : PaletteColor(kPalWhite));
-    }
+    if (index != run.first) return;
+    const QString label = SheathingAdjustLabel(seg);
+    if (label.isEmpty()) return;
+    DrawAdjustLabel(canvas, plan, MemberOnLine(plan, run, i, j, level, d), label,
+                    greyed ? GreyA() : PaletteColor(kPalWhite));
+    return;
   }
-  if (const auto colour = BraceColourIndex(p.brace(d).Kind)) {
-    const MemberLine m = MemberOnLine(plan, DrawnRun(plan.building, p.brace(d), d, index), i, j, level, d);
-    DrawBrace(canvas, plan, m, p.brace(d).Slope, greyed ? GreyA() : PaletteColor(*colour));
+  if (DrawnAgainLater(b, seg, run, i, j, level, d, index, brace)) return;
+  const MemberLine m = MemberOnLine(plan, run, i, j, level, d);
+  const QColor shown = greyed ? GreyA() : PaletteColor(*colour);
+  if (brace) {
+    DrawBrace(canvas, plan, m, seg.Slope, shown);
+  } else {
+    DrawSheathing(canvas, plan, m, shown);
   }
 }
 

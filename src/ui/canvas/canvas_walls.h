@@ -29,9 +29,16 @@ std::optional<int> SheathingColourIndex(int kind);
 // (Kind x 0.5), "#0.0"; empty unless the excess is more than 0.01.
 QString SheathingAdjustLabel(const WallSeg& seg);
 
-// The sheathing and then the brace of the unit segment leaving (i, j) along d on a level.
-// A member of several unit segments is drawn whole from each of them. Greyed members are
-// drawn grey A.
-void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, int d, bool greyed);
+// The layers of the bearing walls, drawn in this order over the whole plan: sheathed walls,
+// braces, then the adjustment labels, which so stay readable.
+enum class WallLayer { Sheathing, Brace, Label };
+
+// One layer of the wall member through the unit segment leaving (i, j) along d on a level.
+// A member of several unit segments is drawn whole. Drawn from each of its segments in
+// turn, only the last drawing would show, so the earlier segments leave it to that one
+// whenever it draws the same symbol (the plan looks the same, drawn once instead of n
+// times); its label is written from its first segment. Greyed members are drawn grey A.
+void DrawCanvasWallLayer(CanvasPainter& canvas, const CanvasPlan& plan, WallLayer layer, int i, int j, int level, int d,
+                         bool greyed);
 
 }  // namespace tvk

@@ -167,8 +167,9 @@ void PlanCanvas::repaintArea(const QRectF& units) {
   painter.fillRect(pixels, Qt::black);
   if (hasGrid()) {
     painter.setTransform(unitsToBox());
-    CanvasPainter canvas(painter);
-    DrawCanvasPlan(canvas, CanvasPlan{b_, scale_, style()});
+    CanvasPainter canvas(painter, image_, pixels);
+    const CanvasPlan plan{b_, scale_, style()};
+    DrawCanvasPlan(canvas, plan, PointsReaching(plan, units));
   }
   viewport()->update();
 }

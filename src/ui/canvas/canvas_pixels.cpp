@@ -1,0 +1,92 @@
+#include "ui/canvas/canvas_pixels.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tvk {
+namespace {
+
+int Floor(double v) { return int(std::floor(v)); }
+
+// First pixel whose centre lies at v or beyond, v as the rasteriser keeps it (16.16 fixed point).
+int FirstCentre(double v) { return int(std::ceil(std::floor(v * 65536.0 + 0.5) / 65536.0 - 0.5)); }
+
+// Device coordinates far beyond any image are left to the painter.
+bool Near(QPointF p) {
+  constexpr double kLimit = 1 << 24;
+  return std::abs(p.x()) < kLimit && std::abs(p.y()) < kLimit;
+}
+
+}  // namespace
+
+std::optional<QRect> LinePixels(QPointF a, QPointF b) {
+  if (!Near(a) || !Near(b) || (a.x() != b.x() && a.y() != b.y())) return std::nullopt;
+  if (std::abs(a.x() - b.x()) < 1 && std::abs(a.y() - b.y()) < 1) return std::nullopt;
+  return QRect(QPoint(Floor(std::min(a.x(), b.x())), Floor(std::min(a.y(), b.y()))),
+               QPoint(Floor(std::max(a.x(), b.x())), Floor(std::max(a.y(), b.y()))));
+}
+
+QPoint PointPixel(QPointF p) { return QPoint(Floor(p.x() + 0.5), Floor(p.y() + 0.5)); }
+
+QRect BoxFillPixels(QPointF topLeft, QPointF bottomRight) {
+  if (!Near(topLeft) || !Near(bottomRight)) return {};
+  return QRect(QPoint(FirstCentre(topLeft.x()), FirstCentre(topLeft.y())),
+               QPoint(FirstCentre(bottomRight.x()) - 1, FirstCentre(bottomRight.y()) - 1));
+}
+
+std::optional<QRect> BoxOutlinePixels(QPointF topLeft, QPointF bottomRight) {
+  if (!Near(topLeft) || !Near(bottomRight)) return std::nullopt;
+  const QRect pixels(QPoint(Floor(topLeft.x()), Floor(topLeft.y())),
+                     QPoint(Floor(bottomRight.x()), Floor(bottomRight.y())));
+  if (pixels.width() < 3 || pixels.height() < 3) return std::nullopt;
+  return pixels;
+}
+
+PixelWriter::PixelWriter(QImage& image, const QRect& clip)
+    : bits_(image.bits()), stride_(image.bytesPerLine()), bounds_(image.rect()), clip_(clip.intersected(bounds_)) {}
+
+void PixelWriter::Fill(const QRect& pixels, QRgb colour) {
+  const int left = std::max(pixels.left(), clip_.left());
+  const int right = std::min(pixels.right(), clip_.right());
+  const int top = std::max(pixels.top(), clip_.top());
+  const int bottom = std::min(pixels.bottom(), clip_.bottom());
+  if (left > right || top > bottom) return;
+  uchar* row = bits_ + top * stride_ + left * qsizetype(sizeof(QRgb));
+  const int width = right - left + 1;
+  for (int y = top; y <= bottom; ++y, row += stride_) {
+    auto* pixel = reinterpret_cast<QRgb*>(row);
+    if (width == 1) {
+      *pixel = colour;
+    } else {
+      std::fill_n(pixel, width, colour);
+    }
+  }
+}
+
+void PixelRuns::Add(const QRect& pixels) {
+  if (pixels.isEmpty()) return;
+  const bool continues = !pending_.isEmpty() && pixels.top() == pending_.top() &&
+                         pixels.bottom() == pending_.bottom() && pixels.left() <= pending_.right() + 1 &&
+                         pixels.right() >= pending_.left() - 1;
+  if (continues) {
+    pending_.setLeft(std::min(pending_.left(), pixels.left()));
+    pending_.setRight(std::max(pending_.right(), pixels.right()));
+    return;
+  }
+  Flush();
+  pending_ = pixels;
+}
+
+void PixelRuns::AddBorder(const QRect& pixels) {
+  writer_.Fill(QRect(pixels.left(), pixels.top() + 1, 1, pixels.height() - 2), colour_);
+  writer_.Fill(QRect(pixels.right(), pixels.top() + 1, 1, pixels.height() - 2), colour_);
+  writer_.Fill(QRect(pixels.left(), pixels.bottom(), pixels.width(), 1), colour_);
+  Add(QRect(pixels.left(), pixels.top(), pixels.width(), 1));
+}
+
+void PixelRuns::Flush() {
+  if (!pending_.isEmpty()) writer_.Fill(pending_, colour_);
+  pending_ = QRect();
+}
+
+}  // namespace tvk
