@@ -28,8 +28,8 @@ void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) 
   const int kind = b.Point(i, j, plan.style.storey).FloorKind;
   if (kind != kFloorSlab && kind != kFloorVoid) return;
   const bool greyed = plan.Greyed(kCatFloor);
-  CanvasFill fill{Qt::SolidPattern, greyed ? GreyB() : PaletteColor(kPalBlue)};
-  if (kind == kFloorVoid) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : PaletteColor(kPalLightBlue)};
+  CanvasFill fill{Qt::SolidPattern, greyed ? GreyB() : CanvasColour(kPalBlue)};
+  if (kind == kFloorVoid) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : CanvasColour(kPalLightBlue)};
   const QPointF a = plan.At(i, j, plan.style.storey);
   const QPointF c = plan.At(i + 1, j + 1, plan.style.storey);
   canvas.Box(a.x(), a.y(), c.x(), c.y(), CanvasPen{Qt::SolidLine, 1, Qt::black}, fill);
@@ -37,7 +37,7 @@ void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) 
 
 void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey + 1;
-  const QColor colour = plan.Greyed(kCatBeam) ? GreyA() : PaletteColor(kPalLightMagenta);
+  const QColor colour = plan.Greyed(kCatBeam) ? GreyA() : CanvasColour(kPalLightMagenta);
   const double shift = plan.Screen(kBeamShift);
   for (int d = kDirX; d <= kDirY; ++d) {
     if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).beam(d).BeamKind <= 0) continue;
@@ -55,20 +55,33 @@ void DrawOtherFloorOutline(CanvasPainter& canvas, const CanvasPlan& plan, int i,
     if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).FloorEdge[size_t(d - 1)] == 0) continue;
     const QPointF a = plan.At(i, j, level);
     const QPointF b = Next(plan, i, j, level, d);
-    canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::DotLine, 1, PaletteColor(kPalLightGreen)});
+    canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::DotLine, 1, CanvasColour(kPalLightGreen)});
   }
 }
 
-void DrawColumn(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
-  const int kind = plan.building.Point(i, j, plan.style.storey).Column.ColKind;
-  if (kind != kColStorey && kind != kColThrough) return;
-  QColor colour = PaletteColor(kind == kColStorey ? kPalYellow : kPalLightCyan);
-  if (plan.Greyed(kCatColumn)) colour = GreyA();
-  const QPointF c = plan.At(i, j, plan.style.storey);
-  const double half = plan.Screen(kColumnSide) / 2;
-  canvas.Box(c.x() - half, c.y() - half, c.x() + half, c.y() + half, CanvasPen{Qt::SolidLine, 1, colour},
-             CanvasFill{Qt::SolidPattern, colour});
-}
+// The columns of the storey, kept as the points are visited and drawn afterwards.
+class ColumnDrawing {
+ public:
+  explicit ColumnDrawing(const CanvasPlan& plan) : plan_(plan) {}
+  void Add(int i, int j) {
+    const int kind = plan_.building.Point(i, j, plan_.style.storey).Column.ColKind;
+    if (kind != kColStorey && kind != kColThrough) return;
+    QColor colour = CanvasColour(kind == kColStorey ? kPalYellow : kPalLightCyan);
+    if (plan_.Greyed(kCatColumn)) colour = GreyA();
+    columns_.emplace_back(plan_.At(i, j, plan_.style.storey), colour);
+  }
+  void Draw(CanvasPainter& canvas) const {
+    const double half = plan_.Screen(kColumnSide) / 2;
+    for (const auto& [c, colour] : columns_) {
+      canvas.Box(c.x() - half, c.y() - half, c.x() + half, c.y() + half, CanvasPen{Qt::SolidLine, 1, colour},
+                 CanvasFill{Qt::SolidPattern, colour});
+    }
+  }
+
+ private:
+  const CanvasPlan& plan_;
+  std::vector<std::pair<QPointF, QColor>> columns_;
+};
 
 // The dots of the main grid intersections (white) or of the others (green). Dots lie on
 // points of their own, so drawing the two kinds apart changes nothing but the pen.
@@ -76,7 +89,7 @@ void DrawGridDot(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, bo
   const int divisions = plan.building.Divisions();
   if ((MainLine(i, divisions) && MainLine(j, divisions)) != mainDots) return;
   const QPointF c = plan.At(i, j, plan.style.storey);
-  canvas.Point(c.x(), c.y(), PaletteColor(mainDots ? kPalWhite : kPalGreen));
+  canvas.Point(c.x(), c.y(), CanvasColour(mainDots ? kPalWhite : kPalGreen));
 }
 
 template <typename PerPoint>
@@ -86,13 +99,9 @@ void ForEachPoint(const GridRect& points, PerPoint perPoint) {
   }
 }
 
-void DrawWallLayers(CanvasPainter& canvas, const CanvasPlan& plan, const GridRect& points, int level, bool greyed) {
-  for (const WallLayer layer : {WallLayer::Sheathing, WallLayer::Brace, WallLayer::Label}) {
-    ForEachPoint(points, [&](int i, int j) {
-      for (int d = kDirX; d <= kDirY; ++d) {
-        if (HasSegment(plan.building, i, j, d)) DrawCanvasWallLayer(canvas, plan, layer, i, j, level, d, greyed);
-      }
-    });
+void AddWalls(WallDrawing& walls, const Building& b, int i, int j) {
+  for (int d = kDirX; d <= kDirY; ++d) {
+    if (HasSegment(b, i, j, d)) walls.Add(i, j, d);
   }
 }
 
@@ -104,7 +113,7 @@ QString NameOf(const std::vector<std::string>& names, int index) {
 
 void DrawCanvasLineNames(CanvasPainter& canvas, const CanvasPlan& plan) {
   const Building& b = plan.building;
-  const QColor colour = PaletteColor(plan.style.deleteMode ? kPalLightRed : kPalWhite);
+  const QColor colour = CanvasColour(plan.style.deleteMode ? kPalLightRed : kPalWhite);
   const CmSize a = CanvasPainter::Measure(kNameFontSize);
   const int level = plan.style.storey;
   const double top = plan.At(1, b.PointsY(), level).y() + 1.5 + 1.2 * a.height;
@@ -130,18 +139,27 @@ GridRect AllPoints(const Building& building) { return GridRect{1, 1, building.Po
 void DrawCanvasPlan(CanvasPainter& canvas, const CanvasPlan& plan, const GridRect& points) {
   const Building& b = plan.building;
   DrawCanvasLineNames(canvas, plan);
-  ForEachPoint(points, [&](int i, int j) { DrawFloorCell(canvas, plan, i, j); });
-  DrawWallLayers(canvas, plan, points, plan.style.storey, plan.Greyed(kCatWall));
+  // The storey's points are read once; walls and columns are drawn when their turn comes.
+  WallDrawing walls(plan, plan.style.storey, plan.Greyed(kCatWall));
+  ColumnDrawing columns(plan);
+  ForEachPoint(points, [&](int i, int j) {
+    DrawFloorCell(canvas, plan, i, j);
+    AddWalls(walls, b, i, j);
+    columns.Add(i, j);
+  });
+  walls.Draw(canvas);
   const int other = plan.style.otherWallsStorey;
   if (other >= 1 && other <= b.Storeys() && other != plan.style.storey) {
-    DrawWallLayers(canvas, plan, points, other, false);
+    WallDrawing otherWalls(plan, other, false);
+    ForEachPoint(points, [&](int i, int j) { AddWalls(otherWalls, b, i, j); });
+    otherWalls.Draw(canvas);
   }
   // A beam and the outline meet where a segment ends: they keep the order point by point.
   ForEachPoint(points, [&](int i, int j) {
     DrawBeams(canvas, plan, i, j);
     DrawOtherFloorOutline(canvas, plan, i, j);
   });
-  ForEachPoint(points, [&](int i, int j) { DrawColumn(canvas, plan, i, j); });
+  columns.Draw(canvas);
   for (const bool mainDots : {false, true}) {
     ForEachPoint(points, [&](int i, int j) { DrawGridDot(canvas, plan, i, j, mainDots); });
   }

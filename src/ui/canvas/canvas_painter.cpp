@@ -14,13 +14,6 @@
 namespace tvk {
 namespace {
 
-// To the nearest unit, halves to even, as the editor snaps grid points. The rounding mode
-// is the default one, so rint rounds halves to even; far-off values go the editor's way.
-double CmToUnits(double cm) {
-  const double units = cm * kUnitsPerCm;
-  return std::abs(units) < 1.0e9 ? std::rint(units) : RoundHalfEven(units);
-}
-
 QPen MakePen(const CanvasPen& pen) {
   QPen qpen(pen.colour, std::max(1, pen.width), pen.style);
   qpen.setCosmetic(true);
@@ -32,6 +25,10 @@ QFont CanvasFont(const QString& face, double fontSize, bool bold) {
 }
 
 bool Opaque(const QColor& colour) { return colour.alpha() == 255; }
+
+// What QTransform::map gives for a transform that only scales and moves (the only ones the
+// pixel writer takes), without its call.
+QPointF ToDevice(const QTransform& t, QPointF p) { return {t.m11() * p.x() + t.dx(), t.m22() * p.y() + t.dy()}; }
 
 }  // namespace
 
@@ -46,7 +43,7 @@ CanvasPainter::~CanvasPainter() {
   p_.restore();
 }
 
-QPointF CanvasPainter::ToUnits(double x, double y) { return {CmToUnits(x), kCanvasHeight - CmToUnits(y)}; }
+double CanvasPainter::FarUnits(double units) { return RoundHalfEven(units); }
 
 void CanvasPainter::Use(Batch batch, const Style& style) {
   // Dotted lines are drawn one by one, each starting its own pattern.
@@ -95,7 +92,7 @@ void CanvasPainter::FlushLines() {
     const QTransform& toDevice = p_.transform();
     const QRgb colour = style_.pen.colour.rgba();
     const auto drawn = [&](const QLineF& line) {
-      const std::optional<QRect> run = LinePixels(toDevice.map(line.p1()), toDevice.map(line.p2()));
+      const std::optional<QRect> run = LinePixels(ToDevice(toDevice, line.p1()), ToDevice(toDevice, line.p2()));
       if (run) writer->Fill(*run, colour);
       return run.has_value();
     };
@@ -113,7 +110,7 @@ void CanvasPainter::FlushPoints() {
     const QTransform& toDevice = p_.transform();
     const QRgb colour = style_.pen.colour.rgba();
     for (const QPointF& point : points_) {
-      const QPoint pixel = PointPixel(toDevice.map(point));
+      const QPoint pixel = PointPixel(ToDevice(toDevice, point));
       writer->Fill(QRect(pixel, pixel), colour);
     }
   } else {
@@ -141,24 +138,25 @@ void CanvasPainter::FlushBoxes() {
   PixelRuns fills(*writer, solid ? fill.colour.rgba() : 0);
   PixelRuns outlines(*writer, style_.pen.colour.rgba());
   std::vector<QRectF> thin;
+  outlines_.clear();
   for (const QRectF& box : boxes_) {
-    const QPointF topLeft = toDevice.map(box.topLeft());
-    const QPointF bottomRight = toDevice.map(box.bottomRight());
+    const QPointF topLeft = ToDevice(toDevice, box.topLeft());
+    const QPointF bottomRight = ToDevice(toDevice, box.bottomRight());
     std::optional<QRect> outline = BoxOutlinePixels(topLeft, bottomRight);
     if (outline && !writer->Holds(*outline)) outline.reset();
+    if (!outline) {
+      thin.push_back(box);
+    } else if (!oneColour) {
+      outlines_.push_back(*outline);
+    }
     if (oneColour && outline) {
       fills.Add(*outline);  // the fill lies inside the outline
-      continue;
+    } else if (solid) {
+      fills.Add(BoxFillPixels(topLeft, bottomRight));
     }
-    if (solid) fills.Add(BoxFillPixels(topLeft, bottomRight));
-    if (!outline) thin.push_back(box);
   }
   fills.Flush();
-  for (const QRectF& box : boxes_) {
-    if (oneColour) break;
-    const std::optional<QRect> outline = BoxOutlinePixels(toDevice.map(box.topLeft()), toDevice.map(box.bottomRight()));
-    if (outline && writer->Holds(*outline)) outlines.AddBorder(*outline);
-  }
+  for (const QRect& outline : outlines_) outlines.AddBorder(outline);
   outlines.Flush();
   boxes_.clear();
   if (thin.empty()) return;
@@ -185,6 +183,13 @@ void CanvasPainter::Box(double x1, double y1, double x2, double y2, const Canvas
 void CanvasPainter::Line(double x1, double y1, double x2, double y2, const CanvasPen& pen, Mode mode) {
   Use(Batch::Lines, Style{pen, CanvasFill{}, mode});
   lines_.emplace_back(ToUnits(x1, y1), ToUnits(x2, y2));
+}
+
+void CanvasPainter::Lines(std::span<const QLineF> lines, const CanvasPen& pen, Mode mode) {
+  Use(Batch::Lines, Style{pen, CanvasFill{}, mode});
+  for (const QLineF& line : lines) {
+    lines_.emplace_back(ToUnits(line.x1(), line.y1()), ToUnits(line.x2(), line.y2()));
+  }
 }
 
 void CanvasPainter::LineUnits(QPointF from, QPointF to, int width, const QColor& colour, Mode mode) {

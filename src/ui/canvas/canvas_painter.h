@@ -18,9 +18,12 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
+#include "editor/canvas_geometry.h"
 #include "ui/canvas/canvas_pixels.h"
 
 namespace tvk {
@@ -31,14 +34,14 @@ inline constexpr const char* kCanvasFace = "ＭＳ ゴシック";
 struct CanvasPen {
   Qt::PenStyle style = Qt::SolidLine;
   int width = 1;
-  QColor colour = Qt::white;
+  QColor colour = QColor(255, 255, 255);
 
   bool operator==(const CanvasPen&) const = default;
 };
 
 struct CanvasFill {
   Qt::BrushStyle style = Qt::NoBrush;
-  QColor colour = Qt::black;
+  QColor colour = QColor(0, 0, 0);
 
   bool operator==(const CanvasFill&) const = default;
 };
@@ -63,12 +66,14 @@ class CanvasPainter {
   CanvasPainter& operator=(const CanvasPainter&) = delete;
 
   // Canvas units of a position in cm.
-  static QPointF ToUnits(double x, double y);
+  static QPointF ToUnits(double x, double y) { return {CmToUnits(x), kCanvasHeight - CmToUnits(y)}; }
 
   void Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill, Mode mode = kCopy);
   // A rectangle between two opposite corners.
   void Box(double x1, double y1, double x2, double y2, const CanvasPen& pen, const CanvasFill& fill, Mode mode = kCopy);
   void Line(double x1, double y1, double x2, double y2, const CanvasPen& pen, Mode mode = kCopy);
+  // Lines in one pen, each between two positions in cm.
+  void Lines(std::span<const QLineF> lines, const CanvasPen& pen, Mode mode = kCopy);
   // A solid line between two points already in canvas units (no conversion, no flip).
   void LineUnits(QPointF from, QPointF to, int width, const QColor& colour, Mode mode = kCopy);
   // One device pixel.
@@ -86,6 +91,15 @@ class CanvasPainter {
                    double angle);
 
  private:
+  // To the nearest unit, halves to even, as the editor snaps grid points (RoundHalfEven):
+  // adding and taking away 1.5 x 2^52 rounds so in the default rounding mode.
+  static double CmToUnits(double cm) {
+    constexpr double kRounder = 6755399441055744.0;
+    const double units = cm * kUnitsPerCm;
+    return std::abs(units) < 1.0e9 ? (units + kRounder) - kRounder : FarUnits(units);
+  }
+  static double FarUnits(double units);
+
   // What is waiting to be drawn in the current style.
   enum class Batch { None, Lines, Boxes, Points };
   struct Style {
@@ -113,6 +127,7 @@ class CanvasPainter {
   std::optional<Style> applied_;  // what the painter has, when known
   std::vector<QLineF> lines_;
   std::vector<QRectF> boxes_;
+  std::vector<QRect> outlines_;  // of the boxes being drawn, device pixels
   std::vector<QPointF> points_;
 };
 

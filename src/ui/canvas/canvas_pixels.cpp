@@ -2,20 +2,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace tvk {
 namespace {
 
-int Floor(double v) { return int(std::floor(v)); }
+// Device coordinates far beyond any image are left to the painter.
+constexpr double kLimit = 1 << 24;
+bool Near(QPointF p) { return std::abs(p.x()) < kLimit && std::abs(p.y()) < kLimit; }
+
+// floor and ceil of a value that fits the integer type (faster than the library's).
+template <class Int = int>
+Int Floor(double v) {
+  const auto i = Int(v);
+  return i - (v < double(i) ? 1 : 0);
+}
+int Ceil(double v) {
+  const int i = int(v);
+  return i + (v > i ? 1 : 0);
+}
 
 // First pixel whose centre lies at v or beyond, v as the rasteriser keeps it (16.16 fixed point).
-int FirstCentre(double v) { return int(std::ceil(std::floor(v * 65536.0 + 0.5) / 65536.0 - 0.5)); }
-
-// Device coordinates far beyond any image are left to the painter.
-bool Near(QPointF p) {
-  constexpr double kLimit = 1 << 24;
-  return std::abs(p.x()) < kLimit && std::abs(p.y()) < kLimit;
-}
+int FirstCentre(double v) { return Ceil(double(Floor<int64_t>(v * 65536.0 + 0.5)) / 65536.0 - 0.5); }
 
 }  // namespace
 

@@ -35,7 +35,10 @@ class PixelWriter {
 
   static bool Takes(const QImage& image) { return image.format() == QImage::Format_RGB32; }
   // Whether pixels lie within the image.
-  bool Holds(const QRect& pixels) const { return bounds_.contains(pixels); }
+  bool Holds(const QRect& pixels) const {
+    return pixels.left() >= 0 && pixels.top() >= 0 && pixels.right() <= bounds_.right() &&
+           pixels.bottom() <= bounds_.bottom();
+  }
 
   void Fill(const QRect& pixels, QRgb colour);
 

@@ -76,16 +76,23 @@ int LongestMember(const CanvasPlan& plan, int d, int first, int last) {
   const int other = plan.style.otherWallsStorey;
   const bool otherShown = other >= 1 && other <= b.Storeys() && other != plan.style.storey;
   int longest = 1;
+  auto measure = [&](const GridPoint& p, int along) {
+    for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
+      if (seg->Kind == 0) continue;
+      const SegmentRun run = DrawnRun(b, *seg, d, along);
+      longest = std::max(longest, run.last - run.first + 1);
+    }
+  };
   for (const int level : {plan.style.storey, otherShown ? other : 0}) {
     if (level == 0) continue;
-    for (int line = first; line <= last; ++line) {
-      for (int along = 1; along <= b.Spans(d); ++along) {
-        const GridPoint& p = d == kDirX ? b.Point(along, line, level) : b.Point(line, along, level);
-        for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
-          if (seg->Kind == 0) continue;
-          const SegmentRun run = DrawnRun(b, *seg, d, along);
-          longest = std::max(longest, run.last - run.first + 1);
-        }
+    // Row by row, the order the points lie in memory.
+    if (d == kDirX) {
+      for (int j = first; j <= last; ++j) {
+        for (int i = 1; i <= b.SpansX(); ++i) measure(b.Point(i, j, level), i);
+      }
+    } else {
+      for (int j = 1; j <= b.SpansY(); ++j) {
+        for (int i = first; i <= last; ++i) measure(b.Point(i, j, level), j);
       }
     }
   }
@@ -117,6 +124,7 @@ GridRect PointsReaching(const CanvasPlan& plan, const QRectF& units) {
   const auto [x1, x2] = IndicesBetween(plan, cm.left() - room, cm.right() + room, b.PointsX());
   const auto [y1, y2] = IndicesBetween(plan, cm.top() - room, cm.bottom() + room, b.PointsY());
   if (x1 > x2 || y1 > y2) return GridRect{1, 1, 0, 0};
+  if (x1 == 1 && y1 == 1 && x2 == b.PointsX() && y2 == b.PointsY()) return AllPoints(b);
   const int alongX = LongestMember(plan, kDirX, y1, y2);
   const int alongY = LongestMember(plan, kDirY, x1, x2);
   return GridRect{std::max(1, x1 - alongX), std::max(1, y1 - alongY), std::min(b.PointsX(), x2 + alongX),

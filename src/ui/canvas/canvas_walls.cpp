@@ -18,19 +18,7 @@ constexpr double kSheathingHalfWidth = 0.1;
 constexpr double kLabelGap = 0.05;
 constexpr double kLabelFontSize = 7;
 
-// A member between two grid points of one line, in page cm. Positions are given along
-// the line and off it; positive offsets lie on the brace side (above an X line, left of
-// a Y line).
-struct MemberLine {
-  int d = kDirX;
-  double from = 0;  // along-coordinate of the lower-index end point
-  double to = 0;    // along-coordinate of the higher-index end point
-  double line = 0;  // across-coordinate of the grid line
-
-  QPointF P(double along, double offset) const {
-    return d == kDirX ? QPointF(along, line + offset) : QPointF(line - offset, along);
-  }
-};
+using MemberLine = WallDrawing::MemberLine;
 
 // The member of unit segments first .. last on the line through (i, j) along d.
 MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, int d) {
@@ -40,32 +28,26 @@ MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, in
   return d == kDirX ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
 }
 
-void Segment(CanvasPainter& canvas, const MemberLine& m, double u1, double off1, double u2, double off2,
-             const QColor& colour) {
-  const QPointF a = m.P(u1, off1);
-  const QPointF b = m.P(u2, off2);
-  canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::SolidLine, 1, colour});
-}
-
 // Slope 1 rises towards the higher index, 2 towards the lower, 3 is a crossed pair.
 void DrawBrace(CanvasPainter& canvas, const CanvasPlan& plan, const MemberLine& m, int slope, const QColor& colour) {
   const double u1 = m.from + plan.Screen(kSetBack);
   const double u2 = m.to - plan.Screen(kSetBack);
   const double base = plan.Screen(kBraceOffset);
   const double tip = base + plan.Screen(kTickLength);
-  Segment(canvas, m, u1, base, u2, base, colour);
+  auto segment = [&m](double a, double offA, double b, double offB) { return QLineF(m.P(a, offA), m.P(b, offB)); };
+  const CanvasPen pen{Qt::SolidLine, 1, colour};
   if (slope == 3) {
-    Segment(canvas, m, u1, base, u1, tip, colour);
-    Segment(canvas, m, u2, base, u2, tip, colour);
-    Segment(canvas, m, u1, tip, u2, tip, colour);
-    Segment(canvas, m, u1, base, u2, tip, colour);
-    Segment(canvas, m, u2, base, u1, tip, colour);
+    const std::array<QLineF, 6> crossed{segment(u1, base, u2, base), segment(u1, base, u1, tip),
+                                        segment(u2, base, u2, tip),  segment(u1, tip, u2, tip),
+                                        segment(u1, base, u2, tip),  segment(u2, base, u1, tip)};
+    canvas.Lines(crossed, pen);
     return;
   }
   const double rise = slope == 2 ? u1 : u2;
   const double foot = slope == 2 ? u2 : u1;
-  Segment(canvas, m, rise, base, rise, tip, colour);
-  Segment(canvas, m, foot, base, rise, tip, colour);
+  const std::array<QLineF, 3> single{segment(u1, base, u2, base), segment(rise, base, rise, tip),
+                                     segment(foot, base, rise, tip)};
+  canvas.Lines(single, pen);
 }
 
 void DrawSheathing(CanvasPainter& canvas, const CanvasPlan& plan, const MemberLine& m, const QColor& colour) {
@@ -132,33 +114,40 @@ QString SheathingAdjustLabel(const WallSeg& seg) {
   return QStringLiteral("＋") + QString::fromStdString(FormatFixed(excess, 1));
 }
 
-void DrawCanvasWallLayer(CanvasPainter& canvas, const CanvasPlan& plan, WallLayer layer, int i, int j, int level, int d,
-                         bool greyed) {
-  const Building& b = plan.building;
-  const GridPoint& p = b.Point(i, j, level);
-  const bool brace = layer == WallLayer::Brace;
-  const WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
-  const std::optional<int> colour = brace ? BraceColourIndex(seg.Kind) : SheathingColourIndex(seg.Kind);
-  if (!colour) return;
+WallDrawing::WallDrawing(const CanvasPlan& plan, int level, bool greyed)
+    : plan_(plan), level_(level), greyed_(greyed) {}
+
+void WallDrawing::Add(int i, int j, int d) {
+  const Building& b = plan_.building;
+  const GridPoint& p = b.Point(i, j, level_);
   const int index = AlongIndex(d, i, j);
-  const SegmentRun run = DrawnRun(b, seg, d, index);
-  if (layer == WallLayer::Label) {
+  if (const auto colour = SheathingColourIndex(p.sheathing(d).Kind)) {
+    const WallSeg& seg = p.sheathing(d);
+    const SegmentRun run = DrawnRun(b, seg, d, index);
+    const MemberLine m = MemberOnLine(plan_, run, i, j, level_, d);
+    if (!DrawnAgainLater(b, seg, run, i, j, level_, d, index, false)) {
+      bars_.push_back(Bar{m, greyed_ ? GreyA() : CanvasColour(*colour)});
+    }
     // Written once per member: antialiased text drawn over itself would thicken.
-    if (index != run.first) return;
-    const QString label = SheathingAdjustLabel(seg);
-    if (label.isEmpty()) return;
-    DrawAdjustLabel(canvas, plan, MemberOnLine(plan, run, i, j, level, d), label,
-                    greyed ? GreyA() : PaletteColor(kPalWhite));
-    return;
+    if (index == run.first) {
+      const QString label = SheathingAdjustLabel(seg);
+      if (!label.isEmpty()) labels_.push_back(Label{m, label, greyed_ ? GreyA() : CanvasColour(kPalWhite)});
+    }
   }
-  if (DrawnAgainLater(b, seg, run, i, j, level, d, index, brace)) return;
-  const MemberLine m = MemberOnLine(plan, run, i, j, level, d);
-  const QColor shown = greyed ? GreyA() : PaletteColor(*colour);
-  if (brace) {
-    DrawBrace(canvas, plan, m, seg.Slope, shown);
-  } else {
-    DrawSheathing(canvas, plan, m, shown);
+  if (const auto colour = BraceColourIndex(p.brace(d).Kind)) {
+    const WallSeg& seg = p.brace(d);
+    const SegmentRun run = DrawnRun(b, seg, d, index);
+    if (!DrawnAgainLater(b, seg, run, i, j, level_, d, index, true)) {
+      braces_.push_back(
+          Brace{MemberOnLine(plan_, run, i, j, level_, d), seg.Slope, greyed_ ? GreyA() : CanvasColour(*colour)});
+    }
   }
+}
+
+void WallDrawing::Draw(CanvasPainter& canvas) const {
+  for (const Bar& bar : bars_) DrawSheathing(canvas, plan_, bar.m, bar.colour);
+  for (const Brace& brace : braces_) DrawBrace(canvas, plan_, brace.m, brace.slope, brace.colour);
+  for (const Label& label : labels_) DrawAdjustLabel(canvas, plan_, label.m, label.text, label.colour);
 }
 
 }  // namespace tvk

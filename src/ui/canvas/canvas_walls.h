@@ -2,8 +2,13 @@
 // Bearing walls on the plan canvas: braces as symbols beside their grid line, sheathed
 // walls as bars on it, and the label of a sheathing adjustment.
 
+#include <QColor>
+#include <QPointF>
 #include <QString>
 #include <optional>
+#include <vector>
+
+#include "model/grid_point.h"
 
 namespace tvk {
 
@@ -29,16 +34,58 @@ std::optional<int> SheathingColourIndex(int kind);
 // (Kind x 0.5), "#0.0"; empty unless the excess is more than 0.01.
 QString SheathingAdjustLabel(const WallSeg& seg);
 
-// The layers of the bearing walls, drawn in this order over the whole plan: sheathed walls,
-// braces, then the adjustment labels, which so stay readable.
-enum class WallLayer { Sheathing, Brace, Label };
+// The wall members of one level as the grid points are visited, drawn afterwards layer by
+// layer over the whole part visited: the sheathed walls, then the braces, then the
+// adjustment labels, which so stay readable.
+class WallDrawing {
+ public:
+  // A member between two grid points of one line, in page cm. Positions are given along
+  // the line and off it; positive offsets lie on the brace side (above an X line, left of
+  // a Y line).
+  struct MemberLine {
+    int d = kDirX;
+    double from = 0;  // along-coordinate of the lower-index end point
+    double to = 0;    // along-coordinate of the higher-index end point
+    double line = 0;  // across-coordinate of the grid line
 
-// One layer of the wall member through the unit segment leaving (i, j) along d on a level.
-// A member of several unit segments is drawn whole. Drawn from each of its segments in
-// turn, only the last drawing would show, so the earlier segments leave it to that one
-// whenever it draws the same symbol (the plan looks the same, drawn once instead of n
-// times); its label is written from its first segment. Greyed members are drawn grey A.
-void DrawCanvasWallLayer(CanvasPainter& canvas, const CanvasPlan& plan, WallLayer layer, int i, int j, int level, int d,
-                         bool greyed);
+    QPointF P(double along, double offset) const {
+      return d == kDirX ? QPointF(along, line + offset) : QPointF(line - offset, along);
+    }
+  };
+
+  // Greyed members are drawn grey A.
+  WallDrawing(const CanvasPlan& plan, int level, bool greyed);
+
+  // The members through the unit segment leaving (i, j) along d. A member of several unit
+  // segments is drawn whole. Drawn from each of its segments in turn, only the last
+  // drawing would show, so the earlier segments leave it to that one whenever it draws
+  // the same symbol (the plan looks the same, drawn once instead of n times); its label
+  // is written from its first segment.
+  void Add(int i, int j, int d);
+  void Draw(CanvasPainter& canvas) const;
+
+ private:
+  struct Bar {
+    MemberLine m;
+    QColor colour;
+  };
+  struct Brace {
+    MemberLine m;
+    int slope;
+    QColor colour;
+  };
+  struct Label {
+    MemberLine m;
+    QString text;
+    QColor colour;
+  };
+
+  const CanvasPlan& plan_;
+  int level_;
+  bool greyed_;
+  std::vector<Bar> bars_;
+  std::vector<Brace> braces_;
+  std::vector<Label> labels_;
+};
 
 }  // namespace tvk

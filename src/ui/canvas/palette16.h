@@ -4,6 +4,7 @@
 // PaletteColor, so canvas and report agree on every index.
 
 #include <QColor>
+#include <array>
 
 #include "report/surface/page_primitives.h"
 
@@ -23,6 +24,17 @@ inline constexpr int kPalLightRed = 12;
 inline constexpr int kPalLightMagenta = 13;
 inline constexpr int kPalYellow = 14;
 inline constexpr int kPalWhite = 15;
+
+// PaletteColor made once: the canvas asks for its colours hundreds of thousands of times
+// a repaint.
+inline const QColor& CanvasColour(int index) {
+  static const std::array<QColor, 17> kColours = [] {
+    std::array<QColor, 17> colours;
+    for (int k = 0; k < 17; ++k) colours[size_t(k)] = PaletteColor(k < 16 ? k : -1);
+    return colours;
+  }();
+  return kColours[index >= 0 && index < 16 ? size_t(index) : 16];
+}
 
 // Members of a category that is not the current one (grey A: walls, beams, columns,
 // voids, labels; grey B: floors).

@@ -93,13 +93,12 @@ void PlanCanvas::fullRedraw() {
   if (hasGrid()) scale_ = PlanScale(b_);
   fitView(viewportCentre());
   pendingErase_ = QRectF();
-  image_.fill(Qt::black);
-  repaintArea(QRectF(0, 0, kCanvasWidth, kCanvasHeight));
+  repaintAll();
 }
 
 void PlanCanvas::showOtherStoreyWalls(int storey, bool shown) {
   otherWallsStorey_ = shown ? storey : 0;
-  repaintArea(QRectF(0, 0, kCanvasWidth, kCanvasHeight));
+  repaintAll();
 }
 
 void PlanCanvas::updateEccentricityMarks() {
@@ -160,8 +159,11 @@ QRect PlanCanvas::boxPixels(const QRectF& units) const {
   return unitsToBox().mapRect(units).toAlignedRect().adjusted(-2, -2, 2, 2).intersected(image_.rect());
 }
 
-void PlanCanvas::repaintArea(const QRectF& units) {
-  const QRect pixels = boxPixels(units);
+void PlanCanvas::repaintAll() { repaintPixels(image_.rect(), QRectF(0, 0, kCanvasWidth, kCanvasHeight)); }
+
+void PlanCanvas::repaintArea(const QRectF& units) { repaintPixels(boxPixels(units), units); }
+
+void PlanCanvas::repaintPixels(const QRect& pixels, const QRectF& units) {
   QPainter painter(&image_);
   painter.setClipRect(pixels);
   painter.fillRect(pixels, Qt::black);

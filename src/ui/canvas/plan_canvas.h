@@ -129,6 +129,10 @@ class PlanCanvas : public QAbstractScrollArea {
   void showEditCursor();
   // Repaints part of the plan image (canvas units) from the building.
   void repaintArea(const QRectF& units);
+  // The whole plan image.
+  void repaintAll();
+  // The pixels of the image that hold an area (canvas units).
+  void repaintPixels(const QRect& pixels, const QRectF& units);
   QRect boxPixels(const QRectF& units) const;
   void paintOverlays(QPainter& painter) const;
   void toggleBand(const RubberBand& band);
