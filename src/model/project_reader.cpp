@@ -7,6 +7,7 @@
 #include "model/path_parts.h"
 #include "model/profile_store.h"
 #include "model/project_file.h"
+#include "model/project_layout.h"
 #include "model/safe_file.h"
 
 namespace tvk {
@@ -24,7 +25,7 @@ void ReadLongs(ByteReader& r, auto& values) {
 }
 
 void ReadTexts(ByteReader& r, auto& texts) {
-  for (auto& t : texts) t = r.String();
+  for (auto& t : texts) r.String(t);
 }
 
 void ReadInfo(ByteReader& r, BuildingInfo& info) {
@@ -63,18 +64,6 @@ void CheckOutline(const BuildingInfo& info) {
   if (auto profile = CheckStoredProfile(info)) throw FormatError(*profile);
 }
 
-// Bytes the rest of a file with this outline takes at the least (every text empty),
-// so a short file is refused before anything is allocated.
-size_t MinimumRestBytes(const BuildingInfo& info) {
-  const auto pointsX = static_cast<size_t>(info.GridSpansX) + 1;
-  const auto pointsY = static_cast<size_t>(info.GridSpansY) + 1;
-  const size_t points = pointsX * pointsY * (static_cast<size_t>(info.StoreyCount) + 1);
-  constexpr size_t kEmptyPointBytes = 4 * 26 + 18 + 16 + 12;
-  constexpr size_t kSettingsBytes = 2 * (2 + 4 + 4) + 87 * 4 + 30 * 2;
-  constexpr size_t kSpareBytes = 10 * (2 + 4);
-  return kSettingsBytes + 2 * (pointsX + pointsY) + points * (kEmptyPointBytes + 12) + kSpareBytes;
-}
-
 // A dynamic string array: its descriptor must announce exactly the line count of the outline.
 void ReadLineNames(ByteReader& r, std::vector<std::string>& names, const char* axis) {
   const uint16_t dimensions = r.Word();
@@ -109,7 +98,7 @@ void ReadWall(ByteReader& r, WallSeg& seg) {
   seg.Kind = r.Long();
   seg.RunStart = r.Long();
   seg.RunEnd = r.Long();
-  seg.KindKey = r.String();
+  r.String(seg.KindKey);
   seg.Slope = r.Long();
   seg.RunPos = r.Long();
   seg.Multiplier = r.Single();
@@ -122,9 +111,9 @@ void ReadPoint(ByteReader& r, GridPoint& p) {
   c.ColKind = r.Long();
   c.Through = r.Long();
   c.Corner = r.Long();
-  c.NeedGrade = r.String();
-  c.TopHardware = r.String();
-  c.BottomHardware = r.String();
+  r.String(c.NeedGrade);
+  r.String(c.TopHardware);
+  r.String(c.BottomHardware);
   for (BeamSeg& beam : p.Beam) {
     beam.BeamKind = r.Long();
     beam.AutoFlag = r.Long();
@@ -156,7 +145,7 @@ FileResult ParseProject(std::string_view bytes, Building& out) {
       c.z = r.Single();
     }
     for (SpareEntry& e : b.SpareBlock) {
-      e.Text = r.String();
+      r.String(e.Text);
       e.Value = r.Long();
     }
   } catch (const FormatError& e) {

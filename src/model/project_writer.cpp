@@ -8,6 +8,7 @@
 #include "model/byte_io.h"
 #include "model/profile_store.h"
 #include "model/project_file.h"
+#include "model/project_layout.h"
 #include "model/safe_file.h"
 #include "model/text_codec.h"
 #include "model/version.h"
@@ -30,6 +31,7 @@ class ProjectWriter {
     CheckShape();
     Header();
     Info();
+    w_.Reserve(w_.Bytes().size() + MinimumRestBytes(b_.Info) + TextBytesAfterOutline());
     Settings();
     for (size_t n = 0; n < b_.Points().size(); ++n) Point(b_.Points()[n], n);
     for (const PointCoord& c : b_.Coords()) {
@@ -62,8 +64,33 @@ class ProjectWriter {
     }
   }
 
+  // At least what the texts after the outline take in the file: a text's UTF-8 bytes are
+  // never fewer than its CP932 ones.
+  size_t TextBytesAfterOutline() const {
+    size_t bytes = 0;
+    auto add = [&bytes](const auto& texts) {
+      for (const std::string& t : texts) bytes += t.size();
+    };
+    add(b_.Settings.LineNamesX);
+    add(b_.Settings.LineNamesY);
+    add(b_.Settings.ReservedTexts);
+    for (const GridPoint& p : b_.Points()) {
+      for (const auto* layer : {&p.Brace, &p.Sheathing}) {
+        for (const WallSeg& seg : *layer) bytes += seg.KindKey.size();
+      }
+      bytes += p.Column.NeedGrade.size() + p.Column.TopHardware.size() + p.Column.BottomHardware.size();
+    }
+    for (const SpareEntry& e : b_.SpareBlock) bytes += e.Text.size();
+    return bytes;
+  }
+
   template <class Label>
   void Text(const std::string& text, Label label) {
+    // Kind keys and most names are ASCII: the same bytes in the file.
+    if (text.size() <= kMaxStringBytes && IsAscii(text)) {
+      w_.Cp932String(text);
+      return;
+    }
     const auto encoded = Utf8ToCp932(text);
     if (!encoded || encoded->size() > kMaxStringBytes) {
       throw UnsavableValue(RefusedTextMessage(label(), text, encoded.has_value(), kMaxStringBytes));
@@ -80,8 +107,9 @@ class ProjectWriter {
     w_.Single(value);
   }
 
-  void Longs(const auto& values) {
-    for (int32_t v : values) w_.Long(v);
+  template <size_t N>
+  void Longs(const std::array<int32_t, N>& values) {
+    w_.Longs(values);
   }
 
   void Header() {

@@ -7,11 +7,11 @@
 
 namespace tvk {
 
-namespace {
-
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
+
+namespace {
 
 // One whole-text conversion; any invalid or unmappable sequence fails it.
 std::optional<std::string> Convert(const char* to, const char* from, std::string_view text) {

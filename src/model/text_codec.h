@@ -9,6 +9,9 @@
 
 namespace tvk {
 
+// Whether every byte is ASCII, which UTF-8 and CP932 write alike.
+bool IsAscii(std::string_view text);
+
 // nullopt when the text is not valid UTF-8 or holds a character CP932 has no code for.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
