@@ -127,6 +127,42 @@ TEST_F(PrimitiveTest, ShapesWrittenIntoTheImageLookAsPainted) {
   }
 }
 
+// Boxes drawn one after another look as each drawn by itself: the painter, given a run of
+// outlines at once, can join the end of one to the start of the next.
+TEST_F(PrimitiveTest, ThinBoxesInARowLookAsEachDrawnAlone) {
+  const CanvasPen red{Qt::SolidLine, 1, Pal(kPalLightRed)};
+  const QTransform scale(0.0499053, 0, 0, 0.0499053, 120, 1000 - kCanvasHeight * 0.0499053);
+  std::vector<QRectF> boxes;
+  for (int k = 0; k < 40; ++k) {
+    const double x = 0.2 + 0.11 * k;
+    const double y = 0.3 + 0.07 * (k % 5);
+    boxes.emplace_back(QPointF(x, y), QPointF(x + 0.1, y + 0.002 * (k % 3)));
+  }
+  for (const bool direct : {false, true}) {
+    QImage together(1000, 1000, QImage::Format_RGB32);
+    together.fill(Qt::black);
+    QImage alone = together.copy();
+    {
+      QPainter p(&together);
+      p.setTransform(scale);
+      if (direct) {
+        CanvasPainter canvas(p, together, together.rect());
+        for (const QRectF& b : boxes) canvas.Box(b.left(), b.top(), b.right(), b.bottom(), red, CanvasFill{});
+      } else {
+        CanvasPainter canvas(p);
+        for (const QRectF& b : boxes) canvas.Box(b.left(), b.top(), b.right(), b.bottom(), red, CanvasFill{});
+      }
+    }
+    for (const QRectF& b : boxes) {
+      QPainter p(&alone);
+      p.setTransform(scale);
+      CanvasPainter(p).Box(b.left(), b.top(), b.right(), b.bottom(), red, CanvasFill{});
+    }
+    EXPECT_TRUE(together == alone) << (direct ? "written" : "painted") << ": " << FirstDifference(together, alone);
+    EXPECT_GT(CountColour(together, together.rect(), Pal(kPalLightRed)), 40);
+  }
+}
+
 TEST_F(PrimitiveTest, MeasureGivesTheSizeOfAInCm) {
   const CmSize a10 = CanvasPainter::Measure(10);
   EXPECT_NEAR(a10.height, 200 / kUnitsPerCm, 1e-9);  // 10 points = 200 units

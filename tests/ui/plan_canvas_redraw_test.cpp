@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <deque>
 #include <functional>
+#include <random>
 
 #include "canvas_test_support.h"
 #include "engine/eccentricity.h"
@@ -244,6 +245,46 @@ TEST_F(LargePlanRedrawTest, EditsInTheMiddleLeaveNoStalePixels) {
     ExpectAsFullRedraw(step.what);
   }
   EXPECT_EQ(host.messages, std::vector<std::string>{});
+}
+
+// Any grid rectangle taken off and drawn again gives what a full redraw gives, on a fine
+// grid where symbols and labels reach over several grid lines, at every zoom: walls of
+// one to five segments, labelled sheathing, crossed and single braces, columns here and
+// there.
+TEST_F(CanvasTest, ARedrawOfAnyRectangleLooksLikeAFullRedraw) {
+  plan = PlanBuilder(2, 60, 60);
+  plan.b.Settings.SheathingAdjust = 0.5f;
+  std::mt19937 random(1460);
+  auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+  plan.Floor(1, 1, 1, 60, 60);
+  for (int n = 0; n < 250; ++n) {
+    const int d = pick(kDirX, kDirY);
+    const int length = pick(1, 5);
+    const int start = pick(1, 61 - length);
+    const int line = pick(1, 61);
+    const int i = d == kDirX ? start : line;
+    const int j = d == kDirX ? line : start;
+    if (n % 2 == 0) {
+      plan.Sheathing(1, d, i, j, length, pick(1, 10));
+    } else {
+      plan.Brace(1, d, i, j, length, pick(1, 4), pick(kRisesToHigher, kCrossed));
+    }
+    if (n % 3 == 0) plan.Column(pick(1, 61), pick(1, 61), 1);
+  }
+  state.InputCategory = kCatWall;
+  for (const double zoom : {1.0, 3.0}) {
+    Canvas().setZoom(zoom);
+    const QImage full = Canvas().planImage().copy();
+    for (int n = 0; n < 12; ++n) {
+      const int x = pick(1, 58);
+      const int y = pick(1, 58);
+      const GridRect rect{x, y, x + pick(0, 2), y + pick(0, 2)};
+      Canvas().eraseRect(rect);
+      Canvas().drawRect(rect);
+      ASSERT_TRUE(Canvas().planImage() == full)
+          << "zoom " << zoom << ", rectangle " << x << ", " << y << ": " << FirstDifference(Canvas().planImage(), full);
+    }
+  }
 }
 
 // A centre is marked only where it exists: the centre of gravity (with its frames) needs

@@ -120,51 +120,54 @@ void CanvasPainter::FlushPoints() {
   points_.clear();
 }
 
-// Boxes of one style: all the fills, then all the outlines, as the painter draws a run of
-// rectangles.
+// Boxes of one style: all the fills, then all the outlines. The painter draws each outline
+// by itself: drawn together, one outline can add a pixel to the next.
 void CanvasPainter::FlushBoxes() {
   PixelWriter* writer = Writer();
-  const CanvasFill& fill = style_.fill;
-  const bool solid = fill.style == Qt::SolidPattern;
-  if (writer == nullptr || (!solid && fill.style != Qt::NoBrush)) {
-    // Hatching is left to the painter, which lines the pattern up with the plan.
+  const Style style = style_;
+  const bool solid = style.fill.style == Qt::SolidPattern;
+  // Hatching is left to the painter, which lines the pattern up with the plan.
+  const bool pixelFills = writer != nullptr && solid;
+  const bool oneColour = pixelFills && style.fill.colour == style.pen.colour;
+  outlines_.clear();
+  painterOutlines_.clear();
+  if (!pixelFills && style.fill.style != Qt::NoBrush) {
+    style_.pen.style = Qt::NoPen;
     Apply();
     p_.drawRects(boxes_.data(), int(boxes_.size()));
-    boxes_.clear();
-    return;
+    style_ = style;
   }
+  std::optional<PixelRuns> fills;
+  if (pixelFills) fills.emplace(*writer, style.fill.colour.rgba());
   const QTransform& toDevice = p_.transform();
-  const bool oneColour = solid && fill.colour == style_.pen.colour;
-  PixelRuns fills(*writer, solid ? fill.colour.rgba() : 0);
-  PixelRuns outlines(*writer, style_.pen.colour.rgba());
-  std::vector<QRectF> thin;
-  outlines_.clear();
   for (const QRectF& box : boxes_) {
     const QPointF topLeft = ToDevice(toDevice, box.topLeft());
     const QPointF bottomRight = ToDevice(toDevice, box.bottomRight());
-    std::optional<QRect> outline = BoxOutlinePixels(topLeft, bottomRight);
+    std::optional<QRect> outline;
+    if (writer != nullptr) outline = BoxOutlinePixels(topLeft, bottomRight);
     if (outline && !writer->Holds(*outline)) outline.reset();
-    if (!outline) {
-      thin.push_back(box);
-    } else if (!oneColour) {
-      outlines_.push_back(*outline);
-    }
     if (oneColour && outline) {
-      fills.Add(*outline);  // the fill lies inside the outline
-    } else if (solid) {
-      fills.Add(BoxFillPixels(topLeft, bottomRight));
+      fills->Add(*outline);  // the fill lies inside the outline
+      continue;
+    }
+    if (pixelFills) fills->Add(BoxFillPixels(topLeft, bottomRight));
+    if (outline) {
+      outlines_.push_back(*outline);
+    } else {
+      painterOutlines_.push_back(box);
     }
   }
-  fills.Flush();
-  for (const QRect& outline : outlines_) outlines.AddBorder(outline);
-  outlines.Flush();
   boxes_.clear();
-  if (thin.empty()) return;
-  // The outlines the rule does not cover are drawn by the painter.
+  if (fills) fills->Flush();
+  if (!outlines_.empty()) {
+    PixelRuns outlines(*writer, style.pen.colour.rgba());
+    for (const QRect& outline : outlines_) outlines.AddBorder(outline);
+  }
+  if (painterOutlines_.empty()) return;
   style_.fill = CanvasFill{};
   Apply();
-  p_.drawRects(thin.data(), int(thin.size()));
-  style_.fill = fill;
+  for (const QRectF& box : painterOutlines_) p_.drawRect(box);
+  style_ = style;
 }
 
 void CanvasPainter::Circle(double x, double y, double radius, const CanvasPen& pen, const CanvasFill& fill, Mode mode) {
@@ -214,13 +217,20 @@ CmSize CanvasPainter::MeasureText(const QString& text, double fontSize, bool bol
 
 void CanvasPainter::Text(double x, double y, const QString& text, const QColor& colour, double fontSize, bool bold,
                          const QString& fontName) {
+  const QPointF topLeft = ToUnits(x, y);
+  if (writer_ && p_.transform().type() <= QTransform::TxScale) {
+    // A text wholly outside the part being redrawn is left out: laying it out is slow.
+    // No character is wider than the font's em, nor the line higher than two.
+    const double em = fontSize * kTwipsPerPoint;
+    const QPointF far = topLeft + QPointF(em * double(text.size()), 2 * em);
+    if (!QRectF(ToDevice(p_.transform(), topLeft), ToDevice(p_.transform(), far)).intersects(writer_->Clip())) return;
+  }
   Flush();
   applied_.reset();
   const QFont font = CanvasFont(fontName, fontSize, bold);
   const ReportFontMetrics metrics(font);
   p_.setFont(font);
   p_.setPen(colour);
-  const QPointF topLeft = ToUnits(x, y);
   p_.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.Ascent()), text);
 }
 

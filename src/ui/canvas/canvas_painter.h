@@ -3,12 +3,12 @@
 // the origin at the page's bottom-left corner and y upwards. The QPainter handed in maps
 // canvas units (567 per cm, y downwards, the whole logical page) onto its device; the
 // primitives convert cm to canvas units to the nearest unit and flip y. Lines, boxes and
-// points that follow one another in one style are drawn together, boxes as the painter
-// draws a run of rectangles (all the fills, then all the outlines); the painter gets only
-// the pen, brush and mode that differ from the last ones it had, and is back as it was
-// found when the CanvasPainter ends, so callers never reset pens, brushes or fonts. Given
-// the image the painter works on, the simplest shapes are written straight into it
-// (canvas_pixels.h), pixel for pixel as the painter would draw them.
+// points that follow one another in one style are drawn together (of the boxes, all the
+// fills first, then all the outlines); the painter gets only the pen, brush and mode that
+// differ from the last ones it had, and is back as it was found when the CanvasPainter
+// ends, so callers never reset pens, brushes or fonts. Given the image the painter works
+// on, the simplest shapes are written straight into it (canvas_pixels.h), pixel for pixel
+// as the painter would draw them.
 // Line widths count device pixels (a width of 0 or less draws 1 pixel wide), so lines keep
 // their weight at every zoom. Text sizes are points on the logical page (1 pt = 20 units).
 
@@ -127,7 +127,8 @@ class CanvasPainter {
   std::optional<Style> applied_;  // what the painter has, when known
   std::vector<QLineF> lines_;
   std::vector<QRectF> boxes_;
-  std::vector<QRect> outlines_;  // of the boxes being drawn, device pixels
+  std::vector<QRect> outlines_;          // of the boxes being drawn: device pixels
+  std::vector<QRectF> painterOutlines_;  // those left to the painter
   std::vector<QPointF> points_;
 };
 

@@ -41,6 +41,8 @@ class PixelWriter {
   }
 
   void Fill(const QRect& pixels, QRgb colour);
+  // The pixels that may be written, within the image.
+  const QRect& Clip() const { return clip_; }
 
  private:
   uchar* bits_;

@@ -11,8 +11,9 @@
 namespace tvk {
 namespace {
 
-// Beyond the members themselves: brace ticks (0.39 cm at zoom 1) and the sheathing labels
-// (7 point texts beside a member's middle), with a little to spare.
+// Beyond the members themselves: brace ticks (0.39 cm at zoom 1), and where a sheathed
+// wall has one, its adjustment label (a 7 point text beside the member's middle), with a
+// little to spare.
 constexpr double kSymbolRoom = 0.5;
 constexpr double kLabelRoom = 1.0;
 
@@ -24,13 +25,16 @@ class Area {
     lowY_ = std::min(lowY_, cm.y());
     highY_ = std::max(highY_, cm.y());
   }
-  QRectF Units(double margin) const {
+  void AddLabel() { labelled_ = true; }
+  QRectF Units(const CanvasPlan& plan) const {
+    const double margin = plan.Screen(kSymbolRoom) + (labelled_ ? kLabelRoom : 0);
     return QRectF(CanvasPainter::ToUnits(lowX_ - margin, highY_ + margin),
                   CanvasPainter::ToUnits(highX_ + margin, lowY_ - margin));
   }
 
  private:
   double lowX_ = 1e9, highX_ = -1e9, lowY_ = 1e9, highY_ = -1e9;
+  bool labelled_ = false;
 };
 
 // The end points of the wall members on the segment leaving (i, j) along d.
@@ -45,6 +49,7 @@ void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, int d) {
     area.Add(d == kDirX ? plan.At(run.first, j, level) : plan.At(i, run.first, level));
     area.Add(d == kDirX ? plan.At(run.last + 1, j, level) : plan.At(i, run.last + 1, level));
   }
+  if (HasAdjustLabel(p.sheathing(d))) area.AddLabel();
 }
 
 // Coordinates may stray from the regular grid by this share of a unit segment.
@@ -69,19 +74,25 @@ bool RegularGrid(const Building& b) {
   return true;
 }
 
-// Unit segments of the longest wall member drawn on the lines along d with across-index
-// first .. last, on the storeys the plan shows walls of.
-int LongestMember(const CanvasPlan& plan, int d, int first, int last) {
+// The wall members drawn on the lines along d with across-index first .. last, on the
+// storeys the plan shows walls of: unit segments of the longest, and whether a sheathed
+// wall among them has a label.
+struct LineMembers {
+  int longest = 1;
+  bool labelled = false;
+};
+LineMembers ScanLines(const CanvasPlan& plan, int d, int first, int last) {
   const Building& b = plan.building;
   const int other = plan.style.otherWallsStorey;
   const bool otherShown = other >= 1 && other <= b.Storeys() && other != plan.style.storey;
-  int longest = 1;
+  LineMembers found;
   auto measure = [&](const GridPoint& p, int along) {
     for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
       if (seg->Kind == 0) continue;
       const SegmentRun run = DrawnRun(b, *seg, d, along);
-      longest = std::max(longest, run.last - run.first + 1);
+      found.longest = std::max(found.longest, run.last - run.first + 1);
     }
+    if (p.sheathing(d).Kind != 0 && HasAdjustLabel(p.sheathing(d))) found.labelled = true;
   };
   for (const int level : {plan.style.storey, otherShown ? other : 0}) {
     if (level == 0) continue;
@@ -96,7 +107,7 @@ int LongestMember(const CanvasPlan& plan, int d, int first, int last) {
       }
     }
   }
-  return longest;
+  return found;
 }
 
 // Grid index (1-based, fractional) of a page position in cm along one axis.
@@ -118,17 +129,23 @@ std::pair<int, int> IndicesBetween(const CanvasPlan& plan, double low, double hi
 GridRect PointsReaching(const CanvasPlan& plan, const QRectF& units) {
   const Building& b = plan.building;
   if (!(plan.scale * b.SubPitch() > 0) || !RegularGrid(b)) return AllPoints(b);
-  const double room = plan.Screen(kSymbolRoom) + kLabelRoom;
   const QRectF cm(QPointF(units.left() / kUnitsPerCm, (kCanvasHeight - units.bottom()) / kUnitsPerCm),
                   QPointF(units.right() / kUnitsPerCm, (kCanvasHeight - units.top()) / kUnitsPerCm));
-  const auto [x1, x2] = IndicesBetween(plan, cm.left() - room, cm.right() + room, b.PointsX());
-  const auto [y1, y2] = IndicesBetween(plan, cm.top() - room, cm.bottom() + room, b.PointsY());
-  if (x1 > x2 || y1 > y2) return GridRect{1, 1, 0, 0};
-  if (x1 == 1 && y1 == 1 && x2 == b.PointsX() && y2 == b.PointsY()) return AllPoints(b);
-  const int alongX = LongestMember(plan, kDirX, y1, y2);
-  const int alongY = LongestMember(plan, kDirY, x1, x2);
-  return GridRect{std::max(1, x1 - alongX), std::max(1, y1 - alongY), std::min(b.PointsX(), x2 + alongX),
-                  std::min(b.PointsY(), y2 + alongY)};
+  // The points within `room` of the area.
+  auto within = [&](double room) {
+    const auto [x1, x2] = IndicesBetween(plan, cm.left() - room, cm.right() + room, b.PointsX());
+    const auto [y1, y2] = IndicesBetween(plan, cm.top() - room, cm.bottom() + room, b.PointsY());
+    return GridRect{x1, y1, x2, y2};
+  };
+  // Labels reach farthest; the lines they may come from tell whether there are any.
+  const GridRect wide = within(plan.Screen(kSymbolRoom) + kLabelRoom);
+  if (wide.x1 > wide.x2 || wide.y1 > wide.y2) return GridRect{1, 1, 0, 0};
+  if (wide == AllPoints(b)) return wide;
+  const LineMembers alongX = ScanLines(plan, kDirX, wide.y1, wide.y2);
+  const LineMembers alongY = ScanLines(plan, kDirY, wide.x1, wide.x2);
+  const GridRect near = alongX.labelled || alongY.labelled ? wide : within(plan.Screen(kSymbolRoom));
+  return GridRect{std::max(1, near.x1 - alongX.longest), std::max(1, near.y1 - alongY.longest),
+                  std::min(b.PointsX(), near.x2 + alongX.longest), std::min(b.PointsY(), near.y2 + alongY.longest)};
 }
 
 QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect) {
@@ -146,7 +163,7 @@ QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect) {
       AddWallMembers(plan, area, i, j, kDirY);
     }
   }
-  return area.Units(plan.Screen(kSymbolRoom) + kLabelRoom);
+  return area.Units(plan);
 }
 
 }  // namespace tvk

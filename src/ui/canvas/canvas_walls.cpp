@@ -108,10 +108,11 @@ std::optional<int> SheathingColourIndex(int kind) {
   return kColours[size_t(kind - 1)];
 }
 
+bool HasAdjustLabel(const WallSeg& seg) { return double(seg.Multiplier) - 0.5 * seg.Kind > 0.01; }
+
 QString SheathingAdjustLabel(const WallSeg& seg) {
-  const double excess = double(seg.Multiplier) - 0.5 * seg.Kind;
-  if (excess <= 0.01) return {};
-  return QStringLiteral("＋") + QString::fromStdString(FormatFixed(excess, 1));
+  if (!HasAdjustLabel(seg)) return {};
+  return QStringLiteral("＋") + QString::fromStdString(FormatFixed(double(seg.Multiplier) - 0.5 * seg.Kind, 1));
 }
 
 WallDrawing::WallDrawing(const CanvasPlan& plan, int level, bool greyed)

@@ -33,6 +33,8 @@ std::optional<int> SheathingColourIndex(int kind);
 // "＋" and the excess of a sheathed wall's multiplier over its entry's base multiplier
 // (Kind x 0.5), "#0.0"; empty unless the excess is more than 0.01.
 QString SheathingAdjustLabel(const WallSeg& seg);
+// Whether that label is not empty.
+bool HasAdjustLabel(const WallSeg& seg);
 
 // The wall members of one level as the grid points are visited, drawn afterwards layer by
 // layer over the whole part visited: the sheathed walls, then the braces, then the
