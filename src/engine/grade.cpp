@@ -21,21 +21,36 @@ const std::array<GradeInfo, kGradeRows>& GradeTable() {
   return kTable;
 }
 
+namespace {
+
+// The symbols as views, measured once: grades are looked up for every column of a calculation.
+const std::array<std::string_view, kGradeRows>& SymbolViews() {
+  static const std::array<std::string_view, kGradeRows> kSymbols = [] {
+    std::array<std::string_view, kGradeRows> views;
+    for (size_t k = 0; k < views.size(); ++k) views[k] = GradeTable()[k].symbol;
+    return views;
+  }();
+  return kSymbols;
+}
+
+}  // namespace
+
 Grade NToKigou(float n) {
-  // From the top down, each difference is rounded to single precision before it is
-  // compared, so a symbol covers its own limit (N = 0.65 is still (ろ)).
+  // Each difference is rounded to single precision before it is compared, so a symbol
+  // covers its own limit (N = 0.65 is still (ろ)). A row is passed while N lies above its
+  // limit; the limits rise, so the rows passed are the first ones.
   auto above = [n](double limit) { return static_cast<double>(static_cast<float>(n - limit)) > kEps; };
   const auto& table = GradeTable();
   if (above(table.back().nLimit)) return {kGradeImpossible, 1};
-  for (size_t k = table.size() - 1; k > 0; --k) {
-    if (above(table[k - 1].nLimit)) return {table[k].symbol, 0};
-  }
-  return {table.front().symbol, 0};
+  size_t passed = 0;
+  while (passed + 1 < table.size() && above(table[passed].nLimit)) ++passed;
+  return {SymbolViews()[passed], 0};
 }
 
 float KigouToN(std::string_view symbol) {
-  for (const GradeInfo& row : GradeTable()) {
-    if (symbol == row.symbol) return static_cast<float>(row.nLimit);
+  const auto& symbols = SymbolViews();
+  for (size_t k = 0; k < symbols.size(); ++k) {
+    if (symbol == symbols[k]) return static_cast<float>(GradeTable()[k].nLimit);
   }
   return 0.0f;
 }

@@ -18,7 +18,7 @@ const std::array<GradeInfo, kGradeRows>& GradeTable();
 inline constexpr const char* kGradeImpossible = "不可";
 
 struct Grade {
-  std::string symbol;
+  std::string_view symbol;  // a row of the table, or kGradeImpossible
   int overLimit = 0;
 };
 

@@ -11,9 +11,9 @@ namespace tvk {
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
+std::string_view Trimmed(std::string_view text) {
   const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
+  if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -30,7 +30,7 @@ float GoverningN(const Building& building, int i, int j, int level) {
 
 void AutoSetKanamono(Building& building, int i, int j, int s) {
   ColumnRec& column = building.Point(i, j, s).Column;
-  const std::string symbol = NToKigou(GoverningN(building, i, j, s)).symbol;
+  const std::string_view symbol = NToKigou(GoverningN(building, i, j, s)).symbol;
   // A through column has no joint at its storey-1 top and its storey-2 bottom.
   const bool through = column.Through == 1;
   const bool fillTop = !through || s != 1;
@@ -45,7 +45,7 @@ void SetRyobiki(Building& building, int i, int j, int s) {
   if (!IsLowerOfTwoStoreys(building, s)) return;
   ColumnRec& lower = building.Point(i, j, 1).Column;
   ColumnRec& upperColumn = building.Point(i, j, 2).Column;
-  std::string upper = Trimmed(upperColumn.BottomHardware);
+  std::string_view upper = Trimmed(upperColumn.BottomHardware);
   if (upper.empty()) upper = upperColumn.NeedGrade;
   const float nLower = KigouToN(lower.TopHardware);
   const float nUpper = KigouToN(upper);
@@ -62,7 +62,7 @@ void MatchLowerHardware(Building& building, int i, int j, int s) {
   const float n1 = GoverningN(building, i, j, 1);
   const float n2 = HasColumnAt(building.Point(i, j, 2)) ? GoverningN(building, i, j, 2) : 0.0f;
   if (!(n2 > n1)) return;
-  const std::string symbol = NToKigou(n2).symbol;
+  const std::string_view symbol = NToKigou(n2).symbol;
   ColumnRec& lower = building.Point(i, j, 1).Column;
   if (n2 > KigouToN(lower.TopHardware)) lower.TopHardware = symbol;
   if (n2 > KigouToN(lower.BottomHardware)) lower.BottomHardware = symbol;

@@ -2,6 +2,8 @@
 // column without a column below, standing on the beam between this column and the next
 // storey-1 column, passes down its pull by span inverse ratio.
 
+#include <optional>
+
 #include "engine/grid_walk.h"
 #include "engine/level_view.h"
 #include "engine/pull_out.h"
@@ -26,15 +28,17 @@ void WalkSide(const Building& b, int side, int d, int i, int j, int s, int after
   if (segment < 1 || segment > b.Spans(d)) return;
   const auto [si, sj] = PointAlong(d, i, j, segment);
   if (!HasBeam(above.point(si, sj).beam(d))) return;
-  const float span = b.MemberExtent(MemberLayer::Beam, upper, d, si, sj).length;
-  if (!(span > 0)) return;
+  // The beam's span is measured when a column stands on it; mostly the next support comes first.
+  std::optional<float> span;
   const int step = side == 1 ? -1 : 1;
   for (int k = (after == 0 ? along : after) + step; k >= 1 && k <= b.Spans(d) + 1; k += step) {
     const auto [qi, qj] = PointAlong(d, i, j, k);
     if (HasColumnAt(lower.point(qi, qj))) return;  // the beam's next support
     if (!HasColumnAt(above.point(qi, qj)) || !PullEligible(b, upper, d, qi, qj)) continue;
+    if (!span) span = b.MemberExtent(MemberLayer::Beam, upper, d, si, sj).length;
+    if (!(*span > 0)) return;
     // Columns at or beyond the far end of the span pass nothing.
-    float ratio = (span - b.Distance(i, j, qi, qj, s)) / span;
+    float ratio = (*span - b.Distance(i, j, qi, qj, s)) / *span;
     if (ratio < kEps) ratio = 0;
     if (ratio > 0 && !visit(qi, qj, ratio)) return;
   }

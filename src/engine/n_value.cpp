@@ -47,19 +47,27 @@ void SetPressing(Building& b, const std::optional<FloorMap>& upperFloors, int i,
   r.l = PressingL(b, upperFloors, i, j, s, corner);
 }
 
+// The height factors of a storey and of the one above, looked up once per storey.
+struct StoreyFactors {
+  float own;
+  float upper;
+
+  StoreyFactors(const Building& b, int s) : own(HeightFactor(b, s)), upper(s == 1 ? HeightFactor(b, 2) : 1.0f) {}
+};
+
 // A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
 // above; where none stands the term is 0. Each product carries its own storey's height
 // factor.
-void SetDirectionN(Building& b, int d, int i, int j, int s) {
+void SetDirectionN(Building& b, const StoreyFactors& factors, int d, int i, int j, int s) {
   ColumnResult& r = b.Result(i, j, s);
   const auto k = static_cast<size_t>(d - 1);
   r.a[k] = WallRatingA(r, d);
   float upper = 0;
   if (s == 1 && HasUpperColumn(b, i, j, s)) {
     const ColumnResult& above = b.Result(i, j, 2);
-    upper = ScaledAB(above.a[k] * above.b, HeightFactor(b, 2));
+    upper = ScaledAB(above.a[k] * above.b, factors.upper);
   }
-  r.n[k] = upper + ScaledAB(r.a[k] * r.b, HeightFactor(b, s)) - r.l;
+  r.n[k] = upper + ScaledAB(r.a[k] * r.b, factors.own) - r.l;
 }
 
 void ClearReceivedShares(Building& b) {
@@ -83,6 +91,7 @@ void ComputeStoreyN(Building& b, int s) {
   std::optional<BeamIndex> beams;
   if (s > 1 && b.Settings.IgnoreCrossBeam == 0) beams.emplace(b, s);
   const std::optional<FloorMap> upperFloors = UpperFloors(b, s);
+  const StoreyFactors factors(b, s);
   const LevelView view(b, s);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
@@ -92,7 +101,7 @@ void ComputeStoreyN(Building& b, int s) {
       // direction writes only into other storeys' records.
       SetPressing(b, upperFloors, i, j, s);
       for (int d = kDirX; d <= kDirY; ++d) {
-        SetDirectionN(b, d, i, j, s);
+        SetDirectionN(b, factors, d, i, j, s);
         if (beams) CrossGTransmit(b, *beams, d, i, j, s);
       }
     }
@@ -121,9 +130,9 @@ void GradeStorey(Building& b, int s, bool autoPlace) {
         }
         r.deltaN[static_cast<size_t>(d - 1)] = received;
       }
-      Grade grade = NToKigou(GoverningN(b, i, j, s));
+      const Grade grade = NToKigou(GoverningN(b, i, j, s));
       if (autoPlace) AutoSetKanamono(b, i, j, s);
-      column.NeedGrade = std::move(grade.symbol);
+      column.NeedGrade = grade.symbol;
       r.overLimit = grade.overLimit;
       if (grade.overLimit == 1) b.Balance[static_cast<size_t>(s - 1)].OverLimit = 1;
     }
@@ -147,7 +156,7 @@ void SetDesumiFlags(Building& building) {
 
 void CalcColumnN(Building& building, int d, int i, int j, int s) {
   SetPressing(building, UpperFloors(building, s), i, j, s);
-  SetDirectionN(building, d, i, j, s);
+  SetDirectionN(building, StoreyFactors(building, s), d, i, j, s);
 }
 
 void CalcAllN(Building& building, bool noAutoPlacement) {

@@ -79,14 +79,42 @@ float SujikaiHosei(int size1, int slope1, int size2, int slope2) {
   const float t1 = BraceT(size1);
   const float t2 = BraceT(size2);
   // Rows: side-1 slope; columns: side-2 slope (0 none, 1, 2 single, 3 crossed). On side 1
-  // slope 1 reaches the column top, on side 2 slope 2 does.
-  const float table[4][4] = {
-      {t1 + t2, -t2, t2, t1},
-      {t1, t1 + t2, t1 + t2, t1},
-      {-t1, 0.0f, t1 + t2, 0.0f},
-      {t2, 0.0f, t2, 0.0f},
-  };
-  return table[ValidSlope(slope1)][ValidSlope(slope2)] + 0.0f;  // + 0 turns -0 (from -T of T = 0) into 0
+  // slope 1 reaches the column top, on side 2 slope 2 does. Only the entry asked for is
+  // worked out: this runs for every column and direction.
+  switch (ValidSlope(slope1) * 4 + ValidSlope(slope2)) {
+    case 0:
+      return t1 + t2;
+    case 1:
+      return -t2 + 0.0f;  // + 0 turns -0 (from -T of T = 0) into 0
+    case 2:
+      return t2;
+    case 3:
+      return t1;
+    case 4:
+      return t1;
+    case 5:
+      return t1 + t2;
+    case 6:
+      return t1 + t2;
+    case 7:
+      return t1;
+    case 8:
+      return -t1 + 0.0f;
+    case 9:
+      return 0.0f;
+    case 10:
+      return t1 + t2;
+    case 11:
+      return 0.0f;
+    case 12:
+      return t2;
+    case 13:
+      return 0.0f;
+    case 14:
+      return t2;
+    default:
+      return 0.0f;
+  }
 }
 
 float WallRatingA(ColumnResult& r, int d) {
