@@ -1,5 +1,7 @@
 #include "model/byte_io.h"
 
+#include <algorithm>
+
 #include "model/text_codec.h"
 
 namespace tvk {
@@ -29,7 +31,9 @@ void ByteReader::String(std::string& text) {
 void ByteWriter::Cp932String(std::string_view cp932) {
   if (cp932.size() > kMaxStringBytes) throw std::length_error("string longer than 65535 bytes");
   Word(static_cast<uint16_t>(cp932.size()));
-  out_.append(cp932);
+  if (!cp932.empty()) std::memcpy(Room(cp932.size()), cp932.data(), cp932.size());
 }
+
+void ByteWriter::Grow(size_t count) { out_.resize(std::max(2 * out_.size(), size_ + count)); }
 
 }  // namespace tvk

@@ -72,35 +72,54 @@ class ByteReader {
   size_t pos_ = 0;
 };
 
+// Fields are stored straight into a buffer that grows by doubling (or as reserved), and
+// the bytes written are handed over at the end.
 class ByteWriter {
  public:
   // Room for this many bytes in all, so that a large file is not copied as it grows.
-  void Reserve(size_t bytes) { out_.reserve(bytes); }
-  void Long(int32_t value) { Raw(static_cast<uint32_t>(value), 4); }
+  void Reserve(size_t bytes) {
+    if (bytes > out_.size()) out_.resize(bytes);
+  }
+  void Long(int32_t value) { Put(static_cast<uint32_t>(value), 4); }
   template <size_t N>
   void Longs(const std::array<int32_t, N>& values) {
     if constexpr (std::endian::native == std::endian::little) {
-      out_.append(reinterpret_cast<const char*>(values.data()), 4 * N);
+      std::memcpy(Room(4 * N), values.data(), 4 * N);
     } else {
       for (const int32_t v : values) Long(v);
     }
   }
-  void Word(uint16_t value) { Raw(value, 2); }
-  void Single(float value) { Raw(std::bit_cast<uint32_t>(value), 4); }
+  void Word(uint16_t value) { Put(value, 2); }
+  void Single(float value) { Put(std::bit_cast<uint32_t>(value), 4); }
   // Writes an already converted CP932 text with its length (at most 65535 bytes).
   void Cp932String(std::string_view cp932);
 
-  const std::string& Bytes() const { return out_; }
-  std::string Take() { return std::move(out_); }
-
- private:
-  void Raw(uint32_t value, int count) {
-    char bytes[4];
-    for (int k = 0; k < count; ++k) bytes[k] = static_cast<char>((value >> (8 * k)) & 0xFFu);
-    out_.append(bytes, static_cast<size_t>(count));
+  size_t Size() const { return size_; }
+  std::string Take() {
+    out_.resize(size_);
+    size_ = 0;
+    return std::move(out_);
   }
 
-  std::string out_;
+ private:
+  char* Room(size_t count) {
+    if (out_.size() - size_ < count) Grow(count);
+    char* at = out_.data() + size_;
+    size_ += count;
+    return at;
+  }
+  void Grow(size_t count);
+  void Put(uint32_t value, int count) {
+    char* at = Room(static_cast<size_t>(count));
+    if constexpr (std::endian::native == std::endian::little) {
+      std::memcpy(at, &value, static_cast<size_t>(count));
+    } else {
+      for (int k = 0; k < count; ++k) at[k] = static_cast<char>((value >> (8 * k)) & 0xFFu);
+    }
+  }
+
+  std::string out_;  // bytes 0 .. size_ are written
+  size_t size_ = 0;
 };
 
 constexpr size_t kMaxStringBytes = 65535;

@@ -31,7 +31,7 @@ class ProjectWriter {
     CheckShape();
     Header();
     Info();
-    w_.Reserve(w_.Bytes().size() + MinimumRestBytes(b_.Info) + TextBytesAfterOutline());
+    w_.Reserve(w_.Size() + MinimumRestBytes(b_.Info) + TextBytesAfterOutline());
     Settings();
     for (size_t n = 0; n < b_.Points().size(); ++n) Point(b_.Points()[n], n);
     for (const PointCoord& c : b_.Coords()) {
