@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 
 namespace tvk {
 namespace {
@@ -24,6 +25,18 @@ int Ceil(double v) {
 
 // First pixel whose centre lies at v or beyond, v as the rasteriser keeps it (16.16 fixed point).
 int FirstCentre(double v) { return Ceil(double(Floor<int64_t>(v * 65536.0 + 0.5)) / 65536.0 - 0.5); }
+
+// A run of pixels in one colour. The C library's wide-character fill is the fastest
+// 32-bit fill at hand where wchar_t has 32 bits.
+void FillRun(QRgb* pixels, int count, QRgb colour) {
+  if (count == 1) {
+    *pixels = colour;
+  } else if constexpr (sizeof(wchar_t) == sizeof(QRgb)) {
+    std::wmemset(reinterpret_cast<wchar_t*>(pixels), static_cast<wchar_t>(colour), size_t(count));
+  } else {
+    std::fill_n(pixels, count, colour);
+  }
+}
 
 }  // namespace
 
@@ -61,14 +74,7 @@ void PixelWriter::Fill(const QRect& pixels, QRgb colour) {
   if (left > right || top > bottom) return;
   uchar* row = bits_ + top * stride_ + left * qsizetype(sizeof(QRgb));
   const int width = right - left + 1;
-  for (int y = top; y <= bottom; ++y, row += stride_) {
-    auto* pixel = reinterpret_cast<QRgb*>(row);
-    if (width == 1) {
-      *pixel = colour;
-    } else {
-      std::fill_n(pixel, width, colour);
-    }
-  }
+  for (int y = top; y <= bottom; ++y, row += stride_) FillRun(reinterpret_cast<QRgb*>(row), width, colour);
 }
 
 void PixelRuns::Add(const QRect& pixels) {
