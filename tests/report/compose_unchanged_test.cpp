@@ -21,7 +21,9 @@ namespace {
 
 QString Num(double v) { return QString::number(v, 'f', 2); }
 QString Pt(const QPointF& p) { return Num(p.x()) + "," + Num(p.y()); }
-QString Pen(const PenSpec& pen) { return QString::number(int(pen.style)) + ":" + Num(pen.width) + ":" + pen.color.name(); }
+QString Pen(const PenSpec& pen) {
+  return QString::number(int(pen.style)) + ":" + Num(pen.width) + ":" + pen.color.name();
+}
 QString Brush(const BrushSpec& b) { return QString::number(int(b.style)) + ":" + b.color.name(); }
 QString Box(const QRectF& r) { return Pt(r.topLeft()) + ":" + Pt(r.bottomRight()); }
 
@@ -79,37 +81,37 @@ TEST(ReportWithoutProfile, SampleHouseKeepsEveryPageAsItWas) {
   ASSERT_TRUE(loaded.ok) << loaded.message;
   RunFullCalculation(b, false);
   ExpectDigests(ComposeWithFigures(b), {
-                                      "ba0612a101ca6e2e",
-                                      "ad911ea0f98e74f0",
-                                      "5aa841a731fb6b8a",
-                                      "4fb6eb416cbc8d63",
-                                      "e9d174b9c822ead5",
-                                      "d9fbdb780b894b8c",
-                                      "0af37d5c7f7d7970",
-                                      "5495665df4977986",
-                                      "1856bab5ca572259",
-                                      "17c7756cc6fad818",
-                                      "6f3345dd48f1bd25",
-                                      "dfcc607fcefc92b6",
-                                  });
+                                           "ba0612a101ca6e2e",
+                                           "ad911ea0f98e74f0",
+                                           "5aa841a731fb6b8a",
+                                           "4fb6eb416cbc8d63",
+                                           "e9d174b9c822ead5",
+                                           "d9fbdb780b894b8c",
+                                           "0af37d5c7f7d7970",
+                                           "5495665df4977986",
+                                           "1856bab5ca572259",
+                                           "17c7756cc6fad818",
+                                           "6f3345dd48f1bd25",
+                                           "dfcc607fcefc92b6",
+                                       });
 }
 
 TEST(ReportWithoutProfile, TestBuildingKeepsEveryPageAsItWas) {
   Building b = test::ComposeBuilding();
   RunFullCalculation(b, false);
   ExpectDigests(ComposeWithFigures(b), {
-                                      "1e2b0c1bf2c071f5",
-                                      "6fac48acccb4959d",
-                                      "53e0475577b4dc5d",
-                                      "cced9da5aae5aad4",
-                                      "4e16d0519827c640",
-                                      "f2cbc5dc6164ec9c",
-                                      "fc838e050a76f205",
-                                      "cf5c440c0c3f92e9",
-                                      "6590e67d44928fa2",
-                                      "7d4d252507ab7d21",
-                                      "abfeffd8fe176ba9",
-                                  });
+                                           "1e2b0c1bf2c071f5",
+                                           "6fac48acccb4959d",
+                                           "53e0475577b4dc5d",
+                                           "cced9da5aae5aad4",
+                                           "4e16d0519827c640",
+                                           "f2cbc5dc6164ec9c",
+                                           "fc838e050a76f205",
+                                           "cf5c440c0c3f92e9",
+                                           "6590e67d44928fa2",
+                                           "7d4d252507ab7d21",
+                                           "abfeffd8fe176ba9",
+                                       });
 }
 
 }  // namespace

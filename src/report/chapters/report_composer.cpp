@@ -8,7 +8,7 @@ namespace tvk {
 
 namespace {
 
-// Steps 2-10 of the chapter order; each takes the y the previous one left where the
+// Steps 2-10 of the chapter order and chapter 4; each takes the y the previous one left where the
 // chapter continues on the same page.
 void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
   int done = 0;
@@ -35,6 +35,7 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   step();
   WriteResultsTable(ctx);
   step();
+  if (WriteWallChapter(ctx)) step();
 }
 
 int FirstOverLimitStorey(const Building& b) {
@@ -70,6 +71,8 @@ std::vector<std::string> ComposedReport::Warnings() const {
   if (overLimitStorey != 0) warnings.emplace_back(kOverLimitWarning);
   return warnings;
 }
+
+bool ConditionalEntry(ReportEntry e) { return e >= ReportEntry::WallProfile; }
 
 std::string PageLabel(int page, int pageCount) {
   if (page == 1) return "表紙";
