@@ -71,8 +71,12 @@ TEST(WallTables, ChapterNeedsMoreThanTheHeights) {
   BuildingProfile wind;
   wind.windArea[1][0] = 12.5;
   const Case cases[] = {
-      {"nothing", BuildingProfile{}, false}, {"heights", heights, false},  {"columns", columns, false},
-      {"roof", roof, true},                  {"c0", c0, true},             {"wind area", wind, true},
+      {"nothing", BuildingProfile{}, false},
+      {"heights", heights, false},
+      {"columns", columns, false},
+      {"roof", roof, true},
+      {"c0", c0, true},
+      {"wind area", wind, true},
       {"published", PublishedProfile(), true},
   };
   for (const Case& c : cases) EXPECT_EQ(HasWallProfile(c.profile), c.chapter) << c.what;
@@ -133,8 +137,7 @@ TEST(WallTables, LwDerivationOfThePublishedExampleShowsEveryStep) {
   };
   const Step steps[] = {
       {"Z2", "(16.5+2×ov)×(6.0+2×ov)×√(p²+100)/10/99\r(16.5+2×0.500)×(6.0+2×0.500)×√(4.00²+100)/10/99", "1.33269"},
-      {"屋根", "(屋根仕上げ×Z2 + 太陽光 + 天井断熱材)/1000\r(740×1.33269 + 200×1.33269 + 100)/1000",
-       "1.35273 kN/m²"},
+      {"屋根", "(屋根仕上げ×Z2 + 太陽光 + 天井断熱材)/1000\r(740×1.33269 + 200×1.33269 + 100)/1000", "1.35273 kN/m²"},
       {"壁(h1)", "表-4.2.2 の１階の計", "1.10429 kN/m²"},
       {"r", "Af2/Af1\r60.00/60.00", "1.00000"},
       {"W2", "屋根×r + 0.5×壁(h2)×r\r1.35273×1.00000 + 0.5×1.10429×1.00000", "1.90487 kN/m²"},
@@ -188,12 +191,13 @@ TEST(WallTables, MissingInputsShowDashesAndNameTheFields) {
   EXPECT_EQ(*FindRow(t, "Lw1"), (Row{"Lw1", "C0×W1/0.0196 (切上げ)", "----"}));
   EXPECT_EQ(*FindRow(t, "Lw2"), (Row{"Lw2", "入力値 (早見表による)", "30 cm/m²"}));
   ASSERT_EQ(t.notes.size(), 1u);
-  EXPECT_EQ(t.notes[0], "※ 次の項目がないため算定できません：１階の階高、２階の階高、小屋の高さ、軒の出、屋根勾配、外壁仕上げ");
+  EXPECT_EQ(t.notes[0],
+            "※ 次の項目がないため算定できません：１階の階高、２階の階高、小屋の高さ、軒の出、屋根勾配、外壁仕上げ");
   EXPECT_EQ(LwSummaryLine(c.lw, 2), "本建物の Lw：１階 ----、２階 30 cm/m² (入力値)、２階のない１階部分 ----");
 
   const CheckTable judgement = WallJudgementTable(c.wallQuantity);
-  EXPECT_EQ(judgement.rows[0], (Row{"１階", "Ｘ", "2500.0", "60.00", "----", "----", "----", "----", "----", "----",
-                                    "----"}));
+  EXPECT_EQ(judgement.rows[0],
+            (Row{"１階", "Ｘ", "2500.0", "60.00", "----", "----", "----", "----", "----", "----", "----"}));
   EXPECT_TRUE(HasNote(judgement, "※ 次の項目がないため算定できません：１階の階高"));
   const CheckTable wind = WindTable(c.wallQuantity, c.loads.windCoefficient.value);
   EXPECT_EQ(wind.rows[0], (Row{"１階", "Ｘ方向", "----", "----", "50", "----"}));
@@ -245,8 +249,8 @@ TEST(WallTables, JudgementMarksNgInRed) {
   const CheckTable t = WallJudgementTable(c.wallQuantity);
   ASSERT_EQ(t.rows.size(), 4u);
   // 1F along Y: 1000 cm against 44 x 60 = 2640 (wind 52 m² x 50 = 2600).
-  EXPECT_EQ(t.rows[1], (Row{"１階", "Ｙ", "1000.0", "60.00", "44", "2640.0", "52.00\r(概算)", "2600.0", "2640.0", "0.38",
-                            "NG"}));
+  EXPECT_EQ(t.rows[1],
+            (Row{"１階", "Ｙ", "1000.0", "60.00", "44", "2640.0", "52.00\r(概算)", "2600.0", "2640.0", "0.38", "NG"}));
   EXPECT_EQ(t.rows[2].back(), "OK");  // 2F along X: 1500 cm against 25 x 60
   EXPECT_EQ(t.red, (std::vector<std::pair<int, int>>{{1, 11}, {2, 11}, {4, 11}}));
 }
@@ -257,10 +261,8 @@ TEST(WallTables, WallLinesListRunsOfEqualMultipliersCappedAtSeven) {
   const CheckTable one = WallLineTable(b, 1, c.walls[0]);
   EXPECT_EQ(one.title, "表-4.4.2.１階の存在壁量");
   const std::vector<Row> expected = {
-      {"Ｘ方向", "Y1", "400.0×2.5", "1000.0"},
-      {"Ｘ方向", "Y7", "200.0×4.0 + 100.0×7.0", "1500.0"},
-      {"Ｘ方向", "計", "", "2500.0"},
-      {"Ｙ方向", "X1", "400.0×2.5", "1000.0"},
+      {"Ｘ方向", "Y1", "400.0×2.5", "1000.0"}, {"Ｘ方向", "Y7", "200.0×4.0 + 100.0×7.0", "1500.0"},
+      {"Ｘ方向", "計", "", "2500.0"},          {"Ｙ方向", "X1", "400.0×2.5", "1000.0"},
       {"Ｙ方向", "計", "", "1000.0"},
   };
   EXPECT_EQ(one.rows, expected);

@@ -65,7 +65,8 @@ void AddBands(CheckTable& table, const SeismicWeights& w, int storeys) {
 // An Lw step: the formula, and its value before and after rounding up; an entered Lw
 // stands instead.
 Step LwStep(const char* symbol, const LwValue& value, const std::string& formula, const std::string& numbers) {
-  if (value.source == ValueSource::Entered) return {symbol, "入力値 (早見表による)", "", LwText(*value.value) + " cm/m²"};
+  if (value.source == ValueSource::Entered)
+    return {symbol, "入力値 (早見表による)", "", LwText(*value.value) + " cm/m²"};
   if (!value.value || !value.unrounded) return {symbol, formula + " (切上げ)", "", kNoValue};
   return {symbol, formula + " (切上げ)", numbers + " = " + FormatFixed(*value.unrounded, 2),
           LwText(*value.value) + " cm/m²"};
@@ -130,22 +131,21 @@ CheckTable FloorAreaTable(const std::vector<StoreyPlan>& plans) {
                    {}};
   for (const StoreyPlan& plan : plans) {
     const std::string side = FormatFixed(plan.cellSide, 3);
-    table.rows.push_back({StoreyText(plan.storey), std::to_string(plan.floorCells), side + "×" + side,
-                          FormatFixed(plan.floorArea, 2)});
+    table.rows.push_back(
+        {StoreyText(plan.storey), std::to_string(plan.floorCells), side + "×" + side, FormatFixed(plan.floorArea, 2)});
   }
   return table;
 }
 
 CheckTable WallBandTable(const LwDerivation& lw, const ProfileLoads& loads, int storeys) {
-  CheckTable table{
-      "表-4.2.2.壁の荷重 (床面積当たり)",
-      "+^700|+>800|+>1200|+>1500|+>1500|+>1500|+>1000|+>1100;",
-      {"階", "h\r(m)", "外壁面積\rA (m²)", "外壁\rG×A×0.91/99", "断熱材\rG×A×0.91/99", "開口部\r400×A×0.09/99",
-       "内壁\r200×h/2.8", "計\r(kN/m²)"},
-      {},
-      {"※ A = (2×6.0 + 2×16.5)×h (モデルプランの外壁面積)、G は表-4.1.1 の外壁仕上げ・外壁断熱材の重量。",
-       "※ 外壁・断熱材・開口部・内壁は N/m²。外壁・断熱材・開口部は 10 N/m² 単位に切り上げる。"},
-      {}};
+  CheckTable table{"表-4.2.2.壁の荷重 (床面積当たり)",
+                   "+^700|+>800|+>1200|+>1500|+>1500|+>1500|+>1000|+>1100;",
+                   {"階", "h\r(m)", "外壁面積\rA (m²)", "外壁\rG×A×0.91/99", "断熱材\rG×A×0.91/99",
+                    "開口部\r400×A×0.09/99", "内壁\r200×h/2.8", "計\r(kN/m²)"},
+                   {},
+                   {"※ A = (2×6.0 + 2×16.5)×h (モデルプランの外壁面積)、G は表-4.1.1 の外壁仕上げ・外壁断熱材の重量。",
+                    "※ 外壁・断熱材・開口部・内壁は N/m²。外壁・断熱材・開口部は 10 N/m² 単位に切り上げる。"},
+                   {}};
   for (int s = 1; s <= storeys; ++s) {
     const std::optional<WallBand>& band = s == 1 ? lw.weights.wall1 : lw.weights.wall2;
     if (!band) {
@@ -161,8 +161,8 @@ CheckTable WallBandTable(const LwDerivation& lw, const ProfileLoads& loads, int 
 }
 
 CheckTable LwTable(const LwDerivation& lw, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans) {
-  CheckTable table{"表-4.2.3.Lw の算定", "+^1100|+<6200|+>2000;", {"記号", "算定式 (上段)・数値 (下段)", "結果"},
-                   {},           {},                                 {}};
+  CheckTable table{
+      "表-4.2.3.Lw の算定", "+^1100|+<6200|+>2000;", {"記号", "算定式 (上段)・数値 (下段)", "結果"}, {}, {}, {}};
   const int storeys = static_cast<int>(plans.size());
   const double af1 = FloorArea(plans, 1);
   const double af2 = FloorArea(plans, 2);

@@ -45,8 +45,8 @@ std::string OneStoreyNote(int storey, int d, const QuarterStrip& strip) {
   if (shared > 0 && strip.lw) terms = FormatFixed(shared, 2) + "×" + LwText(*strip.lw) + " + ";
   terms += FormatFixed(strip.oneStoreyArea, 2) + "×" + (strip.oneStoreyLw ? LwText(*strip.oneStoreyLw) : kNoValue);
   return std::string(kOneStoreyMark) + " " + StoreyText(storey) + " " + DirectionText(d) + " " + SideText(strip, d) +
-         "：２階のない部分 " + FormatFixed(strip.oneStoreyArea, 2) + " m² は平屋の Lw。必要壁量 = " + terms +
-         " = " + Fixed(strip.requiredCm, 1) + " cm";
+         "：２階のない部分 " + FormatFixed(strip.oneStoreyArea, 2) + " m² は平屋の Lw。必要壁量 = " + terms + " = " +
+         Fixed(strip.requiredCm, 1) + " cm";
 }
 
 }  // namespace
@@ -80,11 +80,12 @@ CheckTable QuarterTable(const Building& building, const QuarterStorey& quarters)
     missing.Add(q.missing);
     exempt = exempt || q.exempt;
   }
-  table.notes.push_back("※ 範囲は " + TrimBlanks(building.LineNameX(1)) + " 通り・" + TrimBlanks(building.LineNameY(1)) +
-                        " 通りからの距離。側端部の線上の耐力壁を含む。");
+  table.notes.push_back("※ 範囲は " + TrimBlanks(building.LineNameX(1)) + " 通り・" +
+                        TrimBlanks(building.LineNameY(1)) + " 通りからの距離。側端部の線上の耐力壁を含む。");
   if (exempt) {
-    table.notes.push_back("※ 判定欄に偏心率を示した方向は、偏心率が 0.3 以下のため四分割法による検討を要しない"
-                          " (参考として判定を示す)。");
+    table.notes.push_back(
+        "※ 判定欄に偏心率を示した方向は、偏心率が 0.3 以下のため四分割法による検討を要しない"
+        " (参考として判定を示す)。");
   }
   if (!missing.Empty()) table.notes.push_back(MissingNote(missing));
   return table;

@@ -84,10 +84,11 @@ double WriteEarthquake(ReportContext& ctx, const ProfileChecks& c, double y) {
 }
 
 double WriteWind(ReportContext& ctx, const ProfileChecks& c, double y) {
-  y = WriteSection(ctx, y, ReportEntry::WallWind, kHeadWallWind,
-                   {"風圧力に対する必要壁量は、見付面積に風圧力の係数を乗じて求める。見付面積は、各階の床面から"
-                    "1.35m 以下の部分を除いた立面の面積とし、Ｘ方向加力にはＸ方向から見た立面 (幅はＹ方向の長さ) を用いる。",
-                    "入力のない見付面積は、伏図の範囲と階高・小屋の高さ・軒の出から安全側に概算する。"});
+  y = WriteSection(
+      ctx, y, ReportEntry::WallWind, kHeadWallWind,
+      {"風圧力に対する必要壁量は、見付面積に風圧力の係数を乗じて求める。見付面積は、各階の床面から"
+       "1.35m 以下の部分を除いた立面の面積とし、Ｘ方向加力にはＸ方向から見た立面 (幅はＹ方向の長さ) を用いる。",
+       "入力のない見付面積は、伏図の範囲と階高・小屋の高さ・軒の出から安全側に概算する。"});
   y = WriteCheckTable(ctx, WindTable(c.wallQuantity, c.loads.windCoefficient.value), y, kTableSize);
   const CheckTable parts = WindPartsTable(c.wallQuantity);
   if (!parts.rows.empty()) y = WriteCheckTable(ctx, parts, y, kWideTableSize);

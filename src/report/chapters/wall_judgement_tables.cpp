@@ -88,8 +88,8 @@ CheckTable WallLineTable(const Building& building, int storey, const std::array<
     for (int line = 1; line <= static_cast<int>(lines.cm.size()); ++line) {
       const double cm = lines.cm[static_cast<size_t>(line - 1)];
       if (cm <= 0) continue;
-      table.rows.push_back({direction, LineName(building, d, line), LineTerms(building, storey, d, line),
-                            FormatFixed(cm, 1)});
+      table.rows.push_back(
+          {direction, LineName(building, d, line), LineTerms(building, storey, d, line), FormatFixed(cm, 1)});
     }
     if (lines.totalCm <= 0) table.rows.push_back({direction, "―", "耐力壁なし", FormatFixed(0.0, 1)});
     table.rows.push_back({direction, "計", "", FormatFixed(lines.totalCm, 1)});

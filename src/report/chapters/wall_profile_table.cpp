@@ -13,9 +13,10 @@ namespace {
 using F = ProfileField;
 
 // The fields the wall checks read besides the heights, in the order the table lists them.
-constexpr F kWallFields[] = {F::Rise,           F::Eaves, F::Pitch, F::Roof, F::Solar, F::CeilingInsulation, F::Wall,
-                             F::WallInsulation, F::Use,   F::C0,    F::Wind, F::Lw1,   F::Lw2,
-                             F::LwOneStorey,    F::WindAreaX1, F::WindAreaY1, F::WindAreaX2, F::WindAreaY2};
+constexpr F kWallFields[] = {
+    F::Rise, F::Eaves,          F::Pitch,      F::Roof,       F::Solar,      F::CeilingInsulation,
+    F::Wall, F::WallInsulation, F::Use,        F::C0,         F::Wind,       F::Lw1,
+    F::Lw2,  F::LwOneStorey,    F::WindAreaX1, F::WindAreaY1, F::WindAreaX2, F::WindAreaY2};
 
 std::string WithUnit(const std::string& number, const char* unit) {
   return *unit == '\0' ? number : number + " " + unit;
@@ -116,7 +117,8 @@ std::string JudgementText(const std::optional<bool>& ok) { return !ok ? kNoValue
 std::string MissingNote(const MissingFields& missing) {
   if (missing.Empty()) return "";
   std::string names;
-  for (const CheckInput field : missing.List()) names += (names.empty() ? "" : "、") + std::string(CheckInputLabel(field));
+  for (const CheckInput field : missing.List())
+    names += (names.empty() ? "" : "、") + std::string(CheckInputLabel(field));
   return "※ 次の項目がないため算定できません：" + names;
 }
 

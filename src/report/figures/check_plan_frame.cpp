@@ -9,11 +9,11 @@ namespace tvk {
 
 namespace {
 
-constexpr double kPlanLeft = 2.0;     // room for the Y line names
-constexpr double kSideRoom = 2.0;     // right of the plan: line totals, strip widths
-constexpr double kTopRoom = 1.6;      // above the plan: line totals, strip widths
+constexpr double kPlanLeft = 2.0;  // room for the Y line names
+constexpr double kSideRoom = 2.0;  // right of the plan: line totals, strip widths
+constexpr double kTopRoom = 1.6;   // above the plan: line totals, strip widths
 constexpr double kPlanMaxHeight = 11.0;
-constexpr double kNamesRoom = 1.3;    // below the plan: the X line names in two rows
+constexpr double kNamesRoom = 1.3;  // below the plan: the X line names in two rows
 constexpr double kLegendSize = 10;
 constexpr double kSymbolWidth = 1.0;  // legend symbol box
 constexpr double kSymbolGap = 0.3;

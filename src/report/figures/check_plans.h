@@ -5,8 +5,8 @@
 // names, walls with their multipliers, columns) in a frame that leaves room beside and
 // above the plan for what they add.
 
-#include <array>
 #include <QString>
+#include <array>
 
 #include "engine/quarter_check.h"
 #include "engine/storey_plan.h"

@@ -14,8 +14,7 @@ constexpr double kTotalGap = 0.2;  // between the plan's edge and a line total
 // The total of the walls along X on line j right of the plan, of the walls along Y on
 // line i above it (turned to run upwards); a second place further out when the first is
 // taken by a neighbour's.
-void DrawLineTotal(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels, int d, int line,
-                   double cm) {
+void DrawLineTotal(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels, int d, int line, double cm) {
   const FigText style{kFigLabelFace, double(frame.plan.fonts.planMultiplier)};
   const QString text = QString::fromStdString(FormatFixed(cm, 1));
   const QSizeF size = MeasureFigText(surface, style, text);
