@@ -36,6 +36,12 @@ void SetProfile(Building& b, const BuildingProfile& profile) {
   RunFullCalculation(b, false);
 }
 
+Building SampleHouseWithProfile() {
+  Building b = SampleHouse();
+  SetProfile(b, test::PublishedProfile());
+  return b;
+}
+
 ComposedReport ComposeAll(const Building& b, std::function<void(int)> progress = {}) {
   test::EnsureGuiApp();
   const HardwareNames names = LoadBuiltInHardwareNames();
@@ -49,9 +55,7 @@ struct WallChapter : ::testing::Test {
     Building plain = SampleHouse();
     RunFullCalculation(plain, false);
     without = new ComposedReport(ComposeAll(plain));
-    Building b = SampleHouse();
-    SetProfile(b, test::PublishedProfile());
-    with = new ComposedReport(ComposeAll(b, [](int k) { steps = k; }));
+    with = new ComposedReport(ComposeAll(SampleHouseWithProfile(), [](int k) { steps = k; }));
   }
   static void TearDownTestSuite() {
     delete without;
@@ -80,6 +84,8 @@ TEST_F(WallChapter, FollowsTheNValueChaptersOnTheirOwnPages) {
   }
   EXPECT_EQ(with->document.pages.back().footer, QStringLiteral("|- %1 -|Ver.1.0.0").arg(with->PageCount() - 1));
   EXPECT_EQ(steps, kReportChapterCount + 1);
+  EXPECT_EQ(steps, ReportChapterSteps(SampleHouseWithProfile()));
+  EXPECT_EQ(ReportChapterSteps(SampleHouse()), kReportChapterCount);
 }
 
 TEST_F(WallChapter, IndexMarksTheFiveSectionsInOrder) {

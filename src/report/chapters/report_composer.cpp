@@ -1,7 +1,9 @@
 #include "report/chapters/report_composer.h"
 
 #include "model/building.h"
+#include "model/profile_store.h"
 #include "report/chapters/report_context.h"
+#include "report/chapters/wall_tables.h"
 #include "report/surface/page_surface.h"
 
 namespace tvk {
@@ -70,6 +72,10 @@ std::vector<std::string> ComposedReport::Warnings() const {
   if (ng) warnings.emplace_back(kNgWarning);
   if (overLimitStorey != 0) warnings.emplace_back(kOverLimitWarning);
   return warnings;
+}
+
+int ReportChapterSteps(const Building& building) {
+  return kReportChapterCount + (HasWallProfile(ReadProfile(building)) ? 1 : 0);
 }
 
 bool ConditionalEntry(ReportEntry e) { return e >= ReportEntry::WallProfile; }

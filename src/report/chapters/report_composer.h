@@ -84,6 +84,8 @@ inline constexpr const char* kWarningTitle = "確認メッセージ";
 
 // Chapters reported through progress: one step each; chapter 4 adds one where it is written.
 constexpr int kReportChapterCount = 10;
+// The steps the progress of this building's report takes.
+int ReportChapterSteps(const Building& building);
 
 struct ComposedReport {
   PageDocument document;
