@@ -154,7 +154,8 @@ TEST_F(WallChapter, PagesHaveNoOverlappingTextAndStayInsideTheMargins) {
 }
 
 // One storey of 9.1 x 5.46 m with a void and a profile that lacks most of what the checks
-// need; two storeys with a smaller 2F, an entered Lw, solar panels by mass and an office.
+// need; two storeys with a smaller 2F, an entered Lw, solar panels by mass and an office;
+// an empty plan.
 TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   test::PlanBuilder one(1, 20, 12, 2, 0.91f);
   one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, kFloorVoid);
@@ -176,7 +177,11 @@ TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   entered.solar = SolarChoice{SolarPanels::Mass, 450};
   entered.use = BuildingUse::Office;
 
-  const std::pair<test::PlanBuilder*, BuildingProfile> cases[] = {{&one, partial}, {&two, entered}};
+  // A plan with neither floors nor walls yet.
+  test::PlanBuilder empty(2, 4, 4, 2, 0.91f);
+
+  const std::pair<test::PlanBuilder*, BuildingProfile> cases[] = {
+      {&one, partial}, {&two, entered}, {&empty, test::PublishedProfile()}};
   for (const auto& [plan, profile] : cases) {
     SCOPED_TRACE(plan->b.Storeys());
     Building b = test::Figures(*plan);
