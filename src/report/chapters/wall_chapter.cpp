@@ -35,7 +35,7 @@ PageTable ToPageTable(const CheckTable& t) {
 
 // The title, the table at size points and its notes; returns the y below the notes.
 double WriteCheckTable(ReportContext& ctx, const CheckTable& t, double y, double size) {
-  y = ctx.Room(y, 4 * ctx.lp);  // the title stays with the header and a first row
+  y = ctx.Room(y, 5 * ctx.lp);  // the title stays with the header and a first row
   y = ctx.Line(2 * ctx.cw, y, t.title);
   ctx.SetFontSize(size);
   y = ctx.Table(ToPageTable(t), y, 0) + 0.3 * ctx.lp;

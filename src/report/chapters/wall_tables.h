@@ -32,7 +32,8 @@ struct CheckTable {
 
 // Number texts of the chapter.
 std::string Fixed(const std::optional<double>& value, int decimals);
-// An Lw as the rule gives it: whole numbers without decimals, an entered 44.5 as it is.
+// A value in cm/m² (an Lw, the wind coefficient): whole numbers without decimals, an
+// entered 44.5 as it is.
 std::string LwText(double lw);
 // "OK", "NG", or "----" when the check could not judge.
 std::string JudgementText(const std::optional<bool>& ok);
