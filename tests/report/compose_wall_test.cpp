@@ -14,6 +14,7 @@
 #include "report/compose_test_building.h"
 #include "report/figure_test_building.h"
 #include "report/figure_test_ops.h"
+#include "report/figures/check_plans.h"
 #include "report/figures/figure_draw.h"
 #include "support/profile_samples.h"
 
@@ -155,7 +156,7 @@ TEST_F(WallChapter, PagesHaveNoOverlappingTextAndStayInsideTheMargins) {
 
 // One storey of 9.1 x 5.46 m with a void and a profile that lacks most of what the checks
 // need; two storeys with a smaller 2F, an entered Lw, solar panels by mass and an office;
-// an empty plan.
+// an empty plan; a long narrow one.
 TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   test::PlanBuilder one(1, 20, 12, 2, 0.91f);
   one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, kFloorVoid);
@@ -180,8 +181,13 @@ TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   // A plan with neither floors nor walls yet.
   test::PlanBuilder empty(2, 4, 4, 2, 0.91f);
 
+  // 27.3 x 0.91 m: the line totals of Y1 and Y2 take two rows beside the plan.
+  test::PlanBuilder thin(1, 60, 2, 2, 0.91f);
+  thin.Floor(1, 1, 1, 60, 2).Sheathing(1, kDirX, 1, 1, 60, 5).Sheathing(1, kDirX, 1, 3, 60, 5);
+  thin.Sheathing(1, kDirY, 1, 1, 2, 5).Sheathing(1, kDirY, 61, 1, 2, 5);
+
   const std::pair<test::PlanBuilder*, BuildingProfile> cases[] = {
-      {&one, partial}, {&two, entered}, {&empty, test::PublishedProfile()}};
+      {&one, partial}, {&two, entered}, {&empty, test::PublishedProfile()}, {&thin, partial}};
   for (const auto& [plan, profile] : cases) {
     SCOPED_TRACE(plan->b.Storeys());
     Building b = test::Figures(*plan);
@@ -269,6 +275,32 @@ TEST(WallChapterPlans, LineTotalsStandBesideThePlanAndStripsAreHatched) {
   for (const char* text : {"1.000", "2.000", "4.000", "Ｘ方向 下側", "Ｙ方向 右側"}) {
     EXPECT_TRUE(PageHas(r, quarters, text)) << text;
   }
+}
+
+// Walls on all 121 lines of a 27.3 m square: the totals that find no free place are left
+// out (the table has them) and the legend says so; those drawn stand clear of each other.
+TEST(WallChapterPlans, CrowdedLineTotalsAreLeftOutRatherThanOverlapped) {
+  test::EnsureGuiApp();
+  test::PlanBuilder p(1, 120, 120, 4, 0.91f);
+  for (int k = 1; k <= 121; ++k) p.Sheathing(1, kDirX, 1, k, 120, 5).Sheathing(1, kDirY, k, 1, 120, 5);
+  Building b = test::Figures(p);
+  PageSurface surface;
+  surface.SetupPage(kReportFontSize, PaperCode::A4, false);
+  surface.BeginDocument();
+  DrawWallCountPlan(surface, b, 1, ExistingWallLines(b, 1), 0, FigureFonts{});
+  surface.EndDocument();
+  const PageDocument& doc = surface.Document();
+  std::vector<QRectF> totals;
+  for (const TextOp& t : test::PageTexts(doc, 0)) {
+    if (t.text == QStringLiteral("6825.0")) totals.push_back(TextBox(doc, t).adjusted(1, 1, -1, -1));
+  }
+  EXPECT_GT(totals.size(), 20u);
+  EXPECT_LT(totals.size(), 242u);
+  for (size_t a = 0; a < totals.size(); ++a) {
+    EXPECT_LE(totals[a].right(), (2.3 + 16.4) * kTwipsPerCm);
+    for (size_t c = a + 1; c < totals.size(); ++c) EXPECT_FALSE(totals[a].intersects(totals[c])) << a << " " << c;
+  }
+  EXPECT_TRUE(doc.Texts(0).contains(QStringLiteral("(通りが密で書き切れない数値は、下の表による)")));
 }
 
 TEST(WallChapterPlans, AProfileWithoutWhatTheChecksNeedStillGetsTheChapterWithDashes) {

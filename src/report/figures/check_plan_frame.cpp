@@ -10,8 +10,8 @@ namespace tvk {
 namespace {
 
 constexpr double kPlanLeft = 2.0;  // room for the Y line names
-constexpr double kSideRoom = 2.0;  // right of the plan: line totals, strip widths
-constexpr double kTopRoom = 1.6;   // above the plan: line totals, strip widths
+constexpr double kSideRoom = 2.3;  // right of the plan: two rows of line totals, strip widths
+constexpr double kTopRoom = 2.3;   // above the plan: two rows of line totals, strip widths
 constexpr double kPlanMaxHeight = 11.0;
 constexpr double kNamesRoom = 1.3;  // below the plan: the X line names in two rows
 constexpr double kLegendSize = 10;
@@ -47,7 +47,21 @@ CheckPlanFrame StartCheckPlan(PageSurface& surface, const Building& building, in
   frame.right = high.x;
   frame.top = high.y;
   frame.legendY = frame.bottom + kNamesRoom;
+  frame.room = {0, y + m.pitch, surface.PrintableCm().width(), frame.legendY - y - m.pitch};
   return frame;
+}
+
+std::optional<PageBox> PlaceInRoom(const CheckPlanFrame& frame, LabelPlacer& labels,
+                                   const std::vector<PageBox>& candidates) {
+  const PageBox& room = frame.room;
+  for (const PageBox& box : candidates) {
+    const bool inside =
+        box.x >= room.x && box.right() <= room.right() && box.y >= room.y && box.bottom() <= room.bottom();
+    if (!inside || !labels.IsFree(box)) continue;
+    labels.Occupy(box);
+    return box;
+  }
+  return std::nullopt;
 }
 
 void DrawCheckPlanLayers(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels,

@@ -5,7 +5,10 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <vector>
 
+#include "report/figures/label_placer.h"
 #include "report/figures/plan_layers.h"
 #include "report/surface/page_surface.h"
 
@@ -18,6 +21,7 @@ struct CheckPlanFrame {
   double right = 0;
   double top = 0;
   double bottom = 0;
+  PageBox room{};      // what the plan and the texts beside and above it may take
   double legendY = 0;  // first legend row
 };
 
@@ -29,6 +33,11 @@ CheckPlanFrame StartCheckPlan(PageSurface& surface, const Building& building, in
 // and columns.
 void DrawCheckPlanLayers(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels,
                          const std::function<void()>& overFloors);
+
+// The first candidate that lies in the frame's room and is free, occupied; none when every
+// one is taken (the text is then left out rather than drawn over another).
+std::optional<PageBox> PlaceInRoom(const CheckPlanFrame& frame, LabelPlacer& labels,
+                                   const std::vector<PageBox>& candidates);
 
 // A legend row at y: symbol draws into the given symbol box (cm), the text follows it.
 // Returns the y of the next row.

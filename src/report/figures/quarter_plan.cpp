@@ -83,14 +83,17 @@ void DrawStripNames(PageSurface& surface, const QuarterFigure& f, LabelPlacer& l
                                        : f.At((strip.from + strip.to) / 2, a + k * (b - a));
         spots.push_back({c.x - size.width() / 2, c.y - size.height() / 2, size.width(), size.height()});
       }
-      DrawFigLabel(surface, style, labels.Place(spots), text);
+      // A strip crowded with walls keeps its hatch and the legend without a name.
+      if (const std::optional<PageBox> box = PlaceInRoom(f.frame, labels, spots)) {
+        DrawFigLabel(surface, style, *box, text);
+      }
     }
   }
 }
 
 // The widths of the three parts of the extent across d: right of the plan for d = X
 // (texts turned to run upwards), above it for d = Y.
-void DrawDimensions(PageSurface& surface, const QuarterFigure& f, int d) {
+void DrawDimensions(PageSurface& surface, const QuarterFigure& f, int d, LabelPlacer& labels) {
   const QuarterDirection& q = f.Dir(d);
   const double marks[] = {q.strips[0].from, q.strips[0].to, q.strips[1].from, q.strips[1].to};
   if (marks[3] <= marks[0]) return;
@@ -105,14 +108,20 @@ void DrawDimensions(PageSurface& surface, const QuarterFigure& f, int d) {
   };
   segment(at(marks[0]), at(marks[3]), line, line);
   for (const double m : marks) segment(at(m), at(m), line - kTick, line + kTick);
+  // Each width beside its part of the line; a row further out when a narrow part's
+  // neighbour took the place.
   for (int k = 0; k < 3; ++k) {
     const QString text = QString::fromStdString(FormatFixed(marks[k + 1] - marks[k], 3));
     const QSizeF size = MeasureFigText(surface, style, text);
     const double centre = (at(marks[k]) + at(marks[k + 1])) / 2;
-    if (right) {
-      DrawFigText(surface, style, {line + kTextGap, centre + size.width() / 2}, text, 90);
-    } else {
-      DrawFigText(surface, style, {centre - size.width() / 2, line - kTextGap - size.height()}, text);
+    const double out = kTextGap + size.height();
+    const PageBox spot = right ? PageBox{line + kTextGap, centre - size.width() / 2, size.height(), size.width()}
+                               : PageBox{centre - size.width() / 2, line - out, size.width(), size.height()};
+    const PageBox further =
+        right ? PageBox{spot.x + out, spot.y, spot.w, spot.h} : PageBox{spot.x, spot.y - out, spot.w, spot.h};
+    if (const std::optional<PageBox> box = PlaceInRoom(f.frame, labels, {spot, further})) {
+      DrawFigText(surface, style, right ? PagePoint{box->x, box->bottom()} : PagePoint{box->x, box->y}, text,
+                  right ? 90 : 0);
     }
   }
 }
@@ -137,8 +146,8 @@ double DrawQuarterPlan(PageSurface& surface, const Building& building, const Sto
   LabelPlacer labels;
   DrawCheckPlanLayers(surface, frame, labels, [&] { DrawStrips(surface, figure); });
   DrawStripNames(surface, figure, labels);
-  DrawDimensions(surface, figure, kDirX);
-  DrawDimensions(surface, figure, kDirY);
+  DrawDimensions(surface, figure, kDirX, labels);
+  DrawDimensions(surface, figure, kDirY, labels);
 
   double legend = DrawCheckLegendRow(
       surface, frame, frame.legendY, [&](const PageBox& box) { HatchSymbol(surface, box, kFillAlongX); },

@@ -78,7 +78,8 @@ PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, con
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::compose(const HardwareNames& names) {
-  ProgressDialog progress(ReportChapterSteps(building_), mainWindow_ != nullptr ? mainWindow_.data() : this, &*prompts_);
+  ProgressDialog progress(ReportChapterSteps(building_), mainWindow_ != nullptr ? mainWindow_.data() : this,
+                          &*prompts_);
   progress.show();
   progress.advance(0);
   const BusyCursor busy;
