@@ -10,8 +10,8 @@ namespace tvk {
 
 namespace {
 
-// Steps 2-10 of the chapter order and chapter 4; each takes the y the previous one left where the
-// chapter continues on the same page.
+// Steps 2-10 of the chapter order, then chapter 4 where the building has it; each takes the
+// y the previous one left where the chapter continues on the same page.
 void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
   int done = 0;
   auto step = [&] {
