@@ -84,8 +84,9 @@ TEST_F(PixelRuleTest, Points) {
       ExpectSame(
           m, whole, [&](QPainter& p) { p.drawPoint(a); },
           [&](PixelWriter& w, const QTransform& t) {
-            const QPoint pixel = PointPixel(t.map(a));
-            w.Fill(QRect(pixel, pixel), yellow);
+            const std::optional<QPoint> pixel = PointPixel(t.map(a));
+            ASSERT_TRUE(pixel.has_value());
+            w.Fill(QRect(*pixel, *pixel), yellow);
           },
           "point");
     }

@@ -109,11 +109,14 @@ void CanvasPainter::FlushPoints() {
   if (PixelWriter* writer = Writer()) {
     const QTransform& toDevice = p_.transform();
     const QRgb colour = style_.pen.colour.rgba();
-    for (const QPointF& point : points_) {
-      const QPoint pixel = PointPixel(ToDevice(toDevice, point));
-      writer->Fill(QRect(pixel, pixel), colour);
-    }
-  } else {
+    const auto drawn = [&](const QPointF& point) {
+      const std::optional<QPoint> pixel = PointPixel(ToDevice(toDevice, point));
+      if (pixel) writer->Fill(QRect(*pixel, *pixel), colour);
+      return pixel.has_value();
+    };
+    points_.erase(std::remove_if(points_.begin(), points_.end(), drawn), points_.end());
+  }
+  if (!points_.empty()) {
     Apply();
     p_.drawPoints(points_.data(), int(points_.size()));
   }

@@ -47,7 +47,10 @@ std::optional<QRect> LinePixels(QPointF a, QPointF b) {
                QPoint(Floor(std::max(a.x(), b.x())), Floor(std::max(a.y(), b.y()))));
 }
 
-QPoint PointPixel(QPointF p) { return QPoint(Floor(p.x() + 0.5), Floor(p.y() + 0.5)); }
+std::optional<QPoint> PointPixel(QPointF p) {
+  if (!Near(p)) return std::nullopt;
+  return QPoint(Floor(p.x() + 0.5), Floor(p.y() + 0.5));
+}
 
 QRect BoxFillPixels(QPointF topLeft, QPointF bottomRight) {
   if (!Near(topLeft) || !Near(bottomRight)) return {};

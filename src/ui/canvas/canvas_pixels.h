@@ -19,9 +19,10 @@
 
 namespace tvk {
 
-// nullopt for a line the rule does not cover (slanted, or shorter than a pixel).
+// nullopt for a line the rule does not cover (slanted, or shorter than a pixel). Here and
+// below, nullopt (or an empty rectangle) also for shapes far beyond any image.
 std::optional<QRect> LinePixels(QPointF a, QPointF b);
-QPoint PointPixel(QPointF p);
+std::optional<QPoint> PointPixel(QPointF p);
 QRect BoxFillPixels(QPointF topLeft, QPointF bottomRight);
 // nullopt for a box under three pixels wide or high. The rule holds for outlines within
 // the image only: the painter leaves out corner pixels of one the image's edge cuts.
