@@ -287,6 +287,20 @@ TEST_F(CanvasTest, ARedrawOfAnyRectangleLooksLikeAFullRedraw) {
   }
 }
 
+// A damaged file may hold coordinates off the grid; the index of a point then does not
+// tell where it is drawn, and a redraw reads every point.
+TEST_F(CanvasTest, PointsOffTheGridAreRedrawnWherever) {
+  plan.Floor(1, 1, 1, 8, 6).Column(2, 2, 1);
+  plan.b.Coord(2, 2, 1).x += 2.0f;  // drawn between (6, 4) and (7, 5), far from its neighbours
+  plan.b.Coord(2, 2, 1).y += 1.0f;
+  const QImage full = Canvas().planImage().copy();
+  for (const GridRect& rect : {GridRect{6, 4, 7, 5}, GridRect{1, 1, 2, 2}}) {
+    Canvas().eraseRect(rect);
+    Canvas().drawRect(rect);
+    EXPECT_TRUE(Canvas().planImage() == full) << FirstDifference(Canvas().planImage(), full);
+  }
+}
+
 // A centre is marked only where it exists: the centre of gravity (with its frames) needs
 // floor cells, the centre of rigidity walls. An empty storey shows nothing at X1/Y1.
 using CentreMarksTest = CanvasTest;
