@@ -8,6 +8,7 @@
 
 #include "../tests/support/plan_builder.h"
 #include "../tests/support/profile_samples.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/n_value.h"
 #include "engine/profile_checks.h"
@@ -50,8 +51,9 @@ void CalcAll(benchmark::State& state) {
   std::optional<Building> b = PlanCopy(state);
   if (!b) return;
   RefreshBeamRuns(*b);
+  CalcResults results;
   for (auto _ : state) {
-    CalcAllN(*b, false);
+    CalcAllN(*b, results, false);
     benchmark::ClobberMemory();
   }
 }
@@ -60,8 +62,9 @@ BENCHMARK(CalcAll)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 void Eccentricity(benchmark::State& state) {
   std::optional<Building> b = PlanCopy(state);
   if (!b) return;
+  CalcResults results;
   for (auto _ : state) {
-    UpdateEccentricity(*b);
+    UpdateEccentricity(*b, results);
     benchmark::ClobberMemory();
   }
 }
@@ -76,9 +79,10 @@ void ProfileChecksRun(benchmark::State& state) {
   BuildingProfile profile = test::PublishedProfile();
   profile.wood = WoodChoice{ColumnWood::Sugi, 0};
   profile.column = {ColumnSection{120, 120}, ColumnSection{105, 105}};
-  UpdateEccentricity(*b);
+  CalcResults results;
+  UpdateEccentricity(*b, results);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RunProfileChecks(*b, profile));
+    benchmark::DoNotOptimize(RunProfileChecks(*b, profile, results));
   }
 }
 BENCHMARK(ProfileChecksRun)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);

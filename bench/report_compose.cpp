@@ -10,9 +10,7 @@
 #include <filesystem>
 
 #include "../tests/support/plan_builder.h"
-#include "engine/eccentricity.h"
-#include "engine/n_value.h"
-#include "engine/transmission.h"
+#include "engine/full_calculation.h"
 #include "model/project_file.h"
 #include "report/chapters/report_composer.h"
 #include "report/chapters/report_figures.h"
@@ -33,38 +31,37 @@ QGuiApplication& App() {
   return app;
 }
 
-void Calculate(Building& b) {
-  MarkWallLines(b);
-  RefreshBeamRuns(b);
-  CalcAllN(b, false);
-  UpdateEccentricity(b);
+// A building and the results of its calculation.
+struct Calculated {
+  Building building;
+  CalcResults results;
+};
+
+Calculated Calculate(Building b) {
+  CalcResults results;
+  if (!b.Points().empty()) RunFullCalculation(b, results, false);
+  return {std::move(b), std::move(results)};
 }
 
 Building SampleHouse() {
   Building b;
   const std::string path = std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK";
-  if (std::filesystem::exists(path) && LoadProject(b, path).ok) Calculate(b);
-  return b;
-}
-
-Building Largest() {
-  Building b = test::LargestPlan();
-  Calculate(b);
+  if (std::filesystem::exists(path)) LoadProject(b, path);
   return b;
 }
 
 // Calculated once; composition only reads them.
-const Building& Plan(int which) {
-  static const Building sample = SampleHouse();
-  static const Building largest = Largest();
+const Calculated& Plan(int which) {
+  static const Calculated sample = Calculate(SampleHouse());
+  static const Calculated largest = Calculate(test::LargestPlan());
   return which == 0 ? sample : largest;
 }
 
-ComposedReport Compose(const Building& b, bool figures) {
+ComposedReport Compose(const Calculated& c, bool figures) {
   static const HardwareNames names = LoadBuiltInHardwareNames();
   PageSurface surface;
   const FigureChapters chapters = figures ? ReportFigureChapters(FigureFonts{}) : FigureChapters{};
-  return ComposeReport(surface, ReportRequest{b, names, chapters, QDate(2024, 1, 1), {}});
+  return ComposeReport(surface, ReportRequest{c.building, c.results, names, chapters, QDate(2024, 1, 1), {}});
 }
 
 int ResultsPages(const ComposedReport& r) { return r.PageCount() - MarkOf(r.index, ReportEntry::Results).page + 1; }
@@ -78,8 +75,8 @@ void PeakMemory(benchmark::State& state) {
 // range(0): 0 sample, 1 largest; range(1): 1 with the plan and elevation figures.
 void ComposeWholeReport(benchmark::State& state) {
   App();
-  const Building& b = Plan(static_cast<int>(state.range(0)));
-  if (b.Points().empty()) return state.SkipWithError("sample project missing");
+  const Calculated& b = Plan(static_cast<int>(state.range(0)));
+  if (b.building.Points().empty()) return state.SkipWithError("sample project missing");
   int pages = 0, results = 0;
   for (auto _ : state) {
     const ComposedReport r = Compose(b, state.range(1) == 1);
@@ -99,8 +96,8 @@ BENCHMARK(ComposeWholeReport)->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMill
 // Composition and PDF writing together, as `voln-tvk report` does after the calculation.
 void ComposeAndWritePdf(benchmark::State& state) {
   App();
-  const Building& b = Plan(static_cast<int>(state.range(0)));
-  if (b.Points().empty()) return state.SkipWithError("sample project missing");
+  const Calculated& b = Plan(static_cast<int>(state.range(0)));
+  if (b.building.Points().empty()) return state.SkipWithError("sample project missing");
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("report.pdf"));
   int pages = 0;

@@ -187,8 +187,7 @@ int main(int argc, char** argv) {
   } else {
     SampleHouse(b);
   }
-  b.CurrentPath = argv[argc - 1];
-  const tvk::FileResult saved = tvk::SaveProject(b);
+  const tvk::FileResult saved = tvk::SaveProject(b, argv[argc - 1]);
   if (!saved.ok) {
     std::fprintf(stderr, "%s\n", saved.message.c_str());
     return 1;

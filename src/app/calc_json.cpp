@@ -8,6 +8,7 @@
 
 #include "app/calc_results.h"
 #include "app/checks_json.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
 #include "engine/height_factor.h"
@@ -58,11 +59,12 @@ std::string Ratio(const StoreyBalance& bal, int d) {
   return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[static_cast<size_t>(d - 1)]) : "null";
 }
 
-void WriteStorey(const Building& b, int s, std::ostream& out) {
-  const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+void WriteStorey(const CalcResults& results, int s, std::ostream& out) {
+  const StoreyResult& storey = results.Storey(s);
+  const StoreyBalance& bal = storey.balance;
   // Centres are plan coordinates: index 0 holds y (loading along X), index 1 holds x.
-  out << "    {\"storey\": " << s << ", \"columns\": " << b.ColumnCount[static_cast<size_t>(s - 1)]
-      << ", \"over_limit\": " << Bool(bal.OverLimit == 1) << ",\n"
+  out << "    {\"storey\": " << s << ", \"columns\": " << storey.columns
+      << ", \"over_limit\": " << Bool(storey.overLimit) << ",\n"
       << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[1], bal.Gravity[0])
       << ", \"rigidity\": " << XY(bal.Rigidity[1], bal.Rigidity[0]) << ",\n"
       << "                      \"ratio\": " << XY(Ratio(bal, kDirX), Ratio(bal, kDirY))
@@ -112,26 +114,26 @@ void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
 
 }  // namespace
 
-void WriteCalcJson(const Building& b, std::ostream& out) {
+void WriteCalcJson(const Building& b, const CalcResults& results, std::ostream& out) {
   out << "{\n  \"version\": " << JsonString(VersionText()) << ",\n"
       << "  \"building\": {\"name\": " << JsonString(b.Info.BuildingName) << ", \"storeys\": " << b.Info.StoreyCount
       << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY
       << "], \"divisions\": " << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch)
       << ",\n               \"heights\": " << Heights(b) << "},\n"
-      << "  \"not_transmitted\": " << Bool(b.NotTransmitted == 1) << ",\n  \"storeys\": [\n";
+      << "  \"not_transmitted\": " << Bool(results.notTransmitted) << ",\n  \"storeys\": [\n";
   for (int s = 1; s <= b.Storeys(); ++s) {
-    WriteStorey(b, s, out);
+    WriteStorey(results, s, out);
     out << (s < b.Storeys() ? ",\n" : "\n");
   }
   out << "  ],\n  \"columns\": [";
   const char* separator = "\n";
-  ForEachColumn(b, [&](const ColumnRow& row) {
+  ForEachColumn(b, results, [&](const ColumnRow& row) {
     out << separator;
     WriteColumn(b, row, out);
     separator = ",\n";
   });
   out << "\n  ],\n";
-  WriteChecksJson(RunProfileChecks(b, ReadProfile(b)), out);
+  WriteChecksJson(RunProfileChecks(b, ReadProfile(b), results), out);
   out << "}\n";
 }
 

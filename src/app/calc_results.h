@@ -7,6 +7,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 struct ColumnRec;
 struct ColumnResult;
 
@@ -17,10 +18,11 @@ struct ColumnRow {
 };
 
 // Every column, storey 1 first, then by the second grid index, then the first.
-void ForEachColumn(const Building& building, const std::function<void(const ColumnRow&)>& visit);
+void ForEachColumn(const Building& building, const CalcResults& results,
+                   const std::function<void(const ColumnRow&)>& visit);
 
 // The warnings the desktop program shows after the calculation.
-bool AnyOverLimit(const Building& building);
-bool AnyHardwareNG(const Building& building);
+bool AnyOverLimit(const Building& building, const CalcResults& results);
+bool AnyHardwareNG(const Building& building, const CalcResults& results);
 
 }  // namespace tvk

@@ -7,6 +7,7 @@
 
 #include "app/calc_results.h"
 #include "app/checks_table.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
 #include "engine/profile_checks.h"
@@ -68,8 +69,8 @@ void PrintColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
   }
 }
 
-void PrintEccentricity(const Building& b, int s, std::ostream& out) {
-  const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+void PrintEccentricity(const CalcResults& results, int s, std::ostream& out) {
+  const StoreyBalance& bal = results.Storey(s).balance;
   const EccentricityText x = FormatEccentricity(bal, kDirX);
   const EccentricityText y = FormatEccentricity(bal, kDirY);
   out << "storey " << s << " eccentricity   " << Cell("X方向加力", 12) << "Ｙ方向加力\n"
@@ -80,16 +81,16 @@ void PrintEccentricity(const Building& b, int s, std::ostream& out) {
 
 }  // namespace
 
-void PrintCalcTable(const Building& building, std::ostream& out) {
+void PrintCalcTable(const Building& building, const CalcResults& results, std::ostream& out) {
   out << building.Info.BuildingName << "  (" << building.Info.StoreyCount << " storeys, " << building.Info.GridSpansX
       << " x " << building.Info.GridSpansY << " spans)\n\n";
   PrintHeader(out);
-  ForEachColumn(building, [&](const ColumnRow& row) { PrintColumn(building, row, out); });
+  ForEachColumn(building, results, [&](const ColumnRow& row) { PrintColumn(building, row, out); });
   for (int s = 1; s <= building.Storeys(); ++s) {
     out << "\n";
-    PrintEccentricity(building, s, out);
+    PrintEccentricity(results, s, out);
   }
-  PrintChecksTable(building, RunProfileChecks(building, ReadProfile(building)), out);
+  PrintChecksTable(building, RunProfileChecks(building, ReadProfile(building), results), out);
 }
 
 }  // namespace tvk

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "editor/commands.h"
 #include "editor/numeric.h"
 #include "model/building.h"
 #include "model/default_settings.h"
@@ -63,11 +64,11 @@ LineNameAxis AcceptLineNameAxis(const LineNameAxisForm& form, int previousStart)
   return axis;
 }
 
-void ApplyLineNameDialog(Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y) {
-  CalcSettings& s = building.Settings;
+Command LineNameDialogCommand(const Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y) {
+  CalcSettings s = building.Settings;
   StoreAxis(AcceptLineNameAxis(x, s.LineStartX), s.LineStyleX, s.LineStartX, s.LineReverseX);
   StoreAxis(AcceptLineNameAxis(y, s.LineStartY), s.LineStyleY, s.LineStartY, s.LineReverseY);
-  building.Modified = 1;
+  return LineNamesCommand(s);
 }
 
 void StoreLineNameDefaults(DefaultSettings& defaults, const Building& building, const LineNameAxisForm& x,

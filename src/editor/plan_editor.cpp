@@ -2,20 +2,17 @@
 
 #include <algorithm>
 
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "editor/edit_checks.h"
-#include "editor/plan_update.h"
-#include "editor/undo.h"
-#include "engine/eccentricity.h"
-#include "model/building.h"
 
 namespace tvk {
 
-PlanEditor::PlanEditor(Building& building, EditorHost& host) : b_(building), host_(host) {
+PlanEditor::PlanEditor(Document& document, AskUser& ask, PlanView& view, EditorHost& host)
+    : doc_(document), b_(document.building()), ask_(ask), view_(view), host_(host) {
   for (int c = kCatFloor; c <= kCatBeam; ++c) s_.Selection[static_cast<size_t>(c - 1)] = InitialSelection(c);
   rebuildKindList();
 }
-
-bool PlanEditor::canUndo() const { return CanUndo(b_); }
 
 bool PlanEditor::deleteBothLayersEnabled() const { return s_.EditMode != kModePlace && s_.InputCategory == kCatWall; }
 
@@ -23,7 +20,7 @@ bool PlanEditor::deleteBothLayersEnabled() const { return s_.EditMode != kModePl
 
 void PlanEditor::press(MouseButton button, CanvasPos at) {
   if (s_.SelectedKind(s_.InputCategory) == 0) {
-    host_.beep();
+    ask_.beep();
     return;
   }
   const CanvasGeometry geometry = CanvasGeometry::For(b_);
@@ -82,7 +79,7 @@ void PlanEditor::finishPoints(MouseButton button, CanvasPos at) {
 
 bool PlanEditor::deletionFromPopup(CanvasPos at) {
   const bool walls = s_.InputCategory == kCatWall;
-  const PopupChoice choice = host_.askPopup(walls ? PopupKind::WallLayers : PopupKind::Delete, at);
+  const PopupChoice choice = ask_.askPopup(walls ? PopupKind::WallLayers : PopupKind::Delete, at);
   host_.setCancelEnabled(false);
   const int layers = LayersOf(choice);
   const bool chosen = walls ? layers != 0 : choice == PopupChoice::Delete;
@@ -99,7 +96,7 @@ bool PlanEditor::deletionFromPopup(CanvasPos at) {
 }
 
 void PlanEditor::zoomPopup(CanvasPos at) {
-  const PopupChoice choice = host_.askPopup(PopupKind::Zoom, at);
+  const PopupChoice choice = ask_.askPopup(PopupKind::Zoom, at);
   const double factor = ZoomFactorOf(choice);
   if (factor > 0) {
     host_.setZoom(factor);
@@ -127,7 +124,7 @@ void PlanEditor::groupPress(MouseButton button, CanvasPos at, const SnapResult& 
     return;
   }
   const EditRequest edit = makeRequest(*rect);
-  const bool ok = host_.confirm(GroupDeleteQuestion(b_, *rect, GroupDeleteName(edit.category, edit.layers)));
+  const bool ok = ask_.confirm(GroupDeleteQuestion(b_, *rect, GroupDeleteName(edit.category, edit.layers)));
   abandon();
   if (ok) commit(edit);
 }
@@ -153,7 +150,7 @@ EditRequest PlanEditor::makeRequest(const GridRect& rect) const {
 bool PlanEditor::passesChecks(const EditRequest& edit) {
   if (edit.category == kCatWall) {
     if (const auto message = CheckWallOverlap(b_, edit)) {
-      host_.showMessage(*message);
+      ask_.showMessage(*message);
       s_.ClickState = 0;
       if (!s_.Toggles.remove && !s_.Toggles.group) s_.EditMode = kModePlace;
       host_.setCancelEnabled(false);
@@ -162,7 +159,7 @@ bool PlanEditor::passesChecks(const EditRequest& edit) {
   }
   if (edit.editMode == kModePlace) {
     if (const auto message = CheckCrossing(b_, edit)) {
-      host_.showMessage(*message);
+      ask_.showMessage(*message);
       s_.ClickState = 0;
       host_.setCancelEnabled(false);
       return false;
@@ -173,28 +170,13 @@ bool PlanEditor::passesChecks(const EditRequest& edit) {
 
 void PlanEditor::commit(const EditRequest& edit) {
   const bool floors = edit.category == kCatFloor;
-  if (floors) host_.setBusy(true);
-  host_.eraseRect(edit.rect);
-  writeEdit(edit);
-  redrawRect(edit.rect);
-  if (floors) host_.setBusy(false);
+  if (floors) ask_.setBusy(true);
+  doc_.apply(PlanEditCommand(edit));
+  if (floors) ask_.setBusy(false);
   if (edit.category == kCatColumn && edit.editMode == kModePlace && edit.subKind == kColThrough) {
-    if (const auto message = ThroughColumnHardwareMessage(b_, edit.rect.x1, edit.rect.y1)) host_.showMessage(*message);
+    if (const auto message = ThroughColumnHardwareMessage(b_, edit.rect.x1, edit.rect.y1)) ask_.showMessage(*message);
   }
   endOperation();
-}
-
-void PlanEditor::writeEdit(const EditRequest& edit) {
-  b_.Modified = 1;
-  RecordUndo(b_, edit.category, edit.editMode, edit.rect);
-  host_.undoAvailabilityChanged(true);
-  ApplyEdit(b_, edit);
-}
-
-void PlanEditor::redrawRect(const GridRect& rect) {
-  host_.drawRect(rect);
-  UpdateEccentricity(b_);
-  host_.eccentricityChanged();
 }
 
 void PlanEditor::endOperation() {
@@ -245,12 +227,12 @@ void PlanEditor::showBand(CanvasPos to) {
   const bool rectangle = s_.InputCategory == kCatFloor || s_.EditMode == kModeGroupDelete;
   band_ = RubberBand{s_.Start.pos, to, rectangle ? BandShape::Rectangle : BandShape::Line,
                      s_.EditMode == kModePlace ? kBandPlaceColour : kBandDeleteColour};
-  host_.drawRubberBand(*band_);
+  view_.drawRubberBand(*band_);
 }
 
 void PlanEditor::eraseBand() {
   if (!band_) return;
-  host_.eraseRubberBand(*band_);
+  view_.eraseRubberBand(*band_);
   band_.reset();
 }
 
@@ -300,7 +282,7 @@ void PlanEditor::chooseStorey(int storey) {
   s_.Storey = storey;
   if (s_.InputCategory == kCatFloor || s_.InputCategory == kCatColumn) rebuildKindList();
   // The canvas traces the other storey's floor outline.
-  b_.UpdateFloorEdges(storey == 1 ? 2 : 1);
+  doc_.refreshFloorEdges(storey == 1 ? 2 : 1);
   redrawAll();
 }
 
@@ -309,7 +291,7 @@ bool PlanEditor::chooseKind(const std::string& listKey) {
   if (node == nullptr) return false;
   // A group heading names no member: the kind chosen before stays active.
   if (node->subKind == 0) {
-    host_.beep();
+    ask_.beep();
     return false;
   }
   s_.Selection[static_cast<size_t>(s_.InputCategory - 1)] = KindSelection{node->subKind, node->key};
@@ -325,27 +307,19 @@ void PlanEditor::toggleShowAll() {
 void PlanEditor::toggleOtherStoreyWalls() {
   if (!s_.OtherStoreyToggleEnabled) return;
   s_.OtherStoreyWalls = !s_.OtherStoreyWalls;
-  host_.showOtherStoreyWalls(s_.Storey == 1 ? 2 : 1, s_.OtherStoreyWalls);
+  view_.showOtherStoreyWalls(s_.Storey == 1 ? 2 : 1, s_.OtherStoreyWalls);
 }
 
 void PlanEditor::undo() {
-  if (!canUndo()) return;
-  host_.setBusy(true);
-  const GridRect rect = UndoRect(b_.Undo);
-  if (b_.Undo.editMode == kModePlace) host_.eraseRect(rect);
-  RestoreUndo(b_);
-  // Taking an edit back is a change too: after a save the plan differs from the file.
-  b_.Modified = 1;
-  redrawRect(rect);
-  ClearUndo(b_);
-  host_.undoAvailabilityChanged(false);
-  host_.setBusy(false);
+  if (!doc_.canUndo()) return;
+  ask_.setBusy(true);
+  doc_.undo();
+  ask_.setBusy(false);
 }
 
 void PlanEditor::redrawAll() {
-  host_.fullRedraw();
-  UpdateEccentricity(b_);
-  host_.eccentricityChanged();
+  view_.fullRedraw();
+  view_.updateEccentricityMarks();
 }
 
 void PlanEditor::rebuildKindList() {

@@ -1,22 +1,27 @@
 #pragma once
 // The plan editor: turns presses, movements and keys on the plan canvas into checked
-// edits of the building, with one level of undo. It owns the editor state of the main
-// window and talks to the window only through EditorHost.
+// edits of the building, which it hands to the document as commands. It owns the editor
+// state of the main window; it asks the user through AskUser, shows rubber bands and view
+// changes through PlanView and keeps the controls around the plan in step through
+// EditorHost.
 
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "editor/ask_user.h"
 #include "editor/canvas_geometry.h"
 #include "editor/edit_request.h"
 #include "editor/editor_host.h"
+#include "editor/plan_view.h"
 #include "editor/side_controls.h"
 #include "editor/view_state.h"
 
 namespace tvk {
 
 class Building;
+class Document;
 
 enum class MouseButton { Left, Right };
 
@@ -55,12 +60,11 @@ struct EditorState {
 
 class PlanEditor {
  public:
-  PlanEditor(Building& building, EditorHost& host);
+  PlanEditor(Document& document, AskUser& ask, PlanView& view, EditorHost& host);
 
   const EditorState& state() const { return s_; }
   const std::vector<KindNode>& kindList() const { return kindList_; }
   bool kindListVisible() const { return s_.InputCategory != kCatBeam; }
-  bool canUndo() const;
   // "筋かい・面材を同時に削除" can be used in a delete mode with bearing walls.
   bool deleteBothLayersEnabled() const;
   // The rubber band currently on the canvas, if any.
@@ -87,8 +91,9 @@ class PlanEditor {
   void setWallAutoLink(bool on) { s_.WallAutoLink = on; }
   void toggleShowAll();
   void toggleOtherStoreyWalls();
+  // Takes the last plan edit back, with the hourglass.
   void undo();
-  // Full redraw of the current storey, then the eccentricity.
+  // Full redraw of the current storey, then its centre marks.
   void redrawAll();
 
  private:
@@ -105,8 +110,6 @@ class PlanEditor {
   EditRequest makeRequest(const GridRect& rect) const;
   bool passesChecks(const EditRequest& edit);
   void commit(const EditRequest& edit);
-  void writeEdit(const EditRequest& edit);
-  void redrawRect(const GridRect& rect);
 
   void updateLock(const GridPick& at);
   GridPick locked(GridPick pick) const;
@@ -119,7 +122,10 @@ class PlanEditor {
   void applySelection();
   void showPosition(const SnapResult& snap);
 
-  Building& b_;
+  Document& doc_;
+  const Building& b_;
+  AskUser& ask_;
+  PlanView& view_;
   EditorHost& host_;
   EditorState s_;
   std::vector<KindNode> kindList_;

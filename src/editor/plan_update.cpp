@@ -62,20 +62,6 @@ void PlaceColumn(Building& b, int i, int j, int storey, int kind) {
   }
 }
 
-// What the N-value calculation derived for a column that is gone.
-void ClearColumnResult(ColumnResult& r) {
-  r.correction = {};
-  r.size1 = {};
-  r.size2 = {};
-  r.rating1 = {};
-  r.rating2 = {};
-  r.n = {};
-  r.a = {};
-  r.b = 0;
-  r.l = 0;
-  r.overLimit = 0;
-}
-
 void DeleteColumn(Building& b, int i, int j, int storey) {
   ColumnRec& own = b.Point(i, j, storey).Column;
   if (own.ColKind == kColThrough) {
@@ -86,7 +72,6 @@ void DeleteColumn(Building& b, int i, int j, int storey) {
   own.ColKind = kColNone;
   own.Through = 0;
   own.Corner = 0;
-  ClearColumnResult(b.Result(i, j, storey));
 }
 
 void ApplyColumn(Building& b, const EditRequest& edit) {

@@ -21,8 +21,8 @@ namespace {
 
 class CrossBeamWalk {
  public:
-  CrossBeamWalk(Building& b, const BeamIndex& beams, int d, int i, int j, int level)
-      : b_(b), beams_(beams), d_(d), i_(i), j_(j), level_(level) {}
+  CrossBeamWalk(const Building& b, CalcResults& results, const BeamIndex& beams, int d, int i, int j, int level)
+      : b_(b), results_(results), beams_(beams), d_(d), i_(i), j_(j), level_(level) {}
 
   void Run() {
     if (ColumnBelow(i_, j_) || !PullEligible(b_, level_, d_, i_, j_)) return;
@@ -41,7 +41,7 @@ class CrossBeamWalk {
       if (!endOpen[0] && !endOpen[1]) return;  // carried by columns: the beam-end path handles it
       if (!beams_.BothSides(OtherDir(bd_), ei, ej)) fullShare = true;
     }
-    pull_ = ColumnPull(b_, i_, j_, level_, d_);
+    pull_ = ColumnPull(b_, results_, i_, j_, level_, d_);
     for (int end = 1; end <= 2; ++end) {
       if (endOpen[end - 1]) TransmitEnd(end, fullShare);
     }
@@ -88,18 +88,19 @@ class CrossBeamWalk {
     if (!(ratio > 0)) return;
     delivered_ = true;
     if (ColumnBelow(pi, pj)) {
-      b_.Result(pi, pj, level_ - 1).crossShare[static_cast<size_t>(d_ - 1)] += ratio * pull_ * share;
+      results_.Column(pi, pj, level_ - 1).crossShare[static_cast<size_t>(d_ - 1)] += ratio * pull_ * share;
     } else {
       MarkNotTransmitted();
     }
   }
 
   void MarkNotTransmitted() {
-    b_.Result(i_, j_, level_).notTransmitted = 1;
-    b_.NotTransmitted = 1;
+    results_.Column(i_, j_, level_).notTransmitted = 1;
+    results_.notTransmitted = true;
   }
 
-  Building& b_;
+  const Building& b_;
+  CalcResults& results_;
   const BeamIndex& beams_;
   int d_, i_, j_, level_;
   int bd_ = 0;     // direction of the small beam
@@ -112,14 +113,15 @@ class CrossBeamWalk {
 
 }  // namespace
 
-void CrossGTransmit(Building& building, const BeamIndex& beams, int d, int i, int j, int s) {
+void CrossGTransmit(const Building& building, CalcResults& results, const BeamIndex& beams, int d, int i, int j,
+                    int s) {
   if (s < 2 || s > building.Storeys() || beams.level() != s || !HasColumnAt(building.Point(i, j, s))) return;
-  CrossBeamWalk(building, beams, d, i, j, s).Run();
+  CrossBeamWalk(building, results, beams, d, i, j, s).Run();
 }
 
-void CrossGTransmit(Building& building, int d, int i, int j, int s) {
+void CrossGTransmit(const Building& building, CalcResults& results, int d, int i, int j, int s) {
   if (s < 2 || s > building.Storeys()) return;
-  CrossGTransmit(building, BeamIndex(building, s), d, i, j, s);
+  CrossGTransmit(building, results, BeamIndex(building, s), d, i, j, s);
 }
 
 }  // namespace tvk

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/calc_results.h"
 #include "engine/grid_walk.h"
 #include "engine/level_view.h"
 #include "engine/member_codes.h"
@@ -56,19 +57,18 @@ void AddTo(float& sum, float value) { sum = static_cast<float>(static_cast<doubl
 // One sweep over a level in memory order: its floor and void cells (both count as mass)
 // and the stiffness of every grid line. A line's segments are still summed from its first
 // point to its last.
-FloorMoments ScanLevel(Building& b, int level) {
+FloorMoments ScanLevel(const Building& b, StoreyBalance& bal, int level) {
   FloorMoments m;
   const double s = b.SubPitch();
   const float cell = static_cast<float>(s * s);
-  StoreyBalance& bal = b.Balance[static_cast<size_t>(level - 1)];
   std::vector<float>& linesX = bal.LineStiffness[0];
   std::vector<float>& linesY = bal.LineStiffness[1];
   linesX.assign(static_cast<size_t>(b.PointsY()), 0.0f);
   linesY.assign(static_cast<size_t>(b.PointsX()), 0.0f);
-  const ConstLevelView view(b, level);
+  const auto view = LevelPoints(b, level);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPoint& p = view.point(i, j);
+      const GridPoint& p = view(i, j);
       if (i <= b.SpansX()) AddTo(linesX[static_cast<size_t>(j - 1)], PointStiffness(b, p, level, kDirX, i, j));
       if (j <= b.SpansY()) AddTo(linesY[static_cast<size_t>(i - 1)], PointStiffness(b, p, level, kDirY, i, j));
       if (!HasFloorCell(p)) continue;
@@ -84,8 +84,8 @@ FloorMoments ScanLevel(Building& b, int level) {
 }
 
 // Centre of gravity: storey 1 carries the level-2 floor with weight 18 against its own 11.
-void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& upper) {
-  StoreyBalance& s1 = b.Balance[0];
+void SetGravity(const Building& b, CalcResults& results, const FloorMoments& lower, const FloorMoments& upper) {
+  StoreyBalance& s1 = results.Storey(1).balance;
   s1.Gravity = {0, 0};
   s1.HasFloor = lower.area > 0 ? 1 : 0;
   if (lower.area > 0) {
@@ -94,7 +94,7 @@ void SetGravity(Building& b, const FloorMoments& lower, const FloorMoments& uppe
     s1.Gravity[1] = static_cast<float>((18.0 * upper.mx + 11.0 * lower.mx) / area);
   }
   if (b.Storeys() >= 2) {
-    StoreyBalance& s2 = b.Balance[1];
+    StoreyBalance& s2 = results.Storey(2).balance;
     s2.Gravity = {0, 0};
     s2.HasFloor = upper.area > 0 ? 1 : 0;
     if (upper.area > 0) {
@@ -118,8 +118,7 @@ double PlanExtent(const Building& b) { return std::max(b.SpansX(), b.SpansY()) *
 // from walls that all stand on one line.
 constexpr double kTorsionRounding = 1e-9;
 
-void SetRigidity(Building& b, int level) {
-  StoreyBalance& bal = b.Balance[static_cast<size_t>(level - 1)];
+void SetRigidity(const Building& b, StoreyBalance& bal) {
   const double extent = PlanExtent(b);
   for (int d = kDirX; d <= kDirY; ++d) {
     const auto k = static_cast<size_t>(d - 1);
@@ -164,16 +163,16 @@ void SetRatios(StoreyBalance& bal) {
 
 }  // namespace
 
-void UpdateEccentricity(Building& building) {
+void UpdateEccentricity(const Building& building, CalcResults& results) {
   if (building.Storeys() < 1 || building.Points().empty()) return;
-  const FloorMoments lower = ScanLevel(building, 1);
+  if (!results.Fits(building)) results.Reset(building);
+  const FloorMoments lower = ScanLevel(building, results.Storey(1).balance, 1);
   // A one-storey building has no floor above storey 1 (level 2 holds its roof beams).
-  const FloorMoments upper = building.Storeys() >= 2 ? ScanLevel(building, 2) : FloorMoments{};
-  SetGravity(building, lower, upper);
-  for (int level = 1; level <= building.Storeys(); ++level) SetRigidity(building, level);
-  for (int level = 1; level <= building.Storeys(); ++level) {
-    SetRatios(building.Balance[static_cast<size_t>(level - 1)]);
-  }
+  const FloorMoments upper =
+      building.Storeys() >= 2 ? ScanLevel(building, results.Storey(2).balance, 2) : FloorMoments{};
+  SetGravity(building, results, lower, upper);
+  for (int level = 1; level <= building.Storeys(); ++level) SetRigidity(building, results.Storey(level).balance);
+  for (int level = 1; level <= building.Storeys(); ++level) SetRatios(results.Storey(level).balance);
 }
 
 bool HasRatio(const StoreyBalance& balance, int d) {

@@ -6,9 +6,12 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 struct StoreyBalance;
 
-void UpdateEccentricity(Building& building);
+// The eccentricity record of every storey into results (sized for the building first when
+// they do not fit); nothing else of them changes.
+void UpdateEccentricity(const Building& building, CalcResults& results);
 
 enum class RatioColour { White, Yellow, Red };
 

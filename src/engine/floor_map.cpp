@@ -9,10 +9,10 @@ FloorMap::FloorMap(const Building& building, int level)
     : spansX_(building.SpansX()),
       spansY_(building.SpansY()),
       cells_(static_cast<size_t>(spansX_) * static_cast<size_t>(spansY_), 0) {
-  const ConstLevelView view(building, level);
+  const auto view = LevelPoints(building, level);
   for (int cj = 1; cj <= spansY_; ++cj) {
     for (int ci = 1; ci <= spansX_; ++ci) {
-      cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] = HasFloorCell(view.point(ci, cj)) ? 1 : 0;
+      cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] = HasFloorCell(view(ci, cj)) ? 1 : 0;
     }
   }
 }

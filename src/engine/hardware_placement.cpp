@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/calc_results.h"
 #include "engine/grade.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
@@ -23,14 +24,14 @@ constexpr float kHoldDownN = 1.8f;  // (へ) and stronger are hold-down hardware
 
 }  // namespace
 
-float GoverningN(const Building& building, int i, int j, int level) {
-  const ColumnResult& r = building.Result(i, j, level);
+float GoverningN(const CalcResults& results, int i, int j, int level) {
+  const ColumnResult& r = results.Column(i, j, level);
   return std::max(r.total(kDirX), r.total(kDirY));
 }
 
-void AutoSetKanamono(Building& building, int i, int j, int s) {
+void AutoSetKanamono(Building& building, const CalcResults& results, int i, int j, int s) {
   ColumnRec& column = building.Point(i, j, s).Column;
-  const std::string symbol = NToKigou(GoverningN(building, i, j, s)).symbol;
+  const std::string symbol = NToKigou(GoverningN(results, i, j, s)).symbol;
   // A through column has no joint at its storey-1 top and its storey-2 bottom.
   const bool through = column.Through == 1;
   const bool fillTop = !through || s != 1;
@@ -38,7 +39,7 @@ void AutoSetKanamono(Building& building, int i, int j, int s) {
   if (fillTop && column.TopHardware.empty()) column.TopHardware = symbol;
   if (fillBottom && column.BottomHardware.empty()) column.BottomHardware = symbol;
   if (building.Settings.DoublePullHD == 1) SetRyobiki(building, i, j, s);
-  if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, i, j, s);
+  if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, i, j, s);
 }
 
 void SetRyobiki(Building& building, int i, int j, int s) {
@@ -57,10 +58,10 @@ void SetRyobiki(Building& building, int i, int j, int s) {
   }
 }
 
-void MatchLowerHardware(Building& building, int i, int j, int s) {
+void MatchLowerHardware(Building& building, const CalcResults& results, int i, int j, int s) {
   if (!IsLowerOfTwoStoreys(building, s)) return;
-  const float n1 = GoverningN(building, i, j, 1);
-  const float n2 = HasColumnAt(building.Point(i, j, 2)) ? GoverningN(building, i, j, 2) : 0.0f;
+  const float n1 = GoverningN(results, i, j, 1);
+  const float n2 = HasColumnAt(building.Point(i, j, 2)) ? GoverningN(results, i, j, 2) : 0.0f;
   if (!(n2 > n1)) return;
   const std::string symbol = NToKigou(n2).symbol;
   ColumnRec& lower = building.Point(i, j, 1).Column;

@@ -18,21 +18,21 @@ template <class Visit>
 void WalkSide(const Building& b, int side, int d, int i, int j, int s, int after, Visit&& visit) {
   if (s < 1 || s >= b.Storeys() || !b.Contains(i, j, s)) return;
   const int upper = s + 1;
-  const ConstLevelView lower(b, s);
-  const ConstLevelView above(b, upper);
-  if (!HasColumnAt(lower.point(i, j))) return;
+  const auto lower = LevelPoints(b, s);
+  const auto above = LevelPoints(b, upper);
+  if (!HasColumnAt(lower(i, j))) return;
   const int along = AlongIndex(d, i, j);
   const int segment = side == 1 ? along - 1 : along;
   if (segment < 1 || segment > b.Spans(d)) return;
   const auto [si, sj] = PointAlong(d, i, j, segment);
-  if (!HasBeam(above.point(si, sj).beam(d))) return;
+  if (!HasBeam(above(si, sj).beam(d))) return;
   const float span = b.MemberExtent(MemberLayer::Beam, upper, d, si, sj).length;
   if (!(span > 0)) return;
   const int step = side == 1 ? -1 : 1;
   for (int k = (after == 0 ? along : after) + step; k >= 1 && k <= b.Spans(d) + 1; k += step) {
     const auto [qi, qj] = PointAlong(d, i, j, k);
-    if (HasColumnAt(lower.point(qi, qj))) return;  // the beam's next support
-    if (!HasColumnAt(above.point(qi, qj)) || !PullEligible(b, upper, d, qi, qj)) continue;
+    if (HasColumnAt(lower(qi, qj))) return;  // the beam's next support
+    if (!HasColumnAt(above(qi, qj)) || !PullEligible(b, upper, d, qi, qj)) continue;
     // Columns at or beyond the far end of the span pass nothing.
     float ratio = (span - b.Distance(i, j, qi, qj, s)) / span;
     if (ratio < kEps) ratio = 0;
@@ -42,11 +42,11 @@ void WalkSide(const Building& b, int side, int d, int i, int j, int s, int after
 
 }  // namespace
 
-std::array<float, 2> ColNukeNCollect(const Building& building, int d, int i, int j, int s) {
+std::array<float, 2> ColNukeNCollect(const Building& building, const CalcResults& results, int d, int i, int j, int s) {
   std::array<float, 2> sums{};
   for (int side = 1; side <= 2; ++side) {
     WalkSide(building, side, d, i, j, s, 0, [&](int qi, int qj, float ratio) {
-      sums[static_cast<size_t>(side - 1)] += ratio * ColumnPull(building, qi, qj, s + 1, d);
+      sums[static_cast<size_t>(side - 1)] += ratio * ColumnPull(building, results, qi, qj, s + 1, d);
       return true;
     });
   }

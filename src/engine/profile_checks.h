@@ -17,6 +17,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 
 struct ProfileChecks {
   ProfileLoads loads;
@@ -28,8 +29,7 @@ struct ProfileChecks {
   ColumnSize columnSize;
 };
 
-// Reads the storey eccentricity of building.Balance for the quarter exemption: run
-// UpdateEccentricity first.
-ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile);
+// The quarter exemption takes the storey eccentricity from results (UpdateEccentricity).
+ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results);
 
 }  // namespace tvk

@@ -1,6 +1,7 @@
 #pragma once
 // Shared pieces of the two pull-out transmission paths.
 
+#include "engine/calc_results.h"
 #include "engine/height_factor.h"
 #include "engine/member_codes.h"
 #include "engine/tolerance.h"
@@ -12,8 +13,8 @@ inline bool UserLMethod(const Building& b) { return b.Settings.LMethod == 1; }
 
 // Pull of the column at (i, j) on level `level` in direction d: A x B, or A x B - L with
 // the user's L method; A x B carries the height factor of the column's own storey.
-inline float ColumnPull(const Building& b, int i, int j, int level, int d) {
-  const ColumnResult& r = b.Result(i, j, level);
+inline float ColumnPull(const Building& b, const CalcResults& results, int i, int j, int level, int d) {
+  const ColumnResult& r = results.Column(i, j, level);
   const float ab = ScaledAB(r.a[static_cast<size_t>(d - 1)] * r.b, HeightFactor(b, level));
   return UserLMethod(b) ? ab - r.l : ab;
 }

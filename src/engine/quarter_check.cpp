@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
-#include "model/building.h"
 
 namespace tvk {
 
@@ -75,7 +75,7 @@ void SetExemption(QuarterDirection& q, const StoreyBalance& balance, int d) {
   q.exempt = balance.EccRatio[k] <= kQuarterExemptRatio;
 }
 
-QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const StoreyPlan& plan,
+QuarterDirection CheckDirection(const CalcResults& results, const LwDerivation& lw, const StoreyPlan& plan,
                                 const WallLines& walls, int d) {
   QuarterDirection q;
   const CellRange& range = plan.Across(d);
@@ -89,7 +89,7 @@ QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const
   q.strips[1].low = false;
   for (QuarterStrip& strip : q.strips) RequireStrip(strip, lw, plan.storey, q.missing);
   Judge(q);
-  SetExemption(q, b.Balance[static_cast<size_t>(plan.storey - 1)], d);
+  SetExemption(q, results.Storey(plan.storey).balance, d);
   return q;
 }
 
@@ -100,7 +100,7 @@ bool QuarterStrip::Satisfied() const {
   return *requiredCm <= 0 || (fill && *fill > 1 + kSlack);
 }
 
-std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
+std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,
                                          const std::vector<std::array<WallLines, 2>>& walls) {
   std::vector<QuarterStorey> storeys;
@@ -108,8 +108,8 @@ std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDeriv
     QuarterStorey storey;
     storey.storey = plan.storey;
     for (int d = 1; d <= 2; ++d) {
-      storey.dir[static_cast<size_t>(d - 1)] = CheckDirection(
-          building, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
+      storey.dir[static_cast<size_t>(d - 1)] =
+          CheckDirection(results, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
     }
     storeys.push_back(storey);
   }

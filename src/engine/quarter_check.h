@@ -14,7 +14,7 @@
 
 namespace tvk {
 
-class Building;
+class CalcResults;
 
 // The check is not required where the storey's eccentricity ratio is at most this.
 constexpr float kQuarterExemptRatio = 0.3f;
@@ -52,8 +52,8 @@ struct QuarterStorey {
   std::array<QuarterDirection, 2> dir;  // [d-1]
 };
 
-// Reads the storey eccentricity of building.Balance: run UpdateEccentricity first.
-std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
+// Takes the storey eccentricity from results (UpdateEccentricity).
+std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,
                                          const std::vector<std::array<WallLines, 2>>& walls);
 

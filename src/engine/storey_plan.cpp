@@ -34,17 +34,17 @@ StoreyPlan ReadStoreyPlan(const Building& b, int storey) {
     plan.floorPerBand[static_cast<size_t>(d)].assign(bands, 0);
     plan.openPerBand[static_cast<size_t>(d)].assign(bands, 0);
   }
-  const ConstLevelView own(b, storey);
+  const auto own = LevelPoints(b, storey);
   // Only 1F of a two-storey building has parts with or without a storey above.
   const bool upperExists = storey == 1 && b.Storeys() >= 2;
-  const ConstLevelView upper(b, upperExists ? 2 : storey);
+  const auto upper = LevelPoints(b, upperExists ? 2 : storey);
   for (int j = 1; j <= b.SpansY(); ++j) {
     for (int i = 1; i <= b.SpansX(); ++i) {
-      const GridPoint& p = own.point(i, j);
+      const GridPoint& p = own(i, j);
       if (!HasFloorCell(p)) continue;
       Include(plan.extent[0], i);
       Include(plan.extent[1], j);
-      const bool open = upperExists && !HasFloorCell(upper.point(i, j));
+      const bool open = upperExists && !HasFloorCell(upper(i, j));
       plan.hasOpenPart = plan.hasOpenPart || open;
       if (p.FloorKind != kFloorSlab) continue;
       ++plan.floorCells;

@@ -7,19 +7,20 @@ namespace tvk {
 
 class Building;
 class BeamIndex;
+class CalcResults;
 
 // Writes every beam segment's run position (0 single, 1 first, 2 middle, 3 last) into
 // AutoFlag. Runs are cut at the columns of the storey below the beams and at gaps.
 void RefreshBeamRuns(Building& building);
 
 // Pull-out reaching the storey-s column at (i, j) along d from each side: {side 1, side 2}.
-std::array<float, 2> ColNukeNCollect(const Building& building, int d, int i, int j, int s);
+std::array<float, 2> ColNukeNCollect(const Building& building, const CalcResults& results, int d, int i, int j, int s);
 
 // Orthogonal-beam transmission of the storey-s column at (i, j) in direction d. The first
 // form indexes the beams of level s for this one call; CalcAllN builds the index once per
 // run and uses the second.
-void CrossGTransmit(Building& building, int d, int i, int j, int s);
-void CrossGTransmit(Building& building, const BeamIndex& beams, int d, int i, int j, int s);
+void CrossGTransmit(const Building& building, CalcResults& results, int d, int i, int j, int s);
+void CrossGTransmit(const Building& building, CalcResults& results, const BeamIndex& beams, int d, int i, int j, int s);
 
 // One contributor of ColNukeNCollect: the storey-(s+1) column (i, j) and its span inverse ratio.
 struct NSource {

@@ -131,10 +131,10 @@ std::vector<ColumnTributary> TributaryAreas(const Building& b, int storey) {
   const size_t points = nx * static_cast<size_t>(b.PointsY());
   std::vector<uint8_t> columns(points, 0);
   std::vector<uint8_t> slabs(points, 0);
-  const ConstLevelView view(b, storey);
+  const auto view = LevelPoints(b, storey);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPoint& p = view.point(i, j);
+      const GridPoint& p = view(i, j);
       const size_t k = static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1);
       columns[k] = HasColumnAt(p) ? 1 : 0;
       slabs[k] = p.FloorKind == kFloorSlab ? 1 : 0;

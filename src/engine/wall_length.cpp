@@ -21,10 +21,10 @@ std::array<WallLines, 2> ExistingWallLines(const Building& b, int storey) {
   alongX.assign(static_cast<size_t>(b.PointsY()), 0.0);
   alongY.assign(static_cast<size_t>(b.PointsX()), 0.0);
   const double segmentCm = CellSide(b) * 100;
-  const ConstLevelView view(b, storey);
+  const auto view = LevelPoints(b, storey);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPoint& p = view.point(i, j);
+      const GridPoint& p = view(i, j);
       // Segments along X start on i = 1 .. SpansX, along Y on j = 1 .. SpansY.
       if (i <= b.SpansX()) alongX[static_cast<size_t>(j - 1)] += segmentCm * SegmentMultiplier(p, kDirX);
       if (j <= b.SpansY()) alongY[static_cast<size_t>(i - 1)] += segmentCm * SegmentMultiplier(p, kDirY);

@@ -51,22 +51,23 @@ void StoreSides(ColumnResult& r, int d, const SideWall& s1, const SideWall& s2) 
 
 }  // namespace
 
-void CollectSideWalls(Building& building) {
+void CollectSideWalls(const Building& building, CalcResults& results) {
   const float maxMultiplier = building.Settings.MaxWallMultiplier;
   for (int level = 1; level <= building.Storeys(); ++level) {
-    const LevelView view(building, level);
+    const auto points = LevelPoints(building, level);
+    const auto columns = LevelResults(results, level);
     for (int j = 1; j <= building.PointsY(); ++j) {
       for (int i = 1; i <= building.PointsX(); ++i) {
-        const GridPoint& p = view.point(i, j);
+        const GridPoint& p = points(i, j);
         if (!HasColumnAt(p)) continue;
-        ColumnResult& r = view.result(i, j);
+        ColumnResult& r = columns(i, j);
         for (int d = kDirX; d <= kDirY; ++d) {
           const int along = AlongIndex(d, i, j);
           // Side 1 ends at the column (stored one point back), side 2 starts at it; a
           // column on the first or last line has no wall on the missing side.
           SideWall s1;
           SideWall s2;
-          if (along > 1) s1 = ReadSide(d == kDirX ? view.point(i - 1, j) : view.point(i, j - 1), d, maxMultiplier);
+          if (along > 1) s1 = ReadSide(d == kDirX ? points(i - 1, j) : points(i, j - 1), d, maxMultiplier);
           if (along <= building.Spans(d)) s2 = ReadSide(p, d, maxMultiplier);
           StoreSides(r, d, s1, s2);
         }

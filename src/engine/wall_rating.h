@@ -4,10 +4,11 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 struct ColumnResult;
 
 // Fills the side-1/side-2 brace codes and capped ratings of every column's result record.
-void CollectSideWalls(Building& building);
+void CollectSideWalls(const Building& building, CalcResults& results);
 
 // Brace correction of one column in one direction from the side-1 and side-2 brace codes.
 // Size codes outside 0..5 and slopes outside 0..3 count as no brace.

@@ -11,19 +11,9 @@ namespace tvk {
 
 Building::Building() = default;
 
-void Building::throwOutside(int i, int j, int level) {
+void GridShape::ThrowOutside(int i, int j, int level) {
   throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " + std::to_string(level) +
                           ") outside the grid");
-}
-
-bool Building::WallLine(int level, int d, int line) const {
-  const auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
-  return marks.at(static_cast<size_t>(line - 1)) != 0;
-}
-
-void Building::SetWallLine(int level, int d, int line, bool marked) {
-  auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
-  marks.at(static_cast<size_t>(line - 1)) = marked ? 1 : 0;
 }
 
 const std::string& Building::LineNameX(int i) const { return Settings.LineNamesX.at(static_cast<size_t>(i - 1)); }
@@ -31,7 +21,6 @@ const std::string& Building::LineNameX(int i) const { return Settings.LineNamesX
 const std::string& Building::LineNameY(int j) const { return Settings.LineNamesY.at(static_cast<size_t>(j - 1)); }
 
 void Building::ResetForNewBuilding(const DefaultSettings& defaults) {
-  CurrentPath = kNewDataPath;
   Info.StoreyCount = 2;
   Info.GridDivisions = 2;
   Info.GridPitch = 0.91f;
@@ -63,18 +52,11 @@ void Building::DeriveGridValues() {
 
 void Building::AllocateModel() {
   DeriveGridValues();
-  const size_t count = static_cast<size_t>(PointsX()) * static_cast<size_t>(PointsY()) * static_cast<size_t>(Levels());
+  const size_t count = Shape().Count();
   points_.assign(count, GridPoint{});
-  undoSnapshot_.assign(count, GridPoint{});
   coords_.assign(count, PointCoord{});
-  results_.assign(count, ColumnResult{});
   Settings.LineNamesX.assign(static_cast<size_t>(PointsX()), std::string());
   Settings.LineNamesY.assign(static_cast<size_t>(PointsY()), std::string());
-  for (auto& level : wallLines_) {
-    level[0].assign(static_cast<size_t>(PointsY()), 0);
-    level[1].assign(static_cast<size_t>(PointsX()), 0);
-  }
-  Undo = UndoInfo{};
 }
 
 void Building::FillCoordinates() {

@@ -76,8 +76,7 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
   }
   const int oldPointsX = building.PointsX();
   const int oldPointsY = building.PointsY();
-  const std::vector<GridPoint> oldPoints = building.Points();
-  const std::vector<ColumnResult> oldResults = building.Results();
+  const std::vector<GridPoint> oldPoints(building.Points().begin(), building.Points().end());
 
   building.Info.GridSpansX = choice.gridsX * divisions;
   building.Info.GridSpansY = choice.gridsY * divisions;
@@ -91,7 +90,6 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
       for (int i = 1; i <= keepX; ++i) {
         const auto old = static_cast<size_t>((i - 1) + oldPointsX * ((j - 1) + oldPointsY * (k - 1)));
         building.Point(i, j, k) = oldPoints[old];
-        building.Result(i, j, k) = oldResults[old];
       }
     }
   }
@@ -100,8 +98,6 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
 }
 
 void AfterGridResize(Building& building) {
-  building.Undo = UndoInfo{};
-  building.Modified = 1;
   building.FillCoordinates();
   for (int level = 1; level <= building.Storeys(); ++level) building.UpdateFloorEdges(level);
 }

@@ -170,12 +170,7 @@ FileResult ParseProject(std::string_view bytes, Building& out) {
 FileResult LoadProject(Building& b, const std::string& path) {
   std::string bytes;
   if (FileResult read = ReadFileBytes(path, bytes, kMaxProjectFileBytes, true); !read.ok) return read;
-  Building loaded;
-  if (FileResult parsed = ParseProject(bytes, loaded); !parsed.ok) return parsed;
-  loaded.CurrentPath = path;
-  loaded.Modified = 0;
-  b = std::move(loaded);
-  return {};
+  return ParseProject(bytes, b);
 }
 
 std::optional<std::string> CheckProductCode(const std::string& path) {

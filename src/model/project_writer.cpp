@@ -174,16 +174,13 @@ ProjectBytes SerializeProject(const Building& b) {
   return out;
 }
 
-FileResult SaveProject(Building& b) {
-  if (b.CurrentPath == kNewDataPath) return {};
+FileResult SaveProject(Building& b, const std::string& path) {
   for (int level = 1; level <= b.Storeys(); ++level) b.UpdateFloorEdges(level);
   b.Header.ProductCode = kProductCode;
   b.Header.VersionText = VersionText();
   const ProjectBytes image = SerializeProject(b);
   if (!image.result.ok) return image.result;
-  FileResult written = WriteFileAtomically(b.CurrentPath, image.bytes);
-  if (written.ok) b.Modified = 0;
-  return written;
+  return WriteFileAtomically(path, image.bytes);
 }
 
 }  // namespace tvk

@@ -8,8 +8,7 @@
 
 #include "app/calc_json.h"
 #include "engine/eccentricity.h"
-#include "engine/n_value.h"
-#include "engine/transmission.h"
+#include "engine/full_calculation.h"
 #include "model/model_test_util.h"
 #include "model/project_file.h"
 #include "support/command_run.h"
@@ -26,10 +25,9 @@ class CalcCommand : public testing::Test {
  protected:
   // Saves the plan as a project file and returns its path.
   std::string Save(Building& b, const std::string& name = "plan.TVK") {
-    b.CurrentPath = dir_.file(name);
-    const FileResult saved = SaveProject(b);
+    const FileResult saved = SaveProject(b, dir_.file(name));
     EXPECT_TRUE(saved.ok) << saved.message;
-    return b.CurrentPath;
+    return dir_.file(name);
   }
   CommandRun Calc(const std::string& arguments) {
     return test::RunCommand(TVK_BINARY, "calc " + arguments, dir_.path());
@@ -71,10 +69,7 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
 
   Building b;
   ASSERT_TRUE(LoadProject(b, path).ok);
-  MarkWallLines(b);
-  RefreshBeamRuns(b);
-  CalcAllN(b, false);
-  UpdateEccentricity(b);
+  const CalcResults calc = RunFullCalculation(b, false);
 
   EXPECT_EQ(json["version"].toString().left(4), "Ver.");
   const QJsonObject building = json["building"].toObject();
@@ -89,9 +84,9 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   ASSERT_EQ(storeys.size(), 2);
   for (int s = 1; s <= 2; ++s) {
     const QJsonObject storey = storeys[s - 1].toObject();
-    const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+    const StoreyBalance& bal = calc.Storey(s).balance;
     EXPECT_EQ(storey["storey"].toInt(), s);
-    EXPECT_EQ(storey["columns"].toInt(), b.ColumnCount[static_cast<size_t>(s - 1)]);
+    EXPECT_EQ(storey["columns"].toInt(), calc.Storey(s).columns);
     const QJsonObject ecc = storey["eccentricity"].toObject();
     EXPECT_EQ(F(ecc["gravity"]["x"]), bal.Gravity[1]);
     EXPECT_EQ(F(ecc["gravity"]["y"]), bal.Gravity[0]);
@@ -115,7 +110,7 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   EXPECT_TRUE(storeys[1]["eccentricity"]["ratio"]["y"].isNull());
 
   const QJsonArray columns = json["columns"].toArray();
-  ASSERT_EQ(columns.size(), b.ColumnCount[0] + b.ColumnCount[1]);
+  ASSERT_EQ(columns.size(), calc.Storey(1).columns + calc.Storey(2).columns);
   int previous = 0;
   for (const QJsonValue& value : columns) {
     const QJsonObject c = value.toObject();
@@ -126,7 +121,7 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
     EXPECT_GT(order, previous);
     previous = order;
     const ColumnRec& rec = b.Point(i, j, s).Column;
-    const ColumnResult& r = b.Result(i, j, s);
+    const ColumnResult& r = calc.Column(i, j, s);
     EXPECT_EQ(c["x_line"].toString().toStdString(), b.LineNameX(i));
     EXPECT_EQ(c["y_line"].toString().toStdString(), b.LineNameY(j));
     EXPECT_EQ(c["kind"].toInt(), rec.ColKind);
@@ -153,8 +148,8 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   }
   // The shares arrive: the storey-2 columns pull 1.5 x 0.5, so (1, 1) receives 3/4 of it
   // and (5, 1) a third of half of it through the orthogonal beam.
-  EXPECT_FLOAT_EQ(b.Result(1, 1, 1).deltaN[0], 0.5625f);
-  EXPECT_FLOAT_EQ(b.Result(5, 1, 1).crossShare[0], 0.25f);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[0], 0.5625f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[0], 0.25f);
 }
 
 TEST_F(CalcCommand, HardwareIsFilledOnlyAsTheProjectSaysAndTheFileIsNeverWritten) {

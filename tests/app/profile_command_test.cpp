@@ -23,10 +23,9 @@ using test::ShellQuoted;
 class ProfileCommand : public testing::Test {
  protected:
   std::string Save(Building& b, const std::string& name = "plan.TVK") {
-    b.CurrentPath = dir_.file(name);
-    const FileResult saved = SaveProject(b);
+    const FileResult saved = SaveProject(b, dir_.file(name));
     EXPECT_TRUE(saved.ok) << saved.message;
-    return b.CurrentPath;
+    return dir_.file(name);
   }
   CommandRun Run(const std::string& command, const std::string& path, const std::string& rest = "") {
     return test::RunCommand(TVK_BINARY, command + " " + ShellQuoted(path) + " " + rest, dir_.path());

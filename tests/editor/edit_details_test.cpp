@@ -16,98 +16,23 @@ using test::EditorTest;
 using test::kRisesToHigher;
 
 // The recorded undo information as {category, edit mode, x1, y1, x2, y2}.
-std::array<int, 6> Recorded(const Building& b) {
-  const UndoInfo& u = b.Undo;
-  return {u.category, u.editMode, u.x1, u.y1, u.x2, u.y2};
+std::array<int, 6> Recorded(const Document& doc) {
+  const UndoInfo& u = doc.undoInfo();
+  return {u.category, u.editMode, u.rect.x1, u.rect.y1, u.rect.x2, u.rect.y2};
 }
 
 // ---- a deleted column's calculation results -------------------------------------
 
-struct ResultField {
-  const char* name;
-  std::function<void(ColumnResult&)> fill;
-  bool cleared;  // by the deletion; the others stay until the next calculation
-};
-
-ColumnResult Filled(const ResultField& f) {
-  ColumnResult r;
-  f.fill(r);
-  return r;
-}
-
-TEST_F(EditorTest, DeletedColumnLosesExactlyItsOwnStoreysResults) {
-  const ResultField fields[] = {
-      {"correction",
-       [](ColumnResult& r) {
-         r.correction = {0.5f, -0.5f};
-       },
-       true},
-      {"size1",
-       [](ColumnResult& r) {
-         r.size1 = {1, 2};
-       },
-       true},
-      {"size2",
-       [](ColumnResult& r) {
-         r.size2 = {3, 4};
-       },
-       true},
-      {"rating1",
-       [](ColumnResult& r) {
-         r.rating1 = {1.5f, 2.5f};
-       },
-       true},
-      {"rating2",
-       [](ColumnResult& r) {
-         r.rating2 = {3.5f, 4.5f};
-       },
-       true},
-      {"n",
-       [](ColumnResult& r) {
-         r.n = {0.7f, 1.2f};
-       },
-       true},
-      {"a",
-       [](ColumnResult& r) {
-         r.a = {2.0f, 3.0f};
-       },
-       true},
-      {"b", [](ColumnResult& r) { r.b = 0.8f; }, true},
-      {"l", [](ColumnResult& r) { r.l = 1.0f; }, true},
-      {"overLimit", [](ColumnResult& r) { r.overLimit = 1; }, true},
-      {"slope1",
-       [](ColumnResult& r) {
-         r.slope1 = {1, 2};
-       },
-       false},
-      {"slope2",
-       [](ColumnResult& r) {
-         r.slope2 = {3, 1};
-       },
-       false},
-      {"deltaN",
-       [](ColumnResult& r) {
-         r.deltaN = {0.4f, 0.6f};
-       },
-       false},
-      {"crossShare",
-       [](ColumnResult& r) {
-         r.crossShare = {0.2f, 0.3f};
-       },
-       false},
-      {"notTransmitted", [](ColumnResult& r) { r.notTransmitted = 1; }, false},
-  };
+TEST_F(EditorTest, DeletedThroughColumnHasNoResultsOnEitherStorey) {
+  StartFrom([](Building& b) { test::PlanWriter(b).ThroughColumn(4, 4).Sheathing(1, kDirX, 4, 4, 2, 5); });
+  ASSERT_NE(doc.results().Column(4, 4, 1), ColumnResult{});
+  ASSERT_NE(doc.results().Column(4, 4, 2), ColumnResult{});
   Use(kCatColumn);
   editor.pressDeleteToggle(DeleteToggle::Delete, true);
-  for (const ResultField& f : fields) {
-    plan.ThroughColumn(4, 4);
-    b().Result(4, 4, 1) = Filled(f);
-    b().Result(4, 4, 2) = Filled(f);
-    Click(4, 4);
-    ASSERT_EQ(P(4, 4, 1).Column.ColKind, kColNone) << f.name;
-    EXPECT_EQ(b().Result(4, 4, 1), f.cleared ? ColumnResult{} : Filled(f)) << f.name;
-    EXPECT_EQ(b().Result(4, 4, 2), Filled(f)) << f.name << ": the other storey keeps its results";
-  }
+  Click(4, 4);
+  ASSERT_EQ(P(4, 4, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(doc.results().Column(4, 4, 1), ColumnResult{});
+  EXPECT_EQ(doc.results().Column(4, 4, 2), ColumnResult{});
 }
 
 // ---- crossing and column check: points in order, crossing before column ---------
@@ -159,7 +84,7 @@ TEST_F(EditorTest, UndoRectangleIsTheLockedRun) {
   Click(2, 2);
   editor.move(At(5, 2));  // same Y index: lock along X
   Click(5, 4);            // off the line: projected back onto Y2
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatBeam, kModePlace, 2, 2, 5, 2}));
+  EXPECT_EQ(Recorded(doc), (std::array<int, 6>{kCatBeam, kModePlace, 2, 2, 5, 2}));
   EXPECT_EQ(P(4, 2, 2).beam(kDirX).BeamKind, 1);
   EXPECT_EQ(P(5, 3, 2).beam(kDirY).BeamKind, 0);
 }
@@ -170,7 +95,7 @@ TEST_F(EditorTest, RunDrawnBackwardsIsNormalisedAndSlopesDown) {
   Drag(6, 2, 6, 6);  // upwards along Y: rises to the higher index
   EXPECT_EQ(P(6, 2).brace(kDirY).Slope, 1);
   Drag(9, 6, 9, 2);  // downwards: rises to the lower index
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatWall, kModePlace, 9, 2, 9, 6}));
+  EXPECT_EQ(Recorded(doc), (std::array<int, 6>{kCatWall, kModePlace, 9, 2, 9, 6}));
   for (int j = 2; j <= 5; ++j) {
     const WallSeg& seg = P(9, j).brace(kDirY);
     EXPECT_EQ(seg, (WallSeg{3, 2, 5, kKeyKesa, 2, j == 2 ? 1 : (j == 5 ? 3 : 2), 2.0f})) << j;
@@ -207,7 +132,7 @@ TEST_F(GroupRectTest, RectangleReachingOffTheGridIsClampedAndRecordedForUndo) {
   EXPECT_EQ(P(1, 21).Column.ColKind, kColNone);
   EXPECT_EQ(P(3, 19).Column.ColKind, kColNone);
   EXPECT_EQ(P(4, 19).Column.ColKind, kColStorey);
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatColumn, kModeGroupDelete, 1, 19, 3, 21}));
+  EXPECT_EQ(Recorded(doc), (std::array<int, 6>{kCatColumn, kModeGroupDelete, 1, 19, 3, 21}));
   editor.undo();
   EXPECT_EQ(P(1, 21).Column.ColKind, kColStorey);
   EXPECT_TRUE(host.rectsErased.size() == 1u);  // the deletion's own erase; undo erases nothing

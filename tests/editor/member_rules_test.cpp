@@ -44,16 +44,14 @@ TEST_F(EditorTest, ColumnNeedsOneClickAndRightClickDeletesIt) {
   EXPECT_EQ(P(5, 5).Column.ColKind, kColStorey);
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_TRUE(host.bandsDrawn.empty());
-  b().Result(5, 5, 1).n = {1.5f, 2.0f};
-  b().Result(5, 5, 1).slope1 = {1, 2};
-  P(5, 5).Column.Corner = 1;
+  doc.results();  // a calculation marks the exterior corner
+  ASSERT_EQ(P(5, 5).Column.Corner, 1);
   host.popupAnswers.push_back(PopupChoice::Delete);
   Click(5, 5, MouseButton::Right);
   EXPECT_EQ(host.popupsAsked.back(), PopupKind::Delete);
   EXPECT_EQ(P(5, 5).Column.ColKind, kColNone);
   EXPECT_EQ(P(5, 5).Column.Corner, 0);
-  EXPECT_EQ(b().Result(5, 5, 1).n[0], 0.0f);
-  EXPECT_EQ(b().Result(5, 5, 1).slope1[1], 2);  // kept until the next calculation
+  EXPECT_EQ(doc.results().Column(5, 5, 1), ColumnResult{});
   EXPECT_EQ(editor.state().EditMode, kModePlace);
 }
 
@@ -94,8 +92,10 @@ class ThroughColumnHardwareTest : public EditorTest, public ::testing::WithParam
 
 TEST_P(ThroughColumnHardwareTest, NamesThePlacedHardware) {
   const HardwareCase c = GetParam();
-  P(4, 4, 1).Column.TopHardware = c.top1;
-  P(4, 4, 2).Column.BottomHardware = c.bottom2;
+  StartFrom([&](Building& b) {
+    b.Point(4, 4, 1).Column.TopHardware = c.top1;
+    b.Point(4, 4, 2).Column.BottomHardware = c.bottom2;
+  });
   Use(kCatColumn, "Col2");
   Click(4, 4);
   if (std::string(c.message).empty()) {
@@ -191,7 +191,7 @@ TEST_F(GroupDeleteTest, WallsWhollyInsideGoOthersStay) {
   EXPECT_EQ(P(4, 3).brace(kDirX).Kind, 1);
   EXPECT_EQ(P(3, 1).sheathing(kDirY).Kind, 2);
   EXPECT_EQ(host.rectsErased.back(), (GridRect{1, 1, 5, 5}));
-  EXPECT_EQ(b().Undo.editMode, kModeGroupDelete);
+  EXPECT_EQ(doc.undoInfo().editMode, kModeGroupDelete);
   EXPECT_EQ(editor.state().EditMode, kModeGroupDelete);  // the toggle stays down
   EXPECT_FALSE(editor.rubberBand().has_value());
   EXPECT_EQ(host.bandsDrawn.back().shape, BandShape::Rectangle);
@@ -221,8 +221,8 @@ TEST_F(GroupDeleteTest, QuestionNamesTheMember) {
     GroupDrag(2, 3, 4, 6);
     EXPECT_EQ(host.questions.back(), std::string("(X2,Y3) - (X4,Y6) 内の「") + c.name + "」をグループ削除します。");
   }
-  EXPECT_FALSE(editor.canUndo());  // every deletion was cancelled
-  EXPECT_EQ(b().Modified, 0);
+  EXPECT_FALSE(doc.canUndo());  // every deletion was cancelled
+  EXPECT_FALSE(doc.modified());
 }
 
 TEST_F(GroupDeleteTest, PopupLayerChoiceDecidesWhatGoes) {
@@ -278,7 +278,7 @@ TEST_F(GroupDeleteTest, RectangleOffTheGridOrCancelledChangesNothing) {
   editor.press(MouseButton::Right, AtIndex(1, 1));  // a right first press does nothing
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_EQ(P(2, 2).Column.ColKind, kColStorey);
-  EXPECT_FALSE(editor.canUndo());
+  EXPECT_FALSE(doc.canUndo());
 }
 
 // ---- outside the grid -----------------------------------------------------------

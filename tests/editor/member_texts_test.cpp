@@ -61,7 +61,7 @@ class TooltipTest : public EditorTest {
 TEST_F(TooltipTest, NamesKindMultiplierAndExtentOfTheMembersOfTheCategory) {
   plan.Brace(1, kDirX, 3, 5, 4, 3, test::kRisesToHigher).Sheathing(1, kDirX, 3, 5, 4, 5);
   plan.Sheathing(1, kDirY, 9, 2, 2, 4).Column(9, 2, 1).Beam(2, kDirX, 2, 8, 3).Floor(1, 4, 4, 4, 4, kFloorSlab);
-  plan.b.Point(9, 2, 1).Column.TopHardware = "(ほ)";
+  StartFrom([](Building& b) { b.Point(9, 2, 1).Column.TopHardware = "(ほ)"; });
   Use(kCatWall);
   EXPECT_EQ(TipAt(4.5, 5.1), "筋かい(けさ掛け) 45×90 倍率 2.0  Y5通り X3 - X7\n面材耐力壁 倍率 2.5  Y5通り X3 - X7");
   EXPECT_EQ(TipAt(8.9, 3.5), "面材耐力壁 倍率 2.0  X9通り Y2 - Y4");

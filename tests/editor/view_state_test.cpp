@@ -130,8 +130,7 @@ TEST_F(EditorTest, AOneStoreyBuildingHasNoOtherStoreyWallsToShow) {
   Use(kCatColumn);
   editor.toggleOtherStoreyWalls();
   ASSERT_TRUE(editor.state().OtherStoreyWalls);
-  test::PlanBuilder one(1, 4, 4);
-  b() = one.b;
+  doc.replace(test::PlanBuilder(1, 4, 4).b);
   editor.gridChanged();
   EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
   EXPECT_FALSE(editor.state().OtherStoreyWalls);

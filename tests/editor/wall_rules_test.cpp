@@ -30,15 +30,15 @@ TEST_P(OverlapTest, RefusesAMemberOfAnotherExtent) {
   } else {
     plan.Sheathing(1, kDirX, 1, 1, 2, 3);
   }
-  const auto before = b().Points();
+  const auto before = test::PointsOf(b());
   Use(kCatWall, c.kind);
   if (c.deleting) editor.pressDeleteToggle(DeleteToggle::Delete, true);
   Drag(1, 1, 4, 1);  // three segments over the two-segment member
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0], c.message);
-  EXPECT_EQ(b().Points(), before);
-  EXPECT_EQ(b().Modified, 0);
-  EXPECT_FALSE(editor.canUndo());
+  EXPECT_EQ(test::PointsOf(b()), before);
+  EXPECT_FALSE(doc.modified());
+  EXPECT_FALSE(doc.canUndo());
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_FALSE(host.cancelEnabled);
   EXPECT_TRUE(host.rectsErased.empty());
@@ -92,7 +92,7 @@ TEST_F(EditorTest, WallAcrossTheMiddleOfAnotherIsRefused) {
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0], "筋かい・面材に直交する他の筋かい・面材は、配置できません。");
   EXPECT_EQ(P(1, 2).brace(kDirX).Kind, 0);
-  EXPECT_FALSE(editor.canUndo());
+  EXPECT_FALSE(doc.canUndo());
 }
 
 TEST_F(EditorTest, WallThroughAColumnIsRefusedButMayEndAtOne) {
@@ -150,12 +150,12 @@ TEST_F(EditorTest, PlacedBraceWritesEverySegmentOfItsRun) {
     EXPECT_EQ(P(i, 3).sheathing(kDirX).Kind, 0);
   }
   EXPECT_EQ(P(5, 3).brace(kDirX).Kind, 0);
-  EXPECT_EQ(b().Modified, 1);
+  EXPECT_TRUE(doc.modified());
   ASSERT_EQ(host.rectsErased.size(), 1u);
   EXPECT_EQ(host.rectsErased[0], (GridRect{2, 3, 5, 3}));
   EXPECT_EQ(host.rectsDrawn, host.rectsErased);
   EXPECT_EQ(host.eccentricityUpdates, updates + 1);
-  EXPECT_GT(b().Balance[0].Stiffness[0], 0.0f);  // the new wall counts in the eccentricity
+  EXPECT_GT(doc.balance(1).Stiffness[0], 0.0f);  // the new wall counts in the eccentricity
 }
 
 struct SlopeCase {
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SlopeTest,
                                            SlopeCase{"Menzai1", 3, 1, 1, 1, kDirX, 4}));
 
 TEST_F(EditorTest, SheathingAdjustmentIsAddedToTheEntry) {
-  b().Settings.SheathingAdjust = 0.5f;
+  StartFrom([](Building& b) { b.Settings.SheathingAdjust = 0.5f; });
   Use(kCatWall, "Menzai4");  // "2.0"
   Drag(1, 1, 2, 1);
   const WallSeg& seg = P(1, 1).sheathing(kDirX);
@@ -203,9 +203,11 @@ TEST_F(EditorTest, ZeroLengthWallCommitsNothingButIsUndoable) {
   Use(kCatWall);
   Drag(2, 2, 2, 2);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(b().Modified, 1);
-  EXPECT_TRUE(editor.canUndo());
-  EXPECT_EQ(b().Points(), b().UndoSnapshot());
+  EXPECT_TRUE(doc.modified());
+  EXPECT_TRUE(doc.canUndo());
+  const auto now = test::PointsOf(b());
+  editor.undo();
+  EXPECT_EQ(test::PointsOf(b()), now);
   EXPECT_EQ(P(2, 2).Column.ColKind, 0);  // no auto-linked columns either
 }
 
@@ -273,7 +275,7 @@ TEST_F(EditorTest, PopupDeletionLastsOneOperation) {
   // The band begun while placing is erased in white.
   ASSERT_FALSE(host.bandsErased.empty());
   EXPECT_EQ(host.bandsErased.back().colour, kBandPlaceColour);
-  EXPECT_EQ(b().Undo.editMode, kModeDelete);
+  EXPECT_EQ(doc.undoInfo().editMode, kModeDelete);
 
   Drag(1, 2, 3, 2);  // the next operation places again
   EXPECT_EQ(P(1, 2).brace(kDirX).Kind, 2);
@@ -286,7 +288,7 @@ TEST_F(EditorTest, PopupCancelEndsTheOperationUntouched) {
   EXPECT_EQ(P(1, 1).brace(kDirX).Kind, 1);
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_FALSE(editor.state().PopupCancelled);
-  EXPECT_FALSE(editor.canUndo());
+  EXPECT_FALSE(doc.canUndo());
   EXPECT_TRUE(editor.state().EditMode == kModePlace);
   EXPECT_FALSE(host.cancelEnabled);
   EXPECT_FALSE(editor.rubberBand().has_value());

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/calc_results.h"
 #include "engine/column_size.h"
 #include "engine/profile_checks.h"
 #include "support/plan_builder.h"
@@ -229,20 +230,20 @@ TEST(TributaryArea, OneStoreyWingAndTheJudgement) {
   BuildingProfile profile = PublishedProfile();
   profile.wood = WoodChoice{ColumnWood::Sugi2, 0};
   profile.column = {ColumnSection{105, 105}, ColumnSection{105, 105}};
-  ColumnSize size = RunProfileChecks(p.b, profile).columnSize;
+  ColumnSize size = RunProfileChecks(p.b, profile, CalcResults{}).columnSize;
   ASSERT_EQ(size.columns.size(), 10u);
   EXPECT_DOUBLE_EQ(*size.columns[1].allowedM2, 5.8);
   EXPECT_TRUE(*size.columns[1].ok);
   PlanBuilder strip(2, 6, 1, 1, 1.0f);
   strip.Floor(1, 1, 1, 6, 1).Floor(2, 1, 1, 6, 1).Column(1, 1, 1).Column(1, 1, 2);
-  size = RunProfileChecks(strip.b, profile).columnSize;
+  size = RunProfileChecks(strip.b, profile, CalcResults{}).columnSize;
   ASSERT_EQ(size.columns.size(), 2u);
   EXPECT_DOUBLE_EQ(size.columns[0].tributary.areaM2, 6);
   EXPECT_FALSE(*size.columns[0].ok);
   EXPECT_TRUE(*size.columns[1].ok);  // 2F: 6 ≤ 14.9
   // Without a section nothing is judged.
   profile.column = {};
-  size = RunProfileChecks(strip.b, profile).columnSize;
+  size = RunProfileChecks(strip.b, profile, CalcResults{}).columnSize;
   EXPECT_FALSE(size.columns[0].allowedM2 || size.columns[0].ok);
   EXPECT_TRUE(size.missing.Has(CheckInput::Column1));
 }

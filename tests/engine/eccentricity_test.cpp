@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/eccentricity.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -19,8 +20,8 @@ TEST(Eccentricity, WorkedStorey) {
   PlanBuilder p(1, 4, 4);
   p.Floor(1, 1, 1, 4, 4);
   p.Sheathing(1, kDirX, 1, 1, 2, 2).Sheathing(1, kDirX, 3, 5, 2, 2).Sheathing(1, kDirY, 1, 2, 2, 2);
-  UpdateEccentricity(p.b);
-  const StoreyBalance& s = p.b.Balance[0];
+  const CalcResults calc = test::EccentricityOf(p.b);
+  const StoreyBalance& s = calc.Storey(1).balance;
   EXPECT_NEAR(s.Gravity[0], 0.91f, 1e-6);
   EXPECT_NEAR(s.Gravity[1], 0.91f, 1e-6);
   EXPECT_NEAR(s.Stiffness[0], 1.82f, 1e-6);
@@ -45,8 +46,8 @@ TEST(Eccentricity, WorkedStorey) {
 TEST(Eccentricity, NoWallsAlongXShowsDashes) {
   PlanBuilder p(1, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Sheathing(1, kDirY, 1, 1, 2, 2);
-  UpdateEccentricity(p.b);
-  const StoreyBalance& s = p.b.Balance[0];
+  const CalcResults calc = test::EccentricityOf(p.b);
+  const StoreyBalance& s = calc.Storey(1).balance;
   EXPECT_EQ(s.Stiffness[0], 0.0f);
   EXPECT_EQ(s.Rigidity[0], 0.0f);
   EXPECT_EQ(s.EccRatio[0], 0.0f);
@@ -66,8 +67,8 @@ TEST(Eccentricity, MembersShorterThanHalfAGridDoNotCount) {
   for (const Case c : {Case{1, 0.91f}, Case{2, 0.455f}, Case{3, 0.0f}, Case{4, 0.0f}}) {
     PlanBuilder p(1, 4, 4, c.divisions);
     p.Sheathing(1, kDirX, 2, 2, 1, 2);
-    UpdateEccentricity(p.b);
-    EXPECT_NEAR(p.b.Balance[0].Stiffness[0], c.stiffness, 1e-6) << c.divisions;
+    const CalcResults calc = test::EccentricityOf(p.b);
+    EXPECT_NEAR(calc.Storey(1).balance.Stiffness[0], c.stiffness, 1e-6) << c.divisions;
   }
 }
 
@@ -76,8 +77,8 @@ TEST(Eccentricity, EachMemberCountsOnceAndBothLayersCount) {
   // on its first segment only.
   PlanBuilder p(1, 4, 4);
   p.Brace(1, kDirX, 1, 1, 3, 3, kCrossed).Sheathing(1, kDirX, 1, 1, 1, 2);
-  UpdateEccentricity(p.b);
-  EXPECT_NEAR(p.b.Balance[0].Stiffness[0], 1.365f * 4.0f + 0.455f * 1.0f, 1e-5);
+  const CalcResults calc = test::EccentricityOf(p.b);
+  EXPECT_NEAR(calc.Storey(1).balance.Stiffness[0], 1.365f * 4.0f + 0.455f * 1.0f, 1e-5);
 }
 
 TEST(Eccentricity, RunFieldsThatDisagreeWithThePositionsAreNotTrusted) {
@@ -87,37 +88,38 @@ TEST(Eccentricity, RunFieldsThatDisagreeWithThePositionsAreNotTrusted) {
     p.Brace(1, kDirX, 1, 1, 3, 3, kCrossed);
     p.b.Point(1, 1, 1).brace(kDirX).RunStart = runStart;
     p.b.Point(1, 1, 1).brace(kDirX).RunEnd = runEnd;
-    UpdateEccentricity(p.b);
-    EXPECT_NEAR(p.b.Balance[0].Stiffness[0], 1.365f * 4.0f, 1e-5) << runStart << "," << runEnd;
+    const CalcResults calc = test::EccentricityOf(p.b);
+    EXPECT_NEAR(calc.Storey(1).balance.Stiffness[0], 1.365f * 4.0f, 1e-5) << runStart << "," << runEnd;
   }
 }
 
 TEST(Eccentricity, OneStoreyCentroidIncludesVoids) {
   PlanBuilder p(1, 6, 4);
   p.Floor(1, 1, 1, 4, 2).Floor(1, 5, 1, 6, 2, kFloorVoid);
-  UpdateEccentricity(p.b);
-  EXPECT_NEAR(p.b.Balance[0].Gravity[1], 1.365f, 1e-6);  // x: cells 0 .. 2.73 m
-  EXPECT_NEAR(p.b.Balance[0].Gravity[0], 0.455f, 1e-6);  // y: cells 0 .. 0.91 m
+  const CalcResults calc = test::EccentricityOf(p.b);
+  EXPECT_NEAR(calc.Storey(1).balance.Gravity[1], 1.365f, 1e-6);  // x: cells 0 .. 2.73 m
+  EXPECT_NEAR(calc.Storey(1).balance.Gravity[0], 0.455f, 1e-6);  // y: cells 0 .. 0.91 m
 }
 
 TEST(Eccentricity, Storey1GravityWeighsTheUpperFloor) {
   // Level 1: cells x 0 .. 1.82 m; level 2: cells x 0 .. 0.91 m (all y 0 .. 0.91 m).
   PlanBuilder p(2, 4, 2);
   p.Floor(1, 1, 1, 4, 2).Floor(2, 1, 1, 2, 2);
-  UpdateEccentricity(p.b);
+  const CalcResults calc = test::EccentricityOf(p.b);
   const double a = 0.455 * 0.455;
   const double x = (18 * 4 * a * 0.455 + 11 * 8 * a * 0.91) / (18 * 4 * a + 11 * 8 * a);
-  EXPECT_NEAR(p.b.Balance[0].Gravity[1], x, 1e-5);
-  EXPECT_NEAR(p.b.Balance[0].Gravity[0], 0.455, 1e-6);
-  EXPECT_NEAR(p.b.Balance[1].Gravity[1], 0.455, 1e-6);
+  EXPECT_NEAR(calc.Storey(1).balance.Gravity[1], x, 1e-5);
+  EXPECT_NEAR(calc.Storey(1).balance.Gravity[0], 0.455, 1e-6);
+  EXPECT_NEAR(calc.Storey(2).balance.Gravity[1], 0.455, 1e-6);
 }
 
 TEST(Eccentricity, StoreyWithoutFloorHasItsGravityAtTheOrigin) {
   PlanBuilder p(2, 4, 2);
   p.Floor(1, 2, 1, 4, 2);
-  p.b.Balance[1].Gravity = {5, 5};
-  UpdateEccentricity(p.b);
-  EXPECT_EQ(p.b.Balance[1].Gravity, (std::array<float, 2>{0, 0}));
+  CalcResults calc;
+  calc.Storey(2).balance.Gravity = {5, 5};
+  UpdateEccentricity(p.b, calc);
+  EXPECT_EQ(calc.Storey(2).balance.Gravity, (std::array<float, 2>{0, 0}));
 }
 
 // Walls of each direction on one line only: the storey cannot resist torsion, so neither
@@ -147,8 +149,8 @@ TEST(Eccentricity, StoreyWithoutTorsionalStiffnessHasNoRatio) {
     p.Floor(1, 1, 1, 4 * n, 4 * n);
     if (c.lineX > 0) p.Sheathing(1, kDirX, 1, c.lineX, n, 5);
     if (c.lineY > 0) p.Sheathing(1, kDirY, c.lineY, 1, 2 * n, 5);
-    UpdateEccentricity(p.b);
-    const StoreyBalance& s = p.b.Balance[0];
+    const CalcResults calc = test::EccentricityOf(p.b);
+    const StoreyBalance& s = calc.Storey(1).balance;
     EXPECT_EQ(s.TorsionFree, 1) << c.name;
     EXPECT_EQ(s.Torsion, (std::array<float, 2>{0, 0})) << c.name;
     EXPECT_EQ(s.ElasticRadius, (std::array<float, 2>{0, 0})) << c.name;
@@ -179,8 +181,8 @@ TEST(Eccentricity, SmallRealTorsionIsKept) {
     p.Brace(1, kDirX, start, 1, 4, 4, kCrossed).Sheathing(1, kDirX, start, 1, 4, 10);
   }
   p.Sheathing(1, kDirX, 1, 2, 4, 1).Sheathing(1, kDirY, 1, 1, 4, 2);
-  UpdateEccentricity(p.b);
-  const StoreyBalance& s = p.b.Balance[0];
+  const CalcResults calc = test::EccentricityOf(p.b);
+  const StoreyBalance& s = calc.Storey(1).balance;
   const double heavy = 27.3 * 10.0;
   const double light = 0.91 * 0.5;
   EXPECT_NEAR(s.Stiffness[0], heavy + light, 1e-3);
@@ -195,11 +197,11 @@ TEST(Eccentricity, SmallRealTorsionIsKept) {
 TEST(Eccentricity, FloorFlagFollowsTheFloorCellsOfEachStorey) {
   PlanBuilder p(2, 4, 4);
   p.Floor(2, 1, 1, 2, 2, kFloorVoid).Sheathing(1, kDirX, 1, 1, 2, 2);
-  UpdateEccentricity(p.b);
-  EXPECT_EQ(p.b.Balance[0].HasFloor, 0);
-  EXPECT_EQ(p.b.Balance[1].HasFloor, 1);
-  EXPECT_EQ(p.b.Balance[0].TorsionFree, 1);
-  EXPECT_EQ(p.b.Balance[1].TorsionFree, 0);  // no walls at all: nothing to resist anything
+  const CalcResults calc = test::EccentricityOf(p.b);
+  EXPECT_EQ(calc.Storey(1).balance.HasFloor, 0);
+  EXPECT_EQ(calc.Storey(2).balance.HasFloor, 1);
+  EXPECT_EQ(calc.Storey(1).balance.TorsionFree, 1);
+  EXPECT_EQ(calc.Storey(2).balance.TorsionFree, 0);  // no walls at all: nothing to resist anything
 }
 
 TEST(FormatEccentricity, ColoursByRatio) {

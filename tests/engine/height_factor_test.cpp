@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/full_calculation.h"
 #include "engine/height_factor.h"
 #include "engine/n_value.h"
+#include "engine_results.h"
 #include "model/profile_store.h"
 #include "support/plan_builder.h"
 
@@ -41,12 +44,12 @@ TEST(HeightFactor, StoreysOfThreePointTwoMetresOrLessCountAsTwoPointSeven) {
 TEST(HeightFactor, PublishedCheckOfACornerColumn) {
   PlanBuilder p(1, 2, 2);
   p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 5);  // 2.5 on one side
-  RunFullCalculation(p.b, true);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).n[0], 1.6f, kTol);
+  CalcResults calc = RunFullCalculation(p.b, true);
+  EXPECT_NEAR(calc.Column(1, 1, 1).n[0], 1.6f, kTol);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(ほ)");
   SetHeights(p.b, 3300, std::nullopt);
-  RunFullCalculation(p.b, true);
-  const ColumnResult& r = p.b.Result(1, 1, 1);
+  calc = RunFullCalculation(p.b, true);
+  const ColumnResult& r = calc.Column(1, 1, 1);
   EXPECT_FLOAT_EQ(r.a[0], 2.5f);
   EXPECT_FLOAT_EQ(r.b, 0.8f);
   EXPECT_FLOAT_EQ(r.l, 0.4f);  // L is not scaled
@@ -70,10 +73,10 @@ TEST_P(StoreyOneUnderStoreyTwo, EachProductCarriesItsOwnStoreysFactor) {
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
   p.Sheathing(1, kDirX, 3, 3, 1, 4).Sheathing(2, kDirX, 3, 3, 1, 3);
   SetHeights(p.b, c.h1, c.h2);
-  RunFullCalculation(p.b, true);
-  EXPECT_NEAR(p.b.Result(3, 3, 2).n[0], c.upperN, kTol);
-  EXPECT_NEAR(p.b.Result(3, 3, 1).n[0], c.lowerN, kTol);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 1).l, 1.6f);
+  const CalcResults calc = RunFullCalculation(p.b, true);
+  EXPECT_NEAR(calc.Column(3, 3, 2).n[0], c.upperN, kTol);
+  EXPECT_NEAR(calc.Column(3, 3, 1).n[0], c.lowerN, kTol);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 1).l, 1.6f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,21 +112,21 @@ TEST(HeightFactor, PullPassedDownCarriesTheStoreyTwoFactor) {
     p.Floor(1, 1, 1, 4, 1).Floor(2, 1, 1, 4, 1);
     p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, kDirX, 1, 1, 4).Sheathing(2, kDirX, 2, 1, 1, 4);
     SetHeights(p.b, 3500, 3300);
-    RunFullCalculation(p.b, true);
-    EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], c.near, kTol);
-    EXPECT_NEAR(p.b.Result(5, 1, 1).deltaN[0], c.far, kTol);
+    const CalcResults calc = RunFullCalculation(p.b, true);
+    EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], c.near, kTol);
+    EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[0], c.far, kTol);
   }
 }
 
 // Heights of 3.2 m or less, or none at all, leave every result bit for bit as it was.
 TEST(HeightFactor, LowStoreysLeaveEveryResultUnchanged) {
   Building plain = test::TransmissionPlan();
-  RunFullCalculation(plain, false);
+  const CalcResults plainCalc = RunFullCalculation(plain, false);
   Building low = test::TransmissionPlan();
   SetHeights(low, 2900, 3200);
-  RunFullCalculation(low, false);
-  EXPECT_TRUE(plain.Results() == low.Results());
-  EXPECT_TRUE(plain.Points() == low.Points());
+  const CalcResults lowCalc = RunFullCalculation(low, false);
+  EXPECT_TRUE(std::ranges::equal(plainCalc.Columns(), lowCalc.Columns()));
+  EXPECT_TRUE(test::PointsOf(plain) == test::PointsOf(low));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "engine/n_value.h"
 #include "engine/transmission.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -44,14 +45,14 @@ TEST(ColumnN, OneStoreyInteriorAndCorner) {
   p.Floor(1, 1, 1, 4, 4);
   p.Column(3, 3, 1).Brace(1, kDirX, 2, 3, 1, 1, kRisesToHigher);
   p.Column(1, 1, 1).Brace(1, kDirX, 1, 1, 1, 1, kRisesToLower);
-  CalcAllN(p.b, true);
-  const ColumnResult& inner = p.b.Result(3, 3, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& inner = calc.Column(3, 3, 1);
   EXPECT_FLOAT_EQ(inner.a[0], 1.0f);
   EXPECT_FLOAT_EQ(inner.b, 0.5f);
   EXPECT_FLOAT_EQ(inner.l, 0.6f);
   EXPECT_FLOAT_EQ(inner.n[0], -0.1f);
   EXPECT_EQ(p.b.Point(3, 3, 1).Column.NeedGrade, "(い)");
-  const ColumnResult& corner = p.b.Result(1, 1, 1);
+  const ColumnResult& corner = calc.Column(1, 1, 1);
   EXPECT_FLOAT_EQ(corner.b, 0.8f);
   EXPECT_FLOAT_EQ(corner.l, 0.4f);
   EXPECT_FLOAT_EQ(corner.n[0], 0.4f);
@@ -80,8 +81,8 @@ TEST_P(TwoStoreyN, UsesTheUpperColumnAndTheLMethod) {
   }
   p.Column(3, 3, 1).Sheathing(1, kDirX, 2, 3, 1, 4);
   if (c.upperColumn) p.Column(3, 3, 2).Sheathing(2, kDirX, 2, 3, 1, 3);
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(3, 3, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(3, 3, 1);
   EXPECT_FLOAT_EQ(r.a[0], 2.0f);
   EXPECT_FLOAT_EQ(r.l, c.l);
   EXPECT_NEAR(r.n[0], c.n, 1e-6);
@@ -114,8 +115,8 @@ TEST(ColumnN, UserLMethodCornerValues) {
       p.Floor(2, 1, 1, 4, 4);
     }
     if (c.upper) p.Column(2, 2, 2);
-    CalcAllN(p.b, true);
-    EXPECT_FLOAT_EQ(p.b.Result(2, 2, 1).l, c.l) << c.method << c.upper << c.upperCorner;
+    const CalcResults calc = test::NValuesOf(p.b, true);
+    EXPECT_FLOAT_EQ(calc.Column(2, 2, 1).l, c.l) << c.method << c.upper << c.upperCorner;
   }
 }
 
@@ -125,9 +126,9 @@ TEST(ColumnN, OneStoreyWingUsesTheUpperStoreyL) {
     p.b.Settings.LMethod = method;
     p.Floor(1, 1, 1, 8, 4).Floor(2, 1, 1, 3, 4);
     p.Column(6, 2, 1).Column(9, 1, 1);
-    CalcAllN(p.b, true);
-    EXPECT_FLOAT_EQ(p.b.Result(6, 2, 1).l, 0.6f);
-    EXPECT_FLOAT_EQ(p.b.Result(9, 1, 1).l, 0.4f);
+    const CalcResults calc = test::NValuesOf(p.b, true);
+    EXPECT_FLOAT_EQ(calc.Column(6, 2, 1).l, 0.6f);
+    EXPECT_FLOAT_EQ(calc.Column(9, 1, 1).l, 0.4f);
   }
 }
 
@@ -138,8 +139,8 @@ TEST(ColumnN, GoverningNIsTheLargerDirection) {
   p.b.Settings.SheathingAdjust = 0.3125f;
   p.Floor(1, 1, 1, 4, 4);
   p.Column(1, 1, 1).Brace(1, kDirX, 1, 1, 1, 2, kRisesToLower).Sheathing(1, kDirY, 1, 1, 1, 4);
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(1, 1, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(1, 1, 1);
   EXPECT_FLOAT_EQ(r.n[0], 1.2f);
   EXPECT_FLOAT_EQ(r.n[1], 1.45f);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(ほ)");
@@ -153,15 +154,15 @@ TEST(CalcAllN, OverLimitFlagsTheColumnAndItsStorey) {
     p.Column(1, 1, level).Brace(level, kDirX, 1, 1, 1, 4, kRisesToLower).Sheathing(level, kDirX, 1, 1, 1, 8);
   }
   p.Column(3, 3, 1);
-  CalcAllN(p.b, true);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).n[0], 10.2f);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).n[0], 10.2f);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "不可");
-  EXPECT_EQ(p.b.Result(1, 1, 1).overLimit, 1);
-  EXPECT_EQ(p.b.Balance[0].OverLimit, 1);
+  EXPECT_EQ(calc.Column(1, 1, 1).overLimit, 1);
+  EXPECT_EQ(calc.Storey(1).overLimit, 1);
   EXPECT_EQ(p.b.Point(1, 1, 2).Column.NeedGrade, "(ぬ)");
-  EXPECT_EQ(p.b.Balance[1].OverLimit, 0);
-  EXPECT_EQ(p.b.ColumnCount[0], 2);
-  EXPECT_EQ(p.b.ColumnCount[1], 1);
+  EXPECT_EQ(calc.Storey(2).overLimit, 0);
+  EXPECT_EQ(calc.Storey(1).columns, 2);
+  EXPECT_EQ(calc.Storey(2).columns, 1);
 }
 
 TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
@@ -171,11 +172,11 @@ TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
   stale.TopHardware = "(ほ)";
   stale.BottomHardware = "(へ)";
   stale.ColKind = 7;  // not a column kind
-  CalcAllN(p.b, false);
+  const CalcResults calc = test::NValuesOf(p.b, false);
   EXPECT_EQ(stale.NeedGrade, "");
   EXPECT_EQ(stale.TopHardware, "");
   EXPECT_EQ(stale.BottomHardware, "");
-  EXPECT_EQ(p.b.ColumnCount[0], 0);
+  EXPECT_EQ(calc.Storey(1).columns, 0);
 }
 
 TEST(CalcAllN, CodesOutsideTheirTablesCountAsEmpty) {
@@ -189,24 +190,25 @@ TEST(CalcAllN, CodesOutsideTheirTablesCountAsEmpty) {
   p.b.Point(3, 3, 2).beam(kDirX) = BeamSeg{0, INT32_MIN};
   p.Column(2, 2, 1);
   RefreshBeamRuns(p.b);
-  CalcAllN(p.b, false);
-  EXPECT_EQ(p.b.ColumnCount[0], 2);
+  const CalcResults calc = test::NValuesOf(p.b, false);
+  EXPECT_EQ(calc.Storey(1).columns, 2);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "");
   EXPECT_EQ(p.b.Point(2, 2, 1).Column.Corner, 0);  // three real cells around it
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 2).a[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 2).a[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 1).deltaN[0], 0.0f);
 }
 
 TEST(MarkWallLines, MarksLinesWithABraceOrSheathing) {
   PlanBuilder p(2, 4, 4);
   p.Brace(1, kDirX, 1, 2, 2, 2, kCrossed).Sheathing(2, kDirY, 4, 1, 1, 3);
   p.b.Point(1, 4, 1).brace(kDirX).Kind = 9;
-  MarkWallLines(p.b);
+  CalcResults calc;
+  MarkWallLines(p.b, calc);
   for (int line = 1; line <= 5; ++line) {
-    EXPECT_EQ(p.b.WallLine(1, kDirX, line), line == 2) << line;
-    EXPECT_FALSE(p.b.WallLine(1, kDirY, line));
-    EXPECT_FALSE(p.b.WallLine(2, kDirX, line));
-    EXPECT_EQ(p.b.WallLine(2, kDirY, line), line == 4) << line;
+    EXPECT_EQ(calc.WallLine(1, kDirX, line), line == 2) << line;
+    EXPECT_FALSE(calc.WallLine(1, kDirY, line));
+    EXPECT_FALSE(calc.WallLine(2, kDirX, line));
+    EXPECT_EQ(calc.WallLine(2, kDirY, line), line == 4) << line;
   }
 }
 

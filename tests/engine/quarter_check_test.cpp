@@ -5,6 +5,7 @@
 
 #include "engine/eccentricity.h"
 #include "engine/profile_checks.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -25,8 +26,7 @@ const QuarterDirection& Quarter(const ProfileChecks& c, int storey, int d) {
 }
 
 ProfileChecks Check(Building& b, const BuildingProfile& profile) {
-  UpdateEccentricity(b);
-  return RunProfileChecks(b, profile);
+  return RunProfileChecks(b, profile, test::EccentricityOf(b));
 }
 
 struct StripExpect {

@@ -10,6 +10,7 @@
 #include "engine/full_calculation.h"
 #include "engine/n_value.h"
 #include "engine/transmission.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -27,42 +28,42 @@ PlanBuilder BeamBetweenColumns() {
   return p;
 }
 
-void Calculate(Building& b) {
+CalcResults Calculate(Building& b) {
   RefreshBeamRuns(b);
-  CalcAllN(b, true);
+  return test::NValuesOf(b, true);
 }
 
 TEST(BeamEndPath, SharesBySpanInverseRatio) {
   PlanBuilder p = BeamBetweenColumns();
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], 0.9f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).deltaN[0], 0.3f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[1], 0.0f);
-  const auto sides = ColNukeNCollect(p.b, kDirX, 1, 1, 1);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], 0.9f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[0], 0.3f, 1e-6);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[1], 0.0f);
+  const auto sides = ColNukeNCollect(p.b, calc, kDirX, 1, 1, 1);
   EXPECT_FLOAT_EQ(sides[0], 0.0f);
   EXPECT_NEAR(sides[1], 0.9f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).total(kDirX), p.b.Result(1, 1, 1).n[0] + p.b.Result(1, 1, 1).deltaN[0]);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).total(kDirX), calc.Column(1, 1, 1).n[0] + calc.Column(1, 1, 1).deltaN[0]);
 }
 
 TEST(BeamEndPath, WallessColumnPassesNothingWithCommentaryL) {
   PlanBuilder p = BeamBetweenColumns();
   p.b.Point(2, 1, 2).sheathing(kDirX) = WallSeg{};
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[0], 0.0f);
   EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
   // With the user's L method the same column passes A x B - L = -0.4.
   p.b.Settings.LMethod = 1;
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.3f, 1e-6);
+  calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], -0.3f, 1e-6);
   EXPECT_TRUE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
 }
 
 TEST(BeamEndPath, SwitchedOffGivesZero) {
   PlanBuilder p = BeamBetweenColumns();
   p.b.Settings.NoTransmitMissingColumn = 1;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).deltaN[0], 0.0f);
 }
 
 TEST(BeamEndPath, WalkStopsAtTheFirstStorey1Column) {
@@ -71,10 +72,10 @@ TEST(BeamEndPath, WalkStopsAtTheFirstStorey1Column) {
   p.b.Settings.LMethod = 1;  // every storey-2 column passes A x B - L = -0.4
   p.Column(1, 1, 1).Column(4, 1, 1).Column(7, 1, 1).Beam(2, kDirX, 1, 1, 6);
   p.Column(2, 1, 2).Column(5, 1, 2);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.4f * 2 / 3, 1e-6);
-  EXPECT_NEAR(p.b.Result(4, 1, 1).deltaN[0], -0.4f / 3 - 0.4f * 2 / 3, 1e-6);
-  EXPECT_NEAR(p.b.Result(7, 1, 1).deltaN[0], -0.4f / 3, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], -0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(calc.Column(4, 1, 1).deltaN[0], -0.4f / 3 - 0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(calc.Column(7, 1, 1).deltaN[0], -0.4f / 3, 1e-6);
 }
 
 TEST(BeamEndPath, ColumnsAtOrBeyondTheSpanEndPassNothing) {
@@ -82,8 +83,8 @@ TEST(BeamEndPath, ColumnsAtOrBeyondTheSpanEndPassNothing) {
   PlanBuilder p(2, 6, 2, 1, 0.91f);
   p.b.Settings.LMethod = 1;
   p.Column(1, 1, 1).Beam(2, kDirX, 1, 1, 2).Column(2, 1, 2).Column(3, 1, 2).Column(4, 1, 2);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.2f, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], -0.2f, 1e-6);
   const NSource first = ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0);
   ASSERT_TRUE(first.found);
   EXPECT_EQ(first.i, 2);
@@ -95,12 +96,12 @@ TEST(BeamEndPath, UpperColumnOnALowerColumnIsNeverPassedDown) {
   PlanBuilder p = BeamBetweenColumns();
   p.Column(1, 1, 2).Sheathing(2, kDirX, 1, 1, 1, 4);
   p.b.Point(2, 1, 2).Column.ColKind = kColNone;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[0], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
   // Its own pull counts through A2 x B2 instead.
-  EXPECT_NEAR(p.b.Result(1, 1, 1).n[0], 2.0f * 0.8f - 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(1, 1, 1).n[0], 2.0f * 0.8f - 0.4f, 1e-6);
 }
 
 TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
@@ -110,7 +111,7 @@ TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
   p.Column(1, 1, 1).Column(5, 1, 1).Column(9, 1, 1).Beam(2, kDirX, 1, 1, 8);
   for (int i : {2, 3, 4, 6, 8}) p.Column(i, 1, 2);
   p.Sheathing(2, kDirX, 3, 1, 1, 4);  // the column at 3 pulls harder
-  Calculate(p.b);
+  CalcResults calc = Calculate(p.b);
   struct Expected {
     int side, i;
     float ratio;
@@ -123,7 +124,7 @@ TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
     for (NSource s; (s = ColNukeNSource(p.b, side, kDirX, 5, 1, 1, fi, fj)).found; fi = s.i, fj = s.j) {
       EXPECT_EQ(s.j, 1);
       listed.push_back({side, s.i, s.ratio});
-      const ColumnResult& q = p.b.Result(s.i, s.j, 2);
+      const ColumnResult& q = calc.Column(s.i, s.j, 2);
       sums[static_cast<size_t>(side - 1)] += s.ratio * (q.a[0] * q.b - q.l);
     }
   }
@@ -134,7 +135,7 @@ TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
     EXPECT_EQ(listed[k].i, order[k]);
     EXPECT_FLOAT_EQ(listed[k].ratio, ratios[k]);
   }
-  const auto collected = ColNukeNCollect(p.b, kDirX, 5, 1, 1);
+  const auto collected = ColNukeNCollect(p.b, calc, kDirX, 5, 1, 1);
   EXPECT_FLOAT_EQ(collected[0], sums[0]);
   EXPECT_FLOAT_EQ(collected[1], sums[1]);
   // A from point on the wrong side, or a column without beams, lists nothing.
@@ -158,34 +159,34 @@ PlanBuilder SmallBeamOnOrthogonalBeam(bool columnAtFarEnd) {
 
 TEST(OrthogonalBeamPath, MissingEndMarksTheColumn) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
   // The beam-end path still hands the other half to (1, 2).
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).total(kDirX), p.b.Result(5, 1, 1).n[0] + 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[0], 0.6f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 1, 1).total(kDirX), calc.Column(5, 1, 1).n[0] + 0.4f, 1e-6);
 }
 
 TEST(OrthogonalBeamPath, BothEndsReceiveTheirParts) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 4, 1).crossShare[0], 0.2f, 1e-6);
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 0);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 4, 1).crossShare[0], 0.2f, 1e-6);
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 0);
+  EXPECT_EQ(calc.notTransmitted, 0);
 }
 
 TEST(OrthogonalBeamPath, SettingsSwitchThePathsOff) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
   p.b.Settings.IgnoreCrossBeam = 1;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[0], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[0], 0.6f, 1e-6);
   p.b.Settings.NoTransmitMissingColumn = 1;
-  Calculate(p.b);
-  for (const ColumnResult& r : p.b.Results()) {
+  calc = Calculate(p.b);
+  for (const ColumnResult& r : calc.Columns()) {
     EXPECT_EQ(r.deltaN, (std::array<float, 2>{}));
     EXPECT_EQ(r.crossShare, (std::array<float, 2>{}));
     EXPECT_EQ(r.notTransmitted, 0);
@@ -194,9 +195,9 @@ TEST(OrthogonalBeamPath, SettingsSwitchThePathsOff) {
 
 TEST(OrthogonalBeamPath, RepeatedRunsDoNotAccumulate) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
-  Calculate(p.b);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[0], 0.4f, 1e-6);
 }
 
 TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
@@ -205,12 +206,12 @@ TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
   // column is marked.
   PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
   p.b.Point(4, 2, 2).beam(kDirX).BeamKind = 0;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 4, 1).crossShare[0], 0.0f);
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.4f, 1e-6);  // a third of 1.2 over the 2.73 m beam
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 4, 1).crossShare[0], 0.0f);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[0], 0.4f, 1e-6);  // a third of 1.2 over the 2.73 m beam
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
 }
 
 // A positive pull that the orthogonal-beam path takes up but delivers nowhere marks the
@@ -256,13 +257,13 @@ TEST(OrthogonalBeamPath, PullThatArrivesNowhereMarksTheColumn) {
   for (const Case& c : cases) {
     PlanBuilder p = FreeBeamEnd();
     c.change(p);
-    Calculate(p.b);
-    EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, c.marked ? 1 : 0) << c.name;
-    EXPECT_EQ(p.b.NotTransmitted, c.marked ? 1 : 0) << c.name;
-    EXPECT_EQ(WarnNotTransmitted(p.b), c.marked) << c.name;
+    CalcResults calc = Calculate(p.b);
+    EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(calc.notTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(WarnNotTransmitted(p.b, calc), c.marked) << c.name;
     if (!c.marked) continue;
     // Nothing arrives anywhere: the mark adds no share.
-    for (const ColumnResult& r : p.b.Results()) {
+    for (const ColumnResult& r : calc.Columns()) {
       EXPECT_EQ(r.crossShare, (std::array<float, 2>{})) << c.name;
       EXPECT_EQ(r.deltaN, (std::array<float, 2>{})) << c.name;
     }
@@ -271,13 +272,13 @@ TEST(OrthogonalBeamPath, PullThatArrivesNowhereMarksTheColumn) {
 
 TEST(OrthogonalBeamPath, ExampleOfTheFreeBeamEndIsFlagged) {
   PlanBuilder p = FreeBeamEnd();
-  RunFullCalculation(p.b, false);
-  const ColumnResult& q = p.b.Result(3, 2, 2);
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  const ColumnResult& q = calc.Column(3, 2, 2);
   EXPECT_FLOAT_EQ(q.a[1] * q.b, 1.4f);
   EXPECT_EQ(q.notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
   // The storey-1 column keeps its own N only.
-  const ColumnResult& below = p.b.Result(2, 2, 1);
+  const ColumnResult& below = calc.Column(2, 2, 1);
   EXPECT_EQ(below.total(kDirY), below.n[1]);
 }
 
@@ -288,10 +289,10 @@ TEST(OrthogonalBeamPath, CrossingAtALowerColumnTakesAllWithoutAMark) {
   PlanBuilder p(2, 6, 4, 1, 0.91f);
   p.Beam(2, kDirX, 2, 2, 2).Column(4, 2, 1).Beam(2, kDirY, 4, 1, 3).Column(4, 1, 1);
   p.Column(2, 2, 2).Sheathing(2, kDirY, 2, 2, 1, 3);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(4, 2, 1).crossShare[1], 1.2f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(4, 1, 1).crossShare[1], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(4, 2, 1).crossShare[1], 1.2f, 1e-6);
+  EXPECT_FLOAT_EQ(calc.Column(4, 1, 1).crossShare[1], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
 }
 
 TEST(BeamRuns, CutAtLowerColumnsAndGaps) {
@@ -353,26 +354,26 @@ TEST(BeamIndex, AnswersLikeMemberExtentAndAWalk) {
 TEST(LargestPlans, CalculateEveryColumn) {
   Building largest = test::LargestPlan();
   RefreshBeamRuns(largest);
-  CalcAllN(largest, false);
-  EXPECT_EQ(largest.ColumnCount[0], 121 * 121);
-  EXPECT_EQ(largest.ColumnCount[1], 121 * 121);
-  EXPECT_EQ(largest.NotTransmitted, 0);
+  const CalcResults calc = test::NValuesOf(largest, false);
+  EXPECT_EQ(calc.Storey(1).columns, 121 * 121);
+  EXPECT_EQ(calc.Storey(2).columns, 121 * 121);
+  EXPECT_FALSE(calc.notTransmitted);
 
   // Storey-1 columns only on the outer lines: every storey-2 column inside passes its pull
   // (A x B - L with the user's method) to the two outer columns of its lines.
   Building outer = test::TransmissionPlan();
   outer.Settings.LMethod = 1;
   RefreshBeamRuns(outer);
-  CalcAllN(outer, false);
-  EXPECT_EQ(outer.ColumnCount[0], 4 * 120);
-  EXPECT_EQ(outer.NotTransmitted, 0);
+  const CalcResults outerCalc = test::NValuesOf(outer, false);
+  EXPECT_EQ(outerCalc.Storey(1).columns, 4 * 120);
+  EXPECT_FALSE(outerCalc.notTransmitted);
   float sum = 0;
   for (int i = 2; i <= 120; ++i) {
-    const ColumnResult& q = outer.Result(i, 61, 2);
+    const ColumnResult& q = outerCalc.Column(i, 61, 2);
     sum += (1.0f - static_cast<float>(i - 1) / 120.0f) * (q.a[0] * q.b - q.l);
   }
-  EXPECT_NEAR(outer.Result(1, 61, 1).deltaN[0], sum, 1e-3);
-  EXPECT_LT(outer.Result(1, 61, 1).deltaN[0], -20.0f);
+  EXPECT_NEAR(outerCalc.Column(1, 61, 1).deltaN[0], sum, 1e-3);
+  EXPECT_LT(outerCalc.Column(1, 61, 1).deltaN[0], -20.0f);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/calc_results.h"
 #include "engine/profile_checks.h"
 #include "support/plan_builder.h"
 #include "support/profile_samples.h"
@@ -69,7 +70,7 @@ TEST(WallQuantity, FloorAreaLeavesOutVoidsButTheExtentKeepsThem) {
 // h1 = h2 = 3.0, rise 0.5, eaves 0.5.
 TEST(WallQuantity, PublishedBuildingOnSixtyPerFloor) {
   const PlanBuilder p = SixtyPerFloor();
-  const ProfileChecks c = RunProfileChecks(p.b, PublishedProfile());
+  const ProfileChecks c = RunProfileChecks(p.b, PublishedProfile(), CalcResults{});
   EXPECT_TRUE(c.wallQuantity.missing.Empty());
   struct Row {
     int storey, d;
@@ -104,7 +105,7 @@ TEST(WallQuantity, EnteredWindAreasWinAndTheCoefficientScalesThem) {
   PlanBuilder p = SixtyPerFloor();
   BuildingProfile profile = PublishedProfile();
   profile.windArea[0][1] = 60.0;  // 1F, force along Y
-  ProfileChecks c = RunProfileChecks(p.b, profile);
+  ProfileChecks c = RunProfileChecks(p.b, profile, CalcResults{});
   // 60 m² x 50 = 3000 cm > 2640: wind governs.
   EXPECT_EQ(At(c, 1, kDirY).wind.source, ValueSource::Entered);
   EXPECT_TRUE(At(c, 1, kDirY).wind.parts.empty());
@@ -112,7 +113,7 @@ TEST(WallQuantity, EnteredWindAreasWinAndTheCoefficientScalesThem) {
   EXPECT_NEAR(*At(c, 1, kDirY).ratio, 2000.0 / 3000, 1e-12);
 
   profile.windCoefficient = 75;
-  c = RunProfileChecks(p.b, profile);
+  c = RunProfileChecks(p.b, profile, CalcResults{});
   EXPECT_DOUBLE_EQ(*At(c, 1, kDirY).requiredWindCm, 4500);
   // 2F along Y stays estimated: 22 m² x 75 = 1650 > 25 x 60.
   EXPECT_NEAR(*At(c, 2, kDirY).requiredCm, 1650, 1e-9);
@@ -153,7 +154,7 @@ TEST(WallQuantity, EstimatedWindAreaWithAOneStoreyWing) {
 
 TEST(WallQuantity, WithoutProfileTheJudgementSaysWhatIsMissing) {
   const PlanBuilder p = SixtyPerFloor();
-  const ProfileChecks c = RunProfileChecks(p.b, BuildingProfile{});
+  const ProfileChecks c = RunProfileChecks(p.b, BuildingProfile{}, CalcResults{});
   const WallQuantityDirection& q = At(c, 1, kDirX);
   EXPECT_DOUBLE_EQ(q.existingCm, 2900);
   EXPECT_DOUBLE_EQ(q.floorArea, 60);
@@ -166,7 +167,7 @@ TEST(WallQuantity, WithoutProfileTheJudgementSaysWhatIsMissing) {
   tables.lw1 = 29;
   tables.lw2 = 15;
   for (auto& storey : tables.windArea) storey = {30.0, 30.0};
-  const ProfileChecks entered = RunProfileChecks(p.b, tables);
+  const ProfileChecks entered = RunProfileChecks(p.b, tables, CalcResults{});
   EXPECT_TRUE(entered.wallQuantity.missing.Empty());
   EXPECT_DOUBLE_EQ(*At(entered, 1, kDirX).requiredCm, 29 * 60);
   EXPECT_TRUE(*At(entered, 1, kDirX).ok);
@@ -180,7 +181,7 @@ TEST(WallQuantity, NothingRequiredPassesWithoutARatio) {
   BuildingProfile tables;
   tables.lw1 = 20;
   tables.windArea[0] = {0.0, 0.0};
-  const ProfileChecks c = RunProfileChecks(p.b, tables);
+  const ProfileChecks c = RunProfileChecks(p.b, tables, CalcResults{});
   const WallQuantityDirection& q = At(c, 1, kDirX);
   EXPECT_DOUBLE_EQ(*q.requiredCm, 0);
   EXPECT_FALSE(q.ratio);

@@ -4,6 +4,7 @@
 
 #include "engine/n_value.h"
 #include "engine/wall_rating.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -39,8 +40,8 @@ ColumnResult ResultFor(const Side& s1, const Side& s2) {
   };
   put(s1, 2);
   put(s2, 3);
-  CalcAllN(p.b, true);
-  return p.b.Result(3, 2, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  return calc.Column(3, 2, 1);
 }
 
 class WallRatingA : public ::testing::TestWithParam<ACase> {};
@@ -96,8 +97,8 @@ TEST(CollectSideWalls, MemberCodesOutsideTheirTablesAreEmpty) {
   p.Column(3, 2, 1).Brace(1, kDirX, 2, 2, 1, 3, kRisesToHigher).Sheathing(1, kDirX, 3, 2, 1, 4);
   p.b.Point(2, 2, 1).brace(kDirX).Kind = 9;
   p.b.Point(3, 2, 1).sheathing(kDirX).Kind = 99;
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(3, 2, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(3, 2, 1);
   EXPECT_EQ(r.size1[0], 0);
   EXPECT_FLOAT_EQ(r.rating1[0], 0.0f);
   EXPECT_FLOAT_EQ(r.rating2[0], 0.0f);
@@ -108,14 +109,16 @@ TEST(CollectSideWalls, ColumnOnTheFirstLineHasOnlySide2) {
   PlanBuilder p(1, 4, 2);
   p.Column(1, 2, 1).Brace(1, kDirX, 1, 2, 2, 3, kRisesToLower);
   p.Column(5, 2, 1).Brace(1, kDirX, 3, 2, 2, 2, kRisesToHigher);
-  CollectSideWalls(p.b);
-  const ColumnResult& first = p.b.Result(1, 2, 1);
+  CalcResults calc;
+  calc.Reset(p.b);
+  CollectSideWalls(p.b, calc);
+  const ColumnResult& first = calc.Column(1, 2, 1);
   EXPECT_EQ(first.size1[0], 0);
   EXPECT_FLOAT_EQ(first.rating1[0], 0.0f);
   EXPECT_EQ(first.size2[0], 3);
   EXPECT_EQ(first.slope2[0], kRisesToLower);
   EXPECT_FLOAT_EQ(first.rating2[0], 2.0f);
-  const ColumnResult& last = p.b.Result(5, 2, 1);
+  const ColumnResult& last = calc.Column(5, 2, 1);
   EXPECT_EQ(last.size1[0], 2);
   EXPECT_FLOAT_EQ(last.rating1[0], 1.5f);
   EXPECT_EQ(last.size2[0], 0);
@@ -125,8 +128,10 @@ TEST(CollectSideWalls, SheathingAdjustmentCountsInTheRating) {
   PlanBuilder p(1, 4, 2);
   p.b.Settings.SheathingAdjust = 0.3f;
   p.Column(3, 2, 1).Sheathing(1, kDirY, 3, 2, 1, 2);
-  CollectSideWalls(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 2, 1).rating2[1], 1.3f);
+  CalcResults calc;
+  calc.Reset(p.b);
+  CollectSideWalls(p.b, calc);
+  EXPECT_FLOAT_EQ(calc.Column(3, 2, 1).rating2[1], 1.3f);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "engine/eccentricity.h"
 #include "engine/full_calculation.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -36,13 +37,13 @@ struct Expected {
 constexpr float kTol = 1e-5f;
 
 // Every listed column matches, and no other column was counted.
-void ExpectColumns(Building& b, const std::vector<Expected>& columns) {
+void ExpectColumns(const Building& b, const CalcResults& calc, const std::vector<Expected>& columns) {
   std::array<int, 2> counted{};
   for (const Expected& e : columns) {
     ++counted[static_cast<size_t>(e.storey - 1)];
     SCOPED_TRACE(testing::Message() << "storey " << e.storey << " (" << e.i << ", " << e.j << ")");
     const ColumnRec& c = b.Point(e.i, e.j, e.storey).Column;
-    const ColumnResult& r = b.Result(e.i, e.j, e.storey);
+    const ColumnResult& r = calc.Column(e.i, e.j, e.storey);
     EXPECT_EQ(c.Corner, e.corner);
     EXPECT_NEAR(r.b, e.b, kTol);
     EXPECT_NEAR(r.l, e.l, kTol);
@@ -58,8 +59,8 @@ void ExpectColumns(Building& b, const std::vector<Expected>& columns) {
     EXPECT_EQ(c.BottomHardware, e.bottom);
     EXPECT_EQ(r.notTransmitted, e.notTransmitted);
   }
-  EXPECT_EQ(b.ColumnCount[0], counted[0]);
-  EXPECT_EQ(b.ColumnCount[1], counted[1]);
+  EXPECT_EQ(calc.Storey(1).columns, counted[0]);
+  EXPECT_EQ(calc.Storey(2).columns, counted[1]);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -124,11 +125,11 @@ TEST(WorkedBuilding, StoreyTwoColumnOnABeamWithEitherLMethod) {
   for (int method : {0, 1}) {
     SCOPED_TRACE(method);
     PlanBuilder p = BuildingA(method);
-    RunFullCalculation(p.b, false);
+    const CalcResults calc = RunFullCalculation(p.b, false);
     std::vector<Expected> columns = storey2;
     columns.insert(columns.end(), storey1[method].begin(), storey1[method].end());
-    ExpectColumns(p.b, columns);
-    EXPECT_EQ(p.b.NotTransmitted, 0);
+    ExpectColumns(p.b, calc, columns);
+    EXPECT_EQ(calc.notTransmitted, 0);
   }
 }
 
@@ -188,9 +189,9 @@ class WorkedBuildingB : public testing::TestWithParam<BCase> {};
 TEST_P(WorkedBuildingB, OrthogonalBeamTransmission) {
   const BCase& c = GetParam();
   PlanBuilder p = BuildingB(c.lMethod, c.columnAtFarEnd, c.smallBeam);
-  RunFullCalculation(p.b, false);
-  ExpectColumns(p.b, c.columns);
-  EXPECT_EQ(p.b.NotTransmitted, c.notTransmitted);
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  ExpectColumns(p.b, calc, c.columns);
+  EXPECT_EQ(calc.notTransmitted, c.notTransmitted);
 }
 
 Expected QOfB(int notTransmitted) {
@@ -272,13 +273,14 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
   for (int method : {0, 1}) {
     SCOPED_TRACE(method);
     PlanBuilder p = BuildingC(method);
-    RunFullCalculation(p.b, false);
-    ExpectColumns(p.b, {
-                           {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
-                           {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
-                           {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
-                           {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
-                       });
+    const CalcResults calc = RunFullCalculation(p.b, false);
+    ExpectColumns(p.b, calc,
+                  {
+                      {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
+                      {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
+                      {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
+                      {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
+                  });
   }
 }
 
@@ -298,8 +300,8 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
 // one wall line of Y cannot resist torsion (both "----").
 TEST(WorkedBuilding, OneStoreyWingEccentricity) {
   PlanBuilder p = BuildingC(0);
-  RunFullCalculation(p.b, false);
-  const StoreyBalance& s1 = p.b.Balance[0];
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  const StoreyBalance& s1 = calc.Storey(1).balance;
   struct Pair {
     const char* field;
     std::array<float, 2> got, want;
@@ -324,7 +326,7 @@ TEST(WorkedBuilding, OneStoreyWingEccentricity) {
   EXPECT_EQ(FormatEccentricity(s1, kDirY).ratio, " 0.111");
   EXPECT_EQ(FormatEccentricity(s1, kDirY).colour, RatioColour::White);
 
-  const StoreyBalance& s2 = p.b.Balance[1];
+  const StoreyBalance& s2 = calc.Storey(2).balance;
   EXPECT_NEAR(s2.Gravity[0], 0.91f, 1e-6);
   EXPECT_NEAR(s2.Gravity[1], 0.91f, 1e-6);
   EXPECT_EQ(s2.Stiffness[0], 0.0f);

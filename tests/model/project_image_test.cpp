@@ -152,7 +152,7 @@ TEST(ProjectImage, LargestPlanRoundTrips) {
   ASSERT_TRUE(image.result.ok);
   Building read;
   ASSERT_TRUE(ParseProject(image.bytes, read).ok);
-  EXPECT_EQ(read.Points(), b.Points());
+  EXPECT_EQ(test::PointsOf(read), test::PointsOf(b));
   EXPECT_EQ(SerializeProject(read).bytes, image.bytes);
 }
 

@@ -23,12 +23,7 @@ constexpr size_t kPitchAt = kDivisionsAt + 4;
 constexpr size_t kNamesXAt = kPitchAt + 4 + 160 + 40;
 
 // The building already open when a file is read; it must survive every refusal.
-Building OpenBuilding() {
-  Building b = test::FilledBuilding();
-  b.CurrentPath = "/data/open.TVK";
-  b.Modified = 1;
-  return b;
-}
+Building OpenBuilding() { return test::FilledBuilding(); }
 
 std::string ValidImage() {
   Building b = test::MakeBuilding(1, 2, 2, 1);

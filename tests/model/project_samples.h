@@ -47,10 +47,8 @@ inline void ExpectSameModel(const Building& a, const Building& b) {
   EXPECT_EQ(a.Info, b.Info);
   EXPECT_EQ(a.Settings, b.Settings);
   EXPECT_EQ(a.SpareBlock, b.SpareBlock);
-  EXPECT_EQ(a.Points(), b.Points());
-  EXPECT_EQ(a.Coords(), b.Coords());
-  EXPECT_EQ(a.CurrentPath, b.CurrentPath);
-  EXPECT_EQ(a.Modified, b.Modified);
+  EXPECT_EQ(PointsOf(a), PointsOf(b));
+  EXPECT_EQ(CoordsOf(a), CoordsOf(b));
   EXPECT_EQ(a.SpansX(), b.SpansX());
   EXPECT_EQ(a.SpansY(), b.SpansY());
   EXPECT_EQ(a.Storeys(), b.Storeys());

@@ -27,8 +27,8 @@ TEST(ComposeResults, HeaderBlockOnEveryPageAndBodyBelowIt) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = 1;
   }
-  test::Calculate(b);
-  const ComposedReport r = Compose(b);
+  const CalcResults calc = test::Calculate(b);
+  const ComposedReport r = Compose(b, calc);
   const int first = ResultsPage(r);
   ASSERT_GT(r.PageCount(), first + 3);
 
@@ -78,8 +78,8 @@ TEST(ComposeResults, HeaderItemsFollowTheOptions) {
     b.Settings.LMethod = c.lMethod;
     b.Settings.IgnoreCrossBeam = c.ignoreCrossBeam;
     b.Settings.NoTransmitMissingColumn = c.noTransmit;
-    test::Calculate(b);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    const ComposedReport r = Compose(b, calc);
     for (const char* t : c.present)
       EXPECT_TRUE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
     for (const char* t : c.absent)
@@ -146,9 +146,9 @@ TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
       b.Point(3, 2, 2).Column.ColKind = kColStorey;
       b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
     }
-    test::Calculate(b);
-    ASSERT_EQ(b.Result(3, 2, 2).notTransmitted, lost ? 1 : 0);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    ASSERT_EQ(calc.Column(3, 2, 2).notTransmitted, lost ? 1 : 0);
+    const ComposedReport r = Compose(b, calc);
     int marks = 0;
     int legendPage = 0;
     for (int p = ResultsPage(r); p <= r.PageCount(); ++p) {
@@ -194,8 +194,8 @@ TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
 TEST(ComposeResults, BuildingWithoutColumnsSaysSo) {
   test::PlanBuilder p(1, 2, 2);
   p.b.Info.BuildingName = "空";
-  test::Calculate(p.b);
-  const ComposedReport r = Compose(p.b);
+  const CalcResults calc = test::Calculate(p.b);
+  const ComposedReport r = Compose(p.b, calc);
   EXPECT_TRUE(PageHas(r, ResultsPage(r), kNoColumnsText));
   EXPECT_EQ(ResultsPage(r), r.PageCount());
   EXPECT_FALSE(r.ng);

@@ -19,17 +19,17 @@ class ElevationFiguresTest : public ::testing::Test {
     RegisterReportFonts();
   }
 
-  static PageDocument Chapter(const Building& b) {
+  static PageDocument Chapter(const test::FigureBuilding& f) {
     PageSurface surface;
     surface.BeginDocument();
-    DrawElevationChapter(surface, b, 0.6, FigureFonts{});
+    DrawElevationChapter(surface, f.b, f.calc, 0.6, FigureFonts{});
     surface.EndDocument();
     return surface.Document();
   }
 };
 
 // A building with one single brace on each of the first `frames` X lines.
-Building WithFrames(int storeys, int frames) {
+test::FigureBuilding WithFrames(int storeys, int frames) {
   test::PlanBuilder plan(storeys, 10, 4, 1);
   for (int i = 1; i <= frames; ++i) plan.Brace(storeys, kDirY, i, 1, 2, 2, test::kRisesToHigher);
   return test::Figures(plan);
@@ -86,11 +86,12 @@ TEST_F(ElevationFiguresTest, FrameLayersShowNamesMultipliersAndColumnLabels) {
   test::PlanBuilder plan(2, 4, 4);
   plan.ThroughColumn(1, 1).Column(1, 3, 1).Column(1, 3, 2);
   plan.Brace(1, kDirY, 1, 1, 2, 4, test::kCrossed).Sheathing(2, kDirY, 1, 1, 2, 5);
-  Building b = test::Figures(plan);
-  b.Point(1, 3, 1).Column.Corner = 1;
-  b.Point(1, 3, 1).Column.TopHardware = "(ほ)";
-  b.Point(1, 3, 1).Column.BottomHardware = "(と)";
-  const PageDocument doc = Chapter(b);
+  test::FigureBuilding f = test::Figures(plan);
+  ColumnRec& column = f.b.Point(1, 3, 1).Column;
+  column.Corner = 1;
+  column.TopHardware = "(ほ)";
+  column.BottomHardware = "(と)";
+  const PageDocument doc = Chapter(f);
   const QStringList texts = doc.Texts(0);
   for (const char* expected : {"(1) X1 通り", "Y1", "Y1a", "Y3", "5.0", "2.5", "通し柱", "出", "(ほ)", "(と)"}) {
     EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
@@ -111,7 +112,7 @@ TEST_F(ElevationFiguresTest, FrameLayersShowNamesMultipliersAndColumnLabels) {
 TEST_F(ElevationFiguresTest, WindowPageIsOneLandscapePageWithTheHeader) {
   test::PlanBuilder plan(2, 4, 4);
   plan.Brace(1, kDirX, 1, 3, 2, 2, test::kRisesToLower);  // on Y line 3, "Y2"
-  Building b = test::Figures(plan);
+  Building b = test::Figures(plan).b;
   PageSurface surface;
   DrawElevationWindowPage(surface, b, FrameRef{kDirY, 3}, FigureFonts{});
   const PageDocument& doc = surface.Document();
@@ -129,7 +130,7 @@ TEST_F(ElevationFiguresTest, LabelsStandOnWhiteOverEveryLine) {
   // A sheathed panel over three columns: the middle one runs through its multiplier.
   test::PlanBuilder plan(1, 4, 2, 1);
   plan.Sheathing(1, kDirX, 1, 1, 2, 6).Column(1, 1, 1).Column(2, 1, 1).Column(3, 1, 1);
-  Building b = test::Figures(plan);
+  Building b = test::Figures(plan).b;
   b.Point(2, 1, 1).Column.TopHardware = "(ろ)";
   PageSurface surface;
   DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});
@@ -153,7 +154,7 @@ TEST_F(ElevationFiguresTest, LabelsStandOnWhiteOverEveryLine) {
 TEST_F(ElevationFiguresTest, ABarInTheBuildingNameStaysInTheWindowHeader) {
   test::PlanBuilder plan(1, 2, 2);
   plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToLower);
-  Building b = test::Figures(plan);
+  Building b = test::Figures(plan).b;
   b.Info.BuildingName = "A|B";
   PageSurface surface;
   DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});

@@ -1,7 +1,7 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "engine/full_calculation.h"
+#include "editor/document.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/check_view_window.h"
 #include "ui/preview/elevation_window.h"
@@ -15,11 +15,11 @@ class ElevationWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureResultWindowApp();
-    b = test::LoadSampleHouse();
-    RunFullCalculation(b, false);
-    window = std::make_unique<ElevationWindow>(b, FigureFonts{}, nullptr, &prompts);
+    doc.replace(test::LoadSampleHouse());
+    window = std::make_unique<ElevationWindow>(doc, FigureFonts{}, nullptr, &prompts);
   }
-  Building b;
+  Document doc;
+  const Building& b = doc.building();
   test::ScriptedWindowPrompts prompts;
   std::unique_ptr<ElevationWindow> window;
 };
@@ -77,7 +77,7 @@ TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
 
 TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
   test::EnsureResultWindowApp();
-  Building b = test::LoadSampleHouse();
+  Document b(test::LoadSampleHouse());
   QWidget owner;
   QPointer<CheckViewWindow> check = OpenCheckView(b, FigureFonts{}, &owner);
   EXPECT_EQ(OpenCheckView(b, FigureFonts{}, &owner), check.data());
@@ -97,7 +97,7 @@ TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
 
 TEST(ResultWindows, OpeningAgainTakesTheLabelSizesOfThatMoment) {
   test::EnsureResultWindowApp();
-  Building b = test::LoadSampleHouse();
+  Document b(test::LoadSampleHouse());
   const auto usesSize = [](const PageDocument& document, int points) {
     return std::any_of(document.fonts.begin(), document.fonts.end(),
                        [points](const FontKey& font) { return font.points() == points; });
@@ -120,10 +120,9 @@ TEST(CheckViewWindow, ZoomListAndPrintQuestion) {
   test::EnsureResultWindowApp();
   EXPECT_EQ(CheckViewZoomTexts(), (QStringList{QStringLiteral("全体表示"), QStringLiteral("120(%)"),
                                                QStringLiteral("150(%)"), QStringLiteral("200(%)")}));
-  Building b = test::LoadSampleHouse();
-  RunFullCalculation(b, false);
+  Document doc(test::LoadSampleHouse());
   test::ScriptedWindowPrompts prompts;
-  CheckViewWindow window(b, FigureFonts{}, nullptr, &prompts);
+  CheckViewWindow window(doc, FigureFonts{}, nullptr, &prompts);
   window.setPrinterName(QStringLiteral("P"));
   prompts.answers = {false};
   window.print();

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "model/storey_balance.h"
+#include "engine/storey_balance.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
@@ -196,11 +196,11 @@ TEST_F(MainWindowControls, TurningTheMatchOptionOffWarnsFirst) {
   MainWindow window(session, &prompts);
   QCheckBox* match = BoxNamed(window, kMatchCaption);
   match->click();
-  EXPECT_EQ(session.building.Settings.Match1FTo2F, 1);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_EQ(building().Settings.Match1FTo2F, 1);
+  EXPECT_TRUE(session.document.modified());
   EXPECT_TRUE(prompts.asked.empty());
   match->click();
-  EXPECT_EQ(session.building.Settings.Match1FTo2F, 0);
+  EXPECT_EQ(building().Settings.Match1FTo2F, 0);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{kMatchOffMessage});
   EXPECT_EQ(std::string(kMatchOffMessage),
             "既配置の場合は、ユーザー配置と認識し自動配置できません。\n"

@@ -203,13 +203,15 @@ TEST_F(ColourTest, NoGridOrAMissingStoreyDrawsSafely) {
   PlanBuilder one(1, 4, 4);
   state.Storey = 2;
   state.OtherStoreyWalls = true;
-  Building empty;
-  for (Building* b : {&one.b, &empty}) {
-    PlanCanvas canvas(*b, state);
+  Document oneStorey(one.b);
+  Document empty;
+  for (Document* d : {&oneStorey, &empty}) {
+    PlanCanvas canvas(*d, [this]() -> const EditorState& { return state; });
     canvas.resize(400, 300);
     canvas.fullRedraw();
-    canvas.eraseRect(GridRect{1, 1, 9, 9});
-    canvas.drawRect(GridRect{1, 1, 9, 9});
+    const DocumentChange area = DocumentChange::Area(2, GridRect{1, 1, 9, 9});
+    canvas.documentChanging(area);
+    canvas.documentChanged(area);
     canvas.showOtherStoreyWalls(2, true);
     canvas.updateEccentricityMarks();
     EXPECT_EQ(canvas.viewImage().size(), canvas.boxSize());

@@ -7,14 +7,15 @@
 #include <functional>
 
 #include "canvas_test_support.h"
+#include "editor/commands.h"
 #include "engine/eccentricity.h"
 
 namespace tvk::test {
 namespace {
 
-// The window's side of the editor as far as the canvas goes: drawing requests are
-// forwarded to the canvas, questions answered with OK, pop-ups from a script.
-class CanvasHost : public EditorHost {
+// The window's side of the editor as far as the canvas goes: questions answered with OK,
+// pop-ups from a script, the zoom list passed on to the canvas.
+class CanvasHost : public AskUser, public EditorHost {
  public:
   PlanCanvas* canvas = nullptr;
   std::deque<PopupChoice> popups;
@@ -29,24 +30,21 @@ class CanvasHost : public EditorHost {
   bool confirm(const std::string&) override { return true; }
   void showMessage(const std::string& text) override { messages.push_back(text); }
   void beep() override {}
-  void drawRubberBand(const RubberBand& band) override { canvas->drawRubberBand(band); }
-  void eraseRubberBand(const RubberBand& band) override { canvas->eraseRubberBand(band); }
   void setCancelEnabled(bool) override {}
   void setPositionLabels(const std::string&, const std::string&) override {}
   void setBusy(bool) override {}
   void setZoom(double factor) override { canvas->setZoom(factor); }
-  void undoAvailabilityChanged(bool) override {}
-  void eraseRect(const GridRect& rect) override { canvas->eraseRect(rect); }
-  void drawRect(const GridRect& rect) override { canvas->drawRect(rect); }
-  void fullRedraw() override { canvas->fullRedraw(); }
-  void showOtherStoreyWalls(int storey, bool shown) override { canvas->showOtherStoreyWalls(storey, shown); }
-  void eccentricityChanged() override { canvas->updateEccentricityMarks(); }
 };
 
-// A plan with members of every category close together, edited through the editor.
+// A plan with members of every category close together, edited through the editor; the
+// canvas is the editor's plan view.
 class RedrawTest : public CanvasTest {
  protected:
-  RedrawTest() : editor(plan.b, host) {
+  RedrawTest() : planned_(Plan()), editor(doc, host, Canvas(), host) {
+    host.canvas = &Canvas();
+    editor.chooseCategory(kCatWall);  // full redraw and marks
+  }
+  bool Plan() {
     plan.b.Settings.SheathingAdjust = 0.5f;
     plan.Floor(1, 1, 1, 8, 6)
         .Sheathing(1, kDirX, 1, 3, 3, 2)
@@ -59,8 +57,7 @@ class RedrawTest : public CanvasTest {
         .Beam(2, kDirY, 6, 1, 6)
         .Floor(2, 2, 2, 6, 5);
     plan.b.UpdateFloorEdges(2);
-    host.canvas = &Canvas();
-    editor.chooseCategory(kCatWall);  // full redraw and marks
+    return true;
   }
   const EditorState& CanvasState() const override { return editor.state(); }
 
@@ -86,6 +83,7 @@ class RedrawTest : public CanvasTest {
   }
 
   CanvasHost host;
+  bool planned_;
   PlanEditor editor;
 };
 
@@ -143,6 +141,7 @@ TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
 
 TEST_F(RedrawTest, OtherStoreyWallsComeAndGo) {
   plan.Brace(2, kDirX, 2, 5, 2, 4, kRisesToHigher);  // light red, above a storey-1 line
+  doc.replace(plan.b);
   editor.chooseCategory(kCatColumn);
   const QImage without = Canvas().planImage().copy();
   const QPoint symbol = PxAt(3, 5, 0.5, 0.15);
@@ -155,29 +154,31 @@ TEST_F(RedrawTest, OtherStoreyWallsComeAndGo) {
 }
 
 TEST_F(RedrawTest, MarksFollowTheValuesAndLeaveNothingBehind) {
-  StoreyBalance& balance = plan.b.Balance[0];
+  const double cmPerMetre = PlanScale(plan.b);
   auto gravityTop = [&] {
-    return Px(QPointF(balance.Gravity[1] * PlanScale(plan.b) + kMarginCm,
-                      balance.Gravity[0] * PlanScale(plan.b) + kMarginCm + 0.3));
+    const StoreyBalance& balance = doc.balance(1);
+    return Px(QPointF(balance.Gravity[1] * cmPerMetre + kMarginCm, balance.Gravity[0] * cmPerMetre + kMarginCm + 0.3));
   };
-  balance.Gravity = {1.0f, 1.5f};
-  balance.ElasticRadius = {2.0f, 2.0f};
-  Canvas().updateEccentricityMarks();
   const QPoint before = gravityTop();
+  const float xBefore = doc.balance(1).Gravity[1];
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
 
-  balance.Gravity = {2.0f, 2.5f};
-  Canvas().updateEccentricityMarks();
+  // Floor cells of the left half deleted: the centre of gravity moves right.
+  EditRequest floors;
+  floors.category = kCatFloor;
+  floors.editMode = kModeDelete;
+  floors.rect = GridRect{1, 1, 5, 7};
+  doc.apply(PlanEditCommand(floors));
+  ASSERT_GT(doc.balance(1).Gravity[1], xBefore + 0.2f);
   EXPECT_FALSE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), gravityTop(), Pal(kPalWhite), 1));
   // Frames: inner yellow 0.2 x the elastic radius left of the centre, outer red 0.3 x.
-  const double cmPerMetre = PlanScale(plan.b);
-  EXPECT_TRUE(ColourNear(Canvas().viewImage(),
-                         Px(QPointF(2.5 * cmPerMetre + kMarginCm - 0.4 * cmPerMetre, 2.0 * cmPerMetre + kMarginCm)),
-                         Pal(kPalYellow), 1));
-  EXPECT_TRUE(ColourNear(Canvas().viewImage(),
-                         Px(QPointF(2.5 * cmPerMetre + kMarginCm - 0.6 * cmPerMetre, 2.0 * cmPerMetre + kMarginCm)),
-                         Pal(kPalLightRed), 1));
+  const StoreyBalance& balance = doc.balance(1);
+  const QPointF gravity(balance.Gravity[1] * cmPerMetre + kMarginCm, balance.Gravity[0] * cmPerMetre + kMarginCm);
+  const double radiusX = balance.ElasticRadius[1] * cmPerMetre;
+  ASSERT_GT(radiusX, 0.0);
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), Px(gravity - QPointF(0.2 * radiusX, 0)), Pal(kPalYellow), 1));
+  EXPECT_TRUE(ColourNear(Canvas().viewImage(), Px(gravity - QPointF(0.3 * radiusX, 0)), Pal(kPalLightRed), 1));
 
   Canvas().setHideCentres(true);
   EXPECT_EQ(Canvas().viewImage(), Canvas().planImage());
@@ -202,12 +203,11 @@ TEST_F(CentreMarksTest, OnlyCentresThatExistAreMarked) {
   const QPointF origin = Cm(1, 1);
   for (const Step& step : steps) {
     step.edit();
-    UpdateEccentricity(plan.b);
-    Canvas().updateEccentricityMarks();
+    Redrawn();
     const std::optional<EccentricityMarkSet>& shown = Canvas().marks().Shown();
     ASSERT_EQ(shown.has_value(), step.gravity || step.rigidity) << step.name;
     const QImage view = Canvas().viewImage();
-    const StoreyBalance& balance = plan.b.Balance[0];
+    const StoreyBalance& balance = doc.balance(1);
     const double scale = PlanScale(plan.b);
     const QPointF gravity(balance.Gravity[1] * scale + kMarginCm, balance.Gravity[0] * scale + kMarginCm);
     const QPointF rigidity(balance.Rigidity[1] * scale + kMarginCm, balance.Rigidity[0] * scale + kMarginCm);
@@ -247,9 +247,7 @@ TEST_F(RedrawTest, RubberBandIsExclusiveOrOverThePlan) {
 TEST_F(RedrawTest, ViewportShowsTheScrolledPartOfTheView) {
   Canvas().setZoom(2.0);
   Canvas().drawRubberBand(RubberBand{At(2, 2), At(6, 5), BandShape::Rectangle, kBandPlaceColour});
-  plan.b.Balance[0].Gravity = {1.5f, 2.0f};
-  plan.b.Balance[0].ElasticRadius = {1.0f, 2.0f};
-  Canvas().updateEccentricityMarks();
+  ASSERT_TRUE(Canvas().marks().Shown().has_value());
   Canvas().horizontalScrollBar()->setValue(300);
   Canvas().verticalScrollBar()->setValue(200);
   const QImage grabbed = Canvas().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);

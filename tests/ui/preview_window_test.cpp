@@ -9,7 +9,8 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/full_calculation.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "model/hardware_names.h"
 #include "model/line_names.h"
 #include "model/safe_file.h"
@@ -76,18 +77,20 @@ class PreviewTest : public ::testing::Test {
   void SetUp() override {
     test::EnsureResultWindowApp();
     building = test::LoadSampleHouse();
-    RunFullCalculation(building, false);
     mainWindow = std::make_unique<QWidget>();
   }
 
-  // The preview deletes itself when it closes; the test holds it through a guard.
+  // The preview of the building as set up; it deletes itself when it closes, the test
+  // holds it through a guard.
   PreviewWindow* open() {
-    preview = new PreviewWindow(building, LoadBuiltInHardwareNames(), FigureFonts{}, mainWindow.get(), &prompts);
+    doc.replace(building);
+    preview = new PreviewWindow(doc, LoadBuiltInHardwareNames(), FigureFonts{}, mainWindow.get(), &prompts);
     return preview;
   }
   void TearDown() override { delete preview.data(); }
 
   Building building;
+  Document doc;
   std::unique_ptr<QWidget> mainWindow;
   ScriptedWindowPrompts prompts;
   QPointer<PreviewWindow> preview;
@@ -359,15 +362,18 @@ TEST(ReportCommand, NoToTheTransmissionQuestionOpensNothing) {
   mainWindow.show();
   ScriptedWindowPrompts prompts;
   prompts.answers = {false};
-  EXPECT_EQ(OpenReportPreview(p.b, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts), nullptr);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  Document doc(p.b);
+  EXPECT_EQ(OpenReportPreview(doc, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts), nullptr);
+  EXPECT_TRUE(doc.results().notTransmitted);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{NotTransmittedQuestion()});
   EXPECT_TRUE(mainWindow.isVisible());
 
   // With the warning switched off the preview opens in place of the main window.
-  p.b.Settings.NoCrossBeamWarning = 1;
+  CalcSettings settings = doc.building().Settings;
+  settings.NoCrossBeamWarning = 1;
+  doc.apply(SettingsCommand(settings));
   QPointer<PreviewWindow> preview =
-      OpenReportPreview(p.b, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts);
+      OpenReportPreview(doc, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts);
   ASSERT_FALSE(preview.isNull());
   EXPECT_FALSE(mainWindow.isVisible());
   EXPECT_EQ(prompts.asked.size(), 1u);

@@ -1,5 +1,6 @@
 #include "report/chapters/report_composer.h"
 
+#include "engine/calc_results.h"
 #include "model/building.h"
 #include "report/chapters/report_context.h"
 #include "report/surface/page_surface.h"
@@ -37,9 +38,9 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   step();
 }
 
-int FirstOverLimitStorey(const Building& b) {
+int FirstOverLimitStorey(const Building& b, const CalcResults& results) {
   for (int s = 1; s <= b.Storeys(); ++s) {
-    if (b.Balance[static_cast<size_t>(s - 1)].OverLimit != 0) return s;
+    if (results.Storey(s).overLimit) return s;
   }
   return 0;
 }
@@ -60,7 +61,7 @@ ComposedReport ComposeReport(PageSurface& surface, const ReportRequest& request)
   report.document = surface.TakeDocument();
   report.index = ctx.index;
   report.ng = ctx.ng;
-  report.overLimitStorey = FirstOverLimitStorey(request.building);
+  report.overLimitStorey = FirstOverLimitStorey(request.building, request.results);
   return report;
 }
 

@@ -15,6 +15,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 
 // Entries of the preview's contents list, in its order.
@@ -45,7 +46,8 @@ inline const ChapterMark& MarkOf(const ChapterIndex& index, ReportEntry e) { ret
 
 // Draws the figures of one chapter below its heading, starting at y (cm in the margin box)
 // on the current page; returns the y below the last thing drawn.
-using FigureChapter = std::function<double(PageSurface& surface, const Building& building, double y)>;
+using FigureChapter =
+    std::function<double(PageSurface& surface, const Building& building, const CalcResults& results, double y)>;
 
 // The plan and elevation figures. An empty one leaves its chapter with its heading only.
 struct FigureChapters {
@@ -56,6 +58,7 @@ struct FigureChapters {
 
 struct ReportRequest {
   const Building& building;            // calculated beforehand
+  const CalcResults& results;          // of that calculation
   const HardwareNames& hardwareNames;  // the list in use
   FigureChapters figures;
   QDate date = QDate::currentDate();  // printed on the cover

@@ -25,6 +25,7 @@ class ReportContext {
   PageSurface& surface;
   const ReportRequest& request;
   const Building& building;
+  const CalcResults& results;
   ChapterIndex index{};
   bool ng = false;
   bool resultsRunning = false;  // the page-started handler draws the results header block

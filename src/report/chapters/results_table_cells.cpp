@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/calc_results.h"
 #include "engine/grade.h"
 #include "engine/transmission.h"
 #include "model/building.h"
@@ -59,9 +60,9 @@ std::string LineNamesCell(const Building& b, int i, int j) {
   return text;
 }
 
-void FillUpperStorey(const Building& b, int i, int j, ResultsRow& row) {
+void FillUpperStorey(const Building& b, const CalcResults& results, int i, int j, ResultsRow& row) {
   const GridPoint& p = b.Point(i, j, 2);
-  const ColumnResult& r = b.Result(i, j, 2);
+  const ColumnResult& r = results.Column(i, j, 2);
   // The height term goes on a line of its own: the column is too narrow for the whole formula.
   const std::string factor = WithBreak(HeightFactorTerm(b, 2));
   std::array<std::string, 2> n;
@@ -78,10 +79,10 @@ void FillUpperStorey(const Building& b, int i, int j, ResultsRow& row) {
   row.cells[4] = PlacedCell(p.Column, row.ng);
 }
 
-void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow& row) {
+void FillLowerStorey(const Building& b, const CalcResults& results, int i, int j, bool hasUpper, ResultsRow& row) {
   const GridPoint& p = b.Point(i, j, 1);
-  const ColumnResult& r = b.Result(i, j, 1);
-  const ColumnResult upper = hasUpper ? b.Result(i, j, 2) : ColumnResult{};
+  const ColumnResult& r = results.Column(i, j, 1);
+  const ColumnResult upper = hasUpper ? results.Column(i, j, 2) : ColumnResult{};
   // With the L option 1 the storey-1 L the engine stores already holds the storey-2 L
   // (L1 + L2), so it is printed as it is: the formula then adds up to the N' beside it.
   const float l = r.l;
@@ -101,7 +102,7 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
     anyValue = true;
     nPrime[k] = F2(r.n[k]) + kCr + "=" + F1(r.a[k]) + "x" + F1(r.b) + factor1 + plus + F1(upper.a[k]) + "x" +
                 F1(upper.b) + factor2 + "-" + F1(l);
-    deltaN[k] = DeltaNCell(b, d, i, j);
+    deltaN[k] = DeltaNCell(b, results, d, i, j);
     const float n = r.total(d);
     total[k] = ShiftedNText(n) + kCr + KiloNewtonLine(n);
   }
@@ -119,8 +120,8 @@ void FillLowerStorey(const Building& b, int i, int j, bool hasUpper, ResultsRow&
 
 // "(A2xB2)x0.75" or, with the L option 1, "(A2xB2-L2)x0.75"; with the storey-2 height
 // factor "(A2xB2x3.30/2.7)" and the ratio on the next line.
-std::string SourceTerm(const Building& b, int d, int i, int j, float ratio) {
-  const ColumnResult& r = b.Result(i, j, 2);
+std::string SourceTerm(const Building& b, const CalcResults& results, int d, int i, int j, float ratio) {
+  const ColumnResult& r = results.Column(i, j, 2);
   const auto k = static_cast<size_t>(d - 1);
   const std::string factor = HeightFactorTerm(b, 2);
   std::string term = "(" + F1(r.a[k]) + "x" + F1(r.b) + factor;
@@ -135,8 +136,8 @@ std::string ShiftedNText(float n) {
   return F2(v);
 }
 
-std::string DeltaNCell(const Building& b, int d, int i, int j) {
-  const ColumnResult& r = b.Result(i, j, 1);
+std::string DeltaNCell(const Building& b, const CalcResults& results, int d, int i, int j) {
+  const ColumnResult& r = results.Column(i, j, 1);
   const auto k = static_cast<size_t>(d - 1);
   const float received = r.deltaN[k] + r.crossShare[k];
   if (received == 0) return "-";
@@ -150,7 +151,7 @@ std::string DeltaNCell(const Building& b, int d, int i, int j) {
       for (int step = 0; step < maxSteps; ++step) {
         const NSource src = ColNukeNSource(b, side, d, i, j, 1, fromI, fromJ);
         if (!src.found || (src.i == fromI && src.j == fromJ)) break;
-        if (src.ratio > 0) text += SourceTerm(b, d, src.i, src.j, src.ratio) + kCr + "+";
+        if (src.ratio > 0) text += SourceTerm(b, results, d, src.i, src.j, src.ratio) + kCr + "+";
         fromI = src.i;
         fromJ = src.j;
       }
@@ -162,7 +163,7 @@ std::string DeltaNCell(const Building& b, int d, int i, int j) {
   return text;
 }
 
-std::optional<ResultsRow> ResultsRowCells(const Building& b, int i, int j) {
+std::optional<ResultsRow> ResultsRowCells(const Building& b, const CalcResults& results, int i, int j) {
   const bool upper = b.Storeys() >= 2 && b.Point(i, j, 2).hasColumn();
   const bool lower = b.Point(i, j, 1).hasColumn();
   if (!upper && !lower) return std::nullopt;
@@ -170,13 +171,13 @@ std::optional<ResultsRow> ResultsRowCells(const Building& b, int i, int j) {
   row.cells[0] = LineNamesCell(b, i, j);
   row.cells[1] = std::string("X―") + kCr + "Y";
   if (upper) {
-    FillUpperStorey(b, i, j, row);
+    FillUpperStorey(b, results, i, j, row);
   } else {
     row.cells[2] = row.cells[3] = "-";
     row.cells[4] = kDashPlaced;
   }
   if (lower) {
-    FillLowerStorey(b, i, j, upper, row);
+    FillLowerStorey(b, results, i, j, upper, row);
   } else {
     row.cells[5] = row.cells[6] = row.cells[7] = row.cells[8] = "-";
     row.cells[9] = kDashPlaced;

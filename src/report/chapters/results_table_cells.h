@@ -9,6 +9,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 
 constexpr int kResultsColumns = 10;
 
@@ -19,10 +20,10 @@ struct ResultsRow {
 };
 
 // The row of grid point (i, j), or nothing when neither storey has a column there.
-std::optional<ResultsRow> ResultsRowCells(const Building& building, int i, int j);
+std::optional<ResultsRow> ResultsRowCells(const Building& building, const CalcResults& results, int i, int j);
 
 // Column 7 for one direction d of the storey-1 column at (i, j): ΔN and its terms.
-std::string DeltaNCell(const Building& building, int d, int i, int j);
+std::string DeltaNCell(const Building& building, const CalcResults& results, int d, int i, int j);
 
 // N of column 8: moved 0.0005 away from zero before it is printed with two decimals.
 std::string ShiftedNText(float n);

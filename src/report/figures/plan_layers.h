@@ -9,6 +9,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 
 enum class PlanKind { BearingWall, Hardware };
@@ -16,6 +17,7 @@ enum class PlanMode { BearingWall, Hardware, CheckView };
 
 struct PlanContext {
   const Building& building;
+  const CalcResults& results;  // the hardware plan's and the check page's column marks
   PlanTransform t;
   int storey = 1;
   PlanMode mode = PlanMode::BearingWall;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/building.h"
+#include "engine/storey_balance.h"
 #include "ui/canvas/canvas_painter.h"
 #include "ui/canvas/canvas_plan.h"
 #include "ui/canvas/palette16.h"
@@ -57,9 +57,7 @@ void DrawEccentricityMarks(CanvasPainter& canvas, const EccentricityMarkSet& mar
   }
 }
 
-void EccentricityMarks::Show(const Building& building, int storey, double scale) {
-  shown_ = MarksOf(building.Balance.at(size_t(storey - 1)), scale);
-}
+void EccentricityMarks::Show(const StoreyBalance& balance, double scale) { shown_ = MarksOf(balance, scale); }
 
 void EccentricityMarks::Paint(CanvasPainter& canvas) const {
   if (shown_) DrawEccentricityMarks(canvas, *shown_);

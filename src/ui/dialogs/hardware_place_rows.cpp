@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/calc_results.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
 #include "engine/member_codes.h"
@@ -107,7 +108,7 @@ void PlacementCopy::clearStorey(int storey) {
   }
 }
 
-void PlacementCopy::applyTo(Building& building) const {
+void PlacementCopy::applyTo(Building& building, const CalcResults& results) const {
   for (int s = 1; s <= 2; ++s) {
     for (const PlacedColumn& column : columns(s)) {
       ColumnRec& rec = building.Point(column.i, column.j, s).Column;
@@ -117,7 +118,7 @@ void PlacementCopy::applyTo(Building& building) const {
   }
   for (const PlacedColumn& column : columns(1)) {
     if (building.Settings.DoublePullHD == 1) SetRyobiki(building, column.i, column.j, 1);
-    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, column.i, column.j, 1);
+    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, column.i, column.j, 1);
   }
 }
 
@@ -142,11 +143,16 @@ bool ThroughColumnHoldsHardware(const Building& building) {
   return false;
 }
 
-bool ApplyingLeavesThroughHardware(const Building& building, const PlacementCopy& copy, int doublePullHD) {
+bool ApplyingLeavesThroughHardware(const Building& building, const CalcResults& results, const PlacementCopy& copy,
+                                   int doublePullHD) {
   Building trial = building;
   trial.Settings.DoublePullHD = doublePullHD;
-  copy.applyTo(trial);
+  copy.applyTo(trial, results);
   return ThroughColumnHoldsHardware(trial);
+}
+
+Command PlacementCommand(const PlacementCopy& copy, const CalcResults& results) {
+  return Command{DocumentChange::Values(), {}, false, [copy, &results](Building& b) { copy.applyTo(b, results); }};
 }
 
 }  // namespace tvk

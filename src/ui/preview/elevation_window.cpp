@@ -6,8 +6,7 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "engine/full_calculation.h"
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "report/figures/elevation_figures.h"
 #include "ui/dialogs/printer_select_dialog.h"
@@ -31,8 +30,8 @@ QString ElevationCaption(const Building& building, const FrameRef& frame) {
          QStringLiteral(" 通り 軸組図");
 }
 
-ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
-    : PageWindow(building, fonts, parent, prompts), directions_(new QActionGroup(this)) {
+ElevationWindow::ElevationWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
+    : PageWindow(document, fonts, parent, prompts), directions_(new QActionGroup(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   軸組図"));
   auto* bar = addToolBar(QStringLiteral("軸組図"));
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -96,13 +95,13 @@ void ElevationWindow::updateDirectionButtons() {
   for (QAction* action : directions_->actions()) action->setChecked(action->data().toInt() == frame_.dir);
 }
 
-ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner) {
+ElevationWindow* ShowElevationWindow(Document& document, const FigureFonts& fonts, int dir, int line, QWidget* owner) {
   const BusyCursor busy;
   CloseResultWindows<CheckViewWindow>(owner);
-  RunFullCalculation(building, false);
+  document.results();
   ElevationWindow* window = OpenResultWindow<ElevationWindow>(owner);
   if (window == nullptr) {
-    window = new ElevationWindow(building, fonts, owner);
+    window = new ElevationWindow(document, fonts, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->setFigureFonts(fonts);

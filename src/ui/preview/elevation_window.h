@@ -14,6 +14,7 @@ class QActionGroup;
 namespace tvk {
 
 class Building;
+class Document;
 
 // "軸組図を印刷します。" + two CRs + "ﾌﾟﾘﾝﾀ名： " + the printer name.
 std::string ElevationPrintQuestion(const std::string& printerName);
@@ -26,7 +27,7 @@ class ElevationWindow : public PageWindow {
  public:
   // The window draws from building's current results; the caller has calculated them.
   // prompts: nullptr asks with message boxes.
-  ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
+  ElevationWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
   ~ElevationWindow() override;
 
   // Shows X line (dir 1) or Y line (dir 2) `line`, clamped to the grid, and remembers it
@@ -54,6 +55,6 @@ class ElevationWindow : public PageWindow {
 // Shows owner's frame elevation window (made on first use, owned by owner) on X line (dir 1)
 // or Y line (dir 2) `line`, after closing owner's check view and calculating the building
 // as the report does.
-ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner);
+ElevationWindow* ShowElevationWindow(Document& document, const FigureFonts& fonts, int dir, int line, QWidget* owner);
 
 }  // namespace tvk

@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "report/chapters/report_figures.h"
 #include "report/surface/page_surface.h"
@@ -46,10 +46,11 @@ constexpr int kHasPagesRole = Qt::UserRole + 1;
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, const FigureFonts& fonts,
+PreviewWindow::PreviewWindow(Document& document, const HardwareNames& names, const FigureFonts& fonts,
                              QWidget* mainWindow, WindowPrompts* prompts, PreviewHooks hooks)
     : QMainWindow(nullptr),
-      building_(building),
+      doc_(document),
+      building_(document.building()),
       fonts_(fonts),
       mainWindow_(mainWindow),
       prompts_(this, prompts),
@@ -83,8 +84,9 @@ void PreviewWindow::compose(const HardwareNames& names) {
   progress.advance(0);
   const BusyCursor busy;
   PageSurface surface;
-  report_ = ComposeReport(surface, ReportRequest{building_, names, ReportFigureChapters(fonts_), QDate::currentDate(),
-                                                 [&progress](int done) { progress.advance(done); }});
+  report_ =
+      ComposeReport(surface, ReportRequest{building_, doc_.results(), names, ReportFigureChapters(fonts_),
+                                           QDate::currentDate(), [&progress](int done) { progress.advance(done); }});
 }
 
 QWidget* PreviewWindow::buildSidePanel() {
@@ -148,7 +150,7 @@ void PreviewWindow::buildActions() {
 
   auto* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
   QAction* checkAction = view->addAction(QStringLiteral("２階Ｎ値伝達ﾁｪｯｸ(&N)"), this,
-                                         [this] { OpenCheckView(building_, fonts_, resultOwner()); });
+                                         [this] { OpenCheckView(doc_, fonts_, resultOwner()); });
   checkAction->setEnabled(building_.Storeys() >= 2);
   auto* frames = view->addMenu(QStringLiteral("軸組図(&J)"));
   frames->addMenu(frameMenu(kDirX))->setText(QStringLiteral("Ｘ通り軸組図(&X)"));
@@ -214,7 +216,7 @@ QMenu* PreviewWindow::frameMenu(int dir) {
     const int line = dir == kDirX ? k : count + 1 - k;
     const std::string& name = dir == kDirX ? building_.LineNameX(line) : building_.LineNameY(line);
     menu->addAction(QString::fromStdString(TrimBlanks(name)), this,
-                    [this, dir, line] { ShowElevationWindow(building_, fonts_, dir, line, resultOwner()); });
+                    [this, dir, line] { ShowElevationWindow(doc_, fonts_, dir, line, resultOwner()); });
   }
   return menu;
 }

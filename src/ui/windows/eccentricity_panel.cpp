@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "engine/eccentricity.h"
-#include "model/storey_balance.h"
+#include "engine/storey_balance.h"
 
 namespace tvk {
 

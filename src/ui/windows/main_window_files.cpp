@@ -1,7 +1,7 @@
 // The main window's File commands and the data selection at start.
 #include <QApplication>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "ui/dialogs/data_select_dialog.h"
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/printer_select_dialog.h"
@@ -41,17 +41,17 @@ bool MainWindow::openFromCommandLine(const std::string& path) {
   const FileOutcome outcome = OpenPathCommand(session_, *prompts_, path);
   setBusy(false);
   if (outcome != FileOutcome::Done) return false;
-  buildingReplaced(false);
+  refreshRecentMenu();
   return true;
 }
 
 bool MainWindow::newBuilding() {
-  if (!MayReplaceForNew(session_.building, *prompts_)) return false;
+  if (!MayReplaceForNew(session_.document, *prompts_)) return false;
   NewDataDialog dialog(this);
   if (dialog.exec() != QDialog::Accepted) return false;
   CloseResultWindows(this);
-  CreateNewBuilding(session_.building, session_.defaults, dialog.choice());
-  buildingReplaced(true);
+  session_.document.replace(CreateNewBuilding(session_.document.building(), session_.defaults, dialog.choice()));
+  resetView();
   return true;
 }
 
@@ -59,7 +59,7 @@ FileOutcome MainWindow::openFile() {
   const FileOutcome outcome = OpenCommand(session_, *prompts_);
   if (outcome == FileOutcome::Done) {
     CloseResultWindows(this);
-    buildingReplaced(false);
+    refreshRecentMenu();
   }
   return outcome;
 }
@@ -70,7 +70,7 @@ FileOutcome MainWindow::openRecent(size_t index, bool fromSelection) {
   setBusy(false);
   if (outcome == FileOutcome::Done) {
     CloseResultWindows(this);
-    buildingReplaced(false);
+    refreshRecentMenu();
   }
   return outcome;
 }

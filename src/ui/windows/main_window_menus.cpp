@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/windows/key_pictures.h"
@@ -187,7 +187,7 @@ void MainWindow::refreshFrameMenus() {
   for (int dir = 1; dir <= 2; ++dir) {
     QMenu* menu = frameMenus_[static_cast<size_t>(dir - 1)];
     menu->clear();
-    for (const FrameListEntry& entry : FrameListEntries(session_.building, dir)) {
+    for (const FrameListEntry& entry : FrameListEntries(session_.document.building(), dir)) {
       const int line = entry.line;
       menu->addAction(Q(entry.caption), this, [this, dir, line] { openFrame(dir, line); });
     }

@@ -9,10 +9,11 @@
 namespace tvk {
 
 class Building;
+class Document;
 
-// The window title: the caption of the building's file, with "*" while it has unsaved
+// The window title: the caption of the document's file, with "*" while it has unsaved
 // changes.
-std::string WindowTitle(const Building& building);
+std::string WindowTitle(const Document& document);
 
 // The six status bar panels; panels 2 and 3 name the L method, 5 and 6 the orthogonal-beam
 // transmission (1 and 4 are spacers).

@@ -1,6 +1,6 @@
 #pragma once
-// Per-point, per-level result of the N-value calculation. Working state only: it is
-// sized with the model and never written to the project file.
+// Per-point, per-level result of the N-value calculation (CalcResults holds one for every
+// point of the building); never written to the project file.
 
 #include <array>
 #include <cstdint>

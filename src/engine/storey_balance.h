@@ -1,5 +1,6 @@
 #pragma once
-// Per-storey eccentricity record (centres of gravity and rigidity, ratios).
+// Per-storey eccentricity record (centres of gravity and rigidity, ratios): a calculation
+// result, never saved.
 
 #include <array>
 #include <cstdint>
@@ -20,7 +21,6 @@ struct StoreyBalance {
   // [0]: one entry per Y index j (1-based: element j-1); [1]: one per X index i.
   std::array<std::vector<float>, 2> LineStiffness;
   std::array<float, 2> ElasticRadius{};
-  int32_t OverLimit = 0;    // written by the N-value calculation
   int32_t HasFloor = 0;     // some floor or void cell on this storey's level
   int32_t TorsionFree = 0;  // walls that all stand on one line per direction: no torsional
                             // stiffness, so neither ratio is defined
