@@ -16,9 +16,9 @@
 namespace tvk {
 
 struct StoreyResult {
-  StoreyBalance balance;    // eccentricity
-  int columns = 0;          // columns counted by the N-value calculation
-  bool overLimit = false;   // some column's governing N beyond (る)*
+  StoreyBalance balance;   // eccentricity
+  int columns = 0;         // columns counted by the N-value calculation
+  bool overLimit = false;  // some column's governing N beyond (る)*
   // Grid lines that carry a brace or sheathing: [d-1][line-1], the lines along d.
   std::array<std::vector<uint8_t>, 2> wallLines;
 };

@@ -7,6 +7,7 @@ namespace tvk {
 
 FigureChapters ReportFigureChapters(const FigureFonts& fonts) {
   FigureChapters chapters;
+  chapters.fonts = fonts;
   chapters.wallPlans = [fonts](PageSurface& surface, const Building& building, const CalcResults& results, double y) {
     return DrawPlanChapter(surface, building, results, PlanKind::BearingWall, y, fonts);
   };

@@ -48,12 +48,9 @@ void DrawCheckViewPage(PageSurface& surface, const Building& building, const Cal
   if (building.Storeys() >= kCheckStorey) {
     const double printableWidth = surface.PrintableCm().width();
     const double chapterY = 2 * m.pitch;
-    const PlanContext plan{building,
-                           results,
-                           MakePlanTransform(building, chapterY, printableWidth, m.pitch),
-                           kCheckStorey,
-                           PlanMode::CheckView,
-                           fonts};
+    const PlanContext plan{building,     MakePlanTransform(building, chapterY, printableWidth, m.pitch),
+                           kCheckStorey, PlanMode::CheckView,
+                           fonts,        &results};
     LabelPlacer labels;
     DrawPlanGrid(surface, plan, labels);
     DrawPlanBeams(surface, plan, kCheckStorey);

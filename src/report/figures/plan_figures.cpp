@@ -35,12 +35,9 @@ double DrawPlanPage(PageSurface& surface, const Building& building, const CalcRe
   DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, titleY}, PlanTitle(kind, storey));
 
   const bool walls = kind == PlanKind::BearingWall;
-  const PlanContext plan{building,
-                         results,
-                         MakePlanTransform(building, chapterY, printableWidth, m.pitch),
-                         storey,
-                         walls ? PlanMode::BearingWall : PlanMode::Hardware,
-                         fonts};
+  const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch),
+                         storey,   walls ? PlanMode::BearingWall : PlanMode::Hardware,
+                         fonts,    &results};
   LabelPlacer labels;
   if (walls) DrawPlanFloors(surface, plan);
   DrawPlanGrid(surface, plan, labels);

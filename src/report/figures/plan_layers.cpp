@@ -118,9 +118,9 @@ void DrawHardwareLabels(PageSurface& surface, const PlanContext& plan, const Col
 ColumnMark PlanColumnMark(const PlanContext& plan, int i, int j) {
   switch (plan.mode) {
     case PlanMode::Hardware:
-      return HardwarePlanMark(plan.results, i, j, plan.storey);
+      return HardwarePlanMark(*plan.results, i, j, plan.storey);
     case PlanMode::CheckView:
-      return CheckViewUpperMark(plan.results, i, j);
+      return CheckViewUpperMark(*plan.results, i, j);
     case PlanMode::BearingWall:
       break;
   }

@@ -17,11 +17,12 @@ enum class PlanMode { BearingWall, Hardware, CheckView };
 
 struct PlanContext {
   const Building& building;
-  const CalcResults& results;  // the hardware plan's and the check page's column marks
   PlanTransform t;
   int storey = 1;
   PlanMode mode = PlanMode::BearingWall;
   FigureFonts fonts;
+  // The calculation the column marks of the hardware plan and the check page show.
+  const CalcResults* results = nullptr;
 };
 
 // Column square side and through-column circle radius (cm).
