@@ -96,7 +96,7 @@ void ReadEveryPoint(benchmark::State& state) {
       for (int j = 1; j <= b.PointsY(); ++j) {
         for (int i = 1; i <= b.PointsX(); ++i) {
           const GridPoint& p = b.Point(i, j, level);
-          sum += p.Column.ColKind + p.brace(kDirX).Kind + p.beam(kDirY).BeamKind;
+          sum += static_cast<int>(p.Column.ColKind) + p.brace(Dir::X).Kind + p.beam(Dir::Y).BeamKind;
         }
       }
     }

@@ -55,9 +55,7 @@ std::string XY(const std::string& x, const std::string& y) { return "{\"x\": " +
 std::string XY(float x, float y) { return XY(JsonNumber(x), JsonNumber(y)); }
 
 // A direction without walls, or a storey that cannot resist torsion, has no ratio.
-std::string Ratio(const StoreyBalance& bal, int d) {
-  return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[static_cast<size_t>(d - 1)]) : "null";
-}
+std::string Ratio(const StoreyBalance& bal, Dir d) { return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[d]) : "null"; }
 
 void WriteStorey(const CalcResults& results, int s, std::ostream& out) {
   const StoreyResult& storey = results.Storey(s);
@@ -65,20 +63,19 @@ void WriteStorey(const CalcResults& results, int s, std::ostream& out) {
   // Centres are plan coordinates: index 0 holds y (loading along X), index 1 holds x.
   out << "    {\"storey\": " << s << ", \"columns\": " << storey.columns
       << ", \"over_limit\": " << Bool(storey.overLimit) << ",\n"
-      << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[1], bal.Gravity[0])
-      << ", \"rigidity\": " << XY(bal.Rigidity[1], bal.Rigidity[0]) << ",\n"
-      << "                      \"ratio\": " << XY(Ratio(bal, kDirX), Ratio(bal, kDirY))
-      << ", \"stiffness\": " << XY(bal.Stiffness[0], bal.Stiffness[1])
-      << ", \"elastic_radius\": " << XY(bal.ElasticRadius[0], bal.ElasticRadius[1]) << "}}";
+      << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[Dir::Y], bal.Gravity[Dir::X])
+      << ", \"rigidity\": " << XY(bal.Rigidity[Dir::Y], bal.Rigidity[Dir::X]) << ",\n"
+      << "                      \"ratio\": " << XY(Ratio(bal, Dir::X), Ratio(bal, Dir::Y))
+      << ", \"stiffness\": " << XY(bal.Stiffness[Dir::X], bal.Stiffness[Dir::Y])
+      << ", \"elastic_radius\": " << XY(bal.ElasticRadius[Dir::X], bal.ElasticRadius[Dir::Y]) << "}}";
 }
 
 // heightFactor: the factor the column's own A x B carries.
-std::string Direction(const ColumnResult& r, int d, float heightFactor) {
-  const auto k = static_cast<size_t>(d - 1);
-  return "{\"rating1\": " + JsonNumber(r.rating1[k]) + ", \"rating2\": " + JsonNumber(r.rating2[k]) +
-         ", \"correction\": " + JsonNumber(r.correction[k]) + ", \"a\": " + JsonNumber(r.a[k]) +
-         ", \"height_factor\": " + JsonNumber(heightFactor) + ", \"n\": " + JsonNumber(r.n[k]) +
-         ", \"delta_n\": " + JsonNumber(r.deltaN[k]) + ", \"cross_share\": " + JsonNumber(r.crossShare[k]) +
+std::string Direction(const ColumnResult& r, Dir d, float heightFactor) {
+  return "{\"rating1\": " + JsonNumber(r.rating1[d]) + ", \"rating2\": " + JsonNumber(r.rating2[d]) +
+         ", \"correction\": " + JsonNumber(r.correction[d]) + ", \"a\": " + JsonNumber(r.a[d]) +
+         ", \"height_factor\": " + JsonNumber(heightFactor) + ", \"n\": " + JsonNumber(r.n[d]) +
+         ", \"delta_n\": " + JsonNumber(r.deltaN[d]) + ", \"cross_share\": " + JsonNumber(r.crossShare[d]) +
          ", \"total\": " + JsonNumber(r.total(d)) + "}";
 }
 
@@ -99,12 +96,12 @@ void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
   const float factor = HeightFactor(b, row.storey);
   out << "    {\"storey\": " << row.storey << ", \"i\": " << row.i << ", \"j\": " << row.j
       << ", \"x_line\": " << JsonString(b.LineNameX(row.i)) << ", \"y_line\": " << JsonString(b.LineNameY(row.j))
-      << ", \"kind\": " << c.ColKind << ", \"through\": " << Bool(c.Through == 1) << ",\n"
+      << ", \"kind\": " << static_cast<int>(c.ColKind) << ", \"through\": " << Bool(c.Through == 1) << ",\n"
       << "     \"corner\": " << Bool(c.Corner == 1) << ", \"b\": " << JsonNumber(r.b) << ", \"l\": " << JsonNumber(r.l)
       << ",\n"
-      << "     \"x\": " << Direction(r, kDirX, factor) << ",\n"
-      << "     \"y\": " << Direction(r, kDirY, factor) << ",\n"
-      << "     \"n\": " << JsonNumber(std::max(r.total(kDirX), r.total(kDirY)))
+      << "     \"x\": " << Direction(r, Dir::X, factor) << ",\n"
+      << "     \"y\": " << Direction(r, Dir::Y, factor) << ",\n"
+      << "     \"n\": " << JsonNumber(std::max(r.total(Dir::X), r.total(Dir::Y)))
       << ", \"grade\": " << JsonString(c.NeedGrade) << ", \"over_limit\": " << Bool(r.overLimit == 1)
       << ", \"not_transmitted\": " << Bool(r.notTransmitted == 1) << ",\n"
       << "     \"top\": " << JsonString(c.TopHardware) << ", \"bottom\": " << JsonString(c.BottomHardware)

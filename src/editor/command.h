@@ -4,6 +4,7 @@
 // command the same way (document.h); commands.h makes the program's commands.
 
 #include <functional>
+#include <optional>
 
 #include "editor/canvas_geometry.h"
 #include "editor/undo.h"
@@ -38,7 +39,7 @@ struct DocumentChange {
 struct Command {
   DocumentChange change = DocumentChange::Everything();
   // A plan edit: the points it can touch are recorded for undo first (one level).
-  UndoInfo undo;
+  std::optional<UndoInfo> undo;
   // The grid is rebuilt: the recorded plan edit no longer fits it.
   bool clearsUndo = false;
   std::function<void(Building&)> apply;

@@ -30,7 +30,7 @@ void Document::changed(const DocumentChange& change, bool modifies) {
 
 void Document::apply(const Command& command) {
   changing(command.change);
-  if (command.undo.category != 0) undo_.Record(building_, command.undo);
+  if (command.undo) undo_.Record(building_, *command.undo);
   if (command.clearsUndo) undo_.Clear();
   command.apply(building_);
   changed(command.change, true);
@@ -38,9 +38,9 @@ void Document::apply(const Command& command) {
 
 void Document::undo() {
   if (!canUndo()) return;
-  const UndoInfo& info = undo_.Info();
+  const UndoInfo info = *undo_.Info();
   // Taking a placement back takes members off the plan; a deletion brings them back.
-  const DocumentChange change = DocumentChange::Area(info.storey, info.rect, info.editMode == kModePlace);
+  const DocumentChange change = DocumentChange::Area(info.storey, info.rect, info.editMode == EditMode::Place);
   changing(change);
   undo_.Restore(building_);
   changed(change, true);

@@ -53,7 +53,7 @@ class Document {
   bool neverSaved() const { return path_ == kNewDataPath; }
   bool modified() const { return modified_; }
   bool canUndo() const { return undo_.CanRestore(building_); }
-  const UndoInfo& undoInfo() const { return undo_.Info(); }
+  const std::optional<UndoInfo>& undoInfo() const { return undo_.Info(); }
 
   void addView(DocumentView& view);
   void removeView(DocumentView& view);

@@ -28,10 +28,10 @@ void StoreAxis(const LineNameAxis& axis, int32_t& style, int32_t& start, int32_t
 
 }  // namespace
 
-LineNameAxis LineNameAxisOf(const Building& building, int d) {
+LineNameAxis LineNameAxisOf(const Building& building, Dir d) {
   const CalcSettings& s = building.Settings;
-  return d == kDirX ? LineNameAxis{s.LineStyleX, s.LineStartX, s.LineReverseX}
-                    : LineNameAxis{s.LineStyleY, s.LineStartY, s.LineReverseY};
+  return d == Dir::X ? LineNameAxis{s.LineStyleX, s.LineStartX, s.LineReverseX}
+                     : LineNameAxis{s.LineStyleY, s.LineStartY, s.LineReverseY};
 }
 
 LineNameAxisForm OpenLineNameAxis(const LineNameAxis& axis) {

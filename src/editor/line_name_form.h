@@ -35,7 +35,7 @@ struct LineNameAxis {
   bool operator==(const LineNameAxis&) const = default;
 };
 
-LineNameAxis LineNameAxisOf(const Building& building, int d);
+LineNameAxis LineNameAxisOf(const Building& building, Dir d);
 
 // The frame as the dialog opens: an unset scheme becomes 1 with start 1; the box of
 // the chosen scheme shows the start number, the other box is empty and disabled.

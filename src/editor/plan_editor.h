@@ -27,25 +27,24 @@ enum class MouseButton { Left, Right };
 
 // A clicked grid point: indices and canvas position.
 struct GridPick {
-  int i = 0;
-  int j = 0;
+  GridPos at;
   CanvasPos pos;
 
   bool operator==(const GridPick&) const = default;
 };
 
 struct EditorState {
-  int InputCategory = kCatFloor;
+  Category InputCategory = Category::Floor;
   int Storey = 1;
-  std::array<KindSelection, 4> Selection;  // [category-1]: SelectedKind and the list key
+  PerCategory<KindSelection> Selection;  // SelectedKind and the list key
   std::string SelectedGroupKey = "Kesa";
   float SelectedMultiplier = 1.0f;  // wall multiplier of the chosen wall entry
-  int EditMode = kModePlace;
+  EditMode Mode = EditMode::Place;
   int ClickState = 0;
   GridPick Start;
   GridPick End;
-  int DirectionLock = 0;  // 0 none, 1 along X, 2 along Y
-  int PopupLayers = 0;
+  std::optional<Dir> DirectionLock;  // a wall or beam runs along it
+  LayerSet PopupLayers = LayerSet::None;
   bool PopupUsed = false;
   bool PopupCancelled = false;
   bool DeleteBothLayers = false;  // "筋かい・面材を同時に削除"
@@ -55,7 +54,7 @@ struct EditorState {
   bool OtherStoreyWalls = false;  // other-storey walls toggle down
   bool OtherStoreyToggleEnabled = false;
 
-  int SelectedKind(int category) const { return Selection[static_cast<size_t>(category - 1)].subKind; }
+  int SelectedKind(Category category) const { return Selection[category].subKind; }
 };
 
 class PlanEditor {
@@ -64,7 +63,7 @@ class PlanEditor {
 
   const EditorState& state() const { return s_; }
   const std::vector<KindNode>& kindList() const { return kindList_; }
-  bool kindListVisible() const { return s_.InputCategory != kCatBeam; }
+  bool kindListVisible() const { return s_.InputCategory != Category::Beam; }
   // "筋かい・面材を同時に削除" can be used in a delete mode with bearing walls.
   bool deleteBothLayersEnabled() const;
   // The rubber band currently on the canvas, if any.
@@ -82,7 +81,7 @@ class PlanEditor {
 
   // ---- controls ---------------------------------------------------------------
   void pressDeleteToggle(DeleteToggle which, bool down);
-  void chooseCategory(int category);
+  void chooseCategory(Category category);
   void chooseStorey(int storey);
   // A leaf of the member-kind list becomes the active kind; a group heading only beeps
   // (false), and the kind chosen before stays active.
@@ -97,8 +96,8 @@ class PlanEditor {
   void redrawAll();
 
  private:
-  bool twoClick() const { return s_.InputCategory != kCatColumn; }
-  bool runsAlongLine() const { return s_.InputCategory == kCatWall || s_.InputCategory == kCatBeam; }
+  bool twoClick() const { return s_.InputCategory != Category::Column; }
+  bool runsAlongLine() const { return s_.InputCategory == Category::Wall || s_.InputCategory == Category::Beam; }
 
   void takePoint(MouseButton button, CanvasPos at, const SnapResult& snap);
   void finishPoints(MouseButton button, CanvasPos at);

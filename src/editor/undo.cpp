@@ -23,9 +23,7 @@ void UndoRecord::Copy(const Building& building, Block& block) const {
   }
 }
 
-bool UndoRecord::CanRestore(const Building& building) const {
-  return info_.category != 0 && shape_ == building.Shape();
-}
+bool UndoRecord::CanRestore(const Building& building) const { return info_.has_value() && shape_ == building.Shape(); }
 
 void UndoRecord::Restore(Building& building) {
   if (!CanRestore(building)) return;
@@ -42,7 +40,7 @@ void UndoRecord::Restore(Building& building) {
 }
 
 void UndoRecord::Clear() {
-  info_ = UndoInfo{};
+  info_.reset();
   rows_.points.clear();
   columns_.points.clear();
 }

@@ -4,9 +4,11 @@
 // and beams through the rectangle may change along their whole lines); taking the edit back
 // writes them again. Nothing is allocated before the first edit.
 
+#include <optional>
 #include <vector>
 
 #include "editor/canvas_geometry.h"
+#include "editor/edit_choices.h"
 #include "model/grid_point.h"
 #include "model/grid_shape.h"
 
@@ -16,8 +18,8 @@ class Building;
 
 // What the recorded edit was.
 struct UndoInfo {
-  int category = 0;  // 0 = nothing to undo
-  int editMode = 0;
+  Category category = Category::Floor;
+  EditMode editMode = EditMode::Place;
   int storey = 1;
   GridRect rect;
 
@@ -34,7 +36,8 @@ class UndoRecord {
   // Writes the copied points back and forgets them.
   void Restore(Building& building);
   void Clear();
-  const UndoInfo& Info() const { return info_; }
+  // The edit recorded, if any.
+  const std::optional<UndoInfo>& Info() const { return info_; }
 
  private:
   // The points of a block of the grid on every level, in file order.
@@ -44,7 +47,7 @@ class UndoRecord {
   };
   void Copy(const Building& building, Block& block) const;
 
-  UndoInfo info_;
+  std::optional<UndoInfo> info_;
   GridShape shape_;
   Block rows_;
   Block columns_;

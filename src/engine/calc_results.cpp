@@ -9,18 +9,18 @@ void CalcResults::Reset(const Building& building) {
     storey.balance = StoreyBalance{};
     storey.columns = 0;
     storey.overLimit = false;
-    storey.wallLines[0].assign(static_cast<size_t>(shape_.pointsY), 0);
-    storey.wallLines[1].assign(static_cast<size_t>(shape_.pointsX), 0);
+    storey.wallLines[Dir::X].assign(static_cast<size_t>(shape_.pointsY), 0);
+    storey.wallLines[Dir::Y].assign(static_cast<size_t>(shape_.pointsX), 0);
   }
   notTransmitted = false;
 }
 
-bool CalcResults::WallLine(int s, int d, int line) const {
-  return Storey(s).wallLines.at(static_cast<size_t>(d - 1)).at(static_cast<size_t>(line - 1)) != 0;
+bool CalcResults::WallLine(int s, Dir d, int line) const {
+  return Storey(s).wallLines[d].at(static_cast<size_t>(line - 1)) != 0;
 }
 
-void CalcResults::SetWallLine(int s, int d, int line, bool marked) {
-  Storey(s).wallLines.at(static_cast<size_t>(d - 1)).at(static_cast<size_t>(line - 1)) = marked ? 1 : 0;
+void CalcResults::SetWallLine(int s, Dir d, int line, bool marked) {
+  Storey(s).wallLines[d].at(static_cast<size_t>(line - 1)) = marked ? 1 : 0;
 }
 
 }  // namespace tvk

@@ -19,8 +19,8 @@ struct StoreyResult {
   StoreyBalance balance;   // eccentricity
   int columns = 0;         // columns counted by the N-value calculation
   bool overLimit = false;  // some column's governing N beyond (る)*
-  // Grid lines that carry a brace or sheathing: [d-1][line-1], the lines along d.
-  std::array<std::vector<uint8_t>, 2> wallLines;
+  // Grid lines along d that carry a brace or sheathing: element line-1.
+  PerDir<std::vector<uint8_t>> wallLines;
 };
 
 class CalcResults {
@@ -32,26 +32,28 @@ class CalcResults {
   const GridShape& Shape() const { return shape_; }
 
   // The result of the point (i, j) on a level, 1-based; throws outside the grid.
-  ColumnResult& Column(int i, int j, int level) { return columns_[shape_.Slot(i, j, level)]; }
-  const ColumnResult& Column(int i, int j, int level) const { return columns_[shape_.Slot(i, j, level)]; }
+  ColumnResult& Column(GridPos p, int level) { return columns_[shape_.Slot(p.i, p.j, level)]; }
+  const ColumnResult& Column(GridPos p, int level) const { return columns_[shape_.Slot(p.i, p.j, level)]; }
+  ColumnResult& Column(int i, int j, int level) { return Column(GridPos{i, j}, level); }
+  const ColumnResult& Column(int i, int j, int level) const { return Column(GridPos{i, j}, level); }
   // Every point's result in file order.
   std::span<ColumnResult> Columns() { return columns_; }
   std::span<const ColumnResult> Columns() const { return columns_; }
 
   // Storey s (1 .. kMaxStoreys).
-  StoreyResult& Storey(int s) { return storeys_.at(static_cast<size_t>(s - 1)); }
-  const StoreyResult& Storey(int s) const { return storeys_.at(static_cast<size_t>(s - 1)); }
+  StoreyResult& Storey(int s) { return storeys_[s]; }
+  const StoreyResult& Storey(int s) const { return storeys_[s]; }
 
   // Whether grid line `line` along d carries a bearing wall on storey s.
-  bool WallLine(int s, int d, int line) const;
-  void SetWallLine(int s, int d, int line, bool marked);
+  bool WallLine(int s, Dir d, int line) const;
+  void SetWallLine(int s, Dir d, int line, bool marked);
 
   bool notTransmitted = false;
 
  private:
   GridShape shape_;
   std::vector<ColumnResult> columns_;
-  std::array<StoreyResult, kMaxStoreys> storeys_;
+  PerStorey<StoreyResult> storeys_;
 };
 
 }  // namespace tvk

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -26,8 +28,8 @@ struct EccentricityText {
 
 // Whether direction d has an eccentricity ratio: it has walls, and the storey's walls resist
 // torsion. Without, the ratio is shown as "----".
-bool HasRatio(const StoreyBalance& balance, int d);
+bool HasRatio(const StoreyBalance& balance, Dir d);
 
-EccentricityText FormatEccentricity(const StoreyBalance& balance, int d);
+EccentricityText FormatEccentricity(const StoreyBalance& balance, Dir d);
 
 }  // namespace tvk

@@ -22,8 +22,8 @@ bool FloorMap::Cell(int ci, int cj) const {
          cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] != 0;
 }
 
-int FloorMap::CellsAround(int i, int j) const {
-  return static_cast<int>(Cell(i, j)) + Cell(i - 1, j) + Cell(i - 1, j - 1) + Cell(i, j - 1);
+int FloorMap::CellsAround(GridPos p) const {
+  return static_cast<int>(Cell(p.i, p.j)) + Cell(p.i - 1, p.j) + Cell(p.i - 1, p.j - 1) + Cell(p.i, p.j - 1);
 }
 
 }  // namespace tvk

@@ -18,6 +18,7 @@ class LevelSlice {
         data_(table.data() + nx_ * static_cast<size_t>(shape.pointsY) * static_cast<size_t>(level - 1)) {}
 
   T& operator()(int i, int j) const { return data_[static_cast<size_t>(i - 1) + nx_ * static_cast<size_t>(j - 1)]; }
+  T& operator()(GridPos p) const { return (*this)(p.i, p.j); }
 
  private:
   size_t nx_;

@@ -18,9 +18,7 @@ namespace tvk {
 
 namespace {
 
-bool HasUpperColumn(const Building& b, int i, int j, int s) {
-  return s < b.Storeys() && HasColumnAt(b.Point(i, j, s + 1));
-}
+bool HasUpperColumn(const Building& b, GridPos p, int s) { return s < b.Storeys() && HasColumnAt(b.Point(p, s + 1)); }
 
 // The level-2 floor map that storey-1 columns of a two-storey building look up.
 std::optional<FloorMap> UpperFloors(const Building& b, int s) {
@@ -30,38 +28,38 @@ std::optional<FloorMap> UpperFloors(const Building& b, int s) {
 
 // L of a column. Storey-1 columns under a storey-2 floor use the commentary values or,
 // with the user's method, a value that adds the L of the storey-2 column above.
-float PressingL(const Building& b, const CalcResults& r, const std::optional<FloorMap>& upperFloors, int i, int j,
-                int s, bool corner) {
+float PressingL(const Building& b, const CalcResults& r, const std::optional<FloorMap>& upperFloors, GridPos p, int s,
+                bool corner) {
   const bool userMethod = b.Settings.LMethod == 1;
   float l1 = corner ? 0.4f : 0.6f;
-  if (upperFloors && upperFloors->CellsAround(i, j) > 0)
+  if (upperFloors && upperFloors->CellsAround(p) > 0) {
     l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
+  }
   if (s != 1 || !userMethod) return l1;
-  return l1 + (HasUpperColumn(b, i, j, s) ? r.Column(i, j, s + 1).l : 0.0f);
+  return l1 + (HasUpperColumn(b, p, s) ? r.Column(p, s + 1).l : 0.0f);
 }
 
 // B and L of a column; they do not depend on the direction.
-void SetPressing(const Building& b, CalcResults& results, const std::optional<FloorMap>& upperFloors, int i, int j,
+void SetPressing(const Building& b, CalcResults& results, const std::optional<FloorMap>& upperFloors, GridPos p,
                  int s) {
-  ColumnResult& r = results.Column(i, j, s);
-  const bool corner = b.Point(i, j, s).Column.Corner == 1;
+  ColumnResult& r = results.Column(p, s);
+  const bool corner = b.Point(p, s).Column.Corner == 1;
   r.b = corner ? 0.8f : 0.5f;
-  r.l = PressingL(b, results, upperFloors, i, j, s, corner);
+  r.l = PressingL(b, results, upperFloors, p, s, corner);
 }
 
 // A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
 // above; where none stands the term is 0. Each product carries its own storey's height
 // factor.
-void SetDirectionN(const Building& b, CalcResults& results, int d, int i, int j, int s) {
-  ColumnResult& r = results.Column(i, j, s);
-  const auto k = static_cast<size_t>(d - 1);
-  r.a[k] = WallRatingA(r, d);
+void SetDirectionN(const Building& b, CalcResults& results, Dir d, GridPos p, int s) {
+  ColumnResult& r = results.Column(p, s);
+  r.a[d] = WallRatingA(r, d);
   float upper = 0;
-  if (s == 1 && HasUpperColumn(b, i, j, s)) {
-    const ColumnResult& above = results.Column(i, j, 2);
-    upper = ScaledAB(above.a[k] * above.b, HeightFactor(b, 2));
+  if (s == 1 && HasUpperColumn(b, p, s)) {
+    const ColumnResult& above = results.Column(p, 2);
+    upper = ScaledAB(above.a[d] * above.b, HeightFactor(b, 2));
   }
-  r.n[k] = upper + ScaledAB(r.a[k] * r.b, HeightFactor(b, s)) - r.l;
+  r.n[d] = upper + ScaledAB(r.a[d] * r.b, HeightFactor(b, s)) - r.l;
 }
 
 void ClearReceivedShares(const Building& b, CalcResults& results) {
@@ -71,7 +69,7 @@ void ClearReceivedShares(const Building& b, CalcResults& results) {
     for (int j = 1; j <= b.PointsY(); ++j) {
       for (int i = 1; i <= b.PointsX(); ++i) {
         ColumnResult& r = columns(i, j);
-        r.crossShare = {0, 0};
+        r.crossShare = {};
         r.notTransmitted = 0;
       }
     }
@@ -88,14 +86,15 @@ void ComputeStoreyN(const Building& b, CalcResults& results, int s) {
   const auto points = LevelPoints(b, s);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      if (!HasColumnAt(points(i, j))) continue;
+      const GridPos p{i, j};
+      if (!HasColumnAt(points(p))) continue;
       ++results.Storey(s).columns;
       // CalcColumnN per direction; B and L are set once since the transmission of one
       // direction writes only into other storeys' records.
-      SetPressing(b, results, upperFloors, i, j, s);
-      for (int d = kDirX; d <= kDirY; ++d) {
-        SetDirectionN(b, results, d, i, j, s);
-        if (beams) CrossGTransmit(b, results, *beams, d, i, j, s);
+      SetPressing(b, results, upperFloors, p, s);
+      for (const Dir d : kDirs) {
+        SetDirectionN(b, results, d, p, s);
+        if (beams) CrossGTransmit(b, results, *beams, d, p, s);
       }
     }
   }
@@ -108,24 +107,25 @@ void GradeStorey(Building& b, CalcResults& results, int s, bool autoPlace) {
   const auto columns = LevelResults(results, s);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      ColumnRec& column = points(i, j).Column;
-      if (!HasColumnAt(points(i, j))) {
+      const GridPos p{i, j};
+      ColumnRec& column = points(p).Column;
+      if (!HasColumnAt(points(p))) {
         column.NeedGrade.clear();
         column.TopHardware.clear();
         column.BottomHardware.clear();
         continue;
       }
-      ColumnResult& r = columns(i, j);
-      for (int d = kDirX; d <= kDirY; ++d) {
+      ColumnResult& r = columns(p);
+      for (const Dir d : kDirs) {
         float received = 0;
         if (collect) {
-          const auto sides = ColNukeNCollect(b, results, d, i, j, s);
+          const auto sides = ColNukeNCollect(b, results, d, p, s);
           received = sides[0] + sides[1];
         }
-        r.deltaN[static_cast<size_t>(d - 1)] = received;
+        r.deltaN[d] = received;
       }
-      Grade grade = NToKigou(GoverningN(results, i, j, s));
-      if (autoPlace) AutoSetKanamono(b, results, i, j, s);
+      Grade grade = NToKigou(GoverningN(results, p, s));
+      if (autoPlace) AutoSetKanamono(b, results, p, s);
       column.NeedGrade = std::move(grade.symbol);
       r.overLimit = grade.overLimit;
       if (grade.overLimit == 1) results.Storey(s).overLimit = true;
@@ -142,15 +142,15 @@ void SetDesumiFlags(Building& building) {
     for (int j = 1; j <= building.PointsY(); ++j) {
       for (int i = 1; i <= building.PointsX(); ++i) {
         GridPoint& p = points(i, j);
-        if (HasColumnAt(p)) p.Column.Corner = floors.CellsAround(i, j) <= 1 ? 1 : 0;
+        if (HasColumnAt(p)) p.Column.Corner = floors.CellsAround(GridPos{i, j}) <= 1 ? 1 : 0;
       }
     }
   }
 }
 
-void CalcColumnN(const Building& building, CalcResults& results, int d, int i, int j, int s) {
-  SetPressing(building, results, UpperFloors(building, s), i, j, s);
-  SetDirectionN(building, results, d, i, j, s);
+void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos p, int s) {
+  SetPressing(building, results, UpperFloors(building, s), p, s);
+  SetDirectionN(building, results, d, p, s);
 }
 
 void CalcAllN(Building& building, CalcResults& results, bool noAutoPlacement) {

@@ -1,6 +1,8 @@
 #pragma once
 // Column-end N values: exterior-corner flags, B, L, N, and the whole calculation.
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -8,8 +10,8 @@ class CalcResults;
 
 // Exterior-corner flags of every column, written into the building.
 void SetDesumiFlags(Building& building);
-// A, B, L and N of the column at (i, j) on storey s in direction d.
-void CalcColumnN(const Building& building, CalcResults& results, int d, int i, int j, int s);
+// A, B, L and N of the column at p on storey s in direction d.
+void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos p, int s);
 // The full calculation into results (sized for the building first when they do not fit).
 // It writes what the building keeps of it: exterior-corner flags, required grades and,
 // unless noAutoPlacement, hardware in the empty placed-hardware fields.

@@ -21,8 +21,8 @@ class CalcResults;
 
 struct ProfileChecks {
   ProfileLoads loads;
-  std::vector<StoreyPlan> plans;                // [storey-1]
-  std::vector<std::array<WallLines, 2>> walls;  // [storey-1][d-1]
+  std::vector<StoreyPlan> plans;         // [storey-1]
+  std::vector<PerDir<WallLines>> walls;  // [storey-1]
   LwDerivation lw;
   WallQuantity wallQuantity;
   std::vector<QuarterStorey> quarters;

@@ -49,12 +49,12 @@ struct QuarterDirection {
 
 struct QuarterStorey {
   int storey = 1;
-  std::array<QuarterDirection, 2> dir;  // [d-1]
+  PerDir<QuarterDirection> dir;
 };
 
 // Takes the storey eccentricity from results (UpdateEccentricity).
 std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,
-                                         const std::vector<std::array<WallLines, 2>>& walls);
+                                         const std::vector<PerDir<WallLines>>& walls);
 
 }  // namespace tvk

@@ -2,25 +2,27 @@
 // Per-storey eccentricity record (centres of gravity and rigidity, ratios): a calculation
 // result, never saved.
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
-// Per-direction fields are indexed [d-1]: d = 1 loading along X, d = 2 along Y.
+// Per-direction fields belong to the loading direction: the centres' coordinates across
+// it (Gravity[Dir::X] is a y coordinate) and the stiffness of the walls along it.
 struct StoreyBalance {
-  std::array<float, 2> Gravity{};
-  std::array<float, 2> Rigidity{};
-  std::array<float, 2> Reserved{};
-  std::array<float, 2> EccRatio{};
-  std::array<float, 2> EccDistance{};
-  std::array<float, 2> RigidityMoment{};
-  std::array<float, 2> Torsion{};
-  std::array<float, 2> Stiffness{};
-  // [0]: one entry per Y index j (1-based: element j-1); [1]: one per X index i.
-  std::array<std::vector<float>, 2> LineStiffness;
-  std::array<float, 2> ElasticRadius{};
+  PerDir<float> Gravity;
+  PerDir<float> Rigidity;
+  PerDir<float> EccRatio;
+  PerDir<float> EccDistance;
+  PerDir<float> RigidityMoment;
+  PerDir<float> Torsion;
+  PerDir<float> Stiffness;
+  // Per grid line across the loading direction (element line-1): X walls on the lines
+  // j = 1 .., Y walls on the lines i = 1 ...
+  PerDir<std::vector<float>> LineStiffness;
+  PerDir<float> ElasticRadius;
   int32_t HasFloor = 0;     // some floor or void cell on this storey's level
   int32_t TorsionFree = 0;  // walls that all stand on one line per direction: no torsional
                             // stiffness, so neither ratio is defined

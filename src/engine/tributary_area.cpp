@@ -137,7 +137,7 @@ std::vector<ColumnTributary> TributaryAreas(const Building& b, int storey) {
       const GridPoint& p = view(i, j);
       const size_t k = static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1);
       columns[k] = HasColumnAt(p) ? 1 : 0;
-      slabs[k] = p.FloorKind == kFloorSlab ? 1 : 0;
+      slabs[k] = p.FloorKind == FloorCell::Slab ? 1 : 0;
     }
   }
   std::vector<double> area(points, 0.0);
@@ -158,7 +158,7 @@ std::vector<ColumnTributary> TributaryAreas(const Building& b, int storey) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const size_t k = static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1);
-      if (columns[k] != 0) result.push_back({storey, i, j, floors.CellsAround(i, j) < 4, area[k]});
+      if (columns[k] != 0) result.push_back({storey, GridPos{i, j}, floors.CellsAround(GridPos{i, j}) < 4, area[k]});
     }
   }
   return result;

@@ -5,14 +5,15 @@
 
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
 
 struct ColumnTributary {
   int storey = 1;
-  int i = 0;
-  int j = 0;
+  GridPos at;
   bool outer = false;  // fewer than four floor or void cells of its storey around it
   double areaM2 = 0;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Side walls of every column and the brace correction table.
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -16,6 +18,6 @@ float SujikaiHosei(int size1, int slope1, int size2, int slope2);
 
 // A of a column in direction d from its side fields: |rating1 - rating2| + brace correction.
 // Stores the correction in the record and returns A.
-float WallRatingA(ColumnResult& result, int d);
+float WallRatingA(ColumnResult& result, Dir d);
 
 }  // namespace tvk

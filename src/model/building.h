@@ -118,17 +118,22 @@ class Building {
   int PointsY() const { return spansY_ + 1; }
   float SubPitch() const { return subPitch_; }
   float SecondStep() const { return secondStep_; }
-  // Spans along direction d (1 = X, 2 = Y).
-  int Spans(int d) const { return d == kDirX ? spansX_ : spansY_; }
+  // Spans along direction d.
+  int Spans(Dir d) const { return d == Dir::X ? spansX_ : spansY_; }
+  // Grid lines across direction d: the points along the other direction.
+  int LinesAcross(Dir d) const { return d == Dir::X ? PointsY() : PointsX(); }
   // The extent of the point table.
   GridShape Shape() const { return GridShape{spansX_ + 1, spansY_ + 1, storeys_ + 1}; }
 
   // ---- point data, 1-based (i, j, level); out-of-range indices throw --------
-  bool Contains(int i, int j, int level) const { return Shape().Contains(i, j, level); }
-  GridPoint& Point(int i, int j, int level) { return points_[Shape().Slot(i, j, level)]; }
-  const GridPoint& Point(int i, int j, int level) const { return points_[Shape().Slot(i, j, level)]; }
+  bool Contains(GridPos p, int level) const { return Shape().Contains(p.i, p.j, level); }
+  GridPoint& Point(GridPos p, int level) { return points_[Shape().Slot(p.i, p.j, level)]; }
+  const GridPoint& Point(GridPos p, int level) const { return points_[Shape().Slot(p.i, p.j, level)]; }
+  GridPoint& Point(int i, int j, int level) { return Point(GridPos{i, j}, level); }
+  const GridPoint& Point(int i, int j, int level) const { return Point(GridPos{i, j}, level); }
+  const PointCoord& Coord(GridPos p, int level) const { return coords_[Shape().Slot(p.i, p.j, level)]; }
   PointCoord& Coord(int i, int j, int level) { return coords_[Shape().Slot(i, j, level)]; }
-  const PointCoord& Coord(int i, int j, int level) const { return coords_[Shape().Slot(i, j, level)]; }
+  const PointCoord& Coord(int i, int j, int level) const { return Coord(GridPos{i, j}, level); }
 
   // Whole arrays in file order (i fastest, then j, then level); their sizes follow the
   // outline (AllocateModel).
@@ -150,15 +155,17 @@ class Building {
   void FillCoordinates();
   void CreateModelArrays();
   void UpdateFloorEdges(int level);
-  MemberSpan MemberExtent(MemberLayer layer, int level, int d, int i, int j) const;
-  // A column at (i, j) divides the sheathed panels that run through it.
-  void SplitSheathingAtColumn(int i, int j, int level);
+  // The member of a layer on the segment along d that starts at p: its first and last
+  // segment (indices along d) and its length.
+  MemberSpan MemberExtent(MemberLayer layer, int level, Dir d, GridPos p) const;
+  // A column at p divides the sheathed panels that run through it.
+  void SplitSheathingAtColumn(GridPos p, int level);
   // Rewrites RunStart and RunEnd of every segment of the wall member through the
-  // segment at (i, j) along d from the member's run positions.
-  void RefreshRunExtent(MemberLayer layer, int level, int d, int i, int j);
+  // segment at p along d from the member's run positions.
+  void RefreshRunExtent(MemberLayer layer, int level, Dir d, GridPos p);
 
   // Plan distance in metres between two points of one level.
-  float Distance(int i1, int j1, int i2, int j2, int level) const;
+  float Distance(GridPos a, GridPos b, int level) const;
 
  private:
   int spansX_ = 0;
@@ -170,8 +177,5 @@ class Building {
   std::vector<GridPoint> points_;
   std::vector<PointCoord> coords_;
 };
-
-// Index of the unit segment along d that a point starts (i for X, j for Y).
-inline int AlongIndex(int d, int i, int j) { return d == kDirX ? i : j; }
 
 }  // namespace tvk

@@ -66,7 +66,7 @@ std::vector<std::string> AxisLineNames(int spans, int divisions, int style, int 
       suffix = std::string(1, static_cast<char>('a' + sub));
       ++sub;
     }
-    names[static_cast<size_t>(k - 1)] = BaseName(style, main, start, letter) + suffix;
+    Nth(names, k) = BaseName(style, main, start, letter) + suffix;
   }
   return names;
 }

@@ -119,7 +119,7 @@ void ReadPoint(ByteReader& r, GridPoint& p) {
   for (WallSeg& seg : p.Brace) ReadWall(r, seg);
   for (WallSeg& seg : p.Sheathing) ReadWall(r, seg);
   ColumnRec& c = p.Column;
-  c.ColKind = r.Long();
+  c.ColKind = static_cast<ColumnKind>(r.Long());
   c.Through = r.Long();
   c.Corner = r.Long();
   c.NeedGrade = r.String();
@@ -129,7 +129,7 @@ void ReadPoint(ByteReader& r, GridPoint& p) {
     beam.BeamKind = r.Long();
     beam.AutoFlag = r.Long();
   }
-  p.FloorKind = r.Long();
+  p.FloorKind = static_cast<FloorCell>(r.Long());
   ReadLongs(r, p.FloorEdge);
 }
 

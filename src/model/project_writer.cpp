@@ -150,12 +150,12 @@ class ProjectWriter {
       }
     }
     const ColumnRec& c = p.Column;
-    Longs(std::array{c.ColKind, c.Through, c.Corner});
+    Longs(std::array{static_cast<int32_t>(c.ColKind), c.Through, c.Corner});
     Text(c.NeedGrade, [&] { return "必要接合部の記号" + Place(n); });
     Text(c.TopHardware, [&] { return "柱頭金物" + Place(n); });
     Text(c.BottomHardware, [&] { return "柱脚金物" + Place(n); });
     for (const BeamSeg& beam : p.Beam) Longs(std::array{beam.BeamKind, beam.AutoFlag});
-    Longs(std::array{p.FloorKind, p.FloorEdge[0], p.FloorEdge[1]});
+    Longs(std::array{static_cast<int32_t>(p.FloorKind), p.FloorEdge[Dir::X], p.FloorEdge[Dir::Y]});
   }
 
   const Building& b_;

@@ -28,10 +28,10 @@ using test::PlanBuilder;
 Building SixtyPerFloor() {
   PlanBuilder p(2, 10, 6, 1, 1.0f);
   p.Floor(1, 1, 1, 10, 6).Floor(2, 1, 1, 10, 6);
-  p.Sheathing(1, kDirX, 1, 1, 4, 5).Brace(1, kDirX, 1, 7, 3, 3, test::kCrossed);
-  p.Brace(1, kDirX, 5, 7, 1, 4, test::kCrossed).Sheathing(1, kDirX, 5, 7, 1, 6);
-  p.Sheathing(1, kDirY, 1, 1, 4, 5).Sheathing(1, kDirY, 11, 1, 4, 5);
-  p.Sheathing(2, kDirX, 1, 1, 6, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 4, 5).Brace(1, Dir::X, 1, 7, 3, 3, test::kCrossed);
+  p.Brace(1, Dir::X, 5, 7, 1, 4, test::kCrossed).Sheathing(1, Dir::X, 5, 7, 1, 6);
+  p.Sheathing(1, Dir::Y, 1, 1, 4, 5).Sheathing(1, Dir::Y, 11, 1, 4, 5);
+  p.Sheathing(2, Dir::X, 1, 1, 6, 5);
   for (int level = 1; level <= 2; ++level) {
     for (int j = 1; j <= 7; j += 2) {
       for (int i = 1; i <= 11; i += 2) p.Column(i, j, level);

@@ -42,7 +42,7 @@ class ProfileCommand : public testing::Test {
 // The published check's column: a one-storey corner column with A = 2.5 along X.
 Building CornerColumnPlan() {
   PlanBuilder p(1, 2, 2);
-  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 5);
+  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 5);
   return p.b;
 }
 
@@ -50,7 +50,7 @@ Building CornerColumnPlan() {
 Building TwoStoreyPlan() {
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2).Column(1, 1, 1).Column(1, 1, 2);
-  p.Sheathing(1, kDirX, 3, 3, 1, 4).Sheathing(2, kDirX, 3, 3, 1, 3).Sheathing(2, kDirY, 1, 1, 2, 5);
+  p.Sheathing(1, Dir::X, 3, 3, 1, 4).Sheathing(2, Dir::X, 3, 3, 1, 3).Sheathing(2, Dir::Y, 1, 1, 2, 5);
   return p.b;
 }
 

@@ -20,8 +20,8 @@ using test::PlanBuilder;
 Document EditedDocument() {
   Document doc(PlanBuilder(1, 4, 4).b);
   EditRequest edit;
-  edit.category = kCatColumn;
-  edit.editMode = kModePlace;
+  edit.category = Category::Column;
+  edit.editMode = EditMode::Place;
   edit.rect = GridRect{2, 2, 2, 2};
   doc.apply(PlanEditCommand(edit));
   return doc;
@@ -88,7 +88,7 @@ TEST(DocumentFiles, LoadingReplacesEverythingAndAFailureNothing) {
   EXPECT_EQ(doc.path(), dir.file("house.TVK"));
   EXPECT_FALSE(doc.modified());
   EXPECT_FALSE(doc.canUndo());
-  EXPECT_EQ(doc.building().Point(2, 2, 1).Column.ColKind, kColStorey);
+  EXPECT_EQ(doc.building().Point(2, 2, 1).Column.ColKind, ColumnKind::Storey);
 }
 
 }  // namespace

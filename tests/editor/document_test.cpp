@@ -41,10 +41,10 @@ class RecordingView : public DocumentView {
 
 EditRequest PlaceColumn(int i, int j) {
   EditRequest edit;
-  edit.category = kCatColumn;
-  edit.editMode = kModePlace;
+  edit.category = Category::Column;
+  edit.editMode = EditMode::Place;
   edit.rect = GridRect{i, j, i, j};
-  edit.subKind = kColStorey;
+  edit.subKind = static_cast<int>(ColumnKind::Storey);
   return edit;
 }
 
@@ -68,15 +68,15 @@ TEST_F(DocumentTest, APlanEditTellsTheViewsItsAreaBeforeAndAfterAndCanBeUndone) 
   doc.apply(PlanEditCommand(PlaceColumn(3, 4)));
   const DocumentChange area = DocumentChange::Area(1, GridRect{3, 4, 3, 4});
   EXPECT_EQ(view.told, (std::vector<Told>{{true, area, false}, {false, area, true}}));
-  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, kColStorey);
+  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, ColumnKind::Storey);
   EXPECT_TRUE(doc.modified());
   ASSERT_TRUE(doc.canUndo());
-  EXPECT_EQ(doc.undoInfo(), (UndoInfo{kCatColumn, kModePlace, 1, GridRect{3, 4, 3, 4}}));
+  EXPECT_EQ(doc.undoInfo(), (UndoInfo{Category::Column, EditMode::Place, 1, GridRect{3, 4, 3, 4}}));
 
   view.told.clear();
   doc.undo();
   EXPECT_EQ(view.told, (std::vector<Told>{{true, area, true}, {false, area, true}}));
-  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, ColumnKind::None);
   EXPECT_FALSE(doc.canUndo());
 }
 
@@ -92,7 +92,7 @@ TEST_F(DocumentTest, OtherCommandsKeepTheUndoOfTheLastPlanEdit) {
   EXPECT_EQ(view.told.back(), (Told{false, DocumentChange::Values(), true}));
   ASSERT_TRUE(doc.canUndo());
   doc.undo();
-  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, ColumnKind::None);
   EXPECT_EQ(doc.building().Settings.LMethod, 1);  // not part of the plan edit
 }
 
@@ -114,7 +114,7 @@ TEST_F(DocumentTest, GridResizeForgetsTheUndoAndChangesEverything) {
   EXPECT_EQ(doc.building().PointsX(), 7);
   EXPECT_EQ(doc.building().PointsY(), 11);
   EXPECT_EQ(doc.building().LineNameX(7), "X4");
-  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, kColStorey);
+  EXPECT_EQ(doc.building().Point(3, 4, 1).Column.ColKind, ColumnKind::Storey);
   EXPECT_FALSE(doc.canUndo());
   EXPECT_TRUE(doc.results().Fits(doc.building()));
 }
@@ -131,30 +131,30 @@ TEST_F(DocumentTest, ReplacingStartsAfreshAndTellsTheViewsUnmodified) {
 }
 
 TEST_F(DocumentTest, EccentricityFollowsEveryChange) {
-  EXPECT_EQ(doc.balance(1).Stiffness[0], 0.0f);
+  EXPECT_EQ(doc.balance(1).Stiffness[Dir::X], 0.0f);
   EditRequest wall;
-  wall.category = kCatWall;
-  wall.editMode = kModePlace;
+  wall.category = Category::Wall;
+  wall.editMode = EditMode::Place;
   wall.rect = GridRect{1, 1, 3, 1};
   wall.groupKey = kKeyMenzai;
   wall.multiplier = 2.5f;
-  wall.layers = kLayerSheathing;
+  wall.layers = LayerSet::Sheathing;
   wall.slope = 4;
   doc.apply(PlanEditCommand(wall));
-  EXPECT_NEAR(doc.balance(1).Stiffness[0], 0.91f * 2.5f, 1e-5);
+  EXPECT_NEAR(doc.balance(1).Stiffness[Dir::X], 0.91f * 2.5f, 1e-5);
   doc.undo();
-  EXPECT_EQ(doc.balance(1).Stiffness[0], 0.0f);
+  EXPECT_EQ(doc.balance(1).Stiffness[Dir::X], 0.0f);
 }
 
 // The calculation writes the values the file keeps; that is no change of the document.
 TEST_F(DocumentTest, CalculationFillsHardwareOnlyWhenAskedAndModifiesNothing) {
-  test::StartFrom(doc, [](Building& b) { PlanWriter(b).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 2, 5); });
+  test::StartFrom(doc, [](Building& b) { PlanWriter(b).Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 2, 5); });
   view.told.clear();
   const ColumnRec& column = doc.building().Point(1, 1, 1).Column;
   doc.results(HardwareFill::Never);
   EXPECT_EQ(column.NeedGrade, "(ほ)");
   EXPECT_TRUE(column.TopHardware.empty());
-  EXPECT_GT(doc.results(HardwareFill::Never).Column(1, 1, 1).n[0], 0.0f);
+  EXPECT_GT(doc.results(HardwareFill::Never).Column(1, 1, 1).n[Dir::X], 0.0f);
   doc.results();
   EXPECT_EQ(column.TopHardware, "(ほ)");
   EXPECT_FALSE(doc.modified());

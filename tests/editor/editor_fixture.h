@@ -133,7 +133,7 @@ class EditorTest : public ::testing::Test {
     Click(i2, j2, second);
   }
   // Chooses a category and, when given, a member-kind entry.
-  void Use(int category, const std::string& kindKey = "") {
+  void Use(Category category, const std::string& kindKey = "") {
     editor.chooseCategory(category);
     if (!kindKey.empty()) editor.chooseKind(kindKey);
   }

@@ -59,16 +59,16 @@ TEST(LineNameForm, StartNumberIsTheRoundedValueOfTheBox) {
 
 TEST(LineNameForm, OkStoresBothAxesAndDefaultsCanTakeThem) {
   test::PlanBuilder plan(2, 4, 4);
-  LineNameAxisForm x = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirX));
-  LineNameAxisForm y = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirY));
+  LineNameAxisForm x = OpenLineNameAxis(LineNameAxisOf(plan.b, Dir::X));
+  LineNameAxisForm y = OpenLineNameAxis(LineNameAxisOf(plan.b, Dir::Y));
   ChooseLineScheme(x, 4);
   x.startText[1] = "10";
   ChooseLineScheme(y, 3);
   y.reverse = true;
   Document doc(plan.b);
   doc.apply(LineNameDialogCommand(doc.building(), x, y));
-  EXPECT_EQ(LineNameAxisOf(doc.building(), kDirX), (LineNameAxis{4, 10, 0}));
-  EXPECT_EQ(LineNameAxisOf(doc.building(), kDirY), (LineNameAxis{3, 1, 1}));
+  EXPECT_EQ(LineNameAxisOf(doc.building(), Dir::X), (LineNameAxis{4, 10, 0}));
+  EXPECT_EQ(LineNameAxisOf(doc.building(), Dir::Y), (LineNameAxis{3, 1, 1}));
   EXPECT_EQ(doc.building().LineNameX(1), AxisLineNames(4, 2, 4, 10, false, "X")[0]);  // generated afresh
   EXPECT_TRUE(doc.modified());
 

@@ -13,17 +13,17 @@ using test::EditorTest;
 
 TEST_F(EditorTest, UndoRestoresTheWholeTableBeforeTheLastEdit) {
   plan.Column(8, 8, 1);
-  Use(kCatWall);
+  Use(Category::Wall);
   Drag(1, 1, 3, 1);  // brace
-  Use(kCatColumn);
+  Use(Category::Column);
   host.popupAnswers.push_back(PopupChoice::Delete);
   Click(8, 8, MouseButton::Right);  // column elsewhere deleted
-  ASSERT_EQ(P(8, 8).Column.ColKind, kColNone);
+  ASSERT_EQ(P(8, 8).Column.ColKind, ColumnKind::None);
   ASSERT_TRUE(host.undoEnabled);
   const size_t erased = host.rectsErased.size();
   editor.undo();
-  EXPECT_EQ(P(8, 8).Column.ColKind, kColStorey);
-  EXPECT_EQ(P(1, 1).brace(kDirX).Kind, 1);
+  EXPECT_EQ(P(8, 8).Column.ColKind, ColumnKind::Storey);
+  EXPECT_EQ(P(1, 1).brace(Dir::X).Kind, 1);
   EXPECT_EQ(host.rectsErased.size(), erased);  // nothing to erase after a deletion
   EXPECT_EQ(host.rectsDrawn.back(), (GridRect{8, 8, 8, 8}));
   EXPECT_FALSE(doc.canUndo());
@@ -40,7 +40,7 @@ TEST_F(EditorTest, UndoRestoresTheWholeTableBeforeTheLastEdit) {
 
 TEST_F(EditorTest, UndoOfAPlacementErasesItsRectangleFirst) {
   const auto empty = test::PointsOf(b());
-  Use(kCatWall);
+  Use(Category::Wall);
   Drag(2, 2, 2, 5);
   editor.undo();
   EXPECT_EQ(test::PointsOf(b()), empty);  // the auto-linked columns and beams go too
@@ -50,27 +50,27 @@ TEST_F(EditorTest, UndoOfAPlacementErasesItsRectangleFirst) {
 
 TEST_F(EditorTest, UndoOfAThroughColumnRestoresBothStoreys) {
   plan.Column(6, 6, 2);
-  Use(kCatColumn, "Col2");
+  Use(Category::Column, "Col2");
   Click(6, 6);
-  ASSERT_EQ(P(6, 6, 2).Column.ColKind, kColThrough);
+  ASSERT_EQ(P(6, 6, 2).Column.ColKind, ColumnKind::Through);
   editor.undo();
   EXPECT_EQ(P(6, 6, 1).Column, ColumnRec{});
-  EXPECT_EQ(P(6, 6, 2).Column.ColKind, kColStorey);
+  EXPECT_EQ(P(6, 6, 2).Column.ColKind, ColumnKind::Storey);
   EXPECT_EQ(P(6, 6, 2).Column.Through, 0);
 }
 
 TEST_F(EditorTest, UndoAfterSwitchingStoreysRestoresTheEditedStorey) {
-  Use(kCatFloor);
+  Use(Category::Floor);
   Drag(1, 1, 3, 3);
   editor.chooseStorey(2);
   editor.undo();
-  EXPECT_EQ(P(1, 1, 1).FloorKind, kFloorNone);
+  EXPECT_EQ(P(1, 1, 1).FloorKind, FloorCell::None);
   EXPECT_EQ(host.rectsDrawn.back(), (GridRect{1, 1, 3, 3}));
 }
 
 TEST_F(EditorTest, UndoAfterASaveIsAnUnsavedChange) {
   const test::ScratchDir folder;
-  Use(kCatColumn);
+  Use(Category::Column);
   Click(4, 4);
   ASSERT_TRUE(doc.saveAs(folder.file("saved.TVK")).ok);
   ASSERT_FALSE(doc.modified());
@@ -79,27 +79,27 @@ TEST_F(EditorTest, UndoAfterASaveIsAnUnsavedChange) {
 }
 
 TEST_F(EditorTest, RefusedEditKeepsThePreviousUndo) {
-  Use(kCatWall);
+  Use(Category::Wall);
   Drag(1, 1, 3, 1);
-  const UndoInfo recorded = doc.undoInfo();
+  const std::optional<UndoInfo> recorded = doc.undoInfo();
   Drag(1, 1, 4, 1);  // different extent: refused
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(doc.undoInfo(), recorded);
   editor.undo();
-  EXPECT_EQ(P(1, 1).brace(kDirX).Kind, 0);
+  EXPECT_EQ(P(1, 1).brace(Dir::X).Kind, 0);
 }
 
 TEST(UndoRecord, RecordsWhatTheEditWasAndTheRowsAndColumnsOfItsRectangle) {
   test::PlanBuilder plan(1, 4, 4);
   UndoRecord record;
   EXPECT_FALSE(record.CanRestore(plan.b));
-  const UndoInfo info{kCatBeam, kModeDelete, 1, GridRect{1, 2, 3, 2}};
+  const UndoInfo info{Category::Beam, EditMode::Delete, 1, GridRect{1, 2, 3, 2}};
   record.Record(plan.b, info);
   EXPECT_EQ(record.Info(), info);
   EXPECT_TRUE(record.CanRestore(plan.b));
   const auto before = test::PointsOf(plan.b);
   // Points on the rectangle's row, its columns, on every level, and beyond both.
-  test::PlanWriter(plan.b).Column(5, 2, 1).Column(2, 5, 2).Beam(2, kDirX, 1, 2, 4);
+  test::PlanWriter(plan.b).Column(5, 2, 1).Column(2, 5, 2).Beam(2, Dir::X, 1, 2, 4);
   record.Restore(plan.b);
   EXPECT_EQ(test::PointsOf(plan.b), before);
   EXPECT_FALSE(record.CanRestore(plan.b));
@@ -112,7 +112,7 @@ TEST(UndoRecord, ARecordForAnotherGridSizeIsNotRestored) {
   test::PlanBuilder small(1, 4, 4);
   test::PlanBuilder large(1, 6, 4);
   UndoRecord record;
-  record.Record(small.b, UndoInfo{kCatColumn, kModePlace, 1, GridRect{2, 2, 2, 2}});
+  record.Record(small.b, UndoInfo{Category::Column, EditMode::Place, 1, GridRect{2, 2, 2, 2}});
   EXPECT_FALSE(record.CanRestore(large.b));
   const auto before = test::PointsOf(large.b);
   record.Restore(large.b);

@@ -58,7 +58,7 @@ TEST(HardwareNG, PlacedWeakerThanRequired) {
 // A one-storey corner column with N = 0.8 x 1.5 - 0.4 = 0.8 ((は)).
 PlanBuilder ColumnNeedingHa() {
   PlanBuilder p(1, 4, 4);
-  p.Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 3);
+  p.Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 3);
   return p;
 }
 
@@ -130,7 +130,7 @@ TEST(SetRyobiki, EqualisesHoldDownsToTheStronger) {
     p.b.Point(2, 2, 1).Column.TopHardware = c.lowerTop;
     p.b.Point(2, 2, 2).Column.BottomHardware = c.upperBottom;
     p.b.Point(2, 2, 2).Column.NeedGrade = c.upperNeed;
-    SetRyobiki(p.b, 2, 2, 1);
+    SetRyobiki(p.b, {2, 2}, 1);
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.TopHardware, c.lowerTopAfter) << c.lowerTop << c.upperBottom;
     EXPECT_EQ(p.b.Point(2, 2, 2).Column.BottomHardware, c.upperBottomAfter) << c.lowerTop << c.upperBottom;
   }
@@ -145,12 +145,12 @@ TEST(MatchLowerHardware, RaisesWeakerStorey1Hardware) {
     auto [p, calc] = StackedColumns(0.5f, 1.5f);
     p.b.Point(2, 2, 1).Column.TopHardware = c.top;
     p.b.Point(2, 2, 1).Column.BottomHardware = c.top;
-    MatchLowerHardware(p.b, calc, 2, 2, 1);
+    MatchLowerHardware(p.b, calc, {2, 2}, 1);
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.TopHardware, c.topAfter) << c.top;
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.BottomHardware, c.topAfter) << c.top;
   }
   auto [stronger, calc] = StackedColumns(1.5f, 0.5f);
-  MatchLowerHardware(stronger.b, calc, 2, 2, 1);
+  MatchLowerHardware(stronger.b, calc, {2, 2}, 1);
   EXPECT_EQ(stronger.b.Point(2, 2, 1).Column.TopHardware, "");
 }
 
@@ -161,7 +161,7 @@ TEST(AutoSetKanamono, AppliesTheEqualisationOptions) {
     PlanBuilder p(2, 4, 4);
     p.b.Settings.SheathingAdjust = 0.25f;
     p.b.Settings.Match1FTo2F = match;
-    p.Floor(2, 1, 1, 1, 1).Column(1, 1, 1).Column(1, 1, 2).Sheathing(2, kDirX, 1, 1, 1, 8);
+    p.Floor(2, 1, 1, 1, 1).Column(1, 1, 1).Column(1, 1, 2).Sheathing(2, Dir::X, 1, 1, 1, 8);
     const CalcResults calc = test::NValuesOf(p.b, false);
     EXPECT_EQ(p.b.Point(1, 1, 2).Column.NeedGrade, "(ち)");
     EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(と)");

@@ -43,17 +43,17 @@ TEST(HeightFactor, StoreysOfThreePointTwoMetresOrLessCountAsTwoPointSeven) {
 // N = 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.044 -> (と). Without the height it is 1.6 -> (ほ).
 TEST(HeightFactor, PublishedCheckOfACornerColumn) {
   PlanBuilder p(1, 2, 2);
-  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 5);  // 2.5 on one side
+  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 5);  // 2.5 on one side
   CalcResults calc = RunFullCalculation(p.b, true);
-  EXPECT_NEAR(calc.Column(1, 1, 1).n[0], 1.6f, kTol);
+  EXPECT_NEAR(calc.Column(1, 1, 1).n[Dir::X], 1.6f, kTol);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(ほ)");
   SetHeights(p.b, 3300, std::nullopt);
   calc = RunFullCalculation(p.b, true);
   const ColumnResult& r = calc.Column(1, 1, 1);
-  EXPECT_FLOAT_EQ(r.a[0], 2.5f);
+  EXPECT_FLOAT_EQ(r.a[Dir::X], 2.5f);
   EXPECT_FLOAT_EQ(r.b, 0.8f);
   EXPECT_FLOAT_EQ(r.l, 0.4f);  // L is not scaled
-  EXPECT_NEAR(r.n[0], 2.0444444f, kTol);
+  EXPECT_NEAR(r.n[Dir::X], 2.0444444f, kTol);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(と)");
 }
 
@@ -71,11 +71,11 @@ TEST_P(StoreyOneUnderStoreyTwo, EachProductCarriesItsOwnStoreysFactor) {
   const StoreyPair& c = GetParam();
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
-  p.Sheathing(1, kDirX, 3, 3, 1, 4).Sheathing(2, kDirX, 3, 3, 1, 3);
+  p.Sheathing(1, Dir::X, 3, 3, 1, 4).Sheathing(2, Dir::X, 3, 3, 1, 3);
   SetHeights(p.b, c.h1, c.h2);
   const CalcResults calc = RunFullCalculation(p.b, true);
-  EXPECT_NEAR(calc.Column(3, 3, 2).n[0], c.upperN, kTol);
-  EXPECT_NEAR(calc.Column(3, 3, 1).n[0], c.lowerN, kTol);
+  EXPECT_NEAR(calc.Column(3, 3, 2).n[Dir::X], c.upperN, kTol);
+  EXPECT_NEAR(calc.Column(3, 3, 1).n[Dir::X], c.lowerN, kTol);
   EXPECT_FLOAT_EQ(calc.Column(3, 3, 1).l, 1.6f);
 }
 
@@ -110,11 +110,11 @@ TEST(HeightFactor, PullPassedDownCarriesTheStoreyTwoFactor) {
     PlanBuilder p(2, 4, 1, 1, 0.91f);
     p.b.Settings.LMethod = c.lMethod;
     p.Floor(1, 1, 1, 4, 1).Floor(2, 1, 1, 4, 1);
-    p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, kDirX, 1, 1, 4).Sheathing(2, kDirX, 2, 1, 1, 4);
+    p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, Dir::X, 1, 1, 4).Sheathing(2, Dir::X, 2, 1, 1, 4);
     SetHeights(p.b, 3500, 3300);
     const CalcResults calc = RunFullCalculation(p.b, true);
-    EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[0], c.near, kTol);
-    EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[0], c.far, kTol);
+    EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], c.near, kTol);
+    EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[Dir::X], c.far, kTol);
   }
 }
 

@@ -32,10 +32,10 @@ TEST(ProjectSave, SavedFileLoadsBackAsTheSameBuilding) {
 TEST(ProjectSave, RefreshesFloorOutlinesBeforeWriting) {
   test::ScratchDir dir;
   Building b = test::MakeBuilding(1, 3, 3);
-  b.Point(1, 1, 1).FloorKind = kFloorSlab;
+  b.Point(1, 1, 1).FloorKind = FloorCell::Slab;
   ASSERT_TRUE(SaveProject(b, dir.file("floor.TVK")).ok);
-  EXPECT_EQ(b.Point(1, 2, 1).FloorEdge[0], 1);
-  EXPECT_EQ(b.Point(2, 1, 1).FloorEdge[1], 1);
+  EXPECT_EQ(b.Point(1, 2, 1).FloorEdge[Dir::X], 1);
+  EXPECT_EQ(b.Point(2, 1, 1).FloorEdge[Dir::Y], 1);
 }
 
 struct BadText {

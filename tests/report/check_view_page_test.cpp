@@ -31,7 +31,7 @@ class CheckViewPageTest : public ::testing::TestWithParam<CheckCase> {
 TEST_P(CheckViewPageTest, RedColumnsAndTheNoteFollowTheMarks) {
   const CheckCase& c = GetParam();
   test::PlanBuilder plan(2, 4, 2);
-  plan.Column(1, 1, 1).Column(5, 1, 1).Column(1, 1, 2).Column(3, 1, 2).Beam(2, kDirX, 1, 1, 4);
+  plan.Column(1, 1, 1).Column(5, 1, 1).Column(1, 1, 2).Column(3, 1, 2).Beam(2, Dir::X, 1, 1, 4);
   auto [b, calc] = test::Figures(plan);
   calc.Column(3, 1, 2).notTransmitted = c.notTransmitted ? 1 : 0;
   calc.notTransmitted = c.notTransmitted;

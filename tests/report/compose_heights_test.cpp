@@ -44,10 +44,10 @@ TEST(HeightTerms, FactorTermNamesTheHeightOfAScaledStorey) {
 TEST(HeightTerms, ResultsCellsShowTheFactorOfEachProduct) {
   test::PlanBuilder p(2, 2, 2);
   p.Floor(1, 1, 1, 2, 2).Floor(2, 1, 1, 2, 2).Column(1, 1, 1).Column(1, 1, 2);
-  p.Sheathing(2, kDirX, 1, 1, 1, 5).Sheathing(1, kDirX, 1, 1, 1, 3);
+  p.Sheathing(2, Dir::X, 1, 1, 1, 5).Sheathing(1, Dir::X, 1, 1, 1, 3);
   SetHeights(p.b, 3500, 3300);
   const CalcResults calc = test::Calculate(p.b);
-  const std::optional<ResultsRow> row = ResultsRowCells(p.b, calc, 1, 1);
+  const std::optional<ResultsRow> row = ResultsRowCells(p.b, calc, {1, 1});
   ASSERT_TRUE(row.has_value());
   // 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.0444; the height term on a line of its own
   EXPECT_EQ(row->cells[2].substr(0, row->cells[2].find("\r―")), "2.04\r=2.5x0.8\rx3.30/2.7-0.4\r(10.82kN)");
@@ -59,10 +59,10 @@ TEST(HeightTerms, ResultsCellsShowTheFactorOfEachProduct) {
 TEST(HeightTerms, DeltaNTermsCarryTheStoreyTwoFactor) {
   test::PlanBuilder p(2, 4, 1, 1, 0.91f);
   p.Floor(1, 1, 1, 4, 1).Floor(2, 1, 1, 4, 1);
-  p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, kDirX, 1, 1, 4).Sheathing(2, kDirX, 2, 1, 1, 4);
+  p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, Dir::X, 1, 1, 4).Sheathing(2, Dir::X, 2, 1, 1, 4);
   SetHeights(p.b, 3000, 3300);
   const CalcResults calc = test::Calculate(p.b);
-  const std::string cell = DeltaNCell(p.b, calc, kDirX, 1, 1);
+  const std::string cell = DeltaNCell(p.b, calc, Dir::X, {1, 1});
   EXPECT_EQ(cell, "0.92\r=(2.0x0.5x3.30/2.7)\rx0.75");
 }
 

@@ -25,7 +25,8 @@ TEST(ComposeResults, HeaderBlockOnEveryPageAndBodyBelowIt) {
   // 11 x 11 points with a column on each storey: far more rows than one page holds.
   Building b = ComposeBuilding(10, 10);
   for (int j = 1; j <= b.PointsY(); ++j) {
-    for (int i = 1; i <= b.PointsX(); ++i) b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = 1;
+    for (int i = 1; i <= b.PointsX(); ++i)
+      b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = ColumnKind::Storey;
   }
   const CalcResults calc = test::Calculate(b);
   const ComposedReport r = Compose(b, calc);
@@ -141,10 +142,10 @@ TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
   for (const bool lost : {false, true}) {
     Building b = ComposeBuilding();
     if (lost) {
-      b.Point(2, 2, 1).Column.ColKind = kColStorey;
-      b.Point(2, 2, 2).beam(kDirX).BeamKind = 1;
-      b.Point(3, 2, 2).Column.ColKind = kColStorey;
-      b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
+      b.Point(2, 2, 1).Column.ColKind = ColumnKind::Storey;
+      b.Point(2, 2, 2).beam(Dir::X).BeamKind = 1;
+      b.Point(3, 2, 2).Column.ColKind = ColumnKind::Storey;
+      b.Point(3, 2, 2).sheathing(Dir::Y) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
     }
     const CalcResults calc = test::Calculate(b);
     ASSERT_EQ(calc.Column(3, 2, 2).notTransmitted, lost ? 1 : 0);

@@ -30,7 +30,7 @@ inline Building ComposeBuilding(int spansX = 4, int spansY = 4) {
       if (i == 1 || j == 1 || i == b.PointsX() || j == b.PointsY()) p.Column(i, j, 1).Column(i, j, 2);
     }
   }
-  p.Brace(1, kDirX, 1, 1, 2, 3, kRisesToHigher).Brace(2, kDirY, 1, 1, 2, 2, kCrossed);
+  p.Brace(1, Dir::X, 1, 1, 2, 3, kRisesToHigher).Brace(2, Dir::Y, 1, 1, 2, 2, kCrossed);
   return b;
 }
 

@@ -156,22 +156,22 @@ TEST_F(WallChapter, PagesHaveNoOverlappingTextAndStayInsideTheMargins) {
 // an empty plan; a long narrow one.
 TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   test::PlanBuilder one(1, 20, 12, 2, 0.91f);
-  one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, kFloorVoid);
-  one.Sheathing(1, kDirX, 1, 1, 6, 5).Brace(1, kDirX, 9, 1, 2, 2, test::kCrossed).Sheathing(1, kDirX, 9, 1, 2, 6);
-  one.Sheathing(1, kDirX, 13, 13, 8, 4).Sheathing(1, kDirY, 1, 1, 12, 5).Brace(1, kDirY, 21, 3, 4, 3, 1);
+  one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, FloorCell::Void);
+  one.Sheathing(1, Dir::X, 1, 1, 6, 5).Brace(1, Dir::X, 9, 1, 2, 2, test::kCrossed).Sheathing(1, Dir::X, 9, 1, 2, 6);
+  one.Sheathing(1, Dir::X, 13, 13, 8, 4).Sheathing(1, Dir::Y, 1, 1, 12, 5).Brace(1, Dir::Y, 21, 3, 4, 3, 1);
   BuildingProfile partial;
   partial.h1 = 2900;
   partial.roof = RoofChoice{RoofFinish::Tile, 0};
 
   test::PlanBuilder two(2, 20, 12, 2, 0.91f);
   two.Floor(1, 1, 1, 20, 12).Floor(2, 1, 1, 12, 12);
-  two.Sheathing(1, kDirX, 1, 1, 20, 5).Sheathing(1, kDirX, 1, 13, 20, 5);
-  two.Sheathing(1, kDirY, 1, 1, 12, 5).Sheathing(1, kDirY, 21, 1, 12, 5);
-  two.Sheathing(2, kDirX, 1, 1, 12, 5).Sheathing(2, kDirX, 1, 13, 4, 5);
-  two.Sheathing(2, kDirY, 1, 1, 12, 5).Sheathing(2, kDirY, 13, 1, 6, 2);
+  two.Sheathing(1, Dir::X, 1, 1, 20, 5).Sheathing(1, Dir::X, 1, 13, 20, 5);
+  two.Sheathing(1, Dir::Y, 1, 1, 12, 5).Sheathing(1, Dir::Y, 21, 1, 12, 5);
+  two.Sheathing(2, Dir::X, 1, 1, 12, 5).Sheathing(2, Dir::X, 1, 13, 4, 5);
+  two.Sheathing(2, Dir::Y, 1, 1, 12, 5).Sheathing(2, Dir::Y, 13, 1, 6, 2);
   BuildingProfile entered = test::PublishedProfile();
   entered.lw1 = 46;
-  entered.windArea[1][1] = 14.25;
+  entered.windArea[2][Dir::Y] = 14.25;
   entered.solar = SolarChoice{SolarPanels::Mass, 450};
   entered.use = BuildingUse::Office;
 
@@ -180,8 +180,8 @@ TEST(WallChapterPages, OtherBuildingsAreClearToo) {
 
   // 27.3 x 0.91 m: the line totals of Y1 and Y2 take two rows beside the plan.
   test::PlanBuilder thin(1, 60, 2, 2, 0.91f);
-  thin.Floor(1, 1, 1, 60, 2).Sheathing(1, kDirX, 1, 1, 60, 5).Sheathing(1, kDirX, 1, 3, 60, 5);
-  thin.Sheathing(1, kDirY, 1, 1, 2, 5).Sheathing(1, kDirY, 61, 1, 2, 5);
+  thin.Floor(1, 1, 1, 60, 2).Sheathing(1, Dir::X, 1, 1, 60, 5).Sheathing(1, Dir::X, 1, 3, 60, 5);
+  thin.Sheathing(1, Dir::Y, 1, 1, 2, 5).Sheathing(1, Dir::Y, 61, 1, 2, 5);
 
   const std::pair<test::PlanBuilder*, BuildingProfile> cases[] = {
       {&one, partial}, {&two, entered}, {&empty, test::PublishedProfile()}, {&thin, partial}};
@@ -212,7 +212,7 @@ TEST_F(WallChapter, TablesCarryTheChecksNumbers) {
 TEST(WallChapterTables, ALongTableRepeatsItsHeaderOnTheNextPage) {
   test::PlanBuilder p(1, 24, 24, 2, 0.91f);
   p.Floor(1, 1, 1, 24, 24);
-  for (int k = 1; k <= 25; ++k) p.Sheathing(1, kDirX, 1, k, 2, 5).Sheathing(1, kDirY, k, 1, 2, 5);
+  for (int k = 1; k <= 25; ++k) p.Sheathing(1, Dir::X, 1, k, 2, 5).Sheathing(1, Dir::Y, k, 1, 2, 5);
   Building b = test::Figures(p).b;
   BuildingProfile profile;
   profile.lwOneStorey = 20;
@@ -231,7 +231,7 @@ TEST(WallChapterTables, ALongTableRepeatsItsHeaderOnTheNextPage) {
 TEST(WallChapterPlans, LineTotalsStandBesideThePlanAndStripsAreHatched) {
   // 8 x 4 m of 1 m cells, one storey: X walls 2.5 over 8 m at y = 0, Y walls 2.5 over 4 m at x = 8.
   test::PlanBuilder p(1, 8, 4, 1, 1.0f);
-  p.Floor(1, 1, 1, 8, 4).Sheathing(1, kDirX, 1, 1, 8, 5).Sheathing(1, kDirY, 9, 1, 4, 5);
+  p.Floor(1, 1, 1, 8, 4).Sheathing(1, Dir::X, 1, 1, 8, 5).Sheathing(1, Dir::Y, 9, 1, 4, 5);
   Building b = test::Figures(p).b;
   BuildingProfile profile;
   profile.lwOneStorey = 20;
@@ -279,7 +279,7 @@ TEST(WallChapterPlans, LineTotalsStandBesideThePlanAndStripsAreHatched) {
 TEST(WallChapterPlans, CrowdedLineTotalsAreLeftOutRatherThanOverlapped) {
   test::EnsureGuiApp();
   test::PlanBuilder p(1, 120, 120, 4, 0.91f);
-  for (int k = 1; k <= 121; ++k) p.Sheathing(1, kDirX, 1, k, 120, 5).Sheathing(1, kDirY, k, 1, 120, 5);
+  for (int k = 1; k <= 121; ++k) p.Sheathing(1, Dir::X, 1, k, 120, 5).Sheathing(1, Dir::Y, k, 1, 120, 5);
   Building b = test::Figures(p).b;
   PageSurface surface;
   surface.SetupPage(kReportFontSize, PaperCode::A4, false);

@@ -26,8 +26,8 @@ TEST_P(HardwarePlanMarkTest, FillFollowsNAndOverLimit) {
   calc.Reset(b);
   ColumnResult& r = calc.Column(2, 2, c.storey);
   r.n = {c.nX, c.nY};
-  r.deltaN[0] = c.deltaNX;
-  r.crossShare[1] = c.crossShareY;
+  r.deltaN[Dir::X] = c.deltaNX;
+  r.crossShare[Dir::Y] = c.crossShareY;
   r.overLimit = c.overLimit;
   EXPECT_EQ(HardwarePlanMark(calc, 2, 2, c.storey), c.expected);
 }

@@ -10,6 +10,7 @@
 #include "report/figures/plan_layers.h"
 #include "report/surface/report_fonts.h"
 #include "report/surface_test_app.h"
+#include "support/grid_print.h"
 
 namespace tvk {
 namespace {
@@ -116,7 +117,7 @@ TEST_F(PlanFiguresTest, EveryNameOfAOneDivisionGridIsBold8Pt) {
 
 TEST_F(PlanFiguresTest, VoidCellsAreCrossHatchedOnlyInTheBearingWallPlan) {
   test::PlanBuilder plan(1, 4, 4);
-  plan.Floor(1, 1, 1, 2, 4).Floor(1, 3, 1, 3, 2, kFloorVoid);  // 8 floor cells, 2 voids, the rest empty
+  plan.Floor(1, 1, 1, 2, 4).Floor(1, 3, 1, 3, 2, FloorCell::Void);  // 8 floor cells, 2 voids, the rest empty
   const test::FigureBuilding b = test::Figures(plan);
   const QColor grey(192, 192, 192);
   const PageDocument walls = Draw(b, PlanKind::BearingWall);
@@ -192,7 +193,7 @@ TEST_F(PlanFiguresTest, HardwareLabelsAroundTheColumn) {
 
 TEST_F(PlanFiguresTest, WallMultipliersAtTheirLabelSizeOnlyInTheBearingWallPlan) {
   test::PlanBuilder plan(1, 4, 4);
-  plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToHigher).Sheathing(1, kDirY, 5, 1, 4, 5);
+  plan.Brace(1, Dir::X, 1, 1, 2, 2, test::kRisesToHigher).Sheathing(1, Dir::Y, 5, 1, 4, 5);
   const test::FigureBuilding b = test::Figures(plan);
   FigureFonts fonts;
   fonts.planMultiplier = 9;
@@ -224,7 +225,7 @@ std::optional<RectOp> WhiteBoxUnder(const PageDocument& doc, const TextOp& text)
 TEST_F(PlanFiguresTest, WallMultipliersStandOnWhiteSoGridLinesDoNotCrossThem) {
   // Walls of two grids on a floor: their middles fall on a grid line.
   test::PlanBuilder plan(1, 4, 4);
-  plan.Floor(1, 1, 1, 4, 4).Brace(1, kDirX, 1, 1, 4, 3, test::kRisesToHigher).Sheathing(1, kDirY, 5, 1, 4, 5);
+  plan.Floor(1, 1, 1, 4, 4).Brace(1, Dir::X, 1, 1, 4, 3, test::kRisesToHigher).Sheathing(1, Dir::Y, 5, 1, 4, 5);
   const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);
   for (const QString& text : {QStringLiteral("2.0"), QStringLiteral("2.5")}) {
     const auto label = test::FindText(doc, 0, text);
@@ -238,7 +239,7 @@ TEST_F(PlanFiguresTest, WallMultipliersStandOnWhiteSoGridLinesDoNotCrossThem) {
 }
 
 TEST_F(PlanFiguresTest, BraceAndSheathingOnOneWallKeepTheirMultipliersApart) {
-  for (const int d : {kDirX, kDirY}) {
+  for (const Dir d : kDirs) {
     test::PlanBuilder plan(1, 4, 4);
     plan.Brace(1, d, 1, 1, 2, 1, test::kRisesToHigher).Sheathing(1, d, 1, 1, 2, 5);
     const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);

@@ -32,8 +32,7 @@ CalcResults Sized(const Building& b) {
   return calc;
 }
 
-void SetResult(CalcResults& calc, int i, int j, int level, std::array<float, 2> n, std::array<float, 2> a, float bb,
-               float l) {
+void SetResult(CalcResults& calc, int i, int j, int level, PerDir<float> n, PerDir<float> a, float bb, float l) {
   ColumnResult& r = calc.Column(i, j, level);
   r.n = n;
   r.a = a;
@@ -80,7 +79,7 @@ TEST(ResultsCells, PullOutIsNTimes196Times27RoundedHalfAwayFromZero) {
     p.Column(2, 2, 1).Column(2, 2, 2);
     SetResult(calc, 2, 2, 2, {c.n, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
     SetResult(calc, 2, 2, 1, {c.n, 0.5f}, {1.0f, 1.0f}, 0.5f, 1.6f);
-    const auto row = ResultsRowCells(p.b, calc, 2, 2);
+    const auto row = ResultsRowCells(p.b, calc, {2, 2});
     ASSERT_TRUE(row);
     EXPECT_NE(row->cells[2].find(c.storeyTwo), std::string::npos) << c.n << " " << row->cells[2];
     EXPECT_NE(row->cells[7].find(c.storeyOne), std::string::npos) << c.n << " " << row->cells[7];
@@ -90,7 +89,7 @@ TEST(ResultsCells, PullOutIsNTimes196Times27RoundedHalfAwayFromZero) {
 TEST(ResultsCells, PointWithoutAnyColumnWritesNoRow) {
   PlanBuilder p = TwoStorey();
   CalcResults calc = Sized(p.b);
-  EXPECT_FALSE(ResultsRowCells(p.b, calc, 2, 2).has_value());
+  EXPECT_FALSE(ResultsRowCells(p.b, calc, {2, 2}).has_value());
 }
 
 TEST(ResultsCells, StoreyTwoColumnOnABeamPrintsDashesForStoreyOne) {
@@ -99,7 +98,7 @@ TEST(ResultsCells, StoreyTwoColumnOnABeamPrintsDashesForStoreyOne) {
   p.Column(3, 1, 2);
   SetResult(calc, 3, 1, 2, {1.15f, -0.2f}, {2.6f, 0.8f}, 0.5f, 0.6f);
   SetHardware(p.b, 3, 1, 2, "(ほ)", "(ほ)", "(ほ)");
-  const auto row = ResultsRowCells(p.b, calc, 3, 1);
+  const auto row = ResultsRowCells(p.b, calc, {3, 1});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[0], "  X3\r  Y1");
   EXPECT_EQ(row->cells[1], "X―\rY");
@@ -117,7 +116,7 @@ TEST(ResultsCells, StoreyOneOnlyPrintsDashesForStoreyTwo) {
   p.Column(1, 1, 1);
   SetResult(calc, 1, 1, 1, {1.2346f, 0.3f}, {2.0f, 1.5f}, 0.8f, 0.4f);
   SetHardware(p.b, 1, 1, 1, "(に)", "(に)", "");
-  const auto row = ResultsRowCells(p.b, calc, 1, 1);
+  const auto row = ResultsRowCells(p.b, calc, {1, 1});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[2], "-");
   EXPECT_EQ(row->cells[3], "-");
@@ -136,13 +135,13 @@ TEST(ResultsCells, NotTransmittedStoreyTwoColumnIsMarkedUnderItsN) {
   p.Column(3, 1, 2);
   SetResult(calc, 3, 1, 2, {1.15f, -0.2f}, {2.6f, 0.8f}, 0.5f, 0.6f);
   const std::string plain = "1.15\r=2.6x0.5-0.6\r(6.09kN)\r―――――\r-0.20\r=0.8x0.5-0.6\r(-1.06kN)";
-  auto row = ResultsRowCells(p.b, calc, 3, 1);
+  auto row = ResultsRowCells(p.b, calc, {3, 1});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[2], plain);
   EXPECT_FALSE(row->notTransmitted);
 
   calc.Column(3, 1, 2).notTransmitted = 1;
-  row = ResultsRowCells(p.b, calc, 3, 1);
+  row = ResultsRowCells(p.b, calc, {3, 1});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[2], plain + "\r未伝達*");
   EXPECT_TRUE(row->notTransmitted);
@@ -172,7 +171,7 @@ TEST(ResultsCells, PlacedHardwareTooWeakIsMarkedAndFlagged) {
     p.Column(2, 2, 1);
     SetResult(calc, 2, 2, 1, {1.0f, 1.0f}, {3.0f, 3.0f}, 0.5f, 0.5f);
     SetHardware(p.b, 2, 2, 1, c.need, c.top, c.bottom);
-    const auto row = ResultsRowCells(p.b, calc, 2, 2);
+    const auto row = ResultsRowCells(p.b, calc, {2, 2});
     ASSERT_TRUE(row);
     EXPECT_EQ(row->cells[9], c.cell) << c.need << c.top << c.bottom;
     EXPECT_EQ(row->ng, c.ng) << c.need << c.top << c.bottom;
@@ -185,7 +184,7 @@ TEST(ResultsCells, ThroughColumnAddsItsLineUnderTheLineNames) {
   p.ThroughColumn(5, 3);
   SetResult(calc, 5, 3, 1, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 1.6f);
   SetResult(calc, 5, 3, 2, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
-  const auto row = ResultsRowCells(p.b, calc, 5, 3);
+  const auto row = ResultsRowCells(p.b, calc, {5, 3});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[0], "  X5\r  Y3\r通し柱");
 }
@@ -196,7 +195,7 @@ TEST(ResultsCells, DirectionWithoutAnyValueTurnsStoreyOneColumnsIntoDashes) {
   p.Column(2, 2, 1);
   SetResult(calc, 2, 2, 1, {0.0f, 0.7f}, {1.2f, 2.6f}, 0.5f, 0.6f);
   SetHardware(p.b, 2, 2, 1, "(は)", "(は)", "(は)");
-  auto row = ResultsRowCells(p.b, calc, 2, 2);
+  auto row = ResultsRowCells(p.b, calc, {2, 2});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[5], "-\r―――――――――\r0.70\r=2.6x0.5+0.0x0.0-0.6");
   EXPECT_EQ(row->cells[7], "-\r――――\r0.70\r(3.70kN)");
@@ -204,7 +203,7 @@ TEST(ResultsCells, DirectionWithoutAnyValueTurnsStoreyOneColumnsIntoDashes) {
 
   // Both directions empty: the grade and the placed hardware are dashes too.
   calc.Column(2, 2, 1).n = {0.0f, 0.0f};
-  row = ResultsRowCells(p.b, calc, 2, 2);
+  row = ResultsRowCells(p.b, calc, {2, 2});
   ASSERT_TRUE(row);
   EXPECT_EQ(row->cells[5], "-\r―――――――――\r-");
   EXPECT_EQ(row->cells[8], "-");
@@ -217,11 +216,11 @@ TEST(ResultsCells, OrthogonalBeamShareIsPrintedInBrackets) {
   p.Column(2, 2, 1);
   SetResult(calc, 2, 2, 1, {0.5f, 0.5f}, {1.0f, 1.0f}, 0.5f, 0.6f);
   calc.Column(2, 2, 1).crossShare = {0.4567f, 0.0f};
-  EXPECT_EQ(DeltaNCell(p.b, calc, kDirX, 2, 2), "0.46\r=[0.457]");
-  EXPECT_EQ(DeltaNCell(p.b, calc, kDirY, 2, 2), "-");
+  EXPECT_EQ(DeltaNCell(p.b, calc, Dir::X, {2, 2}), "0.46\r=[0.457]");
+  EXPECT_EQ(DeltaNCell(p.b, calc, Dir::Y, {2, 2}), "-");
   // A received ΔN without any term to show leaves a text of 7 characters or less: "-".
   calc.Column(2, 2, 1).deltaN = {0.0f, 0.3f};
-  EXPECT_EQ(DeltaNCell(p.b, calc, kDirY, 2, 2), "-");
+  EXPECT_EQ(DeltaNCell(p.b, calc, Dir::Y, {2, 2}), "-");
 }
 
 // Storey-2 columns at X3 and X5 stand on a 3.64 m storey-2 floor beam between the storey-1
@@ -235,15 +234,15 @@ Calculated BeamWithUpperColumns(int lMethod) {
   p.b.Settings.LMethod = lMethod;
   p.b.Settings.IgnoreCrossBeam = 1;
   p.Column(1, 1, 1).Column(9, 1, 1).Column(3, 1, 2).Column(5, 1, 2);
-  p.Beam(2, kDirX, 1, 1, 8);
-  p.Brace(2, kDirX, 3, 1, 2, 2, test::kRisesToHigher);
+  p.Beam(2, Dir::X, 1, 1, 8);
+  p.Brace(2, Dir::X, 3, 1, 2, 2, test::kRisesToHigher);
   CalcResults calc = RunFullCalculation(p.b, false);
   return {std::move(p), std::move(calc)};
 }
 
 std::string Term(const CalcResults& calc, int i, bool withL, const char* ratio) {
   const ColumnResult& r = calc.Column(i, 1, 2);
-  std::string t = "(" + FormatFixed(r.a[0], 1) + "x" + FormatFixed(r.b, 1);
+  std::string t = "(" + FormatFixed(r.a[Dir::X], 1) + "x" + FormatFixed(r.b, 1);
   if (withL) t += "-" + FormatFixed(r.l, 1);
   return t + ")x" + ratio;
 }
@@ -254,18 +253,20 @@ TEST(ResultsCells, DeltaNListsEveryUpperColumnOnTheBeamInWalkOrder) {
     const Building& b = p.b;
     const bool withL = lMethod == 1;
     const ColumnResult& r1 = calc.Column(1, 1, 1);
-    ASSERT_NE(r1.deltaN[0], 0.0f);
-    EXPECT_EQ(DeltaNCell(b, calc, kDirX, 1, 1), FormatFixed(r1.deltaN[0], 2) + "\r=" + Term(calc, 3, withL, "0.75") +
-                                                    "\r+" + Term(calc, 5, withL, "0.50"))
+    ASSERT_NE(r1.deltaN[Dir::X], 0.0f);
+    EXPECT_EQ(
+        DeltaNCell(b, calc, Dir::X, {1, 1}),
+        FormatFixed(r1.deltaN[Dir::X], 2) + "\r=" + Term(calc, 3, withL, "0.75") + "\r+" + Term(calc, 5, withL, "0.50"))
         << lMethod;
     // From the other end the walk meets X5 first.
     const ColumnResult& r9 = calc.Column(9, 1, 1);
-    EXPECT_EQ(DeltaNCell(b, calc, kDirX, 9, 1), FormatFixed(r9.deltaN[0], 2) + "\r=" + Term(calc, 5, withL, "0.50") +
-                                                    "\r+" + Term(calc, 3, withL, "0.25"))
+    EXPECT_EQ(
+        DeltaNCell(b, calc, Dir::X, {9, 1}),
+        FormatFixed(r9.deltaN[Dir::X], 2) + "\r=" + Term(calc, 5, withL, "0.50") + "\r+" + Term(calc, 3, withL, "0.25"))
         << lMethod;
-    const auto row = ResultsRowCells(b, calc, 1, 1);
+    const auto row = ResultsRowCells(b, calc, {1, 1});
     ASSERT_TRUE(row);
-    EXPECT_EQ(row->cells[6], DeltaNCell(b, calc, kDirX, 1, 1) + "\r――――――――\r-");
+    EXPECT_EQ(row->cells[6], DeltaNCell(b, calc, Dir::X, {1, 1}) + "\r――――――――\r-");
   }
 }
 
@@ -273,10 +274,10 @@ TEST(ResultsCells, WithoutBeamEndTransmissionNoTermIsListed) {
   auto [p, calc] = BeamWithUpperColumns(0);
   p.b.Settings.NoTransmitMissingColumn = 1;
   CalcAllN(p.b, calc, false);
-  EXPECT_EQ(DeltaNCell(p.b, calc, kDirX, 1, 1), "-");
+  EXPECT_EQ(DeltaNCell(p.b, calc, Dir::X, {1, 1}), "-");
   // An orthogonal-beam share alone shows without the beam's storey-2 columns.
-  calc.Column(1, 1, 1).crossShare[0] = 0.2f;
-  EXPECT_EQ(DeltaNCell(p.b, calc, kDirX, 1, 1), "0.20\r=[0.200]");
+  calc.Column(1, 1, 1).crossShare[Dir::X] = 0.2f;
+  EXPECT_EQ(DeltaNCell(p.b, calc, Dir::X, {1, 1}), "0.20\r=[0.200]");
 }
 
 TEST(ResultsCells, LOptionOnePrintsTheStoreyOneLAsCalculated) {
@@ -284,16 +285,16 @@ TEST(ResultsCells, LOptionOnePrintsTheStoreyOneLAsCalculated) {
   CalcResults calc = Sized(p.b);
   p.b.Settings.LMethod = 1;
   p.Column(3, 2, 1).Column(3, 2, 2);
-  p.Brace(1, kDirX, 1, 2, 2, 3, test::kRisesToHigher).Brace(2, kDirX, 1, 2, 2, 2, test::kRisesToHigher);
+  p.Brace(1, Dir::X, 1, 2, 2, 3, test::kRisesToHigher).Brace(2, Dir::X, 1, 2, 2, 2, test::kRisesToHigher);
   calc = RunFullCalculation(p.b, false);
   const ColumnResult& r1 = calc.Column(3, 2, 1);
   const ColumnResult& r2 = calc.Column(3, 2, 2);
   // An interior storey-1 column under an interior storey-2 column: L = 1.0 + 0.6.
   ASSERT_FLOAT_EQ(r1.l, 1.6f);
-  const auto row = ResultsRowCells(p.b, calc, 3, 2);
+  const auto row = ResultsRowCells(p.b, calc, {3, 2});
   ASSERT_TRUE(row);
-  const std::string x =
-      FormatFixed(r1.n[0], 2) + "\r=" + FormatFixed(r1.a[0], 1) + "x0.5+" + FormatFixed(r2.a[0], 1) + "x0.5-1.6";
+  const std::string x = FormatFixed(r1.n[Dir::X], 2) + "\r=" + FormatFixed(r1.a[Dir::X], 1) + "x0.5+" +
+                        FormatFixed(r2.a[Dir::X], 1) + "x0.5-1.6";
   EXPECT_EQ(row->cells[5].substr(0, x.size()), x);
 }
 

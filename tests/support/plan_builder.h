@@ -19,7 +19,7 @@ class PlanWriter {
  public:
   explicit PlanWriter(Building& b) : b_(b) {}
 
-  PlanWriter& Column(int i, int j, int level, int kind = kColStorey) {
+  PlanWriter& Column(int i, int j, int level, ColumnKind kind = ColumnKind::Storey) {
     b_.Point(i, j, level).Column.ColKind = kind;
     return *this;
   }
@@ -27,13 +27,13 @@ class PlanWriter {
   PlanWriter& ThroughColumn(int i, int j) {
     for (int level = 1; level <= 2; ++level) {
       ColumnRec& c = b_.Point(i, j, level).Column;
-      c.ColKind = kColThrough;
+      c.ColKind = ColumnKind::Through;
       c.Through = 1;
     }
     return *this;
   }
   // A brace member of `segments` unit segments starting at (i, j) along d.
-  PlanWriter& Brace(int level, int d, int i, int j, int segments, int size, int slope) {
+  PlanWriter& Brace(int level, Dir d, int i, int j, int segments, int size, int slope) {
     static constexpr std::array<float, 4> kSingle = {1.0f, 1.5f, 2.0f, 3.0f};
     static constexpr std::array<float, 4> kDouble = {2.0f, 3.0f, 4.0f, 5.0f};
     const float m = (slope == kCrossed ? kDouble : kSingle)[static_cast<size_t>(size - 1)];
@@ -41,19 +41,19 @@ class PlanWriter {
     return *this;
   }
   // A sheathed wall of entry `kind` (multiplier 0.5 x kind plus the project's adjustment).
-  PlanWriter& Sheathing(int level, int d, int i, int j, int segments, int kind) {
+  PlanWriter& Sheathing(int level, Dir d, int i, int j, int segments, int kind) {
     const float m = 0.5f * static_cast<float>(kind) + b_.Settings.SheathingAdjust;
     WriteWall(level, d, i, j, segments, false, kind, kKeyMenzai, 4, m);
     return *this;
   }
-  PlanWriter& Beam(int level, int d, int i, int j, int segments) {
+  PlanWriter& Beam(int level, Dir d, int i, int j, int segments) {
     for (int k = 0; k < segments; ++k) {
       At(d, i, j, k, level).beam(d).BeamKind = 1;
     }
     return *this;
   }
   // Floor cells (or voids) with lowest corners i1..i2, j1..j2.
-  PlanWriter& Floor(int level, int i1, int j1, int i2, int j2, int kind = kFloorSlab) {
+  PlanWriter& Floor(int level, int i1, int j1, int i2, int j2, FloorCell kind = FloorCell::Slab) {
     for (int j = j1; j <= j2; ++j) {
       for (int i = i1; i <= i2; ++i) b_.Point(i, j, level).FloorKind = kind;
     }
@@ -61,12 +61,10 @@ class PlanWriter {
   }
 
  private:
-  GridPoint& At(int d, int i, int j, int k, int level) {
-    return d == kDirX ? b_.Point(i + k, j, level) : b_.Point(i, j + k, level);
-  }
-  void WriteWall(int level, int d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
+  GridPoint& At(Dir d, int i, int j, int k, int level) { return b_.Point(GridPos{i, j}.Step(d, k), level); }
+  void WriteWall(int level, Dir d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
                  float multiplier) {
-    const int first = AlongIndex(d, i, j);
+    const int first = GridPos{i, j}.Along(d);
     for (int k = 0; k < segments; ++k) {
       GridPoint& p = At(d, i, j, k, level);
       WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
@@ -104,15 +102,15 @@ class PlanBuilder {
     PlanWriter(b).ThroughColumn(i, j);
     return *this;
   }
-  PlanBuilder& Brace(int level, int d, int i, int j, int segments, int size, int slope) {
+  PlanBuilder& Brace(int level, Dir d, int i, int j, int segments, int size, int slope) {
     PlanWriter(b).Brace(level, d, i, j, segments, size, slope);
     return *this;
   }
-  PlanBuilder& Sheathing(int level, int d, int i, int j, int segments, int kind) {
+  PlanBuilder& Sheathing(int level, Dir d, int i, int j, int segments, int kind) {
     PlanWriter(b).Sheathing(level, d, i, j, segments, kind);
     return *this;
   }
-  PlanBuilder& Beam(int level, int d, int i, int j, int segments) {
+  PlanBuilder& Beam(int level, Dir d, int i, int j, int segments) {
     PlanWriter(b).Beam(level, d, i, j, segments);
     return *this;
   }
@@ -138,13 +136,13 @@ inline Building LargestPlan() {
     p.Floor(level, 1, 1, 120, 120);
     for (int line = 1; line <= 121; ++line) {
       for (int start = 1; start <= 120; start += 4) {
-        p.Brace(level, kDirX, start, line, 4, 3, kCrossed).Brace(level, kDirY, line, start, 4, 3, kCrossed);
-        p.Sheathing(level, kDirX, start, line, 4, 2).Sheathing(level, kDirY, line, start, 4, 2);
+        p.Brace(level, Dir::X, start, line, 4, 3, kCrossed).Brace(level, Dir::Y, line, start, 4, 3, kCrossed);
+        p.Sheathing(level, Dir::X, start, line, 4, 2).Sheathing(level, Dir::Y, line, start, 4, 2);
       }
     }
   }
   for (int level = 2; level <= 3; ++level) {
-    for (int line = 1; line <= 121; ++line) p.Beam(level, kDirX, 1, line, 120).Beam(level, kDirY, line, 1, 120);
+    for (int line = 1; line <= 121; ++line) p.Beam(level, Dir::X, 1, line, 120).Beam(level, Dir::Y, line, 1, 120);
   }
   for (int j = 1; j <= 121; ++j) {
     for (int i = 1; i <= 121; ++i) p.Column(i, j, 1).Column(i, j, 2);
@@ -157,7 +155,7 @@ inline Building LargestPlan() {
 inline Building TransmissionPlan() {
   Building b = LargestPlan();
   for (int j = 2; j <= 120; ++j) {
-    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = kColNone;
+    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = ColumnKind::None;
   }
   return b;
 }

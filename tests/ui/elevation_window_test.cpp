@@ -26,16 +26,16 @@ class ElevationWindowTest : public ::testing::Test {
 
 TEST_F(ElevationWindowTest, StepsThroughTheLinesAndBeepsAtTheEnds) {
   const int lastX = b.PointsX();
-  window->showFrame(kDirX, 1);
+  window->showFrame(Dir::X, 1);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("X1 通り 軸組図"));
   window->previousFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 1}));
   EXPECT_EQ(prompts.beeps, 1);
   window->nextFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 2}));
-  window->showFrame(kDirX, lastX);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 2}));
+  window->showFrame(Dir::X, lastX);
   window->nextFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, lastX}));
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, lastX}));
   EXPECT_EQ(prompts.beeps, 2);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("X9 通り 軸組図"));
   ASSERT_EQ(window->document().pages.size(), 1u);
@@ -43,27 +43,27 @@ TEST_F(ElevationWindowTest, StepsThroughTheLinesAndBeepsAtTheEnds) {
 }
 
 TEST_F(ElevationWindowTest, DirectionSwitchReturnsToTheFrameLastShown) {
-  window->showFrame(kDirX, 5);
-  window->setDirection(kDirY);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 1}));
+  window->showFrame(Dir::X, 5);
+  window->setDirection(Dir::Y);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, 1}));
   window->nextFrame();
   window->nextFrame();
-  window->setDirection(kDirX);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 5}));
-  window->setDirection(kDirY);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 3}));
+  window->setDirection(Dir::X);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 5}));
+  window->setDirection(Dir::Y);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, 3}));
   EXPECT_EQ(prompts.beeps, 0);
 }
 
 TEST_F(ElevationWindowTest, LinesBeyondTheGridAreClamped) {
-  window->showFrame(kDirY, 99);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, b.PointsY()}));
-  window->showFrame(kDirX, 0);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+  window->showFrame(Dir::Y, 99);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, b.PointsY()}));
+  window->showFrame(Dir::X, 0);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 1}));
 }
 
 TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
-  window->showFrame(kDirX, 1);
+  window->showFrame(Dir::X, 1);
   window->setPrinterName(QStringLiteral("PlotterA3"));
   prompts.answers = {false};
   window->print();
@@ -84,11 +84,11 @@ TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
   ASSERT_EQ(check->document().pages.size(), 1u);
   EXPECT_TRUE(check->document().Texts(0).contains(QStringLiteral("[２階柱Ｎ値伝達チェック]   サンプル邸 新築工事")));
   // Opening a frame closes the check view, as the frame lists of the main window do.
-  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirY, 3, &owner);
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, Dir::Y, 3, &owner);
   EXPECT_FALSE(check->isVisible());
-  EXPECT_EQ(frames->frame(), (FrameRef{kDirY, 3}));
-  EXPECT_EQ(ShowElevationWindow(b, FigureFonts{}, kDirX, 2, &owner), frames.data());
-  EXPECT_EQ(frames->frame(), (FrameRef{kDirX, 2}));
+  EXPECT_EQ(frames->frame(), (FrameRef{Dir::Y, 3}));
+  EXPECT_EQ(ShowElevationWindow(b, FigureFonts{}, Dir::X, 2, &owner), frames.data());
+  EXPECT_EQ(frames->frame(), (FrameRef{Dir::X, 2}));
   CloseResultWindows(&owner);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(frames.isNull());
@@ -108,9 +108,9 @@ TEST(ResultWindows, OpeningAgainTakesTheLabelSizesOfThatMoment) {
   // The font size dialog changed the sizes while the view stayed open.
   EXPECT_EQ(OpenCheckView(b, FigureFonts{9, 9, 9, 9}, &owner), check.data());
   EXPECT_TRUE(usesSize(check->document(), 9));
-  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirX, 1, &owner);
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, Dir::X, 1, &owner);
   ASSERT_FALSE(usesSize(frames->document(), 9));
-  ShowElevationWindow(b, FigureFonts{9, 9, 9, 9}, kDirX, 1, &owner);
+  ShowElevationWindow(b, FigureFonts{9, 9, 9, 9}, Dir::X, 1, &owner);
   EXPECT_TRUE(usesSize(frames->document(), 9));
   CloseResultWindows(&owner);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -18,7 +18,7 @@ using test::ScriptedWindowPrompts;
 Building TwoStoreys() {
   PlanBuilder p(2, 4, 2, 1, 0.91f);
   p.ThroughColumn(1, 1).Column(3, 1, 1).Column(3, 1, 2).Column(5, 3, 1);
-  p.Sheathing(1, kDirX, 1, 1, 2, 5).Sheathing(2, kDirX, 1, 1, 2, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 2, 5).Sheathing(2, Dir::X, 1, 1, 2, 5);
   p.b.Info.BuildingName = "試験邸";
   GenerateLineNames(p.b);
   RunFullCalculation(p.b, true);
@@ -50,8 +50,8 @@ TEST(HardwarePlaceRows, RowTextsLineUpTheirFields) {
   Building b = TwoStoreys();
   b.Point(1, 1, 1).Column.NeedGrade = "(と)";
   b.Point(3, 1, 1).Column.NeedGrade = "(る)*";
-  const PlacedColumn through{1, 1, "", "(と)"};
-  const PlacedColumn plain{3, 1, "(る)*", "不可"};
+  const PlacedColumn through{{1, 1}, "", "(と)"};
+  const PlacedColumn plain{{3, 1}, "(る)*", "不可"};
   EXPECT_EQ(PlacementRowText(b, 1, through), "X1- Y1  (と)        (と) [通し柱]");
   EXPECT_EQ(PlacementRowText(b, 1, plain), "X3- Y1 (る)* (る)*  不可         ");
   const std::vector<std::string> header = PlacementListHeader(b);

@@ -152,9 +152,9 @@ TEST_F(MainWindowControls, StoreyButtonsFollowTheCategory) {
 
 TEST_F(MainWindowControls, EccentricityReadOutColoursAndEmptyState) {
   EccentricityPanel panel;
-  EXPECT_EQ(panel.value(0, 1)->text(), "m");
-  EXPECT_EQ(panel.value(1, 2)->text(), "m");
-  EXPECT_EQ(panel.value(2, 1)->text(), " ");
+  EXPECT_EQ(panel.value(0, Dir::X)->text(), "m");
+  EXPECT_EQ(panel.value(1, Dir::Y)->text(), "m");
+  EXPECT_EQ(panel.value(2, Dir::X)->text(), " ");
   const struct {
     float ratio;
     float stiffness;
@@ -172,16 +172,16 @@ TEST_F(MainWindowControls, EccentricityReadOutColoursAndEmptyState) {
     balance.EccRatio = {c.ratio, c.ratio};
     balance.Stiffness = {c.stiffness, c.stiffness};
     panel.showBalance(balance);
-    EXPECT_EQ(panel.value(0, 1)->text(), "1.500m");
-    EXPECT_EQ(panel.value(0, 2)->text(), "2.250m");
-    EXPECT_EQ(panel.value(1, 1)->text(), "0.000m");
-    QLabel* ratio = panel.value(2, 2);
+    EXPECT_EQ(panel.value(0, Dir::X)->text(), "1.500m");
+    EXPECT_EQ(panel.value(0, Dir::Y)->text(), "2.250m");
+    EXPECT_EQ(panel.value(1, Dir::X)->text(), "0.000m");
+    QLabel* ratio = panel.value(2, Dir::Y);
     EXPECT_EQ(ratio->text().toStdString(), c.text);
     EXPECT_TRUE(ratio->styleSheet().contains(QString("color: %1;").arg(c.colour))) << c.text;
     EXPECT_TRUE(ratio->styleSheet().contains(c.bold ? "bold" : "normal")) << c.text;
   }
   panel.clearValues();
-  EXPECT_EQ(panel.value(2, 2)->text(), " ");
+  EXPECT_EQ(panel.value(2, Dir::Y)->text(), " ");
 }
 
 TEST_F(MainWindowControls, EccentricityHelpText) {

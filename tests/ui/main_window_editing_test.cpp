@@ -48,7 +48,7 @@ TEST_F(MainWindowEditing, AnUndoAfterASaveIsAnUnsavedChange) {
   prompts.files = {file};
   ASSERT_EQ(window.save(), FileOutcome::Done);
   window.toolbarAction("Undo")->trigger();
-  EXPECT_EQ(building().Point(3, 3, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(building().Point(3, 3, 1).Column.ColKind, ColumnKind::None);
   prompts.answers = {false};
   window.close();
   EXPECT_EQ(prompts.asked.back(), "データは変更されています。\n\n(" + file + ")\n\nこのまま保存せず、終了しますか？");
@@ -83,7 +83,7 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   Button(window, "耐力壁")->click();
   KindTree* tree = window.kindTree();
   tree->setCurrentItem(tree->itemOfKey("Tasuki3"));
-  ASSERT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki3");
+  ASSERT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   QApplication::processEvents();
   const QPoint heading = tree->visualItemRect(tree->itemOfKey("Menzai")).center();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -93,13 +93,13 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   }
   EXPECT_EQ(prompts.beeps, 1);
   EXPECT_EQ(tree->highlightedKey(), "Tasuki3");
-  EXPECT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki3");
+  EXPECT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   // The arrow keys pass over the headings.
   tree->setCurrentItem(tree->itemOfKey("Kesa4"));
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
   QApplication::sendEvent(tree, &down);
   EXPECT_EQ(tree->highlightedKey(), "Tasuki1");
-  EXPECT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki1");
+  EXPECT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki1");
 }
 
 TEST_F(MainWindowEditing, ThePositionReadOutIsClearedWhenTheGridChanges) {
@@ -198,7 +198,7 @@ TEST_F(MainWindowEditing, MenuShortcutsRunTheirCommands) {
   Press(window, 4, 4);
   ASSERT_TRUE(undo->isEnabled());
   undo->trigger();
-  EXPECT_EQ(building().Point(4, 4, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(building().Point(4, 4, 1).Column.ColKind, ColumnKind::None);
 }
 
 TEST_F(MainWindowEditing, HelpWithoutAViewerNamesTheWrittenDocument) {

@@ -61,14 +61,14 @@ TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {
   NewDataChoice choice;
   choice.subdivisionOption = 0;  // one division: 10 spans, lines 1 .. 11
   createNew(choice);
-  const auto y = FrameListEntries(building(), 2);
+  const auto y = FrameListEntries(building(), Dir::Y);
   ASSERT_EQ(y.size(), 11u);
   EXPECT_EQ(y.front(), (FrameListEntry{"Y11", 11}));
   EXPECT_EQ(y.back(), (FrameListEntry{"Y1", 1}));
-  EXPECT_EQ(FrameListEntries(building(), 1).front(), (FrameListEntry{"X1", 1}));
+  EXPECT_EQ(FrameListEntries(building(), Dir::X).front(), (FrameListEntry{"X1", 1}));
   MainWindow window(session, &prompts);
-  ASSERT_EQ(window.frameMenu(2)->actions().size(), 11);
-  EXPECT_EQ(window.frameMenu(2)->actions().front()->text(), "Y11");
+  ASSERT_EQ(window.frameMenu(Dir::Y)->actions().size(), 11);
+  EXPECT_EQ(window.frameMenu(Dir::Y)->actions().front()->text(), "Y11");
 }
 
 TEST_F(MainWindowTest, RecentFilesStandInTheFileMenu) {
@@ -201,16 +201,16 @@ TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) 
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "柱") button->click();
   }
-  ASSERT_EQ(window.editor().state().InputCategory, kCatColumn);
+  ASSERT_EQ(window.editor().state().InputCategory, Category::Column);
   const Building& b = building();
   const CanvasPos at = CanvasGeometry::For(b).ToCanvas(b.Coord(3, 3, 1).x, b.Coord(3, 3, 1).y);
   emit window.canvas()->pressed(MouseButton::Left, at);
-  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, kColStorey);
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, ColumnKind::Storey);
   EXPECT_TRUE(session.document.modified());
   QAction* undo = window.toolbarAction("Undo");
   ASSERT_TRUE(undo->isEnabled());
   undo->trigger();
-  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, 0);
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, ColumnKind::None);
   EXPECT_FALSE(undo->isEnabled());
   prompts.answers = {false};
   window.close();
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, APendingEditEndsWhenAnotherBuildingIsOpened) {
   EXPECT_FALSE(window.cancelButton()->isEnabled());
   emit window.canvas()->pressed(MouseButton::Left, at(2, 2));
   emit window.canvas()->pressed(MouseButton::Left, at(3, 3));
-  EXPECT_EQ(b.Point(2, 2, 1).FloorKind, 1);
+  EXPECT_EQ(b.Point(2, 2, 1).FloorKind, FloorCell::Slab);
 }
 
 TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {

@@ -42,19 +42,19 @@ class RedrawTest : public CanvasTest {
  protected:
   RedrawTest() : planned_(Plan()), editor(doc, host, Canvas(), host) {
     host.canvas = &Canvas();
-    editor.chooseCategory(kCatWall);  // full redraw and marks
+    editor.chooseCategory(Category::Wall);  // full redraw and marks
   }
   bool Plan() {
     plan.b.Settings.SheathingAdjust = 0.5f;
     plan.Floor(1, 1, 1, 8, 6)
-        .Sheathing(1, kDirX, 1, 3, 3, 2)
-        .Brace(1, kDirX, 5, 3, 2, 3, kCrossed)
-        .Sheathing(1, kDirY, 4, 1, 5, 6)
-        .Brace(1, kDirY, 7, 2, 3, 2, kRisesToLower)
+        .Sheathing(1, Dir::X, 1, 3, 3, 2)
+        .Brace(1, Dir::X, 5, 3, 2, 3, kCrossed)
+        .Sheathing(1, Dir::Y, 4, 1, 5, 6)
+        .Brace(1, Dir::Y, 7, 2, 3, 2, kRisesToLower)
         .Column(4, 3, 1)
-        .Column(5, 5, 1, kColThrough)
-        .Beam(2, kDirX, 1, 4, 8)
-        .Beam(2, kDirY, 6, 1, 6)
+        .Column(5, 5, 1, ColumnKind::Through)
+        .Beam(2, Dir::X, 1, 4, 8)
+        .Beam(2, Dir::Y, 6, 1, 6)
         .Floor(2, 2, 2, 6, 5);
     plan.b.UpdateFloorEdges(2);
     return true;
@@ -100,13 +100,13 @@ TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
        }},
       {"column at its end",
        [this] {
-         editor.chooseCategory(kCatColumn);
+         editor.chooseCategory(Category::Column);
          editor.press(MouseButton::Left, At(8, 5));
        }},
       {"undo of the column", [this] { editor.undo(); }},
       {"sheathed wall deleted",
        [this] {
-         editor.chooseCategory(kCatWall);
+         editor.chooseCategory(Category::Wall);
          editor.chooseKind("Menzai2");
          ToggleDelete(DeleteToggle::Delete, true);
          Drag(1, 3, 4, 3);
@@ -115,19 +115,19 @@ TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
       {"group delete of beams",
        [this] {
          ToggleDelete(DeleteToggle::Delete, false);
-         editor.chooseCategory(kCatBeam);
+         editor.chooseCategory(Category::Beam);
          ToggleDelete(DeleteToggle::GroupDelete, true);
          Drag(5, 3, 7, 5);
        }},
       {"group delete of floor cells",
        [this] {
-         editor.chooseCategory(kCatFloor);
+         editor.chooseCategory(Category::Floor);
          Drag(2, 2, 5, 4);
        }},
       {"crossed brace placed",
        [this] {
          ToggleDelete(DeleteToggle::GroupDelete, false);
-         editor.chooseCategory(kCatWall);
+         editor.chooseCategory(Category::Wall);
          editor.chooseKind("Tasuki4");
          Drag(3, 4, 3, 6);
        }},
@@ -140,9 +140,9 @@ TEST_F(RedrawTest, EditsLeaveNoStalePixels) {
 }
 
 TEST_F(RedrawTest, OtherStoreyWallsComeAndGo) {
-  plan.Brace(2, kDirX, 2, 5, 2, 4, kRisesToHigher);  // light red, above a storey-1 line
+  plan.Brace(2, Dir::X, 2, 5, 2, 4, kRisesToHigher);  // light red, above a storey-1 line
   doc.replace(plan.b);
-  editor.chooseCategory(kCatColumn);
+  editor.chooseCategory(Category::Column);
   const QImage without = Canvas().planImage().copy();
   const QPoint symbol = PxAt(3, 5, 0.5, 0.15);
   EXPECT_FALSE(ColourNear(without, symbol, Pal(kPalLightRed), 1));
@@ -157,25 +157,27 @@ TEST_F(RedrawTest, MarksFollowTheValuesAndLeaveNothingBehind) {
   const double cmPerMetre = PlanScale(plan.b);
   auto gravityTop = [&] {
     const StoreyBalance& balance = doc.balance(1);
-    return Px(QPointF(balance.Gravity[1] * cmPerMetre + kMarginCm, balance.Gravity[0] * cmPerMetre + kMarginCm + 0.3));
+    return Px(QPointF(balance.Gravity[Dir::Y] * cmPerMetre + kMarginCm,
+                      balance.Gravity[Dir::X] * cmPerMetre + kMarginCm + 0.3));
   };
   const QPoint before = gravityTop();
-  const float xBefore = doc.balance(1).Gravity[1];
+  const float xBefore = doc.balance(1).Gravity[Dir::Y];
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
 
   // Floor cells of the left half deleted: the centre of gravity moves right.
   EditRequest floors;
-  floors.category = kCatFloor;
-  floors.editMode = kModeDelete;
+  floors.category = Category::Floor;
+  floors.editMode = EditMode::Delete;
   floors.rect = GridRect{1, 1, 5, 7};
   doc.apply(PlanEditCommand(floors));
-  ASSERT_GT(doc.balance(1).Gravity[1], xBefore + 0.2f);
+  ASSERT_GT(doc.balance(1).Gravity[Dir::Y], xBefore + 0.2f);
   EXPECT_FALSE(ColourNear(Canvas().viewImage(), before, Pal(kPalWhite), 1));
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), gravityTop(), Pal(kPalWhite), 1));
   // Frames: inner yellow 0.2 x the elastic radius left of the centre, outer red 0.3 x.
   const StoreyBalance& balance = doc.balance(1);
-  const QPointF gravity(balance.Gravity[1] * cmPerMetre + kMarginCm, balance.Gravity[0] * cmPerMetre + kMarginCm);
-  const double radiusX = balance.ElasticRadius[1] * cmPerMetre;
+  const QPointF gravity(balance.Gravity[Dir::Y] * cmPerMetre + kMarginCm,
+                        balance.Gravity[Dir::X] * cmPerMetre + kMarginCm);
+  const double radiusX = balance.ElasticRadius[Dir::Y] * cmPerMetre;
   ASSERT_GT(radiusX, 0.0);
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), Px(gravity - QPointF(0.2 * radiusX, 0)), Pal(kPalYellow), 1));
   EXPECT_TRUE(ColourNear(Canvas().viewImage(), Px(gravity - QPointF(0.3 * radiusX, 0)), Pal(kPalLightRed), 1));
@@ -197,8 +199,8 @@ TEST_F(CentreMarksTest, OnlyCentresThatExistAreMarked) {
   const Step steps[] = {
       {"empty", [] {}, false, false},
       {"floor", [&] { plan.Floor(1, 1, 1, 4, 4); }, true, false},
-      {"walls", [&] { plan.Sheathing(1, kDirX, 5, 7, 4, 4).Sheathing(1, kDirY, 9, 1, 4, 4); }, true, true},
-      {"walls only", [&] { plan.Floor(1, 1, 1, 4, 4, kFloorNone); }, false, true},
+      {"walls", [&] { plan.Sheathing(1, Dir::X, 5, 7, 4, 4).Sheathing(1, Dir::Y, 9, 1, 4, 4); }, true, true},
+      {"walls only", [&] { plan.Floor(1, 1, 1, 4, 4, FloorCell::None); }, false, true},
   };
   const QPointF origin = Cm(1, 1);
   for (const Step& step : steps) {
@@ -209,8 +211,8 @@ TEST_F(CentreMarksTest, OnlyCentresThatExistAreMarked) {
     const QImage view = Canvas().viewImage();
     const StoreyBalance& balance = doc.balance(1);
     const double scale = PlanScale(plan.b);
-    const QPointF gravity(balance.Gravity[1] * scale + kMarginCm, balance.Gravity[0] * scale + kMarginCm);
-    const QPointF rigidity(balance.Rigidity[1] * scale + kMarginCm, balance.Rigidity[0] * scale + kMarginCm);
+    const QPointF gravity(balance.Gravity[Dir::Y] * scale + kMarginCm, balance.Gravity[Dir::X] * scale + kMarginCm);
+    const QPointF rigidity(balance.Rigidity[Dir::Y] * scale + kMarginCm, balance.Rigidity[Dir::X] * scale + kMarginCm);
     if (!shown) {
       EXPECT_EQ(view, Canvas().planImage()) << step.name;
       EXPECT_FALSE(ColourNear(view, Px(origin + QPointF(0, 0.3)), Pal(kPalWhite), 1)) << step.name;
@@ -224,7 +226,7 @@ TEST_F(CentreMarksTest, OnlyCentresThatExistAreMarked) {
 }
 
 TEST_F(RedrawTest, RubberBandIsExclusiveOrOverThePlan) {
-  editor.chooseCategory(kCatColumn);
+  editor.chooseCategory(Category::Column);
   const QImage plain = Canvas().viewImage();
   const QImage plainPlan = Canvas().planImage().copy();
   // A band across the storey column at (4, 3): white over yellow shows blue.
@@ -263,7 +265,7 @@ TEST_F(RedrawTest, ZoomKeepsSymbolSizesOnTheScreen) {
   auto columnWidth = [&](QPoint centre) {
     return CountColour(Canvas().planImage(), QRect(centre.x() - 20, centre.y() + 1, 41, 1), Pal(kPalYellow));
   };
-  editor.chooseCategory(kCatColumn);
+  editor.chooseCategory(Category::Column);
   const int atWhole = columnWidth(PxAt(4, 3));
   const double wholeScale = Canvas().view().scale;
   Canvas().setZoom(2.0);

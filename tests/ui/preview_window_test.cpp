@@ -357,8 +357,8 @@ TEST(ReportCommand, NoToTheTransmissionQuestionOpensNothing) {
   // A storey-2 column on a small beam whose orthogonal beam has a storey-1 column at one
   // end only: part of its pull-out reaches no storey-1 column.
   test::PlanBuilder p(2, 6, 4, 1, 0.91f);
-  p.Column(1, 2, 1).Beam(2, kDirX, 1, 2, 4).Column(5, 1, 1).Beam(2, kDirY, 5, 1, 3);
-  p.Column(3, 2, 2).Sheathing(2, kDirX, 3, 2, 1, 3);
+  p.Column(1, 2, 1).Beam(2, Dir::X, 1, 2, 4).Column(5, 1, 1).Beam(2, Dir::Y, 5, 1, 3);
+  p.Column(3, 2, 2).Sheathing(2, Dir::X, 3, 2, 1, 3);
   GenerateLineNames(p.b);
   QWidget mainWindow;
   mainWindow.show();

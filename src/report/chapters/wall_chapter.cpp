@@ -102,7 +102,7 @@ double WriteJudgement(ReportContext& ctx, const ProfileChecks& c, double y) {
   y = WriteCheckTable(ctx, WallJudgementTable(c.wallQuantity), y, kWideTableSize);
   const FigureFonts& fonts = ctx.request.figures.fonts;
   for (int s = 1; s <= ctx.building.Storeys(); ++s) {
-    const auto& walls = c.walls[static_cast<size_t>(s - 1)];
+    const auto& walls = Nth(c.walls, s);
     y = WritePlan(ctx, y, [&](double at) { return DrawWallCountPlan(ctx.surface, ctx.building, s, walls, at, fonts); });
     y = WriteCheckTable(ctx, WallLineTable(ctx.building, s, walls), y, kTableSize);
   }
@@ -120,7 +120,7 @@ double WriteQuarters(ReportContext& ctx, const ProfileChecks& c, double y) {
                     "要しない。"});
   const FigureFonts& fonts = ctx.request.figures.fonts;
   for (const QuarterStorey& q : c.quarters) {
-    const StoreyPlan& plan = c.plans[static_cast<size_t>(q.storey - 1)];
+    const StoreyPlan& plan = Nth(c.plans, q.storey);
     y = WritePlan(ctx, y, [&](double at) { return DrawQuarterPlan(ctx.surface, ctx.building, plan, q, at, fonts); });
     y = WriteCheckTable(ctx, QuarterTable(ctx.building, q), y, kWideTableSize);
   }

@@ -123,7 +123,7 @@ std::string MissingNote(const MissingFields& missing) {
 }
 
 std::string StoreyText(int storey) { return storey == 2 ? "２階" : "１階"; }
-std::string DirectionText(int d) { return d == kDirY ? "Ｙ方向" : "Ｘ方向"; }
+std::string DirectionText(Dir d) { return d == Dir::Y ? "Ｙ方向" : "Ｘ方向"; }
 
 bool HasWallProfile(const BuildingProfile& profile) {
   for (const F field : kWallFields) {

@@ -41,7 +41,7 @@ std::string JudgementText(const std::optional<bool>& ok);
 std::string MissingNote(const MissingFields& missing);
 // "１階", "２階"; "Ｘ方向", "Ｙ方向".
 std::string StoreyText(int storey);
-std::string DirectionText(int d);
+std::string DirectionText(Dir d);
 
 // The chapter is written when the profile gives some field the wall checks read besides
 // the storey heights (which the N values use on their own).
@@ -65,7 +65,7 @@ CheckTable WindPartsTable(const WallQuantity& quantity);
 // 4.4: existing against required per storey and direction, and the walls of one storey
 // line by line (length x multiplier per run of equal multipliers).
 CheckTable WallJudgementTable(const WallQuantity& quantity);
-CheckTable WallLineTable(const Building& building, int storey, const std::array<WallLines, 2>& walls);
+CheckTable WallLineTable(const Building& building, int storey, const PerDir<WallLines>& walls);
 
 // 4.5: the side strips of one storey in both directions.
 CheckTable QuarterTable(const Building& building, const QuarterStorey& quarters);

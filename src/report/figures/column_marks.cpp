@@ -14,8 +14,8 @@ constexpr double kTolerance = 1e-6;
 
 bool NeedsHoldDown(const CalcResults& results, int i, int j, int storey) {
   const ColumnResult& r = results.Column(i, j, storey);
-  for (int d = kDirX; d <= kDirY; ++d) {
-    const double n = storey == 1 ? r.total(d) : r.n[static_cast<size_t>(d - 1)];
+  for (const Dir d : kDirs) {
+    const double n = storey == 1 ? r.total(d) : r.n[d];
     if (n > kHoldDownN + kTolerance) return true;
   }
   return false;

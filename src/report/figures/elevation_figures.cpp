@@ -30,7 +30,7 @@ void DrawFrameLayers(PageSurface& surface, const ElevationContext& frame) {
 }  // namespace
 
 QString FrameLineName(const Building& building, const FrameRef& frame) {
-  return QString::fromStdString(frame.dir == kDirX ? building.LineNameX(frame.line) : building.LineNameY(frame.line))
+  return QString::fromStdString(frame.dir == Dir::X ? building.LineNameX(frame.line) : building.LineNameY(frame.line))
       .trimmed();
 }
 

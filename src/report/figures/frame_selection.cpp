@@ -14,8 +14,8 @@ bool FrameHasWalls(const Building& building, const CalcResults& results, const F
 
 std::vector<FrameRef> ReportFrames(const Building& building, const CalcResults& results) {
   std::vector<FrameRef> frames;
-  for (int dir = kDirX; dir <= kDirY; ++dir) {
-    const int lines = dir == kDirX ? building.PointsX() : building.PointsY();
+  for (const Dir dir : kDirs) {
+    const int lines = building.LinesAcross(Other(dir));
     for (int line = 1; line <= lines; ++line) {
       const FrameRef frame{dir, line};
       if (FrameHasWalls(building, results, frame)) frames.push_back(frame);

@@ -16,38 +16,38 @@ constexpr double kBeamShift = 0.03;   // cm at zoom 1: X beams down, Y beams rig
 bool MainLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
 
 // Whether a unit segment along d leaves point (i, j) inside the grid.
-bool HasSegment(const Building& b, int i, int j, int d) { return d == kDirX ? i <= b.SpansX() : j <= b.SpansY(); }
+bool HasSegment(const Building& b, int i, int j, Dir d) { return d == Dir::X ? i <= b.SpansX() : j <= b.SpansY(); }
 
-QPointF Next(const CanvasPlan& plan, int i, int j, int level, int d) {
-  return d == kDirX ? plan.At(i + 1, j, level) : plan.At(i, j + 1, level);
+QPointF Next(const CanvasPlan& plan, int i, int j, int level, Dir d) {
+  return d == Dir::X ? plan.At(i + 1, j, level) : plan.At(i, j + 1, level);
 }
 
 void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const Building& b = plan.building;
   if (i > b.SpansX() || j > b.SpansY()) return;
-  const int kind = b.Point(i, j, plan.style.storey).FloorKind;
-  if (kind != kFloorSlab && kind != kFloorVoid) return;
-  const bool greyed = plan.Greyed(kCatFloor);
+  const FloorCell kind = b.Point(i, j, plan.style.storey).FloorKind;
+  if (kind != FloorCell::Slab && kind != FloorCell::Void) return;
+  const bool greyed = plan.Greyed(Category::Floor);
   CanvasFill fill{Qt::SolidPattern, greyed ? GreyB() : PaletteColor(kPalBlue)};
-  if (kind == kFloorVoid) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : PaletteColor(kPalLightBlue)};
+  if (kind == FloorCell::Void) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : PaletteColor(kPalLightBlue)};
   const QPointF a = plan.At(i, j, plan.style.storey);
   const QPointF c = plan.At(i + 1, j + 1, plan.style.storey);
   canvas.Box(a.x(), a.y(), c.x(), c.y(), CanvasPen{Qt::SolidLine, 1, Qt::black}, fill);
 }
 
 void DrawWalls(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, bool greyed) {
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     if (HasSegment(plan.building, i, j, d)) DrawCanvasWallSlots(canvas, plan, i, j, level, d, greyed);
   }
 }
 
 void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey + 1;
-  const QColor colour = plan.Greyed(kCatBeam) ? GreyA() : PaletteColor(kPalLightMagenta);
+  const QColor colour = plan.Greyed(Category::Beam) ? GreyA() : PaletteColor(kPalLightMagenta);
   const double shift = plan.Screen(kBeamShift);
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).beam(d).BeamKind <= 0) continue;
-    const QPointF offset = d == kDirX ? QPointF(0, -shift) : QPointF(shift, 0);
+    const QPointF offset = d == Dir::X ? QPointF(0, -shift) : QPointF(shift, 0);
     const QPointF a = plan.At(i, j, level) + offset;
     const QPointF b = Next(plan, i, j, level, d) + offset;
     canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::SolidLine, 1, colour});
@@ -57,8 +57,8 @@ void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
 // Floor outline of the other storey (level 2 under storey 1, level 1 under storey 2).
 void DrawOtherFloorOutline(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey == 1 ? 2 : 1;
-  for (int d = kDirX; d <= kDirY; ++d) {
-    if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).FloorEdge[size_t(d - 1)] == 0) continue;
+  for (const Dir d : kDirs) {
+    if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).FloorEdge[d] == 0) continue;
     const QPointF a = plan.At(i, j, level);
     const QPointF b = Next(plan, i, j, level, d);
     canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::DotLine, 1, PaletteColor(kPalLightGreen)});
@@ -66,10 +66,10 @@ void DrawOtherFloorOutline(CanvasPainter& canvas, const CanvasPlan& plan, int i,
 }
 
 void DrawColumn(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
-  const int kind = plan.building.Point(i, j, plan.style.storey).Column.ColKind;
-  if (kind != kColStorey && kind != kColThrough) return;
-  QColor colour = PaletteColor(kind == kColStorey ? kPalYellow : kPalLightCyan);
-  if (plan.Greyed(kCatColumn)) colour = GreyA();
+  const ColumnKind kind = plan.building.Point(i, j, plan.style.storey).Column.ColKind;
+  if (kind != ColumnKind::Storey && kind != ColumnKind::Through) return;
+  QColor colour = PaletteColor(kind == ColumnKind::Storey ? kPalYellow : kPalLightCyan);
+  if (plan.Greyed(Category::Column)) colour = GreyA();
   const QPointF c = plan.At(i, j, plan.style.storey);
   const double half = plan.Screen(kColumnSide) / 2;
   canvas.Box(c.x() - half, c.y() - half, c.x() + half, c.y() + half, CanvasPen{Qt::SolidLine, 1, colour},
@@ -126,7 +126,7 @@ void DrawCanvasStoreyWalls(CanvasPainter& canvas, const CanvasPlan& plan, int st
 void DrawCanvasPlan(CanvasPainter& canvas, const CanvasPlan& plan) {
   const Building& b = plan.building;
   DrawCanvasLineNames(canvas, plan);
-  const bool wallsGreyed = plan.Greyed(kCatWall);
+  const bool wallsGreyed = plan.Greyed(Category::Wall);
   ForEachPoint(b, [&](int i, int j) {
     DrawFloorCell(canvas, plan, i, j);
     DrawWalls(canvas, plan, i, j, plan.style.storey, wallsGreyed);

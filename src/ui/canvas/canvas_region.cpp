@@ -32,16 +32,16 @@ class Area {
 };
 
 // The end points of the wall members on the segment leaving (i, j) along d.
-void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, int d) {
+void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, Dir d) {
   const Building& b = plan.building;
-  if ((d == kDirX ? i : j) > b.Spans(d)) return;
+  if ((d == Dir::X ? i : j) > b.Spans(d)) return;
   const int level = plan.style.storey;
   const GridPoint& p = b.Point(i, j, level);
   for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
     if (seg->Kind == 0) continue;
-    const SegmentRun run = DrawnRun(b, *seg, d, AlongIndex(d, i, j));
-    area.Add(d == kDirX ? plan.At(run.first, j, level) : plan.At(i, run.first, level));
-    area.Add(d == kDirX ? plan.At(run.last + 1, j, level) : plan.At(i, run.last + 1, level));
+    const SegmentRun run = DrawnRun(b, *seg, d, GridPos{i, j}.Along(d));
+    area.Add(d == Dir::X ? plan.At(run.first, j, level) : plan.At(i, run.first, level));
+    area.Add(d == Dir::X ? plan.At(run.last + 1, j, level) : plan.At(i, run.last + 1, level));
   }
 }
 
@@ -58,8 +58,8 @@ QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect) {
   area.Add(plan.At(x2, y2, plan.style.storey));
   for (int j = y1; j <= y2; ++j) {
     for (int i = x1; i <= x2; ++i) {
-      AddWallMembers(plan, area, i, j, kDirX);
-      AddWallMembers(plan, area, i, j, kDirY);
+      AddWallMembers(plan, area, i, j, Dir::X);
+      AddWallMembers(plan, area, i, j, Dir::Y);
     }
   }
   return area.Units(plan.Screen(kSymbolRoom) + kLabelRoom);

@@ -22,22 +22,22 @@ constexpr double kLabelFontSize = 7;
 // the line and off it; positive offsets lie on the brace side (above an X line, left of
 // a Y line).
 struct MemberLine {
-  int d = kDirX;
+  Dir d = Dir::X;
   double from = 0;  // along-coordinate of the lower-index end point
   double to = 0;    // along-coordinate of the higher-index end point
   double line = 0;  // across-coordinate of the grid line
 
   QPointF P(double along, double offset) const {
-    return d == kDirX ? QPointF(along, line + offset) : QPointF(line - offset, along);
+    return d == Dir::X ? QPointF(along, line + offset) : QPointF(line - offset, along);
   }
 };
 
 // The member of unit segments first .. last on the line through (i, j) along d.
-MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, int d) {
+MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, Dir d) {
   const auto [first, last] = run;
-  const QPointF a = d == kDirX ? plan.At(first, j, level) : plan.At(i, first, level);
-  const QPointF b = d == kDirX ? plan.At(last + 1, j, level) : plan.At(i, last + 1, level);
-  return d == kDirX ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
+  const QPointF a = d == Dir::X ? plan.At(first, j, level) : plan.At(i, first, level);
+  const QPointF b = d == Dir::X ? plan.At(last + 1, j, level) : plan.At(i, last + 1, level);
+  return d == Dir::X ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
 }
 
 void Segment(CanvasPainter& canvas, const MemberLine& m, double u1, double off1, double u2, double off2,
@@ -81,14 +81,14 @@ void DrawAdjustLabel(CanvasPainter& canvas, const CanvasPlan& plan, const Member
   const CmSize size = CanvasPainter::MeasureText(text, kLabelFontSize);
   const double middle = (m.from + m.to) / 2;
   const double clear = plan.Screen(kSheathingHalfWidth + kLabelGap);
-  const QPointF topLeft = m.d == kDirX ? QPointF(middle - size.width / 2, m.line - clear)
-                                       : QPointF(m.line + clear, middle + size.height / 2);
+  const QPointF topLeft = m.d == Dir::X ? QPointF(middle - size.width / 2, m.line - clear)
+                                        : QPointF(m.line + clear, middle + size.height / 2);
   canvas.Text(topLeft.x(), topLeft.y(), text, colour, kLabelFontSize);
 }
 
 }  // namespace
 
-SegmentRun DrawnRun(const Building& building, const WallSeg& seg, int d, int index) {
+SegmentRun DrawnRun(const Building& building, const WallSeg& seg, Dir d, int index) {
   const bool holdsIndex = seg.RunStart >= 1 && seg.RunStart <= index && index <= seg.RunEnd;
   if (!holdsIndex || seg.RunEnd > building.Spans(d)) return {index, index};
   return {seg.RunStart, seg.RunEnd};
@@ -114,9 +114,9 @@ QString SheathingAdjustLabel(const WallSeg& seg) {
   return QStringLiteral("＋") + QString::fromStdString(FormatFixed(excess, 1));
 }
 
-void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, int d, bool greyed) {
+void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, Dir d, bool greyed) {
   const GridPoint& p = plan.building.Point(i, j, level);
-  const int index = AlongIndex(d, i, j);
+  const int index = GridPos{i, j}.Along(d);
   if (const auto colour = SheathingColourIndex(p.sheathing(d).Kind)) {
     const SegmentRun run = DrawnRun(plan.building, p.sheathing(d), d, index);
     const MemberLine m = MemberOnLine(plan, run, i, j, level, d);

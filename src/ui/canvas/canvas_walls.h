@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -18,7 +20,7 @@ struct SegmentRun {
   int first = 0;
   int last = 0;
 };
-SegmentRun DrawnRun(const Building& building, const WallSeg& seg, int d, int index);
+SegmentRun DrawnRun(const Building& building, const WallSeg& seg, Dir d, int index);
 
 // Palette colour of a brace by size (Kind 1..4) and of a sheathed wall by list entry
 // (Kind 1..10); nullopt for a code outside the tables, which is then not drawn.
@@ -32,6 +34,6 @@ QString SheathingAdjustLabel(const WallSeg& seg);
 // The sheathing and then the brace of the unit segment leaving (i, j) along d on a level.
 // A member of several unit segments is drawn whole from each of them. Greyed members are
 // drawn grey A.
-void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, int d, bool greyed);
+void DrawCanvasWallSlots(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j, int level, Dir d, bool greyed);
 
 }  // namespace tvk

@@ -28,13 +28,13 @@ void Frame(CanvasPainter& canvas, QPointF centre, QSizeF half, int colour) {
 std::optional<EccentricityMarkSet> MarksOf(const StoreyBalance& balance, double scale) {
   EccentricityMarkSet marks;
   // Loading direction 1 holds y coordinates and radii across X walls, direction 2 x ones.
-  if (balance.HasFloor != 0) marks.gravity = PlanToPage(balance.Gravity[1], balance.Gravity[0], scale);
-  if (balance.Stiffness[0] > 0 || balance.Stiffness[1] > 0) {
-    marks.rigidity = PlanToPage(balance.Rigidity[1], balance.Rigidity[0], scale);
+  if (balance.HasFloor != 0) marks.gravity = PlanToPage(balance.Gravity[Dir::Y], balance.Gravity[Dir::X], scale);
+  if (balance.Stiffness[Dir::X] > 0 || balance.Stiffness[Dir::Y] > 0) {
+    marks.rigidity = PlanToPage(balance.Rigidity[Dir::Y], balance.Rigidity[Dir::X], scale);
   }
   if (!marks.gravity && !marks.rigidity) return std::nullopt;
-  const double rx = balance.ElasticRadius[1] * scale;
-  const double ry = balance.ElasticRadius[0] * scale;
+  const double rx = balance.ElasticRadius[Dir::Y] * scale;
+  const double ry = balance.ElasticRadius[Dir::X] * scale;
   marks.inner = QSizeF(kInnerShare * rx, kInnerShare * ry);
   marks.outer = QSizeF(kOuterShare * rx, kOuterShare * ry);
   return marks;

@@ -160,7 +160,7 @@ bool PlanCanvas::hasGrid() const {
          b_.Points().size() == points && b_.Coords().size() == points;
 }
 
-bool PlanCanvas::deleteModeActive() const { return EditModeFor(state().Toggles) != kModePlace; }
+bool PlanCanvas::deleteModeActive() const { return EditModeFor(state().Toggles) != EditMode::Place; }
 
 CanvasPlanStyle PlanCanvas::style() const {
   CanvasPlanStyle s;

@@ -41,7 +41,7 @@ size_t NameWidth(const std::vector<std::string>& names) {
 }
 
 bool IsThrough(const Building& building, int storey, const PlacedColumn& column) {
-  return building.Point(column.i, column.j, storey).Column.Through == 1;
+  return building.Point(column.at, storey).Column.Through == 1;
 }
 
 }  // namespace
@@ -74,9 +74,9 @@ std::vector<std::string> PlacementListHeader(const Building& building) {
 }
 
 std::string PlacementRowText(const Building& building, int storey, const PlacedColumn& column) {
-  const ColumnRec& rec = building.Point(column.i, column.j, storey).Column;
-  return PadLeft(building.LineNameX(column.i), NameWidth(building.Settings.LineNamesX)) + "- " +
-         PadRight(building.LineNameY(column.j), NameWidth(building.Settings.LineNamesY)) + " " +
+  const ColumnRec& rec = building.Point(column.at, storey).Column;
+  return PadLeft(building.LineNameX(column.at.i), NameWidth(building.Settings.LineNamesX)) + "- " +
+         PadRight(building.LineNameY(column.at.j), NameWidth(building.Settings.LineNamesY)) + " " +
          PadLeft(rec.NeedGrade, kGradeField) + " " + PadLeft(column.top, kGradeField) + " " +
          PadLeft(column.bottom, kGradeField) + " " + (IsThrough(building, storey, column) ? kThroughMark : kNoMark);
 }
@@ -88,7 +88,7 @@ PlacementCopy::PlacementCopy(const Building& building) {
     for (int i = 1; i <= building.PointsX(); ++i) {
       for (int j = 1; j <= building.PointsY(); ++j) {
         const GridPoint& p = building.Point(i, j, s);
-        if (HasColumnAt(p)) columns(s).push_back({i, j, p.Column.TopHardware, p.Column.BottomHardware});
+        if (HasColumnAt(p)) columns(s).push_back({{i, j}, p.Column.TopHardware, p.Column.BottomHardware});
       }
     }
   }
@@ -111,14 +111,14 @@ void PlacementCopy::clearStorey(int storey) {
 void PlacementCopy::applyTo(Building& building, const CalcResults& results) const {
   for (int s = 1; s <= 2; ++s) {
     for (const PlacedColumn& column : columns(s)) {
-      ColumnRec& rec = building.Point(column.i, column.j, s).Column;
+      ColumnRec& rec = building.Point(column.at, s).Column;
       rec.TopHardware = column.top;
       rec.BottomHardware = column.bottom;
     }
   }
   for (const PlacedColumn& column : columns(1)) {
-    if (building.Settings.DoublePullHD == 1) SetRyobiki(building, column.i, column.j, 1);
-    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, column.i, column.j, 1);
+    if (building.Settings.DoublePullHD == 1) SetRyobiki(building, column.at, 1);
+    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, column.at, 1);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/command.h"
+#include "model/grid_types.h"
 
 namespace tvk {
 
@@ -25,8 +26,7 @@ inline constexpr const char* kAbandonPlacementQuestion = "配置金物設定を�
 
 // One listed column: its grid point and its working top and bottom texts.
 struct PlacedColumn {
-  int i = 0;
-  int j = 0;
+  GridPos at;
   std::string top;
   std::string bottom;
 };

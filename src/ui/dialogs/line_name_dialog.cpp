@@ -63,8 +63,8 @@ class NamingDiagram : public QWidget {
 LineNameDialog::LineNameDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent), doc_(document), b_(document.building()), defaults_(defaults), prompts_(prompts) {
   setWindowTitle(Q(std::string(kProgramTitle) + "   通り名の設定"));
-  forms_[0] = OpenLineNameAxis(LineNameAxisOf(b_, kDirX));
-  forms_[1] = OpenLineNameAxis(LineNameAxisOf(b_, kDirY));
+  forms_[0] = OpenLineNameAxis(LineNameAxisOf(b_, Dir::X));
+  forms_[1] = OpenLineNameAxis(LineNameAxisOf(b_, Dir::Y));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("通り名の種類を選択してください。"));
   auto* row = new QHBoxLayout;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "model/grid_types.h"
 #include "model/hardware_names.h"
 #include "report/chapters/report_composer.h"
 #include "report/figures/figure_fonts.h"
@@ -88,7 +89,7 @@ class PreviewWindow : public QMainWindow {
   void compose(const HardwareNames& names);
   QWidget* buildSidePanel();
   void buildActions();
-  QMenu* frameMenu(int dir);
+  QMenu* frameMenu(Dir dir);
   QWidget* resultOwner();
   void pageShown();
 

@@ -76,7 +76,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   // A toolbar key ("Undo", "Save", …).
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
-  QMenu* frameMenu(int dir) const { return frameMenus_[static_cast<size_t>(dir - 1)]; }
+  QMenu* frameMenu(Dir dir) const { return frameMenus_[dir]; }
   KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
@@ -134,7 +134,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void applyWindowState();
 
   // ---- side panel commands ---------------------------------------------------------
-  void chooseCategory(int category);
+  void chooseCategory(Category category);
   void chooseStorey(int storey);
   void kindChosen(const std::string& key);
   void zoomChosen(int index);
@@ -157,7 +157,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void hardwareCommand();
   void popFrameListX();
   void popFrameListY();
-  void openFrame(int dir, int line);
+  void openFrame(Dir dir, int line);
   void outlineCommand();
   void gridSizeCommand();
   void lineNameCommand();
@@ -183,7 +183,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QAction* showAllAction_ = nullptr;
-  std::array<QMenu*, 2> frameMenus_{};
+  PerDir<QMenu*> frameMenus_{};
   ElidedLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
   QButtonGroup* categories_ = nullptr;

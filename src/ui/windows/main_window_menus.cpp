@@ -133,8 +133,8 @@ void MainWindow::buildMenus() {
   bar->addMenu("金物(&H)")->addAction("配置金物(&K)", this, &MainWindow::hardwareCommand);
 
   QMenu* frames = bar->addMenu("軸組図(&J)");
-  frameMenus_[0] = frames->addMenu("Ｘ通り軸組図(&X)");
-  frameMenus_[1] = frames->addMenu("Ｙ通り軸組図(&Y)");
+  frameMenus_[Dir::X] = frames->addMenu("Ｘ通り軸組図(&X)");
+  frameMenus_[Dir::Y] = frames->addMenu("Ｙ通り軸組図(&Y)");
 
   QMenu* settings = bar->addMenu("設定(&S)");
   settings->addAction("建物名称の変更(&N)", this, &MainWindow::outlineCommand);
@@ -184,8 +184,8 @@ void MainWindow::refreshRecentMenu() {
 }
 
 void MainWindow::refreshFrameMenus() {
-  for (int dir = 1; dir <= 2; ++dir) {
-    QMenu* menu = frameMenus_[static_cast<size_t>(dir - 1)];
+  for (const Dir dir : kDirs) {
+    QMenu* menu = frameMenus_[dir];
     menu->clear();
     for (const FrameListEntry& entry : FrameListEntries(session_.document.building(), dir)) {
       const int line = entry.line;
@@ -194,8 +194,8 @@ void MainWindow::refreshFrameMenus() {
   }
 }
 
-void MainWindow::popFrameListX() { frameMenus_[0]->exec(QCursor::pos()); }
+void MainWindow::popFrameListX() { frameMenus_[Dir::X]->exec(QCursor::pos()); }
 
-void MainWindow::popFrameListY() { frameMenus_[1]->exec(QCursor::pos()); }
+void MainWindow::popFrameListY() { frameMenus_[Dir::Y]->exec(QCursor::pos()); }
 
 }  // namespace tvk

@@ -52,7 +52,7 @@ void MainWindow::checkViewCommand() {
 
 void MainWindow::hardwareCommand() { RunHardwarePlacementDialog(session_.document, this); }
 
-void MainWindow::openFrame(int dir, int line) {
+void MainWindow::openFrame(Dir dir, int line) {
   setBusy(true);
   CloseResultWindows<CheckViewWindow>(this);
   ElevationWindow* window = ShowElevationWindow(session_.document, session_.figureFonts, dir, line, this);

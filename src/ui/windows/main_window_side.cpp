@@ -98,13 +98,14 @@ QWidget* MainWindow::buildCategoryControls() {
   grid->setSpacing(3);
   categories_ = new QButtonGroup(this);
   const char* const captions[] = {"床", "耐力壁", "柱", "梁"};
-  for (int k = 0; k < 4; ++k) {
+  for (const Category category : kCategories) {
+    const int k = static_cast<int>(category) - 1;
     QPushButton* button = HandButton(captions[k], true);
-    categories_->addButton(button, k + 1);
+    categories_->addButton(button, static_cast<int>(category));
     grid->addWidget(button, 0, k);
   }
-  categories_->button(kCatFloor)->setChecked(true);
-  connect(categories_, &QButtonGroup::idClicked, this, &MainWindow::chooseCategory);
+  categories_->button(static_cast<int>(Category::Floor))->setChecked(true);
+  connect(categories_, &QButtonGroup::idClicked, this, [this](int id) { chooseCategory(static_cast<Category>(id)); });
 
   storeys_ = new QButtonGroup(this);
   for (int storey = 2; storey >= 1; --storey) {
@@ -245,7 +246,7 @@ void MainWindow::refreshSide() {
   const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, session_.document.building().Storeys());
   storeyButtons_[1]->setText(Q(labels.storey2));
   storeyButtons_[0]->setText(Q(labels.storey1));
-  categories_->button(s.InputCategory)->setChecked(true);
+  categories_->button(static_cast<int>(s.InputCategory))->setChecked(true);
   storeys_->button(s.Storey)->setChecked(true);
   storeyLabel_->setText(Q(StoreyLabel(s.Storey)));
   otherWalls_->setEnabled(s.OtherStoreyToggleEnabled);
@@ -263,12 +264,12 @@ void MainWindow::refreshSide() {
 
 void MainWindow::refreshKindTree() {
   const EditorState& s = editor_->state();
-  kindTree_->showKinds(editor_->kindList(), s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
+  kindTree_->showKinds(editor_->kindList(), s.Selection[s.InputCategory].key);
 }
 
 // ---- commands of the controls ---------------------------------------------------------
 
-void MainWindow::chooseCategory(int category) {
+void MainWindow::chooseCategory(Category category) {
   editor_->chooseCategory(category);
   refreshKindTree();
   refreshSide();

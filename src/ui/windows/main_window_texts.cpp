@@ -29,9 +29,9 @@ std::array<std::string, 6> StatusBarTexts(const Building& building) {
           "", "直交梁による柱引抜き力の伝達 ", s.IgnoreCrossBeam == 1 ? " 非考慮" : " 考 慮"};
 }
 
-std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir) {
+std::vector<FrameListEntry> FrameListEntries(const Building& building, Dir dir) {
   std::vector<FrameListEntry> entries;
-  if (dir == 1) {
+  if (dir == Dir::X) {
     for (int i = 1; i <= building.PointsX(); ++i) entries.push_back({TrimBlanks(building.LineNameX(i)), i});
   } else {
     for (int j = building.PointsY(); j >= 1; --j) entries.push_back({TrimBlanks(building.LineNameY(j)), j});

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -26,9 +28,9 @@ struct FrameListEntry {
 
   bool operator==(const FrameListEntry&) const = default;
 };
-// X lines (dir 1) from index 1 upwards; Y lines (dir 2) from the highest index down, the
+// X lines from index 1 upwards; Y lines from the highest index down, the
 // plan's top line first.
-std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir);
+std::vector<FrameListEntry> FrameListEntries(const Building& building, Dir dir);
 
 // The "ﾍﾙﾌﾟ" text of the eccentricity panel.
 extern const char* const kEccentricityHelp;
