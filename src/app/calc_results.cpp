@@ -1,5 +1,9 @@
 #include "app/calc_results.h"
 
+#include <ostream>
+#include <string>
+
+#include "engine/full_calculation.h"
 #include "engine/grade.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
@@ -32,6 +36,13 @@ bool AnyHardwareNG(const Building& building) {
          IsHardwareNG(row.column.NeedGrade, row.column.BottomHardware);
   });
   return ng;
+}
+
+void PrintCalculationWarnings(const Building& building, std::ostream& err, std::string_view command) {
+  const std::string prefix = "voln-tvk " + std::string(command) + ": ";
+  if (AnyOverLimit(building)) err << prefix << "必要金物が (る*) を超える柱があります。\n";
+  if (AnyHardwareNG(building)) err << prefix << "耐力不足の金物が配置されています。\n";
+  if (WarnNotTransmitted(building)) err << prefix << kNotTransmittedWarning << "\n";
 }
 
 }  // namespace tvk

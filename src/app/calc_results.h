@@ -3,6 +3,8 @@
 // table output.
 
 #include <functional>
+#include <iosfwd>
+#include <string_view>
 
 namespace tvk {
 
@@ -22,5 +24,7 @@ void ForEachColumn(const Building& building, const std::function<void(const Colu
 // The warnings the desktop program shows after the calculation.
 bool AnyOverLimit(const Building& building);
 bool AnyHardwareNG(const Building& building);
+// Their short forms on err, each after "voln-tvk " + the sub-command.
+void PrintCalculationWarnings(const Building& building, std::ostream& err, std::string_view command);
 
 }  // namespace tvk

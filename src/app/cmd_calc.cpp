@@ -17,13 +17,6 @@ namespace {
 
 constexpr const char* kUsage = "usage: voln-tvk calc FILE.TVK [--json] [--no-auto]\n";
 
-// The short forms of the messages the desktop program shows after the calculation.
-void PrintWarnings(const Building& b, std::ostream& err) {
-  if (AnyOverLimit(b)) err << "voln-tvk calc: 必要金物が (る*) を超える柱があります。\n";
-  if (AnyHardwareNG(b)) err << "voln-tvk calc: 耐力不足の金物が配置されています。\n";
-  if (WarnNotTransmitted(b)) err << "voln-tvk calc: " << kNotTransmittedWarning << "\n";
-}
-
 }  // namespace
 
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -55,7 +48,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
   } else {
     PrintCalcTable(building, out);
   }
-  PrintWarnings(building, err);
+  PrintCalculationWarnings(building, err, "calc");
   return kExitOk;
 }
 

@@ -48,14 +48,16 @@ std::string PrintPageQuestion(const QString& printerName) {
   return "現在、表示されているページのみ印刷します。\r\r" + PrinterNameLine(printerName);
 }
 
-std::string PdfDefaultName(const Building& building) {
+std::string BuildingFileName(const std::string& prefix, const Building& building) {
   std::string name = TrimBlanks(building.Info.BuildingName);
   // A separator in the building name would send the file into another folder.
   for (char& c : name) {
     if (c == '/' || c == '\\') c = '_';
   }
-  return "Ｎ値計算書_" + name;
+  return prefix + name;
 }
+
+std::string PdfDefaultName(const Building& building) { return BuildingFileName("Ｎ値計算書_", building); }
 
 std::string PdfDialogName(const Building& building) {
   const std::string name = PdfDefaultName(building);

@@ -39,6 +39,8 @@ inline constexpr const char* kClosePreviewQuestion = "プレビュー画面を�
 inline constexpr const char* kPdfDialogTitle = "『 Ｎ値計算書 の PDF 出力 』";
 inline constexpr const char* kPdfFilter = "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)";
 std::string PdfDefaultName(const Building& building);
+// A file name made of a prefix and the building name, trimmed, with / and \ as _.
+std::string BuildingFileName(const std::string& prefix, const Building& building);
 // The name the save dialog starts with: the default name, with ".pdf" added when a dot in
 // the building name would pass for an extension (the dialog adds its default extension only
 // to a name without one).

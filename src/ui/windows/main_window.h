@@ -143,6 +143,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   void openCommand();
   void saveCommand();
   void saveAsCommand();
+  void dxfCommand();
   void dataSelectionCommand();
   void printerCommand();
   void reportQuestionCommand();
