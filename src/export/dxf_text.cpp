@@ -1,5 +1,6 @@
 #include "export/dxf_text.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -61,9 +62,15 @@ std::string WithoutControls(std::string_view utf8) {
   return text;
 }
 
+bool PlainAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
 }  // namespace
 
 std::string DxfString(std::string_view utf8) {
+  // Most strings of the file (group values, numbers' neighbours, ASCII names) pass unchanged.
+  if (PlainAscii(utf8)) return std::string(utf8);
   const std::string text = WithoutControls(utf8);
   if (std::optional<std::string> whole = Utf8ToCp932(text)) return *whole;
   std::string out;
