@@ -6,6 +6,7 @@
 #include "export/plan_frame.h"
 #include "export/plan_parts.h"
 #include "model/building.h"
+#include "model/line_names.h"
 
 namespace tvk {
 
@@ -18,8 +19,6 @@ constexpr double kYNameShift = 700;
 constexpr double kTitleDrop = 1000;
 // Clear space kept either side of a name.
 constexpr double kNamePad = 50;
-
-bool IsMainLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
 
 struct NameSpot {
   PlanText text;
@@ -45,7 +44,7 @@ void PlaceNames(PlanDrawing& drawing, const std::vector<NameSpot>& spots) {
 }
 
 NameSpot XName(const PlanFrame& frame, int i) {
-  const bool main = IsMainLine(i, frame.building.Divisions());
+  const bool main = IsMainGridLine(i, frame.building.Divisions());
   const double height = main ? kDxfMainNameHeight : kDxfSubNameHeight;
   const DxfPoint at{frame.At(i, 1).x, frame.origin.y - kXNameDrop};
   const std::string& name = frame.building.LineNameX(i);
@@ -54,7 +53,7 @@ NameSpot XName(const PlanFrame& frame, int i) {
 }
 
 NameSpot YName(const PlanFrame& frame, int j) {
-  const bool main = IsMainLine(j, frame.building.Divisions());
+  const bool main = IsMainGridLine(j, frame.building.Divisions());
   const double height = main ? kDxfMainNameHeight : kDxfSubNameHeight;
   const DxfPoint at{frame.origin.x - kYNameShift, frame.At(1, j).y};
   const double half = height / 2 + kNamePad;
