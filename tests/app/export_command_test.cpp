@@ -65,6 +65,9 @@ TEST_F(ExportCommand, OptionsChooseTheStoreyAndLeaveOutMarks) {
   ASSERT_EQ(read.Of("TVK-TITLE").size(), 1u);
   EXPECT_EQ(read.Of("TVK-TITLE").front()->text, "2 階構造伏図");
   EXPECT_TRUE(read.Of("TVK-CENTRE").empty());
+  EXPECT_TRUE(read.Of("TVK-QUARTER").empty());
+  // A storey exported alone stands at the origin: grid line X1 at x = 0.
+  EXPECT_NEAR(read.Of("TVK-GRID", "LINE").front()->numbers[0], 0, 1e-9);
 }
 
 TEST_F(ExportCommand, UsageErrorsExitTwoAndWriteNothing) {

@@ -215,18 +215,6 @@ TEST_F(SampleExport, CentreMarksStandAtTheCentresOfGravityAndRigidity) {
   }
 }
 
-TEST(SampleExportOptions, OneStoreyStandsAtTheOriginAndMarksCanBeLeftOut) {
-  test::ScratchDir dir;
-  Building b = test::LoadSample();
-  const DxfReadBack one = test::ExportAndRead(b, {.storey = 2, .quarters = true, .centres = false}, dir);
-  EXPECT_EQ(test::SortedTexts(one.Of("TVK-TITLE")), std::vector<std::string>{"2 階構造伏図"});
-  EXPECT_TRUE(one.Of("TVK-CENTRE").empty());
-  // Grid line X1 of storey 2 at x = 0.
-  EXPECT_NEAR(one.Of("TVK-GRID", "LINE").front()->numbers[0], 0, 1e-9);
-  // Without a building profile the quarter check cannot judge: no strips.
-  EXPECT_TRUE(one.Of("TVK-QUARTER").empty());
-}
-
 TEST(TextExport, TextsBeyondTheCodePageReadBackThroughTheirEscapes) {
   // Hardware names typed in the desktop program may hold characters CP932 has no code for.
   test::PlanBuilder p(1, 2, 2, 1);
