@@ -1,15 +1,17 @@
 #include "report/chapters/report_composer.h"
 
 #include "model/building.h"
+#include "model/profile_store.h"
 #include "report/chapters/report_context.h"
+#include "report/chapters/wall_tables.h"
 #include "report/surface/page_surface.h"
 
 namespace tvk {
 
 namespace {
 
-// Steps 2-10 of the chapter order; each takes the y the previous one left where the
-// chapter continues on the same page.
+// Steps 2-10 of the chapter order, then chapter 4 where the building has it; each takes the
+// y the previous one left where the chapter continues on the same page.
 void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
   int done = 0;
   auto step = [&] {
@@ -35,6 +37,7 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   step();
   WriteResultsTable(ctx);
   step();
+  if (WriteWallChapter(ctx)) step();
 }
 
 int FirstOverLimitStorey(const Building& b) {
@@ -70,6 +73,12 @@ std::vector<std::string> ComposedReport::Warnings() const {
   if (overLimitStorey != 0) warnings.emplace_back(kOverLimitWarning);
   return warnings;
 }
+
+int ReportChapterSteps(const Building& building) {
+  return kReportChapterCount + (HasWallProfile(ReadProfile(building)) ? 1 : 0);
+}
+
+bool ConditionalEntry(ReportEntry e) { return e >= ReportEntry::WallProfile; }
 
 std::string PageLabel(int page, int pageCount) {
   if (page == 1) return "表紙";

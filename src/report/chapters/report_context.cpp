@@ -32,6 +32,19 @@ double ReportContext::Line(double x, double y, const std::string& text) {
   return y + lp;
 }
 
+double ReportContext::Paragraph(double x, double y, const std::string& text, double hanging) {
+  const ReportFontMetrics& metrics = surface.Metrics(surface.FontIndex(surface.CurrentFontKey()));
+  const double width = (PrintableWidth() - x - hanging) * kTwipsPerCm;
+  double indent = 0;
+  for (const QString& line : WrapLine(QString::fromStdString(text), width, metrics)) {
+    y = Room(y, lp);
+    surface.Text(x + indent, y, line);
+    y += lp;
+    indent = hanging;
+  }
+  return y;
+}
+
 void ReportContext::NewPage() { surface.NewPage(); }
 
 void ReportContext::Mark(ReportEntry e, double headingY) {

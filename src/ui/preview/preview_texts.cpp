@@ -21,6 +21,11 @@ const std::array<ContentsEntry, kReportEntryCount>& ContentsEntries() {
       {"２．接合金物", "2.3. Ｎ値･接合金物 算定結果一覧表", ReportEntry::Results},
       {"３．接合金物資料", "3.1. 金物許容耐力       一覧表", ReportEntry::Strengths},
       {"３．接合金物資料", "3.2. 接合金物の仕様", ReportEntry::JointDetails},
+      {"４．壁量の検討", "4.1. 建物仕様", ReportEntry::WallProfile},
+      {"４．壁量の検討", "4.2. 地震力に対する必要壁量", ReportEntry::WallEarthquake},
+      {"４．壁量の検討", "4.3. 風圧力に対する必要壁量", ReportEntry::WallWind},
+      {"４．壁量の検討", "4.4. 壁量の判定", ReportEntry::WallJudgement},
+      {"４．壁量の検討", "4.5. 四分割法による壁配置", ReportEntry::WallQuarters},
   }};
   return entries;
 }

@@ -78,7 +78,8 @@ PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, con
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::compose(const HardwareNames& names) {
-  ProgressDialog progress(kReportEntryCount, mainWindow_ != nullptr ? mainWindow_.data() : this, &*prompts_);
+  ProgressDialog progress(ReportChapterSteps(building_), mainWindow_ != nullptr ? mainWindow_.data() : this,
+                          &*prompts_);
   progress.show();
   progress.advance(0);
   const BusyCursor busy;
@@ -96,6 +97,9 @@ QWidget* PreviewWindow::buildSidePanel() {
   contents_->setRootIsDecorated(true);
   std::map<std::string, QTreeWidgetItem*> groups;
   for (const ContentsEntry& entry : ContentsEntries()) {
+    const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
+    // A chapter this building does not get is not listed at all.
+    if (!hasPages && ConditionalEntry(entry.entry)) continue;
     QTreeWidgetItem* parent = nullptr;
     if (*entry.group != '\0') {
       QTreeWidgetItem*& group = groups[entry.group];
@@ -110,7 +114,6 @@ QWidget* PreviewWindow::buildSidePanel() {
     item->setData(0, kEntryRole, int(entry.entry));
     // Entries the report writes no pages for stay greyed out, and so does a heading none
     // of whose entries has pages.
-    const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
     item->setDisabled(!hasPages);
     if (parent != nullptr && hasPages) parent->setData(0, kHasPagesRole, true);
   }
