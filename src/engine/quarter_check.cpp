@@ -95,6 +95,11 @@ QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const
 
 }  // namespace
 
+const char* QuarterSideName(int d, bool low) {
+  if (d == kDirX) return low ? "下側" : "上側";
+  return low ? "左側" : "右側";
+}
+
 bool QuarterStrip::Satisfied() const {
   if (!requiredCm) return false;
   return *requiredCm <= 0 || (fill && *fill > 1 + kSlack);

@@ -52,6 +52,9 @@ struct QuarterStorey {
   std::array<QuarterDirection, 2> dir;  // [d-1]
 };
 
+// The program's name of a strip's side: "下側" / "上側" for force along X, "左側" / "右側" along Y.
+const char* QuarterSideName(int d, bool low);
+
 // Reads the storey eccentricity of building.Balance: run UpdateEccentricity first.
 std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,

@@ -22,9 +22,11 @@ constexpr double kGravityInner = 100;
 constexpr double kCrossHalf = 200;
 constexpr double kCentreLabelOffset = 300;
 
+// "Ｘ方向 下側 充足率 1.25", as the report names the strip; "―" where the strip requires nothing.
 std::string FillText(int d, const QuarterStrip& strip) {
-  const std::string fill = strip.fill ? FormatFixed(*strip.fill, 2) : "----";
-  return std::string(d == 1 ? "X" : "Y") + "方向 充足率 " + fill;
+  const bool nothing = strip.requiredCm && *strip.requiredCm <= 0;
+  const std::string fill = nothing ? "―" : strip.fill ? FormatFixed(*strip.fill, 2) : "----";
+  return std::string(d == 1 ? "Ｘ方向 " : "Ｙ方向 ") + QuarterSideName(d, strip.low) + " 充足率 " + fill;
 }
 
 // A centre's name at the corners beside its mark, those facing away from the other mark

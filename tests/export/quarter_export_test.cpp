@@ -48,7 +48,9 @@ TEST(QuarterExport, StripsOfTheSampleStandWhereTheCheckMeasuredThem) {
                                                     : std::array{strip.from * 1000, start, strip.to * 1000, end};
       for (size_t n = 0; n < 4; ++n) EXPECT_NEAR(c[n], expected[n], 1e-2) << d << " " << k << " " << n;
       ASSERT_TRUE(strip.fill);
-      EXPECT_EQ(texts[k]->text, std::string(d == 1 ? "X" : "Y") + "方向 充足率 " + FormatFixed(*strip.fill, 2));
+      const std::string side =
+          d == 1 ? (strip.low ? "Ｘ方向 下側" : "Ｘ方向 上側") : (strip.low ? "Ｙ方向 左側" : "Ｙ方向 右側");
+      EXPECT_EQ(texts[k]->text, side + " 充足率 " + FormatFixed(*strip.fill, 2));
       EXPECT_EQ(strips[k]->colour, strip.Satisfied() ? 256 : 1);
       ++k;
     }
@@ -69,7 +71,7 @@ TEST(QuarterExport, AStripWithoutWallsIsRedAndStripsCanBeLeftOut) {
   const std::vector<const DxfEntity*> texts = read.Of("TVK-QUARTER", "TEXT");
   ASSERT_EQ(texts.size(), 4u);
   for (const DxfEntity* e : texts) {
-    const bool xLow = e->text.rfind("X", 0) == 0 && e->numbers[1] < 2000;
+    const bool xLow = e->text.rfind("Ｘ方向 下側", 0) == 0;
     // Force along X: the low strip holds the braces; the high strip and both Y strips nothing.
     EXPECT_EQ(e->text.find("充足率 0.00") == std::string::npos, xLow) << e->text;
     EXPECT_EQ(e->colour, xLow ? 256 : 1) << e->text;
