@@ -23,6 +23,7 @@ constexpr std::array<LayerLook, kPlanLayerCount> kLooks = {{
     {"TVK-CENTRE 重心・剛心", 4, LineKind::Continuous},
     {"TVK-TITLE 図名", 7, LineKind::Continuous},
 }};
+static_assert(kLooks.back().name != nullptr, "every layer has its look");
 
 }  // namespace
 

@@ -36,7 +36,7 @@ enum class PlanLayer {
   Centre,
   Title,
 };
-inline constexpr int kPlanLayerCount = 15;
+inline constexpr int kPlanLayerCount = static_cast<int>(PlanLayer::Title) + 1;
 
 enum class LineKind { Continuous, Dashed };
 
