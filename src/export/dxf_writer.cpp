@@ -3,6 +3,7 @@
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,6 +16,14 @@
 namespace tvk {
 
 namespace {
+
+std::string HexText(unsigned long value) {
+  std::array<char, 24> text{};
+  const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value, 16);
+  std::string hex(text.data(), end);
+  for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return hex;
+}
 
 // dxflib's writer for a file name, turned to collect the file in memory so that it can be
 // written the program's safe way (and to write every string in the file's code page).
@@ -33,13 +42,7 @@ class ByteWriter final : public DL_WriterA {
     put(gc, number);
   }
   void dxfInt(int gc, int value) const override { put(gc, std::to_string(value)); }
-  void dxfHex(int gc, int value) const override {
-    std::array<char, 16> text{};
-    const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), static_cast<unsigned>(value), 16);
-    std::string hex(text.data(), end);
-    for (char& c : hex) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    put(gc, hex);
-  }
+  void dxfHex(int gc, int value) const override { put(gc, HexText(static_cast<unsigned long>(value))); }
   void dxfString(int gc, const char* value) const override { put(gc, DxfString(value)); }
   void dxfString(int gc, const std::string& value) const override { put(gc, DxfString(value)); }
 
@@ -162,6 +165,18 @@ void WriteBlocks(DL_Dxf& dxf, ByteWriter& dw) {
   dw.sectionEnd();
 }
 
+// dxflib writes a fixed handle seed, which a large drawing's handles pass: the seed becomes the
+// handle after the last one written.
+void SetHandleSeed(std::string& bytes, unsigned long next) {
+  const std::string key = "$HANDSEED\n  5\n";
+  const size_t at = bytes.find(key);
+  if (at == std::string::npos) return;
+  const size_t value = at + key.size();
+  const size_t end = bytes.find('\n', value);
+  if (end == std::string::npos) return;
+  bytes.replace(value, end - value, HexText(std::max(next, 0xFFFFUL)));
+}
+
 void WriteText(DL_Dxf& dxf, ByteWriter& dw, const PlanText& t, const DL_Attributes& attributes) {
   const double angle = t.angle * std::numbers::pi / 180;
   dxf.writeText(dw,
@@ -210,7 +225,10 @@ std::string DxfBytes(const PlanDrawing& drawing) {
   dxf.writeObjects(dw);
   dxf.writeObjectsEnd(dw);
   dw.dxfEOF();
-  return dw.Take();
+  const unsigned long next = dw.getNextHandle();
+  std::string bytes = dw.Take();
+  SetHandleSeed(bytes, next);
+  return bytes;
 }
 
 }  // namespace tvk

@@ -14,6 +14,9 @@ TEST(LargeExport, EveryMemberOfTheLargestPlanReadsBack) {
   Building b = test::LargestPlan();
   const test::DxfReadBack read = test::ExportAndRead(b, {}, dir);
   ASSERT_TRUE(read.read);
+  // More than 65535 handles: the seed follows them.
+  EXPECT_TRUE(read.seedAboveHandles);
+  EXPECT_EQ(read.auditErrors, 0);
   const size_t points = 121 * 121;
   const size_t members = 2 * 121 * 30;  // per layer and storey: 30 members on each of 121 lines, both ways
   struct Expect {

@@ -51,6 +51,7 @@ TEST_F(SampleExport, FileIsR2000InMillimetresWithJapaneseLayersAndStyle) {
   EXPECT_EQ(read_->codepage, "ANSI_932");
   EXPECT_EQ(read_->insunits, 4);
   EXPECT_EQ(read_->auditErrors, 0);
+  EXPECT_TRUE(read_->seedAboveHandles);
   for (int k = 0; k < kPlanLayerCount; ++k) {
     const LayerLook& look = LookOf(static_cast<PlanLayer>(k));
     ASSERT_TRUE(read_->layers.count(look.name)) << look.name;

@@ -41,6 +41,7 @@ struct DxfReadBack {
   int insunits = 0;
   std::string codepage;
   int auditErrors = -1;
+  bool seedAboveHandles = false;  // $HANDSEED is above every handle of the file
   std::map<std::string, DxfLayer> layers;
   std::map<std::string, DxfStyle> styles;
   std::vector<DxfEntity> entities;
@@ -64,12 +65,13 @@ inline std::vector<std::string> SplitTabs(const std::string& line) {
 }
 
 inline void ReadRecord(DxfReadBack& r, const std::vector<std::string>& f) {
-  if (f[0] == "HEADER" && f.size() >= 6) {
+  if (f[0] == "HEADER" && f.size() >= 7) {
     r.version = f[1];
     r.encoding = f[2];
     r.insunits = std::stoi(f[3]);
     r.codepage = f[4];
     r.auditErrors = std::stoi(f[5]);
+    r.seedAboveHandles = f[6] == "1";
   } else if (f[0] == "LAYER" && f.size() >= 4) {
     r.layers[f[1]] = {f[2], std::stoi(f[3])};
   } else if (f[0] == "STYLE" && f.size() >= 3) {

@@ -1,7 +1,7 @@
 """Reads a DXF file with ezdxf, the independent reader of the export tests, and prints what
 they compare, one record a line, fields separated by tabs:
 
-  HEADER  version  encoding  $INSUNITS  $DWGCODEPAGE  audit-errors
+  HEADER  version  encoding  $INSUNITS  $DWGCODEPAGE  audit-errors  seed-above-handles
   LAYER   name  linetype  colour
   STYLE   name  font-file  font-family
   ENTITY  layer  type  colour  closed  numbers...  [text]
@@ -40,13 +40,31 @@ def numbers(entity):
     return []
 
 
+def seed_above_handles(path, encoding):
+    """Whether $HANDSEED is above every handle the file itself holds (ezdxf adds objects of
+    its own once loaded)."""
+    from ezdxf.lldxf.tagger import ascii_tags_loader
+
+    seed = None
+    handles = []
+    with open(path, encoding=encoding, errors="surrogateescape") as stream:
+        tags = ascii_tags_loader(stream)
+        for tag in tags:
+            if tag.code == 9 and tag.value == "$HANDSEED":
+                seed = int(next(tags).value, 16)
+            elif tag.code in (5, 105):
+                handles.append(int(tag.value, 16))
+    return seed is not None and all(handle < seed for handle in handles)
+
+
 def main():
     sys.stdout.reconfigure(encoding="utf-8")
     doc = ezdxf.readfile(sys.argv[1])
     header = doc.header
+    above = int(seed_above_handles(sys.argv[1], doc.encoding))
     errors = len(doc.audit().errors)
     print("HEADER", doc.dxfversion, doc.encoding, header.get("$INSUNITS", 0), header.get("$DWGCODEPAGE", ""),
-          errors, sep="\t")
+          errors, above, sep="\t")
     for layer in doc.layers:
         print("LAYER", text(layer.dxf.name), layer.dxf.linetype, layer.dxf.color, sep="\t")
     for style in doc.styles:
