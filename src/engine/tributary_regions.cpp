@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <map>
 #include <utility>
 
 #include "model/building.h"
@@ -11,6 +13,8 @@ namespace tvk {
 namespace {
 
 constexpr double kEps = 1e-9;
+// Corners closer than 1 / kCornerScale pitches are the same corner.
+constexpr double kCornerScale = 1e6;
 
 GridXY PointOf(const ColumnTributary& c) { return {c.i - 1.0, c.j - 1.0}; }
 
@@ -124,7 +128,8 @@ class RegionBuilder {
       const int owner = Owners(ci, cj)[0];
       int last = ci;
       while (last < spansX_ && Count(last + 1, cj) == 1 && Owners(last + 1, cj)[0] == owner) ++last;
-      regions_.pieces.push_back({owner, {{ci - 1.0, y0}, {double(last), y0}, {double(last), y0 + 1}, {ci - 1.0, y0 + 1}}});
+      regions_.pieces.push_back(
+          {owner, {{ci - 1.0, y0}, {double(last), y0}, {double(last), y0 + 1}, {ci - 1.0, y0 + 1}}});
       ci = last + 1;
     }
   }
@@ -235,10 +240,22 @@ TributaryRegions TributaryRegionsOf(const Building& building, int storey) {
 std::vector<int> ColourClasses(const TributaryRegions& regions, int classes) {
   const size_t n = regions.columns.size();
   std::vector<std::vector<int>> neighbours(n);
+  auto touch = [&](int a, int b) {
+    if (a == b) return;
+    neighbours[static_cast<size_t>(a)].push_back(b);
+    neighbours[static_cast<size_t>(b)].push_back(a);
+  };
   for (const TributaryEdge& e : regions.edges) {
-    if (e.other < 0) continue;
-    neighbours[static_cast<size_t>(e.column)].push_back(e.other);
-    neighbours[static_cast<size_t>(e.other)].push_back(e.column);
+    if (e.other >= 0) touch(e.column, e.other);
+  }
+  // Areas that meet only at a corner would read as one area in the same tint.
+  std::map<std::pair<int64_t, int64_t>, std::vector<int>> corners;
+  for (const TributaryPiece& piece : regions.pieces) {
+    for (const GridXY& p : piece.outline) {
+      std::vector<int>& at = corners[{std::llround(p.x * kCornerScale), std::llround(p.y * kCornerScale)}];
+      for (const int other : at) touch(other, piece.column);
+      at.push_back(piece.column);
+    }
   }
   std::vector<int> colour(n, -1);
   for (size_t k = 0; k < n; ++k) {

@@ -20,7 +20,7 @@ struct GridXY {
 };
 
 struct TributaryPiece {
-  int column = 0;                // index into TributaryRegions::columns
+  int column = 0;               // index into TributaryRegions::columns
   std::vector<GridXY> outline;  // convex, counter-clockwise
 };
 

@@ -35,6 +35,8 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   step();
   WriteResultsTable(ctx);
   step();
+  WriteColumnSize(ctx);
+  step();
 }
 
 int FirstOverLimitStorey(const Building& b) {

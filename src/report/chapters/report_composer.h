@@ -19,20 +19,23 @@ class PageSurface;
 
 // Entries of the preview's contents list, in its order.
 enum class ReportEntry {
-  Cover,           // 表紙
-  Policy,          // 1.1
-  Method,          // 1.2
-  HardwareList,    // 1.3
-  WallList,        // 1.4
-  WallPlans,       // 1.5
-  WallFrames,      // 1.6 (no pages)
-  HardwarePlans,   // 2.1
-  HardwareFrames,  // 2.2
-  Results,         // 2.3
-  Strengths,       // 3.1 (no pages)
-  JointDetails,    // 3.2 (no pages)
+  Cover,            // 表紙
+  Policy,           // 1.1
+  Method,           // 1.2
+  HardwareList,     // 1.3
+  WallList,         // 1.4
+  WallPlans,        // 1.5
+  WallFrames,       // 1.6 (no pages)
+  HardwarePlans,    // 2.1
+  HardwareFrames,   // 2.2
+  Results,          // 2.3
+  Strengths,        // 3.1 (no pages)
+  JointDetails,     // 3.2 (no pages)
+  ColumnDiameters,  // 5.1 (with a building profile only)
+  ColumnAreaPlans,  // 5.2
+  ColumnAreaCheck,  // 5.3
 };
-constexpr int kReportEntryCount = 12;
+constexpr int kReportEntryCount = 15;
 
 struct ChapterMark {
   int page = 0;           // 1-based start page; 0 when the report has no pages for the entry
@@ -71,7 +74,7 @@ inline constexpr const char* kNgWarning =
 inline constexpr const char* kWarningTitle = "確認メッセージ";
 
 // Chapters reported through progress: one step each.
-constexpr int kReportChapterCount = 10;
+constexpr int kReportChapterCount = 11;
 
 struct ComposedReport {
   PageDocument document;

@@ -62,7 +62,11 @@ double ReportContext::FixedTableBlock(const FixedTable& fixed, double y, double 
   for (const auto& row : fixed.rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << QString::fromStdString(cell);
-    table.AddRow(cells);
+    if (fixed.headerRow && !table.HasHeader()) {
+      table.SetHeaderCells(cells);
+    } else {
+      table.AddRow(cells);
+    }
   }
   const int columns = static_cast<int>(table.Columns().size());
   for (const SpanningCell& c : fixed.spans) {

@@ -66,6 +66,8 @@ double WriteWallPlans(ReportContext& ctx);
 double WriteHardwarePlans(ReportContext& ctx);
 double WriteFrames(ReportContext& ctx);
 double WriteResultsTable(ReportContext& ctx);
+// Chapter 5 (column small diameter), only when the building has a profile.
+double WriteColumnSize(ReportContext& ctx);
 
 // Page-started handling: header and footer of every page, and the results header block.
 void StartReportPage(ReportContext& ctx);

@@ -43,6 +43,7 @@ struct FixedTable {
   std::string format;      // column format, e.g. "+^700|+<6700|+^1600;"
   TextRows rows;
   std::vector<SpanningCell> spans;
+  bool headerRow = false;  // rows[0] heads the table on every page it runs over
 };
 
 // Chapter 1.1: the design policy text, one line per entry.

@@ -22,6 +22,8 @@ enum class LegendSymbol {
   RedColumn,
   LowerColumn,
   Beam,
+  TributaryArea,    // two neighbouring column areas and the line between them
+  NgTributaryArea,  // a red column on its red-tinted area
 };
 
 struct LegendRow {

@@ -96,6 +96,8 @@ QWidget* PreviewWindow::buildSidePanel() {
   contents_->setRootIsDecorated(true);
   std::map<std::string, QTreeWidgetItem*> groups;
   for (const ContentsEntry& entry : ContentsEntries()) {
+    const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
+    if (entry.optional && !hasPages) continue;
     QTreeWidgetItem* parent = nullptr;
     if (*entry.group != '\0') {
       QTreeWidgetItem*& group = groups[entry.group];
@@ -110,7 +112,6 @@ QWidget* PreviewWindow::buildSidePanel() {
     item->setData(0, kEntryRole, int(entry.entry));
     // Entries the report writes no pages for stay greyed out, and so does a heading none
     // of whose entries has pages.
-    const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
     item->setDisabled(!hasPages);
     if (parent != nullptr && hasPages) parent->setData(0, kHasPagesRole, true);
   }
