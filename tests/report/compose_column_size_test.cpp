@@ -138,9 +138,21 @@ TEST_F(ColumnChapter, StoreyTablesShowTheArithmeticOfThePublishedCheck) {
   const struct {
     const char* text;
   } expected[] = {
-      {"表-5.1.1.１階の柱"}, {"表-5.1.2.２階の柱"}, {"＝1.905"},       {"＝2880"},    {"＝2895"},
-      {"→ 5.8"},            {"→ 14.9"},            {"すぎ二級 (Fc 20.4)"}, {"105×105"},   {"＝1.910"},
-      {"l＝h－120"},         {"l＝h－105"},          {"150未満"},           {"105≧102"},   {"105≧81"},
+      {"表-5.1.1.１階の柱"},
+      {"表-5.1.2.２階の柱"},
+      {"＝1.905"},
+      {"＝2880"},
+      {"＝2895"},
+      {"→ 5.8"},
+      {"→ 14.9"},
+      {"すぎ二級 (Fc 20.4)"},
+      {"105×105"},
+      {"＝1.910"},
+      {"l＝h－120"},
+      {"l＝h－105"},
+      {"150未満"},
+      {"105≧102"},
+      {"105≧81"},
   };
   for (const auto& e : expected) EXPECT_TRUE(text.contains(QString::fromUtf8(e.text))) << e.text;
   EXPECT_FALSE(text.contains(QString::fromUtf8(kNotComputed)));
@@ -273,6 +285,13 @@ TEST(ColumnSizeTexts, OneStoreyTablesHaveNoStoreyAbove) {
   }
   EXPECT_TRUE(length);
   EXPECT_TRUE(wd);
+  // すぎ無等級 105 □ outer: (1.1/3)·0.346·17.7·105·105/1.905/1000 = 12.9996: the value before
+  // rounding down never reads above the result.
+  profile.wood = WoodChoice{ColumnWood::Sugi, 0};
+  const ProfileChecks sugi = RunProfileChecks(p.b, profile);
+  bool area = false;
+  for (const auto& row : ColumnStoreyTable(sugi, profile, 1, 1).rows) area = area || row[2].ends_with("＝12.99 → 12.9");
+  EXPECT_TRUE(area);
 }
 
 }  // namespace

@@ -50,8 +50,7 @@ TEST(PreviewContents, ABuildingWithAProfileListsChapterFiveAndGoesThere) {
   ASSERT_GT(plans.page, 1);
   preview->showEntry(ReportEntry::ColumnAreaPlans);
   EXPECT_EQ(preview->page(), plans.page);
-  EXPECT_EQ(preview->pageLabel(),
-            QString::fromStdString(PageLabel(plans.page, preview->pageCount())));
+  EXPECT_EQ(preview->pageLabel(), QString::fromStdString(PageLabel(plans.page, preview->pageCount())));
   delete preview.data();
 }
 

@@ -19,6 +19,8 @@ namespace tvk {
 namespace {
 
 constexpr double kTableSize = 10;
+// The storey tables carry whole formulas with their numbers in a cell.
+constexpr double kStoreyTableSize = 9;
 // A table title stays with the table's header and first rows.
 constexpr double kTableStartPitches = 6;
 
@@ -47,7 +49,7 @@ double WriteDiameters(ReportContext& ctx, const ProfileChecks& checks, const Bui
   const int storeys = ctx.building.Storeys();
   for (const ColumnStorey& s : checks.columnSize.storeys) {
     y = ctx.Room(y, kTableStartPitches * ctx.lp);
-    y = ctx.FixedTableBlock(ColumnStoreyTable(checks, profile, s.storey, storeys), y, indent, kTableSize);
+    y = ctx.FixedTableBlock(ColumnStoreyTable(checks, profile, s.storey, storeys), y, indent, kStoreyTableSize);
     MissingFields missing = s.outer.missing;
     missing.Add(s.inner.missing);
     if (!missing.Empty()) y = WrappedLines(ctx, indent, y, NotComputedNote(missing));

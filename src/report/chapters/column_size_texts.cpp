@@ -12,10 +12,17 @@ namespace tvk {
 namespace {
 
 // 項目 | 算定式 | 外周の柱 | 内部の柱
-const char* const kStoreyTableFormat = "+<1200|+<2400|+<2700|+<2700;";
+const char* const kStoreyTableFormat = "+<1200|+<2200|+<2800|+<2800;";
 const char* const kNgTableFormat = "+^800|+^2300|+^1300|+^1700|+^1900|+^1000;";
 
 std::string F(double value, int decimals) { return FormatFixed(value, decimals); }
+
+// The area before its rounding down, shown so that it never reads above the rounded one:
+// 12.9996 shows as 12.99 (not 13.00) before → 12.9.
+double RoundedDown(double value, int decimals) {
+  const double scale = std::pow(10.0, decimals);
+  return std::floor(value * scale + 1e-9) / scale;
+}
 
 // What one storey's table reads.
 struct StoreyInputs {
@@ -92,7 +99,7 @@ std::string FcValue(const StoreyInputs& in, const ColumnDiameter&) {
 
 std::string AValue(const StoreyInputs& in, const ColumnDiameter& c) {
   if (!c.requirement) return kNotComputed;
-  return Result("√(" + F(c.load->wd, 3) + "×5/((1.1/3)×" + F(*in.storey.fc, 1) + ")×1000)", F(c.requirement->a, 2));
+  return Result("√(" + F(c.load->wd, 3) + "×5×1000\r /((1.1/3)×" + F(*in.storey.fc, 1) + "))", F(c.requirement->a, 2));
 }
 
 std::string DbeValue(const StoreyInputs&, const ColumnDiameter& c) {
@@ -117,9 +124,9 @@ std::string DbeValue(const StoreyInputs&, const ColumnDiameter& c) {
 std::string DeValue(const StoreyInputs&, const ColumnDiameter& c) {
   if (!c.requirement) return kNotComputed;
   const DiameterRequirement& r = *c.requirement;
-  return Result("max(" + std::to_string(r.byLoad) + ", ⌈√12×" + F(*c.lMm, 0) + "/150⌉＝" +
-                    std::to_string(r.bySlenderness) + ")",
-                std::to_string(r.requiredMm));
+  return Result(
+      "max(" + std::to_string(r.byLoad) + ", ⌈√12×" + F(*c.lMm, 0) + "/150⌉＝" + std::to_string(r.bySlenderness) + ")",
+      std::to_string(r.requiredMm));
 }
 
 const std::optional<ColumnSection>& SectionOf(const StoreyInputs& in) {
@@ -160,8 +167,8 @@ std::string AreaValue(const StoreyInputs& in, const ColumnDiameter& c) {
   if (!c.capacity) return kNotComputed;
   const ColumnCapacity& cap = *c.capacity;
   return "(1.1/3)×" + F(cap.eta, 3) + "×" + F(*in.storey.fc, 1) + "×" + std::to_string(cap.section.b) + "×" +
-         std::to_string(cap.section.d) + "/" + F(c.load->wd, 3) + "/1000\r＝" + F(cap.areaM2, 2) + " → " +
-         F(cap.allowedM2, 1);
+         std::to_string(cap.section.d) + "\r/" + F(c.load->wd, 3) + "/1000\r＝" + F(RoundedDown(cap.areaM2, 2), 2) +
+         " → " + F(cap.allowedM2, 1);
 }
 
 std::string SlenderValue(const StoreyInputs&, const ColumnDiameter& c) {
@@ -188,7 +195,7 @@ std::vector<Row> RowsOf(const StoreyInputs& in) {
   rows.push_back({"Wd\r(kN/m²)", "上記の合計", WdValue});
   rows.push_back({"l\r(mm)", in.CarriesUpper() ? "l＝h－120" : "l＝h－105", LengthValue});
   rows.push_back({"Fc\r(N/mm²)", WoodName(in.profile), FcValue});
-  rows.push_back({"a\r(mm)", "√(Wd×Ae/((1.1/3)×Fc)×1000)\rAe＝5m²", AValue});
+  rows.push_back({"a\r(mm)", "√(Wd×Ae×1000\r /((1.1/3)×Fc))\rAe＝5m²", AValue});
   rows.push_back({"dbe\r(mm)", "l/52.7＞a：(12×l²×a²/3000)^(1/4)\rl/8.66＜a：a\rその他：l/75.05＋√((l/75.05)²＋a²/1.3)",
                   DbeValue});
   rows.push_back({"de\r(mm)", "max(⌈dbe⌉, ⌈√12×l/150⌉)", DeValue});
@@ -196,7 +203,7 @@ std::vector<Row> RowsOf(const StoreyInputs& in) {
   rows.push_back({"判定", "柱の小径≧de", JudgementValue});
   rows.push_back({"λ", "3.46×l/柱の小径", LambdaValue});
   rows.push_back({"η", "λ≦30：1\rλ≦100：1.3－0.01λ\rλ＞100：3000/λ²", EtaValue});
-  rows.push_back({"負担可能面積\r(m²)", "(1.1/3)×η×Fc×b×d/Wd/1000\r(0.1m²未満切捨て)", AreaValue});
+  rows.push_back({"負担可能面積\r(m²)", "(1.1/3)×η×Fc×b×d\r/Wd/1000\r(0.1m²未満切捨て)", AreaValue});
   rows.push_back({"有効細長比", "λ≧150：150以上", SlenderValue});
   return rows;
 }
@@ -228,24 +235,31 @@ std::vector<std::string> ColumnAreaIntroLines() {
 FixedTable ColumnFormulaTable() {
   FixedTable table{"", "", "+<1300|+<7700;", {}, {}};
   table.rows = {
-      {"Wd", "柱が負担する単位床面積当りの荷重(kN/m²)。外周の柱は屋根、上階の壁と床、自階の壁の1/2の和、"
-             "内部の柱は外壁(h)に代えて間仕切壁 200×h/2.8 (N/m²)を用いる。床 610 N/m²、"
-             "積載荷重 1300 N/m² (住宅)、1800 N/m² (事務所等)。"},
-      {"外壁(h)", "階高 h の壁の単位床面積当りの荷重(kN/m²)：(外壁仕上げ＋間仕切壁＋断熱材＋開口部)/1000。"
-                  "16.5m×6.0m のモデルプランの外周壁 A＝(2×6.0＋2×16.5)×h (m²) について、外壁仕上げ、断熱材は"
-                  "単位重量×A×0.91/99、開口部は 400×A×0.09/99 (いずれも 10 N/m² 単位に切上げ)、"
-                  "間仕切壁は 200×h/2.8。"},
-      {"Z2", "屋根の係数：(16.5＋2×軒の出)×(6.0＋2×軒の出)×√(勾配²＋100)/10/99。太陽光パネルは 200×Z2 "
-             "(質量 M kg で与えたときは M×9.8/床面積)。"},
+      {"Wd",
+       "柱が負担する単位床面積当りの荷重(kN/m²)。外周の柱は屋根、上階の壁と床、自階の壁の1/2の和、"
+       "内部の柱は外壁(h)に代えて間仕切壁 200×h/2.8 (N/m²)を用いる。床 610 N/m²、"
+       "積載荷重 1300 N/m² (住宅)、1800 N/m² (事務所等)。"},
+      {"外壁(h)",
+       "階高 h の壁の単位床面積当りの荷重(kN/m²)：(外壁仕上げ＋間仕切壁＋断熱材＋開口部)/1000。"
+       "16.5m×6.0m のモデルプランの外周壁 A＝(2×6.0＋2×16.5)×h (m²) について、外壁仕上げ、断熱材は"
+       "単位重量×A×0.91/99、開口部は 400×A×0.09/99 (いずれも 10 N/m² 単位に切上げ)、"
+       "間仕切壁は 200×h/2.8。"},
+      {"Z2",
+       "屋根の係数：(16.5＋2×軒の出)×(6.0＋2×軒の出)×√(勾配²＋100)/10/99。太陽光パネルは 200×Z2 "
+       "(質量 M kg で与えたときは M×9.8/床面積)。"},
       {"l", "座屈長さ(mm)。２階建ての１階の柱は l＝h－120、その他の柱は l＝h－105 (h：階高)。"},
-      {"a", "a＝√(Wd×Ae/((1.1/3)×Fc)×1000) (mm)。Ae＝5m² (基準とする負担面積)、Fc：柱の樹種の圧縮の"
-            "基準強度(N/mm²)、1.1/3：長期許容応力度の係数。"},
-      {"dbe", "l/52.7＞a のとき dbe＝(12×l²×a²/3000)^(1/4)、l/8.66＜a のとき dbe＝a、"
-              "その他のとき dbe＝l/75.05＋√((l/75.05)²＋a²/1.3) (mm)。"},
-      {"de", "必要小径 de＝max(⌈dbe⌉, ⌈√12×l/150⌉) (mm、⌈ ⌉は整数に切上げ。後者は有効細長比を 150 未満"
-             "とする小径)。柱の小径(b、d の小さい方)が de 以上のとき OK。"},
-      {"λ、η", "有効細長比 λ＝3.46×l/柱の小径。座屈低減係数 η＝1 (λ≦30)、1.3－0.01λ (30＜λ≦100)、"
-               "3000/λ² (λ＞100)。"},
+      {"a",
+       "a＝√(Wd×Ae/((1.1/3)×Fc)×1000) (mm)。Ae＝5m² (基準とする負担面積)、Fc：柱の樹種の圧縮の"
+       "基準強度(N/mm²)、1.1/3：長期許容応力度の係数。"},
+      {"dbe",
+       "l/52.7＞a のとき dbe＝(12×l²×a²/3000)^(1/4)、l/8.66＜a のとき dbe＝a、"
+       "その他のとき dbe＝l/75.05＋√((l/75.05)²＋a²/1.3) (mm)。"},
+      {"de",
+       "必要小径 de＝max(⌈dbe⌉, ⌈√12×l/150⌉) (mm、⌈ ⌉は整数に切上げ。後者は有効細長比を 150 未満"
+       "とする小径)。柱の小径(b、d の小さい方)が de 以上のとき OK。"},
+      {"λ、η",
+       "有効細長比 λ＝3.46×l/柱の小径。座屈低減係数 η＝1 (λ≦30)、1.3－0.01λ (30＜λ≦100)、"
+       "3000/λ² (λ＞100)。"},
       {"負担可能面積", "柱１本が負担できる床面積(m²)＝(1.1/3)×η×Fc×b×d/Wd/1000 (0.1m² 未満切捨て)。"},
   };
   return table;
@@ -254,8 +268,11 @@ FixedTable ColumnFormulaTable() {
 FixedTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile& profile, int storey, int storeys) {
   const ColumnStorey& s = checks.columnSize.storeys.at(static_cast<size_t>(storey - 1));
   const StoreyInputs in{checks.loads, checks.lw.weights, profile, s, storeys};
-  FixedTable table{"表-5.1." + std::to_string(storey) + "." + StoreyName(storey) + "の柱", "", kStoreyTableFormat,
-                   {{"項目", "算定式", "外周の柱", "内部の柱"}}, {}};
+  FixedTable table{"表-5.1." + std::to_string(storey) + "." + StoreyName(storey) + "の柱",
+                   "",
+                   kStoreyTableFormat,
+                   {{"項目", "算定式", "外周の柱", "内部の柱"}},
+                   {}};
   table.headerRow = true;
   for (const Row& row : RowsOf(in)) {
     table.rows.push_back({row.label, row.formula, row.value(in, s.outer), row.value(in, s.inner)});
@@ -265,7 +282,8 @@ FixedTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile&
 
 std::string MissingText(const MissingFields& missing) {
   std::string text;
-  for (const CheckInput field : missing.List()) text += (text.empty() ? "" : "、") + std::string(CheckInputLabel(field));
+  for (const CheckInput field : missing.List())
+    text += (text.empty() ? "" : "、") + std::string(CheckInputLabel(field));
   return text;
 }
 
@@ -288,7 +306,8 @@ std::string NotJudgedLine(const ColumnStorey& storey) {
 }
 
 FixedTable NgColumnsTable(const Building& building, const ProfileChecks& checks) {
-  FixedTable table{"", "", kNgTableFormat, {{"階", "通り", "柱の位置", "負担面積(m²)", "負担可能面積(m²)", "判定"}}, {}};
+  FixedTable table{
+      "", "", kNgTableFormat, {{"階", "通り", "柱の位置", "負担面積(m²)", "負担可能面積(m²)", "判定"}}, {}};
   table.headerRow = true;
   for (const ColumnSizeColumn& c : checks.columnSize.columns) {
     if (!c.ok || *c.ok) continue;
