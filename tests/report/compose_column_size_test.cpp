@@ -82,7 +82,7 @@ TEST(ComposeColumnSize, ChapterFiveNeedsMoreOfTheProfileThanTheStoreyHeights) {
     test::Calculate(b);
     const ComposedReport r = Compose(b);
     EXPECT_EQ(PageOf(r, kHeadColumnSize) != 0, c.chapter) << c.what;
-    for (ReportEntry e : {ReportEntry::ColumnDiameters, ReportEntry::ColumnAreaPlans, ReportEntry::ColumnAreaCheck}) {
+    for (ReportEntry e : {ReportEntry::ColumnDiameter, ReportEntry::ColumnAreas, ReportEntry::ColumnCheck}) {
       EXPECT_EQ(PageAt(r, e) != 0, c.chapter) << c.what;
     }
     EXPECT_EQ(r.PageCount() > 9, c.chapter) << c.what;
@@ -109,29 +109,29 @@ TEST_F(ColumnChapter, FollowsTheResultsTableWithItsSectionsAndPageBreaks) {
   // Without the chapter the report of this building has 9 pages (composition tests).
   const int first = PageOf(r, kHeadColumnSize);
   EXPECT_EQ(first, 10);
-  EXPECT_EQ(PageAt(r, ReportEntry::ColumnDiameters), first);
+  EXPECT_EQ(PageAt(r, ReportEntry::ColumnDiameter), first);
   EXPECT_TRUE(PageHas(r, first, kHeadColumnDiameter));
   EXPECT_TRUE(PageHas(r, first, kColumnFormulaTitle));
   // Two storey tables, 5.2 on a new page with one plan per storey, 5.3 below the last plan
   // (its one line fits there).
-  const int plans = PageAt(r, ReportEntry::ColumnAreaPlans);
+  const int plans = PageAt(r, ReportEntry::ColumnAreas);
   EXPECT_GT(plans, first);
   EXPECT_TRUE(PageHas(r, plans, kHeadColumnAreaPlans));
   EXPECT_TRUE(r.document.Texts(plans - 1).contains(TributaryPlanTitle(1)));
   EXPECT_TRUE(r.document.Texts(plans).contains(TributaryPlanTitle(2)));
-  EXPECT_EQ(PageAt(r, ReportEntry::ColumnAreaCheck), plans + 1);
+  EXPECT_EQ(PageAt(r, ReportEntry::ColumnCheck), plans + 1);
   EXPECT_TRUE(PageHas(r, plans + 1, kHeadColumnAreaCheck));
   EXPECT_TRUE(PageHas(r, plans + 1, kNoNgColumns));
   EXPECT_EQ(r.PageCount(), plans + 1);
   // Heading y of 5.1 lies one line below the chapter heading on its page.
-  EXPECT_GT(MarkOf(r.index, ReportEntry::ColumnDiameters).headingYTw, 2.0 * kTwipsPerCm);
+  EXPECT_GT(MarkOf(r.index, ReportEntry::ColumnDiameter).headingYTw, 2.0 * kTwipsPerCm);
   for (int p = first; p <= r.PageCount(); ++p) EXPECT_EQ(TextsOutsideTheMargins(r, p), QStringList()) << p;
 }
 
 TEST_F(ColumnChapter, StoreyTablesShowTheArithmeticOfThePublishedCheck) {
   const ComposedReport& r = *report;
   QString text;
-  for (int p = PageAt(r, ReportEntry::ColumnDiameters); p < PageAt(r, ReportEntry::ColumnAreaPlans); ++p) {
+  for (int p = PageAt(r, ReportEntry::ColumnDiameter); p < PageAt(r, ReportEntry::ColumnAreas); ++p) {
     text += PageText(r, p) + "\n";
   }
   // Published (すぎ二級, 105 □): 2F outer 14.9 m², 1F outer 5.8 m²; W2 = roof + 0.5·wall(h2) = 1.905.
@@ -158,7 +158,7 @@ TEST_F(ColumnChapter, StoreyTablesShowTheArithmeticOfThePublishedCheck) {
   EXPECT_FALSE(text.contains(QString::fromUtf8(kNotComputed)));
   // The header row heads the table again on the page it runs over to.
   int headers = 0;
-  for (int p = PageAt(r, ReportEntry::ColumnDiameters); p < PageAt(r, ReportEntry::ColumnAreaPlans); ++p) {
+  for (int p = PageAt(r, ReportEntry::ColumnDiameter); p < PageAt(r, ReportEntry::ColumnAreas); ++p) {
     headers += PageHas(r, p, "外周の柱") ? 1 : 0;
   }
   EXPECT_GE(headers, 2);
@@ -168,7 +168,7 @@ TEST_F(ColumnChapter, PlansCarryEveryColumnsAreaAtTheColumn) {
   const ComposedReport& r = *report;
   const ProfileChecks checks = RunProfileChecks(*building, ReadProfile(*building));
   for (int storey = 1; storey <= 2; ++storey) {
-    const int page = PageAt(r, ReportEntry::ColumnAreaPlans) + storey - 1;
+    const int page = PageAt(r, ReportEntry::ColumnAreas) + storey - 1;
     const QStringList texts = r.document.Texts(page - 1);
     int columns = 0;
     for (const ColumnSizeColumn& c : checks.columnSize.columns) {
@@ -201,7 +201,7 @@ TEST(ComposeColumnSize, NgColumnsAreRedAndListedAcrossPages) {
   ASSERT_GT(ng.size(), 50u);
   int ng1 = 0;
   for (const ColumnSizeColumn* c : ng) ng1 += c->tributary.storey == 1 ? 1 : 0;
-  const int plan1 = PageAt(r, ReportEntry::ColumnAreaPlans);
+  const int plan1 = PageAt(r, ReportEntry::ColumnAreas);
   EXPECT_EQ(test::CountRects(r.document, plan1 - 1, Qt::SolidPattern, QColor(255, 0, 0)), ng1 + 1) << "and the legend";
 
   const FixedTable table = NgColumnsTable(b, checks);
@@ -210,13 +210,13 @@ TEST(ComposeColumnSize, NgColumnsAreRedAndListedAcrossPages) {
   EXPECT_EQ(table.rows[1], (std::vector<std::string>{"１階", b.LineNameX(t.i) + "-" + b.LineNameY(t.j), "外周",
                                                      FormatFixed(t.areaM2, 2), "0.5", "NG"}));
   // The list runs over to the next page with its header row.
-  const int check = PageAt(r, ReportEntry::ColumnAreaCheck);
+  const int check = PageAt(r, ReportEntry::ColumnCheck);
   ASSERT_GT(check, 0);
   EXPECT_GT(r.PageCount(), check);
   EXPECT_TRUE(PageHas(r, check, kNgColumnsIntro));
   EXPECT_TRUE(PageHas(r, check, "負担可能面積(m²)"));
   EXPECT_TRUE(PageHas(r, check + 1, "負担可能面積(m²)"));
-  for (int p = PageAt(r, ReportEntry::ColumnDiameters); p <= r.PageCount(); ++p) {
+  for (int p = PageAt(r, ReportEntry::ColumnDiameter); p <= r.PageCount(); ++p) {
     EXPECT_EQ(TextsOutsideTheMargins(r, p), QStringList()) << p;
   }
 }
@@ -227,7 +227,7 @@ TEST(ComposeColumnSize, WhatTheProfileLacksStandsInsteadOfNumbers) {
   profile.wood = WoodChoice{ColumnWood::Sugi, 0};
   const Building b = WithProfile(profile);
   const ComposedReport r = Compose(b);
-  const int first = PageAt(r, ReportEntry::ColumnDiameters);
+  const int first = PageAt(r, ReportEntry::ColumnDiameter);
   ASSERT_GT(first, 0);
   QString text;
   for (int p = first; p <= r.PageCount(); ++p) text += PageText(r, p) + "\n";
@@ -235,7 +235,7 @@ TEST(ComposeColumnSize, WhatTheProfileLacksStandsInsteadOfNumbers) {
   EXPECT_TRUE(text.contains(QStringLiteral("＝2780")));  // l of 1F under a 2F from the height given
   EXPECT_TRUE(text.contains(QStringLiteral("17.7")));
   // Plans with the areas are there; nothing is judged, and the reason is given per storey.
-  EXPECT_GT(PageAt(r, ReportEntry::ColumnAreaPlans), first);
+  EXPECT_GT(PageAt(r, ReportEntry::ColumnAreas), first);
   EXPECT_FALSE(text.contains(QString::fromUtf8(kNoNgColumns)));
   EXPECT_FALSE(text.contains(QString::fromUtf8(kNgColumnsIntro)));
   for (int p = first; p <= r.PageCount(); ++p) EXPECT_EQ(TextsOutsideTheMargins(r, p), QStringList()) << p;

@@ -46,9 +46,9 @@ TEST(PreviewContents, ABuildingWithAProfileListsChapterFiveAndGoesThere) {
   ASSERT_EQ(chapter->childCount(), 3);
   for (int c = 0; c < 3; ++c) EXPECT_FALSE(chapter->child(c)->isDisabled()) << c;
 
-  const ChapterMark& plans = MarkOf(preview->report().index, ReportEntry::ColumnAreaPlans);
+  const ChapterMark& plans = MarkOf(preview->report().index, ReportEntry::ColumnAreas);
   ASSERT_GT(plans.page, 1);
-  preview->showEntry(ReportEntry::ColumnAreaPlans);
+  preview->showEntry(ReportEntry::ColumnAreas);
   EXPECT_EQ(preview->page(), plans.page);
   EXPECT_EQ(preview->pageLabel(), QString::fromStdString(PageLabel(plans.page, preview->pageCount())));
   delete preview.data();

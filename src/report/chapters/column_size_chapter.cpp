@@ -40,7 +40,7 @@ double WriteDiameters(ReportContext& ctx, const ProfileChecks& checks, const Bui
   ctx.SetFontSize(kReportFontSize);
   const double indent = 2 * ctx.cw;
   double y = ctx.Line(0, 0, kHeadColumnSize);
-  ctx.Mark(ReportEntry::ColumnDiameters, y);
+  ctx.Mark(ReportEntry::ColumnDiameter, y);
   y = ctx.Line(0, y, kHeadColumnDiameter);
   for (const std::string& line : ColumnDiameterIntroLines()) y = ctx.Line(indent, y, line);
   y = ctx.Line(indent, y + 0.5 * ctx.lp, kColumnFormulaTitle);
@@ -60,7 +60,7 @@ double WriteDiameters(ReportContext& ctx, const ProfileChecks& checks, const Bui
 
 double WriteAreaPlans(ReportContext& ctx, const ProfileChecks& checks) {
   ctx.NewPage();
-  ctx.Mark(ReportEntry::ColumnAreaPlans, 0);
+  ctx.Mark(ReportEntry::ColumnAreas, 0);
   double y = ctx.Line(0, 0, kHeadColumnAreaPlans);
   for (const std::string& line : ColumnAreaIntroLines()) y = ctx.Line(2 * ctx.cw, y, line);
   // Every storey's plan stands at the same place on its page, as in the other plan chapters.
@@ -87,7 +87,7 @@ double WriteAreaCheck(ReportContext& ctx, const ProfileChecks& checks, double y)
   // The heading stays with what follows it: its first lines, or the start of the list.
   const double following = list ? kTableStartPitches : 1 + 2.0 * static_cast<double>(notJudged.size());
   y = ctx.Room(y + 0.5 * ctx.lp, (1 + following) * ctx.lp);
-  ctx.Mark(ReportEntry::ColumnAreaCheck, y);
+  ctx.Mark(ReportEntry::ColumnCheck, y);
   y = ctx.Line(0, y, kHeadColumnAreaCheck);
   for (const std::string& line : notJudged) y = WrappedLines(ctx, indent, y, line);
   if (!anyJudged) return y;

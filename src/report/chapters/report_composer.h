@@ -19,21 +19,21 @@ class PageSurface;
 
 // Entries of the preview's contents list, in its order.
 enum class ReportEntry {
-  Cover,            // 表紙
-  Policy,           // 1.1
-  Method,           // 1.2
-  HardwareList,     // 1.3
-  WallList,         // 1.4
-  WallPlans,        // 1.5
-  WallFrames,       // 1.6 (no pages)
-  HardwarePlans,    // 2.1
-  HardwareFrames,   // 2.2
-  Results,          // 2.3
-  Strengths,        // 3.1 (no pages)
-  JointDetails,     // 3.2 (no pages)
-  ColumnDiameters,  // 5.1 (with a building profile only)
-  ColumnAreaPlans,  // 5.2
-  ColumnAreaCheck,  // 5.3
+  Cover,           // 表紙
+  Policy,          // 1.1
+  Method,          // 1.2
+  HardwareList,    // 1.3
+  WallList,        // 1.4
+  WallPlans,       // 1.5
+  WallFrames,      // 1.6 (no pages)
+  HardwarePlans,   // 2.1
+  HardwareFrames,  // 2.2
+  Results,         // 2.3
+  Strengths,       // 3.1 (no pages)
+  JointDetails,    // 3.2 (no pages)
+  ColumnDiameter,  // 5.1 (with a building profile only)
+  ColumnAreas,     // 5.2
+  ColumnCheck,     // 5.3
 };
 constexpr int kReportEntryCount = 15;
 
