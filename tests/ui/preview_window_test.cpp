@@ -36,6 +36,8 @@ TEST(PreviewTexts, QuestionsReadAsTheProgramWordsThem) {
       {PdfOverwriteQuestion("/d/a.pdf"), "/d/a.pdf\r\rはすでに存在します。\r\r上書きしてもよろしいですか。"},
       {PdfWrittenQuestion("/d/a.pdf"), "/d/a.pdf\n\nを作成しました。\n\n作成した PDF を表示しますか？"},
       {NotFoundMessage("/d/a.pdf"), "/d/a.pdf が見つかりません。"},
+      {NoPdfViewerMessage("/d/a.pdf"),
+       "PDF を表示するプログラムを起動できませんでした。\n\nPDF は次のファイルに作成されています。\n/d/a.pdf"},
       {LOptionText(0), "『改正建築基準法(二年目施行)の解説』による"},
       {LOptionText(1), "２階柱の押さえ効果を考慮する"},
   };
@@ -326,7 +328,7 @@ TEST_F(PreviewPdfTest, AViewerThatFailsIsReported) {
   prompts.answers = {true};
   prompts.openWorks = false;
   EXPECT_TRUE(open()->writePdf());
-  EXPECT_EQ(prompts.asked.back(), NotFoundMessage(path));
+  EXPECT_EQ(prompts.asked.back(), NoPdfViewerMessage(path));
 }
 
 TEST_F(PreviewPdfTest, EmptyBuildingNameGivesTheBareDefaultName) {

@@ -54,8 +54,9 @@ bool PreviewWindow::writePdf() {
     prompts_->tell(failure.toStdString());
     return false;
   }
+  // The file was just written: when it does not open, no viewer could be started.
   if (prompts_->askYesNo(PdfWrittenQuestion(path)) && !prompts_->openDocument(path)) {
-    prompts_->tell(NotFoundMessage(path));
+    prompts_->tell(NoPdfViewerMessage(path));
   }
   return true;
 }

@@ -75,4 +75,8 @@ std::string PdfWrittenQuestion(const std::string& path) {
 
 std::string NotFoundMessage(const std::string& path) { return path + " が見つかりません。"; }
 
+std::string NoPdfViewerMessage(const std::string& path) {
+  return "PDF を表示するプログラムを起動できませんでした。\n\nPDF は次のファイルに作成されています。\n" + path;
+}
+
 }  // namespace tvk

@@ -50,5 +50,7 @@ std::string PdfOverwriteQuestion(const std::string& path);
 std::string PdfWrittenQuestion(const std::string& path);
 // A document the desktop cannot open: its name + " が見つかりません。".
 std::string NotFoundMessage(const std::string& path);
+// A written PDF that no program could be started for: where the file is.
+std::string NoPdfViewerMessage(const std::string& path);
 
 }  // namespace tvk
