@@ -49,6 +49,8 @@ void DrawLegendSymbol(PageSurface& surface, LegendSymbol symbol, double x1, doub
       return DrawColumnSymbol(surface, mid, ColumnMark::Black, false);
     case LegendSymbol::RedColumn:
       return DrawColumnSymbol(surface, mid, ColumnMark::Red, false);
+    case LegendSymbol::OpenColumn:
+      return DrawColumnSymbol(surface, mid, ColumnMark::White, false);
     case LegendSymbol::LowerColumn:
       return DrawColumnSymbol(surface, mid, ColumnMark::LowerOpen, false);
     case LegendSymbol::Beam:

@@ -28,8 +28,15 @@ const std::array<QColor, kTributaryTints> kTints = {
 struct ColumnFigure {
   double areaM2 = 0;
   bool ng = false;
+  bool outer = false;  // judged against the outer columns' allowance
   bool through = false;
 };
+
+// NG in red; otherwise outer columns open, inner ones filled.
+ColumnMark SymbolOf(const ColumnFigure& f) {
+  if (f.ng) return ColumnMark::Red;
+  return f.outer ? ColumnMark::White : ColumnMark::Black;
+}
 
 class AreaPlan {
  public:
@@ -44,7 +51,7 @@ class AreaPlan {
     for (const ColumnTributary& t : regions_.columns) {
       const auto found = judged.find({t.i, t.j});
       const ColumnSizeColumn* c = found == judged.end() ? nullptr : found->second;
-      figures_.push_back({c ? c->tributary.areaM2 : t.areaM2, c && c->ok && !*c->ok,
+      figures_.push_back({c ? c->tributary.areaM2 : t.areaM2, c && c->ok && !*c->ok, t.outer,
                           plan.building.Point(t.i, t.j, plan.storey).Column.Through != 0});
     }
     tints_ = ColourClasses(regions_, kTributaryTints);
@@ -72,7 +79,7 @@ class AreaPlan {
     const double reach = kPlanThroughRadius + kLabelGap;
     for (size_t k = 0; k < regions_.columns.size(); ++k) {
       const PagePoint p = ColumnAt(k);
-      DrawColumnSymbol(surface, p, figures_[k].ng ? ColumnMark::Red : ColumnMark::Black, figures_[k].through);
+      DrawColumnSymbol(surface, p, SymbolOf(figures_[k]), figures_[k].through);
       labels.Occupy({p.x - reach, p.y - reach, 2 * reach, 2 * reach});
     }
     for (size_t k = 0; k < regions_.columns.size(); ++k) {
@@ -113,7 +120,8 @@ class AreaPlan {
 
 std::vector<LegendRow> AreaLegendRows() {
   return {
-      {LegendSymbol::Column, QStringLiteral("：柱 (数値は負担面積 m²)")},
+      {LegendSymbol::Column, QStringLiteral("：内部の柱 (数値は負担面積 m²)")},
+      {LegendSymbol::OpenColumn, QStringLiteral("：外周の柱 (周囲の床区画が４未満)")},
       {LegendSymbol::NgTributaryArea, QStringLiteral("：負担面積が負担可能面積を超える柱 (NG)")},
       {LegendSymbol::ThroughColumn, QStringLiteral("：通し柱")},
       {LegendSymbol::TributaryArea, QStringLiteral("：柱ごとの負担範囲と境界")},
