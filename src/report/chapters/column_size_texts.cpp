@@ -6,6 +6,7 @@
 #include "model/building.h"
 #include "model/number_format.h"
 #include "model/profile_fields.h"
+#include "report/chapters/height_terms.h"
 
 namespace tvk {
 
@@ -59,7 +60,8 @@ std::string RoofValue(const StoreyInputs& in, const ColumnDiameter& c) {
 
 // A storey's walls per floor area: the outer wall band, or the interior walls 200·h/2.8.
 std::string WallTerms(const ColumnDiameter& c, const std::optional<WallBand>& band, double h) {
-  if (!c.outer) return F(kInteriorWallWeight, 0) + "×" + F(h, 2) + "/2.8/1000";
+  if (!c.outer)
+    return F(kInteriorWallWeight, 0) + "×" + HeightMetres(static_cast<int>(std::lround(h * 1000))) + "/2.8/1000";
   return "(" + F(band->exterior, 0) + "＋" + F(band->interior, 1) + "＋" + F(band->insulation, 0) + "＋" +
          F(band->openings, 0) + ")/1000";
 }
