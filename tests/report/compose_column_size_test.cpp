@@ -3,7 +3,9 @@
 // lacks, and pages on which nothing runs over the margins.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 #include "engine/profile_checks.h"
 #include "model/number_format.h"
@@ -186,6 +188,17 @@ TEST_F(ColumnChapter, PlansCarryEveryColumnsAreaAtTheColumn) {
         std::count_if(squares.begin(), squares.end(), [](const RectOp& op) { return op.brush.color == Qt::white; }),
         outer + 1);
     EXPECT_EQ(test::CountRects(r.document, page - 1, Qt::SolidPattern, QColor(255, 0, 0)), 1);
+    // Every area stands beside a column: its label box touches the column's surroundings.
+    int labels = 0;
+    for (const TextOp& op : test::PageTexts(r.document, page - 1)) {
+      if (!QRegularExpression(QStringLiteral("^\\d+\\.\\d\\d$")).match(op.text).hasMatch()) continue;
+      ++labels;
+      const bool beside = std::any_of(squares.begin(), squares.end(), [&](const RectOp& sq) {
+        return std::hypot(op.pos.x() - sq.rect.center().x(), op.pos.y() - sq.rect.center().y()) < 0.6 * kTwipsPerCm;
+      });
+      EXPECT_TRUE(beside) << op.text.toStdString();
+    }
+    EXPECT_EQ(labels, columns);
     int tinted = 0;
     for (const PolygonOp& op : test::OpsOf<PolygonOp>(r.document.pages[size_t(page - 1)])) {
       tinted += op.brush.style == Qt::SolidPattern && op.brush.color != TributaryNgTint() ? 1 : 0;
