@@ -12,7 +12,6 @@
 #include "report/chapters/report_context.h"
 #include "report/figures/tributary_plan.h"
 #include "report/surface/page_surface.h"
-#include "report/surface/table_layout.h"
 
 namespace tvk {
 
@@ -23,17 +22,6 @@ constexpr double kTableSize = 10;
 constexpr double kStoreyTableSize = 9;
 // A table title stays with the table's header and first rows.
 constexpr double kTableStartPitches = 6;
-
-// A text broken to the printable width, each line moved to a new page when it no longer fits.
-double WrappedLines(ReportContext& ctx, double x, double y, const std::string& text) {
-  PageSurface& s = ctx.surface;
-  const ReportFontMetrics& metrics = s.Metrics(s.FontIndex(s.CurrentFontKey()));
-  const double width = (ctx.PrintableWidth() - x) * kTwipsPerCm;
-  for (const QString& line : WrapLine(QString::fromStdString(text), width, metrics)) {
-    y = ctx.Line(x, ctx.Room(y, ctx.lp), line.toStdString());
-  }
-  return y;
-}
 
 double WriteDiameters(ReportContext& ctx, const ProfileChecks& checks, const BuildingProfile& profile) {
   ctx.NewPage();
@@ -48,12 +36,7 @@ double WriteDiameters(ReportContext& ctx, const ProfileChecks& checks, const Bui
   y = ctx.Line(indent, ctx.Room(y + 0.5 * ctx.lp, kTableStartPitches * ctx.lp), kColumnStoreysTitle);
   const int storeys = ctx.building.Storeys();
   for (const ColumnStorey& s : checks.columnSize.storeys) {
-    y = ctx.Room(y, kTableStartPitches * ctx.lp);
-    y = ctx.FixedTableBlock(ColumnStoreyTable(checks, profile, s.storey, storeys), y, indent, kStoreyTableSize);
-    MissingFields missing = s.outer.missing;
-    missing.Add(s.inner.missing);
-    if (!missing.Empty()) y = WrappedLines(ctx, indent, y, NotComputedNote(missing));
-    y += 0.5 * ctx.lp;
+    y = WriteCheckTable(ctx, ColumnStoreyTable(checks, profile, s.storey, storeys), y, kStoreyTableSize);
   }
   return y;
 }
@@ -67,7 +50,8 @@ double WriteAreaPlans(ReportContext& ctx, const ProfileChecks& checks) {
   const double planY = y;
   for (int storey = 1; storey <= ctx.building.Storeys(); ++storey) {
     if (storey > 1) ctx.NewPage();
-    y = DrawTributaryPlanPage(ctx.surface, ctx.building, storey, checks.columnSize.columns, planY);
+    y = DrawTributaryPlanPage(ctx.surface, ctx.building, storey, checks.columnSize.columns, planY,
+                              ctx.request.figures.fonts);
   }
   ctx.SetFontSize(kReportFontSize);
   return y;
@@ -82,38 +66,30 @@ double WriteAreaCheck(ReportContext& ctx, const ProfileChecks& checks, double y)
   }
   const bool anyJudged = std::any_of(checks.columnSize.columns.begin(), checks.columnSize.columns.end(),
                                      [](const ColumnSizeColumn& c) { return c.ok.has_value(); });
-  const FixedTable ng = NgColumnsTable(ctx.building, checks);
-  const bool list = anyJudged && ng.rows.size() > 1;
+  const CheckTable ng = NgColumnsTable(ctx.building, checks);
+  const bool list = anyJudged && !ng.rows.empty();
   // The heading stays with what follows it: its first lines, or the start of the list.
   const double following = list ? kTableStartPitches : 1 + 2.0 * static_cast<double>(notJudged.size());
   y = ctx.Room(y + 0.5 * ctx.lp, (1 + following) * ctx.lp);
   ctx.Mark(ReportEntry::ColumnCheck, y);
   y = ctx.Line(0, y, kHeadColumnAreaCheck);
-  for (const std::string& line : notJudged) y = WrappedLines(ctx, indent, y, line);
+  for (const std::string& line : notJudged) y = ctx.Paragraph(indent, y, line);
   if (!anyJudged) return y;
   if (!list) return ctx.Line(indent, ctx.Room(y, ctx.lp), kNoNgColumns);
   y = ctx.Line(indent, ctx.Room(y, kTableStartPitches * ctx.lp), kNgColumnsIntro);
-  return ctx.FixedTableBlock(ng, y, indent, kTableSize);
-}
-
-// The chapter is there when the designer has entered the profile. Storey heights alone do
-// not count: they serve the N values too, and a building that has only them keeps the report
-// it had.
-bool ProfileGiven(BuildingProfile profile) {
-  profile.h1.reset();
-  profile.h2.reset();
-  return !(profile == BuildingProfile{});
+  return WriteCheckTable(ctx, ng, y, kTableSize);
 }
 
 }  // namespace
 
-double WriteColumnSize(ReportContext& ctx) {
+bool WriteColumnSize(ReportContext& ctx) {
   const BuildingProfile profile = ReadProfile(ctx.building);
-  if (!ProfileGiven(profile)) return 0;
+  if (!HasColumnProfile(profile)) return false;
   const ProfileChecks checks = RunProfileChecks(ctx.building, profile);
   WriteDiameters(ctx, checks, profile);
   const double y = WriteAreaPlans(ctx, checks);
-  return WriteAreaCheck(ctx, checks, y);
+  WriteAreaCheck(ctx, checks, y);
+  return true;
 }
 
 }  // namespace tvk

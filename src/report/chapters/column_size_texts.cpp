@@ -13,8 +13,9 @@ namespace tvk {
 namespace {
 
 // 項目 | 算定式 | 外周の柱 | 内部の柱
-const char* const kStoreyTableFormat = "+<1200|+<2200|+<2800|+<2800;";
-const char* const kNgTableFormat = "+^800|+^2300|+^1300|+^1700|+^1900|+^1000;";
+const char* const kStoreyTableFormat = "+<1200|+<2300|+<2900|+<2900;";
+const char* const kNgTableFormat = "+^800|+^2400|+^1300|+^1800|+^2000|+^1000;";
+constexpr int kNgJudgementColumn = 6;
 
 std::string F(double value, int decimals) { return FormatFixed(value, decimals); }
 
@@ -48,7 +49,7 @@ struct Row {
 std::string Result(const std::string& terms, const std::string& result) { return terms + "\r＝" + result; }
 
 std::string RoofValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.load || !in.weights.roof || !in.loads.roof) return kNotComputed;
+  if (!c.load || !in.weights.roof || !in.loads.roof) return kNoValue;
   const RoofLoad& roof = *in.weights.roof;
   const std::string z2 = F(roof.z2, 3);
   std::string terms = "(" + F(*in.loads.roof, 0) + "×" + z2;
@@ -67,22 +68,22 @@ std::string WallTerms(const ColumnDiameter& c, const std::optional<WallBand>& ba
 }
 
 std::string WallAboveValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.load || !in.loads.h2 || (c.outer && !in.weights.wall2)) return kNotComputed;
+  if (!c.load || !in.loads.h2 || (c.outer && !in.weights.wall2)) return kNoValue;
   return Result(WallTerms(c, in.weights.wall2, *in.loads.h2), F(c.load->wallAbove, 3));
 }
 
 std::string FloorValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.load) return kNotComputed;
+  if (!c.load) return kNoValue;
   return Result("(" + F(kFloorWeight, 0) + "＋" + F(in.loads.columnLive, 0) + ")/1000", F(c.load->floor, 3));
 }
 
 std::string OwnWallValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.load || !in.OwnHeight() || (c.outer && !in.OwnBand())) return kNotComputed;
+  if (!c.load || !in.OwnHeight() || (c.outer && !in.OwnBand())) return kNoValue;
   return Result("0.5×" + WallTerms(c, in.OwnBand(), *in.OwnHeight()), F(c.load->ownWall, 3));
 }
 
 std::string WdValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.load) return kNotComputed;
+  if (!c.load) return kNoValue;
   const ColumnLoad& l = *c.load;
   std::string terms = F(l.roof, 3);
   if (in.CarriesUpper()) terms += "＋" + F(l.wallAbove, 3) + "＋" + F(l.floor, 3);
@@ -90,22 +91,22 @@ std::string WdValue(const StoreyInputs& in, const ColumnDiameter& c) {
 }
 
 std::string LengthValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.lMm || !in.OwnHeight()) return kNotComputed;
+  if (!c.lMm || !in.OwnHeight()) return kNoValue;
   const double hMm = std::round(*in.OwnHeight() * 1000);
   return Result(F(hMm, 0) + "－" + F(hMm - *c.lMm, 0), F(*c.lMm, 0));
 }
 
 std::string FcValue(const StoreyInputs& in, const ColumnDiameter&) {
-  return in.storey.fc ? F(*in.storey.fc, 1) : kNotComputed;
+  return in.storey.fc ? F(*in.storey.fc, 1) : kNoValue;
 }
 
 std::string AValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.requirement) return kNotComputed;
+  if (!c.requirement) return kNoValue;
   return Result("√(" + F(c.load->wd, 3) + "×5×1000\r /((1.1/3)×" + F(*in.storey.fc, 1) + "))", F(c.requirement->a, 2));
 }
 
 std::string DbeValue(const StoreyInputs&, const ColumnDiameter& c) {
-  if (!c.requirement) return kNotComputed;
+  if (!c.requirement) return kNoValue;
   const DiameterRequirement& r = *c.requirement;
   const double l = *c.lMm;
   const std::string a = F(r.a, 2);
@@ -124,7 +125,7 @@ std::string DbeValue(const StoreyInputs&, const ColumnDiameter& c) {
 }
 
 std::string DeValue(const StoreyInputs&, const ColumnDiameter& c) {
-  if (!c.requirement) return kNotComputed;
+  if (!c.requirement) return kNoValue;
   const DiameterRequirement& r = *c.requirement;
   return Result(
       "max(" + std::to_string(r.byLoad) + ", ⌈√12×" + F(*c.lMm, 0) + "/150⌉＝" + std::to_string(r.bySlenderness) + ")",
@@ -139,25 +140,25 @@ int SmallSide(const ColumnSection& s) { return std::min(s.b, s.d); }
 
 std::string SectionValue(const StoreyInputs& in, const ColumnDiameter&) {
   const std::optional<ColumnSection>& s = SectionOf(in);
-  if (!s || s->b <= 0 || s->d <= 0) return kNotComputed;
+  if (!s || s->b <= 0 || s->d <= 0) return kNoValue;
   return std::to_string(s->b) + "×" + std::to_string(s->d);
 }
 
 std::string JudgementValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.ok) return kNotComputed;
+  if (!c.ok) return kNoValue;
   const std::string small = std::to_string(SmallSide(*SectionOf(in)));
   const std::string de = std::to_string(c.requirement->requiredMm);
   return *c.ok ? small + "≧" + de + "\rOK" : small + "＜" + de + "\rNG";
 }
 
 std::string LambdaValue(const StoreyInputs&, const ColumnDiameter& c) {
-  if (!c.capacity) return kNotComputed;
+  if (!c.capacity) return kNoValue;
   return Result("3.46×" + F(*c.lMm, 0) + "/" + std::to_string(SmallSide(c.capacity->section)),
                 F(c.capacity->lambda, 2));
 }
 
 std::string EtaValue(const StoreyInputs&, const ColumnDiameter& c) {
-  if (!c.capacity) return kNotComputed;
+  if (!c.capacity) return kNoValue;
   const double lambda = c.capacity->lambda;
   const std::string eta = F(c.capacity->eta, 3);
   if (lambda <= 30) return Result("λ≦30", eta);
@@ -166,7 +167,7 @@ std::string EtaValue(const StoreyInputs&, const ColumnDiameter& c) {
 }
 
 std::string AreaValue(const StoreyInputs& in, const ColumnDiameter& c) {
-  if (!c.capacity) return kNotComputed;
+  if (!c.capacity) return kNoValue;
   const ColumnCapacity& cap = *c.capacity;
   return "(1.1/3)×" + F(cap.eta, 3) + "×" + F(*in.storey.fc, 1) + "×" + std::to_string(cap.section.b) + "×" +
          std::to_string(cap.section.d) + "\r/" + F(c.load->wd, 3) + "/1000\r＝" + F(RoundedDown(cap.areaM2, 2), 2) +
@@ -174,7 +175,7 @@ std::string AreaValue(const StoreyInputs& in, const ColumnDiameter& c) {
 }
 
 std::string SlenderValue(const StoreyInputs&, const ColumnDiameter& c) {
-  if (!c.capacity) return kNotComputed;
+  if (!c.capacity) return kNoValue;
   return c.capacity->slender ? "150以上" : "150未満";
 }
 
@@ -186,7 +187,7 @@ std::string WoodName(const BuildingProfile& profile) {
 }
 
 std::vector<Row> RowsOf(const StoreyInputs& in) {
-  const std::string own = StoreyName(in.storey.storey) + "の壁\r(kN/m²)";
+  const std::string own = StoreyText(in.storey.storey) + "の壁\r(kN/m²)";
   const std::string ownH = in.storey.storey == 2 ? "h2" : "h1";
   std::vector<Row> rows{{"屋根\r(kN/m²)", "(屋根仕上げ×Z2＋太陽光＋天井断熱材)/1000", RoofValue}};
   if (in.CarriesUpper()) {
@@ -214,7 +215,12 @@ std::string PositionName(bool outer) { return outer ? "外周" : "内部"; }
 
 }  // namespace
 
-std::string StoreyName(int storey) { return storey == 2 ? "２階" : "１階"; }
+bool HasColumnProfile(const BuildingProfile& profile) {
+  BuildingProfile rest = profile;
+  rest.h1.reset();
+  rest.h2.reset();
+  return !(rest == BuildingProfile{});
+}
 
 std::vector<std::string> ColumnDiameterIntroLines() {
   return {
@@ -267,32 +273,22 @@ FixedTable ColumnFormulaTable() {
   return table;
 }
 
-FixedTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile& profile, int storey, int storeys) {
+CheckTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile& profile, int storey, int storeys) {
   const ColumnStorey& s = checks.columnSize.storeys.at(static_cast<size_t>(storey - 1));
   const StoreyInputs in{checks.loads, checks.lw.weights, profile, s, storeys};
-  FixedTable table{"表-5.1." + std::to_string(storey) + "." + StoreyName(storey) + "の柱",
-                   "",
+  CheckTable table{"表-5.1." + std::to_string(storey) + "." + StoreyText(storey) + "の柱",
                    kStoreyTableFormat,
-                   {{"項目", "算定式", "外周の柱", "内部の柱"}},
+                   {"項目", "算定式", "外周の柱", "内部の柱"},
+                   {},
+                   {},
                    {}};
-  table.headerRow = true;
   for (const Row& row : RowsOf(in)) {
     table.rows.push_back({row.label, row.formula, row.value(in, s.outer), row.value(in, s.inner)});
   }
+  MissingFields missing = s.outer.missing;
+  missing.Add(s.inner.missing);
+  if (!missing.Empty()) table.notes.push_back(MissingNote(missing));
   return table;
-}
-
-std::string MissingText(const MissingFields& missing) {
-  std::string text;
-  for (const CheckInput field : missing.List())
-    text += (text.empty() ? "" : "、") + std::string(CheckInputLabel(field));
-  return text;
-}
-
-std::string NotComputedNote(const MissingFields& missing) {
-  if (missing.Empty()) return {};
-  return std::string("※「") + kNotComputed + "」の欄は、建物仕様の次の項目が未入力のため計算できません：" +
-         MissingText(missing);
 }
 
 std::string NotJudgedLine(const ColumnStorey& storey) {
@@ -303,19 +299,23 @@ std::string NotJudgedLine(const ColumnStorey& storey) {
   if (outer) missing.Add(storey.outer.missing);
   if (inner) missing.Add(storey.inner.missing);
   const std::string columns = outer && inner ? "" : PositionName(outer) + "の";
-  return StoreyName(storey.storey) + "の" + columns + "柱：負担可能面積が求められないため検定できません(未入力：" +
-         MissingText(missing) + ")";
+  return StoreyText(storey.storey) + "の" + columns + "柱：負担可能面積が求められないため検定できません(未入力：" +
+         MissingNames(missing) + ")";
 }
 
-FixedTable NgColumnsTable(const Building& building, const ProfileChecks& checks) {
-  FixedTable table{
-      "", "", kNgTableFormat, {{"階", "通り", "柱の位置", "負担面積(m²)", "負担可能面積(m²)", "判定"}}, {}};
-  table.headerRow = true;
+CheckTable NgColumnsTable(const Building& building, const ProfileChecks& checks) {
+  CheckTable table{"表-5.3.1.負担可能面積を超える柱",
+                   kNgTableFormat,
+                   {"階", "通り", "柱の位置", "負担面積(m²)", "負担可能面積(m²)", "判定"},
+                   {},
+                   {},
+                   {}};
   for (const ColumnSizeColumn& c : checks.columnSize.columns) {
     if (!c.ok || *c.ok) continue;
     const ColumnTributary& t = c.tributary;
-    table.rows.push_back({StoreyName(t.storey), building.LineNameX(t.i) + "-" + building.LineNameY(t.j),
-                          PositionName(t.outer), F(t.areaM2, 2), F(*c.allowedM2, 1), "NG"});
+    table.rows.push_back({StoreyText(t.storey), building.LineNameX(t.i) + "-" + building.LineNameY(t.j),
+                          PositionName(t.outer), F(t.areaM2, 2), F(*c.allowedM2, 1), JudgementText(false)});
+    table.red.emplace_back(static_cast<int>(table.rows.size()), kNgJudgementColumn);
   }
   return table;
 }

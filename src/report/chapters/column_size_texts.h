@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "report/chapters/check_table.h"
 #include "report/chapters/report_fixed_texts.h"
 
 namespace tvk {
 
 class Building;
-class MissingFields;
 struct ColumnStorey;
 struct ProfileChecks;
 struct BuildingProfile;
@@ -24,8 +24,10 @@ inline constexpr const char* kColumnFormulaTitle = "(1)算定式";
 inline constexpr const char* kColumnStoreysTitle = "(2)各階の柱の小径と負担可能面積";
 inline constexpr const char* kNoNgColumns = "負担面積が負担可能面積を超える柱はありません。";
 inline constexpr const char* kNgColumnsIntro = "負担面積が負担可能面積(5.1)を超える柱を以下に示す。";
-// A value the profile does not give enough for.
-inline constexpr const char* kNotComputed = "----";
+
+// The chapter is written when the profile gives anything besides the storey heights (which
+// the N values use on their own).
+bool HasColumnProfile(const BuildingProfile& profile);
 
 std::vector<std::string> ColumnDiameterIntroLines();
 std::vector<std::string> ColumnAreaIntroLines();
@@ -33,21 +35,15 @@ std::vector<std::string> ColumnAreaIntroLines();
 // The formulas and the rule's constants.
 FixedTable ColumnFormulaTable();
 
-// 表-5.1.n for one storey: outer and inner columns side by side, a row per quantity.
-FixedTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile& profile, int storey, int storeys);
+// 表-5.1.n for one storey: outer and inner columns side by side, a row per quantity, and a
+// note naming what the profile lacks where a value could not be computed.
+CheckTable ColumnStoreyTable(const ProfileChecks& checks, const BuildingProfile& profile, int storey, int storeys);
 
-// What the profile lacks, named as the profile dialog names it: "１階の階高、柱の樹種".
-std::string MissingText(const MissingFields& missing);
-// The note under a storey's table where some value could not be computed ("" when none).
-std::string NotComputedNote(const MissingFields& missing);
 // The line for a storey some of whose columns could not be judged ("" when all could).
 std::string NotJudgedLine(const ColumnStorey& storey);
 
-// The columns whose tributary area exceeds what they may carry, one row each after the
-// header row; no rows when there are none or nothing could be judged.
-FixedTable NgColumnsTable(const Building& building, const ProfileChecks& checks);
-
-// "１階" or "２階".
-std::string StoreyName(int storey);
+// The columns whose tributary area exceeds what they may carry, one row each; no rows when
+// there are none or nothing could be judged.
+CheckTable NgColumnsTable(const Building& building, const ProfileChecks& checks);
 
 }  // namespace tvk

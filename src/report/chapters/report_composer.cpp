@@ -1,15 +1,18 @@
 #include "report/chapters/report_composer.h"
 
 #include "model/building.h"
+#include "model/profile_store.h"
+#include "report/chapters/column_size_texts.h"
 #include "report/chapters/report_context.h"
+#include "report/chapters/wall_tables.h"
 #include "report/surface/page_surface.h"
 
 namespace tvk {
 
 namespace {
 
-// Steps 2-10 of the chapter order; each takes the y the previous one left where the
-// chapter continues on the same page.
+// Steps 2-10 of the chapter order, then chapters 4 and 5 where the building has them; each
+// takes the y the previous one left where the chapter continues on the same page.
 void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
   int done = 0;
   auto step = [&] {
@@ -35,8 +38,8 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   step();
   WriteResultsTable(ctx);
   step();
-  WriteColumnSize(ctx);
-  step();
+  if (WriteWallChapter(ctx)) step();
+  if (WriteColumnSize(ctx)) step();
 }
 
 int FirstOverLimitStorey(const Building& b) {
@@ -72,6 +75,13 @@ std::vector<std::string> ComposedReport::Warnings() const {
   if (overLimitStorey != 0) warnings.emplace_back(kOverLimitWarning);
   return warnings;
 }
+
+int ReportChapterSteps(const Building& building) {
+  const BuildingProfile profile = ReadProfile(building);
+  return kReportChapterCount + (HasWallProfile(profile) ? 1 : 0) + (HasColumnProfile(profile) ? 1 : 0);
+}
+
+bool ConditionalEntry(ReportEntry e) { return e >= ReportEntry::WallProfile; }
 
 std::string PageLabel(int page, int pageCount) {
   if (page == 1) return "表紙";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/hardware_names.h"
+#include "report/figures/figure_fonts.h"
 #include "report/surface/page_ops.h"
 
 namespace tvk {
@@ -31,11 +32,21 @@ enum class ReportEntry {
   Results,         // 2.3
   Strengths,       // 3.1 (no pages)
   JointDetails,    // 3.2 (no pages)
+  WallProfile,     // 4.1 (with a building profile only)
+  WallEarthquake,  // 4.2
+  WallWind,        // 4.3
+  WallJudgement,   // 4.4
+  WallQuarters,    // 4.5
   ColumnDiameter,  // 5.1 (with a building profile only)
   ColumnAreas,     // 5.2
   ColumnCheck,     // 5.3
 };
-constexpr int kReportEntryCount = 15;
+constexpr int kReportEntryCount = 20;
+
+// Entries of a chapter only some buildings have (4 and 5: the building profile gives them). The
+// contents list leaves them out when the report has no pages for them; the entries every
+// report names stay, greyed out when they have no pages.
+bool ConditionalEntry(ReportEntry e);
 
 struct ChapterMark {
   int page = 0;           // 1-based start page; 0 when the report has no pages for the entry
@@ -55,6 +66,7 @@ struct FigureChapters {
   FigureChapter wallPlans;      // 1.5.耐力壁伏図
   FigureChapter hardwarePlans;  // 2.1.接合金物伏図
   FigureChapter frames;         // 2.2.接合金物軸組図
+  FigureFonts fonts{};          // label sizes of the plans chapter 4 draws itself
 };
 
 struct ReportRequest {
@@ -73,8 +85,11 @@ inline constexpr const char* kNgWarning =
 // Title of the message boxes that show them.
 inline constexpr const char* kWarningTitle = "確認メッセージ";
 
-// Chapters reported through progress: one step each.
-constexpr int kReportChapterCount = 11;
+// Chapters reported through progress: one step each; chapters 4 and 5 add one each where
+// they are written.
+constexpr int kReportChapterCount = 10;
+// The steps the progress of this building's report takes.
+int ReportChapterSteps(const Building& building);
 
 struct ComposedReport {
   PageDocument document;

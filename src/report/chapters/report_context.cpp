@@ -32,6 +32,19 @@ double ReportContext::Line(double x, double y, const std::string& text) {
   return y + lp;
 }
 
+double ReportContext::Paragraph(double x, double y, const std::string& text, double hanging) {
+  const ReportFontMetrics& metrics = surface.Metrics(surface.FontIndex(surface.CurrentFontKey()));
+  const double width = (PrintableWidth() - x - hanging) * kTwipsPerCm;
+  double indent = 0;
+  for (const QString& line : WrapLine(QString::fromStdString(text), width, metrics)) {
+    y = Room(y, lp);
+    surface.Text(x + indent, y, line);
+    y += lp;
+    indent = hanging;
+  }
+  return y;
+}
+
 void ReportContext::NewPage() { surface.NewPage(); }
 
 void ReportContext::Mark(ReportEntry e, double headingY) {
@@ -62,11 +75,7 @@ double ReportContext::FixedTableBlock(const FixedTable& fixed, double y, double 
   for (const auto& row : fixed.rows) {
     QStringList cells;
     for (const std::string& cell : row) cells << QString::fromStdString(cell);
-    if (fixed.headerRow && !table.HasHeader()) {
-      table.SetHeaderCells(cells);
-    } else {
-      table.AddRow(cells);
-    }
+    table.AddRow(cells);
   }
   const int columns = static_cast<int>(table.Columns().size());
   for (const SpanningCell& c : fixed.spans) {

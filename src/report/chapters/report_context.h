@@ -37,6 +37,10 @@ class ReportContext {
   void SetFont(const QString& face, double points);
   // Writes one line at (x, y) and returns the y of the next line.
   double Line(double x, double y, const std::string& text);
+  // Writes text from (x, y) wrapped to the printable width, each line on a new page when it
+  // does not fit below, the lines after the first indented by hanging cm; returns the y of
+  // the next line.
+  double Paragraph(double x, double y, const std::string& text, double hanging = 0);
   // Starts a new page; the current y is 0.
   void NewPage();
   // Records that entry e starts here with its heading at y.
@@ -66,8 +70,12 @@ double WriteWallPlans(ReportContext& ctx);
 double WriteHardwarePlans(ReportContext& ctx);
 double WriteFrames(ReportContext& ctx);
 double WriteResultsTable(ReportContext& ctx);
-// Chapter 5 (column small diameter), only when the building has a profile.
-double WriteColumnSize(ReportContext& ctx);
+// Chapter 4 (壁量の検討); false, and nothing written, when the building profile gives
+// nothing the wall checks read besides the storey heights.
+bool WriteWallChapter(ReportContext& ctx);
+// Chapter 5 (柱の小径の検討); false, and nothing written, when the building profile gives
+// nothing besides the storey heights.
+bool WriteColumnSize(ReportContext& ctx);
 
 // Page-started handling: header and footer of every page, and the results header block.
 void StartReportPage(ReportContext& ctx);

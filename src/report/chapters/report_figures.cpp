@@ -7,6 +7,7 @@ namespace tvk {
 
 FigureChapters ReportFigureChapters(const FigureFonts& fonts) {
   FigureChapters chapters;
+  chapters.fonts = fonts;
   chapters.wallPlans = [fonts](PageSurface& surface, const Building& building, double y) {
     return DrawPlanChapter(surface, building, PlanKind::BearingWall, y, fonts);
   };

@@ -27,6 +27,12 @@ inline constexpr const char* kHeadHardwarePlans = "2.1.接合金物伏図";
 inline constexpr const char* kHardwarePlansLine = "接合金物の各階伏図を以下に示す。";
 inline constexpr const char* kHeadFrames = "2.2.接合金物軸組図";
 inline constexpr const char* kHeadResults = "2.3.Ｎ値･接合金物 算定結果一覧表";
+inline constexpr const char* kHeadWall = "4.壁量の検討";
+inline constexpr const char* kHeadWallProfile = "4.1.建物仕様";
+inline constexpr const char* kHeadWallEarthquake = "4.2.地震力に対する必要壁量 (Lw の算定)";
+inline constexpr const char* kHeadWallWind = "4.3.風圧力に対する必要壁量 (見付面積)";
+inline constexpr const char* kHeadWallJudgement = "4.4.壁量の判定";
+inline constexpr const char* kHeadWallQuarters = "4.5.四分割法による壁配置の検討";
 
 using TextRows = std::vector<std::vector<std::string>>;
 
@@ -43,7 +49,6 @@ struct FixedTable {
   std::string format;      // column format, e.g. "+^700|+<6700|+^1600;"
   TextRows rows;
   std::vector<SpanningCell> spans;
-  bool headerRow = false;  // rows[0] heads the table on every page it runs over
 };
 
 // Chapter 1.1: the design policy text, one line per entry.

@@ -36,4 +36,17 @@ PlanTransform MakePlanTransform(const Building& building, double chapterY, doubl
   return t;
 }
 
+PlanTransform FitPlanTransform(const Building& building, const PageBox& box) {
+  const PointCoord& origin = building.Coord(1, 1, 1);
+  const PointCoord& last = building.Coord(building.PointsX(), building.PointsY(), 1);
+  const double xExtent = std::max(static_cast<double>(last.x) - origin.x, kTinyExtent);
+  const double yExtent = std::max(static_cast<double>(last.y) - origin.y, kTinyExtent);
+  PlanTransform t;
+  t.s = std::min(box.w / xExtent, box.h / yExtent);
+  t.x0 = box.x - t.s * origin.x;
+  t.y0 = box.y + t.s * yExtent;
+  t.yFirst = origin.y;
+  return t;
+}
+
 }  // namespace tvk

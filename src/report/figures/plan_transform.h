@@ -25,4 +25,8 @@ double PlanScale(double available, double xExtent, double yExtent);
 // and fits a square of side (printable width - 4.2 cm).
 PlanTransform MakePlanTransform(const Building& building, double chapterY, double printableWidth, double linePitch);
 
+// The transform that fits the whole grid into box at the larger scale: the plan's left
+// edge on the box's left edge, its top on the box's top.
+PlanTransform FitPlanTransform(const Building& building, const PageBox& box);
+
 }  // namespace tvk

@@ -141,7 +141,7 @@ QString TributaryPlanTitle(int storey) {
 }
 
 double DrawTributaryPlanPage(PageSurface& surface, const Building& building, int storey,
-                             const std::vector<ColumnSizeColumn>& columns, double chapterY) {
+                             const std::vector<ColumnSizeColumn>& columns, double chapterY, const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
   surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
@@ -149,7 +149,7 @@ double DrawTributaryPlanPage(PageSurface& surface, const Building& building, int
   DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, chapterY + m.pitch / 2}, TributaryPlanTitle(storey));
 
   const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch), storey,
-                         PlanMode::ColumnAreas, FigureFonts{}};
+                         PlanMode::ColumnAreas, fonts};
   const AreaPlan areas(plan, columns);
   LabelPlacer labels;
   areas.DrawAreas(surface);

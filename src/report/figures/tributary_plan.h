@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/column_size.h"
+#include "report/figures/figure_fonts.h"
 
 namespace tvk {
 
@@ -27,8 +28,8 @@ QString TributaryPlanTitle(int storey);
 
 // Draws the storey's plan on the current page below chapterY (title, plan, legend) as the
 // other report plans stand; columns: the check's columns (those of other storeys are
-// skipped). Returns the y below the legend.
+// skipped); fonts: the label sizes that place the grid names. Returns the y below the legend.
 double DrawTributaryPlanPage(PageSurface& surface, const Building& building, int storey,
-                             const std::vector<ColumnSizeColumn>& columns, double chapterY);
+                             const std::vector<ColumnSizeColumn>& columns, double chapterY, const FigureFonts& fonts);
 
 }  // namespace tvk

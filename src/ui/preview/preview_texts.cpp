@@ -21,9 +21,14 @@ const std::array<ContentsEntry, kReportEntryCount>& ContentsEntries() {
       {"２．接合金物", "2.3. Ｎ値･接合金物 算定結果一覧表", ReportEntry::Results},
       {"３．接合金物資料", "3.1. 金物許容耐力       一覧表", ReportEntry::Strengths},
       {"３．接合金物資料", "3.2. 接合金物の仕様", ReportEntry::JointDetails},
-      {"５．柱の小径の検討", "5.1. 柱の小径と負担可能面積", ReportEntry::ColumnDiameter, true},
-      {"５．柱の小径の検討", "5.2. 柱の負担面積図", ReportEntry::ColumnAreas, true},
-      {"５．柱の小径の検討", "5.3. 柱の負担面積の検定", ReportEntry::ColumnCheck, true},
+      {"４．壁量の検討", "4.1. 建物仕様", ReportEntry::WallProfile},
+      {"４．壁量の検討", "4.2. 地震力に対する必要壁量", ReportEntry::WallEarthquake},
+      {"４．壁量の検討", "4.3. 風圧力に対する必要壁量", ReportEntry::WallWind},
+      {"４．壁量の検討", "4.4. 壁量の判定", ReportEntry::WallJudgement},
+      {"４．壁量の検討", "4.5. 四分割法による壁配置", ReportEntry::WallQuarters},
+      {"５．柱の小径の検討", "5.1. 柱の小径と負担可能面積", ReportEntry::ColumnDiameter},
+      {"５．柱の小径の検討", "5.2. 柱の負担面積図", ReportEntry::ColumnAreas},
+      {"５．柱の小径の検討", "5.3. 柱の負担面積の検定", ReportEntry::ColumnCheck},
   }};
   return entries;
 }

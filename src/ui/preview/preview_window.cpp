@@ -78,7 +78,8 @@ PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, con
 PreviewWindow::~PreviewWindow() = default;
 
 void PreviewWindow::compose(const HardwareNames& names) {
-  ProgressDialog progress(kReportEntryCount, mainWindow_ != nullptr ? mainWindow_.data() : this, &*prompts_);
+  ProgressDialog progress(ReportChapterSteps(building_), mainWindow_ != nullptr ? mainWindow_.data() : this,
+                          &*prompts_);
   progress.show();
   progress.advance(0);
   const BusyCursor busy;
@@ -97,7 +98,8 @@ QWidget* PreviewWindow::buildSidePanel() {
   std::map<std::string, QTreeWidgetItem*> groups;
   for (const ContentsEntry& entry : ContentsEntries()) {
     const bool hasPages = MarkOf(report_.index, entry.entry).page != 0;
-    if (entry.optional && !hasPages) continue;
+    // A chapter this building does not get is not listed at all.
+    if (!hasPages && ConditionalEntry(entry.entry)) continue;
     QTreeWidgetItem* parent = nullptr;
     if (*entry.group != '\0') {
       QTreeWidgetItem*& group = groups[entry.group];
