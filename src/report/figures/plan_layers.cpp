@@ -122,6 +122,7 @@ ColumnMark PlanColumnMark(const PlanContext& plan, int i, int j) {
     case PlanMode::CheckView:
       return CheckViewUpperMark(plan.building, i, j);
     case PlanMode::BearingWall:
+    case PlanMode::ColumnAreas:
       break;
   }
   return ColumnMark::Black;
@@ -142,6 +143,7 @@ void DrawPlanFloors(PageSurface& surface, const PlanContext& plan) {
     for (int i = 1; i <= b.SpansX(); ++i) {
       const int kind = b.Point(i, j, plan.storey).FloorKind;
       if (kind != kFloorSlab && kind != kFloorVoid) continue;
+      if (kind == kFloorSlab && plan.mode == PlanMode::ColumnAreas) continue;
       const PagePoint low = At(plan, i, j);
       const PagePoint high = At(plan, i + 1, j + 1);
       const QColor grey = PaletteColor(kFigLightGrey);

@@ -13,8 +13,8 @@ namespace tvk {
 class Building;
 
 // The contents list: "表紙", "１．概要" with 1.1 to 1.6, "２．接合金物" with 2.1 to 2.3,
-// "３．接合金物資料" with 3.1 and 3.2, "４．壁量の検討" with 4.1 to 4.5. group: the heading an
-// entry stands under ("" for "表紙").
+// "３．接合金物資料" with 3.1 and 3.2, "４．壁量の検討" with 4.1 to 4.5, "５．柱の小径の検討" with
+// 5.1 to 5.3. group: the heading an entry stands under ("" for "表紙").
 struct ContentsEntry {
   const char* group;
   const char* text;
