@@ -10,7 +10,9 @@
 #include <filesystem>
 
 #include "../tests/support/plan_builder.h"
+#include "../tests/support/profile_samples.h"
 #include "engine/full_calculation.h"
+#include "model/profile_store.h"
 #include "model/project_file.h"
 #include "report/chapters/report_composer.h"
 #include "report/chapters/report_figures.h"
@@ -50,8 +52,23 @@ Building SampleHouse() {
   return b;
 }
 
+// The largest building with a profile: the report adds chapter 5 with a tributary-area plan
+// of 14641 columns per storey.
+Building LargestWithProfile() {
+  Building b = test::LargestPlan();
+  BuildingProfile profile = test::PublishedProfile();
+  profile.wood = WoodChoice{ColumnWood::Sugi2, 0};
+  profile.column = {ColumnSection{105, 105}, ColumnSection{105, 105}};
+  WriteProfile(b, profile);
+  return b;
+}
+
 // Calculated once; composition only reads them.
 const Calculated& Plan(int which) {
+  if (which == 2) {
+    static const Calculated profiled = Calculate(LargestWithProfile());
+    return profiled;
+  }
   static const Calculated sample = Calculate(SampleHouse());
   static const Calculated largest = Calculate(test::LargestPlan());
   return which == 0 ? sample : largest;
@@ -72,7 +89,8 @@ void PeakMemory(benchmark::State& state) {
   state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
-// range(0): 0 sample, 1 largest; range(1): 1 with the plan and elevation figures.
+// range(0): 0 sample, 1 largest, 2 largest with a profile; range(1): 1 with the plan and
+// elevation figures.
 void ComposeWholeReport(benchmark::State& state) {
   App();
   const Calculated& b = Plan(static_cast<int>(state.range(0)));
@@ -92,6 +110,7 @@ void ComposeWholeReport(benchmark::State& state) {
 }
 BENCHMARK(ComposeWholeReport)->Args({0, 1})->Args({0, 0})->Unit(benchmark::kMillisecond);
 BENCHMARK(ComposeWholeReport)->Args({1, 0})->Args({1, 1})->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ComposeWholeReport)->Args({2, 1})->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Composition and PDF writing together, as `voln-tvk report` does after the calculation.
 void ComposeAndWritePdf(benchmark::State& state) {

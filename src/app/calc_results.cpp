@@ -1,6 +1,10 @@
 #include "app/calc_results.h"
 
+#include <ostream>
+#include <string>
+
 #include "engine/calc_results.h"
+#include "engine/full_calculation.h"
 #include "engine/grade.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
@@ -34,6 +38,14 @@ bool AnyHardwareNG(const Building& building, const CalcResults& results) {
          IsHardwareNG(row.column.NeedGrade, row.column.BottomHardware);
   });
   return ng;
+}
+
+void PrintCalculationWarnings(const Building& building, const CalcResults& results, std::ostream& err,
+                              std::string_view command) {
+  const std::string prefix = "voln-tvk " + std::string(command) + ": ";
+  if (AnyOverLimit(building, results)) err << prefix << "必要金物が (る*) を超える柱があります。\n";
+  if (AnyHardwareNG(building, results)) err << prefix << "耐力不足の金物が配置されています。\n";
+  if (WarnNotTransmitted(building, results)) err << prefix << kNotTransmittedWarning << "\n";
 }
 
 }  // namespace tvk

@@ -3,6 +3,8 @@
 // table output.
 
 #include <functional>
+#include <iosfwd>
+#include <string_view>
 
 namespace tvk {
 
@@ -24,5 +26,8 @@ void ForEachColumn(const Building& building, const CalcResults& results,
 // The warnings the desktop program shows after the calculation.
 bool AnyOverLimit(const Building& building, const CalcResults& results);
 bool AnyHardwareNG(const Building& building, const CalcResults& results);
+// Their short forms on err, each after "voln-tvk " + the sub-command.
+void PrintCalculationWarnings(const Building& building, const CalcResults& results, std::ostream& err,
+                              std::string_view command);
 
 }  // namespace tvk

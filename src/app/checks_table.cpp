@@ -25,13 +25,6 @@ std::string Judgement(const std::optional<bool>& ok) { return !ok ? "----" : *ok
 
 const char* DirName(Dir d) { return d == Dir::X ? "X" : "Y"; }
 
-std::string MissingText(const MissingFields& missing) {
-  std::string text;
-  for (const CheckInput field : missing.List())
-    text += (text.empty() ? "" : ", ") + std::string(CheckInputLabel(field));
-  return text;
-}
-
 void PrintMissing(const MissingFields& missing, std::ostream& out) {
   if (!missing.Empty()) out << "  不足: " << MissingText(missing) << "\n";
 }
@@ -127,6 +120,13 @@ void PrintColumnSize(const Building& b, const ProfileChecks& c, std::ostream& ou
 }
 
 }  // namespace
+
+std::string MissingText(const MissingFields& missing) {
+  std::string text;
+  for (const CheckInput field : missing.List())
+    text += (text.empty() ? "" : ", ") + std::string(CheckInputLabel(field));
+  return text;
+}
 
 void PrintChecksTable(const Building& building, const ProfileChecks& checks, std::ostream& out) {
   PrintWallQuantity(checks, out);

@@ -17,13 +17,6 @@ namespace {
 
 constexpr const char* kUsage = "usage: voln-tvk calc FILE.TVK [--json] [--no-auto]\n";
 
-// The short forms of the messages the desktop program shows after the calculation.
-void PrintWarnings(const Building& b, const CalcResults& results, std::ostream& err) {
-  if (AnyOverLimit(b, results)) err << "voln-tvk calc: 必要金物が (る*) を超える柱があります。\n";
-  if (AnyHardwareNG(b, results)) err << "voln-tvk calc: 耐力不足の金物が配置されています。\n";
-  if (WarnNotTransmitted(b, results)) err << "voln-tvk calc: " << kNotTransmittedWarning << "\n";
-}
-
 }  // namespace
 
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -56,7 +49,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
   } else {
     PrintCalcTable(building, results, out);
   }
-  PrintWarnings(building, results, err);
+  PrintCalculationWarnings(building, results, err, "calc");
   return kExitOk;
 }
 

@@ -28,8 +28,6 @@ enum class EditMode { Place, Delete, GroupDelete };
 // Wall layers an edit works on.
 enum class LayerSet { None = 0, Brace = 1, Sheathing = 2, Both = 3 };
 
-constexpr bool Includes(LayerSet set, LayerSet layer) {
-  return (static_cast<int>(set) & static_cast<int>(layer)) != 0;
-}
+constexpr bool Includes(LayerSet set, LayerSet layer) { return (static_cast<int>(set) & static_cast<int>(layer)) != 0; }
 
 }  // namespace tvk

@@ -92,8 +92,8 @@ ColumnCapacity CapacityOf(const ColumnSection& section, double wd, double lMm, d
   } else {
     c.eta = 3000 / (c.lambda * c.lambda);
   }
-  const double area = kLongTermFactor * c.eta * fc * section.b * section.d / wd / 1000;
-  c.allowedM2 = std::floor(area * 10 + kSlack) / 10;
+  c.areaM2 = kLongTermFactor * c.eta * fc * section.b * section.d / wd / 1000;
+  c.allowedM2 = std::floor(c.areaM2 * 10 + kSlack) / 10;
   c.slender = c.lambda >= kSlenderLimit;
   return c;
 }

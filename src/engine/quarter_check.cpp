@@ -94,6 +94,11 @@ QuarterDirection CheckDirection(const CalcResults& results, const LwDerivation& 
 
 }  // namespace
 
+const char* QuarterSideName(Dir d, bool low) {
+  if (d == Dir::X) return low ? "下側" : "上側";
+  return low ? "左側" : "右側";
+}
+
 bool QuarterStrip::Satisfied() const {
   if (!requiredCm) return false;
   return *requiredCm <= 0 || (fill && *fill > 1 + kSlack);

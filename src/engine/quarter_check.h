@@ -52,6 +52,9 @@ struct QuarterStorey {
   PerDir<QuarterDirection> dir;
 };
 
+// The program's name of a strip's side: "下側" / "上側" for force along X, "左側" / "右側" along Y.
+const char* QuarterSideName(Dir d, bool low);
+
 // Takes the storey eccentricity from results (UpdateEccentricity).
 std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,

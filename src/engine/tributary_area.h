@@ -21,4 +21,17 @@ struct ColumnTributary {
 // The storey's columns, ordered by the second grid index, then the first.
 std::vector<ColumnTributary> TributaryAreas(const Building& building, int storey);
 
+// One floor cell and one of the columns it is shared among: cell (ci, cj) lies between grid
+// points ci..ci+1 and cj..cj+1; the column stands at (i, j); `count` columns share the cell.
+struct CellShare {
+  int ci = 0;
+  int cj = 0;
+  int i = 0;
+  int j = 0;
+  int count = 1;
+};
+
+// Every share of the storey's floor cells, cells by row (cj), then ci.
+std::vector<CellShare> TributaryShares(const Building& building, int storey);
+
 }  // namespace tvk

@@ -73,7 +73,7 @@ TEST_F(MainWindowControls, MenusHoldTheirEntriesInOrder) {
   MainWindow window(session, &prompts);
   const std::vector<std::vector<std::string>> expected = {
       {"新規作成(&N)\tCtrl+N", "開く(&O)\tCtrl+O", "データ履歴ダイアログ表示(&R)", "上書き保存(&S)\tCtrl+S",
-       "名前を付けて保存(&A)...\tCtrl+Shift+S", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
+       "名前を付けて保存(&A)...\tCtrl+Shift+S", "DXF出力...", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
       {"配置・削除 取り消し\tCtrl+Z"},
       {"計算書ﾌﾟﾚﾋﾞｭｰ(&V)\tCtrl+P", "２階Ｎ値伝達ﾁｪｯｸ(&N)", "全部材表示(&A)"},
       {"配置金物(&K)"},

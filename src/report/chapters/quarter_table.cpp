@@ -13,10 +13,7 @@ constexpr int kJudgementColumn = 10;
 // Marks an Lw cell whose strip has a part with no 2F above (a note gives its arithmetic).
 constexpr const char* kOneStoreyMark = "*";
 
-std::string SideText(const QuarterStrip& strip, Dir d) {
-  if (d == Dir::X) return strip.low ? "下側" : "上側";
-  return strip.low ? "左側" : "右側";
-}
+std::string SideText(const QuarterStrip& strip, Dir d) { return QuarterSideName(d, strip.low); }
 
 std::string FillText(const QuarterStrip& strip) {
   // A strip with no floor requires nothing: there is no quotient to show.

@@ -74,6 +74,9 @@ double WriteResultsTable(ReportContext& ctx);
 // Chapter 4 (壁量の検討); false, and nothing written, when the building profile gives
 // nothing the wall checks read besides the storey heights.
 bool WriteWallChapter(ReportContext& ctx);
+// Chapter 5 (柱の小径の検討); false, and nothing written, when the building profile gives
+// nothing besides the storey heights.
+bool WriteColumnSize(ReportContext& ctx);
 
 // Page-started handling: header and footer of every page, and the results header block.
 void StartReportPage(ReportContext& ctx);

@@ -1,10 +1,10 @@
 #include "report/figures/elevation_layers.h"
 
+#include "engine/wall_members.h"
 #include "model/building.h"
 #include "model/number_format.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
-#include "report/figures/wall_members.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
 

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/wall_members.h"
 #include "model/building.h"
 #include "model/number_format.h"
 #include "report/figures/column_marks.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
 #include "report/figures/plan_symbols.h"
-#include "report/figures/wall_members.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
 
@@ -123,6 +123,7 @@ ColumnMark PlanColumnMark(const PlanContext& plan, int i, int j) {
     case PlanMode::CheckView:
       return CheckViewUpperMark(*plan.results, i, j);
     case PlanMode::BearingWall:
+    case PlanMode::ColumnAreas:
       break;
   }
   return ColumnMark::Black;
@@ -143,6 +144,7 @@ void DrawPlanFloors(PageSurface& surface, const PlanContext& plan) {
     for (int i = 1; i <= b.SpansX(); ++i) {
       const FloorCell kind = b.Point(i, j, plan.storey).FloorKind;
       if (kind != FloorCell::Slab && kind != FloorCell::Void) continue;
+      if (kind == FloorCell::Slab && plan.mode == PlanMode::ColumnAreas) continue;
       const PagePoint low = At(plan, i, j);
       const PagePoint high = At(plan, i + 1, j + 1);
       const QColor grey = PaletteColor(kFigLightGrey);

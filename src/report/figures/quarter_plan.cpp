@@ -46,8 +46,8 @@ struct QuarterFigure {
 };
 
 QString StripName(Dir d, const QuarterStrip& strip) {
-  if (d == Dir::X) return strip.low ? QStringLiteral("Ｘ方向 下側") : QStringLiteral("Ｘ方向 上側");
-  return strip.low ? QStringLiteral("Ｙ方向 左側") : QStringLiteral("Ｙ方向 右側");
+  return (d == Dir::X ? QStringLiteral("Ｘ方向 ") : QStringLiteral("Ｙ方向 ")) +
+         QString::fromUtf8(QuarterSideName(d, strip.low));
 }
 
 void DrawStrips(PageSurface& surface, const QuarterFigure& f) {

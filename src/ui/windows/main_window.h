@@ -149,6 +149,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void openCommand();
   void saveCommand();
   void saveAsCommand();
+  void dxfCommand();
   void dataSelectionCommand();
   void printerCommand();
   void reportQuestionCommand();

@@ -2,11 +2,14 @@
 #include <QApplication>
 
 #include "editor/document.h"
+#include "model/building.h"
+#include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/data_select_dialog.h"
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
+#include "ui/windows/dxf_output.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/session.h"
 
@@ -102,6 +105,12 @@ void MainWindow::openCommand() { openFile(); }
 void MainWindow::saveCommand() { save(); }
 
 void MainWindow::saveAsCommand() { saveAs(); }
+
+// The centre marks follow the plan's display option; the quarter strips are drawn wherever
+// the building profile lets the check judge them.
+void MainWindow::dxfCommand() {
+  DxfOutputCommand(session_, *prompts_, {.storey = 0, .quarters = true, .centres = !canvas_->hideCentres()});
+}
 
 void MainWindow::dataSelectionCommand() { runDataSelection(false); }
 

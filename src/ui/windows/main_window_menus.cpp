@@ -115,6 +115,7 @@ void MainWindow::buildMenus() {
   WithKeys(fileMenu_->addAction("上書き保存(&S)", this, &MainWindow::saveCommand), Qt::CTRL | Qt::Key_S);
   WithKeys(fileMenu_->addAction("名前を付けて保存(&A)...", this, &MainWindow::saveAsCommand),
            Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+  fileMenu_->addAction("DXF出力...", this, &MainWindow::dxfCommand);
   fileMenu_->addSeparator();
   fileMenu_->addAction("ﾌﾟﾘﾝﾀｰの設定(&U)...", this, &MainWindow::printerCommand);
   recentSeparator_ = fileMenu_->addSeparator();

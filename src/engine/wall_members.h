@@ -27,6 +27,12 @@ std::vector<WallMember> WallMembersOnLine(const Building& building, int level, D
 // Every member of a level: lines along X (by j), then lines along Y (by i).
 std::vector<WallMember> WallMembersOfLevel(const Building& building, int level);
 
+// How the plans draw a member: a single brace by the end it rises to, crossed braces, a
+// sheathed wall; a plain line where the member kind is not shown.
+enum class WallSymbol { Plain, BraceRightUp, BraceLeftUp, Crossed, Sheathing };
+
+WallSymbol WallSymbolOf(const WallSeg& seg, bool sheathing);
+
 struct SegmentRun {
   int first = 1;
   int last = 1;

@@ -1,4 +1,4 @@
-#include "report/figures/wall_members.h"
+#include "engine/wall_members.h"
 
 #include "model/building.h"
 
@@ -54,6 +54,12 @@ std::vector<WallMember> WallMembersOfLevel(const Building& b, int level) {
     for (const WallMember& m : WallMembersOnLine(b, level, Dir::Y, i)) members.push_back(m);
   }
   return members;
+}
+
+WallSymbol WallSymbolOf(const WallSeg& seg, bool sheathing) {
+  if (sheathing) return WallSymbol::Sheathing;
+  if (seg.Slope == 3 || seg.KindKey == kKeyTasuki) return WallSymbol::Crossed;
+  return seg.Slope == 2 ? WallSymbol::BraceLeftUp : WallSymbol::BraceRightUp;
 }
 
 std::vector<SegmentRun> SegmentRuns(int count, const std::function<bool(int)>& holds) {
