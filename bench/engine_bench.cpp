@@ -9,6 +9,7 @@
 
 #include "../tests/support/plan_builder.h"
 #include "../tests/support/profile_samples.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/n_value.h"
 #include "engine/profile_checks.h"
@@ -51,8 +52,9 @@ void CalcAll(benchmark::State& state) {
   std::optional<Building> b = PlanCopy(state);
   if (!b) return;
   RefreshBeamRuns(*b);
+  CalcResults results;
   for (auto _ : state) {
-    CalcAllN(*b, false);
+    CalcAllN(*b, results, false);
     benchmark::ClobberMemory();
   }
 }
@@ -63,8 +65,9 @@ BENCHMARK(CalcAll)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 void CalcAllSpans(benchmark::State& state) {
   Building b = test::DensePlan(static_cast<int>(state.range(0)));
   RefreshBeamRuns(b);
+  CalcResults results;
   for (auto _ : state) {
-    CalcAllN(b, false);
+    CalcAllN(b, results, false);
     benchmark::ClobberMemory();
   }
   state.counters["per_point"] =
@@ -76,8 +79,9 @@ BENCHMARK(CalcAllSpans)->DenseRange(12, 120, 12)->Unit(benchmark::kMicrosecond);
 void Eccentricity(benchmark::State& state) {
   std::optional<Building> b = PlanCopy(state);
   if (!b) return;
+  CalcResults results;
   for (auto _ : state) {
-    UpdateEccentricity(*b);
+    UpdateEccentricity(*b, results);
     benchmark::ClobberMemory();
   }
 }
@@ -92,9 +96,10 @@ void ProfileChecksRun(benchmark::State& state) {
   BuildingProfile profile = test::PublishedProfile();
   profile.wood = WoodChoice{ColumnWood::Sugi, 0};
   profile.column = {ColumnSection{120, 120}, ColumnSection{105, 105}};
-  UpdateEccentricity(*b);
+  CalcResults results;
+  UpdateEccentricity(*b, results);
   for (auto _ : state) {
-    benchmark::DoNotOptimize(RunProfileChecks(*b, profile));
+    benchmark::DoNotOptimize(RunProfileChecks(*b, profile, results));
   }
 }
 BENCHMARK(ProfileChecksRun)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
@@ -108,7 +113,7 @@ void ReadEveryPoint(benchmark::State& state) {
       for (int j = 1; j <= b.PointsY(); ++j) {
         for (int i = 1; i <= b.PointsX(); ++i) {
           const GridPoint& p = b.Point(i, j, level);
-          sum += p.Column.ColKind + p.brace(kDirX).Kind + p.beam(kDirY).BeamKind;
+          sum += static_cast<int>(p.Column.ColKind) + p.brace(Dir::X).Kind + p.beam(Dir::Y).BeamKind;
         }
       }
     }

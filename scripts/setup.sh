@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
+  libdxflib-dev python3-ezdxf
   clang libclang-rt-14-dev clang-format
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   poppler-utils xvfb xauth

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/project_file.h"
 
 namespace tvk {
@@ -15,12 +15,12 @@ void PrintMessage(std::ostream& err, std::string_view command, const std::string
 
 }  // namespace
 
-bool LoadBatchProject(const std::string& path, Building& building, std::ostream& err, std::string_view command) {
+bool LoadBatchProject(const std::string& path, Document& document, std::ostream& err, std::string_view command) {
   if (const auto refusal = CheckProductCode(path)) {
     PrintMessage(err, command, path, *refusal);
     return false;
   }
-  if (const FileResult loaded = LoadProject(building, path); !loaded.ok) {
+  if (const FileResult loaded = document.load(path); !loaded.ok) {
     PrintMessage(err, command, path, loaded.message);
     return false;
   }

@@ -7,10 +7,10 @@
 
 namespace tvk {
 
-class Building;
+class Document;
 
-// The identification check (product code), then the whole file. A refused or unreadable
-// file prints its message on err, prefixed with the sub-command, and gives false.
-bool LoadBatchProject(const std::string& path, Building& building, std::ostream& err, std::string_view command);
+// The identification check (product code), then the whole file into the document. A refused
+// or unreadable file prints its message on err, prefixed with the sub-command, and gives false.
+bool LoadBatchProject(const std::string& path, Document& document, std::ostream& err, std::string_view command);
 
 }  // namespace tvk

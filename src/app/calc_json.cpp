@@ -8,6 +8,7 @@
 
 #include "app/calc_results.h"
 #include "app/checks_json.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
 #include "engine/height_factor.h"
@@ -54,29 +55,27 @@ std::string XY(const std::string& x, const std::string& y) { return "{\"x\": " +
 std::string XY(float x, float y) { return XY(JsonNumber(x), JsonNumber(y)); }
 
 // A direction without walls, or a storey that cannot resist torsion, has no ratio.
-std::string Ratio(const StoreyBalance& bal, int d) {
-  return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[static_cast<size_t>(d - 1)]) : "null";
-}
+std::string Ratio(const StoreyBalance& bal, Dir d) { return HasRatio(bal, d) ? JsonNumber(bal.EccRatio[d]) : "null"; }
 
-void WriteStorey(const Building& b, int s, std::ostream& out) {
-  const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+void WriteStorey(const CalcResults& results, int s, std::ostream& out) {
+  const StoreyResult& storey = results.Storey(s);
+  const StoreyBalance& bal = storey.balance;
   // Centres are plan coordinates: index 0 holds y (loading along X), index 1 holds x.
-  out << "    {\"storey\": " << s << ", \"columns\": " << b.ColumnCount[static_cast<size_t>(s - 1)]
-      << ", \"over_limit\": " << Bool(bal.OverLimit == 1) << ",\n"
-      << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[1], bal.Gravity[0])
-      << ", \"rigidity\": " << XY(bal.Rigidity[1], bal.Rigidity[0]) << ",\n"
-      << "                      \"ratio\": " << XY(Ratio(bal, kDirX), Ratio(bal, kDirY))
-      << ", \"stiffness\": " << XY(bal.Stiffness[0], bal.Stiffness[1])
-      << ", \"elastic_radius\": " << XY(bal.ElasticRadius[0], bal.ElasticRadius[1]) << "}}";
+  out << "    {\"storey\": " << s << ", \"columns\": " << storey.columns
+      << ", \"over_limit\": " << Bool(storey.overLimit) << ",\n"
+      << "     \"eccentricity\": {\"gravity\": " << XY(bal.Gravity[Dir::Y], bal.Gravity[Dir::X])
+      << ", \"rigidity\": " << XY(bal.Rigidity[Dir::Y], bal.Rigidity[Dir::X]) << ",\n"
+      << "                      \"ratio\": " << XY(Ratio(bal, Dir::X), Ratio(bal, Dir::Y))
+      << ", \"stiffness\": " << XY(bal.Stiffness[Dir::X], bal.Stiffness[Dir::Y])
+      << ", \"elastic_radius\": " << XY(bal.ElasticRadius[Dir::X], bal.ElasticRadius[Dir::Y]) << "}}";
 }
 
 // heightFactor: the factor the column's own A x B carries.
-std::string Direction(const ColumnResult& r, int d, float heightFactor) {
-  const auto k = static_cast<size_t>(d - 1);
-  return "{\"rating1\": " + JsonNumber(r.rating1[k]) + ", \"rating2\": " + JsonNumber(r.rating2[k]) +
-         ", \"correction\": " + JsonNumber(r.correction[k]) + ", \"a\": " + JsonNumber(r.a[k]) +
-         ", \"height_factor\": " + JsonNumber(heightFactor) + ", \"n\": " + JsonNumber(r.n[k]) +
-         ", \"delta_n\": " + JsonNumber(r.deltaN[k]) + ", \"cross_share\": " + JsonNumber(r.crossShare[k]) +
+std::string Direction(const ColumnResult& r, Dir d, float heightFactor) {
+  return "{\"rating1\": " + JsonNumber(r.rating1[d]) + ", \"rating2\": " + JsonNumber(r.rating2[d]) +
+         ", \"correction\": " + JsonNumber(r.correction[d]) + ", \"a\": " + JsonNumber(r.a[d]) +
+         ", \"height_factor\": " + JsonNumber(heightFactor) + ", \"n\": " + JsonNumber(r.n[d]) +
+         ", \"delta_n\": " + JsonNumber(r.deltaN[d]) + ", \"cross_share\": " + JsonNumber(r.crossShare[d]) +
          ", \"total\": " + JsonNumber(r.total(d)) + "}";
 }
 
@@ -97,12 +96,12 @@ void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
   const float factor = HeightFactor(b, row.storey);
   out << "    {\"storey\": " << row.storey << ", \"i\": " << row.i << ", \"j\": " << row.j
       << ", \"x_line\": " << JsonString(b.LineNameX(row.i)) << ", \"y_line\": " << JsonString(b.LineNameY(row.j))
-      << ", \"kind\": " << c.ColKind << ", \"through\": " << Bool(c.Through == 1) << ",\n"
+      << ", \"kind\": " << static_cast<int>(c.ColKind) << ", \"through\": " << Bool(c.Through == 1) << ",\n"
       << "     \"corner\": " << Bool(c.Corner == 1) << ", \"b\": " << JsonNumber(r.b) << ", \"l\": " << JsonNumber(r.l)
       << ",\n"
-      << "     \"x\": " << Direction(r, kDirX, factor) << ",\n"
-      << "     \"y\": " << Direction(r, kDirY, factor) << ",\n"
-      << "     \"n\": " << JsonNumber(std::max(r.total(kDirX), r.total(kDirY)))
+      << "     \"x\": " << Direction(r, Dir::X, factor) << ",\n"
+      << "     \"y\": " << Direction(r, Dir::Y, factor) << ",\n"
+      << "     \"n\": " << JsonNumber(std::max(r.total(Dir::X), r.total(Dir::Y)))
       << ", \"grade\": " << JsonString(c.NeedGrade) << ", \"over_limit\": " << Bool(r.overLimit == 1)
       << ", \"not_transmitted\": " << Bool(r.notTransmitted == 1) << ",\n"
       << "     \"top\": " << JsonString(c.TopHardware) << ", \"bottom\": " << JsonString(c.BottomHardware)
@@ -112,26 +111,26 @@ void WriteColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
 
 }  // namespace
 
-void WriteCalcJson(const Building& b, std::ostream& out) {
+void WriteCalcJson(const Building& b, const CalcResults& results, std::ostream& out) {
   out << "{\n  \"version\": " << JsonString(VersionText()) << ",\n"
       << "  \"building\": {\"name\": " << JsonString(b.Info.BuildingName) << ", \"storeys\": " << b.Info.StoreyCount
       << ", \"spans\": [" << b.Info.GridSpansX << ", " << b.Info.GridSpansY
       << "], \"divisions\": " << b.Info.GridDivisions << ", \"pitch\": " << JsonNumber(b.Info.GridPitch)
       << ",\n               \"heights\": " << Heights(b) << "},\n"
-      << "  \"not_transmitted\": " << Bool(b.NotTransmitted == 1) << ",\n  \"storeys\": [\n";
+      << "  \"not_transmitted\": " << Bool(results.notTransmitted) << ",\n  \"storeys\": [\n";
   for (int s = 1; s <= b.Storeys(); ++s) {
-    WriteStorey(b, s, out);
+    WriteStorey(results, s, out);
     out << (s < b.Storeys() ? ",\n" : "\n");
   }
   out << "  ],\n  \"columns\": [";
   const char* separator = "\n";
-  ForEachColumn(b, [&](const ColumnRow& row) {
+  ForEachColumn(b, results, [&](const ColumnRow& row) {
     out << separator;
     WriteColumn(b, row, out);
     separator = ",\n";
   });
   out << "\n  ],\n";
-  WriteChecksJson(RunProfileChecks(b, ReadProfile(b)), out);
+  WriteChecksJson(RunProfileChecks(b, ReadProfile(b), results), out);
   out << "}\n";
 }
 

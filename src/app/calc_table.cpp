@@ -7,6 +7,7 @@
 
 #include "app/calc_results.h"
 #include "app/checks_table.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/grade.h"
 #include "engine/profile_checks.h"
@@ -59,19 +60,18 @@ void PrintHeader(std::ostream& out) {
 void PrintColumn(const Building& b, const ColumnRow& row, std::ostream& out) {
   const ColumnRec& c = row.column;
   const ColumnResult& r = row.result;
-  for (int d = kDirX; d <= kDirY; ++d) {
-    const auto k = static_cast<size_t>(d - 1);
+  for (const Dir d : kDirs) {
     out << Cell(std::to_string(row.storey), 7) << Cell(b.LineNameX(row.i), 8) << Cell(b.LineNameY(row.j), 8)
-        << Cell(d == kDirX ? "X" : "Y", 4) << Number(r.a[k]) << Number(r.b) << Number(r.l) << Number(r.n[k])
-        << Number(r.deltaN[k]) << Number(r.crossShare[k]) << Number(r.total(d)) << "  " << Cell(c.NeedGrade, 7)
+        << Cell(d == Dir::X ? "X" : "Y", 4) << Number(r.a[d]) << Number(r.b) << Number(r.l) << Number(r.n[d])
+        << Number(r.deltaN[d]) << Number(r.crossShare[d]) << Number(r.total(d)) << "  " << Cell(c.NeedGrade, 7)
         << Cell(Placed(c.NeedGrade, c.TopHardware), 10) << Placed(c.NeedGrade, c.BottomHardware) << "\n";
   }
 }
 
-void PrintEccentricity(const Building& b, int s, std::ostream& out) {
-  const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
-  const EccentricityText x = FormatEccentricity(bal, kDirX);
-  const EccentricityText y = FormatEccentricity(bal, kDirY);
+void PrintEccentricity(const CalcResults& results, int s, std::ostream& out) {
+  const StoreyBalance& bal = results.Storey(s).balance;
+  const EccentricityText x = FormatEccentricity(bal, Dir::X);
+  const EccentricityText y = FormatEccentricity(bal, Dir::Y);
   out << "storey " << s << " eccentricity   " << Cell("X方向加力", 12) << "Ｙ方向加力\n"
       << "  " << Cell("重心(◎)", 22) << Cell(x.gravity, 12) << y.gravity << "\n"
       << "  " << Cell("剛心(×)", 22) << Cell(x.rigidity, 12) << y.rigidity << "\n"
@@ -80,16 +80,16 @@ void PrintEccentricity(const Building& b, int s, std::ostream& out) {
 
 }  // namespace
 
-void PrintCalcTable(const Building& building, std::ostream& out) {
+void PrintCalcTable(const Building& building, const CalcResults& results, std::ostream& out) {
   out << building.Info.BuildingName << "  (" << building.Info.StoreyCount << " storeys, " << building.Info.GridSpansX
       << " x " << building.Info.GridSpansY << " spans)\n\n";
   PrintHeader(out);
-  ForEachColumn(building, [&](const ColumnRow& row) { PrintColumn(building, row, out); });
+  ForEachColumn(building, results, [&](const ColumnRow& row) { PrintColumn(building, row, out); });
   for (int s = 1; s <= building.Storeys(); ++s) {
     out << "\n";
-    PrintEccentricity(building, s, out);
+    PrintEccentricity(results, s, out);
   }
-  PrintChecksTable(building, RunProfileChecks(building, ReadProfile(building)), out);
+  PrintChecksTable(building, RunProfileChecks(building, ReadProfile(building), results), out);
 }
 
 }  // namespace tvk

@@ -7,7 +7,8 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 
-void PrintCalcTable(const Building& building, std::ostream& out);
+void PrintCalcTable(const Building& building, const CalcResults& results, std::ostream& out);
 
 }  // namespace tvk

@@ -44,9 +44,9 @@ void WriteWallQuantity(const ProfileChecks& c, std::ostream& out) {
   const char* separator = "\n";
   for (const WallQuantityStorey& s : c.wallQuantity.storeys) {
     out << separator << "      {\"storey\": " << s.storey;
-    for (int d = 1; d <= 2; ++d) {
-      const WallQuantityDirection& q = s.dir[static_cast<size_t>(d - 1)];
-      out << ",\n       " << (d == 1 ? "\"x\"" : "\"y\"") << ": {\"existing_cm\": " << Num(q.existingCm)
+    for (const Dir d : kDirs) {
+      const WallQuantityDirection& q = s.dir[d];
+      out << ",\n       " << (d == Dir::X ? "\"x\"" : "\"y\"") << ": {\"existing_cm\": " << Num(q.existingCm)
           << ", \"floor_area_m2\": " << Num(q.floorArea)
           << ", \"required_earthquake_cm\": " << Num(q.requiredEarthquakeCm)
           << ", \"wind_area_m2\": " << Num(q.wind.area)
@@ -73,9 +73,9 @@ void WriteQuarters(const ProfileChecks& c, std::ostream& out) {
   const char* separator = "\n";
   for (const QuarterStorey& s : c.quarters) {
     out << separator << "    {\"storey\": " << s.storey;
-    for (int d = 1; d <= 2; ++d) {
-      const QuarterDirection& q = s.dir[static_cast<size_t>(d - 1)];
-      out << ",\n     " << (d == 1 ? "\"x\"" : "\"y\"") << ": {\"strips\": [\n       " << Strip(q.strips[0])
+    for (const Dir d : kDirs) {
+      const QuarterDirection& q = s.dir[d];
+      out << ",\n     " << (d == Dir::X ? "\"x\"" : "\"y\"") << ": {\"strips\": [\n       " << Strip(q.strips[0])
           << ",\n       " << Strip(q.strips[1]) << "],\n       \"balance\": " << Num(q.balance)
           << ", \"ok\": " << Flag(q.ok) << ", \"eccentricity_exempt\": " << Flag(q.exempt) << "}";
     }
@@ -110,7 +110,7 @@ void WriteColumnSize(const ProfileChecks& c, std::ostream& out) {
   separator = "\n";
   for (const ColumnSizeColumn& column : c.columnSize.columns) {
     const ColumnTributary& t = column.tributary;
-    out << separator << "      {\"storey\": " << t.storey << ", \"i\": " << t.i << ", \"j\": " << t.j
+    out << separator << "      {\"storey\": " << t.storey << ", \"i\": " << t.at.i << ", \"j\": " << t.at.j
         << ", \"outer\": " << Flag(t.outer) << ", \"tributary_m2\": " << Num(t.areaM2)
         << ", \"allowed_m2\": " << Num(column.allowedM2) << ", \"ok\": " << Flag(column.ok) << "}";
     separator = ",\n";

@@ -23,14 +23,7 @@ std::string Fixed(const std::optional<double>& value, int decimals, size_t width
 
 std::string Judgement(const std::optional<bool>& ok) { return !ok ? "----" : *ok ? "OK" : "NG"; }
 
-const char* Dir(int d) { return d == 1 ? "X" : "Y"; }
-
-std::string MissingText(const MissingFields& missing) {
-  std::string text;
-  for (const CheckInput field : missing.List())
-    text += (text.empty() ? "" : ", ") + std::string(CheckInputLabel(field));
-  return text;
-}
+const char* DirName(Dir d) { return d == Dir::X ? "X" : "Y"; }
 
 void PrintMissing(const MissingFields& missing, std::ostream& out) {
   if (!missing.Empty()) out << "  不足: " << MissingText(missing) << "\n";
@@ -59,11 +52,11 @@ void PrintWallQuantity(const ProfileChecks& c, std::ostream& out) {
   out << "storey dir  existing  floor m2  seismic  wind m2     wind  required  ratio  judge\n";
   bool estimated = false;
   for (const WallQuantityStorey& s : c.wallQuantity.storeys) {
-    for (int d = 1; d <= 2; ++d) {
-      const WallQuantityDirection& q = s.dir[static_cast<size_t>(d - 1)];
+    for (const Dir d : kDirs) {
+      const WallQuantityDirection& q = s.dir[d];
       const bool guess = q.wind.area && q.wind.source == ValueSource::Estimated;
       estimated = estimated || guess;
-      out << Right(std::to_string(s.storey), 6) << Right(Dir(d), 4) << Fixed(q.existingCm, 1, 10)
+      out << Right(std::to_string(s.storey), 6) << Right(DirName(d), 4) << Fixed(q.existingCm, 1, 10)
           << Fixed(q.floorArea, 2, 10) << Fixed(q.requiredEarthquakeCm, 1, 9) << Fixed(q.wind.area, 2, 8)
           << (guess ? "*" : " ") << Fixed(q.requiredWindCm, 1, 8) << Fixed(q.requiredCm, 1, 10) << Fixed(q.ratio, 2, 7)
           << "  " << Judgement(q.ok) << "\n";
@@ -76,10 +69,10 @@ void PrintQuarters(const ProfileChecks& c, std::ostream& out) {
   out << "\nquarters 四分割法\n";
   out << "storey dir side   from_m   to_m  area m2   Lw  required  existing   fill  balance  judge\n";
   for (const QuarterStorey& s : c.quarters) {
-    for (int d = 1; d <= 2; ++d) {
-      const QuarterDirection& q = s.dir[static_cast<size_t>(d - 1)];
+    for (const Dir d : kDirs) {
+      const QuarterDirection& q = s.dir[d];
       for (const QuarterStrip& strip : q.strips) {
-        out << Right(std::to_string(s.storey), 6) << Right(Dir(d), 4) << Right(strip.low ? "low" : "high", 5)
+        out << Right(std::to_string(s.storey), 6) << Right(DirName(d), 4) << Right(strip.low ? "low" : "high", 5)
             << Fixed(strip.from, 2, 9) << Fixed(strip.to, 2, 7) << Fixed(strip.area, 2, 9) << Fixed(strip.lw, 0, 5)
             << Fixed(strip.requiredCm, 1, 10) << Fixed(strip.existingCm, 1, 10) << Fixed(strip.fill, 2, 7);
         if (!strip.low) {
@@ -121,12 +114,19 @@ void PrintColumnSize(const Building& b, const ProfileChecks& c, std::ostream& ou
   for (const ColumnSizeColumn& column : c.columnSize.columns) {
     if (!column.ok || *column.ok) continue;
     const ColumnTributary& t = column.tributary;
-    out << "  NG storey " << t.storey << " " << b.LineNameX(t.i) << " " << b.LineNameY(t.j) << "  tributary "
+    out << "  NG storey " << t.storey << " " << b.LineNameX(t.at.i) << " " << b.LineNameY(t.at.j) << "  tributary "
         << FormatFixed(t.areaM2, 2) << " m2 > " << FormatFixed(*column.allowedM2, 1) << " m2\n";
   }
 }
 
 }  // namespace
+
+std::string MissingText(const MissingFields& missing) {
+  std::string text;
+  for (const CheckInput field : missing.List())
+    text += (text.empty() ? "" : ", ") + std::string(CheckInputLabel(field));
+  return text;
+}
 
 void PrintChecksTable(const Building& building, const ProfileChecks& checks, std::ostream& out) {
   PrintWallQuantity(checks, out);

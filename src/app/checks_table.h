@@ -3,11 +3,16 @@
 // and column size, each a small table.
 
 #include <iosfwd>
+#include <string>
 
 namespace tvk {
 
 class Building;
+class MissingFields;
 struct ProfileChecks;
+
+// The labels of missing profile fields, ", " between.
+std::string MissingText(const MissingFields& missing);
 
 void PrintChecksTable(const Building& building, const ProfileChecks& checks, std::ostream& out);
 

@@ -19,6 +19,11 @@ const char* const kUsage =
     "  voln-tvk report FILE.TVK -o OUT.pdf         compose the whole calculation report and write it as PDF\n"
     "  voln-tvk profile FILE.TVK [KEY=VALUE ...]   print the building profile (heights, finishes, loads, columns), "
     "or set fields and save\n"
+    "  voln-tvk export FILE.TVK --dxf OUT.dxf      the structural plans as DXF, every storey side by side\n"
+    "        [--storey N]                          only storey N\n"
+    "        [--no-quarters] [--no-centres]        without the quarter strips (drawn where the building profile\n"
+    "                                              lets the check judge them), without the centres of gravity\n"
+    "                                              and rigidity\n"
     "  voln-tvk --version | --help\n";
 
 // A window can be shown: a display, or a platform chosen explicitly (offscreen tests).
@@ -49,6 +54,7 @@ int RunCommandLine(int argc, char** argv) {
     if (command == "info") return RunInfoCommand(rest, std::cout, std::cerr);
     if (command == "calc") return RunCalcCommand(rest, std::cout, std::cerr);
     if (command == "profile") return RunProfileCommand(rest, std::cout, std::cerr);
+    if (command == "export") return RunExportCommand(rest, std::cout, std::cerr);
     if (command == "report") return RunReportCommand(argc, argv, rest, std::cout, std::cerr);
     if (!command.empty() && command[0] == '-') {
       std::cerr << "voln-tvk: unknown option " << command << "\n" << kUsage;

@@ -17,6 +17,7 @@ int RunCommandLine(int argc, char** argv);
 // Batch sub-commands; args excludes the sub-command name.
 int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunExportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunProfileCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -8,21 +8,14 @@
 #include "app/calc_results.h"
 #include "app/calc_table.h"
 #include "app/cli.h"
+#include "editor/document.h"
 #include "engine/full_calculation.h"
-#include "model/building.h"
 
 namespace tvk {
 
 namespace {
 
 constexpr const char* kUsage = "usage: voln-tvk calc FILE.TVK [--json] [--no-auto]\n";
-
-// The short forms of the messages the desktop program shows after the calculation.
-void PrintWarnings(const Building& b, std::ostream& err) {
-  if (AnyOverLimit(b)) err << "voln-tvk calc: 必要金物が (る*) を超える柱があります。\n";
-  if (AnyHardwareNG(b)) err << "voln-tvk calc: 耐力不足の金物が配置されています。\n";
-  if (WarnNotTransmitted(b)) err << "voln-tvk calc: " << kNotTransmittedWarning << "\n";
-}
 
 }  // namespace
 
@@ -46,16 +39,17 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << kUsage;
     return kExitUsage;
   }
-  Building building;
-  if (!LoadBatchProject(path, building, err, "calc")) return kExitRefused;
+  Document document;
+  if (!LoadBatchProject(path, document, err, "calc")) return kExitRefused;
   // Hardware is filled only as the project's option says; --no-auto never fills it.
-  RunFullCalculation(building, noAuto);
+  const CalcResults& results = document.results(noAuto ? HardwareFill::Never : HardwareFill::AsTheProjectSays);
+  const Building& building = document.building();
   if (json) {
-    WriteCalcJson(building, out);
+    WriteCalcJson(building, results, out);
   } else {
-    PrintCalcTable(building, out);
+    PrintCalcTable(building, results, out);
   }
-  PrintWarnings(building, err);
+  PrintCalculationWarnings(building, results, err, "calc");
   return kExitOk;
 }
 

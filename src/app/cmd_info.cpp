@@ -4,7 +4,7 @@
 
 #include "app/batch_project.h"
 #include "app/cli.h"
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/member_counts.h"
 #include "model/number_format.h"
 #include "model/path_parts.h"
@@ -32,10 +32,10 @@ std::string BeamLabel(const Building& b, int storey) {
   return storey == 1 ? "roof beams (１階 小屋梁)" : "roof beams (２階 小屋梁)";
 }
 
-void PrintOutline(const Building& b, std::ostream& out) {
+void PrintOutline(const Building& b, const std::string& path, std::ostream& out) {
   const BuildingInfo& info = b.Info;
   const CalcSettings& s = b.Settings;
-  out << "file:        " << FileNamePart(b.CurrentPath) << " (" << b.Header.VersionText << ")\n"
+  out << "file:        " << FileNamePart(path) << " (" << b.Header.VersionText << ")\n"
       << "building:    " << info.BuildingName << "\n"
       << "office:      " << info.OfficeName << "\n"
       << "person:      " << info.PersonName << "\n"
@@ -77,9 +77,10 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << "usage: voln-tvk info FILE.TVK\n";
     return kExitUsage;
   }
-  Building b;
-  if (!LoadBatchProject(args[0], b, err, "info")) return kExitRefused;
-  PrintOutline(b, out);
+  Document document;
+  if (!LoadBatchProject(args[0], document, err, "info")) return kExitRefused;
+  const Building& b = document.building();
+  PrintOutline(b, document.path(), out);
   for (int storey = 1; storey <= b.Storeys(); ++storey) PrintStorey(b, storey, out);
   return kExitOk;
 }

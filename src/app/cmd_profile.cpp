@@ -6,7 +6,8 @@
 
 #include "app/batch_project.h"
 #include "app/cli.h"
-#include "model/building.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "model/profile_store.h"
 #include "model/profile_text.h"
 #include "model/project_file.h"
@@ -58,8 +59,9 @@ int RunProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
     err << Usage();
     return kExitUsage;
   }
-  Building b;
-  if (!LoadBatchProject(args[0], b, err, "profile")) return kExitRefused;
+  Document document;
+  if (!LoadBatchProject(args[0], document, err, "profile")) return kExitRefused;
+  const Building& b = document.building();
   BuildingProfile profile = ReadProfile(b);
   if (args.size() > 1) {
     const std::vector<std::string> assignments(args.begin() + 1, args.end());
@@ -68,12 +70,9 @@ int RunProfileCommand(const std::vector<std::string>& args, std::ostream& out, s
       return kExitUsage;
     }
     const BuildingInfo before = b.Info;
-    if (auto refused = WriteProfile(b, profile)) {
-      err << "voln-tvk profile: " << *refused << "\n";
-      return kExitUsage;
-    }
+    document.apply(ProfileCommand(profile));
     if (b.Info != before) {
-      if (const FileResult saved = SaveProject(b); !saved.ok) {
+      if (const FileResult saved = document.save(); !saved.ok) {
         err << "voln-tvk profile: " << args[0] << ": " << saved.message << "\n";
         return kExitRefused;
       }

@@ -10,8 +10,8 @@
 
 #include "app/batch_project.h"
 #include "app/cli.h"
+#include "editor/document.h"
 #include "engine/full_calculation.h"
-#include "model/building.h"
 #include "model/default_file.h"
 #include "model/hardware_names_file.h"
 #include "model/settings_folder.h"
@@ -80,23 +80,24 @@ int RunReportCommand(int argc, char** argv, const std::vector<std::string>& args
     err << "voln-tvk report: " << parsed->output << ": the PDF would replace the project file\n";
     return kExitUsage;
   }
-  Building building;
-  if (!LoadBatchProject(parsed->input, building, err, "report")) return kExitRefused;
-  RunFullCalculation(building, false);
+  Document document;
+  if (!LoadBatchProject(parsed->input, document, err, "report")) return kExitRefused;
+  const CalcResults& results = document.results();
+  const Building& building = document.building();
 
   const auto app = EnsureGuiApplication(argc, argv);
   const std::string settingsFolder = SettingsFolder(QCoreApplication::applicationDirPath().toStdString());
   const HardwareNames names = ReadHardwareNames(settingsFolder);
   const FigureFonts fonts = FigureFonts::FromDefaults(ReadDefaultFile(settingsFolder));
   PageSurface surface;
-  const ComposedReport report =
-      ComposeReport(surface, ReportRequest{building, names, ReportFigureChapters(fonts), QDate::currentDate(), {}});
+  const ComposedReport report = ComposeReport(
+      surface, ReportRequest{building, results, names, ReportFigureChapters(fonts), QDate::currentDate(), {}});
   const QString failure = WritePdf(report.document, QString::fromStdString(parsed->output));
   if (!failure.isEmpty()) {
     err << "voln-tvk report: " << parsed->output << ": " << failure.toStdString() << "\n";
     return kExitRefused;
   }
-  if (WarnNotTransmitted(building)) err << "voln-tvk report: " << kNotTransmittedWarning << "\n";
+  if (WarnNotTransmitted(building, results)) err << "voln-tvk report: " << kNotTransmittedWarning << "\n";
   for (const std::string& warning : report.Warnings()) err << "voln-tvk report: " << warning << "\n";
   return kExitOk;
 }

@@ -38,8 +38,7 @@ int NearestIndex(double coordinate, double pitch) { return RoundHalfEven(coordin
 SnapResult SnapIndices(const Building& building, const CanvasGeometry& geometry, CanvasPos at) {
   const auto [x, y] = geometry.FromCanvas(at);
   SnapResult result;
-  result.i = NearestIndex(x, building.SubPitch());
-  result.j = NearestIndex(y, building.SubPitch());
+  result.at = GridPos{NearestIndex(x, building.SubPitch()), NearestIndex(y, building.SubPitch())};
   result.pos = at;
   return result;
 }
@@ -65,9 +64,9 @@ std::optional<AxisRange> AxisToGrid(double low, double high, double pitch, int p
 
 SnapResult Snap(const Building& building, const CanvasGeometry& geometry, CanvasPos at) {
   SnapResult result = SnapIndices(building, geometry, at);
-  result.inside = result.i >= 1 && result.i <= building.PointsX() && result.j >= 1 && result.j <= building.PointsY();
+  result.inside = building.Contains(result.at, 1);
   if (result.inside) {
-    const PointCoord& c = building.Coord(result.i, result.j, 1);
+    const PointCoord& c = building.Coord(result.at, 1);
     result.pos = geometry.ToCanvas(c.x, c.y);
   }
   return result;
@@ -75,8 +74,7 @@ SnapResult Snap(const Building& building, const CanvasGeometry& geometry, Canvas
 
 SnapResult SnapForGroupDelete(const Building& building, const CanvasGeometry& geometry, CanvasPos at) {
   SnapResult result = SnapIndices(building, geometry, at);
-  result.i = std::clamp(result.i, 1, building.PointsX());
-  result.j = std::clamp(result.j, 1, building.PointsY());
+  result.at = GridPos{std::clamp(result.at.i, 1, building.PointsX()), std::clamp(result.at.j, 1, building.PointsY())};
   result.inside = true;
   return result;
 }

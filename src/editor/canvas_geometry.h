@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -32,6 +34,12 @@ struct CanvasPos {
 struct GridRect {
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 
+  // The corner of the lowest indices.
+  GridPos Low() const { return {x1, y1}; }
+  // The first and last index along d.
+  int First(Dir d) const { return d == Dir::X ? x1 : y1; }
+  int Last(Dir d) const { return d == Dir::X ? x2 : y2; }
+
   bool operator==(const GridRect&) const = default;
 };
 
@@ -49,8 +57,7 @@ struct CanvasGeometry {
 };
 
 struct SnapResult {
-  int i = 0;
-  int j = 0;
+  GridPos at;
   bool inside = false;
   CanvasPos pos;  // the grid point's canvas position; the raw position when not snapped
 };

@@ -8,7 +8,7 @@ namespace tvk {
 
 namespace {
 
-const WallSeg& Slot(const GridPoint& p, bool braceLayer, int d) { return braceLayer ? p.brace(d) : p.sheathing(d); }
+const WallSeg& Slot(const GridPoint& p, bool braceLayer, Dir d) { return braceLayer ? p.brace(d) : p.sheathing(d); }
 
 // The two texts of an overlap refusal: the member's own layer and the other layer.
 struct OverlapTexts {
@@ -29,13 +29,13 @@ bool DiffersFromRun(const WallSeg& seg, int first, int last) {
   return seg.Kind != 0 && (seg.RunStart != first || seg.RunEnd != last);
 }
 
-// Whether a member of either layer continues on both sides of (i, j) through the unit
-// segment along d that leaves the point (leaving) or arrives at it.
-bool HoldsInside(const Building& b, int i, int j, int level, int d, bool leaving) {
-  const int self = AlongIndex(d, i, j);
+// Whether a member of either layer continues on both sides of `at` through the unit segment
+// along d that leaves the point (leaving) or arrives at it.
+bool HoldsInside(const Building& b, GridPos at, int level, Dir d, bool leaving) {
+  const int self = at.Along(d);
   const GridPoint* p = nullptr;
-  if (leaving && self <= b.Spans(d)) p = &b.Point(i, j, level);
-  if (!leaving && self > 1) p = d == kDirX ? &b.Point(i - 1, j, level) : &b.Point(i, j - 1, level);
+  if (leaving && self <= b.Spans(d)) p = &b.Point(at, level);
+  if (!leaving && self > 1) p = &b.Point(at.Step(d, -1), level);
   if (p == nullptr) return false;
   for (const WallSeg* seg : {&p->brace(d), &p->sheathing(d)}) {
     if (seg->Kind == 0) continue;
@@ -45,13 +45,13 @@ bool HoldsInside(const Building& b, int i, int j, int level, int d, bool leaving
   return false;
 }
 
-// Whether a member holds the point inside along one of the given directions (0 = any),
+// Whether a member holds the point inside along the given direction (nothing: any),
 // looking at the leaving X, leaving Y, arriving X and arriving Y segments in that order.
-bool CrossedAt(const Building& b, int i, int j, int level, int onlyDirection) {
+bool CrossedAt(const Building& b, GridPos at, int level, std::optional<Dir> only) {
   for (const bool leaving : {true, false}) {
-    for (int d = kDirX; d <= kDirY; ++d) {
-      if (onlyDirection != 0 && d != onlyDirection) continue;
-      if (HoldsInside(b, i, j, level, d, leaving)) return true;
+    for (const Dir d : kDirs) {
+      if (only && d != *only) continue;
+      if (HoldsInside(b, at, level, d, leaving)) return true;
     }
   }
   return false;
@@ -60,15 +60,15 @@ bool CrossedAt(const Building& b, int i, int j, int level, int onlyDirection) {
 }  // namespace
 
 std::optional<std::string> CheckWallOverlap(const Building& building, const EditRequest& edit) {
-  const int d = edit.direction();
+  const Dir d = edit.direction();
   const GridRect& r = edit.rect;
-  const int first = d == kDirX ? r.x1 : r.y1;
-  const int last = (d == kDirX ? r.x2 : r.y2) - 1;
+  const int first = r.First(d);
+  const int last = r.Last(d) - 1;
   const bool brace = edit.groupKey != kKeyMenzai;
-  const bool deleting = edit.editMode != kModePlace;
+  const bool deleting = edit.editMode != EditMode::Place;
   const OverlapTexts texts = OverlapTextsFor(brace);
   for (int k = first; k <= last; ++k) {
-    const GridPoint& p = d == kDirX ? building.Point(k, r.y1, edit.storey) : building.Point(r.x1, k, edit.storey);
+    const GridPoint& p = building.Point(r.Low().At(d, k), edit.storey);
     if (DiffersFromRun(Slot(p, brace, d), first, last)) {
       return std::string(texts.ownLayer) + (deleting ? "削除できません。" : "置換できません。");
     }
@@ -80,24 +80,25 @@ std::optional<std::string> CheckWallOverlap(const Building& building, const Edit
 }
 
 std::optional<std::string> CheckCrossing(const Building& building, const EditRequest& edit) {
-  if (edit.category != kCatWall && edit.category != kCatColumn) return std::nullopt;
+  if (edit.category != Category::Wall && edit.category != Category::Column) return std::nullopt;
   const GridRect& r = edit.rect;
   const int level = edit.storey;
-  const int d = edit.direction();
+  const Dir d = edit.direction();
   for (int j = r.y1; j <= r.y2; ++j) {
     for (int i = r.x1; i <= r.x2; ++i) {
-      if (edit.category == kCatColumn) {
-        if (CrossedAt(building, i, j, level, 0)) {
+      const GridPos at{i, j};
+      if (edit.category == Category::Column) {
+        if (CrossedAt(building, at, level, std::nullopt)) {
           return "筋かい・面材の中間部分に柱は、配置できません。\n\n位置： " + building.LineNameX(r.x1) + " - " +
                  building.LineNameY(r.y1);
         }
         continue;
       }
-      if (CrossedAt(building, i, j, level, d == kDirX ? kDirY : kDirX)) {
+      if (CrossedAt(building, at, level, Other(d))) {
         return "筋かい・面材に直交する他の筋かい・面材は、配置できません。";
       }
-      const bool between = d == kDirX ? r.x1 < i && i < r.x2 : r.y1 < j && j < r.y2;
-      if (between && building.Point(i, j, level).hasColumn()) {
+      const bool between = r.First(d) < at.Along(d) && at.Along(d) < r.Last(d);
+      if (between && building.Point(at, level).hasColumn()) {
         return "配置しようとする筋かい・面材の中間部分に柱があります。\n\nこの筋かい・面材は、配置できません";
       }
     }
@@ -110,9 +111,9 @@ std::string GroupDeleteQuestion(const Building& building, const GridRect& rect, 
          "," + building.LineNameY(rect.y2) + ") 内の「" + name + "」をグループ削除します。";
 }
 
-std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, int i, int j) {
-  const bool top1 = !building.Point(i, j, 1).Column.TopHardware.empty();
-  const bool bottom2 = !building.Point(i, j, 2).Column.BottomHardware.empty();
+std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, GridPos at) {
+  const bool top1 = !building.Point(at, 1).Column.TopHardware.empty();
+  const bool bottom2 = !building.Point(at, 2).Column.BottomHardware.empty();
   if (!top1 && !bottom2) return std::nullopt;
   std::string where;
   if (top1 && bottom2) {

@@ -22,7 +22,7 @@ std::optional<std::string> CheckCrossing(const Building& building, const EditReq
 // The question before a group deletion of `name` inside a grid rectangle.
 std::string GroupDeleteQuestion(const Building& building, const GridRect& rect, const std::string& name);
 
-// Hardware already placed where a new through-column joins the storeys at (i, j).
-std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, int i, int j);
+// Hardware already placed where a new through-column joins the storeys at `at`.
+std::optional<std::string> ThroughColumnHardwareMessage(const Building& building, GridPos at);
 
 }  // namespace tvk

@@ -6,12 +6,13 @@
 
 namespace tvk {
 
-int EditRequest::direction() const { return rect.y1 == rect.y2 ? kDirX : kDirY; }
+Dir EditRequest::direction() const { return rect.y1 == rect.y2 ? Dir::X : Dir::Y; }
 
-int WallLayers(const std::string& groupKey, int editMode, bool deleteBothLayers, bool popupUsed, int popupLayers) {
+LayerSet EditLayers(const std::string& groupKey, EditMode editMode, bool deleteBothLayers, bool popupUsed,
+                    LayerSet popupLayers) {
   if (popupUsed) return popupLayers;
-  if (editMode != kModePlace && deleteBothLayers) return kLayerBoth;
-  return groupKey == kKeyMenzai ? kLayerSheathing : kLayerBrace;
+  if (editMode != EditMode::Place && deleteBothLayers) return LayerSet::Both;
+  return groupKey == kKeyMenzai ? LayerSet::Sheathing : LayerSet::Brace;
 }
 
 int WallSlope(const std::string& groupKey, int from, int to) {
@@ -20,17 +21,17 @@ int WallSlope(const std::string& groupKey, int from, int to) {
   return to > from ? 1 : 2;
 }
 
-std::string GroupDeleteName(int category, int layers) {
+std::string GroupDeleteName(Category category, LayerSet layers) {
   switch (category) {
-    case kCatFloor:
+    case Category::Floor:
       return "床";
-    case kCatColumn:
+    case Category::Column:
       return "柱";
-    case kCatBeam:
+    case Category::Beam:
       return "梁";
     default:
-      if (layers == kLayerBoth) return "筋かい と 面材耐力壁";
-      return layers == kLayerSheathing ? "面材耐力壁" : "筋かい";
+      if (layers == LayerSet::Both) return "筋かい と 面材耐力壁";
+      return layers == LayerSet::Sheathing ? "面材耐力壁" : "筋かい";
   }
 }
 

@@ -4,40 +4,38 @@
 #include <string>
 
 #include "editor/canvas_geometry.h"
+#include "editor/edit_choices.h"
+#include "model/grid_types.h"
 
 namespace tvk {
 
-// Wall layers, combinable.
-constexpr int kLayerBrace = 1;
-constexpr int kLayerSheathing = 2;
-constexpr int kLayerBoth = kLayerBrace | kLayerSheathing;
-
 struct EditRequest {
-  int category = 0;  // kCatFloor .. kCatBeam
-  int editMode = 0;  // kModePlace, kModeDelete, kModeGroupDelete
+  Category category = Category::Floor;
+  EditMode editMode = EditMode::Place;
   int storey = 1;
-  GridRect rect;             // normalised, after the direction lock
-  int subKind = 1;           // SelectedKind of the category
-  std::string groupKey;      // walls: "Kesa", "Tasuki", "Menzai"
-  float multiplier = 0;      // walls: multiplier of the chosen entry, before the sheathing adjustment
-  int layers = kLayerBrace;  // walls: layers written or emptied
-  int slope = 0;             // walls placed: Slope code
-  bool autoLink = false;     // walls placed: "耐力壁と柱･梁配置の連動"
+  GridRect rect;                      // normalised, after the direction lock
+  int subKind = 1;                    // SelectedKind of the category
+  std::string groupKey;               // walls: "Kesa", "Tasuki", "Menzai"
+  float multiplier = 0;               // walls: multiplier of the chosen entry, before the sheathing adjustment
+  LayerSet layers = LayerSet::Brace;  // walls: layers written or emptied
+  int slope = 0;                      // walls placed: Slope code
+  bool autoLink = false;              // walls placed: "耐力壁と柱･梁配置の連動"
 
   // Direction of a wall or beam run: X when the rectangle is one row (so also for a
   // zero-length run), else Y.
-  int direction() const;
+  Dir direction() const;
 };
 
 // Layers a wall edit works on: the pop-up's choice, both layers for "筋かい・面材を同時に削除"
 // in a delete mode, else the layer of the selected group.
-int WallLayers(const std::string& groupKey, int editMode, bool deleteBothLayers, bool popupUsed, int popupLayers);
+LayerSet EditLayers(const std::string& groupKey, EditMode editMode, bool deleteBothLayers, bool popupUsed,
+                    LayerSet popupLayers);
 
 // Slope code of a wall drawn from index `from` to index `to` along its line.
 int WallSlope(const std::string& groupKey, int from, int to);
 
 // Member name in the group-delete question: "床", "柱", "梁", "筋かい", "面材耐力壁",
 // "筋かい と 面材耐力壁".
-std::string GroupDeleteName(int category, int layers);
+std::string GroupDeleteName(Category category, LayerSet layers);
 
 }  // namespace tvk

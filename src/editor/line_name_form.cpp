@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "editor/commands.h"
 #include "editor/numeric.h"
 #include "model/building.h"
 #include "model/default_settings.h"
@@ -27,10 +28,10 @@ void StoreAxis(const LineNameAxis& axis, int32_t& style, int32_t& start, int32_t
 
 }  // namespace
 
-LineNameAxis LineNameAxisOf(const Building& building, int d) {
+LineNameAxis LineNameAxisOf(const Building& building, Dir d) {
   const CalcSettings& s = building.Settings;
-  return d == kDirX ? LineNameAxis{s.LineStyleX, s.LineStartX, s.LineReverseX}
-                    : LineNameAxis{s.LineStyleY, s.LineStartY, s.LineReverseY};
+  return d == Dir::X ? LineNameAxis{s.LineStyleX, s.LineStartX, s.LineReverseX}
+                     : LineNameAxis{s.LineStyleY, s.LineStartY, s.LineReverseY};
 }
 
 LineNameAxisForm OpenLineNameAxis(const LineNameAxis& axis) {
@@ -63,11 +64,11 @@ LineNameAxis AcceptLineNameAxis(const LineNameAxisForm& form, int previousStart)
   return axis;
 }
 
-void ApplyLineNameDialog(Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y) {
-  CalcSettings& s = building.Settings;
+Command LineNameDialogCommand(const Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y) {
+  CalcSettings s = building.Settings;
   StoreAxis(AcceptLineNameAxis(x, s.LineStartX), s.LineStyleX, s.LineStartX, s.LineReverseX);
   StoreAxis(AcceptLineNameAxis(y, s.LineStartY), s.LineStyleY, s.LineStartY, s.LineReverseY);
-  building.Modified = 1;
+  return LineNamesCommand(s);
 }
 
 void StoreLineNameDefaults(DefaultSettings& defaults, const Building& building, const LineNameAxisForm& x,

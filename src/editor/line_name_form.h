@@ -6,6 +6,8 @@
 #include <array>
 #include <string>
 
+#include "editor/command.h"
+
 namespace tvk {
 
 class Building;
@@ -33,7 +35,7 @@ struct LineNameAxis {
   bool operator==(const LineNameAxis&) const = default;
 };
 
-LineNameAxis LineNameAxisOf(const Building& building, int d);
+LineNameAxis LineNameAxisOf(const Building& building, Dir d);
 
 // The frame as the dialog opens: an unset scheme becomes 1 with start 1; the box of
 // the chosen scheme shows the start number, the other box is empty and disabled.
@@ -45,8 +47,9 @@ void ChooseLineScheme(LineNameAxisForm& form, int scheme);
 // numeric value, rounded (text that is not a number gives 0); otherwise `previousStart`.
 LineNameAxis AcceptLineNameAxis(const LineNameAxisForm& form, int previousStart);
 
-// "O K": stores both axes into the project and sets Modified.
-void ApplyLineNameDialog(Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y);
+// "O K": both axes become the project's naming settings, and the line names are generated
+// from them.
+Command LineNameDialogCommand(const Building& building, const LineNameAxisForm& x, const LineNameAxisForm& y);
 // "デフォルト設定" answered with OK: the same values become the defaults for new buildings.
 void StoreLineNameDefaults(DefaultSettings& defaults, const Building& building, const LineNameAxisForm& x,
                            const LineNameAxisForm& y);

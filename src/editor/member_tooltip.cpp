@@ -24,27 +24,27 @@ struct Spot {
 struct Segment {
   int i = 0;  // the lower end point
   int j = 0;
-  int d = kDirX;
+  Dir d = Dir::X;
 };
 
 // The unit segment along d near the spot, if the spot is near a line of that direction.
-std::optional<Segment> SegmentAt(const Building& b, Spot p, int d) {
-  const double across = d == kDirX ? p.j : p.i;
-  const double along = d == kDirX ? p.i : p.j;
+std::optional<Segment> SegmentAt(const Building& b, Spot p, Dir d) {
+  const double across = d == Dir::X ? p.j : p.i;
+  const double along = d == Dir::X ? p.i : p.j;
   const int line = static_cast<int>(std::lround(across));
   const int first = static_cast<int>(std::floor(along));
-  const int lines = d == kDirX ? b.PointsY() : b.PointsX();
+  const int lines = d == Dir::X ? b.PointsY() : b.PointsX();
   if (std::abs(across - line) > kReach || line < 1 || line > lines || first < 1 || first > b.Spans(d)) {
     return std::nullopt;
   }
-  return d == kDirX ? Segment{first, line, d} : Segment{line, first, d};
+  return d == Dir::X ? Segment{first, line, d} : Segment{line, first, d};
 }
 
-const std::string& AlongName(const Building& b, int d, int k) { return d == kDirX ? b.LineNameX(k) : b.LineNameY(k); }
+const std::string& AlongName(const Building& b, Dir d, int k) { return d == Dir::X ? b.LineNameX(k) : b.LineNameY(k); }
 
 // "Y3通り X1 - X4" for the unit segments first .. last of a line.
 std::string RunText(const Building& b, const Segment& s, int first, int last) {
-  const std::string& line = s.d == kDirX ? b.LineNameY(s.j) : b.LineNameX(s.i);
+  const std::string& line = s.d == Dir::X ? b.LineNameY(s.j) : b.LineNameX(s.i);
   return line + "通り " + AlongName(b, s.d, first) + " - " + AlongName(b, s.d, last + 1);
 }
 
@@ -61,10 +61,10 @@ void AddWalls(const Building& b, int storey, const Segment& s, std::vector<std::
 void AddBeam(const Building& b, int storey, const Segment& s, std::vector<std::string>& lines) {
   const int level = storey + 1;
   const auto beamAt = [&](int k) {
-    return s.d == kDirX ? b.Point(k, s.j, level).beam(kDirX).BeamKind > 0
-                        : b.Point(s.i, k, level).beam(kDirY).BeamKind > 0;
+    return s.d == Dir::X ? b.Point(k, s.j, level).beam(Dir::X).BeamKind > 0
+                         : b.Point(s.i, k, level).beam(Dir::Y).BeamKind > 0;
   };
-  const int at = s.d == kDirX ? s.i : s.j;
+  const int at = s.d == Dir::X ? s.i : s.j;
   if (!beamAt(at)) return;
   int first = at;
   int last = at;
@@ -76,11 +76,11 @@ void AddBeam(const Building& b, int storey, const Segment& s, std::vector<std::s
 void AddColumn(const Building& b, int storey, Spot p, std::vector<std::string>& lines) {
   const int i = static_cast<int>(std::lround(p.i));
   const int j = static_cast<int>(std::lround(p.j));
-  if (std::abs(p.i - i) > kReach || std::abs(p.j - j) > kReach || !b.Contains(i, j, storey)) return;
+  if (std::abs(p.i - i) > kReach || std::abs(p.j - j) > kReach || !b.Contains(GridPos{i, j}, storey)) return;
   const ColumnRec& c = b.Point(i, j, storey).Column;
-  if (c.ColKind == kColNone) return;
-  std::string text =
-      std::string(c.ColKind == kColThrough ? "通し柱" : "管柱") + "  位置： " + b.LineNameX(i) + " - " + b.LineNameY(j);
+  if (c.ColKind == ColumnKind::None) return;
+  std::string text = std::string(c.ColKind == ColumnKind::Through ? "通し柱" : "管柱") + "  位置： " + b.LineNameX(i) +
+                     " - " + b.LineNameY(j);
   if (!c.TopHardware.empty()) text += "  柱頭 " + c.TopHardware;
   if (!c.BottomHardware.empty()) text += "  柱脚 " + c.BottomHardware;
   lines.push_back(text);
@@ -90,9 +90,9 @@ void AddFloor(const Building& b, int storey, Spot p, std::vector<std::string>& l
   const int i = static_cast<int>(std::floor(p.i));
   const int j = static_cast<int>(std::floor(p.j));
   if (i < 1 || i > b.SpansX() || j < 1 || j > b.SpansY()) return;
-  const int kind = b.Point(i, j, storey).FloorKind;
-  if (kind != kFloorSlab && kind != kFloorVoid) return;
-  lines.push_back(std::string(kind == kFloorVoid ? "吹き抜け" : "床") + "  " + b.LineNameX(i) + " - " +
+  const FloorCell kind = b.Point(i, j, storey).FloorKind;
+  if (kind != FloorCell::Slab && kind != FloorCell::Void) return;
+  lines.push_back(std::string(kind == FloorCell::Void ? "吹き抜け" : "床") + "  " + b.LineNameX(i) + " - " +
                   b.LineNameX(i + 1) + ", " + b.LineNameY(j) + " - " + b.LineNameY(j + 1));
 }
 
@@ -102,18 +102,18 @@ std::string MemberTooltip(const Building& building, const EditorState& state, co
                           CanvasPos at) {
   const auto [x, y] = geometry.FromCanvas(at);
   const double pitch = building.SubPitch();
-  if (!(pitch > 0) || !building.Contains(1, 1, state.Storey)) return {};
+  if (!(pitch > 0) || !building.Contains(GridPos{1, 1}, state.Storey)) return {};
   const Spot spot{x / pitch + 1, y / pitch + 1};
-  const auto shown = [&](int category) { return state.ShowAll || state.InputCategory == category; };
+  const auto shown = [&](Category category) { return state.ShowAll || state.InputCategory == category; };
   std::vector<std::string> lines;
-  if (shown(kCatFloor)) AddFloor(building, state.Storey, spot, lines);
-  for (int d = kDirX; d <= kDirY; ++d) {
+  if (shown(Category::Floor)) AddFloor(building, state.Storey, spot, lines);
+  for (const Dir d : kDirs) {
     const std::optional<Segment> segment = SegmentAt(building, spot, d);
     if (!segment) continue;
-    if (shown(kCatWall)) AddWalls(building, state.Storey, *segment, lines);
-    if (shown(kCatBeam)) AddBeam(building, state.Storey, *segment, lines);
+    if (shown(Category::Wall)) AddWalls(building, state.Storey, *segment, lines);
+    if (shown(Category::Beam)) AddBeam(building, state.Storey, *segment, lines);
   }
-  if (shown(kCatColumn)) AddColumn(building, state.Storey, spot, lines);
+  if (shown(Category::Column)) AddColumn(building, state.Storey, spot, lines);
   std::string text;
   for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
   return text;

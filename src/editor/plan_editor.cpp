@@ -2,32 +2,31 @@
 
 #include <algorithm>
 
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "editor/edit_checks.h"
-#include "editor/plan_update.h"
-#include "editor/undo.h"
-#include "engine/eccentricity.h"
-#include "model/building.h"
 
 namespace tvk {
 
-PlanEditor::PlanEditor(Building& building, EditorHost& host) : b_(building), host_(host) {
-  for (int c = kCatFloor; c <= kCatBeam; ++c) s_.Selection[static_cast<size_t>(c - 1)] = InitialSelection(c);
+PlanEditor::PlanEditor(Document& document, AskUser& ask, PlanView& view, EditorHost& host)
+    : doc_(document), b_(document.building()), ask_(ask), view_(view), host_(host) {
+  for (const Category c : kCategories) s_.Selection[c] = InitialSelection(c);
   rebuildKindList();
 }
 
-bool PlanEditor::canUndo() const { return CanUndo(b_); }
-
-bool PlanEditor::deleteBothLayersEnabled() const { return s_.EditMode != kModePlace && s_.InputCategory == kCatWall; }
+bool PlanEditor::deleteBothLayersEnabled() const {
+  return s_.Mode != EditMode::Place && s_.InputCategory == Category::Wall;
+}
 
 // ---- presses ------------------------------------------------------------------
 
 void PlanEditor::press(MouseButton button, CanvasPos at) {
   if (s_.SelectedKind(s_.InputCategory) == 0) {
-    host_.beep();
+    ask_.beep();
     return;
   }
   const CanvasGeometry geometry = CanvasGeometry::For(b_);
-  if (s_.EditMode == kModeGroupDelete) {
+  if (s_.Mode == EditMode::GroupDelete) {
     groupPress(button, at, SnapForGroupDelete(b_, geometry, at));
     return;
   }
@@ -40,7 +39,7 @@ void PlanEditor::press(MouseButton button, CanvasPos at) {
 }
 
 void PlanEditor::takePoint(MouseButton button, CanvasPos at, const SnapResult& snap) {
-  const GridPick pick{snap.i, snap.j, snap.pos};
+  const GridPick pick{snap.at, snap.pos};
   if (!twoClick()) {
     s_.Start = s_.End = pick;
     finishPoints(button, at);
@@ -69,11 +68,12 @@ void PlanEditor::finishPoints(MouseButton button, CanvasPos at) {
     return;
   }
   eraseBand();
-  GridRect rect{std::min(s_.Start.i, s_.End.i), std::min(s_.Start.j, s_.End.j), std::max(s_.Start.i, s_.End.i),
-                std::max(s_.Start.j, s_.End.j)};
+  const GridPos a = s_.Start.at;
+  const GridPos b = s_.End.at;
+  GridRect rect{std::min(a.i, b.i), std::min(a.j, b.j), std::max(a.i, b.i), std::max(a.j, b.j)};
   if (runsAlongLine()) {
-    if (s_.DirectionLock == 1) rect.y2 = rect.y1;
-    if (s_.DirectionLock == 2) rect.x2 = rect.x1;
+    if (s_.DirectionLock == Dir::X) rect.y2 = rect.y1;
+    if (s_.DirectionLock == Dir::Y) rect.x2 = rect.x1;
   }
   const EditRequest edit = makeRequest(rect);
   if (!passesChecks(edit)) return;
@@ -81,11 +81,11 @@ void PlanEditor::finishPoints(MouseButton button, CanvasPos at) {
 }
 
 bool PlanEditor::deletionFromPopup(CanvasPos at) {
-  const bool walls = s_.InputCategory == kCatWall;
-  const PopupChoice choice = host_.askPopup(walls ? PopupKind::WallLayers : PopupKind::Delete, at);
+  const bool walls = s_.InputCategory == Category::Wall;
+  const PopupChoice choice = ask_.askPopup(walls ? PopupKind::WallLayers : PopupKind::Delete, at);
   host_.setCancelEnabled(false);
-  const int layers = LayersOf(choice);
-  const bool chosen = walls ? layers != 0 : choice == PopupChoice::Delete;
+  const LayerSet layers = LayersOf(choice);
+  const bool chosen = walls ? layers != LayerSet::None : choice == PopupChoice::Delete;
   if (!chosen) {
     // The cancel entry ends the operation at once.
     s_.PopupCancelled = true;
@@ -93,13 +93,13 @@ bool PlanEditor::deletionFromPopup(CanvasPos at) {
     return false;
   }
   s_.PopupUsed = true;
-  if (s_.EditMode == kModePlace) s_.EditMode = kModeDelete;
+  if (s_.Mode == EditMode::Place) s_.Mode = EditMode::Delete;
   if (walls) s_.PopupLayers = layers;
   return true;
 }
 
 void PlanEditor::zoomPopup(CanvasPos at) {
-  const PopupChoice choice = host_.askPopup(PopupKind::Zoom, at);
+  const PopupChoice choice = ask_.askPopup(PopupKind::Zoom, at);
   const double factor = ZoomFactorOf(choice);
   if (factor > 0) {
     host_.setZoom(factor);
@@ -114,12 +114,12 @@ void PlanEditor::groupPress(MouseButton button, CanvasPos at, const SnapResult& 
       host_.setCancelEnabled(false);
       return;
     }
-    s_.Start = s_.End = GridPick{snap.i, snap.j, at};
+    s_.Start = s_.End = GridPick{snap.at, at};
     s_.ClickState = 1;
     host_.setCancelEnabled(true);
     return;
   }
-  s_.End = GridPick{snap.i, snap.j, at};
+  s_.End = GridPick{snap.at, at};
   s_.PopupUsed = false;
   const std::optional<GridRect> rect = RectToGrid(b_, CanvasGeometry::For(b_), s_.Start.pos, at);
   if (!rect || (button == MouseButton::Right && !deletionFromPopup(at))) {
@@ -127,7 +127,7 @@ void PlanEditor::groupPress(MouseButton button, CanvasPos at, const SnapResult& 
     return;
   }
   const EditRequest edit = makeRequest(*rect);
-  const bool ok = host_.confirm(GroupDeleteQuestion(b_, *rect, GroupDeleteName(edit.category, edit.layers)));
+  const bool ok = ask_.confirm(GroupDeleteQuestion(b_, *rect, GroupDeleteName(edit.category, edit.layers)));
   abandon();
   if (ok) commit(edit);
 }
@@ -137,32 +137,32 @@ void PlanEditor::groupPress(MouseButton button, CanvasPos at, const SnapResult& 
 EditRequest PlanEditor::makeRequest(const GridRect& rect) const {
   EditRequest edit;
   edit.category = s_.InputCategory;
-  edit.editMode = s_.EditMode;
+  edit.editMode = s_.Mode;
   edit.storey = s_.Storey;
   edit.rect = rect;
   edit.subKind = s_.SelectedKind(s_.InputCategory);
   edit.groupKey = s_.SelectedGroupKey;
   edit.multiplier = s_.SelectedMultiplier;
-  edit.layers = WallLayers(s_.SelectedGroupKey, s_.EditMode, s_.DeleteBothLayers, s_.PopupUsed, s_.PopupLayers);
-  const int d = edit.direction();
-  edit.slope = WallSlope(s_.SelectedGroupKey, AlongIndex(d, s_.Start.i, s_.Start.j), AlongIndex(d, s_.End.i, s_.End.j));
+  edit.layers = EditLayers(s_.SelectedGroupKey, s_.Mode, s_.DeleteBothLayers, s_.PopupUsed, s_.PopupLayers);
+  const Dir d = edit.direction();
+  edit.slope = WallSlope(s_.SelectedGroupKey, s_.Start.at.Along(d), s_.End.at.Along(d));
   edit.autoLink = s_.WallAutoLink;
   return edit;
 }
 
 bool PlanEditor::passesChecks(const EditRequest& edit) {
-  if (edit.category == kCatWall) {
+  if (edit.category == Category::Wall) {
     if (const auto message = CheckWallOverlap(b_, edit)) {
-      host_.showMessage(*message);
+      ask_.showMessage(*message);
       s_.ClickState = 0;
-      if (!s_.Toggles.remove && !s_.Toggles.group) s_.EditMode = kModePlace;
+      if (!s_.Toggles.remove && !s_.Toggles.group) s_.Mode = EditMode::Place;
       host_.setCancelEnabled(false);
       return false;
     }
   }
-  if (edit.editMode == kModePlace) {
+  if (edit.editMode == EditMode::Place) {
     if (const auto message = CheckCrossing(b_, edit)) {
-      host_.showMessage(*message);
+      ask_.showMessage(*message);
       s_.ClickState = 0;
       host_.setCancelEnabled(false);
       return false;
@@ -172,43 +172,29 @@ bool PlanEditor::passesChecks(const EditRequest& edit) {
 }
 
 void PlanEditor::commit(const EditRequest& edit) {
-  const bool floors = edit.category == kCatFloor;
-  if (floors) host_.setBusy(true);
-  host_.eraseRect(edit.rect);
-  writeEdit(edit);
-  redrawRect(edit.rect);
-  if (floors) host_.setBusy(false);
-  if (edit.category == kCatColumn && edit.editMode == kModePlace && edit.subKind == kColThrough) {
-    if (const auto message = ThroughColumnHardwareMessage(b_, edit.rect.x1, edit.rect.y1)) host_.showMessage(*message);
+  const bool floors = edit.category == Category::Floor;
+  if (floors) ask_.setBusy(true);
+  doc_.apply(PlanEditCommand(edit));
+  if (floors) ask_.setBusy(false);
+  if (edit.category == Category::Column && edit.editMode == EditMode::Place &&
+      static_cast<ColumnKind>(edit.subKind) == ColumnKind::Through) {
+    if (const auto message = ThroughColumnHardwareMessage(b_, edit.rect.Low())) ask_.showMessage(*message);
   }
   endOperation();
-}
-
-void PlanEditor::writeEdit(const EditRequest& edit) {
-  b_.Modified = 1;
-  RecordUndo(b_, edit.category, edit.editMode, edit.rect);
-  host_.undoAvailabilityChanged(true);
-  ApplyEdit(b_, edit);
-}
-
-void PlanEditor::redrawRect(const GridRect& rect) {
-  host_.drawRect(rect);
-  UpdateEccentricity(b_);
-  host_.eccentricityChanged();
 }
 
 void PlanEditor::endOperation() {
   s_.ClickState = 0;
   host_.setCancelEnabled(false);
   // A deletion started from the pop-up lasts for one operation.
-  if (s_.EditMode != kModePlace && !s_.Toggles.remove && !s_.Toggles.group) s_.EditMode = kModePlace;
+  if (s_.Mode != EditMode::Place && !s_.Toggles.remove && !s_.Toggles.group) s_.Mode = EditMode::Place;
 }
 
 // ---- movement and the rubber band ---------------------------------------------
 
 void PlanEditor::move(CanvasPos at) {
   const CanvasGeometry geometry = CanvasGeometry::For(b_);
-  if (s_.EditMode == kModeGroupDelete) {
+  if (s_.Mode == EditMode::GroupDelete) {
     showPosition(SnapForGroupDelete(b_, geometry, at));
     if (s_.ClickState == 1) showBand(at);
     return;
@@ -216,7 +202,7 @@ void PlanEditor::move(CanvasPos at) {
   const SnapResult snap = Snap(b_, geometry, at);
   showPosition(snap);
   if (!snap.inside || s_.ClickState == 0 || !twoClick()) return;
-  GridPick pick{snap.i, snap.j, snap.pos};
+  GridPick pick{snap.at, snap.pos};
   if (runsAlongLine()) {
     updateLock(pick);
     pick = locked(pick);
@@ -225,16 +211,16 @@ void PlanEditor::move(CanvasPos at) {
 }
 
 void PlanEditor::updateLock(const GridPick& at) {
-  if (at.i == s_.Start.i) s_.DirectionLock = 2;
-  if (at.j == s_.Start.j) s_.DirectionLock = 1;
+  if (at.at.i == s_.Start.at.i) s_.DirectionLock = Dir::Y;
+  if (at.at.j == s_.Start.at.j) s_.DirectionLock = Dir::X;
 }
 
 GridPick PlanEditor::locked(GridPick pick) const {
-  if (s_.DirectionLock == 1) {
-    pick.j = s_.Start.j;
+  if (s_.DirectionLock == Dir::X) {
+    pick.at.j = s_.Start.at.j;
     pick.pos.y = s_.Start.pos.y;
-  } else if (s_.DirectionLock == 2) {
-    pick.i = s_.Start.i;
+  } else if (s_.DirectionLock == Dir::Y) {
+    pick.at.i = s_.Start.at.i;
     pick.pos.x = s_.Start.pos.x;
   }
   return pick;
@@ -242,15 +228,15 @@ GridPick PlanEditor::locked(GridPick pick) const {
 
 void PlanEditor::showBand(CanvasPos to) {
   eraseBand();
-  const bool rectangle = s_.InputCategory == kCatFloor || s_.EditMode == kModeGroupDelete;
+  const bool rectangle = s_.InputCategory == Category::Floor || s_.Mode == EditMode::GroupDelete;
   band_ = RubberBand{s_.Start.pos, to, rectangle ? BandShape::Rectangle : BandShape::Line,
-                     s_.EditMode == kModePlace ? kBandPlaceColour : kBandDeleteColour};
-  host_.drawRubberBand(*band_);
+                     s_.Mode == EditMode::Place ? kBandPlaceColour : kBandDeleteColour};
+  view_.drawRubberBand(*band_);
 }
 
 void PlanEditor::eraseBand() {
   if (!band_) return;
-  host_.eraseRubberBand(*band_);
+  view_.eraseRubberBand(*band_);
   band_.reset();
 }
 
@@ -276,7 +262,7 @@ void PlanEditor::showPosition(const SnapResult& snap) {
     host_.setPositionLabels("", "");
     return;
   }
-  host_.setPositionLabels(b_.LineNameX(snap.i), b_.LineNameY(snap.j));
+  host_.setPositionLabels(b_.LineNameX(snap.at.i), b_.LineNameY(snap.at.j));
 }
 
 // ---- controls -----------------------------------------------------------------
@@ -284,10 +270,10 @@ void PlanEditor::showPosition(const SnapResult& snap) {
 void PlanEditor::pressDeleteToggle(DeleteToggle which, bool down) {
   abandon();
   s_.Toggles = PressDeleteToggle(s_.Toggles, which, down);
-  s_.EditMode = EditModeFor(s_.Toggles);
+  s_.Mode = EditModeFor(s_.Toggles);
 }
 
-void PlanEditor::chooseCategory(int category) {
+void PlanEditor::chooseCategory(Category category) {
   abandon();
   s_.InputCategory = category;
   s_.OtherStoreyWalls = false;
@@ -298,9 +284,9 @@ void PlanEditor::chooseCategory(int category) {
 
 void PlanEditor::chooseStorey(int storey) {
   s_.Storey = storey;
-  if (s_.InputCategory == kCatFloor || s_.InputCategory == kCatColumn) rebuildKindList();
+  if (s_.InputCategory == Category::Floor || s_.InputCategory == Category::Column) rebuildKindList();
   // The canvas traces the other storey's floor outline.
-  b_.UpdateFloorEdges(storey == 1 ? 2 : 1);
+  doc_.refreshFloorEdges(storey == 1 ? 2 : 1);
   redrawAll();
 }
 
@@ -309,10 +295,10 @@ bool PlanEditor::chooseKind(const std::string& listKey) {
   if (node == nullptr) return false;
   // A group heading names no member: the kind chosen before stays active.
   if (node->subKind == 0) {
-    host_.beep();
+    ask_.beep();
     return false;
   }
-  s_.Selection[static_cast<size_t>(s_.InputCategory - 1)] = KindSelection{node->subKind, node->key};
+  s_.Selection[s_.InputCategory] = KindSelection{node->subKind, node->key};
   applySelection();
   return true;
 }
@@ -325,41 +311,30 @@ void PlanEditor::toggleShowAll() {
 void PlanEditor::toggleOtherStoreyWalls() {
   if (!s_.OtherStoreyToggleEnabled) return;
   s_.OtherStoreyWalls = !s_.OtherStoreyWalls;
-  host_.showOtherStoreyWalls(s_.Storey == 1 ? 2 : 1, s_.OtherStoreyWalls);
+  view_.showOtherStoreyWalls(s_.Storey == 1 ? 2 : 1, s_.OtherStoreyWalls);
 }
 
 void PlanEditor::undo() {
-  if (!canUndo()) return;
-  host_.setBusy(true);
-  const GridRect rect = UndoRect(b_.Undo);
-  if (b_.Undo.editMode == kModePlace) host_.eraseRect(rect);
-  RestoreUndo(b_);
-  // Taking an edit back is a change too: after a save the plan differs from the file.
-  b_.Modified = 1;
-  redrawRect(rect);
-  ClearUndo(b_);
-  host_.undoAvailabilityChanged(false);
-  host_.setBusy(false);
+  if (!doc_.canUndo()) return;
+  ask_.setBusy(true);
+  doc_.undo();
+  ask_.setBusy(false);
 }
 
 void PlanEditor::redrawAll() {
-  host_.fullRedraw();
-  UpdateEccentricity(b_);
-  host_.eccentricityChanged();
+  view_.fullRedraw();
+  view_.updateEccentricityMarks();
 }
 
 void PlanEditor::rebuildKindList() {
   kindList_ = MemberKindList(s_.InputCategory, s_.Storey);
-  for (int c = kCatFloor; c <= kCatBeam; ++c) {
-    KindSelection& selection = s_.Selection[static_cast<size_t>(c - 1)];
-    selection = SelectionAfterRebuild(c, s_.Storey, selection);
-  }
+  for (const Category c : kCategories) s_.Selection[c] = SelectionAfterRebuild(c, s_.Storey, s_.Selection[c]);
   applySelection();
 }
 
 void PlanEditor::applySelection() {
-  if (s_.InputCategory != kCatWall) return;
-  const KindNode* node = FindKind(kindList_, s_.Selection[kCatWall - 1].key);
+  if (s_.InputCategory != Category::Wall) return;
+  const KindNode* node = FindKind(kindList_, s_.Selection[Category::Wall].key);
   if (node == nullptr) return;
   s_.SelectedGroupKey = node->groupKey;
   s_.SelectedMultiplier = LeafMultiplier(node->groupKey, node->subKind);

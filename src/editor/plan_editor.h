@@ -1,46 +1,50 @@
 #pragma once
 // The plan editor: turns presses, movements and keys on the plan canvas into checked
-// edits of the building, with one level of undo. It owns the editor state of the main
-// window and talks to the window only through EditorHost.
+// edits of the building, which it hands to the document as commands. It owns the editor
+// state of the main window; it asks the user through AskUser, shows rubber bands and view
+// changes through PlanView and keeps the controls around the plan in step through
+// EditorHost.
 
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "editor/ask_user.h"
 #include "editor/canvas_geometry.h"
 #include "editor/edit_request.h"
 #include "editor/editor_host.h"
+#include "editor/plan_view.h"
 #include "editor/side_controls.h"
 #include "editor/view_state.h"
 
 namespace tvk {
 
 class Building;
+class Document;
 
 enum class MouseButton { Left, Right };
 
 // A clicked grid point: indices and canvas position.
 struct GridPick {
-  int i = 0;
-  int j = 0;
+  GridPos at;
   CanvasPos pos;
 
   bool operator==(const GridPick&) const = default;
 };
 
 struct EditorState {
-  int InputCategory = kCatFloor;
+  Category InputCategory = Category::Floor;
   int Storey = 1;
-  std::array<KindSelection, 4> Selection;  // [category-1]: SelectedKind and the list key
+  PerCategory<KindSelection> Selection;  // SelectedKind and the list key
   std::string SelectedGroupKey = "Kesa";
   float SelectedMultiplier = 1.0f;  // wall multiplier of the chosen wall entry
-  int EditMode = kModePlace;
+  EditMode Mode = EditMode::Place;
   int ClickState = 0;
   GridPick Start;
   GridPick End;
-  int DirectionLock = 0;  // 0 none, 1 along X, 2 along Y
-  int PopupLayers = 0;
+  std::optional<Dir> DirectionLock;  // a wall or beam runs along it
+  LayerSet PopupLayers = LayerSet::None;
   bool PopupUsed = false;
   bool PopupCancelled = false;
   bool DeleteBothLayers = false;  // "筋かい・面材を同時に削除"
@@ -50,17 +54,16 @@ struct EditorState {
   bool OtherStoreyWalls = false;  // other-storey walls toggle down
   bool OtherStoreyToggleEnabled = false;
 
-  int SelectedKind(int category) const { return Selection[static_cast<size_t>(category - 1)].subKind; }
+  int SelectedKind(Category category) const { return Selection[category].subKind; }
 };
 
 class PlanEditor {
  public:
-  PlanEditor(Building& building, EditorHost& host);
+  PlanEditor(Document& document, AskUser& ask, PlanView& view, EditorHost& host);
 
   const EditorState& state() const { return s_; }
   const std::vector<KindNode>& kindList() const { return kindList_; }
-  bool kindListVisible() const { return s_.InputCategory != kCatBeam; }
-  bool canUndo() const;
+  bool kindListVisible() const { return s_.InputCategory != Category::Beam; }
   // "筋かい・面材を同時に削除" can be used in a delete mode with bearing walls.
   bool deleteBothLayersEnabled() const;
   // The rubber band currently on the canvas, if any.
@@ -78,7 +81,7 @@ class PlanEditor {
 
   // ---- controls ---------------------------------------------------------------
   void pressDeleteToggle(DeleteToggle which, bool down);
-  void chooseCategory(int category);
+  void chooseCategory(Category category);
   void chooseStorey(int storey);
   // A leaf of the member-kind list becomes the active kind; a group heading only beeps
   // (false), and the kind chosen before stays active.
@@ -87,13 +90,14 @@ class PlanEditor {
   void setWallAutoLink(bool on) { s_.WallAutoLink = on; }
   void toggleShowAll();
   void toggleOtherStoreyWalls();
+  // Takes the last plan edit back, with the hourglass.
   void undo();
-  // Full redraw of the current storey, then the eccentricity.
+  // Full redraw of the current storey, then its centre marks.
   void redrawAll();
 
  private:
-  bool twoClick() const { return s_.InputCategory != kCatColumn; }
-  bool runsAlongLine() const { return s_.InputCategory == kCatWall || s_.InputCategory == kCatBeam; }
+  bool twoClick() const { return s_.InputCategory != Category::Column; }
+  bool runsAlongLine() const { return s_.InputCategory == Category::Wall || s_.InputCategory == Category::Beam; }
 
   void takePoint(MouseButton button, CanvasPos at, const SnapResult& snap);
   void finishPoints(MouseButton button, CanvasPos at);
@@ -105,8 +109,6 @@ class PlanEditor {
   EditRequest makeRequest(const GridRect& rect) const;
   bool passesChecks(const EditRequest& edit);
   void commit(const EditRequest& edit);
-  void writeEdit(const EditRequest& edit);
-  void redrawRect(const GridRect& rect);
 
   void updateLock(const GridPick& at);
   GridPick locked(GridPick pick) const;
@@ -119,7 +121,10 @@ class PlanEditor {
   void applySelection();
   void showPosition(const SnapResult& snap);
 
-  Building& b_;
+  Document& doc_;
+  const Building& b_;
+  AskUser& ask_;
+  PlanView& view_;
   EditorHost& host_;
   EditorState s_;
   std::vector<KindNode> kindList_;

@@ -11,8 +11,8 @@ namespace {
 int OtherStoreyLevel(int storey) { return storey == 1 ? 2 : 1; }
 
 // Point of a line at `along` index: line runs along d through the rectangle's corner.
-GridPoint& OnLine(Building& b, int d, const GridRect& r, int along, int level) {
-  return d == kDirX ? b.Point(along, r.y1, level) : b.Point(r.x1, along, level);
+GridPoint& OnLine(Building& b, Dir d, const GridRect& r, int along, int level) {
+  return b.Point(r.Low().At(d, along), level);
 }
 
 // Unit segments x1 .. x2-1 (or y1 .. y2-1) of the run along d.
@@ -20,21 +20,19 @@ struct Run {
   int first;
   int last;
 };
-Run RunOf(const EditRequest& edit, int d) {
-  return d == kDirX ? Run{edit.rect.x1, edit.rect.x2 - 1} : Run{edit.rect.y1, edit.rect.y2 - 1};
-}
+Run RunOf(const EditRequest& edit, Dir d) { return Run{edit.rect.First(d), edit.rect.Last(d) - 1}; }
 
 template <typename F>
 void ForEachPoint(const GridRect& r, F&& f) {
   for (int j = r.y1; j <= r.y2; ++j) {
-    for (int i = r.x1; i <= r.x2; ++i) f(i, j);
+    for (int i = r.x1; i <= r.x2; ++i) f(GridPos{i, j});
   }
 }
 
 // ---- floors -----------------------------------------------------------------
 
 void ApplyFloor(Building& b, const EditRequest& edit) {
-  const int kind = edit.editMode == kModePlace ? edit.subKind : kFloorNone;
+  const FloorCell kind = edit.editMode == EditMode::Place ? static_cast<FloorCell>(edit.subKind) : FloorCell::None;
   for (int j = edit.rect.y1; j < edit.rect.y2; ++j) {
     for (int i = edit.rect.x1; i < edit.rect.x2; ++i) b.Point(i, j, edit.storey).FloorKind = kind;
   }
@@ -42,99 +40,83 @@ void ApplyFloor(Building& b, const EditRequest& edit) {
 
 // ---- columns ----------------------------------------------------------------
 
-void PlaceColumn(Building& b, int i, int j, int storey, int kind) {
-  ColumnRec& own = b.Point(i, j, storey).Column;
-  ColumnRec& other = b.Point(i, j, OtherStoreyLevel(storey)).Column;
-  if (kind != kColThrough && own.ColKind == kColThrough) {
+void PlaceColumn(Building& b, GridPos at, int storey, ColumnKind kind) {
+  ColumnRec& own = b.Point(at, storey).Column;
+  ColumnRec& other = b.Point(at, OtherStoreyLevel(storey)).Column;
+  if (kind != ColumnKind::Through && own.ColKind == ColumnKind::Through) {
     // The through-column is replaced: the other storey keeps a column of its own.
-    other.ColKind = kColStorey;
+    other.ColKind = ColumnKind::Storey;
     other.Through = 0;
   }
   own.ColKind = kind;
   own.Through = 0;
-  b.SplitSheathingAtColumn(i, j, storey);
-  if (kind == kColThrough) {
+  b.SplitSheathingAtColumn(at, storey);
+  if (kind == ColumnKind::Through) {
     own.Through = 1;
-    other.ColKind = kColThrough;
+    other.ColKind = ColumnKind::Through;
     other.Through = 1;
     // The column stands on the other storey as well and divides its panels there too.
-    b.SplitSheathingAtColumn(i, j, OtherStoreyLevel(storey));
+    b.SplitSheathingAtColumn(at, OtherStoreyLevel(storey));
   }
 }
 
-// What the N-value calculation derived for a column that is gone.
-void ClearColumnResult(ColumnResult& r) {
-  r.correction = {};
-  r.size1 = {};
-  r.size2 = {};
-  r.rating1 = {};
-  r.rating2 = {};
-  r.n = {};
-  r.a = {};
-  r.b = 0;
-  r.l = 0;
-  r.overLimit = 0;
-}
-
-void DeleteColumn(Building& b, int i, int j, int storey) {
-  ColumnRec& own = b.Point(i, j, storey).Column;
-  if (own.ColKind == kColThrough) {
-    ColumnRec& other = b.Point(i, j, OtherStoreyLevel(storey)).Column;
-    other.ColKind = kColNone;
+void DeleteColumn(Building& b, GridPos at, int storey) {
+  ColumnRec& own = b.Point(at, storey).Column;
+  if (own.ColKind == ColumnKind::Through) {
+    ColumnRec& other = b.Point(at, OtherStoreyLevel(storey)).Column;
+    other.ColKind = ColumnKind::None;
     other.Through = 0;
   }
-  own.ColKind = kColNone;
+  own.ColKind = ColumnKind::None;
   own.Through = 0;
   own.Corner = 0;
-  ClearColumnResult(b.Result(i, j, storey));
 }
 
 void ApplyColumn(Building& b, const EditRequest& edit) {
   const GridRect& r = edit.rect;
   switch (edit.editMode) {
-    case kModePlace:
-      PlaceColumn(b, r.x1, r.y1, edit.storey, edit.subKind);
+    case EditMode::Place:
+      PlaceColumn(b, r.Low(), edit.storey, static_cast<ColumnKind>(edit.subKind));
       break;
-    case kModeDelete:
-      DeleteColumn(b, r.x1, r.y1, edit.storey);
+    case EditMode::Delete:
+      DeleteColumn(b, r.Low(), edit.storey);
       break;
     default:
-      ForEachPoint(r, [&](int i, int j) { DeleteColumn(b, i, j, edit.storey); });
+      ForEachPoint(r, [&](GridPos at) { DeleteColumn(b, at, edit.storey); });
   }
 }
 
 // ---- beams ------------------------------------------------------------------
 
-// The beams of the four unit segments that meet at (i, j).
-void ClearBeamsAt(Building& b, int i, int j, int level) {
-  GridPoint& p = b.Point(i, j, level);
-  p.beam(kDirX) = BeamSeg{};
-  p.beam(kDirY) = BeamSeg{};
-  if (i > 1) b.Point(i - 1, j, level).beam(kDirX) = BeamSeg{};
-  if (j > 1) b.Point(i, j - 1, level).beam(kDirY) = BeamSeg{};
+// The beams of the four unit segments that meet at `at`.
+void ClearBeamsAt(Building& b, GridPos at, int level) {
+  for (const Dir d : kDirs) {
+    b.Point(at, level).beam(d) = BeamSeg{};
+    if (at.Along(d) > 1) b.Point(at.Step(d, -1), level).beam(d) = BeamSeg{};
+  }
 }
 
 void ApplyBeam(Building& b, const EditRequest& edit) {
   const int level = edit.storey + 1;
-  if (edit.editMode == kModeGroupDelete) {
-    ForEachPoint(edit.rect, [&](int i, int j) { ClearBeamsAt(b, i, j, level); });
+  if (edit.editMode == EditMode::GroupDelete) {
+    ForEachPoint(edit.rect, [&](GridPos at) { ClearBeamsAt(b, at, level); });
     return;
   }
-  const int d = edit.direction();
+  const Dir d = edit.direction();
   const Run run = RunOf(edit, d);
-  const BeamSeg beam = edit.editMode == kModePlace ? BeamSeg{edit.subKind, 0} : BeamSeg{};
+  const BeamSeg beam = edit.editMode == EditMode::Place ? BeamSeg{edit.subKind, 0} : BeamSeg{};
   for (int k = run.first; k <= run.last; ++k) OnLine(b, d, edit.rect, k, level).beam(d) = beam;
 }
 
 // ---- bearing walls ----------------------------------------------------------
 
 template <typename F>
-void ForEachLayer(int layers, F&& f) {
-  if (layers & kLayerBrace) f(MemberLayer::Brace);
-  if (layers & kLayerSheathing) f(MemberLayer::Sheathing);
+void ForEachLayer(LayerSet layers, F&& f) {
+  if (Includes(layers, LayerSet::Brace)) f(MemberLayer::Brace);
+  if (Includes(layers, LayerSet::Sheathing)) f(MemberLayer::Sheathing);
 }
 
-WallSeg& Slot(GridPoint& p, MemberLayer layer, int d) {
+WallSeg& Slot(GridPoint& p, MemberLayer layer, Dir d) {
   return layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
 }
 
@@ -152,11 +134,11 @@ WallSeg PlacedSegment(const Building& b, const EditRequest& edit, const Run& run
 }
 
 // Columns at both ends of a new wall, beams below and above each of its segments.
-void AutoLinkWall(Building& b, const EditRequest& edit, int d, const Run& run) {
+void AutoLinkWall(Building& b, const EditRequest& edit, Dir d, const Run& run) {
   const int s = edit.storey;
   for (const int end : {run.first, run.last + 1}) {
     ColumnRec& column = OnLine(b, d, edit.rect, end, s).Column;
-    if (column.ColKind == kColNone) column.ColKind = kColStorey;
+    if (column.ColKind == ColumnKind::None) column.ColKind = ColumnKind::Storey;
   }
   for (int k = run.first; k <= run.last; ++k) {
     for (const int level : {s, s + 1}) OnLine(b, d, edit.rect, k, level).beam(d) = BeamSeg{1, 1};
@@ -164,7 +146,7 @@ void AutoLinkWall(Building& b, const EditRequest& edit, int d, const Run& run) {
 }
 
 void PlaceWall(Building& b, const EditRequest& edit) {
-  const int d = edit.direction();
+  const Dir d = edit.direction();
   const Run run = RunOf(edit, d);
   if (run.last < run.first) return;  // zero-length run
   ForEachLayer(edit.layers, [&](MemberLayer layer) {
@@ -176,7 +158,7 @@ void PlaceWall(Building& b, const EditRequest& edit) {
 }
 
 void DeleteWallRun(Building& b, const EditRequest& edit) {
-  const int d = edit.direction();
+  const Dir d = edit.direction();
   const Run run = RunOf(edit, d);
   ForEachLayer(edit.layers, [&](MemberLayer layer) {
     for (int k = run.first; k <= run.last; ++k) Slot(OnLine(b, d, edit.rect, k, edit.storey), layer, d) = WallSeg{};
@@ -187,14 +169,12 @@ void DeleteWallRun(Building& b, const EditRequest& edit) {
 void GroupDeleteWalls(Building& b, const EditRequest& edit) {
   const GridRect& r = edit.rect;
   ForEachLayer(edit.layers, [&](MemberLayer layer) {
-    for (int d = kDirX; d <= kDirY; ++d) {
+    for (const Dir d : kDirs) {
       const Run run = RunOf(edit, d);
-      const int lineFirst = d == kDirX ? r.y1 : r.x1;
-      const int lineLast = d == kDirX ? r.y2 : r.x2;
-      for (int line = lineFirst; line <= lineLast; ++line) {
-        auto at = [&](int k) -> WallSeg& {
-          return Slot(d == kDirX ? b.Point(k, line, edit.storey) : b.Point(line, k, edit.storey), layer, d);
-        };
+      const Dir across = Other(d);
+      for (int line = r.First(across); line <= r.Last(across); ++line) {
+        const GridPos onLine = r.Low().At(across, line);
+        auto at = [&](int k) -> WallSeg& { return Slot(b.Point(onLine.At(d, k), edit.storey), layer, d); };
         for (int k = run.first; k <= run.last; ++k) {
           const WallSeg& seg = at(k);
           const bool starts = seg.Kind != 0 && (seg.RunPos == 0 || seg.RunPos == 1);
@@ -209,17 +189,17 @@ void GroupDeleteWalls(Building& b, const EditRequest& edit) {
 }
 
 void SplitSheathingIn(Building& b, const GridRect& r, int level) {
-  ForEachPoint(r, [&](int i, int j) {
-    if (b.Point(i, j, level).hasColumn()) b.SplitSheathingAtColumn(i, j, level);
+  ForEachPoint(r, [&](GridPos at) {
+    if (b.Point(at, level).hasColumn()) b.SplitSheathingAtColumn(at, level);
   });
 }
 
 void ApplyWall(Building& b, const EditRequest& edit) {
   switch (edit.editMode) {
-    case kModePlace:
+    case EditMode::Place:
       PlaceWall(b, edit);
       break;
-    case kModeDelete:
+    case EditMode::Delete:
       DeleteWallRun(b, edit);
       break;
     default:
@@ -232,19 +212,17 @@ void ApplyWall(Building& b, const EditRequest& edit) {
 
 void ApplyEdit(Building& building, const EditRequest& edit) {
   switch (edit.category) {
-    case kCatFloor:
+    case Category::Floor:
       ApplyFloor(building, edit);
       break;
-    case kCatWall:
+    case Category::Wall:
       ApplyWall(building, edit);
       break;
-    case kCatColumn:
+    case Category::Column:
       ApplyColumn(building, edit);
       break;
-    case kCatBeam:
+    case Category::Beam:
       ApplyBeam(building, edit);
-      break;
-    default:
       break;
   }
 }

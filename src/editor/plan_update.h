@@ -8,8 +8,7 @@ namespace tvk {
 
 class Building;
 
-// Only the point table (and the cleared results of deleted columns) changes; the
-// caller takes the undo snapshot and sets Modified first.
+// Only the point table changes (PlanEditCommand applies it through the document).
 void ApplyEdit(Building& building, const EditRequest& edit);
 
 }  // namespace tvk

@@ -37,16 +37,16 @@ double ZoomFactorOf(PopupChoice choice) {
   }
 }
 
-int LayersOf(PopupChoice choice) {
+LayerSet LayersOf(PopupChoice choice) {
   switch (choice) {
     case PopupChoice::DeleteBrace:
-      return 1;
+      return LayerSet::Brace;
     case PopupChoice::DeleteSheathing:
-      return 2;
+      return LayerSet::Sheathing;
     case PopupChoice::DeleteBoth:
-      return 3;
+      return LayerSet::Both;
     default:
-      return 0;
+      return LayerSet::None;
   }
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/edit_choices.h"
+
 namespace tvk {
 
 enum class PopupKind {
@@ -33,7 +35,7 @@ struct PopupEntry {
 std::vector<PopupEntry> PopupEntries(PopupKind kind);
 // Zoom factor of a zoom entry; 0 for any other choice.
 double ZoomFactorOf(PopupChoice choice);
-// Layers (1 brace, 2 sheathing, 3 both) named by a wall layer entry; 0 otherwise.
-int LayersOf(PopupChoice choice);
+// Layers named by a wall layer entry; none for any other choice.
+LayerSet LayersOf(PopupChoice choice);
 
 }  // namespace tvk

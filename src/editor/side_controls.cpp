@@ -14,10 +14,10 @@ DeleteToggles PressDeleteToggle(DeleteToggles current, DeleteToggle pressed, boo
   return next;
 }
 
-int EditModeFor(DeleteToggles toggles) {
-  if (toggles.remove) return kModeDelete;
-  if (toggles.group) return kModeGroupDelete;
-  return kModePlace;
+EditMode EditModeFor(DeleteToggles toggles) {
+  if (toggles.remove) return EditMode::Delete;
+  if (toggles.group) return EditMode::GroupDelete;
+  return EditMode::Place;
 }
 
 bool MultiplierBoxAccepts(char32_t ch, bool ctrl) {

@@ -5,12 +5,9 @@
 #include <optional>
 #include <string>
 
-namespace tvk {
+#include "editor/edit_choices.h"
 
-// EditMode values.
-constexpr int kModePlace = 0;
-constexpr int kModeDelete = 1;
-constexpr int kModeGroupDelete = 2;
+namespace tvk {
 
 enum class DeleteToggle { Delete, GroupDelete };  // "削    除", "グループ削除"
 
@@ -23,7 +20,7 @@ struct DeleteToggles {
 
 // Toggle states after `pressed` was switched to `down`: both down leaves only the one just pressed.
 DeleteToggles PressDeleteToggle(DeleteToggles current, DeleteToggle pressed, bool down);
-int EditModeFor(DeleteToggles toggles);
+EditMode EditModeFor(DeleteToggles toggles);
 
 // Typing in a multiplier box: digits, ".", "%", Backspace and Ctrl+C/V/X/Z pass;
 // every other key (minus sign and Enter among them) is swallowed.

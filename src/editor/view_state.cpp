@@ -7,21 +7,21 @@
 
 namespace tvk {
 
-StoreyButtonLabels StoreyButtons(int category, int storeyCount) {
+StoreyButtonLabels StoreyButtons(Category category, int storeyCount) {
   switch (category) {
-    case kCatFloor:
+    case Category::Floor:
       return {"２階 床", "１階 床"};
-    case kCatWall:
+    case Category::Wall:
       return {"２階 耐力壁", "１階 耐力壁"};
-    case kCatColumn:
+    case Category::Column:
       return {"２階 柱", "１階 柱"};
     default:
       return {"２階 小屋梁", storeyCount == 1 ? "１階 小屋梁" : "２階 床梁"};
   }
 }
 
-bool OtherStoreyToggleEnabled(int category, int storeyCount) {
-  return storeyCount == 2 && (category == kCatColumn || category == kCatBeam);
+bool OtherStoreyToggleEnabled(Category category, int storeyCount) {
+  return storeyCount == 2 && (category == Category::Column || category == Category::Beam);
 }
 
 std::string OtherStoreyToggleCaption(int storey, bool shown) {
@@ -70,18 +70,19 @@ KindNode SheathingGroup() {
 
 }  // namespace
 
-std::vector<KindNode> MemberKindList(int category, int storey) {
+std::vector<KindNode> MemberKindList(Category category, int storey) {
   switch (category) {
-    case kCatFloor: {
-      std::vector<KindNode> list{Leaf("床", "Slab1", kFloorSlab)};
-      if (storey == 2) list.push_back(Leaf("吹き抜け", "Slab2", kFloorVoid));
+    case Category::Floor: {
+      std::vector<KindNode> list{Leaf("床", "Slab1", static_cast<int>(FloorCell::Slab))};
+      if (storey == 2) list.push_back(Leaf("吹き抜け", "Slab2", static_cast<int>(FloorCell::Void)));
       return list;
     }
-    case kCatWall:
+    case Category::Wall:
       return {BraceGroup(kKesaName, kKeyKesa, kKesaMultipliers),
               BraceGroup(kTasukiName, kKeyTasuki, kTasukiMultipliers), SheathingGroup()};
-    case kCatColumn:
-      return {Leaf("管柱", "Col1", kColStorey), Leaf("通し柱", "Col2", kColThrough)};
+    case Category::Column:
+      return {Leaf("管柱", "Col1", static_cast<int>(ColumnKind::Storey)),
+              Leaf("通し柱", "Col2", static_cast<int>(ColumnKind::Through))};
     default:
       return {};
   }
@@ -114,21 +115,21 @@ float LeafMultiplier(const std::string& groupKey, int subKind) {
   return 0.0f;
 }
 
-KindSelection InitialSelection(int category) {
+KindSelection InitialSelection(Category category) {
   switch (category) {
-    case kCatFloor:
+    case Category::Floor:
       return {1, "Slab1"};
-    case kCatWall:
+    case Category::Wall:
       return {1, WallLeafKey(kKeyKesa, 1)};
-    case kCatColumn:
+    case Category::Column:
       return {1, "Col1"};
     default:
       return {1, ""};
   }
 }
 
-KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current) {
-  if ((category == kCatFloor && storey == 1) || (category == kCatColumn && storey == 2)) {
+KindSelection SelectionAfterRebuild(Category category, int storey, const KindSelection& current) {
+  if ((category == Category::Floor && storey == 1) || (category == Category::Column && storey == 2)) {
     return InitialSelection(category);
   }
   return current;

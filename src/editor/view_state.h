@@ -5,22 +5,18 @@
 #include <string>
 #include <vector>
 
-namespace tvk {
+#include "editor/edit_choices.h"
 
-// Member categories (InputCategory).
-constexpr int kCatFloor = 1;
-constexpr int kCatWall = 2;
-constexpr int kCatColumn = 3;
-constexpr int kCatBeam = 4;
+namespace tvk {
 
 struct StoreyButtonLabels {
   std::string storey2;
   std::string storey1;
 };
-StoreyButtonLabels StoreyButtons(int category, int storeyCount);
+StoreyButtonLabels StoreyButtons(Category category, int storeyCount);
 // The other-storey walls toggle can be used with columns and beams, and only where there is
 // another storey.
-bool OtherStoreyToggleEnabled(int category, int storeyCount);
+bool OtherStoreyToggleEnabled(Category category, int storeyCount);
 // "上階耐力壁表示" on storey 1, "下階耐力壁表示" on storey 2; "…消去" while the walls are shown.
 std::string OtherStoreyToggleCaption(int storey, bool shown);
 std::string StoreyLabel(int storey);  // "１階" / "２階"
@@ -36,7 +32,7 @@ struct KindNode {
 };
 
 // Entries for a category and storey; empty for beams (no list).
-std::vector<KindNode> MemberKindList(int category, int storey);
+std::vector<KindNode> MemberKindList(Category category, int storey);
 // The entry with a list key, searched through the groups; nullptr when absent.
 const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& key);
 // List key of a wall leaf ("Kesa" + 1 -> "Kesa1").
@@ -56,8 +52,8 @@ struct KindSelection {
   bool operator==(const KindSelection&) const = default;
 };
 // Initial selection of a category (its first leaf).
-KindSelection InitialSelection(int category);
+KindSelection InitialSelection(Category category);
 // Selection of a category after its list was rebuilt for a storey.
-KindSelection SelectionAfterRebuild(int category, int storey, const KindSelection& current);
+KindSelection SelectionAfterRebuild(Category category, int storey, const KindSelection& current);
 
 }  // namespace tvk

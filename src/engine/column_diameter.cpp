@@ -46,7 +46,7 @@ ColumnDiameter Check(const BuildingProfile& profile, const ProfileLoads& loads, 
   const std::optional<double>& hOwn = storey == 2 ? loads.h2 : loads.h1;
   if (hOwn) c.lMm = BucklingLength(*hOwn, storeys >= 2 && storey == 1);
   if (!loads.fc) c.missing.Add(CheckInput::Wood);
-  std::optional<ColumnSection> section = profile.column[static_cast<size_t>(storey - 1)];
+  std::optional<ColumnSection> section = Nth(profile.column, storey);
   if (section && (section->b <= 0 || section->d <= 0)) section.reset();
   if (!section) c.missing.Add(storey == 2 ? CheckInput::Column2 : CheckInput::Column1);
   if (!c.load || !c.lMm || !loads.fc) return c;
@@ -92,8 +92,8 @@ ColumnCapacity CapacityOf(const ColumnSection& section, double wd, double lMm, d
   } else {
     c.eta = 3000 / (c.lambda * c.lambda);
   }
-  const double area = kLongTermFactor * c.eta * fc * section.b * section.d / wd / 1000;
-  c.allowedM2 = std::floor(area * 10 + kSlack) / 10;
+  c.areaM2 = kLongTermFactor * c.eta * fc * section.b * section.d / wd / 1000;
+  c.allowedM2 = std::floor(c.areaM2 * 10 + kSlack) / 10;
   c.slender = c.lambda >= kSlenderLimit;
   return c;
 }

@@ -45,7 +45,8 @@ struct ColumnCapacity {
   ColumnSection section;
   double lambda = 0;     // 3.46·l / min(b, d)
   double eta = 0;        // buckling reduction
-  double allowedM2 = 0;  // rounded down to 0.1 m²
+  double areaM2 = 0;     // (1.1/3)·η·Fc·b·d / Wd / 1000
+  double allowedM2 = 0;  // areaM2 rounded down to 0.1 m²
   bool slender = false;  // 有効細長比 150 以上
 };
 

@@ -11,7 +11,6 @@
 // without a word.
 
 #include "engine/beam_runs.h"
-#include "engine/grid_walk.h"
 #include "engine/pull_out.h"
 #include "engine/transmission.h"
 
@@ -21,90 +20,91 @@ namespace {
 
 class CrossBeamWalk {
  public:
-  CrossBeamWalk(Building& b, const BeamIndex& beams, int d, int i, int j, int level)
-      : b_(b), beams_(beams), d_(d), i_(i), j_(j), level_(level) {}
+  CrossBeamWalk(const Building& b, CalcResults& results, const BeamIndex& beams, Dir d, GridPos q, int level)
+      : b_(b), results_(results), beams_(beams), d_(d), q_(q), level_(level) {}
 
   void Run() {
-    if (ColumnBelow(i_, j_) || !PullEligible(b_, level_, d_, i_, j_)) return;
-    bd_ = beams_.BothSides(d_, i_, j_) ? d_ : OtherDir(d_);
-    along_ = AlongIndex(bd_, i_, j_);
-    hasSide_[0] = along_ > 1 && HasBeamAt(along_ - 1);
-    hasSide_[1] = HasBeamAt(along_);
-    bool fullShare = !(hasSide_[0] && hasSide_[1]);
-    bool endOpen[2] = {true, true};
+    if (ColumnBelow(q_) || !PullEligible(b_, level_, d_, q_)) return;
+    bd_ = beams_.BothSides(d_, q_) ? d_ : Other(d_);
+    along_ = q_.Along(bd_);
+    hasSide_[Side::Low] = along_ > 1 && HasBeamAt(along_ - 1);
+    hasSide_[Side::High] = HasBeamAt(along_);
+    bool fullShare = !(hasSide_[Side::Low] && hasSide_[Side::High]);
+    PerEnd<bool> endOpen{{true, true}};
     if (!fullShare) {
-      through_ = beams_.Run(bd_, i_, j_);
-      const auto [si, sj] = PointAlong(bd_, i_, j_, through_.first);
-      const auto [ei, ej] = PointAlong(bd_, i_, j_, through_.last + 1);
-      endOpen[0] = !ColumnBelow(si, sj);
-      endOpen[1] = !ColumnBelow(ei, ej);
-      if (!endOpen[0] && !endOpen[1]) return;  // carried by columns: the beam-end path handles it
-      if (!beams_.BothSides(OtherDir(bd_), ei, ej)) fullShare = true;
+      through_ = beams_.Run(bd_, q_);
+      const GridPos start = q_.At(bd_, through_.first);
+      const GridPos end = q_.At(bd_, through_.last + 1);
+      endOpen[Side::Low] = !ColumnBelow(start);
+      endOpen[Side::High] = !ColumnBelow(end);
+      if (!endOpen[Side::Low] && !endOpen[Side::High]) return;  // carried by columns: the beam-end path handles it
+      if (!beams_.BothSides(Other(bd_), end)) fullShare = true;
     }
-    pull_ = ColumnPull(b_, i_, j_, level_, d_);
-    for (int end = 1; end <= 2; ++end) {
-      if (endOpen[end - 1]) TransmitEnd(end, fullShare);
+    pull_ = ColumnPull(b_, results_, q_, level_, d_);
+    for (const Side end : kSides) {
+      if (endOpen[end]) TransmitEnd(end, fullShare);
     }
     if (pull_ > 0 && !delivered_) MarkNotTransmitted();
   }
 
  private:
-  bool HasBeamAt(int along) const {
-    const auto [pi, pj] = PointAlong(bd_, i_, j_, along);
-    return beams_.Has(bd_, pi, pj);
-  }
-  bool ColumnBelow(int pi, int pj) const { return HasColumnAt(b_.Point(pi, pj, level_ - 1)); }
+  // A value for each end of the small beam: towards lower indices, towards higher.
+  template <class T>
+  struct PerEnd {
+    std::array<T, 2> v;
+    T& operator[](Side s) { return v[static_cast<size_t>(s)]; }
+    const T& operator[](Side s) const { return v[static_cast<size_t>(s)]; }
+  };
 
-  // End 1 lies towards lower indices along the beam, end 2 towards higher.
-  void TransmitEnd(int end, bool fullShare) {
-    if (!hasSide_[end - 1]) return;
-    const int step = end == 1 ? -1 : 1;
-    const MemberSpan run = hasSide_[0] && hasSide_[1] ? through_ : RunOfSide(end);
-    const int beamEnd = end == 1 ? run.first : run.last + 1;
-    const int x = beams_.NearestThrough(bd_, i_, j_, step);
-    if (x == 0 || (end == 1 ? x < beamEnd : x > beamEnd)) return;
+  bool HasBeamAt(int along) const { return beams_.Has(bd_, q_.At(bd_, along)); }
+  bool ColumnBelow(GridPos p) const { return HasColumnAt(b_.Point(p, level_ - 1)); }
+
+  void TransmitEnd(Side end, bool fullShare) {
+    if (!hasSide_[end]) return;
+    const bool low = end == Side::Low;
+    const MemberSpan run = hasSide_[Side::Low] && hasSide_[Side::High] ? through_ : RunOfSide(end);
+    const int beamEnd = low ? run.first : run.last + 1;
+    const int x = beams_.NearestThrough(bd_, q_, low ? -1 : 1);
+    if (x == 0 || (low ? x < beamEnd : x > beamEnd)) return;
     float share = 1;
-    if (!fullShare) {
-      const auto [ei, ej] = PointAlong(bd_, i_, j_, beamEnd);
-      share = (through_.length - b_.Distance(i_, j_, ei, ej, level_)) / through_.length;
-    }
-    const auto [xi, xj] = PointAlong(bd_, i_, j_, x);
-    const int od = OtherDir(bd_);
+    if (!fullShare) share = (through_.length - b_.Distance(q_, q_.At(bd_, beamEnd), level_)) / through_.length;
+    const GridPos crossing = q_.At(bd_, x);
+    const Dir od = Other(bd_);
     // A through point is never on the first or last line across, so a segment starts there.
-    const MemberSpan orth = beams_.Run(od, xi, xj);
-    const auto [si, sj] = PointAlong(od, xi, xj, orth.first);
-    const auto [ei, ej] = PointAlong(od, xi, xj, orth.last + 1);
-    const float u = b_.Distance(si, sj, xi, xj, level_);
-    Deliver(si, sj, (orth.length - u) / orth.length, share);
-    Deliver(ei, ej, u / orth.length, share);
+    const MemberSpan orth = beams_.Run(od, crossing);
+    const GridPos first = crossing.At(od, orth.first);
+    const GridPos last = crossing.At(od, orth.last + 1);
+    const float u = b_.Distance(first, crossing, level_);
+    Deliver(first, (orth.length - u) / orth.length, share);
+    Deliver(last, u / orth.length, share);
   }
 
-  MemberSpan RunOfSide(int end) const {
-    const auto [pi, pj] = PointAlong(bd_, i_, j_, end == 1 ? along_ - 1 : along_);
-    return beams_.Run(bd_, pi, pj);
-  }
+  MemberSpan RunOfSide(Side end) const { return beams_.Run(bd_, q_.At(bd_, end == Side::Low ? along_ - 1 : along_)); }
 
-  void Deliver(int pi, int pj, float ratio, float share) {
+  void Deliver(GridPos p, float ratio, float share) {
     if (!(ratio > 0)) return;
     delivered_ = true;
-    if (ColumnBelow(pi, pj)) {
-      b_.Result(pi, pj, level_ - 1).crossShare[static_cast<size_t>(d_ - 1)] += ratio * pull_ * share;
+    if (ColumnBelow(p)) {
+      results_.Column(p, level_ - 1).crossShare[d_] += ratio * pull_ * share;
     } else {
       MarkNotTransmitted();
     }
   }
 
   void MarkNotTransmitted() {
-    b_.Result(i_, j_, level_).notTransmitted = 1;
-    b_.NotTransmitted = 1;
+    results_.Column(q_, level_).notTransmitted = 1;
+    results_.notTransmitted = true;
   }
 
-  Building& b_;
+  const Building& b_;
+  CalcResults& results_;
   const BeamIndex& beams_;
-  int d_, i_, j_, level_;
-  int bd_ = 0;     // direction of the small beam
-  int along_ = 0;  // Q's index along it
-  bool hasSide_[2] = {false, false};
+  Dir d_;
+  GridPos q_;
+  int level_;
+  Dir bd_ = Dir::X;  // direction of the small beam
+  int along_ = 0;    // Q's index along it
+  PerEnd<bool> hasSide_{{false, false}};
   MemberSpan through_;  // the beam through Q when both sides carry one
   float pull_ = 0;
   bool delivered_ = false;  // some end's part reached a storey-1 column or marked Q
@@ -112,14 +112,14 @@ class CrossBeamWalk {
 
 }  // namespace
 
-void CrossGTransmit(Building& building, const BeamIndex& beams, int d, int i, int j, int s) {
-  if (s < 2 || s > building.Storeys() || beams.level() != s || !HasColumnAt(building.Point(i, j, s))) return;
-  CrossBeamWalk(building, beams, d, i, j, s).Run();
+void CrossGTransmit(const Building& building, CalcResults& results, const BeamIndex& beams, Dir d, GridPos p, int s) {
+  if (s < 2 || s > building.Storeys() || beams.level() != s || !HasColumnAt(building.Point(p, s))) return;
+  CrossBeamWalk(building, results, beams, d, p, s).Run();
 }
 
-void CrossGTransmit(Building& building, int d, int i, int j, int s) {
+void CrossGTransmit(const Building& building, CalcResults& results, Dir d, GridPos p, int s) {
   if (s < 2 || s > building.Storeys()) return;
-  CrossGTransmit(building, BeamIndex(building, s), d, i, j, s);
+  CrossGTransmit(building, results, BeamIndex(building, s), d, p, s);
 }
 
 }  // namespace tvk

@@ -3,12 +3,17 @@
 
 #include <string>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class CalcResults;
 struct StoreyBalance;
 
-void UpdateEccentricity(Building& building);
+// The eccentricity record of every storey into results (sized for the building first when
+// they do not fit); nothing else of them changes.
+void UpdateEccentricity(const Building& building, CalcResults& results);
 
 enum class RatioColour { White, Yellow, Red };
 
@@ -23,8 +28,8 @@ struct EccentricityText {
 
 // Whether direction d has an eccentricity ratio: it has walls, and the storey's walls resist
 // torsion. Without, the ratio is shown as "----".
-bool HasRatio(const StoreyBalance& balance, int d);
+bool HasRatio(const StoreyBalance& balance, Dir d);
 
-EccentricityText FormatEccentricity(const StoreyBalance& balance, int d);
+EccentricityText FormatEccentricity(const StoreyBalance& balance, Dir d);
 
 }  // namespace tvk

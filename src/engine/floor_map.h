@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -12,9 +14,9 @@ class Building;
 class FloorMap {
  public:
   FloorMap(const Building& building, int level);
-  // Floor or void cells among the four that meet at (i, j): lowest corners (i, j),
+  // Floor or void cells among the four that meet at p = (i, j): lowest corners (i, j),
   // (i-1, j), (i-1, j-1) and (i, j-1).
-  int CellsAround(int i, int j) const;
+  int CellsAround(GridPos p) const;
 
  private:
   bool Cell(int ci, int cj) const;

@@ -7,15 +7,22 @@
 
 namespace tvk {
 
-void RunFullCalculation(Building& building, bool noAutoPlacement) {
-  MarkWallLines(building);
+void RunFullCalculation(Building& building, CalcResults& results, bool noAutoPlacement) {
+  results.Reset(building);
+  MarkWallLines(building, results);
   RefreshBeamRuns(building);
-  CalcAllN(building, noAutoPlacement);
-  UpdateEccentricity(building);
+  CalcAllN(building, results, noAutoPlacement);
+  UpdateEccentricity(building, results);
 }
 
-bool WarnNotTransmitted(const Building& building) {
-  return building.NotTransmitted != 0 && building.Settings.NoCrossBeamWarning == 0;
+CalcResults RunFullCalculation(Building& building, bool noAutoPlacement) {
+  CalcResults results;
+  RunFullCalculation(building, results, noAutoPlacement);
+  return results;
+}
+
+bool WarnNotTransmitted(const Building& building, const CalcResults& results) {
+  return results.notTransmitted && building.Settings.NoCrossBeamWarning == 0;
 }
 
 }  // namespace tvk

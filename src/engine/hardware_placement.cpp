@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/calc_results.h"
 #include "engine/grade.h"
 #include "engine/member_codes.h"
 #include "model/building.h"
@@ -23,28 +24,28 @@ constexpr float kHoldDownN = 1.8f;  // (へ) and stronger are hold-down hardware
 
 }  // namespace
 
-float GoverningN(const Building& building, int i, int j, int level) {
-  const ColumnResult& r = building.Result(i, j, level);
-  return std::max(r.total(kDirX), r.total(kDirY));
+float GoverningN(const CalcResults& results, GridPos p, int level) {
+  const ColumnResult& r = results.Column(p, level);
+  return std::max(r.total(Dir::X), r.total(Dir::Y));
 }
 
-void AutoSetKanamono(Building& building, int i, int j, int s) {
-  ColumnRec& column = building.Point(i, j, s).Column;
-  const std::string_view symbol = NToKigou(GoverningN(building, i, j, s)).symbol;
+void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s) {
+  ColumnRec& column = building.Point(p, s).Column;
+  const std::string_view symbol = NToKigou(GoverningN(results, p, s)).symbol;
   // A through column has no joint at its storey-1 top and its storey-2 bottom.
   const bool through = column.Through == 1;
   const bool fillTop = !through || s != 1;
   const bool fillBottom = !through || s == 1;
   if (fillTop && column.TopHardware.empty()) column.TopHardware = symbol;
   if (fillBottom && column.BottomHardware.empty()) column.BottomHardware = symbol;
-  if (building.Settings.DoublePullHD == 1) SetRyobiki(building, i, j, s);
-  if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, i, j, s);
+  if (building.Settings.DoublePullHD == 1) SetRyobiki(building, p, s);
+  if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, p, s);
 }
 
-void SetRyobiki(Building& building, int i, int j, int s) {
+void SetRyobiki(Building& building, GridPos p, int s) {
   if (!IsLowerOfTwoStoreys(building, s)) return;
-  ColumnRec& lower = building.Point(i, j, 1).Column;
-  ColumnRec& upperColumn = building.Point(i, j, 2).Column;
+  ColumnRec& lower = building.Point(p, 1).Column;
+  ColumnRec& upperColumn = building.Point(p, 2).Column;
   std::string_view upper = Trimmed(upperColumn.BottomHardware);
   if (upper.empty()) upper = upperColumn.NeedGrade;
   const float nLower = KigouToN(lower.TopHardware);
@@ -57,13 +58,13 @@ void SetRyobiki(Building& building, int i, int j, int s) {
   }
 }
 
-void MatchLowerHardware(Building& building, int i, int j, int s) {
+void MatchLowerHardware(Building& building, const CalcResults& results, GridPos p, int s) {
   if (!IsLowerOfTwoStoreys(building, s)) return;
-  const float n1 = GoverningN(building, i, j, 1);
-  const float n2 = HasColumnAt(building.Point(i, j, 2)) ? GoverningN(building, i, j, 2) : 0.0f;
+  const float n1 = GoverningN(results, p, 1);
+  const float n2 = HasColumnAt(building.Point(p, 2)) ? GoverningN(results, p, 2) : 0.0f;
   if (!(n2 > n1)) return;
   const std::string_view symbol = NToKigou(n2).symbol;
-  ColumnRec& lower = building.Point(i, j, 1).Column;
+  ColumnRec& lower = building.Point(p, 1).Column;
   if (n2 > KigouToN(lower.TopHardware)) lower.TopHardware = symbol;
   if (n2 > KigouToN(lower.BottomHardware)) lower.BottomHardware = symbol;
 }

@@ -2,24 +2,27 @@
 // Placed joint hardware: automatic filling of open fields, the double-pull and
 // storey-1-follows-storey-2 equalisations, and clearing.
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class CalcResults;
 
-// Fills the empty placed-hardware fields of the storey-s column at (i, j) with its grade
-// (a through column only at its storey-1 bottom and storey-2 top), then applies the
+// Fills the empty placed-hardware fields of the storey-s column at p with its grade (a
+// through column only at its storey-1 bottom and storey-2 top), then applies the
 // equalisations the project asks for.
-void AutoSetKanamono(Building& building, int i, int j, int s);
+void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s);
 // Storey 1 of a two-storey building: when the storey-1 top and the storey-2 bottom are both
 // hold-down class, the weaker takes the stronger's text.
-void SetRyobiki(Building& building, int i, int j, int s);
+void SetRyobiki(Building& building, GridPos p, int s);
 // Storey 1 of a two-storey building: when the storey-2 N is larger, storey-1 hardware that is
 // weaker than it is raised to the storey-2 grade.
-void MatchLowerHardware(Building& building, int i, int j, int s);
+void MatchLowerHardware(Building& building, const CalcResults& results, GridPos p, int s);
 // Empties every placed-hardware text of every level (the caller asks the user first).
 void ClearKanamono(Building& building);
 
-// Governing N of the column at (i, j) on a level: the larger direction total.
-float GoverningN(const Building& building, int i, int j, int level);
+// Governing N of the column at p on a level: the larger direction total.
+float GoverningN(const CalcResults& results, GridPos p, int level);
 
 }  // namespace tvk

@@ -1,36 +1,32 @@
 #pragma once
 // Unchecked access to the records of one level, for the engine's loops over whole levels.
-// The model keeps its arrays with i varying fastest, then j, then the level.
+// The tables sized with the building keep i varying fastest, then j, then the level.
 
 #include <cstddef>
-#include <utility>
+#include <span>
 
+#include "engine/calc_results.h"
 #include "model/building.h"
 
 namespace tvk {
 
-template <class B>
-class BasicLevelView {
+template <class T>
+class LevelSlice {
  public:
-  BasicLevelView(B& b, int level)
-      : nx_(static_cast<size_t>(b.PointsX())),
-        offset_(nx_ * static_cast<size_t>(b.PointsY()) * static_cast<size_t>(level - 1)),
-        points_(b.Points().data() + offset_),
-        results_(b.Results().data() + offset_) {}
+  LevelSlice(std::span<T> table, const GridShape& shape, int level)
+      : nx_(static_cast<size_t>(shape.pointsX)),
+        data_(table.data() + nx_ * static_cast<size_t>(shape.pointsY) * static_cast<size_t>(level - 1)) {}
 
-  auto& point(int i, int j) const { return points_[slot(i, j)]; }
-  auto& result(int i, int j) const { return results_[slot(i, j)]; }
+  T& operator()(int i, int j) const { return data_[static_cast<size_t>(i - 1) + nx_ * static_cast<size_t>(j - 1)]; }
+  T& operator()(GridPos p) const { return (*this)(p.i, p.j); }
 
  private:
-  size_t slot(int i, int j) const { return static_cast<size_t>(i - 1) + nx_ * static_cast<size_t>(j - 1); }
-
   size_t nx_;
-  size_t offset_;
-  decltype(std::declval<B&>().Points().data()) points_;
-  decltype(std::declval<B&>().Results().data()) results_;
+  T* data_;
 };
 
-using LevelView = BasicLevelView<Building>;
-using ConstLevelView = BasicLevelView<const Building>;
+inline LevelSlice<GridPoint> LevelPoints(Building& b, int level) { return {b.Points(), b.Shape(), level}; }
+inline LevelSlice<const GridPoint> LevelPoints(const Building& b, int level) { return {b.Points(), b.Shape(), level}; }
+inline LevelSlice<ColumnResult> LevelResults(CalcResults& r, int level) { return {r.Columns(), r.Shape(), level}; }
 
 }  // namespace tvk

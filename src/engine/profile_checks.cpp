@@ -4,7 +4,7 @@
 
 namespace tvk {
 
-ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile) {
+ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results) {
   ProfileChecks checks;
   checks.loads = ResolveLoads(profile);
   for (int s = 1; s <= building.Storeys(); ++s) {
@@ -15,7 +15,7 @@ ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& 
   const double af2 = checks.plans.size() >= 2 ? checks.plans[1].floorArea : 0.0;
   checks.lw = DeriveLw(profile, checks.loads, building.Storeys(), af1, af2);
   checks.wallQuantity = CheckWallQuantity(profile, checks.loads, checks.lw, checks.plans, checks.walls);
-  checks.quarters = CheckQuarters(building, checks.lw, checks.plans, checks.walls);
+  checks.quarters = CheckQuarters(results, checks.lw, checks.plans, checks.walls);
   checks.columnSize = CheckColumnSize(building, profile, checks.loads, checks.lw.weights);
   return checks;
 }

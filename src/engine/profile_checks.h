@@ -17,19 +17,19 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 
 struct ProfileChecks {
   ProfileLoads loads;
-  std::vector<StoreyPlan> plans;                // [storey-1]
-  std::vector<std::array<WallLines, 2>> walls;  // [storey-1][d-1]
+  std::vector<StoreyPlan> plans;         // [storey-1]
+  std::vector<PerDir<WallLines>> walls;  // [storey-1]
   LwDerivation lw;
   WallQuantity wallQuantity;
   std::vector<QuarterStorey> quarters;
   ColumnSize columnSize;
 };
 
-// Reads the storey eccentricity of building.Balance for the quarter exemption: run
-// UpdateEccentricity first.
-ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile);
+// The quarter exemption takes the storey eccentricity from results (UpdateEccentricity).
+ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results);
 
 }  // namespace tvk

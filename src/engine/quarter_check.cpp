@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
-#include "model/building.h"
 
 namespace tvk {
 
@@ -24,21 +24,21 @@ double Overlap(double from, double to, const StripBounds& strip) {
 }
 
 void MeasureStrip(QuarterStrip& strip, const StripBounds& bounds, const StoreyPlan& plan, const WallLines& walls,
-                  int d) {
+                  Dir d) {
   const double side = plan.cellSide;
   strip.from = bounds.from * side;
   strip.to = bounds.to * side;
-  const std::vector<int>& floor = plan.floorPerBand[static_cast<size_t>(d - 1)];
-  const std::vector<int>& open = plan.openPerBand[static_cast<size_t>(d - 1)];
+  const std::vector<int>& floor = plan.floorPerBand[d];
+  const std::vector<int>& open = plan.openPerBand[d];
   const CellRange& range = plan.Across(d);
   for (int k = range.first; k <= range.last; ++k) {
     const double share = Overlap(k - 1, k, bounds) * side * side;
-    strip.area += share * floor[static_cast<size_t>(k - 1)];
-    strip.oneStoreyArea += share * open[static_cast<size_t>(k - 1)];
+    strip.area += share * Nth(floor, k);
+    strip.oneStoreyArea += share * Nth(open, k);
   }
   // Grid line L lies at L - 1 sub-grids; quarter lines are multiples of 1/4, so exact.
   for (int line = 1; line <= static_cast<int>(walls.cm.size()); ++line) {
-    if (line - 1 >= bounds.from && line - 1 <= bounds.to) strip.existingCm += walls.cm[static_cast<size_t>(line - 1)];
+    if (line - 1 >= bounds.from && line - 1 <= bounds.to) strip.existingCm += Nth(walls.cm, line);
   }
 }
 
@@ -67,16 +67,15 @@ void Judge(QuarterDirection& q) {
   q.ok = (low.Satisfied() && high.Satisfied()) || (q.balance && *q.balance >= kBalanceLimit - kSlack);
 }
 
-void SetExemption(QuarterDirection& q, const StoreyBalance& balance, int d) {
-  const auto k = static_cast<size_t>(d - 1);
+void SetExemption(QuarterDirection& q, const StoreyBalance& balance, Dir d) {
   // A direction whose ratio reads "----" (no walls, no torsion resistance) exempts nothing.
   if (!HasRatio(balance, d)) return;
-  q.eccentricityRatio = balance.EccRatio[k];
-  q.exempt = balance.EccRatio[k] <= kQuarterExemptRatio;
+  q.eccentricityRatio = balance.EccRatio[d];
+  q.exempt = balance.EccRatio[d] <= kQuarterExemptRatio;
 }
 
-QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const StoreyPlan& plan,
-                                const WallLines& walls, int d) {
+QuarterDirection CheckDirection(const CalcResults& results, const LwDerivation& lw, const StoreyPlan& plan,
+                                const WallLines& walls, Dir d) {
   QuarterDirection q;
   const CellRange& range = plan.Across(d);
   if (!range.Empty()) {
@@ -89,27 +88,31 @@ QuarterDirection CheckDirection(const Building& b, const LwDerivation& lw, const
   q.strips[1].low = false;
   for (QuarterStrip& strip : q.strips) RequireStrip(strip, lw, plan.storey, q.missing);
   Judge(q);
-  SetExemption(q, b.Balance[static_cast<size_t>(plan.storey - 1)], d);
+  SetExemption(q, results.Storey(plan.storey).balance, d);
   return q;
 }
 
 }  // namespace
+
+const char* QuarterSideName(Dir d, bool low) {
+  if (d == Dir::X) return low ? "下側" : "上側";
+  return low ? "左側" : "右側";
+}
 
 bool QuarterStrip::Satisfied() const {
   if (!requiredCm) return false;
   return *requiredCm <= 0 || (fill && *fill > 1 + kSlack);
 }
 
-std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
+std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,
-                                         const std::vector<std::array<WallLines, 2>>& walls) {
+                                         const std::vector<PerDir<WallLines>>& walls) {
   std::vector<QuarterStorey> storeys;
   for (const StoreyPlan& plan : plans) {
     QuarterStorey storey;
     storey.storey = plan.storey;
-    for (int d = 1; d <= 2; ++d) {
-      storey.dir[static_cast<size_t>(d - 1)] = CheckDirection(
-          building, lw, plan, walls[static_cast<size_t>(plan.storey - 1)][static_cast<size_t>(d - 1)], d);
+    for (const Dir d : kDirs) {
+      storey.dir[d] = CheckDirection(results, lw, plan, Nth(walls, plan.storey)[d], d);
     }
     storeys.push_back(storey);
   }

@@ -14,7 +14,7 @@
 
 namespace tvk {
 
-class Building;
+class CalcResults;
 
 // The check is not required where the storey's eccentricity ratio is at most this.
 constexpr float kQuarterExemptRatio = 0.3f;
@@ -49,12 +49,15 @@ struct QuarterDirection {
 
 struct QuarterStorey {
   int storey = 1;
-  std::array<QuarterDirection, 2> dir;  // [d-1]
+  PerDir<QuarterDirection> dir;
 };
 
-// Reads the storey eccentricity of building.Balance: run UpdateEccentricity first.
-std::vector<QuarterStorey> CheckQuarters(const Building& building, const LwDerivation& lw,
+// The program's name of a strip's side: "下側" / "上側" for force along X, "左側" / "右側" along Y.
+const char* QuarterSideName(Dir d, bool low);
+
+// Takes the storey eccentricity from results (UpdateEccentricity).
+std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,
                                          const std::vector<StoreyPlan>& plans,
-                                         const std::vector<std::array<WallLines, 2>>& walls);
+                                         const std::vector<PerDir<WallLines>>& walls);
 
 }  // namespace tvk

@@ -29,30 +29,30 @@ StoreyPlan ReadStoreyPlan(const Building& b, int storey) {
   StoreyPlan plan;
   plan.storey = storey;
   plan.cellSide = CellSide(b);
-  for (int d = 0; d < 2; ++d) {
-    const auto bands = static_cast<size_t>(d == 0 ? b.SpansY() : b.SpansX());
-    plan.floorPerBand[static_cast<size_t>(d)].assign(bands, 0);
-    plan.openPerBand[static_cast<size_t>(d)].assign(bands, 0);
+  for (const Dir d : kDirs) {
+    const auto bands = static_cast<size_t>(b.Spans(Other(d)));
+    plan.floorPerBand[d].assign(bands, 0);
+    plan.openPerBand[d].assign(bands, 0);
   }
-  const ConstLevelView own(b, storey);
+  const auto own = LevelPoints(b, storey);
   // Only 1F of a two-storey building has parts with or without a storey above.
   const bool upperExists = storey == 1 && b.Storeys() >= 2;
-  const ConstLevelView upper(b, upperExists ? 2 : storey);
+  const auto upper = LevelPoints(b, upperExists ? 2 : storey);
   for (int j = 1; j <= b.SpansY(); ++j) {
     for (int i = 1; i <= b.SpansX(); ++i) {
-      const GridPoint& p = own.point(i, j);
+      const GridPoint& p = own(i, j);
       if (!HasFloorCell(p)) continue;
-      Include(plan.extent[0], i);
-      Include(plan.extent[1], j);
-      const bool open = upperExists && !HasFloorCell(upper.point(i, j));
+      Include(plan.extent[Dir::X], i);
+      Include(plan.extent[Dir::Y], j);
+      const bool open = upperExists && !HasFloorCell(upper(i, j));
       plan.hasOpenPart = plan.hasOpenPart || open;
-      if (p.FloorKind != kFloorSlab) continue;
+      if (p.FloorKind != FloorCell::Slab) continue;
       ++plan.floorCells;
-      ++plan.floorPerBand[0][static_cast<size_t>(j - 1)];
-      ++plan.floorPerBand[1][static_cast<size_t>(i - 1)];
+      ++Nth(plan.floorPerBand[Dir::X], j);
+      ++Nth(plan.floorPerBand[Dir::Y], i);
       if (!open) continue;
-      ++plan.openPerBand[0][static_cast<size_t>(j - 1)];
-      ++plan.openPerBand[1][static_cast<size_t>(i - 1)];
+      ++Nth(plan.openPerBand[Dir::X], j);
+      ++Nth(plan.openPerBand[Dir::Y], i);
     }
   }
   plan.floorArea = plan.floorCells * plan.cellSide * plan.cellSide;

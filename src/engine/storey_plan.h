@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -27,18 +29,18 @@ struct StoreyPlan {
   double cellSide = 0;  // m
   int floorCells = 0;
   double floorArea = 0;  // m²
-  // Extent of the floor and void cells: [0] cell indices along X (i), [1] along Y (j).
-  std::array<CellRange, 2> extent;
+  // Extent of the floor and void cells: the cell indices along X (i) and along Y (j).
+  PerDir<CellRange> extent;
   // Per direction d [d-1], per band k of cells across d (the cells with j = k for d = 1,
   // i = k for d = 2; element k-1): floor cells, and floor cells with no 2F cell above
   // (1F of a two-storey building only).
-  std::array<std::vector<int>, 2> floorPerBand;
-  std::array<std::vector<int>, 2> openPerBand;
+  PerDir<std::vector<int>> floorPerBand;
+  PerDir<std::vector<int>> openPerBand;
   // Some floor or void cell of 1F has no 2F floor or void cell above (a one-storey part).
   bool hasOpenPart = false;
 
   // The extent across direction d: along Y for d = 1, along X for d = 2.
-  const CellRange& Across(int d) const { return extent[d == 1 ? 1 : 0]; }
+  const CellRange& Across(Dir d) const { return extent[Other(d)]; }
 };
 
 StoreyPlan ReadStoreyPlan(const Building& building, int storey);

@@ -123,45 +123,63 @@ class NearestColumns {
   size_t pointer_ = 0;
 };
 
-}  // namespace
-
-std::vector<ColumnTributary> TributaryAreas(const Building& b, int storey) {
+// Calls share(ci, cj, i, j, count) for every floor cell of the storey and each of the
+// `count` columns nearest to its centre, cells by row (cj), then ci.
+template <class Share>
+void WalkShares(const Building& b, int storey, std::vector<uint8_t>& columns, Share&& share) {
   // The point records are large: read the two flags needed once, in memory order.
   const auto nx = static_cast<size_t>(b.PointsX());
   const size_t points = nx * static_cast<size_t>(b.PointsY());
-  std::vector<uint8_t> columns(points, 0);
+  columns.assign(points, 0);
   std::vector<uint8_t> slabs(points, 0);
-  const ConstLevelView view(b, storey);
+  const auto view = LevelPoints(b, storey);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPoint& p = view.point(i, j);
+      const GridPoint& p = view(i, j);
       const size_t k = static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1);
       columns[k] = HasColumnAt(p) ? 1 : 0;
-      slabs[k] = p.FloorKind == kFloorSlab ? 1 : 0;
+      slabs[k] = p.FloorKind == FloorCell::Slab ? 1 : 0;
     }
   }
-  std::vector<double> area(points, 0.0);
-  const double side = CellSide(b);
-  const double cellArea = side * side;
   NearestColumns nearest(columns, b.PointsX(), b.SpansY());
   for (int cj = 1; cj <= b.SpansY(); ++cj) {
     nearest.StartRow(cj);
     for (int ci = 1; ci <= b.SpansX(); ++ci) {
       if (slabs[static_cast<size_t>(ci - 1) + nx * static_cast<size_t>(cj - 1)] == 0) continue;
-      nearest.ForNearest(ci, [&](int i, int j, int count) {
-        area[static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1)] += cellArea / count;
-      });
+      nearest.ForNearest(ci, [&](int i, int j, int count) { share(ci, cj, i, j, count); });
     }
   }
+}
+
+}  // namespace
+
+std::vector<ColumnTributary> TributaryAreas(const Building& b, int storey) {
+  const auto nx = static_cast<size_t>(b.PointsX());
+  std::vector<uint8_t> columns;
+  std::vector<double> area(nx * static_cast<size_t>(b.PointsY()), 0.0);
+  const double side = CellSide(b);
+  const double cellArea = side * side;
+  WalkShares(b, storey, columns, [&](int, int, int i, int j, int count) {
+    area[static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1)] += cellArea / count;
+  });
   std::vector<ColumnTributary> result;
   const FloorMap floors(b, storey);
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const size_t k = static_cast<size_t>(i - 1) + nx * static_cast<size_t>(j - 1);
-      if (columns[k] != 0) result.push_back({storey, i, j, floors.CellsAround(i, j) < 4, area[k]});
+      if (columns[k] != 0) result.push_back({storey, GridPos{i, j}, floors.CellsAround(GridPos{i, j}) < 4, area[k]});
     }
   }
   return result;
+}
+
+std::vector<CellShare> TributaryShares(const Building& b, int storey) {
+  std::vector<uint8_t> columns;
+  std::vector<CellShare> shares;
+  WalkShares(b, storey, columns, [&](int ci, int cj, int i, int j, int count) {
+    shares.push_back({ci, cj, i, j, count});
+  });
+  return shares;
 }
 
 }  // namespace tvk

@@ -6,6 +6,8 @@
 #include <array>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
@@ -14,7 +16,7 @@ struct GridPoint;
 constexpr double kMaxSegmentMultiplier = 7.0;
 
 // Multiplier of the unit segment along d that starts at p.
-double SegmentMultiplier(const GridPoint& p, int d);
+double SegmentMultiplier(const GridPoint& p, Dir d);
 
 // Walls along d of one storey, per grid line across d (cm): element line-1, the line index
 // being j for d = 1 and i for d = 2.
@@ -24,6 +26,6 @@ struct WallLines {
 };
 
 // The walls of one storey along X [0] and along Y [1], read in one sweep.
-std::array<WallLines, 2> ExistingWallLines(const Building& building, int storey);
+PerDir<WallLines> ExistingWallLines(const Building& building, int storey);
 
 }  // namespace tvk

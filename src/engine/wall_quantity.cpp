@@ -15,10 +15,10 @@ void Judge(WallQuantityDirection& q) {
 }
 
 WallQuantityDirection CheckDirection(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
-                                     const std::vector<StoreyPlan>& plans, const WallLines& walls, int storey, int d) {
+                                     const std::vector<StoreyPlan>& plans, const WallLines& walls, int storey, Dir d) {
   WallQuantityDirection q;
   q.existingCm = walls.totalCm;
-  q.floorArea = plans[static_cast<size_t>(storey - 1)].floorArea;
+  q.floorArea = Nth(plans, storey).floorArea;
   q.lw = lw.Storey(storey).value;
   if (q.lw) {
     q.requiredEarthquakeCm = *q.lw * q.floorArea;
@@ -36,16 +36,14 @@ WallQuantityDirection CheckDirection(const BuildingProfile& profile, const Profi
 }  // namespace
 
 WallQuantity CheckWallQuantity(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
-                               const std::vector<StoreyPlan>& plans,
-                               const std::vector<std::array<WallLines, 2>>& walls) {
+                               const std::vector<StoreyPlan>& plans, const std::vector<PerDir<WallLines>>& walls) {
   WallQuantity check;
   for (int s = 1; s <= static_cast<int>(plans.size()); ++s) {
     WallQuantityStorey storey;
     storey.storey = s;
-    for (int d = 1; d <= 2; ++d) {
-      WallQuantityDirection& q = storey.dir[static_cast<size_t>(d - 1)];
-      q = CheckDirection(profile, loads, lw, plans, walls[static_cast<size_t>(s - 1)][static_cast<size_t>(d - 1)], s,
-                         d);
+    for (const Dir d : kDirs) {
+      WallQuantityDirection& q = storey.dir[d];
+      q = CheckDirection(profile, loads, lw, plans, Nth(walls, s)[d], s, d);
       check.missing.Add(q.missing);
     }
     check.storeys.push_back(std::move(storey));

@@ -31,7 +31,7 @@ struct WallQuantityDirection {
 
 struct WallQuantityStorey {
   int storey = 1;
-  std::array<WallQuantityDirection, 2> dir;  // [d-1]
+  PerDir<WallQuantityDirection> dir;
 };
 
 struct WallQuantity {
@@ -41,7 +41,6 @@ struct WallQuantity {
 
 // walls[s-1][d-1]: the existing walls of storey s along d.
 WallQuantity CheckWallQuantity(const BuildingProfile& profile, const ProfileLoads& loads, const LwDerivation& lw,
-                               const std::vector<StoreyPlan>& plans,
-                               const std::vector<std::array<WallLines, 2>>& walls);
+                               const std::vector<StoreyPlan>& plans, const std::vector<PerDir<WallLines>>& walls);
 
 }  // namespace tvk

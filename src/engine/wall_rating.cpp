@@ -27,7 +27,7 @@ struct SideWall {
 };
 
 // The wall on one side segment: brace codes and the wall multiplier, capped.
-SideWall ReadSide(const GridPoint& p, int d, float maxMultiplier) {
+SideWall ReadSide(const GridPoint& p, Dir d, float maxMultiplier) {
   SideWall side;
   const WallSeg& brace = p.brace(d);
   if (HasBrace(brace)) {
@@ -39,34 +39,35 @@ SideWall ReadSide(const GridPoint& p, int d, float maxMultiplier) {
   return side;
 }
 
-void StoreSides(ColumnResult& r, int d, const SideWall& s1, const SideWall& s2) {
-  const auto k = static_cast<size_t>(d - 1);
-  r.size1[k] = s1.size;
-  r.slope1[k] = s1.slope;
-  r.rating1[k] = s1.rating;
-  r.size2[k] = s2.size;
-  r.slope2[k] = s2.slope;
-  r.rating2[k] = s2.rating;
+void StoreSides(ColumnResult& r, Dir d, const SideWall& s1, const SideWall& s2) {
+  r.size1[d] = s1.size;
+  r.slope1[d] = s1.slope;
+  r.rating1[d] = s1.rating;
+  r.size2[d] = s2.size;
+  r.slope2[d] = s2.slope;
+  r.rating2[d] = s2.rating;
 }
 
 }  // namespace
 
-void CollectSideWalls(Building& building) {
+void CollectSideWalls(const Building& building, CalcResults& results) {
   const float maxMultiplier = building.Settings.MaxWallMultiplier;
   for (int level = 1; level <= building.Storeys(); ++level) {
-    const LevelView view(building, level);
+    const auto points = LevelPoints(building, level);
+    const auto columns = LevelResults(results, level);
     for (int j = 1; j <= building.PointsY(); ++j) {
       for (int i = 1; i <= building.PointsX(); ++i) {
-        const GridPoint& p = view.point(i, j);
+        const GridPoint& p = points(i, j);
         if (!HasColumnAt(p)) continue;
-        ColumnResult& r = view.result(i, j);
-        for (int d = kDirX; d <= kDirY; ++d) {
-          const int along = AlongIndex(d, i, j);
+        ColumnResult& r = columns(i, j);
+        for (const Dir d : kDirs) {
+          const GridPos at{i, j};
+          const int along = at.Along(d);
           // Side 1 ends at the column (stored one point back), side 2 starts at it; a
           // column on the first or last line has no wall on the missing side.
           SideWall s1;
           SideWall s2;
-          if (along > 1) s1 = ReadSide(d == kDirX ? view.point(i - 1, j) : view.point(i, j - 1), d, maxMultiplier);
+          if (along > 1) s1 = ReadSide(points(at.Step(d, -1)), d, maxMultiplier);
           if (along <= building.Spans(d)) s2 = ReadSide(p, d, maxMultiplier);
           StoreSides(r, d, s1, s2);
         }
@@ -117,11 +118,10 @@ float SujikaiHosei(int size1, int slope1, int size2, int slope2) {
   }
 }
 
-float WallRatingA(ColumnResult& r, int d) {
-  const auto k = static_cast<size_t>(d - 1);
-  r.correction[k] = 0;
-  if (r.size1[k] + r.size2[k] > 0) r.correction[k] = SujikaiHosei(r.size1[k], r.slope1[k], r.size2[k], r.slope2[k]);
-  return std::fabs(r.rating1[k] - r.rating2[k]) + r.correction[k];
+float WallRatingA(ColumnResult& r, Dir d) {
+  r.correction[d] = 0;
+  if (r.size1[d] + r.size2[d] > 0) r.correction[d] = SujikaiHosei(r.size1[d], r.slope1[d], r.size2[d], r.slope2[d]);
+  return std::fabs(r.rating1[d] - r.rating2[d]) + r.correction[d];
 }
 
 }  // namespace tvk

@@ -1,13 +1,16 @@
 #pragma once
 // Side walls of every column and the brace correction table.
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class CalcResults;
 struct ColumnResult;
 
 // Fills the side-1/side-2 brace codes and capped ratings of every column's result record.
-void CollectSideWalls(Building& building);
+void CollectSideWalls(const Building& building, CalcResults& results);
 
 // Brace correction of one column in one direction from the side-1 and side-2 brace codes.
 // Size codes outside 0..5 and slopes outside 0..3 count as no brace.
@@ -15,6 +18,6 @@ float SujikaiHosei(int size1, int slope1, int size2, int slope2);
 
 // A of a column in direction d from its side fields: |rating1 - rating2| + brace correction.
 // Stores the correction in the record and returns A.
-float WallRatingA(ColumnResult& result, int d);
+float WallRatingA(ColumnResult& result, Dir d);
 
 }  // namespace tvk

@@ -14,7 +14,7 @@ struct Span {
   double Width() const { return std::max(0.0, to - from); }
 };
 
-Span SpanAcross(const StoreyPlan& plan, int d) {
+Span SpanAcross(const StoreyPlan& plan, Dir d) {
   const CellRange& range = plan.Across(d);
   if (range.Empty()) return {};
   return {(range.first - 1) * plan.cellSide, range.last * plan.cellSide};
@@ -36,7 +36,7 @@ MissingFields EstimateNeeds(const ProfileLoads& loads, int storeys) {
   return missing;
 }
 
-void Estimate(WindArea& wind, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans, int storey, int d) {
+void Estimate(WindArea& wind, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans, int storey, Dir d) {
   const int storeys = static_cast<int>(plans.size());
   const double h1 = *loads.h1;
   const double h2 = storeys >= 2 ? *loads.h2 : 0.0;
@@ -63,9 +63,9 @@ void Estimate(WindArea& wind, const ProfileLoads& loads, const std::vector<Store
 }  // namespace
 
 WindArea WindAreaOf(const BuildingProfile& profile, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans,
-                    int storey, int d) {
+                    int storey, Dir d) {
   WindArea wind;
-  const std::optional<double>& entered = profile.windArea[static_cast<size_t>(storey - 1)][static_cast<size_t>(d - 1)];
+  const std::optional<double>& entered = profile.windArea[storey][d];
   if (entered) {
     wind.area = *entered;
     wind.source = ValueSource::Entered;

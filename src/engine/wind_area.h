@@ -42,6 +42,6 @@ struct WindArea {
 
 // plans: the building's storeys, 1F first. d = 1 force along X (elevation across Y).
 WindArea WindAreaOf(const BuildingProfile& profile, const ProfileLoads& loads, const std::vector<StoreyPlan>& plans,
-                    int storey, int d);
+                    int storey, Dir d);
 
 }  // namespace tvk

@@ -11,19 +11,9 @@ namespace tvk {
 
 Building::Building() = default;
 
-void Building::throwOutside(int i, int j, int level) {
+void GridShape::ThrowOutside(int i, int j, int level) {
   throw std::out_of_range("grid index (" + std::to_string(i) + ", " + std::to_string(j) + ", " + std::to_string(level) +
                           ") outside the grid");
-}
-
-bool Building::WallLine(int level, int d, int line) const {
-  const auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
-  return marks.at(static_cast<size_t>(line - 1)) != 0;
-}
-
-void Building::SetWallLine(int level, int d, int line, bool marked) {
-  auto& marks = wallLines_.at(static_cast<size_t>(level - 1)).at(static_cast<size_t>(d - 1));
-  marks.at(static_cast<size_t>(line - 1)) = marked ? 1 : 0;
 }
 
 const std::string& Building::LineNameX(int i) const { return Settings.LineNamesX.at(static_cast<size_t>(i - 1)); }
@@ -31,7 +21,6 @@ const std::string& Building::LineNameX(int i) const { return Settings.LineNamesX
 const std::string& Building::LineNameY(int j) const { return Settings.LineNamesY.at(static_cast<size_t>(j - 1)); }
 
 void Building::ResetForNewBuilding(const DefaultSettings& defaults) {
-  CurrentPath = kNewDataPath;
   Info.StoreyCount = 2;
   Info.GridDivisions = 2;
   Info.GridPitch = 0.91f;
@@ -63,18 +52,11 @@ void Building::DeriveGridValues() {
 
 void Building::AllocateModel() {
   DeriveGridValues();
-  const size_t count = static_cast<size_t>(PointsX()) * static_cast<size_t>(PointsY()) * static_cast<size_t>(Levels());
+  const size_t count = Shape().Count();
   points_.assign(count, GridPoint{});
-  undoSnapshot_.assign(count, GridPoint{});
   coords_.assign(count, PointCoord{});
-  results_.assign(count, ColumnResult{});
   Settings.LineNamesX.assign(static_cast<size_t>(PointsX()), std::string());
   Settings.LineNamesY.assign(static_cast<size_t>(PointsY()), std::string());
-  for (auto& level : wallLines_) {
-    level[0].assign(static_cast<size_t>(PointsY()), 0);
-    level[1].assign(static_cast<size_t>(PointsX()), 0);
-  }
-  Undo = UndoInfo{};
 }
 
 void Building::FillCoordinates() {
@@ -94,28 +76,28 @@ void Building::CreateModelArrays() {
 }
 
 void Building::UpdateFloorEdges(int level) {
-  for (int j = 1; j <= PointsY(); ++j) {
-    for (int i = 1; i <= PointsX(); ++i) {
-      Point(i, j, level).FloorEdge = {0, 0};
-    }
+  for (GridPoint& p : Points().subspan(Shape().Slot(1, 1, level), static_cast<size_t>(PointsX() * PointsY()))) {
+    p.FloorEdge = {};
   }
+  // Any code but none marks a cell; the outline starts only at positive ones.
+  auto code = [&](int ci, int cj) { return static_cast<int32_t>(Point(ci, cj, level).FloorKind); };
   auto isFloor = [&](int ci, int cj) {
-    return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ && Point(ci, cj, level).FloorKind != 0;
+    return ci >= 1 && cj >= 1 && ci <= spansX_ && cj <= spansY_ && code(ci, cj) != 0;
   };
   for (int j = 1; j <= spansY_; ++j) {
     for (int i = 1; i <= spansX_; ++i) {
-      if (Point(i, j, level).FloorKind <= 0) continue;
-      if (!isFloor(i + 1, j)) Point(i + 1, j, level).FloorEdge[1] = 1;
-      if (!isFloor(i, j + 1)) Point(i, j + 1, level).FloorEdge[0] = 1;
-      if (!isFloor(i - 1, j)) Point(i, j, level).FloorEdge[1] = 1;
-      if (!isFloor(i, j - 1)) Point(i, j, level).FloorEdge[0] = 1;
+      if (code(i, j) <= 0) continue;
+      if (!isFloor(i + 1, j)) Point(i + 1, j, level).FloorEdge[Dir::Y] = 1;
+      if (!isFloor(i, j + 1)) Point(i, j + 1, level).FloorEdge[Dir::X] = 1;
+      if (!isFloor(i - 1, j)) Point(i, j, level).FloorEdge[Dir::Y] = 1;
+      if (!isFloor(i, j - 1)) Point(i, j, level).FloorEdge[Dir::X] = 1;
     }
   }
 }
 
 namespace {
 
-// Kind and run-position code of the segment along d that starts at (i, j).
+// Kind and run-position code of the segment along d that starts at a point.
 struct SegCode {
   int32_t kind;
   int32_t pos;
@@ -124,7 +106,7 @@ struct SegCode {
 // Run-position codes are read as absolute values; a file may hold any 32-bit number.
 int32_t PositionCode(int32_t code) { return code == INT32_MIN ? INT32_MAX : (code < 0 ? -code : code); }
 
-SegCode ReadSeg(const GridPoint& p, MemberLayer layer, int d) {
+SegCode ReadSeg(const GridPoint& p, MemberLayer layer, Dir d) {
   switch (layer) {
     case MemberLayer::Brace:
       return {p.brace(d).Kind, p.brace(d).RunPos};
@@ -138,21 +120,18 @@ SegCode ReadSeg(const GridPoint& p, MemberLayer layer, int d) {
 
 }  // namespace
 
-MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, int j) const {
+MemberSpan Building::MemberExtent(MemberLayer layer, int level, Dir d, GridPos at) const {
   MemberSpan span;
-  const SegCode own = ReadSeg(Point(i, j, level), layer, d);
+  const SegCode own = ReadSeg(Point(at, level), layer, d);
   if (own.kind == 0) return span;
   const int pos = PositionCode(own.pos);
-  const int self = AlongIndex(d, i, j);
+  const int self = at.Along(d);
   span.first = span.last = self;
   if (pos == 0) {
     span.length = subPitch_;
     return span;
   }
-  auto codeAt = [&](int k) {
-    const GridPoint& p = d == kDirX ? Point(k, j, level) : Point(i, k, level);
-    return PositionCode(ReadSeg(p, layer, d).pos);
-  };
+  auto codeAt = [&](int k) { return PositionCode(ReadSeg(Point(at.At(d, k), level), layer, d).pos); };
   if (pos == 1 || pos == 2) {
     for (int k = self + 1; k <= Spans(d); ++k) {
       if (codeAt(k) == 3) {
@@ -169,52 +148,50 @@ MemberSpan Building::MemberExtent(MemberLayer layer, int level, int d, int i, in
       }
     }
   }
-  span.length =
-      d == kDirX ? Distance(span.first, j, span.last + 1, j, level) : Distance(i, span.first, i, span.last + 1, level);
+  span.length = Distance(at.At(d, span.first), at.At(d, span.last + 1), level);
   return span;
 }
 
-float Building::Distance(int i1, int j1, int i2, int j2, int level) const {
-  const PointCoord& a = Coord(i1, j1, level);
-  const PointCoord& b = Coord(i2, j2, level);
+float Building::Distance(GridPos from, GridPos to, int level) const {
+  const PointCoord& a = Coord(from, level);
+  const PointCoord& b = Coord(to, level);
   const double dx = static_cast<double>(b.x) - a.x;
   const double dy = static_cast<double>(b.y) - a.y;
   return static_cast<float>(std::sqrt(dx * dx + dy * dy));
 }
 
-void Building::SplitSheathingAtColumn(int i, int j, int level) {
-  for (int d = kDirX; d <= kDirY; ++d) {
-    const int self = AlongIndex(d, i, j);
+void Building::SplitSheathingAtColumn(GridPos at, int level) {
+  for (const Dir d : kDirs) {
+    const int self = at.Along(d);
     // Segment arriving at the point: the panel now ends here.
     if (self > 1) {
-      const int pi = d == kDirX ? i - 1 : i;
-      const int pj = d == kDirX ? j : j - 1;
-      WallSeg& seg = Point(pi, pj, level).sheathing(d);
+      const GridPos before = at.Step(d, -1);
+      WallSeg& seg = Point(before, level).sheathing(d);
       if (seg.Kind != 0) {
         if (seg.RunPos == 1) seg.RunPos = 0;
         if (seg.RunPos == 2) seg.RunPos = 3;
         seg.RunEnd = self - 1;
-        RefreshRunExtent(MemberLayer::Sheathing, level, d, pi, pj);
+        RefreshRunExtent(MemberLayer::Sheathing, level, d, before);
       }
     }
     // Segment leaving the point: the panel now starts here.
     if (self <= Spans(d)) {
-      WallSeg& seg = Point(i, j, level).sheathing(d);
+      WallSeg& seg = Point(at, level).sheathing(d);
       if (seg.Kind != 0) {
         if (seg.RunPos == 2) seg.RunPos = 1;
         if (seg.RunPos == 3) seg.RunPos = 0;
         seg.RunStart = self;
-        RefreshRunExtent(MemberLayer::Sheathing, level, d, i, j);
+        RefreshRunExtent(MemberLayer::Sheathing, level, d, at);
       }
     }
   }
 }
 
-void Building::RefreshRunExtent(MemberLayer layer, int level, int d, int i, int j) {
-  const MemberSpan span = MemberExtent(layer, level, d, i, j);
+void Building::RefreshRunExtent(MemberLayer layer, int level, Dir d, GridPos at) {
+  const MemberSpan span = MemberExtent(layer, level, d, at);
   if (span.length <= 0 && span.first == 0) return;
   for (int k = span.first; k <= span.last; ++k) {
-    GridPoint& p = d == kDirX ? Point(k, j, level) : Point(i, k, level);
+    GridPoint& p = Point(at.At(d, k), level);
     WallSeg& seg = layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
     seg.RunStart = span.first;
     seg.RunEnd = span.last;

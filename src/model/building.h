@@ -1,22 +1,22 @@
 #pragma once
-// The one building being worked on: outline, per-project settings, the point table
-// with its coordinates, and the working state that lives beside it (calculation
-// results, eccentricity, undo snapshot). One object, passed by reference.
+// The one building being worked on, as the project file keeps it: outline, per-project
+// settings, the point table with its coordinates. One object, passed by reference. Nothing
+// else lives here: the document beside it holds the file state, the undo and the
+// calculation's results (editor/document.h).
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "model/column_result.h"
 #include "model/grid_point.h"
-#include "model/storey_balance.h"
+#include "model/grid_shape.h"
 
 namespace tvk {
 
 struct DefaultSettings;
 
-inline constexpr const char* kNewDataPath = "新規データ";
 inline constexpr const char* kProgramTitle = "VOLN-TVK /軸組Ｎ値算定";
 inline constexpr const char* kProductCode = "VOLN-TVK";
 
@@ -98,13 +98,6 @@ struct MemberSpan {
   float length = 0;  // metres; 0 when the segment holds no member
 };
 
-// Undo information of the last committed plan edit.
-struct UndoInfo {
-  int category = 0;  // 0 = nothing to undo
-  int editMode = 0;
-  int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-};
-
 class Building {
  public:
   Building();
@@ -114,16 +107,6 @@ class Building {
   BuildingInfo Info;
   CalcSettings Settings;
   std::array<SpareEntry, 10> SpareBlock;
-
-  // ---- run-time fields ----------------------------------------------------
-  std::string CurrentPath = kNewDataPath;
-  int32_t Modified = 0;
-
-  // ---- working state (never saved) ---------------------------------------
-  std::array<StoreyBalance, kMaxLevels> Balance;  // [level-1]
-  std::array<int, kMaxLevels> ColumnCount{};      // columns counted per storey by the last calculation
-  int NotTransmitted = 0;                         // some storey-2 column's pull-out found no storey-1 column
-  UndoInfo Undo;
 
   // ---- derived grid values (working copies, refreshed by DeriveGridValues) --
   int SpansX() const { return spansX_; }
@@ -135,33 +118,29 @@ class Building {
   int PointsY() const { return spansY_ + 1; }
   float SubPitch() const { return subPitch_; }
   float SecondStep() const { return secondStep_; }
-  // Spans along direction d (1 = X, 2 = Y).
-  int Spans(int d) const { return d == kDirX ? spansX_ : spansY_; }
+  // Spans along direction d.
+  int Spans(Dir d) const { return d == Dir::X ? spansX_ : spansY_; }
+  // Grid lines across direction d: the points along the other direction.
+  int LinesAcross(Dir d) const { return d == Dir::X ? PointsY() : PointsX(); }
+  // The extent of the point table.
+  GridShape Shape() const { return GridShape{spansX_ + 1, spansY_ + 1, storeys_ + 1}; }
 
   // ---- point data, 1-based (i, j, level); out-of-range indices throw --------
-  bool Contains(int i, int j, int level) const {
-    return i >= 1 && i <= spansX_ + 1 && j >= 1 && j <= spansY_ + 1 && level >= 1 && level <= storeys_ + 1;
-  }
-  GridPoint& Point(int i, int j, int level) { return points_[index(i, j, level)]; }
-  const GridPoint& Point(int i, int j, int level) const { return points_[index(i, j, level)]; }
-  PointCoord& Coord(int i, int j, int level) { return coords_[index(i, j, level)]; }
-  const PointCoord& Coord(int i, int j, int level) const { return coords_[index(i, j, level)]; }
-  ColumnResult& Result(int i, int j, int level) { return results_[index(i, j, level)]; }
-  const ColumnResult& Result(int i, int j, int level) const { return results_[index(i, j, level)]; }
+  bool Contains(GridPos p, int level) const { return Shape().Contains(p.i, p.j, level); }
+  GridPoint& Point(GridPos p, int level) { return points_[Shape().Slot(p.i, p.j, level)]; }
+  const GridPoint& Point(GridPos p, int level) const { return points_[Shape().Slot(p.i, p.j, level)]; }
+  GridPoint& Point(int i, int j, int level) { return Point(GridPos{i, j}, level); }
+  const GridPoint& Point(int i, int j, int level) const { return Point(GridPos{i, j}, level); }
+  const PointCoord& Coord(GridPos p, int level) const { return coords_[Shape().Slot(p.i, p.j, level)]; }
+  PointCoord& Coord(int i, int j, int level) { return coords_[Shape().Slot(i, j, level)]; }
+  const PointCoord& Coord(int i, int j, int level) const { return Coord(GridPos{i, j}, level); }
 
-  // Whole arrays in file order (i fastest, then j, then level).
-  std::vector<GridPoint>& Points() { return points_; }
-  const std::vector<GridPoint>& Points() const { return points_; }
-  std::vector<PointCoord>& Coords() { return coords_; }
-  const std::vector<PointCoord>& Coords() const { return coords_; }
-  std::vector<ColumnResult>& Results() { return results_; }
-  const std::vector<ColumnResult>& Results() const { return results_; }
-  std::vector<GridPoint>& UndoSnapshot() { return undoSnapshot_; }
-  const std::vector<GridPoint>& UndoSnapshot() const { return undoSnapshot_; }
-
-  // Grid lines that carry a bearing wall: [level-1][d-1][line-1], line along d.
-  bool WallLine(int level, int d, int line) const;
-  void SetWallLine(int level, int d, int line, bool marked);
+  // Whole arrays in file order (i fastest, then j, then level); their sizes follow the
+  // outline (AllocateModel).
+  std::span<GridPoint> Points() { return points_; }
+  std::span<const GridPoint> Points() const { return points_; }
+  std::span<PointCoord> Coords() { return coords_; }
+  std::span<const PointCoord> Coords() const { return coords_; }
 
   // Grid line names, 1-based.
   const std::string& LineNameX(int i) const;
@@ -176,25 +155,19 @@ class Building {
   void FillCoordinates();
   void CreateModelArrays();
   void UpdateFloorEdges(int level);
-  MemberSpan MemberExtent(MemberLayer layer, int level, int d, int i, int j) const;
-  // A column at (i, j) divides the sheathed panels that run through it.
-  void SplitSheathingAtColumn(int i, int j, int level);
+  // The member of a layer on the segment along d that starts at p: its first and last
+  // segment (indices along d) and its length.
+  MemberSpan MemberExtent(MemberLayer layer, int level, Dir d, GridPos p) const;
+  // A column at p divides the sheathed panels that run through it.
+  void SplitSheathingAtColumn(GridPos p, int level);
   // Rewrites RunStart and RunEnd of every segment of the wall member through the
-  // segment at (i, j) along d from the member's run positions.
-  void RefreshRunExtent(MemberLayer layer, int level, int d, int i, int j);
+  // segment at p along d from the member's run positions.
+  void RefreshRunExtent(MemberLayer layer, int level, Dir d, GridPos p);
 
   // Plan distance in metres between two points of one level.
-  float Distance(int i1, int j1, int i2, int j2, int level) const;
+  float Distance(GridPos a, GridPos b, int level) const;
 
  private:
-  size_t index(int i, int j, int level) const {
-    if (!Contains(i, j, level)) throwOutside(i, j, level);
-    const auto nx = static_cast<size_t>(spansX_ + 1);
-    const auto ny = static_cast<size_t>(spansY_ + 1);
-    return static_cast<size_t>(i - 1) + nx * (static_cast<size_t>(j - 1) + ny * static_cast<size_t>(level - 1));
-  }
-  [[noreturn]] static void throwOutside(int i, int j, int level);
-
   int spansX_ = 0;
   int spansY_ = 0;
   int storeys_ = 0;
@@ -203,12 +176,6 @@ class Building {
   float secondStep_ = 0;
   std::vector<GridPoint> points_;
   std::vector<PointCoord> coords_;
-  std::vector<ColumnResult> results_;
-  std::vector<GridPoint> undoSnapshot_;
-  std::array<std::array<std::vector<uint8_t>, 2>, kMaxLevels> wallLines_;
 };
-
-// Index of the unit segment along d that a point starts (i for X, j for Y).
-inline int AlongIndex(int d, int i, int j) { return d == kDirX ? i : j; }
 
 }  // namespace tvk

@@ -7,6 +7,8 @@
 #include <array>
 #include <optional>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 // Roof finish, with its unit weight per roof area (N/m²).
@@ -74,8 +76,8 @@ struct BuildingProfile {
   std::optional<double> lw1;
   std::optional<double> lw2;
   std::optional<double> lwOneStorey;
-  // Entered 見付面積 (m²): [storey-1][d-1], d = 1 force along X, 2 force along Y.
-  std::array<std::array<std::optional<double>, 2>, 2> windArea{};
+  // Entered 見付面積 (m²) per storey and force direction.
+  PerStorey<PerDir<std::optional<double>>> windArea;
 
   std::optional<WoodChoice> wood;
   std::array<std::optional<ColumnSection>, 2> column{};  // [storey-1]

@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <string>
 
-namespace tvk {
+#include "model/grid_types.h"
 
-// Directions: 1 = X (first grid index), 2 = Y (second grid index).
-constexpr int kDirX = 1;
-constexpr int kDirY = 2;
+namespace tvk {
 
 // Wall member kind keys stored in WallSeg::KindKey.
 inline constexpr const char* kKeyKesa = "Kesa";
@@ -29,13 +27,16 @@ struct WallSeg {
   bool operator==(const WallSeg&) const = default;
 };
 
-// Column kinds.
-constexpr int32_t kColNone = 0;
-constexpr int32_t kColStorey = 1;   // 管柱
-constexpr int32_t kColThrough = 2;  // 通し柱
+// Column kinds; the file keeps the number. A number outside the list (a damaged file) is
+// kept as it is and counts as no column.
+enum class ColumnKind : int32_t {
+  None = 0,
+  Storey = 1,   // 管柱
+  Through = 2,  // 通し柱
+};
 
 struct ColumnRec {
-  int32_t ColKind = 0;
+  ColumnKind ColKind = ColumnKind::None;
   int32_t Through = 0;
   int32_t Corner = 0;  // exterior corner, written by the engine
   std::string NeedGrade;
@@ -52,26 +53,30 @@ struct BeamSeg {
   bool operator==(const BeamSeg&) const = default;
 };
 
-// Floor cell kinds.
-constexpr int32_t kFloorNone = 0;
-constexpr int32_t kFloorSlab = 1;  // 床
-constexpr int32_t kFloorVoid = 2;  // 吹き抜け
+// Floor cell kinds (the cell whose lowest corner is the point); the file keeps the number,
+// kept as it is when it is outside the list.
+enum class FloorCell : int32_t {
+  None = 0,
+  Slab = 1,  // 床
+  Void = 2,  // 吹き抜け
+};
 
 struct GridPoint {
-  std::array<WallSeg, 2> Brace;      // [d-1]
-  std::array<WallSeg, 2> Sheathing;  // [d-1]
+  // The members on the unit segment along each direction that starts at the point.
+  PerDir<WallSeg> Brace;
+  PerDir<WallSeg> Sheathing;
   ColumnRec Column;
-  std::array<BeamSeg, 2> Beam;  // [d-1]
-  int32_t FloorKind = 0;
-  std::array<int32_t, 2> FloorEdge{};  // [d-1]
+  PerDir<BeamSeg> Beam;
+  FloorCell FloorKind = FloorCell::None;
+  PerDir<int32_t> FloorEdge;  // the floor outline runs along the segment
 
-  WallSeg& brace(int d) { return Brace[static_cast<size_t>(d - 1)]; }
-  const WallSeg& brace(int d) const { return Brace[static_cast<size_t>(d - 1)]; }
-  WallSeg& sheathing(int d) { return Sheathing[static_cast<size_t>(d - 1)]; }
-  const WallSeg& sheathing(int d) const { return Sheathing[static_cast<size_t>(d - 1)]; }
-  BeamSeg& beam(int d) { return Beam[static_cast<size_t>(d - 1)]; }
-  const BeamSeg& beam(int d) const { return Beam[static_cast<size_t>(d - 1)]; }
-  bool hasColumn() const { return Column.ColKind != 0; }
+  WallSeg& brace(Dir d) { return Brace[d]; }
+  const WallSeg& brace(Dir d) const { return Brace[d]; }
+  WallSeg& sheathing(Dir d) { return Sheathing[d]; }
+  const WallSeg& sheathing(Dir d) const { return Sheathing[d]; }
+  BeamSeg& beam(Dir d) { return Beam[d]; }
+  const BeamSeg& beam(Dir d) const { return Beam[d]; }
+  bool hasColumn() const { return Column.ColKind != ColumnKind::None; }
 
   bool operator==(const GridPoint&) const = default;
 };

@@ -29,38 +29,38 @@ void ClearOutwardSlots(Building& b) {
   for (int k = 1; k <= b.Levels(); ++k) {
     for (int j = 1; j <= b.PointsY(); ++j) {
       GridPoint& p = b.Point(b.PointsX(), j, k);
-      p.FloorKind = kFloorNone;
-      p.beam(kDirX) = BeamSeg{};
-      p.FloorEdge[0] = 0;
-      p.sheathing(kDirX) = WallSeg{};
-      p.brace(kDirX) = WallSeg{};
+      p.FloorKind = FloorCell::None;
+      p.beam(Dir::X) = BeamSeg{};
+      p.FloorEdge[Dir::X] = 0;
+      p.sheathing(Dir::X) = WallSeg{};
+      p.brace(Dir::X) = WallSeg{};
     }
     for (int i = 1; i <= b.PointsX(); ++i) {
       GridPoint& p = b.Point(i, b.PointsY(), k);
-      p.FloorKind = kFloorNone;
-      p.beam(kDirY) = BeamSeg{};
-      p.FloorEdge[1] = 0;
-      p.sheathing(kDirY) = WallSeg{};
-      p.brace(kDirY) = WallSeg{};
+      p.FloorKind = FloorCell::None;
+      p.beam(Dir::Y) = BeamSeg{};
+      p.FloorEdge[Dir::Y] = 0;
+      p.sheathing(Dir::Y) = WallSeg{};
+      p.brace(Dir::Y) = WallSeg{};
     }
   }
 }
 
 // A wall that ran on past the last unit segment now ends there: that segment becomes
 // its last (or only) one, and every remaining segment gets the member's new extent.
-void TrimWallAt(Building& b, MemberLayer layer, int level, int d, int i, int j) {
-  GridPoint& p = b.Point(i, j, level);
+void TrimWallAt(Building& b, MemberLayer layer, int level, Dir d, GridPos at) {
+  GridPoint& p = b.Point(at, level);
   WallSeg& seg = layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
   if (seg.Kind == 0 || (seg.RunPos != 1 && seg.RunPos != 2)) return;
   seg.RunPos = seg.RunPos == 1 ? 0 : 3;
-  b.RefreshRunExtent(layer, level, d, i, j);
+  b.RefreshRunExtent(layer, level, d, at);
 }
 
 void TrimCutWalls(Building& b) {
   for (int k = 1; k <= b.Levels(); ++k) {
     for (const MemberLayer layer : {MemberLayer::Brace, MemberLayer::Sheathing}) {
-      for (int j = 1; j <= b.PointsY(); ++j) TrimWallAt(b, layer, k, kDirX, b.SpansX(), j);
-      for (int i = 1; i <= b.PointsX(); ++i) TrimWallAt(b, layer, k, kDirY, i, b.SpansY());
+      for (int j = 1; j <= b.PointsY(); ++j) TrimWallAt(b, layer, k, Dir::X, GridPos{b.SpansX(), j});
+      for (int i = 1; i <= b.PointsX(); ++i) TrimWallAt(b, layer, k, Dir::Y, GridPos{i, b.SpansY()});
     }
   }
 }
@@ -76,8 +76,7 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
   }
   const int oldPointsX = building.PointsX();
   const int oldPointsY = building.PointsY();
-  const std::vector<GridPoint> oldPoints = building.Points();
-  const std::vector<ColumnResult> oldResults = building.Results();
+  const std::vector<GridPoint> oldPoints(building.Points().begin(), building.Points().end());
 
   building.Info.GridSpansX = choice.gridsX * divisions;
   building.Info.GridSpansY = choice.gridsY * divisions;
@@ -91,7 +90,6 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
       for (int i = 1; i <= keepX; ++i) {
         const auto old = static_cast<size_t>((i - 1) + oldPointsX * ((j - 1) + oldPointsY * (k - 1)));
         building.Point(i, j, k) = oldPoints[old];
-        building.Result(i, j, k) = oldResults[old];
       }
     }
   }
@@ -100,8 +98,6 @@ void ResizeGrid(Building& building, const GridSizeChoice& choice) {
 }
 
 void AfterGridResize(Building& building) {
-  building.Undo = UndoInfo{};
-  building.Modified = 1;
   building.FillCoordinates();
   for (int level = 1; level <= building.Storeys(); ++level) building.UpdateFloorEdges(level);
 }

@@ -26,15 +26,15 @@ GridSizeChoice CurrentGridSize(const Building& building);
 // OK without a change closes the dialog as cancelled.
 bool SameGridSize(const Building& building, const GridSizeChoice& choice);
 
-// Stores the new size and rebuilds every grid array, keeping the points (and their
-// calculation results) inside the new bounds. Members that would leave the grid across
-// the new last lines are cut there, and a cut wall keeps correct extents. Clears the undo.
+// Stores the new size and rebuilds every grid array, keeping the points inside the new
+// bounds. Members that would leave the grid across the new last lines are cut there, and a
+// cut wall keeps correct extents.
 // Throws std::invalid_argument for counts outside 1 .. 30, a length that is not positive
 // or a building without divisions.
 void ResizeGrid(Building& building, const GridSizeChoice& choice);
 
-// What follows a confirmed change: Modified set, point coordinates and floor outlines
-// recomputed (the grid line names are generated afresh by the caller).
+// What follows a confirmed change: point coordinates and floor outlines recomputed (the
+// grid line names are generated afresh by the caller).
 void AfterGridResize(Building& building);
 
 }  // namespace tvk

@@ -46,6 +46,8 @@ std::string BaseName(int style, int m, int start, const std::string& letter) {
 
 }  // namespace
 
+bool IsMainGridLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
+
 std::vector<std::string> AxisLineNames(int spans, int divisions, int style, int start, bool reversed,
                                        const std::string& letter) {
   if (style < kLineStyleNumbered || style > kLineStyleDigits) {
@@ -59,14 +61,14 @@ std::vector<std::string> AxisLineNames(int spans, int divisions, int style, int 
   for (int step = 0; step < count; ++step) {
     const int k = reversed ? count - step : step + 1;
     std::string suffix;
-    if (divisions <= 1 || k % divisions == 1) {
+    if (IsMainGridLine(k, divisions)) {
       ++main;
       sub = 0;
     } else {
       suffix = std::string(1, static_cast<char>('a' + sub));
       ++sub;
     }
-    names[static_cast<size_t>(k - 1)] = BaseName(style, main, start, letter) + suffix;
+    Nth(names, k) = BaseName(style, main, start, letter) + suffix;
   }
   return names;
 }

@@ -14,6 +14,9 @@ constexpr int kLineStyleIroha = 2;     // "いろは･･･"
 constexpr int kLineStyleLetters = 3;   // "ＡＢＣ･･･"
 constexpr int kLineStyleDigits = 4;    // "１２３･･･"
 
+// True for a main grid line: index i with i mod d = 1, or every line when d = 1.
+bool IsMainGridLine(int index, int divisions);
+
 // Names of the spans + 1 lines of one axis, element k-1 naming line k. Main lines take
 // the scheme's base name, sub-grid lines the name of the main line before them (in
 // naming order) followed by "a", "b", "c". letter is "X" or "Y" for scheme 1. An

@@ -10,12 +10,12 @@ namespace {
 bool StartsMember(const WallSeg& seg) { return seg.Kind != 0 && (seg.RunPos == 0 || seg.RunPos == 1); }
 
 void CountPoint(const GridPoint& p, StoreyMemberCounts& c) {
-  c.storeyColumns += p.Column.ColKind == kColStorey ? 1 : 0;
-  c.throughColumns += p.Column.ColKind == kColThrough ? 1 : 0;
+  c.storeyColumns += p.Column.ColKind == ColumnKind::Storey ? 1 : 0;
+  c.throughColumns += p.Column.ColKind == ColumnKind::Through ? 1 : 0;
   c.placedHardware += (p.Column.TopHardware.empty() ? 0 : 1) + (p.Column.BottomHardware.empty() ? 0 : 1);
-  c.floorCells += p.FloorKind == kFloorSlab ? 1 : 0;
-  c.voidCells += p.FloorKind == kFloorVoid ? 1 : 0;
-  for (int d = kDirX; d <= kDirY; ++d) {
+  c.floorCells += p.FloorKind == FloorCell::Slab ? 1 : 0;
+  c.voidCells += p.FloorKind == FloorCell::Void ? 1 : 0;
+  for (const Dir d : kDirs) {
     if (StartsMember(p.brace(d))) {
       (p.brace(d).Slope == 3 ? c.crossedBraces : c.singleBraces) += 1;
     }
@@ -30,7 +30,7 @@ StoreyMemberCounts CountStoreyMembers(const Building& b, int storey) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       CountPoint(b.Point(i, j, storey), c);
-      for (int d = kDirX; d <= kDirY; ++d) c.beamSegments += b.Point(i, j, storey + 1).beam(d).BeamKind != 0 ? 1 : 0;
+      for (const Dir d : kDirs) c.beamSegments += b.Point(i, j, storey + 1).beam(d).BeamKind != 0 ? 1 : 0;
     }
   }
   return c;

@@ -129,11 +129,11 @@ std::optional<ColumnSection> SectionOf(const std::optional<FieldCode>& c) {
   return ColumnSection{c->code, c->value};
 }
 
-// The entered 見付面積 of a wind-area field: [storey-1][d-1].
+// The entered 見付面積 of a wind-area field (x1, y1, x2, y2 in order).
 template <class Profile>
 auto& WindArea(Profile& p, ProfileField f) {
   const int k = static_cast<int>(f) - static_cast<int>(F::WindAreaX1);
-  return p.windArea[static_cast<size_t>(k / 2)][static_cast<size_t>(k % 2)];
+  return p.windArea[k / 2 + 1][k % 2 == 0 ? Dir::X : Dir::Y];
 }
 
 std::string RangeText(const ProfileFieldInfo& info) {

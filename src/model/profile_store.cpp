@@ -84,7 +84,7 @@ std::optional<int> StoreyHeightMm(const BuildingInfo& info, int storey) {
 
 float LevelElevation(const BuildingInfo& info, int level) {
   if (level < 1 || level > static_cast<int>(info.LevelHeight.size())) return 0.0f;
-  return static_cast<float>(info.LevelHeight[static_cast<size_t>(level - 1)] / 1000.0);
+  return static_cast<float>(Nth(info.LevelHeight, level) / 1000.0);
 }
 
 BuildingProfile ReadProfile(const Building& building) {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/building.h"
 #include "model/path_parts.h"
+#include "model/project_file.h"
 
 namespace tvk {
 

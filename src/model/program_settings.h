@@ -18,7 +18,7 @@ struct RecentEntry {
 
 struct ProgramSettings {
   std::string DataFolder;
-  std::string DataName;             // CurrentPath when the file was written
+  std::string DataName;             // the open document's path when the file was written
   std::vector<RecentEntry> Recent;  // most recent first, at most kMaxRecentFiles
 };
 

@@ -11,6 +11,9 @@
 
 namespace tvk {
 
+// The path of a building never saved.
+inline constexpr const char* kNewDataPath = "新規データ";
+
 // The refusal of a project file that cannot be used; a detail may follow after a blank line.
 inline constexpr const char* kBadDataMessage =
     "データファイルが正しくありません。\n選択した物件データは利用できません。";
@@ -31,13 +34,11 @@ ProjectBytes SerializeProject(const Building& b);
 // allocated; on failure out is left exactly as it was.
 FileResult ParseProject(std::string_view bytes, Building& out);
 
-// Writes b to b.CurrentPath (nothing happens for a building never saved): floor
-// outlines refreshed, product code and version stamped, the file replaced atomically.
-// Modified is cleared only when the file has been written completely.
-FileResult SaveProject(Building& b);
+// Writes b to path: floor outlines refreshed, product code and version stamped, the file
+// replaced atomically (an old file stays until the new one is complete).
+FileResult SaveProject(Building& b, const std::string& path);
 
-// Replaces b by the building stored at path (CurrentPath = path, Modified = 0). Any
-// failure leaves b exactly as it was.
+// Replaces b by the building stored at path. Any failure leaves b exactly as it was.
 FileResult LoadProject(Building& b, const std::string& path);
 
 // The open dialog's identification check: nullopt when the file's product code is

@@ -108,7 +108,7 @@ void ReadPoint(ByteReader& r, GridPoint& p) {
   for (WallSeg& seg : p.Brace) ReadWall(r, seg);
   for (WallSeg& seg : p.Sheathing) ReadWall(r, seg);
   ColumnRec& c = p.Column;
-  c.ColKind = r.Long();
+  c.ColKind = static_cast<ColumnKind>(r.Long());
   c.Through = r.Long();
   c.Corner = r.Long();
   r.String(c.NeedGrade);
@@ -118,7 +118,7 @@ void ReadPoint(ByteReader& r, GridPoint& p) {
     beam.BeamKind = r.Long();
     beam.AutoFlag = r.Long();
   }
-  p.FloorKind = r.Long();
+  p.FloorKind = static_cast<FloorCell>(r.Long());
   ReadLongs(r, p.FloorEdge);
 }
 
@@ -159,12 +159,7 @@ FileResult ParseProject(std::string_view bytes, Building& out) {
 FileResult LoadProject(Building& b, const std::string& path) {
   std::string bytes;
   if (FileResult read = ReadFileBytes(path, bytes, kMaxProjectFileBytes, true); !read.ok) return read;
-  Building loaded;
-  if (FileResult parsed = ParseProject(bytes, loaded); !parsed.ok) return parsed;
-  loaded.CurrentPath = path;
-  loaded.Modified = 0;
-  b = std::move(loaded);
-  return {};
+  return ParseProject(bytes, b);
 }
 
 std::optional<std::string> CheckProductCode(const std::string& path) {

@@ -178,12 +178,12 @@ class ProjectWriter {
       }
     }
     const ColumnRec& c = p.Column;
-    Longs(std::array{c.ColKind, c.Through, c.Corner});
+    Longs(std::array{static_cast<int32_t>(c.ColKind), c.Through, c.Corner});
     Text(c.NeedGrade, [&] { return "必要接合部の記号" + Place(n); });
     Text(c.TopHardware, [&] { return "柱頭金物" + Place(n); });
     Text(c.BottomHardware, [&] { return "柱脚金物" + Place(n); });
     for (const BeamSeg& beam : p.Beam) Longs(std::array{beam.BeamKind, beam.AutoFlag});
-    Longs(std::array{p.FloorKind, p.FloorEdge[0], p.FloorEdge[1]});
+    Longs(std::array{static_cast<int32_t>(p.FloorKind), p.FloorEdge[Dir::X], p.FloorEdge[Dir::Y]});
   }
 
   const Building& b_;
@@ -202,16 +202,13 @@ ProjectBytes SerializeProject(const Building& b) {
   return out;
 }
 
-FileResult SaveProject(Building& b) {
-  if (b.CurrentPath == kNewDataPath) return {};
+FileResult SaveProject(Building& b, const std::string& path) {
   for (int level = 1; level <= b.Storeys(); ++level) b.UpdateFloorEdges(level);
   b.Header.ProductCode = kProductCode;
   b.Header.VersionText = VersionText();
   const ProjectBytes image = SerializeProject(b);
   if (!image.result.ok) return image.result;
-  FileResult written = WriteFileAtomically(b.CurrentPath, image.bytes);
-  if (written.ok) b.Modified = 0;
-  return written;
+  return WriteFileAtomically(path, image.bytes);
 }
 
 }  // namespace tvk

@@ -8,11 +8,11 @@
 
 #include "app/calc_json.h"
 #include "engine/eccentricity.h"
-#include "engine/n_value.h"
-#include "engine/transmission.h"
+#include "engine/full_calculation.h"
 #include "model/model_test_util.h"
 #include "model/project_file.h"
 #include "support/command_run.h"
+#include "support/grid_print.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -26,10 +26,9 @@ class CalcCommand : public testing::Test {
  protected:
   // Saves the plan as a project file and returns its path.
   std::string Save(Building& b, const std::string& name = "plan.TVK") {
-    b.CurrentPath = dir_.file(name);
-    const FileResult saved = SaveProject(b);
+    const FileResult saved = SaveProject(b, dir_.file(name));
     EXPECT_TRUE(saved.ok) << saved.message;
-    return b.CurrentPath;
+    return dir_.file(name);
   }
   CommandRun Calc(const std::string& arguments) {
     return test::RunCommand(TVK_BINARY, "calc " + arguments, dir_.path());
@@ -52,11 +51,11 @@ Building TransmittingPlan() {
   PlanBuilder p(2, 6, 4, 1, 0.91f);
   p.b.Info.BuildingName = "テスト邸 \"A\"";
   p.Floor(1, 1, 1, 6, 4).Floor(2, 1, 1, 4, 4);
-  p.Column(1, 1, 1).Column(5, 1, 1).Beam(2, kDirX, 1, 1, 4);
-  p.Column(2, 1, 2).Sheathing(2, kDirX, 2, 1, 1, 3);
-  p.Column(1, 2, 1).Beam(2, kDirX, 1, 2, 4).Beam(2, kDirY, 5, 1, 3);
-  p.Column(3, 2, 2).Sheathing(2, kDirX, 3, 2, 1, 3);
-  p.ThroughColumn(1, 4).Brace(1, kDirX, 1, 4, 2, 3, test::kRisesToLower).Sheathing(1, kDirY, 1, 3, 1, 4);
+  p.Column(1, 1, 1).Column(5, 1, 1).Beam(2, Dir::X, 1, 1, 4);
+  p.Column(2, 1, 2).Sheathing(2, Dir::X, 2, 1, 1, 3);
+  p.Column(1, 2, 1).Beam(2, Dir::X, 1, 2, 4).Beam(2, Dir::Y, 5, 1, 3);
+  p.Column(3, 2, 2).Sheathing(2, Dir::X, 3, 2, 1, 3);
+  p.ThroughColumn(1, 4).Brace(1, Dir::X, 1, 4, 2, 3, test::kRisesToLower).Sheathing(1, Dir::Y, 1, 3, 1, 4);
   for (int i = 1; i <= 7; ++i) p.b.Settings.LineNamesX[static_cast<size_t>(i - 1)] = "X" + std::to_string(i);
   for (int j = 1; j <= 5; ++j) p.b.Settings.LineNamesY[static_cast<size_t>(j - 1)] = "い" + std::to_string(j);
   return p.b;
@@ -71,10 +70,7 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
 
   Building b;
   ASSERT_TRUE(LoadProject(b, path).ok);
-  MarkWallLines(b);
-  RefreshBeamRuns(b);
-  CalcAllN(b, false);
-  UpdateEccentricity(b);
+  const CalcResults calc = RunFullCalculation(b, false);
 
   EXPECT_EQ(json["version"].toString().left(4), "Ver.");
   const QJsonObject building = json["building"].toObject();
@@ -89,22 +85,22 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   ASSERT_EQ(storeys.size(), 2);
   for (int s = 1; s <= 2; ++s) {
     const QJsonObject storey = storeys[s - 1].toObject();
-    const StoreyBalance& bal = b.Balance[static_cast<size_t>(s - 1)];
+    const StoreyBalance& bal = calc.Storey(s).balance;
     EXPECT_EQ(storey["storey"].toInt(), s);
-    EXPECT_EQ(storey["columns"].toInt(), b.ColumnCount[static_cast<size_t>(s - 1)]);
+    EXPECT_EQ(storey["columns"].toInt(), calc.Storey(s).columns);
     const QJsonObject ecc = storey["eccentricity"].toObject();
-    EXPECT_EQ(F(ecc["gravity"]["x"]), bal.Gravity[1]);
-    EXPECT_EQ(F(ecc["gravity"]["y"]), bal.Gravity[0]);
-    EXPECT_EQ(F(ecc["rigidity"]["x"]), bal.Rigidity[1]);
-    for (int d = kDirX; d <= kDirY; ++d) {
-      const QJsonValue ratio = ecc["ratio"].toObject()[d == kDirX ? "x" : "y"];
+    EXPECT_EQ(F(ecc["gravity"]["x"]), bal.Gravity[Dir::Y]);
+    EXPECT_EQ(F(ecc["gravity"]["y"]), bal.Gravity[Dir::X]);
+    EXPECT_EQ(F(ecc["rigidity"]["x"]), bal.Rigidity[Dir::Y]);
+    for (const Dir d : kDirs) {
+      const QJsonValue ratio = ecc["ratio"].toObject()[d == Dir::X ? "x" : "y"];
       EXPECT_EQ(ratio.isNull(), !HasRatio(bal, d)) << s << " " << d;
       if (HasRatio(bal, d)) {
-        EXPECT_EQ(F(ratio), bal.EccRatio[static_cast<size_t>(d - 1)]);
+        EXPECT_EQ(F(ratio), bal.EccRatio[d]);
       }
     }
-    EXPECT_EQ(F(ecc["stiffness"]["y"]), bal.Stiffness[1]);
-    EXPECT_EQ(F(ecc["elastic_radius"]["y"]), bal.ElasticRadius[1]);
+    EXPECT_EQ(F(ecc["stiffness"]["y"]), bal.Stiffness[Dir::Y]);
+    EXPECT_EQ(F(ecc["elastic_radius"]["y"]), bal.ElasticRadius[Dir::Y]);
   }
 
   // Storey 1 has its walls on one line per direction and cannot resist torsion; storey 2
@@ -115,7 +111,7 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   EXPECT_TRUE(storeys[1]["eccentricity"]["ratio"]["y"].isNull());
 
   const QJsonArray columns = json["columns"].toArray();
-  ASSERT_EQ(columns.size(), b.ColumnCount[0] + b.ColumnCount[1]);
+  ASSERT_EQ(columns.size(), calc.Storey(1).columns + calc.Storey(2).columns);
   int previous = 0;
   for (const QJsonValue& value : columns) {
     const QJsonObject c = value.toObject();
@@ -126,24 +122,23 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
     EXPECT_GT(order, previous);
     previous = order;
     const ColumnRec& rec = b.Point(i, j, s).Column;
-    const ColumnResult& r = b.Result(i, j, s);
+    const ColumnResult& r = calc.Column(i, j, s);
     EXPECT_EQ(c["x_line"].toString().toStdString(), b.LineNameX(i));
     EXPECT_EQ(c["y_line"].toString().toStdString(), b.LineNameY(j));
-    EXPECT_EQ(c["kind"].toInt(), rec.ColKind);
+    EXPECT_EQ(c["kind"].toInt(), static_cast<int>(rec.ColKind));
     EXPECT_EQ(c["through"].toBool(), rec.Through == 1);
     EXPECT_EQ(c["corner"].toBool(), rec.Corner == 1);
     EXPECT_EQ(F(c["b"]), r.b);
     EXPECT_EQ(F(c["l"]), r.l);
-    for (int d = kDirX; d <= kDirY; ++d) {
-      const auto k = static_cast<size_t>(d - 1);
-      const QJsonObject dir = c[d == kDirX ? "x" : "y"].toObject();
-      EXPECT_EQ(F(dir["rating1"]), r.rating1[k]);
-      EXPECT_EQ(F(dir["rating2"]), r.rating2[k]);
-      EXPECT_EQ(F(dir["correction"]), r.correction[k]);
-      EXPECT_EQ(F(dir["a"]), r.a[k]);
-      EXPECT_EQ(F(dir["n"]), r.n[k]);
-      EXPECT_EQ(F(dir["delta_n"]), r.deltaN[k]);
-      EXPECT_EQ(F(dir["cross_share"]), r.crossShare[k]);
+    for (const Dir d : kDirs) {
+      const QJsonObject dir = c[d == Dir::X ? "x" : "y"].toObject();
+      EXPECT_EQ(F(dir["rating1"]), r.rating1[d]);
+      EXPECT_EQ(F(dir["rating2"]), r.rating2[d]);
+      EXPECT_EQ(F(dir["correction"]), r.correction[d]);
+      EXPECT_EQ(F(dir["a"]), r.a[d]);
+      EXPECT_EQ(F(dir["n"]), r.n[d]);
+      EXPECT_EQ(F(dir["delta_n"]), r.deltaN[d]);
+      EXPECT_EQ(F(dir["cross_share"]), r.crossShare[d]);
       EXPECT_EQ(F(dir["total"]), r.total(d));
     }
     EXPECT_EQ(c["grade"].toString().toStdString(), rec.NeedGrade);
@@ -153,8 +148,8 @@ TEST_F(CalcCommand, JsonCarriesEveryResultExactly) {
   }
   // The shares arrive: the storey-2 columns pull 1.5 x 0.5, so (1, 1) receives 3/4 of it
   // and (5, 1) a third of half of it through the orthogonal beam.
-  EXPECT_FLOAT_EQ(b.Result(1, 1, 1).deltaN[0], 0.5625f);
-  EXPECT_FLOAT_EQ(b.Result(5, 1, 1).crossShare[0], 0.25f);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[Dir::X], 0.5625f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[Dir::X], 0.25f);
 }
 
 TEST_F(CalcCommand, HardwareIsFilledOnlyAsTheProjectSaysAndTheFileIsNeverWritten) {
@@ -184,7 +179,7 @@ TEST_F(CalcCommand, WarningsGoToStandardError) {
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4);
   for (int level = 1; level <= 2; ++level) {
-    p.Column(1, 1, level).Brace(level, kDirX, 1, 1, 1, 4, test::kRisesToLower).Sheathing(level, kDirX, 1, 1, 1, 8);
+    p.Column(1, 1, level).Brace(level, Dir::X, 1, 1, 1, 4, test::kRisesToLower).Sheathing(level, Dir::X, 1, 1, 1, 8);
   }
   p.b.Point(1, 1, 2).Column.TopHardware = "(い)";
   const CommandRun run = Calc(ShellQuoted(Save(p.b)));

@@ -9,6 +9,7 @@
 
 #include "app/checks_json.h"
 #include "app/checks_table.h"
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "engine/profile_checks.h"
 #include "model/model_test_util.h"
@@ -27,10 +28,10 @@ using test::PlanBuilder;
 Building SixtyPerFloor() {
   PlanBuilder p(2, 10, 6, 1, 1.0f);
   p.Floor(1, 1, 1, 10, 6).Floor(2, 1, 1, 10, 6);
-  p.Sheathing(1, kDirX, 1, 1, 4, 5).Brace(1, kDirX, 1, 7, 3, 3, test::kCrossed);
-  p.Brace(1, kDirX, 5, 7, 1, 4, test::kCrossed).Sheathing(1, kDirX, 5, 7, 1, 6);
-  p.Sheathing(1, kDirY, 1, 1, 4, 5).Sheathing(1, kDirY, 11, 1, 4, 5);
-  p.Sheathing(2, kDirX, 1, 1, 6, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 4, 5).Brace(1, Dir::X, 1, 7, 3, 3, test::kCrossed);
+  p.Brace(1, Dir::X, 5, 7, 1, 4, test::kCrossed).Sheathing(1, Dir::X, 5, 7, 1, 6);
+  p.Sheathing(1, Dir::Y, 1, 1, 4, 5).Sheathing(1, Dir::Y, 11, 1, 4, 5);
+  p.Sheathing(2, Dir::X, 1, 1, 6, 5);
   for (int level = 1; level <= 2; ++level) {
     for (int j = 1; j <= 7; j += 2) {
       for (int i = 1; i <= 11; i += 2) p.Column(i, j, level);
@@ -40,10 +41,11 @@ Building SixtyPerFloor() {
 }
 
 QJsonObject ChecksJson(Building& b, const BuildingProfile& profile) {
-  UpdateEccentricity(b);
+  CalcResults calc;
+  UpdateEccentricity(b, calc);
   std::ostringstream out;
   out << "{\n";
-  WriteChecksJson(RunProfileChecks(b, profile), out);
+  WriteChecksJson(RunProfileChecks(b, profile, calc), out);
   out << "}\n";
   QJsonParseError error;
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(out.str()), &error);
@@ -176,11 +178,12 @@ TEST(ChecksJson, EnteredLwIsLabelledSo) {
 
 TEST(ChecksTable, PrintsTheThreeChecks) {
   Building b = SixtyPerFloor();
-  UpdateEccentricity(b);
+  CalcResults calc;
+  UpdateEccentricity(b, calc);
   BuildingProfile profile = test::PublishedProfile();
   profile.wood = WoodChoice{ColumnWood::Sugi, 0};
   std::ostringstream out;
-  PrintChecksTable(b, RunProfileChecks(b, profile), out);
+  PrintChecksTable(b, RunProfileChecks(b, profile, calc), out);
   const std::string text = out.str();
   for (const char* expected :
        {"wall quantity 壁量計算", "Lw cm/m2: 1F 44  2F 25  one storey 20", "A2 1.26121",
@@ -193,16 +196,15 @@ TEST(ChecksTable, PrintsTheThreeChecks) {
 TEST(ChecksCommand, CalcWritesTheChecksOfTheStoredProfile) {
   test::ScratchDir dir;
   Building b = SixtyPerFloor();
-  b.CurrentPath = dir.file("sixty.TVK");
-  ASSERT_TRUE(SaveProject(b).ok);
-  const test::CommandRun run =
-      test::RunCommand(TVK_BINARY, "calc " + test::ShellQuoted(b.CurrentPath) + " --json", dir.path());
+  const std::string path = dir.file("sixty.TVK");
+  ASSERT_TRUE(SaveProject(b, path).ok);
+  const test::CommandRun run = test::RunCommand(TVK_BINARY, "calc " + test::ShellQuoted(path) + " --json", dir.path());
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
   EXPECT_EQ(F(json["wall_quantity"]["storeys"][0]["x"]["existing_cm"]), 2900.0f);
   EXPECT_TRUE(json["quarters"].isArray());
   EXPECT_EQ(json["column_size"]["columns"].toArray().size(), 48);
-  const test::CommandRun table = test::RunCommand(TVK_BINARY, "calc " + test::ShellQuoted(b.CurrentPath), dir.path());
+  const test::CommandRun table = test::RunCommand(TVK_BINARY, "calc " + test::ShellQuoted(path), dir.path());
   EXPECT_NE(table.out.find("wall quantity 壁量計算"), std::string::npos) << table.out;
 }
 

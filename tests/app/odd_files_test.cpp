@@ -66,10 +66,9 @@ TEST_F(OddProjectFile, GridLengthNoDialogCouldGiveIsRefused) {
   for (const float pitch : {1e20f, 10.0f, 0.0004f}) {
     test::PlanBuilder p(1, 2, 2, 1, pitch);
     p.Column(1, 1, 1).Column(3, 1, 1);
-    p.b.CurrentPath = dir_.file("pitch.TVK");
-    ASSERT_TRUE(SaveProject(p.b).ok);
+    ASSERT_TRUE(SaveProject(p.b, dir_.file("pitch.TVK")).ok);
     for (const char* command : {"info", "calc", "calc --json"}) {
-      const CommandRun run = Run(std::string(command) + " " + ShellQuoted(p.b.CurrentPath));
+      const CommandRun run = Run(std::string(command) + " " + ShellQuoted(dir_.file("pitch.TVK")));
       EXPECT_EQ(run.exitCode, 1) << command << " " << pitch;
       EXPECT_NE(run.err.find(kBadDataMessage), std::string::npos) << run.err;
       EXPECT_NE(run.err.find("グリッド長が正しくありません"), std::string::npos) << run.err;

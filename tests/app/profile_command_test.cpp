@@ -23,10 +23,9 @@ using test::ShellQuoted;
 class ProfileCommand : public testing::Test {
  protected:
   std::string Save(Building& b, const std::string& name = "plan.TVK") {
-    b.CurrentPath = dir_.file(name);
-    const FileResult saved = SaveProject(b);
+    const FileResult saved = SaveProject(b, dir_.file(name));
     EXPECT_TRUE(saved.ok) << saved.message;
-    return b.CurrentPath;
+    return dir_.file(name);
   }
   CommandRun Run(const std::string& command, const std::string& path, const std::string& rest = "") {
     return test::RunCommand(TVK_BINARY, command + " " + ShellQuoted(path) + " " + rest, dir_.path());
@@ -43,7 +42,7 @@ class ProfileCommand : public testing::Test {
 // The published check's column: a one-storey corner column with A = 2.5 along X.
 Building CornerColumnPlan() {
   PlanBuilder p(1, 2, 2);
-  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 5);
+  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 5);
   return p.b;
 }
 
@@ -51,7 +50,7 @@ Building CornerColumnPlan() {
 Building TwoStoreyPlan() {
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2).Column(1, 1, 1).Column(1, 1, 2);
-  p.Sheathing(1, kDirX, 3, 3, 1, 4).Sheathing(2, kDirX, 3, 3, 1, 3).Sheathing(2, kDirY, 1, 1, 2, 5);
+  p.Sheathing(1, Dir::X, 3, 3, 1, 4).Sheathing(2, Dir::X, 3, 3, 1, 3).Sheathing(2, Dir::Y, 1, 1, 2, 5);
   return p.b;
 }
 

@@ -205,10 +205,9 @@ TEST_F(ReportCommand, NeverWritesOverTheProjectFile) {
 
 TEST_F(ReportCommand, BuildingWithoutColumnsSaysSoInTheResults) {
   test::PlanBuilder p(1, 2, 2);
-  p.b.CurrentPath = dir_.file("empty.TVK");
-  ASSERT_TRUE(SaveProject(p.b).ok);
+  ASSERT_TRUE(SaveProject(p.b, dir_.file("empty.TVK")).ok);
   const std::string pdf = dir_.file("empty.pdf");
-  const CommandRun run = Report(ShellQuoted(p.b.CurrentPath) + " -o " + ShellQuoted(pdf));
+  const CommandRun run = Report(ShellQuoted(dir_.file("empty.TVK")) + " -o " + ShellQuoted(pdf));
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_NE(PdfText(pdf).find("柱が配置されていません。"), std::string::npos);
   EXPECT_EQ(run.err.find("耐力不足"), std::string::npos);

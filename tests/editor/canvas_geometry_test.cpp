@@ -4,6 +4,7 @@
 
 #include "editor/canvas_geometry.h"
 #include "editor/numeric.h"
+#include "support/grid_print.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -46,8 +47,7 @@ TEST_P(SnapTest, RoundsHalfPitchToEvenIndex) {
   const SnapCase c = GetParam();
   const CanvasPos raw{(c.x + kMarginCm) * kUnitsPerCm, kCanvasHeight - (c.y + kMarginCm) * kUnitsPerCm};
   const SnapResult s = Snap(plan.b, g, raw);
-  EXPECT_EQ(s.i, c.i);
-  EXPECT_EQ(s.j, c.j);
+  EXPECT_EQ(s.at, (GridPos{c.i, c.j}));
   EXPECT_EQ(s.inside, c.inside);
   if (c.inside) {
     EXPECT_EQ(s.pos, g.ToCanvas(0.5 * (c.i - 1), 0.5 * (c.j - 1)));
@@ -68,8 +68,7 @@ TEST(SnapForGroupDelete, ClampsAndKeepsTheRawPosition) {
   const CanvasPos raw = g.ToCanvas(-2.0, 9.0);
   const SnapResult s = SnapForGroupDelete(plan.b, g, raw);
   EXPECT_TRUE(s.inside);
-  EXPECT_EQ(s.i, 1);
-  EXPECT_EQ(s.j, 5);
+  EXPECT_EQ(s.at, (GridPos{1, 5}));
   EXPECT_EQ(s.pos, raw);
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <tuple>
 
 #include "editor_fixture.h"
 
@@ -15,99 +16,25 @@ namespace {
 using test::EditorTest;
 using test::kRisesToHigher;
 
-// The recorded undo information as {category, edit mode, x1, y1, x2, y2}.
-std::array<int, 6> Recorded(const Building& b) {
-  const UndoInfo& u = b.Undo;
-  return {u.category, u.editMode, u.x1, u.y1, u.x2, u.y2};
+// The recorded undo information: category, edit mode and rectangle.
+using Recording = std::tuple<Category, EditMode, GridRect>;
+Recording Recorded(const Document& doc) {
+  const UndoInfo& u = doc.undoInfo().value();
+  return {u.category, u.editMode, u.rect};
 }
 
 // ---- a deleted column's calculation results -------------------------------------
 
-struct ResultField {
-  const char* name;
-  std::function<void(ColumnResult&)> fill;
-  bool cleared;  // by the deletion; the others stay until the next calculation
-};
-
-ColumnResult Filled(const ResultField& f) {
-  ColumnResult r;
-  f.fill(r);
-  return r;
-}
-
-TEST_F(EditorTest, DeletedColumnLosesExactlyItsOwnStoreysResults) {
-  const ResultField fields[] = {
-      {"correction",
-       [](ColumnResult& r) {
-         r.correction = {0.5f, -0.5f};
-       },
-       true},
-      {"size1",
-       [](ColumnResult& r) {
-         r.size1 = {1, 2};
-       },
-       true},
-      {"size2",
-       [](ColumnResult& r) {
-         r.size2 = {3, 4};
-       },
-       true},
-      {"rating1",
-       [](ColumnResult& r) {
-         r.rating1 = {1.5f, 2.5f};
-       },
-       true},
-      {"rating2",
-       [](ColumnResult& r) {
-         r.rating2 = {3.5f, 4.5f};
-       },
-       true},
-      {"n",
-       [](ColumnResult& r) {
-         r.n = {0.7f, 1.2f};
-       },
-       true},
-      {"a",
-       [](ColumnResult& r) {
-         r.a = {2.0f, 3.0f};
-       },
-       true},
-      {"b", [](ColumnResult& r) { r.b = 0.8f; }, true},
-      {"l", [](ColumnResult& r) { r.l = 1.0f; }, true},
-      {"overLimit", [](ColumnResult& r) { r.overLimit = 1; }, true},
-      {"slope1",
-       [](ColumnResult& r) {
-         r.slope1 = {1, 2};
-       },
-       false},
-      {"slope2",
-       [](ColumnResult& r) {
-         r.slope2 = {3, 1};
-       },
-       false},
-      {"deltaN",
-       [](ColumnResult& r) {
-         r.deltaN = {0.4f, 0.6f};
-       },
-       false},
-      {"crossShare",
-       [](ColumnResult& r) {
-         r.crossShare = {0.2f, 0.3f};
-       },
-       false},
-      {"notTransmitted", [](ColumnResult& r) { r.notTransmitted = 1; }, false},
-  };
-  Use(kCatColumn);
+TEST_F(EditorTest, DeletedThroughColumnHasNoResultsOnEitherStorey) {
+  StartFrom([](Building& b) { test::PlanWriter(b).ThroughColumn(4, 4).Sheathing(1, Dir::X, 4, 4, 2, 5); });
+  ASSERT_NE(doc.results().Column(4, 4, 1), ColumnResult{});
+  ASSERT_NE(doc.results().Column(4, 4, 2), ColumnResult{});
+  Use(Category::Column);
   editor.pressDeleteToggle(DeleteToggle::Delete, true);
-  for (const ResultField& f : fields) {
-    plan.ThroughColumn(4, 4);
-    b().Result(4, 4, 1) = Filled(f);
-    b().Result(4, 4, 2) = Filled(f);
-    Click(4, 4);
-    ASSERT_EQ(P(4, 4, 1).Column.ColKind, kColNone) << f.name;
-    EXPECT_EQ(b().Result(4, 4, 1), f.cleared ? ColumnResult{} : Filled(f)) << f.name;
-    EXPECT_EQ(b().Result(4, 4, 2), Filled(f)) << f.name << ": the other storey keeps its results";
-  }
+  Click(4, 4);
+  ASSERT_EQ(P(4, 4, 1).Column.ColKind, ColumnKind::None);
+  EXPECT_EQ(doc.results().Column(4, 4, 1), ColumnResult{});
+  EXPECT_EQ(doc.results().Column(4, 4, 2), ColumnResult{});
 }
 
 // ---- crossing and column check: points in order, crossing before column ---------
@@ -127,13 +54,13 @@ const char* const kColumnMessage =
 
 TEST_P(CrossingOrderTest, FirstRefusalAlongTheRunIsShown) {
   const CrossingCase& c = GetParam();
-  if (c.crossAt != 0) plan.Sheathing(1, kDirY, c.crossAt, 2, 2, 3);  // Y2 .. Y4, holds Y3 inside
+  if (c.crossAt != 0) plan.Sheathing(1, Dir::Y, c.crossAt, 2, 2, 3);  // Y2 .. Y4, holds Y3 inside
   if (c.columnAt != 0) plan.Column(c.columnAt, 3, 1);
-  Use(kCatWall);
+  Use(Category::Wall);
   Drag(1, 3, 7, 3);
   ASSERT_EQ(host.messages.size(), 1u) << c.what;
   EXPECT_EQ(host.messages[0], c.message) << c.what;
-  EXPECT_EQ(P(1, 3).brace(kDirX).Kind, 0);
+  EXPECT_EQ(P(1, 3).brace(Dir::X).Kind, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CrossingOrderTest,
@@ -144,35 +71,35 @@ INSTANTIATE_TEST_SUITE_P(Cases, CrossingOrderTest,
 
 TEST_F(EditorTest, ColumnAtTheRunsEndsAndAWallEndingOnTheLineAreAccepted) {
   plan.Column(1, 3, 1).Column(7, 3, 1);
-  plan.Sheathing(1, kDirY, 4, 3, 2, 3);  // starts on the wall's line: holds nothing inside
-  Use(kCatWall);
+  plan.Sheathing(1, Dir::Y, 4, 3, 2, 3);  // starts on the wall's line: holds nothing inside
+  Use(Category::Wall);
   Drag(1, 3, 7, 3);
   EXPECT_TRUE(host.messages.empty());
-  EXPECT_EQ(P(6, 3).brace(kDirX).RunEnd, 6);
+  EXPECT_EQ(P(6, 3).brace(Dir::X).RunEnd, 6);
 }
 
 // ---- rectangles ----------------------------------------------------------------
 
 TEST_F(EditorTest, UndoRectangleIsTheLockedRun) {
   editor.setWallAutoLink(false);
-  Use(kCatBeam);
+  Use(Category::Beam);
   Click(2, 2);
   editor.move(At(5, 2));  // same Y index: lock along X
   Click(5, 4);            // off the line: projected back onto Y2
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatBeam, kModePlace, 2, 2, 5, 2}));
-  EXPECT_EQ(P(4, 2, 2).beam(kDirX).BeamKind, 1);
-  EXPECT_EQ(P(5, 3, 2).beam(kDirY).BeamKind, 0);
+  EXPECT_EQ(Recorded(doc), (Recording{Category::Beam, EditMode::Place, GridRect{2, 2, 5, 2}}));
+  EXPECT_EQ(P(4, 2, 2).beam(Dir::X).BeamKind, 1);
+  EXPECT_EQ(P(5, 3, 2).beam(Dir::Y).BeamKind, 0);
 }
 
 TEST_F(EditorTest, RunDrawnBackwardsIsNormalisedAndSlopesDown) {
   editor.setWallAutoLink(false);
-  Use(kCatWall, "Kesa3");
+  Use(Category::Wall, "Kesa3");
   Drag(6, 2, 6, 6);  // upwards along Y: rises to the higher index
-  EXPECT_EQ(P(6, 2).brace(kDirY).Slope, 1);
+  EXPECT_EQ(P(6, 2).brace(Dir::Y).Slope, 1);
   Drag(9, 6, 9, 2);  // downwards: rises to the lower index
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatWall, kModePlace, 9, 2, 9, 6}));
+  EXPECT_EQ(Recorded(doc), (Recording{Category::Wall, EditMode::Place, GridRect{9, 2, 9, 6}}));
   for (int j = 2; j <= 5; ++j) {
-    const WallSeg& seg = P(9, j).brace(kDirY);
+    const WallSeg& seg = P(9, j).brace(Dir::Y);
     EXPECT_EQ(seg, (WallSeg{3, 2, 5, kKeyKesa, 2, j == 2 ? 1 : (j == 5 ? 3 : 2), 2.0f})) << j;
   }
 }
@@ -188,7 +115,7 @@ class GroupRectTest : public EditorTest {
 };
 
 TEST_F(GroupRectTest, CornersAreNamedLowestFirstWhicheverWayTheRectangleIsDragged) {
-  Use(kCatColumn);
+  Use(Category::Column);
   host.confirmAnswers.push_back(false);
   GroupDrag(6.3, 2.2, 3.6, 5.4);  // lower right to upper left
   ASSERT_EQ(host.questions.size(), 1u);
@@ -200,32 +127,32 @@ TEST_F(GroupRectTest, CornersAreNamedLowestFirstWhicheverWayTheRectangleIsDragge
 
 TEST_F(GroupRectTest, RectangleReachingOffTheGridIsClampedAndRecordedForUndo) {
   plan.Column(1, 21, 1).Column(3, 19, 1).Column(4, 19, 1);
-  Use(kCatColumn);
+  Use(Category::Column);
   host.confirmAnswers.push_back(true);
   GroupDrag(-4.0, 30.0, 3.2, 18.8);
   EXPECT_EQ(host.questions.back(), "(X1,Y19) - (X3,Y21) 内の「柱」をグループ削除します。");
-  EXPECT_EQ(P(1, 21).Column.ColKind, kColNone);
-  EXPECT_EQ(P(3, 19).Column.ColKind, kColNone);
-  EXPECT_EQ(P(4, 19).Column.ColKind, kColStorey);
-  EXPECT_EQ(Recorded(b()), (std::array<int, 6>{kCatColumn, kModeGroupDelete, 1, 19, 3, 21}));
+  EXPECT_EQ(P(1, 21).Column.ColKind, ColumnKind::None);
+  EXPECT_EQ(P(3, 19).Column.ColKind, ColumnKind::None);
+  EXPECT_EQ(P(4, 19).Column.ColKind, ColumnKind::Storey);
+  EXPECT_EQ(Recorded(doc), (Recording{Category::Column, EditMode::GroupDelete, GridRect{1, 19, 3, 21}}));
   editor.undo();
-  EXPECT_EQ(P(1, 21).Column.ColKind, kColStorey);
+  EXPECT_EQ(P(1, 21).Column.ColKind, ColumnKind::Storey);
   EXPECT_TRUE(host.rectsErased.size() == 1u);  // the deletion's own erase; undo erases nothing
 }
 
 TEST_F(GroupRectTest, BothLayersGoWithTheOptionAndOnlyMembersWhollyInside) {
-  plan.Brace(1, kDirY, 3, 1, 2, 2, kRisesToHigher);  // Y1 .. Y3 on X3: inside
-  plan.Sheathing(1, kDirY, 3, 1, 2, 4);              // same extent, other layer
-  plan.Sheathing(1, kDirX, 2, 3, 3, 4);              // X2 .. X5 on Y3: reaches out
-  Use(kCatWall);
+  plan.Brace(1, Dir::Y, 3, 1, 2, 2, kRisesToHigher);  // Y1 .. Y3 on X3: inside
+  plan.Sheathing(1, Dir::Y, 3, 1, 2, 4);              // same extent, other layer
+  plan.Sheathing(1, Dir::X, 2, 3, 3, 4);              // X2 .. X5 on Y3: reaches out
+  Use(Category::Wall);
   editor.setDeleteBothLayers(true);
   host.confirmAnswers.push_back(true);
   GroupDrag(0.6, 0.6, 4.4, 3.4);  // points 1 .. 4 by 1 .. 3
   EXPECT_EQ(host.questions.back(), "(X1,Y1) - (X4,Y3) 内の「筋かい と 面材耐力壁」をグループ削除します。");
-  EXPECT_EQ(P(3, 1).brace(kDirY), WallSeg{});
-  EXPECT_EQ(P(3, 2).sheathing(kDirY), WallSeg{});
-  EXPECT_EQ(P(2, 3).sheathing(kDirX).Kind, 4);
-  EXPECT_EQ(P(4, 3).sheathing(kDirX).RunEnd, 4);
+  EXPECT_EQ(P(3, 1).brace(Dir::Y), WallSeg{});
+  EXPECT_EQ(P(3, 2).sheathing(Dir::Y), WallSeg{});
+  EXPECT_EQ(P(2, 3).sheathing(Dir::X).Kind, 4);
+  EXPECT_EQ(P(4, 3).sheathing(Dir::X).RunEnd, 4);
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/document.h"
 #include "editor/line_name_form.h"
 #include "model/default_settings.h"
+#include "model/line_names.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -57,19 +59,21 @@ TEST(LineNameForm, StartNumberIsTheRoundedValueOfTheBox) {
 
 TEST(LineNameForm, OkStoresBothAxesAndDefaultsCanTakeThem) {
   test::PlanBuilder plan(2, 4, 4);
-  LineNameAxisForm x = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirX));
-  LineNameAxisForm y = OpenLineNameAxis(LineNameAxisOf(plan.b, kDirY));
+  LineNameAxisForm x = OpenLineNameAxis(LineNameAxisOf(plan.b, Dir::X));
+  LineNameAxisForm y = OpenLineNameAxis(LineNameAxisOf(plan.b, Dir::Y));
   ChooseLineScheme(x, 4);
   x.startText[1] = "10";
   ChooseLineScheme(y, 3);
   y.reverse = true;
-  ApplyLineNameDialog(plan.b, x, y);
-  EXPECT_EQ(LineNameAxisOf(plan.b, kDirX), (LineNameAxis{4, 10, 0}));
-  EXPECT_EQ(LineNameAxisOf(plan.b, kDirY), (LineNameAxis{3, 1, 1}));
-  EXPECT_EQ(plan.b.Modified, 1);
+  Document doc(plan.b);
+  doc.apply(LineNameDialogCommand(doc.building(), x, y));
+  EXPECT_EQ(LineNameAxisOf(doc.building(), Dir::X), (LineNameAxis{4, 10, 0}));
+  EXPECT_EQ(LineNameAxisOf(doc.building(), Dir::Y), (LineNameAxis{3, 1, 1}));
+  EXPECT_EQ(doc.building().LineNameX(1), AxisLineNames(4, 2, 4, 10, false, "X")[0]);  // generated afresh
+  EXPECT_TRUE(doc.modified());
 
   DefaultSettings defaults;
-  StoreLineNameDefaults(defaults, plan.b, x, y);
+  StoreLineNameDefaults(defaults, doc.building(), x, y);
   EXPECT_EQ(defaults.DefLineStyleX, 4);
   EXPECT_EQ(defaults.DefLineStartX, 10);
   EXPECT_EQ(defaults.DefLineReverseY, 1);

@@ -13,7 +13,7 @@ namespace {
 using test::EditorTest;
 
 struct StoreyLabelCase {
-  int category;
+  Category category;
   int storeys;
   const char* storey2;
   const char* storey1;
@@ -22,10 +22,12 @@ struct StoreyLabelCase {
 
 TEST(StoreyButtons, LabelsPerCategory) {
   const StoreyLabelCase cases[] = {
-      {kCatFloor, 2, "２階 床", "１階 床", false},        {kCatWall, 2, "２階 耐力壁", "１階 耐力壁", false},
-      {kCatColumn, 2, "２階 柱", "１階 柱", true},        {kCatBeam, 2, "２階 小屋梁", "２階 床梁", true},
-      {kCatBeam, 1, "２階 小屋梁", "１階 小屋梁", false},  // no other storey to show
-      {kCatColumn, 1, "２階 柱", "１階 柱", false},
+      {Category::Floor, 2, "２階 床", "１階 床", false},
+      {Category::Wall, 2, "２階 耐力壁", "１階 耐力壁", false},
+      {Category::Column, 2, "２階 柱", "１階 柱", true},
+      {Category::Beam, 2, "２階 小屋梁", "２階 床梁", true},
+      {Category::Beam, 1, "２階 小屋梁", "１階 小屋梁", false},  // no other storey to show
+      {Category::Column, 1, "２階 柱", "１階 柱", false},
   };
   for (const auto& c : cases) {
     const StoreyButtonLabels labels = StoreyButtons(c.category, c.storeys);
@@ -45,7 +47,7 @@ TEST(DisplayCaptions, OtherStoreyToggleAndShowAll) {
 }
 
 TEST(MemberKindList, EntriesAndTheirMultipliers) {
-  const auto walls = MemberKindList(kCatWall, 1);
+  const auto walls = MemberKindList(Category::Wall, 1);
   ASSERT_EQ(walls.size(), 3u);
   EXPECT_EQ(walls[0].text, "筋かい(けさ掛け)");
   EXPECT_EQ(walls[0].key, "Kesa");
@@ -62,37 +64,37 @@ TEST(MemberKindList, EntriesAndTheirMultipliers) {
   EXPECT_FLOAT_EQ(LeafMultiplier("Tasuki", 4), 5.0f);
   EXPECT_FLOAT_EQ(LeafMultiplier("Menzai", 4), 2.0f);
 
-  EXPECT_EQ(MemberKindList(kCatFloor, 1).size(), 1u);
-  const auto floors2 = MemberKindList(kCatFloor, 2);
+  EXPECT_EQ(MemberKindList(Category::Floor, 1).size(), 1u);
+  const auto floors2 = MemberKindList(Category::Floor, 2);
   ASSERT_EQ(floors2.size(), 2u);
   EXPECT_EQ(floors2[1].text, "吹き抜け");
   EXPECT_EQ(floors2[1].key, "Slab2");
-  const auto columns = MemberKindList(kCatColumn, 1);
+  const auto columns = MemberKindList(Category::Column, 1);
   EXPECT_EQ(columns[1].key, "Col2");
   EXPECT_EQ(columns[1].text, "通し柱");
-  EXPECT_TRUE(MemberKindList(kCatBeam, 1).empty());
+  EXPECT_TRUE(MemberKindList(Category::Beam, 1).empty());
 }
 
 TEST_F(EditorTest, VoidSelectionSurvivesStorey2AndResetsOnStorey1) {
   editor.chooseStorey(2);
   editor.chooseKind("Slab2");
-  EXPECT_EQ(editor.state().SelectedKind(kCatFloor), kFloorVoid);
-  Use(kCatWall);
-  Use(kCatFloor);
-  EXPECT_EQ(editor.state().SelectedKind(kCatFloor), kFloorVoid);
+  EXPECT_EQ(editor.state().SelectedKind(Category::Floor), static_cast<int>(FloorCell::Void));
+  Use(Category::Wall);
+  Use(Category::Floor);
+  EXPECT_EQ(editor.state().SelectedKind(Category::Floor), static_cast<int>(FloorCell::Void));
   editor.chooseStorey(1);
-  EXPECT_EQ(editor.state().SelectedKind(kCatFloor), kFloorSlab);
-  EXPECT_EQ(editor.state().Selection[0].key, "Slab1");
+  EXPECT_EQ(editor.state().SelectedKind(Category::Floor), static_cast<int>(FloorCell::Slab));
+  EXPECT_EQ(editor.state().Selection[Category::Floor].key, "Slab1");
 }
 
 TEST_F(EditorTest, ThroughColumnSelectionResetsOnStorey2) {
-  Use(kCatColumn, "Col2");
+  Use(Category::Column, "Col2");
   editor.chooseStorey(2);
-  EXPECT_EQ(editor.state().SelectedKind(kCatColumn), kColStorey);
+  EXPECT_EQ(editor.state().SelectedKind(Category::Column), static_cast<int>(ColumnKind::Storey));
 }
 
 TEST_F(EditorTest, ChoosingAWallLeafSetsGroupAndMultiplier) {
-  Use(kCatWall, "Tasuki3");
+  Use(Category::Wall, "Tasuki3");
   EXPECT_EQ(editor.state().SelectedGroupKey, "Tasuki");
   EXPECT_FLOAT_EQ(editor.state().SelectedMultiplier, 4.0f);
   editor.chooseKind("Menzai7");
@@ -101,21 +103,21 @@ TEST_F(EditorTest, ChoosingAWallLeafSetsGroupAndMultiplier) {
 }
 
 TEST_F(EditorTest, AGroupEntryBeepsAndKeepsTheChosenKind) {
-  Use(kCatWall, "Tasuki3");
+  Use(Category::Wall, "Tasuki3");
   EXPECT_FALSE(editor.chooseKind("Menzai"));
   EXPECT_EQ(host.beeps, 1);
-  EXPECT_EQ(editor.state().Selection[kCatWall - 1], (KindSelection{3, "Tasuki3"}));
+  EXPECT_EQ(editor.state().Selection[Category::Wall], (KindSelection{3, "Tasuki3"}));
   EXPECT_EQ(editor.state().SelectedGroupKey, "Tasuki");
   EXPECT_FLOAT_EQ(editor.state().SelectedMultiplier, 4.0f);
   Drag(1, 1, 3, 1);  // what is highlighted is placed
-  EXPECT_EQ(P(1, 1).brace(kDirX).KindKey, "Tasuki");
-  EXPECT_EQ(P(1, 1).brace(kDirX).Kind, 3);
+  EXPECT_EQ(P(1, 1).brace(Dir::X).KindKey, "Tasuki");
+  EXPECT_EQ(P(1, 1).brace(Dir::X).Kind, 3);
   EXPECT_TRUE(editor.chooseKind("Menzai2"));
   EXPECT_EQ(host.beeps, 1);
 }
 
 TEST_F(EditorTest, AnotherGridClearsThePositionReadOutAndEndsAPendingEdit) {
-  Use(kCatWall);
+  Use(Category::Wall);
   editor.move(At(21, 21));
   ASSERT_EQ(host.labelX, "X21");
   Click(2, 2);
@@ -127,28 +129,27 @@ TEST_F(EditorTest, AnotherGridClearsThePositionReadOutAndEndsAPendingEdit) {
 }
 
 TEST_F(EditorTest, AOneStoreyBuildingHasNoOtherStoreyWallsToShow) {
-  Use(kCatColumn);
+  Use(Category::Column);
   editor.toggleOtherStoreyWalls();
   ASSERT_TRUE(editor.state().OtherStoreyWalls);
-  test::PlanBuilder one(1, 4, 4);
-  b() = one.b;
+  doc.replace(test::PlanBuilder(1, 4, 4).b);
   editor.gridChanged();
   EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
   EXPECT_FALSE(editor.state().OtherStoreyWalls);
-  Use(kCatBeam);
+  Use(Category::Beam);
   EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
 }
 
 TEST_F(EditorTest, CategoryChangeAbandonsAndResetsTheOtherStoreyToggle) {
-  Use(kCatColumn);
+  Use(Category::Column);
   editor.toggleOtherStoreyWalls();
   EXPECT_TRUE(editor.state().OtherStoreyWalls);
   ASSERT_EQ(host.otherStoreyWalls.size(), 1u);
   EXPECT_EQ(host.otherStoreyWalls[0], std::make_pair(2, true));
-  Use(kCatFloor);
+  Use(Category::Floor);
   Click(1, 1);
   ASSERT_EQ(editor.state().ClickState, 1);
-  Use(kCatWall);
+  Use(Category::Wall);
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_FALSE(editor.state().OtherStoreyWalls);
   EXPECT_FALSE(editor.state().OtherStoreyToggleEnabled);
@@ -160,8 +161,8 @@ TEST_F(EditorTest, CategoryChangeAbandonsAndResetsTheOtherStoreyToggle) {
 TEST_F(EditorTest, StoreyChangeRecomputesTheOtherStoreysFloorOutline) {
   plan.Floor(1, 1, 1, 1, 1);
   editor.chooseStorey(2);
-  EXPECT_EQ(P(1, 1, 1).FloorEdge[0], 1);
-  EXPECT_EQ(P(2, 1, 1).FloorEdge[1], 1);
+  EXPECT_EQ(P(1, 1, 1).FloorEdge[Dir::X], 1);
+  EXPECT_EQ(P(2, 1, 1).FloorEdge[Dir::Y], 1);
   EXPECT_GE(host.fullRedraws, 1);
   EXPECT_GE(host.eccentricityUpdates, 1);
 }
@@ -171,16 +172,16 @@ struct ToggleCase {
   DeleteToggle pressed;
   bool down;
   DeleteToggles after;
-  int mode;
+  EditMode mode;
 };
 
 TEST(DeleteToggles, TheOneJustPressedStaysDown) {
   const ToggleCase cases[] = {
-      {{false, false}, DeleteToggle::Delete, true, {true, false}, kModeDelete},
-      {{false, false}, DeleteToggle::GroupDelete, true, {false, true}, kModeGroupDelete},
-      {{true, false}, DeleteToggle::GroupDelete, true, {false, true}, kModeGroupDelete},
-      {{false, true}, DeleteToggle::Delete, true, {true, false}, kModeDelete},
-      {{true, false}, DeleteToggle::Delete, false, {false, false}, kModePlace},
+      {{false, false}, DeleteToggle::Delete, true, {true, false}, EditMode::Delete},
+      {{false, false}, DeleteToggle::GroupDelete, true, {false, true}, EditMode::GroupDelete},
+      {{true, false}, DeleteToggle::GroupDelete, true, {false, true}, EditMode::GroupDelete},
+      {{false, true}, DeleteToggle::Delete, true, {true, false}, EditMode::Delete},
+      {{true, false}, DeleteToggle::Delete, false, {false, false}, EditMode::Place},
   };
   for (const auto& c : cases) {
     const DeleteToggles after = PressDeleteToggle(c.before, c.pressed, c.down);
@@ -190,20 +191,20 @@ TEST(DeleteToggles, TheOneJustPressedStaysDown) {
 }
 
 TEST_F(EditorTest, DeleteTogglesAbandonAPendingOperation) {
-  Use(kCatWall);
+  Use(Category::Wall);
   Click(1, 1);
   ASSERT_EQ(editor.state().ClickState, 1);
   editor.pressDeleteToggle(DeleteToggle::Delete, true);
   EXPECT_EQ(editor.state().ClickState, 0);
   EXPECT_FALSE(host.cancelEnabled);
   EXPECT_EQ(host.bandsErased.size(), 1u);
-  EXPECT_EQ(editor.state().EditMode, kModeDelete);
+  EXPECT_EQ(editor.state().Mode, EditMode::Delete);
   EXPECT_TRUE(editor.deleteBothLayersEnabled());
   editor.pressDeleteToggle(DeleteToggle::GroupDelete, true);
-  EXPECT_EQ(editor.state().EditMode, kModeGroupDelete);
+  EXPECT_EQ(editor.state().Mode, EditMode::GroupDelete);
   EXPECT_FALSE(editor.state().Toggles.remove);
   editor.pressDeleteToggle(DeleteToggle::GroupDelete, false);
-  EXPECT_EQ(editor.state().EditMode, kModePlace);
+  EXPECT_EQ(editor.state().Mode, EditMode::Place);
   EXPECT_FALSE(editor.deleteBothLayersEnabled());
 }
 

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "engine/calc_results.h"
 #include "engine/column_size.h"
 #include "engine/profile_checks.h"
 #include "support/plan_builder.h"
@@ -119,8 +120,8 @@ using AreaMap = std::map<std::pair<int, int>, double>;
 AreaMap Areas(const Building& b, int storey, std::map<std::pair<int, int>, bool>* outer = nullptr) {
   AreaMap areas;
   for (const ColumnTributary& t : TributaryAreas(b, storey)) {
-    areas[{t.i, t.j}] = t.areaM2;
-    if (outer) (*outer)[{t.i, t.j}] = t.outer;
+    areas[{t.at.i, t.at.j}] = t.areaM2;
+    if (outer) (*outer)[{t.at.i, t.at.j}] = t.outer;
   }
   return areas;
 }
@@ -164,7 +165,7 @@ TEST(TributaryArea, IrregularLayoutWithAVoid) {
   //   (2.5,0.5): (3,0) 0.5                              (0.5,1.5): (0,2) and (1,1) → 0.5 each
   //   (1.5,1.5): (1,1) 0.5                              (2.5,1.5): void, nothing
   PlanBuilder p(1, 3, 2, 1, 1.0f);
-  p.Floor(1, 1, 1, 3, 2).Floor(1, 3, 2, 3, 2, kFloorVoid);
+  p.Floor(1, 1, 1, 3, 2).Floor(1, 3, 2, 3, 2, FloorCell::Void);
   p.Column(1, 1, 1).Column(4, 1, 1).Column(1, 3, 1).Column(4, 3, 1).Column(2, 2, 1);
   std::map<std::pair<int, int>, bool> outer;
   EXPECT_EQ(Areas(p.b, 1, &outer), (AreaMap{{{1, 1}, 0.5}, {{4, 1}, 1}, {{2, 2}, 3}, {{1, 3}, 0.5}, {{4, 3}, 0}}));
@@ -194,7 +195,7 @@ TEST(TributaryArea, AgreesWithComparingEveryColumnOnRandomLayouts) {
     for (const auto& c : columns) expected[c] = 0;
     for (int cj = 1; cj <= sy; ++cj) {
       for (int ci = 1; ci <= sx; ++ci) {
-        if (p.b.Point(ci, cj, 1).FloorKind != kFloorSlab || columns.empty()) continue;
+        if (p.b.Point(ci, cj, 1).FloorKind != FloorCell::Slab || columns.empty()) continue;
         auto distance = [&](const std::pair<int, int>& c) {
           const int dx = 2 * ci - 1 - 2 * (c.first - 1);
           const int dy = 2 * cj - 1 - 2 * (c.second - 1);
@@ -229,20 +230,20 @@ TEST(TributaryArea, OneStoreyWingAndTheJudgement) {
   BuildingProfile profile = PublishedProfile();
   profile.wood = WoodChoice{ColumnWood::Sugi2, 0};
   profile.column = {ColumnSection{105, 105}, ColumnSection{105, 105}};
-  ColumnSize size = RunProfileChecks(p.b, profile).columnSize;
+  ColumnSize size = RunProfileChecks(p.b, profile, CalcResults{}).columnSize;
   ASSERT_EQ(size.columns.size(), 10u);
   EXPECT_DOUBLE_EQ(*size.columns[1].allowedM2, 5.8);
   EXPECT_TRUE(*size.columns[1].ok);
   PlanBuilder strip(2, 6, 1, 1, 1.0f);
   strip.Floor(1, 1, 1, 6, 1).Floor(2, 1, 1, 6, 1).Column(1, 1, 1).Column(1, 1, 2);
-  size = RunProfileChecks(strip.b, profile).columnSize;
+  size = RunProfileChecks(strip.b, profile, CalcResults{}).columnSize;
   ASSERT_EQ(size.columns.size(), 2u);
   EXPECT_DOUBLE_EQ(size.columns[0].tributary.areaM2, 6);
   EXPECT_FALSE(*size.columns[0].ok);
   EXPECT_TRUE(*size.columns[1].ok);  // 2F: 6 ≤ 14.9
   // Without a section nothing is judged.
   profile.column = {};
-  size = RunProfileChecks(strip.b, profile).columnSize;
+  size = RunProfileChecks(strip.b, profile, CalcResults{}).columnSize;
   EXPECT_FALSE(size.columns[0].allowedM2 || size.columns[0].ok);
   EXPECT_TRUE(size.missing.Has(CheckInput::Column1));
 }

@@ -5,6 +5,7 @@
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
 #include "engine/n_value.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -57,7 +58,7 @@ TEST(HardwareNG, PlacedWeakerThanRequired) {
 // A one-storey corner column with N = 0.8 x 1.5 - 0.4 = 0.8 ((は)).
 PlanBuilder ColumnNeedingHa() {
   PlanBuilder p(1, 4, 4);
-  p.Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 3);
+  p.Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 3);
   return p;
 }
 
@@ -65,7 +66,7 @@ TEST(AutoSetKanamono, FillsOnlyEmptyFields) {
   PlanBuilder p = ColumnNeedingHa();
   ColumnRec& c = p.b.Point(1, 1, 1).Column;
   c.TopHardware = "(い)";
-  CalcAllN(p.b, false);
+  const CalcResults calc = test::NValuesOf(p.b, false);
   EXPECT_EQ(c.NeedGrade, "(は)");
   EXPECT_EQ(c.TopHardware, "(い)");
   EXPECT_EQ(c.BottomHardware, "(は)");
@@ -76,7 +77,7 @@ TEST(AutoSetKanamono, OffForThePlacementDialogAndByOption) {
   for (const auto& [noAuto, option] : {std::pair{true, 1}, std::pair{false, 0}}) {
     PlanBuilder p = ColumnNeedingHa();
     p.b.Settings.AutoHardwareOnReport = option;
-    CalcAllN(p.b, noAuto);
+    const CalcResults calc = test::NValuesOf(p.b, noAuto);
     EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(は)");
     EXPECT_EQ(p.b.Point(1, 1, 1).Column.TopHardware, "");
     EXPECT_EQ(p.b.Point(1, 1, 1).Column.BottomHardware, "");
@@ -86,24 +87,29 @@ TEST(AutoSetKanamono, OffForThePlacementDialogAndByOption) {
 TEST(AutoSetKanamono, ThroughColumnHasNoJointBetweenItsStoreys) {
   PlanBuilder p(2, 4, 4);
   p.ThroughColumn(2, 2);
-  CalcAllN(p.b, false);
+  const CalcResults calc = test::NValuesOf(p.b, false);
   const ColumnRec& lower = p.b.Point(2, 2, 1).Column;
   const ColumnRec& upper = p.b.Point(2, 2, 2).Column;
   EXPECT_EQ(lower.TopHardware, "");
   EXPECT_EQ(lower.BottomHardware, "(い)");
   EXPECT_EQ(upper.TopHardware, "(い)");
   EXPECT_EQ(upper.BottomHardware, "");
-  EXPECT_EQ(p.b.ColumnCount[0], 1);
-  EXPECT_EQ(p.b.ColumnCount[1], 1);
+  EXPECT_EQ(calc.Storey(1).columns, 1);
+  EXPECT_EQ(calc.Storey(2).columns, 1);
 }
 
-// Storey-1 and storey-2 columns at (2, 2) with given hardware texts and N values.
-PlanBuilder StackedColumns(float n1, float n2) {
-  PlanBuilder p(2, 4, 4);
-  p.Column(2, 2, 1).Column(2, 2, 2);
-  p.b.Result(2, 2, 1).n = {n1, 0.0f};
-  p.b.Result(2, 2, 2).n = {0.0f, n2};
-  return p;
+// Storey-1 and storey-2 columns at (2, 2) with given N values.
+struct Stacked {
+  PlanBuilder p{2, 4, 4};
+  CalcResults calc;
+};
+Stacked StackedColumns(float n1, float n2) {
+  Stacked s;
+  s.p.Column(2, 2, 1).Column(2, 2, 2);
+  s.calc.Reset(s.p.b);
+  s.calc.Column(2, 2, 1).n = {n1, 0.0f};
+  s.calc.Column(2, 2, 2).n = {0.0f, n2};
+  return s;
 }
 
 TEST(SetRyobiki, EqualisesHoldDownsToTheStronger) {
@@ -120,11 +126,11 @@ TEST(SetRyobiki, EqualisesHoldDownsToTheStronger) {
       {"(と)", "", "(り)", "(り)", ""},     {"(と)", " (ち) ", "", "(ち)", " (ち) "},
   };
   for (const Case& c : cases) {
-    PlanBuilder p = StackedColumns(0, 0);
+    PlanBuilder p = StackedColumns(0, 0).p;
     p.b.Point(2, 2, 1).Column.TopHardware = c.lowerTop;
     p.b.Point(2, 2, 2).Column.BottomHardware = c.upperBottom;
     p.b.Point(2, 2, 2).Column.NeedGrade = c.upperNeed;
-    SetRyobiki(p.b, 2, 2, 1);
+    SetRyobiki(p.b, {2, 2}, 1);
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.TopHardware, c.lowerTopAfter) << c.lowerTop << c.upperBottom;
     EXPECT_EQ(p.b.Point(2, 2, 2).Column.BottomHardware, c.upperBottomAfter) << c.lowerTop << c.upperBottom;
   }
@@ -136,15 +142,15 @@ TEST(MatchLowerHardware, RaisesWeakerStorey1Hardware) {
     const char* topAfter;
   };
   for (const Case c : {Case{"", "(ほ)"}, Case{"(に)", "(ほ)"}, Case{"(ほ)", "(ほ)"}, Case{"(へ)", "(へ)"}}) {
-    PlanBuilder p = StackedColumns(0.5f, 1.5f);
+    auto [p, calc] = StackedColumns(0.5f, 1.5f);
     p.b.Point(2, 2, 1).Column.TopHardware = c.top;
     p.b.Point(2, 2, 1).Column.BottomHardware = c.top;
-    MatchLowerHardware(p.b, 2, 2, 1);
+    MatchLowerHardware(p.b, calc, {2, 2}, 1);
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.TopHardware, c.topAfter) << c.top;
     EXPECT_EQ(p.b.Point(2, 2, 1).Column.BottomHardware, c.topAfter) << c.top;
   }
-  PlanBuilder stronger = StackedColumns(1.5f, 0.5f);
-  MatchLowerHardware(stronger.b, 2, 2, 1);
+  auto [stronger, calc] = StackedColumns(1.5f, 0.5f);
+  MatchLowerHardware(stronger.b, calc, {2, 2}, 1);
   EXPECT_EQ(stronger.b.Point(2, 2, 1).Column.TopHardware, "");
 }
 
@@ -155,8 +161,8 @@ TEST(AutoSetKanamono, AppliesTheEqualisationOptions) {
     PlanBuilder p(2, 4, 4);
     p.b.Settings.SheathingAdjust = 0.25f;
     p.b.Settings.Match1FTo2F = match;
-    p.Floor(2, 1, 1, 1, 1).Column(1, 1, 1).Column(1, 1, 2).Sheathing(2, kDirX, 1, 1, 1, 8);
-    CalcAllN(p.b, false);
+    p.Floor(2, 1, 1, 1, 1).Column(1, 1, 1).Column(1, 1, 2).Sheathing(2, Dir::X, 1, 1, 1, 8);
+    const CalcResults calc = test::NValuesOf(p.b, false);
     EXPECT_EQ(p.b.Point(1, 1, 2).Column.NeedGrade, "(ち)");
     EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(と)");
     // Double-pull raises the storey-1 top; matching raises the bottom as well.

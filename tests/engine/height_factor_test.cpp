@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/full_calculation.h"
 #include "engine/height_factor.h"
 #include "engine/n_value.h"
+#include "engine_results.h"
 #include "model/profile_store.h"
 #include "support/plan_builder.h"
 
@@ -40,17 +43,17 @@ TEST(HeightFactor, StoreysOfThreePointTwoMetresOrLessCountAsTwoPointSeven) {
 // N = 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.044 -> (と). Without the height it is 1.6 -> (ほ).
 TEST(HeightFactor, PublishedCheckOfACornerColumn) {
   PlanBuilder p(1, 2, 2);
-  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, kDirX, 1, 1, 1, 5);  // 2.5 on one side
-  RunFullCalculation(p.b, true);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).n[0], 1.6f, kTol);
+  p.Floor(1, 1, 1, 2, 2).Column(1, 1, 1).Sheathing(1, Dir::X, 1, 1, 1, 5);  // 2.5 on one side
+  CalcResults calc = RunFullCalculation(p.b, true);
+  EXPECT_NEAR(calc.Column(1, 1, 1).n[Dir::X], 1.6f, kTol);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(ほ)");
   SetHeights(p.b, 3300, std::nullopt);
-  RunFullCalculation(p.b, true);
-  const ColumnResult& r = p.b.Result(1, 1, 1);
-  EXPECT_FLOAT_EQ(r.a[0], 2.5f);
+  calc = RunFullCalculation(p.b, true);
+  const ColumnResult& r = calc.Column(1, 1, 1);
+  EXPECT_FLOAT_EQ(r.a[Dir::X], 2.5f);
   EXPECT_FLOAT_EQ(r.b, 0.8f);
   EXPECT_FLOAT_EQ(r.l, 0.4f);  // L is not scaled
-  EXPECT_NEAR(r.n[0], 2.0444444f, kTol);
+  EXPECT_NEAR(r.n[Dir::X], 2.0444444f, kTol);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(と)");
 }
 
@@ -68,12 +71,12 @@ TEST_P(StoreyOneUnderStoreyTwo, EachProductCarriesItsOwnStoreysFactor) {
   const StoreyPair& c = GetParam();
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
-  p.Sheathing(1, kDirX, 3, 3, 1, 4).Sheathing(2, kDirX, 3, 3, 1, 3);
+  p.Sheathing(1, Dir::X, 3, 3, 1, 4).Sheathing(2, Dir::X, 3, 3, 1, 3);
   SetHeights(p.b, c.h1, c.h2);
-  RunFullCalculation(p.b, true);
-  EXPECT_NEAR(p.b.Result(3, 3, 2).n[0], c.upperN, kTol);
-  EXPECT_NEAR(p.b.Result(3, 3, 1).n[0], c.lowerN, kTol);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 1).l, 1.6f);
+  const CalcResults calc = RunFullCalculation(p.b, true);
+  EXPECT_NEAR(calc.Column(3, 3, 2).n[Dir::X], c.upperN, kTol);
+  EXPECT_NEAR(calc.Column(3, 3, 1).n[Dir::X], c.lowerN, kTol);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 1).l, 1.6f);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,23 +110,23 @@ TEST(HeightFactor, PullPassedDownCarriesTheStoreyTwoFactor) {
     PlanBuilder p(2, 4, 1, 1, 0.91f);
     p.b.Settings.LMethod = c.lMethod;
     p.Floor(1, 1, 1, 4, 1).Floor(2, 1, 1, 4, 1);
-    p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, kDirX, 1, 1, 4).Sheathing(2, kDirX, 2, 1, 1, 4);
+    p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, Dir::X, 1, 1, 4).Sheathing(2, Dir::X, 2, 1, 1, 4);
     SetHeights(p.b, 3500, 3300);
-    RunFullCalculation(p.b, true);
-    EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], c.near, kTol);
-    EXPECT_NEAR(p.b.Result(5, 1, 1).deltaN[0], c.far, kTol);
+    const CalcResults calc = RunFullCalculation(p.b, true);
+    EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], c.near, kTol);
+    EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[Dir::X], c.far, kTol);
   }
 }
 
 // Heights of 3.2 m or less, or none at all, leave every result bit for bit as it was.
 TEST(HeightFactor, LowStoreysLeaveEveryResultUnchanged) {
   Building plain = test::TransmissionPlan();
-  RunFullCalculation(plain, false);
+  const CalcResults plainCalc = RunFullCalculation(plain, false);
   Building low = test::TransmissionPlan();
   SetHeights(low, 2900, 3200);
-  RunFullCalculation(low, false);
-  EXPECT_TRUE(plain.Results() == low.Results());
-  EXPECT_TRUE(plain.Points() == low.Points());
+  const CalcResults lowCalc = RunFullCalculation(low, false);
+  EXPECT_TRUE(std::ranges::equal(plainCalc.Columns(), lowCalc.Columns()));
+  EXPECT_TRUE(test::PointsOf(plain) == test::PointsOf(low));
 }
 
 }  // namespace

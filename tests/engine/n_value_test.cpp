@@ -4,6 +4,7 @@
 
 #include "engine/n_value.h"
 #include "engine/transmission.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -16,7 +17,7 @@ using test::PlanBuilder;
 
 TEST(CornerFlags, CountFloorCellsAroundTheColumn) {
   PlanBuilder p(1, 4, 4);
-  p.Floor(1, 1, 1, 3, 3).Floor(1, 2, 2, 2, 2, kFloorVoid);
+  p.Floor(1, 1, 1, 3, 3).Floor(1, 2, 2, 2, 2, FloorCell::Void);
   struct Case {
     int i, j, corner;
   };
@@ -42,19 +43,19 @@ TEST(CornerFlags, ReEntrantCornerTouchesThreeCells) {
 TEST(ColumnN, OneStoreyInteriorAndCorner) {
   PlanBuilder p(1, 4, 4);
   p.Floor(1, 1, 1, 4, 4);
-  p.Column(3, 3, 1).Brace(1, kDirX, 2, 3, 1, 1, kRisesToHigher);
-  p.Column(1, 1, 1).Brace(1, kDirX, 1, 1, 1, 1, kRisesToLower);
-  CalcAllN(p.b, true);
-  const ColumnResult& inner = p.b.Result(3, 3, 1);
-  EXPECT_FLOAT_EQ(inner.a[0], 1.0f);
+  p.Column(3, 3, 1).Brace(1, Dir::X, 2, 3, 1, 1, kRisesToHigher);
+  p.Column(1, 1, 1).Brace(1, Dir::X, 1, 1, 1, 1, kRisesToLower);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& inner = calc.Column(3, 3, 1);
+  EXPECT_FLOAT_EQ(inner.a[Dir::X], 1.0f);
   EXPECT_FLOAT_EQ(inner.b, 0.5f);
   EXPECT_FLOAT_EQ(inner.l, 0.6f);
-  EXPECT_FLOAT_EQ(inner.n[0], -0.1f);
+  EXPECT_FLOAT_EQ(inner.n[Dir::X], -0.1f);
   EXPECT_EQ(p.b.Point(3, 3, 1).Column.NeedGrade, "(い)");
-  const ColumnResult& corner = p.b.Result(1, 1, 1);
+  const ColumnResult& corner = calc.Column(1, 1, 1);
   EXPECT_FLOAT_EQ(corner.b, 0.8f);
   EXPECT_FLOAT_EQ(corner.l, 0.4f);
-  EXPECT_FLOAT_EQ(corner.n[0], 0.4f);
+  EXPECT_FLOAT_EQ(corner.n[Dir::X], 0.4f);
 }
 
 struct TwoStoreyCase {
@@ -78,13 +79,13 @@ TEST_P(TwoStoreyN, UsesTheUpperColumnAndTheLMethod) {
   } else {
     p.Floor(2, 1, 1, 6, 6);
   }
-  p.Column(3, 3, 1).Sheathing(1, kDirX, 2, 3, 1, 4);
-  if (c.upperColumn) p.Column(3, 3, 2).Sheathing(2, kDirX, 2, 3, 1, 3);
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(3, 3, 1);
-  EXPECT_FLOAT_EQ(r.a[0], 2.0f);
+  p.Column(3, 3, 1).Sheathing(1, Dir::X, 2, 3, 1, 4);
+  if (c.upperColumn) p.Column(3, 3, 2).Sheathing(2, Dir::X, 2, 3, 1, 3);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(3, 3, 1);
+  EXPECT_FLOAT_EQ(r.a[Dir::X], 2.0f);
   EXPECT_FLOAT_EQ(r.l, c.l);
-  EXPECT_NEAR(r.n[0], c.n, 1e-6);
+  EXPECT_NEAR(r.n[Dir::X], c.n, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, TwoStoreyN,
@@ -114,8 +115,8 @@ TEST(ColumnN, UserLMethodCornerValues) {
       p.Floor(2, 1, 1, 4, 4);
     }
     if (c.upper) p.Column(2, 2, 2);
-    CalcAllN(p.b, true);
-    EXPECT_FLOAT_EQ(p.b.Result(2, 2, 1).l, c.l) << c.method << c.upper << c.upperCorner;
+    const CalcResults calc = test::NValuesOf(p.b, true);
+    EXPECT_FLOAT_EQ(calc.Column(2, 2, 1).l, c.l) << c.method << c.upper << c.upperCorner;
   }
 }
 
@@ -125,9 +126,9 @@ TEST(ColumnN, OneStoreyWingUsesTheUpperStoreyL) {
     p.b.Settings.LMethod = method;
     p.Floor(1, 1, 1, 8, 4).Floor(2, 1, 1, 3, 4);
     p.Column(6, 2, 1).Column(9, 1, 1);
-    CalcAllN(p.b, true);
-    EXPECT_FLOAT_EQ(p.b.Result(6, 2, 1).l, 0.6f);
-    EXPECT_FLOAT_EQ(p.b.Result(9, 1, 1).l, 0.4f);
+    const CalcResults calc = test::NValuesOf(p.b, true);
+    EXPECT_FLOAT_EQ(calc.Column(6, 2, 1).l, 0.6f);
+    EXPECT_FLOAT_EQ(calc.Column(9, 1, 1).l, 0.4f);
   }
 }
 
@@ -137,11 +138,11 @@ TEST(ColumnN, GoverningNIsTheLargerDirection) {
   PlanBuilder p(1, 4, 4);
   p.b.Settings.SheathingAdjust = 0.3125f;
   p.Floor(1, 1, 1, 4, 4);
-  p.Column(1, 1, 1).Brace(1, kDirX, 1, 1, 1, 2, kRisesToLower).Sheathing(1, kDirY, 1, 1, 1, 4);
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(1, 1, 1);
-  EXPECT_FLOAT_EQ(r.n[0], 1.2f);
-  EXPECT_FLOAT_EQ(r.n[1], 1.45f);
+  p.Column(1, 1, 1).Brace(1, Dir::X, 1, 1, 1, 2, kRisesToLower).Sheathing(1, Dir::Y, 1, 1, 1, 4);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(1, 1, 1);
+  EXPECT_FLOAT_EQ(r.n[Dir::X], 1.2f);
+  EXPECT_FLOAT_EQ(r.n[Dir::Y], 1.45f);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "(ほ)");
 }
 
@@ -150,18 +151,18 @@ TEST(CalcAllN, OverLimitFlagsTheColumnAndItsStorey) {
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4);
   for (int level = 1; level <= 2; ++level) {
     // 90x90 single to the top plus sheathing 4.0, capped at 5.0: A = 5.0 + 2.0.
-    p.Column(1, 1, level).Brace(level, kDirX, 1, 1, 1, 4, kRisesToLower).Sheathing(level, kDirX, 1, 1, 1, 8);
+    p.Column(1, 1, level).Brace(level, Dir::X, 1, 1, 1, 4, kRisesToLower).Sheathing(level, Dir::X, 1, 1, 1, 8);
   }
   p.Column(3, 3, 1);
-  CalcAllN(p.b, true);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).n[0], 10.2f);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).n[Dir::X], 10.2f);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "不可");
-  EXPECT_EQ(p.b.Result(1, 1, 1).overLimit, 1);
-  EXPECT_EQ(p.b.Balance[0].OverLimit, 1);
+  EXPECT_EQ(calc.Column(1, 1, 1).overLimit, 1);
+  EXPECT_EQ(calc.Storey(1).overLimit, 1);
   EXPECT_EQ(p.b.Point(1, 1, 2).Column.NeedGrade, "(ぬ)");
-  EXPECT_EQ(p.b.Balance[1].OverLimit, 0);
-  EXPECT_EQ(p.b.ColumnCount[0], 2);
-  EXPECT_EQ(p.b.ColumnCount[1], 1);
+  EXPECT_EQ(calc.Storey(2).overLimit, 0);
+  EXPECT_EQ(calc.Storey(1).columns, 2);
+  EXPECT_EQ(calc.Storey(2).columns, 1);
 }
 
 TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
@@ -170,43 +171,44 @@ TEST(CalcAllN, PointsWithoutAColumnLoseGradeAndHardware) {
   stale.NeedGrade = "(ほ)";
   stale.TopHardware = "(ほ)";
   stale.BottomHardware = "(へ)";
-  stale.ColKind = 7;  // not a column kind
-  CalcAllN(p.b, false);
+  stale.ColKind = ColumnKind{7};  // not a column kind
+  const CalcResults calc = test::NValuesOf(p.b, false);
   EXPECT_EQ(stale.NeedGrade, "");
   EXPECT_EQ(stale.TopHardware, "");
   EXPECT_EQ(stale.BottomHardware, "");
-  EXPECT_EQ(p.b.ColumnCount[0], 0);
+  EXPECT_EQ(calc.Storey(1).columns, 0);
 }
 
 TEST(CalcAllN, CodesOutsideTheirTablesCountAsEmpty) {
   PlanBuilder p(2, 4, 4);
   p.Floor(1, 1, 1, 4, 4).Column(3, 3, 1).Column(3, 3, 2);
-  p.b.Point(1, 1, 1).FloorKind = 9;       // not a floor kind: (1, 1) is no cell
-  p.b.Point(1, 1, 1).Column.ColKind = 7;  // not a column
-  p.b.Point(2, 1, 1).Column.ColKind = -1;
-  p.b.Point(3, 3, 2).brace(kDirX) = WallSeg{9, 3, 3, "Kesa", 1, 0, 3.0f};
-  p.b.Point(2, 3, 2).beam(kDirX) = BeamSeg{-3, INT32_MIN};
-  p.b.Point(3, 3, 2).beam(kDirX) = BeamSeg{0, INT32_MIN};
+  p.b.Point(1, 1, 1).FloorKind = FloorCell{9};        // not a floor kind: (1, 1) is no cell
+  p.b.Point(1, 1, 1).Column.ColKind = ColumnKind{7};  // not a column
+  p.b.Point(2, 1, 1).Column.ColKind = ColumnKind{-1};
+  p.b.Point(3, 3, 2).brace(Dir::X) = WallSeg{9, 3, 3, "Kesa", 1, 0, 3.0f};
+  p.b.Point(2, 3, 2).beam(Dir::X) = BeamSeg{-3, INT32_MIN};
+  p.b.Point(3, 3, 2).beam(Dir::X) = BeamSeg{0, INT32_MIN};
   p.Column(2, 2, 1);
   RefreshBeamRuns(p.b);
-  CalcAllN(p.b, false);
-  EXPECT_EQ(p.b.ColumnCount[0], 2);
+  const CalcResults calc = test::NValuesOf(p.b, false);
+  EXPECT_EQ(calc.Storey(1).columns, 2);
   EXPECT_EQ(p.b.Point(1, 1, 1).Column.NeedGrade, "");
   EXPECT_EQ(p.b.Point(2, 2, 1).Column.Corner, 0);  // three real cells around it
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 2).a[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 3, 1).deltaN[0], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 2).a[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(3, 3, 1).deltaN[Dir::X], 0.0f);
 }
 
 TEST(MarkWallLines, MarksLinesWithABraceOrSheathing) {
   PlanBuilder p(2, 4, 4);
-  p.Brace(1, kDirX, 1, 2, 2, 2, kCrossed).Sheathing(2, kDirY, 4, 1, 1, 3);
-  p.b.Point(1, 4, 1).brace(kDirX).Kind = 9;
-  MarkWallLines(p.b);
+  p.Brace(1, Dir::X, 1, 2, 2, 2, kCrossed).Sheathing(2, Dir::Y, 4, 1, 1, 3);
+  p.b.Point(1, 4, 1).brace(Dir::X).Kind = 9;
+  CalcResults calc;
+  MarkWallLines(p.b, calc);
   for (int line = 1; line <= 5; ++line) {
-    EXPECT_EQ(p.b.WallLine(1, kDirX, line), line == 2) << line;
-    EXPECT_FALSE(p.b.WallLine(1, kDirY, line));
-    EXPECT_FALSE(p.b.WallLine(2, kDirX, line));
-    EXPECT_EQ(p.b.WallLine(2, kDirY, line), line == 4) << line;
+    EXPECT_EQ(calc.WallLine(1, Dir::X, line), line == 2) << line;
+    EXPECT_FALSE(calc.WallLine(1, Dir::Y, line));
+    EXPECT_FALSE(calc.WallLine(2, Dir::X, line));
+    EXPECT_EQ(calc.WallLine(2, Dir::Y, line), line == 4) << line;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "engine/full_calculation.h"
 #include "engine/n_value.h"
 #include "engine/transmission.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -22,109 +23,110 @@ using test::PlanBuilder;
 // the first, whose pull is A x B = 1.5 x 0.8 = 1.2 (sheathing 1.5, no floor: corner).
 PlanBuilder BeamBetweenColumns() {
   PlanBuilder p(2, 6, 4, 1, 0.91f);
-  p.Column(1, 1, 1).Column(5, 1, 1).Beam(2, kDirX, 1, 1, 4);
-  p.Column(2, 1, 2).Sheathing(2, kDirX, 2, 1, 1, 3);
+  p.Column(1, 1, 1).Column(5, 1, 1).Beam(2, Dir::X, 1, 1, 4);
+  p.Column(2, 1, 2).Sheathing(2, Dir::X, 2, 1, 1, 3);
   return p;
 }
 
-void Calculate(Building& b) {
+CalcResults Calculate(Building& b) {
   RefreshBeamRuns(b);
-  CalcAllN(b, true);
+  return test::NValuesOf(b, true);
 }
 
 TEST(BeamEndPath, SharesBySpanInverseRatio) {
   PlanBuilder p = BeamBetweenColumns();
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], 0.9f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).deltaN[0], 0.3f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[1], 0.0f);
-  const auto sides = ColNukeNCollect(p.b, kDirX, 1, 1, 1);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], 0.9f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 1, 1).deltaN[Dir::X], 0.3f, 1e-6);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[Dir::Y], 0.0f);
+  const auto sides = ColNukeNCollect(p.b, calc, Dir::X, {1, 1}, 1);
   EXPECT_FLOAT_EQ(sides[0], 0.0f);
   EXPECT_NEAR(sides[1], 0.9f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).total(kDirX), p.b.Result(1, 1, 1).n[0] + p.b.Result(1, 1, 1).deltaN[0]);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).total(Dir::X),
+                  calc.Column(1, 1, 1).n[Dir::X] + calc.Column(1, 1, 1).deltaN[Dir::X]);
 }
 
 TEST(BeamEndPath, WallessColumnPassesNothingWithCommentaryL) {
   PlanBuilder p = BeamBetweenColumns();
-  p.b.Point(2, 1, 2).sheathing(kDirX) = WallSeg{};
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
-  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
+  p.b.Point(2, 1, 2).sheathing(Dir::X) = WallSeg{};
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[Dir::X], 0.0f);
+  EXPECT_FALSE(ColNukeNSource(p.b, Side::High, Dir::X, {1, 1}, 1).found);
   // With the user's L method the same column passes A x B - L = -0.4.
   p.b.Settings.LMethod = 1;
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.3f, 1e-6);
-  EXPECT_TRUE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0).found);
+  calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], -0.3f, 1e-6);
+  EXPECT_TRUE(ColNukeNSource(p.b, Side::High, Dir::X, {1, 1}, 1).found);
 }
 
 TEST(BeamEndPath, SwitchedOffGivesZero) {
   PlanBuilder p = BeamBetweenColumns();
   p.b.Settings.NoTransmitMissingColumn = 1;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).deltaN[Dir::X], 0.0f);
 }
 
 TEST(BeamEndPath, WalkStopsAtTheFirstStorey1Column) {
   // Columns at 1, 4 and 7 on a beam of six segments; storey-2 columns at 2 and 5.
   PlanBuilder p(2, 8, 2, 1, 0.91f);
   p.b.Settings.LMethod = 1;  // every storey-2 column passes A x B - L = -0.4
-  p.Column(1, 1, 1).Column(4, 1, 1).Column(7, 1, 1).Beam(2, kDirX, 1, 1, 6);
+  p.Column(1, 1, 1).Column(4, 1, 1).Column(7, 1, 1).Beam(2, Dir::X, 1, 1, 6);
   p.Column(2, 1, 2).Column(5, 1, 2);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.4f * 2 / 3, 1e-6);
-  EXPECT_NEAR(p.b.Result(4, 1, 1).deltaN[0], -0.4f / 3 - 0.4f * 2 / 3, 1e-6);
-  EXPECT_NEAR(p.b.Result(7, 1, 1).deltaN[0], -0.4f / 3, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], -0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(calc.Column(4, 1, 1).deltaN[Dir::X], -0.4f / 3 - 0.4f * 2 / 3, 1e-6);
+  EXPECT_NEAR(calc.Column(7, 1, 1).deltaN[Dir::X], -0.4f / 3, 1e-6);
 }
 
 TEST(BeamEndPath, ColumnsAtOrBeyondTheSpanEndPassNothing) {
   // The beam from (1, 1) ends at (3, 1); storey-2 columns at 2 (half), 3 (the end) and 4.
   PlanBuilder p(2, 6, 2, 1, 0.91f);
   p.b.Settings.LMethod = 1;
-  p.Column(1, 1, 1).Beam(2, kDirX, 1, 1, 2).Column(2, 1, 2).Column(3, 1, 2).Column(4, 1, 2);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(1, 1, 1).deltaN[0], -0.2f, 1e-6);
-  const NSource first = ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, 0, 0);
+  p.Column(1, 1, 1).Beam(2, Dir::X, 1, 1, 2).Column(2, 1, 2).Column(3, 1, 2).Column(4, 1, 2);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(1, 1, 1).deltaN[Dir::X], -0.2f, 1e-6);
+  const NSource first = ColNukeNSource(p.b, Side::High, Dir::X, {1, 1}, 1);
   ASSERT_TRUE(first.found);
-  EXPECT_EQ(first.i, 2);
+  EXPECT_EQ(first.at, (GridPos{2, 1}));
   EXPECT_FLOAT_EQ(first.ratio, 0.5f);
-  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 1, 1, 1, first.i, first.j).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, Side::High, Dir::X, {1, 1}, 1, first.at).found);
 }
 
 TEST(BeamEndPath, UpperColumnOnALowerColumnIsNeverPassedDown) {
   PlanBuilder p = BeamBetweenColumns();
-  p.Column(1, 1, 2).Sheathing(2, kDirX, 1, 1, 1, 4);
-  p.b.Point(2, 1, 2).Column.ColKind = kColNone;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).deltaN[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(1, 1, 1).deltaN[0], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  p.Column(1, 1, 2).Sheathing(2, Dir::X, 1, 1, 1, 4);
+  p.b.Point(2, 1, 2).Column.ColKind = ColumnKind::None;
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).deltaN[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(1, 1, 1).deltaN[Dir::X], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
   // Its own pull counts through A2 x B2 instead.
-  EXPECT_NEAR(p.b.Result(1, 1, 1).n[0], 2.0f * 0.8f - 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(1, 1, 1).n[Dir::X], 2.0f * 0.8f - 0.4f, 1e-6);
 }
 
 TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
   // A storey-1 column at 5 between beams to 1 and 9, storey-2 columns on both sides.
   PlanBuilder p(2, 10, 2, 1, 0.91f);
   p.b.Settings.LMethod = 1;
-  p.Column(1, 1, 1).Column(5, 1, 1).Column(9, 1, 1).Beam(2, kDirX, 1, 1, 8);
+  p.Column(1, 1, 1).Column(5, 1, 1).Column(9, 1, 1).Beam(2, Dir::X, 1, 1, 8);
   for (int i : {2, 3, 4, 6, 8}) p.Column(i, 1, 2);
-  p.Sheathing(2, kDirX, 3, 1, 1, 4);  // the column at 3 pulls harder
-  Calculate(p.b);
+  p.Sheathing(2, Dir::X, 3, 1, 1, 4);  // the column at 3 pulls harder
+  CalcResults calc = Calculate(p.b);
   struct Expected {
-    int side, i;
+    Side side;
+    int i;
     float ratio;
   };
   std::vector<Expected> listed;
   std::array<float, 2> sums{};
-  for (int side = 1; side <= 2; ++side) {
-    int fi = 0;
-    int fj = 0;
-    for (NSource s; (s = ColNukeNSource(p.b, side, kDirX, 5, 1, 1, fi, fj)).found; fi = s.i, fj = s.j) {
-      EXPECT_EQ(s.j, 1);
-      listed.push_back({side, s.i, s.ratio});
-      const ColumnResult& q = p.b.Result(s.i, s.j, 2);
-      sums[static_cast<size_t>(side - 1)] += s.ratio * (q.a[0] * q.b - q.l);
+  for (const Side side : kSides) {
+    std::optional<GridPos> after;
+    for (NSource s; (s = ColNukeNSource(p.b, side, Dir::X, {5, 1}, 1, after)).found; after = s.at) {
+      EXPECT_EQ(s.at.j, 1);
+      listed.push_back({side, s.at.i, s.ratio});
+      const ColumnResult& q = calc.Column(s.at, 2);
+      sums[side == Side::Low ? 0 : 1] += s.ratio * (q.a[Dir::X] * q.b - q.l);
     }
   }
   ASSERT_EQ(listed.size(), 5u);
@@ -134,13 +136,13 @@ TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
     EXPECT_EQ(listed[k].i, order[k]);
     EXPECT_FLOAT_EQ(listed[k].ratio, ratios[k]);
   }
-  const auto collected = ColNukeNCollect(p.b, kDirX, 5, 1, 1);
+  const auto collected = ColNukeNCollect(p.b, calc, Dir::X, {5, 1}, 1);
   EXPECT_FLOAT_EQ(collected[0], sums[0]);
   EXPECT_FLOAT_EQ(collected[1], sums[1]);
   // A from point on the wrong side, or a column without beams, lists nothing.
-  EXPECT_FALSE(ColNukeNSource(p.b, 2, kDirX, 5, 1, 1, 4, 1).found);
-  EXPECT_FALSE(ColNukeNSource(p.b, 1, kDirY, 5, 1, 1, 0, 0).found);
-  EXPECT_FALSE(ColNukeNSource(p.b, 1, kDirX, 7, 1, 1, 0, 0).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, Side::High, Dir::X, {5, 1}, 1, GridPos{4, 1}).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, Side::Low, Dir::Y, {5, 1}, 1).found);
+  EXPECT_FALSE(ColNukeNSource(p.b, Side::Low, Dir::X, {7, 1}, 1).found);
 }
 
 // Orthogonal-beam path. One-division grid; a small storey-2 beam along X on line j = 2
@@ -149,54 +151,54 @@ TEST(ColNukeNSource, EnumeratesBothSidesLikeTheCollectSums) {
 // (5, 2)) splits 2/3 to (5, 1) and 1/3 to (5, 4).
 PlanBuilder SmallBeamOnOrthogonalBeam(bool columnAtFarEnd) {
   PlanBuilder p(2, 6, 4, 1, 0.91f);
-  p.Column(1, 2, 1).Beam(2, kDirX, 1, 2, 4);
-  p.Column(5, 1, 1).Beam(2, kDirY, 5, 1, 3);
+  p.Column(1, 2, 1).Beam(2, Dir::X, 1, 2, 4);
+  p.Column(5, 1, 1).Beam(2, Dir::Y, 5, 1, 3);
   if (columnAtFarEnd) p.Column(5, 4, 1);
-  p.Column(3, 2, 2).Sheathing(2, kDirX, 3, 2, 1, 3);
+  p.Column(3, 2, 2).Sheathing(2, Dir::X, 3, 2, 1, 3);
   return p;
 }
 
 TEST(OrthogonalBeamPath, MissingEndMarksTheColumn) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[Dir::X], 0.4f, 1e-6);
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
   // The beam-end path still hands the other half to (1, 2).
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).total(kDirX), p.b.Result(5, 1, 1).n[0] + 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[Dir::X], 0.6f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 1, 1).total(Dir::X), calc.Column(5, 1, 1).n[Dir::X] + 0.4f, 1e-6);
 }
 
 TEST(OrthogonalBeamPath, BothEndsReceiveTheirParts) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
-  EXPECT_NEAR(p.b.Result(5, 4, 1).crossShare[0], 0.2f, 1e-6);
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 0);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[Dir::X], 0.4f, 1e-6);
+  EXPECT_NEAR(calc.Column(5, 4, 1).crossShare[Dir::X], 0.2f, 1e-6);
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 0);
+  EXPECT_EQ(calc.notTransmitted, 0);
 }
 
 TEST(OrthogonalBeamPath, SettingsSwitchThePathsOff) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
   p.b.Settings.IgnoreCrossBeam = 1;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.6f, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[Dir::X], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[Dir::X], 0.6f, 1e-6);
   p.b.Settings.NoTransmitMissingColumn = 1;
-  Calculate(p.b);
-  for (const ColumnResult& r : p.b.Results()) {
-    EXPECT_EQ(r.deltaN, (std::array<float, 2>{}));
-    EXPECT_EQ(r.crossShare, (std::array<float, 2>{}));
+  calc = Calculate(p.b);
+  for (const ColumnResult& r : calc.Columns()) {
+    EXPECT_EQ(r.deltaN, (PerDir<float>{}));
+    EXPECT_EQ(r.crossShare, (PerDir<float>{}));
     EXPECT_EQ(r.notTransmitted, 0);
   }
 }
 
 TEST(OrthogonalBeamPath, RepeatedRunsDoNotAccumulate) {
   PlanBuilder p = SmallBeamOnOrthogonalBeam(false);
-  Calculate(p.b);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(5, 1, 1).crossShare[0], 0.4f, 1e-6);
+  CalcResults calc = Calculate(p.b);
+  calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(5, 1, 1).crossShare[Dir::X], 0.4f, 1e-6);
 }
 
 TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
@@ -204,13 +206,13 @@ TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
   // lies past a gap and carries nothing of it. The part towards the gap is lost, so the
   // column is marked.
   PlanBuilder p = SmallBeamOnOrthogonalBeam(true);
-  p.b.Point(4, 2, 2).beam(kDirX).BeamKind = 0;
-  Calculate(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 1, 1).crossShare[0], 0.0f);
-  EXPECT_FLOAT_EQ(p.b.Result(5, 4, 1).crossShare[0], 0.0f);
-  EXPECT_NEAR(p.b.Result(1, 2, 1).deltaN[0], 0.4f, 1e-6);  // a third of 1.2 over the 2.73 m beam
-  EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  p.b.Point(4, 2, 2).beam(Dir::X).BeamKind = 0;
+  CalcResults calc = Calculate(p.b);
+  EXPECT_FLOAT_EQ(calc.Column(5, 1, 1).crossShare[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(calc.Column(5, 4, 1).crossShare[Dir::X], 0.0f);
+  EXPECT_NEAR(calc.Column(1, 2, 1).deltaN[Dir::X], 0.4f, 1e-6);  // a third of 1.2 over the 2.73 m beam
+  EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
 }
 
 // A positive pull that the orthogonal-beam path takes up but delivers nowhere marks the
@@ -221,8 +223,8 @@ TEST(OrthogonalBeamPath, StopsAtTheEndOfTheSmallBeam) {
 PlanBuilder FreeBeamEnd() {
   PlanBuilder p(2, 4, 4, 1, 0.91f);
   p.b.Settings.SheathingAdjust = 0.25f;
-  p.Column(2, 2, 1).Beam(2, kDirX, 2, 2, 1);
-  p.Column(3, 2, 2).Sheathing(2, kDirY, 3, 2, 1, 3);
+  p.Column(2, 2, 1).Beam(2, Dir::X, 2, 2, 1);
+  p.Column(3, 2, 2).Sheathing(2, Dir::Y, 3, 2, 1, 3);
   return p;
 }
 
@@ -234,51 +236,52 @@ TEST(OrthogonalBeamPath, PullThatArrivesNowhereMarksTheColumn) {
   };
   const Case cases[] = {
       {"free end of a beam on a storey-1 column", [](PlanBuilder&) {}, true},
-      {"on no beam at all", [](PlanBuilder& p) { p.b.Point(2, 2, 2).beam(kDirX) = BeamSeg{}; }, true},
-      {"beam running on to a gap", [](PlanBuilder& p) { p.Beam(2, kDirX, 3, 2, 1); }, true},
+      {"on no beam at all", [](PlanBuilder& p) { p.b.Point(2, 2, 2).beam(Dir::X) = BeamSeg{}; }, true},
+      {"beam running on to a gap", [](PlanBuilder& p) { p.Beam(2, Dir::X, 3, 2, 1); }, true},
       {"user L: A x B - L = 1.0", [](PlanBuilder& p) { p.b.Settings.LMethod = 1; }, true},
       // Where the path stops at once.
       {"a storey-1 column below", [](PlanBuilder& p) { p.Column(3, 2, 1); }, false},
-      {"no wall along Y with the commentary L", [](PlanBuilder& p) { p.b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{}; },
+      {"no wall along Y with the commentary L",
+       [](PlanBuilder& p) { p.b.Point(3, 2, 2).sheathing(Dir::Y) = WallSeg{}; }, false},
+      {"beam through Q carried at both ends", [](PlanBuilder& p) { p.Beam(2, Dir::X, 3, 2, 1).Column(4, 2, 1); },
        false},
-      {"beam through Q carried at both ends", [](PlanBuilder& p) { p.Beam(2, kDirX, 3, 2, 1).Column(4, 2, 1); }, false},
       // Where nothing positive is lost, or the path is off.
       {"pull not positive (user L, A x B - L = -0.4)",
        [](PlanBuilder& p) {
          p.b.Settings.LMethod = 1;
-         p.b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{};
+         p.b.Point(3, 2, 2).sheathing(Dir::Y) = WallSeg{};
        },
        false},
       {"orthogonal beams ignored", [](PlanBuilder& p) { p.b.Settings.IgnoreCrossBeam = 1; }, false},
       {"crossing at the storey-1 column takes it all (the far end's part is zero)",
-       [](PlanBuilder& p) { p.Beam(2, kDirY, 2, 1, 3); }, false},
+       [](PlanBuilder& p) { p.Beam(2, Dir::Y, 2, 1, 3); }, false},
   };
   for (const Case& c : cases) {
     PlanBuilder p = FreeBeamEnd();
     c.change(p);
-    Calculate(p.b);
-    EXPECT_EQ(p.b.Result(3, 2, 2).notTransmitted, c.marked ? 1 : 0) << c.name;
-    EXPECT_EQ(p.b.NotTransmitted, c.marked ? 1 : 0) << c.name;
-    EXPECT_EQ(WarnNotTransmitted(p.b), c.marked) << c.name;
+    CalcResults calc = Calculate(p.b);
+    EXPECT_EQ(calc.Column(3, 2, 2).notTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(calc.notTransmitted, c.marked ? 1 : 0) << c.name;
+    EXPECT_EQ(WarnNotTransmitted(p.b, calc), c.marked) << c.name;
     if (!c.marked) continue;
     // Nothing arrives anywhere: the mark adds no share.
-    for (const ColumnResult& r : p.b.Results()) {
-      EXPECT_EQ(r.crossShare, (std::array<float, 2>{})) << c.name;
-      EXPECT_EQ(r.deltaN, (std::array<float, 2>{})) << c.name;
+    for (const ColumnResult& r : calc.Columns()) {
+      EXPECT_EQ(r.crossShare, (PerDir<float>{})) << c.name;
+      EXPECT_EQ(r.deltaN, (PerDir<float>{})) << c.name;
     }
   }
 }
 
 TEST(OrthogonalBeamPath, ExampleOfTheFreeBeamEndIsFlagged) {
   PlanBuilder p = FreeBeamEnd();
-  RunFullCalculation(p.b, false);
-  const ColumnResult& q = p.b.Result(3, 2, 2);
-  EXPECT_FLOAT_EQ(q.a[1] * q.b, 1.4f);
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  const ColumnResult& q = calc.Column(3, 2, 2);
+  EXPECT_FLOAT_EQ(q.a[Dir::Y] * q.b, 1.4f);
   EXPECT_EQ(q.notTransmitted, 1);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  EXPECT_EQ(calc.notTransmitted, 1);
   // The storey-1 column keeps its own N only.
-  const ColumnResult& below = p.b.Result(2, 2, 1);
-  EXPECT_EQ(below.total(kDirY), below.n[1]);
+  const ColumnResult& below = calc.Column(2, 2, 1);
+  EXPECT_EQ(below.total(Dir::Y), below.n[Dir::Y]);
 }
 
 TEST(OrthogonalBeamPath, CrossingAtALowerColumnTakesAllWithoutAMark) {
@@ -286,26 +289,26 @@ TEST(OrthogonalBeamPath, CrossingAtALowerColumnTakesAllWithoutAMark) {
   // reaches a crossing beam at a storey-1 column (4, 2): the whole pull goes there and
   // nothing to the crossing beam's other end (4, 4).
   PlanBuilder p(2, 6, 4, 1, 0.91f);
-  p.Beam(2, kDirX, 2, 2, 2).Column(4, 2, 1).Beam(2, kDirY, 4, 1, 3).Column(4, 1, 1);
-  p.Column(2, 2, 2).Sheathing(2, kDirY, 2, 2, 1, 3);
-  Calculate(p.b);
-  EXPECT_NEAR(p.b.Result(4, 2, 1).crossShare[1], 1.2f, 1e-6);
-  EXPECT_FLOAT_EQ(p.b.Result(4, 1, 1).crossShare[1], 0.0f);
-  EXPECT_EQ(p.b.NotTransmitted, 0);
+  p.Beam(2, Dir::X, 2, 2, 2).Column(4, 2, 1).Beam(2, Dir::Y, 4, 1, 3).Column(4, 1, 1);
+  p.Column(2, 2, 2).Sheathing(2, Dir::Y, 2, 2, 1, 3);
+  CalcResults calc = Calculate(p.b);
+  EXPECT_NEAR(calc.Column(4, 2, 1).crossShare[Dir::Y], 1.2f, 1e-6);
+  EXPECT_FLOAT_EQ(calc.Column(4, 1, 1).crossShare[Dir::Y], 0.0f);
+  EXPECT_EQ(calc.notTransmitted, 0);
 }
 
 TEST(BeamRuns, CutAtLowerColumnsAndGaps) {
   PlanBuilder p(2, 9, 2, 1, 0.91f);
-  p.Beam(2, kDirX, 1, 1, 6).Beam(2, kDirX, 8, 1, 1).Column(4, 1, 1);
-  p.Beam(1, kDirX, 1, 2, 3).Column(3, 2, 1);  // level 1 is cut by its own columns
+  p.Beam(2, Dir::X, 1, 1, 6).Beam(2, Dir::X, 8, 1, 1).Column(4, 1, 1);
+  p.Beam(1, Dir::X, 1, 2, 3).Column(3, 2, 1);  // level 1 is cut by its own columns
   RefreshBeamRuns(p.b);
   const int expected[] = {1, 2, 3, 1, 2, 3};
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.b.Point(i, 1, 2).beam(kDirX).AutoFlag, expected[i - 1]) << i;
-  EXPECT_EQ(p.b.Point(8, 1, 2).beam(kDirX).AutoFlag, 0);
-  EXPECT_EQ(p.b.Point(1, 2, 1).beam(kDirX).AutoFlag, 1);
-  EXPECT_EQ(p.b.Point(2, 2, 1).beam(kDirX).AutoFlag, 3);
-  EXPECT_EQ(p.b.Point(3, 2, 1).beam(kDirX).AutoFlag, 0);
-  const MemberSpan run = p.b.MemberExtent(MemberLayer::Beam, 2, kDirX, 5, 1);
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(p.b.Point(i, 1, 2).beam(Dir::X).AutoFlag, expected[i - 1]) << i;
+  EXPECT_EQ(p.b.Point(8, 1, 2).beam(Dir::X).AutoFlag, 0);
+  EXPECT_EQ(p.b.Point(1, 2, 1).beam(Dir::X).AutoFlag, 1);
+  EXPECT_EQ(p.b.Point(2, 2, 1).beam(Dir::X).AutoFlag, 3);
+  EXPECT_EQ(p.b.Point(3, 2, 1).beam(Dir::X).AutoFlag, 0);
+  const MemberSpan run = p.b.MemberExtent(MemberLayer::Beam, 2, Dir::X, {5, 1});
   EXPECT_EQ(run.first, 4);
   EXPECT_EQ(run.last, 6);
   EXPECT_NEAR(run.length, 2.73f, 1e-5);
@@ -316,34 +319,32 @@ TEST(BeamIndex, AnswersLikeMemberExtentAndAWalk) {
   std::mt19937 random(7);
   PlanBuilder p(1, 12, 9, 2, 0.91f);
   for (GridPoint& g : p.b.Points()) {
-    for (int d = kDirX; d <= kDirY; ++d) {
+    for (const Dir d : kDirs) {
       g.beam(d).BeamKind = static_cast<int>(random() % 3) == 0 ? 0 : 1;
       g.beam(d).AutoFlag = static_cast<int>(random() % 6) - 1;
     }
   }
   // Points on the last line own no segment.
-  for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Point(p.b.PointsX(), j, 2).beam(kDirX) = BeamSeg{};
-  for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Point(i, p.b.PointsY(), 2).beam(kDirY) = BeamSeg{};
+  for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Point(p.b.PointsX(), j, 2).beam(Dir::X) = BeamSeg{};
+  for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Point(i, p.b.PointsY(), 2).beam(Dir::Y) = BeamSeg{};
   const BeamIndex index(p.b, 2);
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     for (int j = 1; j <= p.b.PointsY(); ++j) {
       for (int i = 1; i <= p.b.PointsX(); ++i) {
-        if (index.Has(d, i, j)) {
-          const MemberSpan want = p.b.MemberExtent(MemberLayer::Beam, 2, d, i, j);
-          const MemberSpan got = index.Run(d, i, j);
+        const GridPos at{i, j};
+        if (index.Has(d, at)) {
+          const MemberSpan want = p.b.MemberExtent(MemberLayer::Beam, 2, d, at);
+          const MemberSpan got = index.Run(d, at);
           EXPECT_EQ(got.first, want.first);
           EXPECT_EQ(got.last, want.last);
           EXPECT_EQ(got.length, want.length);
         }
-        const int along = AlongIndex(d, i, j);
         for (int step : {-1, 1}) {
           int want = 0;
-          for (int k = along + step; k >= 1 && k <= p.b.Spans(d) + 1 && want == 0; k += step) {
-            const int ki = d == kDirX ? k : i;
-            const int kj = d == kDirX ? j : k;
-            if (index.BothSides(d == kDirX ? kDirY : kDirX, ki, kj)) want = k;
+          for (int k = at.Along(d) + step; k >= 1 && k <= p.b.Spans(d) + 1 && want == 0; k += step) {
+            if (index.BothSides(Other(d), at.At(d, k))) want = k;
           }
-          EXPECT_EQ(index.NearestThrough(d, i, j, step), want);
+          EXPECT_EQ(index.NearestThrough(d, at, step), want);
         }
       }
     }
@@ -353,26 +354,26 @@ TEST(BeamIndex, AnswersLikeMemberExtentAndAWalk) {
 TEST(LargestPlans, CalculateEveryColumn) {
   Building largest = test::LargestPlan();
   RefreshBeamRuns(largest);
-  CalcAllN(largest, false);
-  EXPECT_EQ(largest.ColumnCount[0], 121 * 121);
-  EXPECT_EQ(largest.ColumnCount[1], 121 * 121);
-  EXPECT_EQ(largest.NotTransmitted, 0);
+  const CalcResults calc = test::NValuesOf(largest, false);
+  EXPECT_EQ(calc.Storey(1).columns, 121 * 121);
+  EXPECT_EQ(calc.Storey(2).columns, 121 * 121);
+  EXPECT_FALSE(calc.notTransmitted);
 
   // Storey-1 columns only on the outer lines: every storey-2 column inside passes its pull
   // (A x B - L with the user's method) to the two outer columns of its lines.
   Building outer = test::TransmissionPlan();
   outer.Settings.LMethod = 1;
   RefreshBeamRuns(outer);
-  CalcAllN(outer, false);
-  EXPECT_EQ(outer.ColumnCount[0], 4 * 120);
-  EXPECT_EQ(outer.NotTransmitted, 0);
+  const CalcResults outerCalc = test::NValuesOf(outer, false);
+  EXPECT_EQ(outerCalc.Storey(1).columns, 4 * 120);
+  EXPECT_FALSE(outerCalc.notTransmitted);
   float sum = 0;
   for (int i = 2; i <= 120; ++i) {
-    const ColumnResult& q = outer.Result(i, 61, 2);
-    sum += (1.0f - static_cast<float>(i - 1) / 120.0f) * (q.a[0] * q.b - q.l);
+    const ColumnResult& q = outerCalc.Column(i, 61, 2);
+    sum += (1.0f - static_cast<float>(i - 1) / 120.0f) * (q.a[Dir::X] * q.b - q.l);
   }
-  EXPECT_NEAR(outer.Result(1, 61, 1).deltaN[0], sum, 1e-3);
-  EXPECT_LT(outer.Result(1, 61, 1).deltaN[0], -20.0f);
+  EXPECT_NEAR(outerCalc.Column(1, 61, 1).deltaN[Dir::X], sum, 1e-3);
+  EXPECT_LT(outerCalc.Column(1, 61, 1).deltaN[Dir::X], -20.0f);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "engine/n_value.h"
 #include "engine/wall_rating.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -34,13 +35,13 @@ ColumnResult ResultFor(const Side& s1, const Side& s2) {
   PlanBuilder p(1, 4, 2);
   p.Column(3, 2, 1);
   auto put = [&](const Side& s, int i) {
-    if (s.braceSize > 0) p.Brace(1, kDirX, i, 2, 1, s.braceSize, s.slope);
-    if (s.sheathing > 0) p.Sheathing(1, kDirX, i, 2, 1, s.sheathing);
+    if (s.braceSize > 0) p.Brace(1, Dir::X, i, 2, 1, s.braceSize, s.slope);
+    if (s.sheathing > 0) p.Sheathing(1, Dir::X, i, 2, 1, s.sheathing);
   };
   put(s1, 2);
   put(s2, 3);
-  CalcAllN(p.b, true);
-  return p.b.Result(3, 2, 1);
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  return calc.Column(3, 2, 1);
 }
 
 class WallRatingA : public ::testing::TestWithParam<ACase> {};
@@ -48,10 +49,10 @@ class WallRatingA : public ::testing::TestWithParam<ACase> {};
 TEST_P(WallRatingA, RatingsCorrectionAndA) {
   const ACase& c = GetParam();
   const ColumnResult r = ResultFor(c.side1, c.side2);
-  EXPECT_FLOAT_EQ(r.rating1[0], c.rating1);
-  EXPECT_FLOAT_EQ(r.rating2[0], c.rating2);
-  EXPECT_FLOAT_EQ(r.correction[0], c.correction);
-  EXPECT_FLOAT_EQ(r.a[0], c.a);
+  EXPECT_FLOAT_EQ(r.rating1[Dir::X], c.rating1);
+  EXPECT_FLOAT_EQ(r.rating2[Dir::X], c.rating2);
+  EXPECT_FLOAT_EQ(r.correction[Dir::X], c.correction);
+  EXPECT_FLOAT_EQ(r.a[Dir::X], c.a);
 }
 
 // Side 1 slope 1 and side 2 slope 2 reach the column top.
@@ -93,40 +94,44 @@ TEST(SujikaiHosei, CodesOutsideTheTableCountAsNoBrace) {
 
 TEST(CollectSideWalls, MemberCodesOutsideTheirTablesAreEmpty) {
   PlanBuilder p(1, 4, 2);
-  p.Column(3, 2, 1).Brace(1, kDirX, 2, 2, 1, 3, kRisesToHigher).Sheathing(1, kDirX, 3, 2, 1, 4);
-  p.b.Point(2, 2, 1).brace(kDirX).Kind = 9;
-  p.b.Point(3, 2, 1).sheathing(kDirX).Kind = 99;
-  CalcAllN(p.b, true);
-  const ColumnResult& r = p.b.Result(3, 2, 1);
-  EXPECT_EQ(r.size1[0], 0);
-  EXPECT_FLOAT_EQ(r.rating1[0], 0.0f);
-  EXPECT_FLOAT_EQ(r.rating2[0], 0.0f);
-  EXPECT_FLOAT_EQ(r.a[0], 0.0f);
+  p.Column(3, 2, 1).Brace(1, Dir::X, 2, 2, 1, 3, kRisesToHigher).Sheathing(1, Dir::X, 3, 2, 1, 4);
+  p.b.Point(2, 2, 1).brace(Dir::X).Kind = 9;
+  p.b.Point(3, 2, 1).sheathing(Dir::X).Kind = 99;
+  const CalcResults calc = test::NValuesOf(p.b, true);
+  const ColumnResult& r = calc.Column(3, 2, 1);
+  EXPECT_EQ(r.size1[Dir::X], 0);
+  EXPECT_FLOAT_EQ(r.rating1[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(r.rating2[Dir::X], 0.0f);
+  EXPECT_FLOAT_EQ(r.a[Dir::X], 0.0f);
 }
 
 TEST(CollectSideWalls, ColumnOnTheFirstLineHasOnlySide2) {
   PlanBuilder p(1, 4, 2);
-  p.Column(1, 2, 1).Brace(1, kDirX, 1, 2, 2, 3, kRisesToLower);
-  p.Column(5, 2, 1).Brace(1, kDirX, 3, 2, 2, 2, kRisesToHigher);
-  CollectSideWalls(p.b);
-  const ColumnResult& first = p.b.Result(1, 2, 1);
-  EXPECT_EQ(first.size1[0], 0);
-  EXPECT_FLOAT_EQ(first.rating1[0], 0.0f);
-  EXPECT_EQ(first.size2[0], 3);
-  EXPECT_EQ(first.slope2[0], kRisesToLower);
-  EXPECT_FLOAT_EQ(first.rating2[0], 2.0f);
-  const ColumnResult& last = p.b.Result(5, 2, 1);
-  EXPECT_EQ(last.size1[0], 2);
-  EXPECT_FLOAT_EQ(last.rating1[0], 1.5f);
-  EXPECT_EQ(last.size2[0], 0);
+  p.Column(1, 2, 1).Brace(1, Dir::X, 1, 2, 2, 3, kRisesToLower);
+  p.Column(5, 2, 1).Brace(1, Dir::X, 3, 2, 2, 2, kRisesToHigher);
+  CalcResults calc;
+  calc.Reset(p.b);
+  CollectSideWalls(p.b, calc);
+  const ColumnResult& first = calc.Column(1, 2, 1);
+  EXPECT_EQ(first.size1[Dir::X], 0);
+  EXPECT_FLOAT_EQ(first.rating1[Dir::X], 0.0f);
+  EXPECT_EQ(first.size2[Dir::X], 3);
+  EXPECT_EQ(first.slope2[Dir::X], kRisesToLower);
+  EXPECT_FLOAT_EQ(first.rating2[Dir::X], 2.0f);
+  const ColumnResult& last = calc.Column(5, 2, 1);
+  EXPECT_EQ(last.size1[Dir::X], 2);
+  EXPECT_FLOAT_EQ(last.rating1[Dir::X], 1.5f);
+  EXPECT_EQ(last.size2[Dir::X], 0);
 }
 
 TEST(CollectSideWalls, SheathingAdjustmentCountsInTheRating) {
   PlanBuilder p(1, 4, 2);
   p.b.Settings.SheathingAdjust = 0.3f;
-  p.Column(3, 2, 1).Sheathing(1, kDirY, 3, 2, 1, 2);
-  CollectSideWalls(p.b);
-  EXPECT_FLOAT_EQ(p.b.Result(3, 2, 1).rating2[1], 1.3f);
+  p.Column(3, 2, 1).Sheathing(1, Dir::Y, 3, 2, 1, 2);
+  CalcResults calc;
+  calc.Reset(p.b);
+  CollectSideWalls(p.b, calc);
+  EXPECT_FLOAT_EQ(calc.Column(3, 2, 1).rating2[Dir::Y], 1.3f);
 }
 
 }  // namespace

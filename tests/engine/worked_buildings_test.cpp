@@ -11,6 +11,7 @@
 
 #include "engine/eccentricity.h"
 #include "engine/full_calculation.h"
+#include "engine_results.h"
 #include "support/plan_builder.h"
 
 namespace tvk {
@@ -26,7 +27,7 @@ struct Expected {
   int storey, i, j;
   int corner;
   float b, l;
-  std::array<float, 2> a, n, deltaN, crossShare;
+  PerDir<float> a, n, deltaN, crossShare;
   const char* grade;
   const char* top;
   const char* bottom;
@@ -36,30 +37,30 @@ struct Expected {
 constexpr float kTol = 1e-5f;
 
 // Every listed column matches, and no other column was counted.
-void ExpectColumns(Building& b, const std::vector<Expected>& columns) {
+void ExpectColumns(const Building& b, const CalcResults& calc, const std::vector<Expected>& columns) {
   std::array<int, 2> counted{};
   for (const Expected& e : columns) {
     ++counted[static_cast<size_t>(e.storey - 1)];
     SCOPED_TRACE(testing::Message() << "storey " << e.storey << " (" << e.i << ", " << e.j << ")");
     const ColumnRec& c = b.Point(e.i, e.j, e.storey).Column;
-    const ColumnResult& r = b.Result(e.i, e.j, e.storey);
+    const ColumnResult& r = calc.Column(e.i, e.j, e.storey);
     EXPECT_EQ(c.Corner, e.corner);
     EXPECT_NEAR(r.b, e.b, kTol);
     EXPECT_NEAR(r.l, e.l, kTol);
-    for (size_t k = 0; k < 2; ++k) {
-      SCOPED_TRACE(k == 0 ? "X" : "Y");
-      EXPECT_NEAR(r.a[k], e.a[k], kTol);
-      EXPECT_NEAR(r.n[k], e.n[k], kTol);
-      EXPECT_NEAR(r.deltaN[k], e.deltaN[k], kTol);
-      EXPECT_NEAR(r.crossShare[k], e.crossShare[k], kTol);
+    for (const Dir d : kDirs) {
+      SCOPED_TRACE(d == Dir::X ? "X" : "Y");
+      EXPECT_NEAR(r.a[d], e.a[d], kTol);
+      EXPECT_NEAR(r.n[d], e.n[d], kTol);
+      EXPECT_NEAR(r.deltaN[d], e.deltaN[d], kTol);
+      EXPECT_NEAR(r.crossShare[d], e.crossShare[d], kTol);
     }
     EXPECT_EQ(c.NeedGrade, e.grade);
     EXPECT_EQ(c.TopHardware, e.top);
     EXPECT_EQ(c.BottomHardware, e.bottom);
     EXPECT_EQ(r.notTransmitted, e.notTransmitted);
   }
-  EXPECT_EQ(b.ColumnCount[0], counted[0]);
-  EXPECT_EQ(b.ColumnCount[1], counted[1]);
+  EXPECT_EQ(calc.Storey(1).columns, counted[0]);
+  EXPECT_EQ(calc.Storey(2).columns, counted[1]);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -95,9 +96,11 @@ PlanBuilder BuildingA(int lMethod) {
   p.Floor(1, 1, 1, 4, 2).Floor(2, 1, 1, 4, 2);
   p.Column(1, 1, 1).Column(5, 1, 1).Column(1, 3, 1).Column(5, 3, 1);
   p.Column(1, 1, 2).Column(2, 1, 2).Column(5, 1, 2);
-  p.Beam(2, kDirX, 1, 1, 4);
-  p.Brace(1, kDirX, 1, 1, 1, 3, kRisesToHigher).Sheathing(1, kDirX, 4, 1, 1, 5).Brace(1, kDirY, 1, 1, 2, 2, kCrossed);
-  p.Brace(2, kDirX, 1, 1, 1, 1, kRisesToLower).Sheathing(2, kDirX, 2, 1, 1, 6);
+  p.Beam(2, Dir::X, 1, 1, 4);
+  p.Brace(1, Dir::X, 1, 1, 1, 3, kRisesToHigher)
+      .Sheathing(1, Dir::X, 4, 1, 1, 5)
+      .Brace(1, Dir::Y, 1, 1, 2, 2, kCrossed);
+  p.Brace(2, Dir::X, 1, 1, 1, 1, kRisesToLower).Sheathing(2, Dir::X, 2, 1, 1, 6);
   return p;
 }
 
@@ -124,11 +127,11 @@ TEST(WorkedBuilding, StoreyTwoColumnOnABeamWithEitherLMethod) {
   for (int method : {0, 1}) {
     SCOPED_TRACE(method);
     PlanBuilder p = BuildingA(method);
-    RunFullCalculation(p.b, false);
+    const CalcResults calc = RunFullCalculation(p.b, false);
     std::vector<Expected> columns = storey2;
     columns.insert(columns.end(), storey1[method].begin(), storey1[method].end());
-    ExpectColumns(p.b, columns);
-    EXPECT_EQ(p.b.NotTransmitted, 0);
+    ExpectColumns(p.b, calc, columns);
+    EXPECT_EQ(calc.notTransmitted, 0);
   }
 }
 
@@ -166,9 +169,9 @@ PlanBuilder BuildingB(int lMethod, bool columnAtFarEnd, SmallBeam smallBeam) {
   p.Floor(1, 1, 1, 4, 4).Floor(2, 1, 1, 4, 4);
   p.Column(1, 2, 1).Column(4, 1, 1);
   if (columnAtFarEnd) p.Column(4, 5, 1);
-  p.Beam(2, kDirY, 4, 1, 4).Beam(2, kDirX, 1, 2, smallBeam == SmallBeam::EndsAtTheCrossing ? 3 : 4);
-  p.Beam(2, kDirY, 1, 1, 2);  // a crossing at S that the closed end must not use
-  p.Column(2, 2, 2).Sheathing(2, kDirX, 2, 2, 1, 4);
+  p.Beam(2, Dir::Y, 4, 1, 4).Beam(2, Dir::X, 1, 2, smallBeam == SmallBeam::EndsAtTheCrossing ? 3 : 4);
+  p.Beam(2, Dir::Y, 1, 1, 2);  // a crossing at S that the closed end must not use
+  p.Column(2, 2, 2).Sheathing(2, Dir::X, 2, 2, 1, 4);
   return p;
 }
 
@@ -188,16 +191,16 @@ class WorkedBuildingB : public testing::TestWithParam<BCase> {};
 TEST_P(WorkedBuildingB, OrthogonalBeamTransmission) {
   const BCase& c = GetParam();
   PlanBuilder p = BuildingB(c.lMethod, c.columnAtFarEnd, c.smallBeam);
-  RunFullCalculation(p.b, false);
-  ExpectColumns(p.b, c.columns);
-  EXPECT_EQ(p.b.NotTransmitted, c.notTransmitted);
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  ExpectColumns(p.b, calc, c.columns);
+  EXPECT_EQ(calc.notTransmitted, c.notTransmitted);
 }
 
 Expected QOfB(int notTransmitted) {
   return {2, 2, 2, 0, 0.5f, 0.6f, {2.0f, 0}, {0.4f, -0.6f}, {}, {}, "(ろ)", "(ろ)", "(ろ)", notTransmitted};
 }
 
-Expected Storey1OfB(int i, int j, float l, std::array<float, 2> deltaN, std::array<float, 2> crossShare) {
+Expected Storey1OfB(int i, int j, float l, PerDir<float> deltaN, PerDir<float> crossShare) {
   return {1, i, j, 0, 0.5f, l, {0, 0}, {-l, -l}, deltaN, crossShare, "(い)", "(い)", "(い)"};
 }
 
@@ -262,9 +265,9 @@ PlanBuilder BuildingC(int lMethod) {
   p.b.Settings.Match1FTo2F = 1;
   p.Floor(1, 1, 1, 4, 2).Floor(2, 1, 1, 2, 2);
   p.Column(5, 1, 1).Column(4, 2, 1).Column(3, 2, 1).Column(3, 2, 2);
-  p.Sheathing(1, kDirX, 4, 1, 1, 6).Sheathing(1, kDirX, 3, 2, 1, 2).Brace(1, kDirX, 4, 2, 1, 4, kRisesToLower);
-  p.Sheathing(1, kDirY, 1, 1, 2, 4).Brace(1, kDirY, 5, 1, 1, 1, kCrossed);
-  p.Sheathing(2, kDirY, 3, 1, 1, 4);
+  p.Sheathing(1, Dir::X, 4, 1, 1, 6).Sheathing(1, Dir::X, 3, 2, 1, 2).Brace(1, Dir::X, 4, 2, 1, 4, kRisesToLower);
+  p.Sheathing(1, Dir::Y, 1, 1, 2, 4).Brace(1, Dir::Y, 5, 1, 1, 1, kCrossed);
+  p.Sheathing(2, Dir::Y, 3, 1, 1, 4);
   return p;
 }
 
@@ -272,13 +275,14 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
   for (int method : {0, 1}) {
     SCOPED_TRACE(method);
     PlanBuilder p = BuildingC(method);
-    RunFullCalculation(p.b, false);
-    ExpectColumns(p.b, {
-                           {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
-                           {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
-                           {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
-                           {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
-                       });
+    const CalcResults calc = RunFullCalculation(p.b, false);
+    ExpectColumns(p.b, calc,
+                  {
+                      {2, 3, 2, 0, 0.5f, 0.6f, {0, 2.0f}, {-0.6f, 0.4f}, {}, {}, "(ろ)", "(ろ)", "(ろ)"},
+                      {1, 5, 1, 1, 0.8f, 0.4f, {3.0f, 2.0f}, {2.0f, 1.2f}, {}, {}, "(と)", "(と)", "(と)"},
+                      {1, 4, 2, 0, 0.5f, 0.6f, {4.0f, 0}, {1.4f, -0.6f}, {}, {}, "(に)", "(に)", "(に)"},
+                      {1, 3, 2, 0, 0.5f, 1.6f, {1.0f, 0}, {-1.1f, -0.6f}, {}, {}, "(い)", "(ろ)", "(ろ)"},
+                  });
   }
 }
 
@@ -298,11 +302,11 @@ TEST(WorkedBuilding, OneStoreyWingWithEitherLMethod) {
 // one wall line of Y cannot resist torsion (both "----").
 TEST(WorkedBuilding, OneStoreyWingEccentricity) {
   PlanBuilder p = BuildingC(0);
-  RunFullCalculation(p.b, false);
-  const StoreyBalance& s1 = p.b.Balance[0];
+  const CalcResults calc = RunFullCalculation(p.b, false);
+  const StoreyBalance& s1 = calc.Storey(1).balance;
   struct Pair {
     const char* field;
-    std::array<float, 2> got, want;
+    PerDir<float> got, want;
   };
   for (const Pair& f :
        {Pair{"Gravity", s1.Gravity, {0.91f, 1.4105f}}, Pair{"Stiffness", s1.Stiffness, {6.37f, 5.46f}},
@@ -310,31 +314,31 @@ TEST(WorkedBuilding, OneStoreyWingEccentricity) {
         Pair{"ElasticRadius", s1.ElasticRadius, {1.651222f, 1.783523f}},
         Pair{"EccDistance", s1.EccDistance, {0.39f, 0.197167f}},
         Pair{"EccRatio", s1.EccRatio, {0.236189f, 0.110549f}}}) {
-    EXPECT_NEAR(f.got[0], f.want[0], 1e-5) << f.field;
-    EXPECT_NEAR(f.got[1], f.want[1], 1e-5) << f.field;
+    EXPECT_NEAR(f.got[Dir::X], f.want[Dir::X], 1e-5) << f.field;
+    EXPECT_NEAR(f.got[Dir::Y], f.want[Dir::Y], 1e-5) << f.field;
   }
   const std::vector<float> linesX = {2.73f, 3.64f, 0};
   const std::vector<float> linesY = {3.64f, 0, 0, 0, 1.82f};
-  ASSERT_EQ(s1.LineStiffness[0].size(), linesX.size());
-  ASSERT_EQ(s1.LineStiffness[1].size(), linesY.size());
-  for (size_t k = 0; k < linesX.size(); ++k) EXPECT_NEAR(s1.LineStiffness[0][k], linesX[k], 1e-5) << k;
-  for (size_t k = 0; k < linesY.size(); ++k) EXPECT_NEAR(s1.LineStiffness[1][k], linesY[k], 1e-5) << k;
-  EXPECT_EQ(FormatEccentricity(s1, kDirX).ratio, " 0.236");
-  EXPECT_EQ(FormatEccentricity(s1, kDirX).colour, RatioColour::Yellow);
-  EXPECT_EQ(FormatEccentricity(s1, kDirY).ratio, " 0.111");
-  EXPECT_EQ(FormatEccentricity(s1, kDirY).colour, RatioColour::White);
+  ASSERT_EQ(s1.LineStiffness[Dir::X].size(), linesX.size());
+  ASSERT_EQ(s1.LineStiffness[Dir::Y].size(), linesY.size());
+  for (size_t k = 0; k < linesX.size(); ++k) EXPECT_NEAR(s1.LineStiffness[Dir::X][k], linesX[k], 1e-5) << k;
+  for (size_t k = 0; k < linesY.size(); ++k) EXPECT_NEAR(s1.LineStiffness[Dir::Y][k], linesY[k], 1e-5) << k;
+  EXPECT_EQ(FormatEccentricity(s1, Dir::X).ratio, " 0.236");
+  EXPECT_EQ(FormatEccentricity(s1, Dir::X).colour, RatioColour::Yellow);
+  EXPECT_EQ(FormatEccentricity(s1, Dir::Y).ratio, " 0.111");
+  EXPECT_EQ(FormatEccentricity(s1, Dir::Y).colour, RatioColour::White);
 
-  const StoreyBalance& s2 = p.b.Balance[1];
-  EXPECT_NEAR(s2.Gravity[0], 0.91f, 1e-6);
-  EXPECT_NEAR(s2.Gravity[1], 0.91f, 1e-6);
-  EXPECT_EQ(s2.Stiffness[0], 0.0f);
-  EXPECT_NEAR(s2.Stiffness[1], 1.82f, 1e-6);
-  EXPECT_NEAR(s2.Rigidity[1], 1.82f, 1e-6);
-  EXPECT_EQ(s2.ElasticRadius, (std::array<float, 2>{0, 0}));
-  EXPECT_EQ(s2.EccRatio, (std::array<float, 2>{0, 0}));
+  const StoreyBalance& s2 = calc.Storey(2).balance;
+  EXPECT_NEAR(s2.Gravity[Dir::X], 0.91f, 1e-6);
+  EXPECT_NEAR(s2.Gravity[Dir::Y], 0.91f, 1e-6);
+  EXPECT_EQ(s2.Stiffness[Dir::X], 0.0f);
+  EXPECT_NEAR(s2.Stiffness[Dir::Y], 1.82f, 1e-6);
+  EXPECT_NEAR(s2.Rigidity[Dir::Y], 1.82f, 1e-6);
+  EXPECT_EQ(s2.ElasticRadius, (PerDir<float>{0, 0}));
+  EXPECT_EQ(s2.EccRatio, (PerDir<float>{0, 0}));
   EXPECT_EQ(s2.TorsionFree, 1);
-  EXPECT_EQ(FormatEccentricity(s2, kDirX).ratio, "----");
-  EXPECT_EQ(FormatEccentricity(s2, kDirY).ratio, "----");
+  EXPECT_EQ(FormatEccentricity(s2, Dir::X).ratio, "----");
+  EXPECT_EQ(FormatEccentricity(s2, Dir::Y).ratio, "----");
   EXPECT_EQ(s1.TorsionFree, 0);
 }
 

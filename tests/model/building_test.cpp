@@ -10,13 +10,13 @@
 namespace tvk {
 namespace {
 
-// Every (i, j, d) whose FloorEdge is set on the level.
+// Every (i, j, d) whose FloorEdge is set on the level (d: 1 for X, 2 for Y).
 std::vector<std::array<int, 3>> Edges(const Building& b, int level) {
   std::vector<std::array<int, 3>> edges;
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      for (int d = 1; d <= 2; ++d) {
-        if (b.Point(i, j, level).FloorEdge[static_cast<size_t>(d - 1)] != 0) edges.push_back({i, j, d});
+      for (const Dir d : kDirs) {
+        if (b.Point(i, j, level).FloorEdge[d] != 0) edges.push_back({i, j, d == Dir::X ? 1 : 2});
       }
     }
   }
@@ -25,7 +25,7 @@ std::vector<std::array<int, 3>> Edges(const Building& b, int level) {
 
 TEST(FloorEdges, SingleCellHasItsFourSides) {
   Building b = test::MakeBuilding(2, 4, 4);
-  b.Point(1, 1, 1).FloorKind = kFloorSlab;
+  b.Point(1, 1, 1).FloorKind = FloorCell::Slab;
   b.UpdateFloorEdges(1);
   EXPECT_EQ(Edges(b, 1), (std::vector<std::array<int, 3>>{{1, 1, 1}, {1, 1, 2}, {2, 1, 2}, {1, 2, 1}}));
   EXPECT_TRUE(Edges(b, 2).empty());
@@ -33,8 +33,8 @@ TEST(FloorEdges, SingleCellHasItsFourSides) {
 
 TEST(FloorEdges, FloorAndVoidShareNoEdge) {
   Building b = test::MakeBuilding(2, 4, 4);
-  b.Point(2, 2, 2).FloorKind = kFloorSlab;
-  b.Point(3, 2, 2).FloorKind = kFloorVoid;
+  b.Point(2, 2, 2).FloorKind = FloorCell::Slab;
+  b.Point(3, 2, 2).FloorKind = FloorCell::Void;
   b.Point(1, 1, 2).FloorEdge = {1, 1};  // stale flags are cleared
   b.UpdateFloorEdges(2);
   EXPECT_EQ(Edges(b, 2),
@@ -44,7 +44,7 @@ TEST(FloorEdges, FloorAndVoidShareNoEdge) {
 void PutWall(Building& b, int level, int j, int first, int last) {
   for (int i = first; i <= last; ++i) {
     const int pos = first == last ? 0 : i == first ? 1 : i == last ? 3 : 2;
-    b.Point(i, j, level).sheathing(kDirX) = WallSeg{2, first, last, kKeyMenzai, 4, pos, 1.0f};
+    b.Point(i, j, level).sheathing(Dir::X) = WallSeg{2, first, last, kKeyMenzai, 4, pos, 1.0f};
   }
 }
 
@@ -52,22 +52,24 @@ TEST(MemberExtent, WalksToTheMemberEndsInEveryLayer) {
   Building b = test::MakeBuilding(1, 8, 4, 2, 0.91f);
   PutWall(b, 1, 1, 2, 5);
   PutWall(b, 1, 1, 6, 6);
-  for (int j = 1; j <= 3; ++j) b.Point(3, j, 2).beam(kDirY) = BeamSeg{1, j == 1 ? 1 : j == 2 ? 2 : 3};
-  b.Point(4, 2, 1).brace(kDirX) = WallSeg{4, 4, 4, kKeyKesa, 1, 0, 3.0f};
+  for (int j = 1; j <= 3; ++j) b.Point(3, j, 2).beam(Dir::Y) = BeamSeg{1, j == 1 ? 1 : j == 2 ? 2 : 3};
+  b.Point(4, 2, 1).brace(Dir::X) = WallSeg{4, 4, 4, kKeyKesa, 1, 0, 3.0f};
   struct Case {
     MemberLayer layer;
-    int level, d, i, j;
+    int level;
+    Dir d;
+    int i, j;
     int first, last;
     float length;
   };
-  for (const Case& c : {Case{MemberLayer::Sheathing, 1, kDirX, 2, 1, 2, 5, 4 * 0.455f},
-                        Case{MemberLayer::Sheathing, 1, kDirX, 4, 1, 2, 5, 4 * 0.455f},
-                        Case{MemberLayer::Sheathing, 1, kDirX, 5, 1, 2, 5, 4 * 0.455f},
-                        Case{MemberLayer::Sheathing, 1, kDirX, 6, 1, 6, 6, 0.455f},
-                        Case{MemberLayer::Sheathing, 1, kDirX, 7, 1, 0, 0, 0.0f},
-                        Case{MemberLayer::Beam, 2, kDirY, 3, 2, 1, 3, 3 * 0.455f},
-                        Case{MemberLayer::Brace, 1, kDirX, 4, 2, 4, 4, 0.455f}}) {
-    const MemberSpan span = b.MemberExtent(c.layer, c.level, c.d, c.i, c.j);
+  for (const Case& c : {Case{MemberLayer::Sheathing, 1, Dir::X, 2, 1, 2, 5, 4 * 0.455f},
+                        Case{MemberLayer::Sheathing, 1, Dir::X, 4, 1, 2, 5, 4 * 0.455f},
+                        Case{MemberLayer::Sheathing, 1, Dir::X, 5, 1, 2, 5, 4 * 0.455f},
+                        Case{MemberLayer::Sheathing, 1, Dir::X, 6, 1, 6, 6, 0.455f},
+                        Case{MemberLayer::Sheathing, 1, Dir::X, 7, 1, 0, 0, 0.0f},
+                        Case{MemberLayer::Beam, 2, Dir::Y, 3, 2, 1, 3, 3 * 0.455f},
+                        Case{MemberLayer::Brace, 1, Dir::X, 4, 2, 4, 4, 0.455f}}) {
+    const MemberSpan span = b.MemberExtent(c.layer, c.level, c.d, {c.i, c.j});
     EXPECT_EQ(span.first, c.first) << c.i << "," << c.j;
     EXPECT_EQ(span.last, c.last) << c.i << "," << c.j;
     EXPECT_NEAR(span.length, c.length, 1e-5) << c.i << "," << c.j;
@@ -77,8 +79,8 @@ TEST(MemberExtent, WalksToTheMemberEndsInEveryLayer) {
 TEST(MemberExtent, AnyRunCodeFromAFileIsSafe) {
   Building b = test::MakeBuilding(1, 4, 2);
   for (const int32_t code : {INT32_MIN, -3, 7, INT32_MAX}) {
-    b.Point(2, 1, 2).beam(kDirX) = BeamSeg{1, code};
-    const MemberSpan span = b.MemberExtent(MemberLayer::Beam, 2, kDirX, 2, 1);
+    b.Point(2, 1, 2).beam(Dir::X) = BeamSeg{1, code};
+    const MemberSpan span = b.MemberExtent(MemberLayer::Beam, 2, Dir::X, {2, 1});
     EXPECT_GE(span.first, 1) << code;
     EXPECT_LE(span.last, 4) << code;
     EXPECT_GT(span.length, 0.0f) << code;
@@ -88,13 +90,13 @@ TEST(MemberExtent, AnyRunCodeFromAFileIsSafe) {
 TEST(SheathingSplit, ColumnAfterTheFirstPanelSplitsTheMember) {
   Building b = test::MakeBuilding(1, 6, 2);
   PutWall(b, 1, 1, 1, 3);
-  b.Point(2, 1, 1).Column.ColKind = kColStorey;
-  b.SplitSheathingAtColumn(2, 1, 1);
+  b.Point(2, 1, 1).Column.ColKind = ColumnKind::Storey;
+  b.SplitSheathingAtColumn({2, 1}, 1);
   struct Expect {
     int i, pos, start, end;
   };
   for (const Expect& e : {Expect{1, 0, 1, 1}, Expect{2, 1, 2, 3}, Expect{3, 3, 2, 3}}) {
-    const WallSeg& seg = b.Point(e.i, 1, 1).sheathing(kDirX);
+    const WallSeg& seg = b.Point(e.i, 1, 1).sheathing(Dir::X);
     EXPECT_EQ(seg.RunPos, e.pos) << e.i;
     EXPECT_EQ(seg.RunStart, e.start) << e.i;
     EXPECT_EQ(seg.RunEnd, e.end) << e.i;

@@ -50,8 +50,7 @@ const Writer kWriters[] = {
     {"project", "house.TVK",
      [](const std::string& folder) {
        Building b = test::FilledBuilding();
-       b.CurrentPath = folder + "/house.TVK";
-       return SaveProject(b);
+       return SaveProject(b, folder + "/house.TVK");
      }},
     {"settings", kSettingsFileName,
      [](const std::string& folder) { return WriteSettingsFile(folder, SettingsWithRecentFiles()); }},
@@ -72,17 +71,6 @@ TEST(FileSafety, ReadOnlyTargetIsRefusedAndKept) {
     }
   }
   EXPECT_EQ(ReadOnlyMessage("/d/a.TVK"), "/d/a.TVK\n\nは読み取り専用のため、上書きできません。");
-}
-
-TEST(FileSafety, ReadOnlyProjectStaysModified) {
-  test::ScratchDir dir;
-  Building b = test::FilledBuilding();
-  b.CurrentPath = dir.file("house.TVK");
-  test::WriteBytes(b.CurrentPath, "old");
-  ASSERT_EQ(chmod(b.CurrentPath.c_str(), 0444), 0);
-  b.Modified = 1;
-  EXPECT_FALSE(SaveProject(b).ok);
-  EXPECT_EQ(b.Modified, 1);
 }
 
 // Runs write in a child process that the system kills (SIGXFSZ) once its file grows past

@@ -112,13 +112,13 @@ TEST(ProjectImage, HandAssembledImageIsReadFieldByField) {
   EXPECT_EQ(b.Settings.Reserved2[53], 353);
   EXPECT_EQ(b.Settings.ReservedTexts[0], "r0");
   const GridPoint& p = b.Point(1, 1, 1);
-  EXPECT_EQ(p.brace(2), (WallSeg{2, 1, 1, "Kesa", 1, 0, 3.0f}));
-  EXPECT_EQ(p.sheathing(2), (WallSeg{4, 1, 1, "Menzai", 4, 0, 6.0f}));
-  EXPECT_EQ(p.Column, (ColumnRec{2, 1, 1, "(ほ)", "TOP", "BOT"}));
-  EXPECT_EQ(p.beam(1), (BeamSeg{1, 1}));
-  EXPECT_EQ(p.beam(2), (BeamSeg{1, 0}));
-  EXPECT_EQ(p.FloorKind, 2);
-  EXPECT_EQ(p.FloorEdge, (std::array<int32_t, 2>{1, 1}));
+  EXPECT_EQ(p.brace(Dir::Y), (WallSeg{2, 1, 1, "Kesa", 1, 0, 3.0f}));
+  EXPECT_EQ(p.sheathing(Dir::Y), (WallSeg{4, 1, 1, "Menzai", 4, 0, 6.0f}));
+  EXPECT_EQ(p.Column, (ColumnRec{ColumnKind::Through, 1, 1, "(ほ)", "TOP", "BOT"}));
+  EXPECT_EQ(p.beam(Dir::X), (BeamSeg{1, 1}));
+  EXPECT_EQ(p.beam(Dir::Y), (BeamSeg{1, 0}));
+  EXPECT_EQ(p.FloorKind, FloorCell::Void);
+  EXPECT_EQ(p.FloorEdge, (PerDir<int32_t>{1, 1}));
   EXPECT_EQ(b.Point(2, 2, 2), GridPoint{});
   EXPECT_EQ(b.Coord(2, 2, 2), (PointCoord{0.91f, 0.91f, 0.0f}));
   EXPECT_EQ(b.SpareBlock[9], (SpareEntry{"spare", 9}));
@@ -152,7 +152,7 @@ TEST(ProjectImage, LargestPlanRoundTrips) {
   ASSERT_TRUE(image.result.ok);
   Building read;
   ASSERT_TRUE(ParseProject(image.bytes, read).ok);
-  EXPECT_EQ(read.Points(), b.Points());
+  EXPECT_EQ(test::PointsOf(read), test::PointsOf(b));
   EXPECT_EQ(SerializeProject(read).bytes, image.bytes);
 }
 

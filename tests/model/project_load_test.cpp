@@ -23,17 +23,12 @@ constexpr size_t kPitchAt = kDivisionsAt + 4;
 constexpr size_t kNamesXAt = kPitchAt + 4 + 160 + 40;
 
 // The building already open when a file is read; it must survive every refusal.
-Building OpenBuilding() {
-  Building b = test::FilledBuilding();
-  b.CurrentPath = "/data/open.TVK";
-  b.Modified = 1;
-  return b;
-}
+Building OpenBuilding() { return test::FilledBuilding(); }
 
 std::string ValidImage() {
   Building b = test::MakeBuilding(1, 2, 2, 1);
   b.Header = FileHeader{"Ver.1.0.0", kProductCode, 0};
-  b.Point(1, 1, 1).sheathing(1) = WallSeg{2, 1, 1, kKeyMenzai, 4, 0, 1.0f};
+  b.Point(1, 1, 1).sheathing(Dir::X) = WallSeg{2, 1, 1, kKeyMenzai, 4, 0, 1.0f};
   return SerializeProject(b).bytes;
 }
 
@@ -143,7 +138,7 @@ TEST(ProjectLoad, FileCutAtAnyByteIsRefused) {
 TEST(ProjectLoad, BytesAfterTheLastRecordAreIgnored) {
   Building b;
   ASSERT_TRUE(ParseProject(ValidImage() + "trailing", b).ok);
-  EXPECT_EQ(b.Point(1, 1, 1).sheathing(1).KindKey, kKeyMenzai);
+  EXPECT_EQ(b.Point(1, 1, 1).sheathing(Dir::X).KindKey, kKeyMenzai);
 }
 
 }  // namespace

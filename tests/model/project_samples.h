@@ -27,16 +27,16 @@ inline Building FilledBuilding() {
   b.Settings.MaxWallMultiplier = 7.0f;
   b.SpareBlock[4] = SpareEntry{"spare", 42};
   WallSeg kesa{4, 1, 2, kKeyKesa, 2, 1, 3.0f};
-  b.Point(1, 1, 1).brace(1) = kesa;
+  b.Point(1, 1, 1).brace(Dir::X) = kesa;
   kesa.RunPos = 3;
-  b.Point(2, 1, 1).brace(1) = kesa;
-  b.Point(1, 2, 2).sheathing(2) = WallSeg{3, 2, 2, kKeyMenzai, 4, 0, 2.0f};
-  b.Point(5, 1, 1).brace(2) = WallSeg{9, 1, 1, kKeyTasuki, 3, 0, 5.0f};  // size code outside the table, kept
-  b.Point(1, 1, 1).Column = ColumnRec{2, 1, 1, "(ほ)", "引き寄せ金物(HD-15)", "(ほ)"};
-  b.Point(1, 1, 2).Column = ColumnRec{7, 1, 0, "", "", ""};  // column kind outside the table, kept
-  b.Point(3, 2, 3).beam(1) = BeamSeg{1, 1};
-  b.Point(2, 2, 1).FloorKind = kFloorSlab;
-  b.Point(3, 2, 1).FloorKind = kFloorVoid;
+  b.Point(2, 1, 1).brace(Dir::X) = kesa;
+  b.Point(1, 2, 2).sheathing(Dir::Y) = WallSeg{3, 2, 2, kKeyMenzai, 4, 0, 2.0f};
+  b.Point(5, 1, 1).brace(Dir::Y) = WallSeg{9, 1, 1, kKeyTasuki, 3, 0, 5.0f};  // size code outside the table, kept
+  b.Point(1, 1, 1).Column = ColumnRec{ColumnKind::Through, 1, 1, "(ほ)", "引き寄せ金物(HD-15)", "(ほ)"};
+  b.Point(1, 1, 2).Column = ColumnRec{ColumnKind{7}, 1, 0, "", "", ""};  // column kind outside the table, kept
+  b.Point(3, 2, 3).beam(Dir::X) = BeamSeg{1, 1};
+  b.Point(2, 2, 1).FloorKind = FloorCell::Slab;
+  b.Point(3, 2, 1).FloorKind = FloorCell::Void;
   b.UpdateFloorEdges(1);
   b.Coord(5, 4, 3).z = 2.5f;
   return b;
@@ -47,10 +47,8 @@ inline void ExpectSameModel(const Building& a, const Building& b) {
   EXPECT_EQ(a.Info, b.Info);
   EXPECT_EQ(a.Settings, b.Settings);
   EXPECT_EQ(a.SpareBlock, b.SpareBlock);
-  EXPECT_EQ(a.Points(), b.Points());
-  EXPECT_EQ(a.Coords(), b.Coords());
-  EXPECT_EQ(a.CurrentPath, b.CurrentPath);
-  EXPECT_EQ(a.Modified, b.Modified);
+  EXPECT_EQ(PointsOf(a), PointsOf(b));
+  EXPECT_EQ(CoordsOf(a), CoordsOf(b));
   EXPECT_EQ(a.SpansX(), b.SpansX());
   EXPECT_EQ(a.SpansY(), b.SpansY());
   EXPECT_EQ(a.Storeys(), b.Storeys());

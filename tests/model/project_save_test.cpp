@@ -1,5 +1,6 @@
-// Saving and loading through files: atomic replacement, refusals that write nothing,
-// the Modified flag, and the open dialog's identification check.
+// Saving and loading through files: atomic replacement, refusals that write nothing, and
+// the open dialog's identification check. What the document's file state does around
+// them: tests/editor/document_files_test.cpp.
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,14 @@ namespace {
 TEST(ProjectSave, SavedFileLoadsBackAsTheSameBuilding) {
   test::ScratchDir dir;
   Building b = test::FilledBuilding();
-  b.CurrentPath = dir.file("house.TVK");
-  b.Modified = 1;
+  const std::string path = dir.file("house.TVK");
   b.Header = FileHeader{};
-  ASSERT_TRUE(SaveProject(b).ok);
-  EXPECT_EQ(b.Modified, 0);
+  ASSERT_TRUE(SaveProject(b, path).ok);
   EXPECT_EQ(b.Header.ProductCode, "VOLN-TVK");
   EXPECT_EQ(b.Header.VersionText.rfind("Ver.", 0), 0u);
-  EXPECT_EQ(test::ReadBytes(b.CurrentPath), SerializeProject(b).bytes);
+  EXPECT_EQ(test::ReadBytes(path), SerializeProject(b).bytes);
   Building loaded;
-  loaded.Modified = 1;
-  ASSERT_TRUE(LoadProject(loaded, b.CurrentPath).ok);
+  ASSERT_TRUE(LoadProject(loaded, path).ok);
   test::ExpectSameModel(loaded, b);
   // Nothing but the target is left in the folder.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -34,18 +32,10 @@ TEST(ProjectSave, SavedFileLoadsBackAsTheSameBuilding) {
 TEST(ProjectSave, RefreshesFloorOutlinesBeforeWriting) {
   test::ScratchDir dir;
   Building b = test::MakeBuilding(1, 3, 3);
-  b.CurrentPath = dir.file("floor.TVK");
-  b.Point(1, 1, 1).FloorKind = kFloorSlab;
-  ASSERT_TRUE(SaveProject(b).ok);
-  EXPECT_EQ(b.Point(1, 2, 1).FloorEdge[0], 1);
-  EXPECT_EQ(b.Point(2, 1, 1).FloorEdge[1], 1);
-}
-
-TEST(ProjectSave, NewDataIsNotWritten) {
-  Building b = test::FilledBuilding();
-  b.Modified = 1;
-  EXPECT_TRUE(SaveProject(b).ok);
-  EXPECT_EQ(b.Modified, 1);
+  b.Point(1, 1, 1).FloorKind = FloorCell::Slab;
+  ASSERT_TRUE(SaveProject(b, dir.file("floor.TVK")).ok);
+  EXPECT_EQ(b.Point(1, 2, 1).FloorEdge[Dir::X], 1);
+  EXPECT_EQ(b.Point(2, 1, 1).FloorEdge[Dir::Y], 1);
 }
 
 struct BadText {
@@ -60,13 +50,10 @@ TEST_P(UnsavableText, RefusesTheSaveAndLeavesTheFileAlone) {
   const std::string path = dir.file("keep.TVK");
   test::WriteBytes(path, "previous content");
   Building b = test::FilledBuilding();
-  b.CurrentPath = path;
-  b.Modified = 1;
   GetParam().spoil(b);
-  const FileResult result = SaveProject(b);
+  const FileResult result = SaveProject(b, path);
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find(GetParam().field), std::string::npos) << result.message;
-  EXPECT_EQ(b.Modified, 1);
   EXPECT_EQ(test::ReadBytes(path), "previous content");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
@@ -96,17 +83,14 @@ TEST(ProjectSave, LongestTextIsAccepted) {
   EXPECT_TRUE(SerializeProject(b).result.ok);
 }
 
-TEST(ProjectSave, FailedWriteKeepsModifiedAndReports) {
+TEST(ProjectSave, FailedWriteReportsThePath) {
   test::ScratchDir dir;
   test::WriteBytes(dir.file("plain"), "x");
   for (const std::string& path : {dir.file("missing/house.TVK"), dir.file("plain/house.TVK")}) {
     Building b = test::FilledBuilding();
-    b.CurrentPath = path;
-    b.Modified = 1;
-    const FileResult result = SaveProject(b);
+    const FileResult result = SaveProject(b, path);
     EXPECT_FALSE(result.ok) << path;
     EXPECT_NE(result.message.find(path), std::string::npos);
-    EXPECT_EQ(b.Modified, 1);
   }
 }
 
@@ -117,8 +101,7 @@ TEST(ProjectSave, ReplacingAFileKeepsItsPermissions) {
   std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                                          std::filesystem::perms::group_read);
   Building b = test::FilledBuilding();
-  b.CurrentPath = path;
-  ASSERT_TRUE(SaveProject(b).ok);
+  ASSERT_TRUE(SaveProject(b, path).ok);
   EXPECT_EQ(
       std::filesystem::status(path).permissions() & std::filesystem::perms::all,
       std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
@@ -129,8 +112,7 @@ TEST(ProjectSave, SavingThroughALinkReplacesTheLinkedFile) {
   test::WriteBytes(dir.file("real.TVK"), "old");
   std::filesystem::create_symlink(dir.file("real.TVK"), dir.file("link.TVK"));
   Building b = test::FilledBuilding();
-  b.CurrentPath = dir.file("link.TVK");
-  ASSERT_TRUE(SaveProject(b).ok);
+  ASSERT_TRUE(SaveProject(b, dir.file("link.TVK")).ok);
   EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.TVK")));
   EXPECT_EQ(test::ReadBytes(dir.file("real.TVK")), SerializeProject(b).bytes);
 }
@@ -140,15 +122,10 @@ TEST(ProjectLoad, MissingOrRefusedFileLeavesTheBuilding) {
   test::WriteBytes(dir.file("zero.TVK"), std::string(300, '\0'));
   for (const std::string& path : {dir.file("none.TVK"), dir.path(), dir.file("zero.TVK")}) {
     Building b = test::FilledBuilding();
-    b.CurrentPath = "/x/open.TVK";
-    b.Modified = 1;
     const FileResult result = LoadProject(b, path);
     EXPECT_FALSE(result.ok) << path;
     EXPECT_FALSE(result.message.empty());
-    Building expected = test::FilledBuilding();
-    expected.CurrentPath = "/x/open.TVK";
-    expected.Modified = 1;
-    test::ExpectSameModel(b, expected);
+    test::ExpectSameModel(b, test::FilledBuilding());
   }
 }
 
@@ -163,9 +140,8 @@ TEST(ProjectLoad, StoredZeroMaximumMultiplierReadsAsFive) {
 TEST(ProductCode, OnlyVolnTvkFilesPass) {
   test::ScratchDir dir;
   Building b = test::FilledBuilding();
-  b.CurrentPath = dir.file("ok.TVK");
-  ASSERT_TRUE(SaveProject(b).ok);
-  EXPECT_EQ(CheckProductCode(b.CurrentPath), std::nullopt);
+  ASSERT_TRUE(SaveProject(b, dir.file("ok.TVK")).ok);
+  EXPECT_EQ(CheckProductCode(dir.file("ok.TVK")), std::nullopt);
 
   b.Header.ProductCode = "VOLN-TVX";
   test::WriteBytes(dir.file("other.TVK"), SerializeProject(b).bytes);

@@ -98,7 +98,7 @@ Building FilledTwoStorey() {
         seg.Multiplier = PointSingle(n, k++);
       }
     }
-    p.Column.ColKind = PointLong(n, k++);
+    p.Column.ColKind = ColumnKind{PointLong(n, k++)};
     p.Column.Through = PointLong(n, k++);
     p.Column.Corner = PointLong(n, k++);
     p.Column.NeedGrade = PointText(n, k);
@@ -109,7 +109,7 @@ Building FilledTwoStorey() {
       beam.BeamKind = PointLong(n, k++);
       beam.AutoFlag = PointLong(n, k++);
     }
-    p.FloorKind = PointLong(n, 34);
+    p.FloorKind = FloorCell{PointLong(n, 34)};
     p.FloorEdge = {PointLong(n, 40), PointLong(n, 41)};
     b.Coords()[static_cast<size_t>(n)] = PointCoord{PointSingle(n, 50), PointSingle(n, 51), PointSingle(n, 52)};
   }
@@ -185,10 +185,8 @@ std::string HandImage() {
 TEST(ProjectTwoStoreyImage, SavedFileIsTheHandAssembledImage) {
   test::ScratchDir dir;
   Building b = FilledTwoStorey();
-  b.CurrentPath = dir.file("two.TVK");
-  b.Modified = 1;
-  ASSERT_TRUE(SaveProject(b).ok);
-  const std::string saved = test::ReadBytes(b.CurrentPath);
+  ASSERT_TRUE(SaveProject(b, dir.file("two.TVK")).ok);
+  const std::string saved = test::ReadBytes(dir.file("two.TVK"));
   const std::string expected = HandImage();
   ASSERT_EQ(saved.size(), expected.size());
   for (size_t k = 0; k < saved.size(); ++k) {
@@ -206,9 +204,8 @@ TEST(ProjectTwoStoreyImage, HandAssembledImageLoadsAsTheSavedBuilding) {
   Building expected = FilledTwoStorey();
   for (int level = 1; level <= 2; ++level) expected.UpdateFloorEdges(level);
   expected.Header = FileHeader{VersionText(), kProductCode, -5};
-  expected.CurrentPath = path;
   test::ExpectSameModel(loaded, expected);
-  EXPECT_EQ(loaded.Point(2, 2, 3).FloorEdge, (std::array<int32_t, 2>{PointLong(11, 40), PointLong(11, 41)}));
+  EXPECT_EQ(loaded.Point(2, 2, 3).FloorEdge, (PerDir<int32_t>{PointLong(11, 40), PointLong(11, 41)}));
   EXPECT_EQ(loaded.Point(2, 1, 2).Column.TopHardware, "柱頭5");
   EXPECT_EQ(loaded.Coord(1, 2, 3).z, PointSingle(10, 52));
 }

@@ -49,11 +49,11 @@ TEST(SampleFile, WallMembersAreStoredAsTheEditorStoresThem) {
   for (int level = 1; level <= b.Levels(); ++level) {
     for (int j = 1; j <= b.PointsY(); ++j) {
       for (int i = 1; i <= b.PointsX(); ++i) {
-        for (int d = 1; d <= 2; ++d) {
+        for (const Dir d : kDirs) {
           for (const WallSeg* s : {&b.Point(i, j, level).brace(d), &b.Point(i, j, level).sheathing(d)}) {
             if (s->Kind == 0) continue;
             ASSERT_LE(level, 2);
-            const int self = AlongIndex(d, i, j);
+            const int self = GridPos{i, j}.Along(d);
             ASSERT_LE(s->RunStart, self);
             ASSERT_GE(s->RunEnd, self);
             const int expectedPos = s->RunStart == s->RunEnd ? 0 : self == s->RunStart ? 1 : self == s->RunEnd ? 3 : 2;
@@ -63,7 +63,7 @@ TEST(SampleFile, WallMembersAreStoredAsTheEditorStoresThem) {
             const int expectedSlope = s->KindKey == kKeyTasuki ? 3 : sheathing ? 4 : s->Slope;
             EXPECT_EQ(s->Slope, expectedSlope);
             const MemberSpan span =
-                b.MemberExtent(sheathing ? MemberLayer::Sheathing : MemberLayer::Brace, level, d, i, j);
+                b.MemberExtent(sheathing ? MemberLayer::Sheathing : MemberLayer::Brace, level, d, {i, j});
             EXPECT_EQ(span.first, s->RunStart);
             EXPECT_EQ(span.last, s->RunEnd);
             const bool adjusted = s->Multiplier == TableMultiplier(*s) + 0.5f;
@@ -86,19 +86,19 @@ TEST(SampleFile, HasThroughColumnsAndAnUpperColumnWithoutLowerColumn) {
   int through = 0;
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      if (b.Point(i, j, 1).Column.ColKind == kColThrough) {
+      if (b.Point(i, j, 1).Column.ColKind == ColumnKind::Through) {
         ++through;
         EXPECT_EQ(b.Point(i, j, 1).Column.Through, 1);
-        EXPECT_EQ(b.Point(i, j, 2).Column.ColKind, kColThrough);
+        EXPECT_EQ(b.Point(i, j, 2).Column.ColKind, ColumnKind::Through);
         EXPECT_EQ(b.Point(i, j, 2).Column.Through, 1);
       }
     }
   }
   EXPECT_EQ(through, 4);
-  EXPECT_EQ(b.Point(7, 13, 2).Column.ColKind, kColStorey);
+  EXPECT_EQ(b.Point(7, 13, 2).Column.ColKind, ColumnKind::Storey);
   EXPECT_FALSE(b.Point(7, 13, 1).hasColumn());
   EXPECT_EQ(b.Point(17, 1, 1).Column.BottomHardware, "(い)");
-  EXPECT_EQ(b.Point(16, 1, 1).brace(kDirX).Kind, 4);  // the 90x90 brace arriving at that corner
+  EXPECT_EQ(b.Point(16, 1, 1).brace(Dir::X).Kind, 4);  // the 90x90 brace arriving at that corner
 }
 
 TEST(SampleFile, MembersAreCountedPerStorey) {

@@ -31,12 +31,12 @@ class CheckViewPageTest : public ::testing::TestWithParam<CheckCase> {
 TEST_P(CheckViewPageTest, RedColumnsAndTheNoteFollowTheMarks) {
   const CheckCase& c = GetParam();
   test::PlanBuilder plan(2, 4, 2);
-  plan.Column(1, 1, 1).Column(5, 1, 1).Column(1, 1, 2).Column(3, 1, 2).Beam(2, kDirX, 1, 1, 4);
-  Building b = test::Figures(plan);
-  b.Result(3, 1, 2).notTransmitted = c.notTransmitted ? 1 : 0;
-  b.NotTransmitted = c.notTransmitted ? 1 : 0;
+  plan.Column(1, 1, 1).Column(5, 1, 1).Column(1, 1, 2).Column(3, 1, 2).Beam(2, Dir::X, 1, 1, 4);
+  auto [b, calc] = test::Figures(plan);
+  calc.Column(3, 1, 2).notTransmitted = c.notTransmitted ? 1 : 0;
+  calc.notTransmitted = c.notTransmitted;
   PageSurface surface;
-  DrawCheckViewPage(surface, b, FigureFonts{});
+  DrawCheckViewPage(surface, b, calc, FigureFonts{});
   const PageDocument& doc = surface.Document();
   ASSERT_EQ(doc.pages.size(), 1u);
   EXPECT_TRUE(test::FindText(doc, 0, QStringLiteral("[２階柱Ｎ値伝達チェック]   試験邸")));

@@ -7,8 +7,8 @@
 namespace tvk {
 namespace {
 
-using test::Compose;
 using test::ComposeBuilding;
+using test::ComposeUncalculated;
 using test::OpsOf;
 
 TEST(ComposeCover, NameBoxTopFollowsTheNameWidth) {
@@ -40,7 +40,7 @@ TEST(ComposeCover, LongNamesMoveTheNameBoxUp) {
     Building b = ComposeBuilding();
     b.Info.BuildingName.clear();
     for (int k = 0; k < c.repeat; ++k) b.Info.BuildingName += "試験邸";
-    const ComposedReport r = Compose(b);
+    const ComposedReport r = ComposeUncalculated(b);
     // The first line of the name is the first cover text that starts with it.
     double y = -1;
     for (const TextOp& op : OpsOf<TextOp>(r.document.pages[0])) {
@@ -57,7 +57,7 @@ TEST(ComposeCover, LongNamesMoveTheNameBoxUp) {
 TEST(ComposeCover, NameIsTrimmedAndCentred) {
   Building b = ComposeBuilding();
   b.Info.BuildingName = "  試験邸  ";
-  const ComposedReport r = Compose(b);
+  const ComposedReport r = ComposeUncalculated(b);
   for (const TextOp& op : OpsOf<TextOp>(r.document.pages[0])) {
     if (op.text != QStringLiteral("試験邸")) continue;
     const double centre = op.pos.x() / kTwipsPerCm;  // left edge; centred text of ~2.1 cm
@@ -73,7 +73,7 @@ TEST(ComposeCover, SwitchesHideDateAndOffice) {
       Building b = ComposeBuilding();
       b.Info.HideDateOnCover = hideDate;
       b.Info.HideOfficeOnCover = hideOffice;
-      const ComposedReport r = Compose(b);
+      const ComposedReport r = ComposeUncalculated(b);
       EXPECT_GE(CoverTextY(r, QStringLiteral("試験邸")), 0);
       EXPECT_GE(CoverTextY(r, QStringLiteral("告示 平１２ 建告第１４６０号 による")), 0);
       EXPECT_GE(CoverTextY(r, QStringLiteral("軸組を構成する柱頭･柱脚のＮ値計算書")), 0);
@@ -91,7 +91,7 @@ TEST(ComposeCover, SwitchesHideDateAndOffice) {
 
 TEST(ComposeCover, LinesStandInOrderInsideThePage) {
   Building b = ComposeBuilding();
-  const ComposedReport r = Compose(b);
+  const ComposedReport r = ComposeUncalculated(b);
   const double notice = CoverTextY(r, QStringLiteral("告示 平１２ 建告第１４６０号 による"));
   const double title = CoverTextY(r, QStringLiteral("軸組を構成する柱頭･柱脚のＮ値計算書"));
   const double date = CoverTextY(r, QStringLiteral("2024/03/05"));

@@ -44,10 +44,10 @@ TEST(HeightTerms, FactorTermNamesTheHeightOfAScaledStorey) {
 TEST(HeightTerms, ResultsCellsShowTheFactorOfEachProduct) {
   test::PlanBuilder p(2, 2, 2);
   p.Floor(1, 1, 1, 2, 2).Floor(2, 1, 1, 2, 2).Column(1, 1, 1).Column(1, 1, 2);
-  p.Sheathing(2, kDirX, 1, 1, 1, 5).Sheathing(1, kDirX, 1, 1, 1, 3);
+  p.Sheathing(2, Dir::X, 1, 1, 1, 5).Sheathing(1, Dir::X, 1, 1, 1, 3);
   SetHeights(p.b, 3500, 3300);
-  test::Calculate(p.b);
-  const std::optional<ResultsRow> row = ResultsRowCells(p.b, 1, 1);
+  const CalcResults calc = test::Calculate(p.b);
+  const std::optional<ResultsRow> row = ResultsRowCells(p.b, calc, {1, 1});
   ASSERT_TRUE(row.has_value());
   // 2.5 x 0.8 x 3.3/2.7 - 0.4 = 2.0444; the height term on a line of its own
   EXPECT_EQ(row->cells[2].substr(0, row->cells[2].find("\r―")), "2.04\r=2.5x0.8\rx3.30/2.7-0.4\r(10.82kN)");
@@ -59,10 +59,10 @@ TEST(HeightTerms, ResultsCellsShowTheFactorOfEachProduct) {
 TEST(HeightTerms, DeltaNTermsCarryTheStoreyTwoFactor) {
   test::PlanBuilder p(2, 4, 1, 1, 0.91f);
   p.Floor(1, 1, 1, 4, 1).Floor(2, 1, 1, 4, 1);
-  p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, kDirX, 1, 1, 4).Sheathing(2, kDirX, 2, 1, 1, 4);
+  p.Column(1, 1, 1).Column(5, 1, 1).Column(2, 1, 2).Beam(2, Dir::X, 1, 1, 4).Sheathing(2, Dir::X, 2, 1, 1, 4);
   SetHeights(p.b, 3000, 3300);
-  test::Calculate(p.b);
-  const std::string cell = DeltaNCell(p.b, kDirX, 1, 1);
+  const CalcResults calc = test::Calculate(p.b);
+  const std::string cell = DeltaNCell(p.b, calc, Dir::X, {1, 1});
   EXPECT_EQ(cell, "0.92\r=(2.0x0.5x3.30/2.7)\rx0.75");
 }
 
@@ -70,8 +70,8 @@ TEST(ComposeHeights, MethodChapterPrintsTheHeightTermsAndTheHeightsUsed) {
   Building b = ComposeBuilding();
   b.Settings.IgnoreCrossBeam = 1;
   SetHeights(b, 3000, 3300);
-  test::Calculate(b);
-  const ComposedReport r = Compose(b);
+  const CalcResults calc = test::Calculate(b);
+  const ComposedReport r = Compose(b, calc);
   const QString page = Joined(r, 2);
   for (const char* text : {"Ｎ＝Ａ1×Ｂ1×Ｈ1/2.7－Ｌ", "Ｎ＝Ａ1×Ｂ1×Ｈ1/2.7+Ａ2×Ｂ2×Ｈ2/2.7－Ｌ", "  Ｈ1", "  Ｈ2",
                            "  Ａ1,Ｂ1,Ｈ1", "本建物の階高Ｈ(横架材上端間)：１階 3.00m(2.7 とする)、２階 3.30m"}) {
@@ -98,10 +98,10 @@ TEST(ComposeHeights, StoreysOfThreePointTwoMetresOrLessLeaveTheReportAsItWas) {
     plain.Settings.IgnoreCrossBeam = ignore;
     Building low = plain;
     SetHeights(low, 2900, 3200);
-    test::Calculate(plain);
-    test::Calculate(low);
-    const ComposedReport a = Compose(plain);
-    const ComposedReport b = Compose(low);
+    const CalcResults plainCalc = test::Calculate(plain);
+    const CalcResults lowCalc = test::Calculate(low);
+    const ComposedReport a = Compose(plain, plainCalc);
+    const ComposedReport b = Compose(low, lowCalc);
     ASSERT_EQ(a.PageCount(), b.PageCount());
     EXPECT_TRUE(AllTexts(a) == AllTexts(b));
     for (size_t p = 0; p < a.document.pages.size(); ++p) {

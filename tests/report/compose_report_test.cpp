@@ -19,8 +19,8 @@ struct Composed : ::testing::Test {
   static void SetUpTestSuite() {
     Building b = ComposeBuilding();
     b.Settings.IgnoreCrossBeam = 1;  // no picture: every chapter's page is fixed
-    test::Calculate(b);
-    report = new ComposedReport(Compose(b));
+    const CalcResults calc = test::Calculate(b);
+    report = new ComposedReport(Compose(b, calc));
   }
   static void TearDownTestSuite() { delete report; }
   static ComposedReport* report;
@@ -106,8 +106,8 @@ TEST(ComposeMethod, OrthogonalBeamOptionDecidesSectionThreeAndTableSize) {
   for (int ignore : {0, 1}) {
     Building b = ComposeBuilding();
     b.Settings.IgnoreCrossBeam = ignore;
-    test::Calculate(b);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    const ComposedReport r = Compose(b, calc);
     const int method = MarkOf(r.index, ReportEntry::Method).page;
     const int braces = PageOf(r, kHeadBraceCorrection);
     const bool section = PageOf(r, kCrossBeamSectionTitle) != 0;
@@ -122,8 +122,8 @@ TEST(ComposeMethod, OrthogonalBeamOptionDecidesSectionThreeAndTableSize) {
 
 TEST(ComposeMethod, PictureStandsThreeCentimetresFromThePaperEdge) {
   Building b = ComposeBuilding();
-  test::Calculate(b);
-  const ComposedReport r = Compose(b);
+  const CalcResults calc = test::Calculate(b);
+  const ComposedReport r = Compose(b, calc);
   for (const Page& page : r.document.pages) {
     for (const PictureOp& pic : OpsOf<PictureOp>(page)) {
       EXPECT_NEAR(pic.rect.left(), 3.0 * kTwipsPerCm, 1);
@@ -144,8 +144,8 @@ TEST(ComposeMethod, LOptionChangesTheLastRowOfTheSecondFormula) {
     Building b = ComposeBuilding();
     b.Settings.LMethod = lMethod;
     b.Settings.IgnoreCrossBeam = 1;
-    test::Calculate(b);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    const ComposedReport r = Compose(b, calc);
     const QString text = Joined(r, 2, 2);
     // (a wrap may fall on a blank, which is then not drawn)
     EXPECT_EQ(text.contains(QStringLiteral("２階柱が出隅のとき1.4、２階柱がその他のとき1.6")), lMethod == 1);
@@ -157,10 +157,10 @@ TEST(ComposeMethod, LOptionChangesTheLastRowOfTheSecondFormula) {
 TEST(ComposeLists, JointTableUsesTheHardwareListInUseAndMaxMultiplier) {
   Building b = ComposeBuilding();
   b.Settings.MaxWallMultiplier = 4.5f;
-  test::Calculate(b);
+  const CalcResults calc = test::Calculate(b);
   HardwareNames names = LoadBuiltInHardwareNames();
   names[0] = {"独自の金物", "1.11 ", "  ", "(9.99)"};
-  const ComposedReport r = Compose(b, names);
+  const ComposedReport r = Compose(b, calc, names);
   const int page = MarkOf(r.index, ReportEntry::HardwareList).page;
   EXPECT_TRUE(PageHas(r, page, "独自の金物"));
   EXPECT_TRUE(PageHas(r, page, "1.11 "));
@@ -205,17 +205,17 @@ TEST(ComposeLists, BraceTablesHaveTheirClassesAndValues) {
 
 TEST(ComposeWarnings, NgAndOverLimitGiveTheirMessagesInOrder) {
   Building b = ComposeBuilding();
-  test::Calculate(b);
+  CalcResults calc = test::Calculate(b);
   {
-    const ComposedReport r = Compose(b);
+    const ComposedReport r = Compose(b, calc);
     EXPECT_FALSE(r.ng);
     EXPECT_EQ(r.overLimitStorey, 0);
     EXPECT_TRUE(r.Warnings().empty());
   }
   b.Point(1, 1, 1).Column.TopHardware = "(い)";
   b.Point(1, 1, 1).Column.NeedGrade = "(と)";
-  b.Balance[1].OverLimit = 1;
-  const ComposedReport r = Compose(b);
+  calc.Storey(2).overLimit = true;
+  const ComposedReport r = Compose(b, calc);
   EXPECT_TRUE(r.ng);
   EXPECT_EQ(r.overLimitStorey, 2);
   ASSERT_EQ(r.Warnings().size(), 2u);
@@ -227,28 +227,28 @@ TEST(ComposeWarnings, NgAndOverLimitGiveTheirMessagesInOrder) {
 TEST(ComposeProgress, AdvancesOncePerChapter) {
   test::EnsureGuiApp();
   Building b = ComposeBuilding();
-  test::Calculate(b);
+  const CalcResults calc = test::Calculate(b);
   const HardwareNames names = LoadBuiltInHardwareNames();
   std::vector<int> steps;
   PageSurface surface;
-  ComposeReport(surface, ReportRequest{b, names, {}, QDate(2024, 3, 5), [&](int k) { steps.push_back(k); }});
+  ComposeReport(surface, ReportRequest{b, calc, names, {}, QDate(2024, 3, 5), [&](int k) { steps.push_back(k); }});
   ASSERT_EQ(steps.size(), static_cast<size_t>(kReportChapterCount));
   for (int k = 0; k < kReportChapterCount; ++k) EXPECT_EQ(steps[static_cast<size_t>(k)], k + 1);
 }
 
 TEST(ComposeFigures, FigureChaptersDrawBelowTheirHeadings) {
   Building b = ComposeBuilding();
-  test::Calculate(b);
+  const CalcResults calc = test::Calculate(b);
   const HardwareNames names = LoadBuiltInHardwareNames();
   test::EnsureGuiApp();
   PageSurface surface;
   std::vector<double> starts;
-  auto figure = [&](PageSurface& s, const Building&, double y) {
+  auto figure = [&](PageSurface& s, const Building&, const CalcResults&, double y) {
     starts.push_back(y);
     s.Text(0, y, QStringLiteral("図"));
     return y + 1;
   };
-  const ComposedReport r = ComposeReport(surface, ReportRequest{b, names, {figure, figure, figure}, QDate(), {}});
+  const ComposedReport r = ComposeReport(surface, ReportRequest{b, calc, names, {figure, figure, figure}, QDate(), {}});
   ASSERT_EQ(starts.size(), 3u);
   EXPECT_GT(starts[1], starts[0]);  // 2.1 has two headings and a line above its plans
   EXPECT_TRUE(PageHas(r, MarkOf(r.index, ReportEntry::WallPlans).page, "図"));

@@ -25,10 +25,11 @@ TEST(ComposeResults, HeaderBlockOnEveryPageAndBodyBelowIt) {
   // 11 x 11 points with a column on each storey: far more rows than one page holds.
   Building b = ComposeBuilding(10, 10);
   for (int j = 1; j <= b.PointsY(); ++j) {
-    for (int i = 1; i <= b.PointsX(); ++i) b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = 1;
+    for (int i = 1; i <= b.PointsX(); ++i)
+      b.Point(i, j, 1).Column.ColKind = b.Point(i, j, 2).Column.ColKind = ColumnKind::Storey;
   }
-  test::Calculate(b);
-  const ComposedReport r = Compose(b);
+  const CalcResults calc = test::Calculate(b);
+  const ComposedReport r = Compose(b, calc);
   const int first = ResultsPage(r);
   ASSERT_GT(r.PageCount(), first + 3);
 
@@ -78,8 +79,8 @@ TEST(ComposeResults, HeaderItemsFollowTheOptions) {
     b.Settings.LMethod = c.lMethod;
     b.Settings.IgnoreCrossBeam = c.ignoreCrossBeam;
     b.Settings.NoTransmitMissingColumn = c.noTransmit;
-    test::Calculate(b);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    const ComposedReport r = Compose(b, calc);
     for (const char* t : c.present)
       EXPECT_TRUE(PageHas(r, ResultsPage(r), t)) << t << " " << c.lMethod << c.ignoreCrossBeam << c.noTransmit;
     for (const char* t : c.absent)
@@ -141,14 +142,14 @@ TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
   for (const bool lost : {false, true}) {
     Building b = ComposeBuilding();
     if (lost) {
-      b.Point(2, 2, 1).Column.ColKind = kColStorey;
-      b.Point(2, 2, 2).beam(kDirX).BeamKind = 1;
-      b.Point(3, 2, 2).Column.ColKind = kColStorey;
-      b.Point(3, 2, 2).sheathing(kDirY) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
+      b.Point(2, 2, 1).Column.ColKind = ColumnKind::Storey;
+      b.Point(2, 2, 2).beam(Dir::X).BeamKind = 1;
+      b.Point(3, 2, 2).Column.ColKind = ColumnKind::Storey;
+      b.Point(3, 2, 2).sheathing(Dir::Y) = WallSeg{.Kind = 4, .KindKey = kKeyMenzai, .Slope = 4, .Multiplier = 2.0f};
     }
-    test::Calculate(b);
-    ASSERT_EQ(b.Result(3, 2, 2).notTransmitted, lost ? 1 : 0);
-    const ComposedReport r = Compose(b);
+    const CalcResults calc = test::Calculate(b);
+    ASSERT_EQ(calc.Column(3, 2, 2).notTransmitted, lost ? 1 : 0);
+    const ComposedReport r = Compose(b, calc);
     int marks = 0;
     int legendPage = 0;
     for (int p = ResultsPage(r); p <= r.PageCount(); ++p) {
@@ -194,8 +195,8 @@ TEST(ComposeResults, NotTransmittedColumnIsMarkedRedAndExplainedBelowTheTable) {
 TEST(ComposeResults, BuildingWithoutColumnsSaysSo) {
   test::PlanBuilder p(1, 2, 2);
   p.b.Info.BuildingName = "空";
-  test::Calculate(p.b);
-  const ComposedReport r = Compose(p.b);
+  const CalcResults calc = test::Calculate(p.b);
+  const ComposedReport r = Compose(p.b, calc);
   EXPECT_TRUE(PageHas(r, ResultsPage(r), kNoColumnsText));
   EXPECT_EQ(ResultsPage(r), r.PageCount());
   EXPECT_FALSE(r.ng);

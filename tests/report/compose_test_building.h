@@ -5,8 +5,7 @@
 #include <QStringList>
 #include <string>
 
-#include "engine/n_value.h"
-#include "engine/transmission.h"
+#include "engine/full_calculation.h"
 #include "model/hardware_names.h"
 #include "report/chapters/report_composer.h"
 #include "report/surface/page_surface.h"
@@ -31,20 +30,24 @@ inline Building ComposeBuilding(int spansX = 4, int spansY = 4) {
       if (i == 1 || j == 1 || i == b.PointsX() || j == b.PointsY()) p.Column(i, j, 1).Column(i, j, 2);
     }
   }
-  p.Brace(1, kDirX, 1, 1, 2, 3, kRisesToHigher).Brace(2, kDirY, 1, 1, 2, 2, kCrossed);
+  p.Brace(1, Dir::X, 1, 1, 2, 3, kRisesToHigher).Brace(2, Dir::Y, 1, 1, 2, 2, kCrossed);
   return b;
 }
 
-inline void Calculate(Building& b) {
-  MarkWallLines(b);
-  RefreshBeamRuns(b);
-  CalcAllN(b, false);
-}
+inline CalcResults Calculate(Building& b) { return RunFullCalculation(b, false); }
 
-inline ComposedReport Compose(const Building& b, const HardwareNames& names = LoadBuiltInHardwareNames()) {
+inline ComposedReport Compose(const Building& b, const CalcResults& calc,
+                              const HardwareNames& names = LoadBuiltInHardwareNames()) {
   EnsureGuiApp();
   PageSurface surface;
-  return ComposeReport(surface, ReportRequest{b, names, {}, QDate(2024, 3, 5), {}});
+  return ComposeReport(surface, ReportRequest{b, calc, names, {}, QDate(2024, 3, 5), {}});
+}
+
+// The report of a building never calculated: every result empty.
+inline ComposedReport ComposeUncalculated(const Building& b) {
+  CalcResults calc;
+  calc.Reset(b);
+  return Compose(b, calc);
 }
 
 inline bool PageHas(const ComposedReport& r, int page, const char* text) {

@@ -58,12 +58,14 @@ std::vector<std::string> PageDigests(const ComposedReport& r) {
   return digests;
 }
 
-// The whole report, figures included, as the report command composes it.
-ComposedReport ComposeWithFigures(const Building& b) {
+// The whole report, figures included, as the report command calculates and composes it.
+ComposedReport ComposeWithFigures(Building b) {
   test::EnsureGuiApp();
+  const CalcResults calc = RunFullCalculation(b, false);
   const HardwareNames names = LoadBuiltInHardwareNames();
   PageSurface surface;
-  return ComposeReport(surface, ReportRequest{b, names, ReportFigureChapters(FigureFonts{}), QDate(2024, 3, 5), {}});
+  return ComposeReport(surface,
+                       ReportRequest{b, calc, names, ReportFigureChapters(FigureFonts{}), QDate(2024, 3, 5), {}});
 }
 
 void ExpectDigests(const ComposedReport& r, const std::vector<std::string>& expected) {
@@ -79,7 +81,6 @@ TEST(ReportWithoutProfile, SampleHouseKeepsEveryPageAsItWas) {
   Building b;
   const FileResult loaded = LoadProject(b, std::string(TVK_SOURCE_DIR) + "/examples/sample-house.TVK");
   ASSERT_TRUE(loaded.ok) << loaded.message;
-  RunFullCalculation(b, false);
   ExpectDigests(ComposeWithFigures(b), {
                                            "ba0612a101ca6e2e",
                                            "ad911ea0f98e74f0",
@@ -98,7 +99,6 @@ TEST(ReportWithoutProfile, SampleHouseKeepsEveryPageAsItWas) {
 
 TEST(ReportWithoutProfile, TestBuildingKeepsEveryPageAsItWas) {
   Building b = test::ComposeBuilding();
-  RunFullCalculation(b, false);
   ExpectDigests(ComposeWithFigures(b), {
                                            "1e2b0c1bf2c071f5",
                                            "6fac48acccb4959d",

@@ -32,10 +32,7 @@ Building SampleHouse() {
   return b;
 }
 
-void SetProfile(Building& b, const BuildingProfile& profile) {
-  ASSERT_FALSE(WriteProfile(b, profile).has_value());
-  RunFullCalculation(b, false);
-}
+void SetProfile(Building& b, const BuildingProfile& profile) { ASSERT_FALSE(WriteProfile(b, profile).has_value()); }
 
 Building SampleHouseWithProfile() {
   Building b = SampleHouse();
@@ -43,19 +40,19 @@ Building SampleHouseWithProfile() {
   return b;
 }
 
-ComposedReport ComposeAll(const Building& b, std::function<void(int)> progress = {}) {
+// The report of the building, calculated first.
+ComposedReport ComposeAll(Building b, std::function<void(int)> progress = {}) {
   test::EnsureGuiApp();
+  const CalcResults calc = RunFullCalculation(b, false);
   const HardwareNames names = LoadBuiltInHardwareNames();
   PageSurface surface;
-  return ComposeReport(
-      surface, ReportRequest{b, names, ReportFigureChapters(FigureFonts{}), QDate(2024, 3, 5), std::move(progress)});
+  return ComposeReport(surface, ReportRequest{b, calc, names, ReportFigureChapters(FigureFonts{}), QDate(2024, 3, 5),
+                                              std::move(progress)});
 }
 
 struct WallChapter : ::testing::Test {
   static void SetUpTestSuite() {
-    Building plain = SampleHouse();
-    RunFullCalculation(plain, false);
-    without = new ComposedReport(ComposeAll(plain));
+    without = new ComposedReport(ComposeAll(SampleHouse()));
     with = new ComposedReport(ComposeAll(SampleHouseWithProfile(), [](int k) { steps = k; }));
   }
   static void TearDownTestSuite() {
@@ -84,7 +81,7 @@ TEST_F(WallChapter, FollowsTheNValueChaptersOnTheirOwnPages) {
     EXPECT_EQ(a.footer, b.footer);
   }
   EXPECT_EQ(with->document.pages.back().footer, QStringLiteral("|- %1 -|Ver.1.0.0").arg(with->PageCount() - 1));
-  EXPECT_EQ(steps, kReportChapterCount + 1);
+  EXPECT_EQ(steps, kReportChapterCount + 2);  // chapters 4 and 5
   EXPECT_EQ(steps, ReportChapterSteps(SampleHouseWithProfile()));
   EXPECT_EQ(ReportChapterSteps(SampleHouse()), kReportChapterCount);
 }
@@ -159,22 +156,22 @@ TEST_F(WallChapter, PagesHaveNoOverlappingTextAndStayInsideTheMargins) {
 // an empty plan; a long narrow one.
 TEST(WallChapterPages, OtherBuildingsAreClearToo) {
   test::PlanBuilder one(1, 20, 12, 2, 0.91f);
-  one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, kFloorVoid);
-  one.Sheathing(1, kDirX, 1, 1, 6, 5).Brace(1, kDirX, 9, 1, 2, 2, test::kCrossed).Sheathing(1, kDirX, 9, 1, 2, 6);
-  one.Sheathing(1, kDirX, 13, 13, 8, 4).Sheathing(1, kDirY, 1, 1, 12, 5).Brace(1, kDirY, 21, 3, 4, 3, 1);
+  one.Floor(1, 1, 1, 20, 12).Floor(1, 5, 5, 6, 6, FloorCell::Void);
+  one.Sheathing(1, Dir::X, 1, 1, 6, 5).Brace(1, Dir::X, 9, 1, 2, 2, test::kCrossed).Sheathing(1, Dir::X, 9, 1, 2, 6);
+  one.Sheathing(1, Dir::X, 13, 13, 8, 4).Sheathing(1, Dir::Y, 1, 1, 12, 5).Brace(1, Dir::Y, 21, 3, 4, 3, 1);
   BuildingProfile partial;
   partial.h1 = 2900;
   partial.roof = RoofChoice{RoofFinish::Tile, 0};
 
   test::PlanBuilder two(2, 20, 12, 2, 0.91f);
   two.Floor(1, 1, 1, 20, 12).Floor(2, 1, 1, 12, 12);
-  two.Sheathing(1, kDirX, 1, 1, 20, 5).Sheathing(1, kDirX, 1, 13, 20, 5);
-  two.Sheathing(1, kDirY, 1, 1, 12, 5).Sheathing(1, kDirY, 21, 1, 12, 5);
-  two.Sheathing(2, kDirX, 1, 1, 12, 5).Sheathing(2, kDirX, 1, 13, 4, 5);
-  two.Sheathing(2, kDirY, 1, 1, 12, 5).Sheathing(2, kDirY, 13, 1, 6, 2);
+  two.Sheathing(1, Dir::X, 1, 1, 20, 5).Sheathing(1, Dir::X, 1, 13, 20, 5);
+  two.Sheathing(1, Dir::Y, 1, 1, 12, 5).Sheathing(1, Dir::Y, 21, 1, 12, 5);
+  two.Sheathing(2, Dir::X, 1, 1, 12, 5).Sheathing(2, Dir::X, 1, 13, 4, 5);
+  two.Sheathing(2, Dir::Y, 1, 1, 12, 5).Sheathing(2, Dir::Y, 13, 1, 6, 2);
   BuildingProfile entered = test::PublishedProfile();
   entered.lw1 = 46;
-  entered.windArea[1][1] = 14.25;
+  entered.windArea[2][Dir::Y] = 14.25;
   entered.solar = SolarChoice{SolarPanels::Mass, 450};
   entered.use = BuildingUse::Office;
 
@@ -183,14 +180,14 @@ TEST(WallChapterPages, OtherBuildingsAreClearToo) {
 
   // 27.3 x 0.91 m: the line totals of Y1 and Y2 take two rows beside the plan.
   test::PlanBuilder thin(1, 60, 2, 2, 0.91f);
-  thin.Floor(1, 1, 1, 60, 2).Sheathing(1, kDirX, 1, 1, 60, 5).Sheathing(1, kDirX, 1, 3, 60, 5);
-  thin.Sheathing(1, kDirY, 1, 1, 2, 5).Sheathing(1, kDirY, 61, 1, 2, 5);
+  thin.Floor(1, 1, 1, 60, 2).Sheathing(1, Dir::X, 1, 1, 60, 5).Sheathing(1, Dir::X, 1, 3, 60, 5);
+  thin.Sheathing(1, Dir::Y, 1, 1, 2, 5).Sheathing(1, Dir::Y, 61, 1, 2, 5);
 
   const std::pair<test::PlanBuilder*, BuildingProfile> cases[] = {
       {&one, partial}, {&two, entered}, {&empty, test::PublishedProfile()}, {&thin, partial}};
   for (const auto& [plan, profile] : cases) {
     SCOPED_TRACE(plan->b.Storeys());
-    Building b = test::Figures(*plan);
+    Building b = test::Figures(*plan).b;
     SetProfile(b, profile);
     const ComposedReport r = ComposeAll(b);
     ExpectClearPages(r, PageOf(r, kHeadWall));
@@ -215,8 +212,8 @@ TEST_F(WallChapter, TablesCarryTheChecksNumbers) {
 TEST(WallChapterTables, ALongTableRepeatsItsHeaderOnTheNextPage) {
   test::PlanBuilder p(1, 24, 24, 2, 0.91f);
   p.Floor(1, 1, 1, 24, 24);
-  for (int k = 1; k <= 25; ++k) p.Sheathing(1, kDirX, 1, k, 2, 5).Sheathing(1, kDirY, k, 1, 2, 5);
-  Building b = test::Figures(p);
+  for (int k = 1; k <= 25; ++k) p.Sheathing(1, Dir::X, 1, k, 2, 5).Sheathing(1, Dir::Y, k, 1, 2, 5);
+  Building b = test::Figures(p).b;
   BuildingProfile profile;
   profile.lwOneStorey = 20;
   SetProfile(b, profile);
@@ -234,8 +231,8 @@ TEST(WallChapterTables, ALongTableRepeatsItsHeaderOnTheNextPage) {
 TEST(WallChapterPlans, LineTotalsStandBesideThePlanAndStripsAreHatched) {
   // 8 x 4 m of 1 m cells, one storey: X walls 2.5 over 8 m at y = 0, Y walls 2.5 over 4 m at x = 8.
   test::PlanBuilder p(1, 8, 4, 1, 1.0f);
-  p.Floor(1, 1, 1, 8, 4).Sheathing(1, kDirX, 1, 1, 8, 5).Sheathing(1, kDirY, 9, 1, 4, 5);
-  Building b = test::Figures(p);
+  p.Floor(1, 1, 1, 8, 4).Sheathing(1, Dir::X, 1, 1, 8, 5).Sheathing(1, Dir::Y, 9, 1, 4, 5);
+  Building b = test::Figures(p).b;
   BuildingProfile profile;
   profile.lwOneStorey = 20;
   SetProfile(b, profile);
@@ -282,8 +279,8 @@ TEST(WallChapterPlans, LineTotalsStandBesideThePlanAndStripsAreHatched) {
 TEST(WallChapterPlans, CrowdedLineTotalsAreLeftOutRatherThanOverlapped) {
   test::EnsureGuiApp();
   test::PlanBuilder p(1, 120, 120, 4, 0.91f);
-  for (int k = 1; k <= 121; ++k) p.Sheathing(1, kDirX, 1, k, 120, 5).Sheathing(1, kDirY, k, 1, 120, 5);
-  Building b = test::Figures(p);
+  for (int k = 1; k <= 121; ++k) p.Sheathing(1, Dir::X, 1, k, 120, 5).Sheathing(1, Dir::Y, k, 1, 120, 5);
+  Building b = test::Figures(p).b;
   PageSurface surface;
   surface.SetupPage(kReportFontSize, PaperCode::A4, false);
   surface.BeginDocument();

@@ -19,19 +19,19 @@ class ElevationFiguresTest : public ::testing::Test {
     RegisterReportFonts();
   }
 
-  static PageDocument Chapter(const Building& b) {
+  static PageDocument Chapter(const test::FigureBuilding& f) {
     PageSurface surface;
     surface.BeginDocument();
-    DrawElevationChapter(surface, b, 0.6, FigureFonts{});
+    DrawElevationChapter(surface, f.b, f.calc, 0.6, FigureFonts{});
     surface.EndDocument();
     return surface.Document();
   }
 };
 
 // A building with one single brace on each of the first `frames` X lines.
-Building WithFrames(int storeys, int frames) {
+test::FigureBuilding WithFrames(int storeys, int frames) {
   test::PlanBuilder plan(storeys, 10, 4, 1);
-  for (int i = 1; i <= frames; ++i) plan.Brace(storeys, kDirY, i, 1, 2, 2, test::kRisesToHigher);
+  for (int i = 1; i <= frames; ++i) plan.Brace(storeys, Dir::Y, i, 1, 2, 2, test::kRisesToHigher);
   return test::Figures(plan);
 }
 
@@ -69,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Chapters, ElevationPagingTest,
 TEST_F(ElevationFiguresTest, FramesStayInsideTheMarginBox) {
   // Four two-storey frames, each with through-columns labelled above it.
   test::PlanBuilder plan(2, 3, 4, 1);
-  for (int i = 1; i <= 4; ++i) plan.ThroughColumn(i, 1).ThroughColumn(i, 5).Brace(1, kDirY, i, 1, 4, 4, test::kCrossed);
+  for (int i = 1; i <= 4; ++i)
+    plan.ThroughColumn(i, 1).ThroughColumn(i, 5).Brace(1, Dir::Y, i, 1, 4, 4, test::kCrossed);
   const PageDocument doc = Chapter(test::Figures(plan));
   ASSERT_EQ(doc.pages.size(), 1u);
   const double bottom = (29.7 - PageMargins{}.bottom) * kTwipsPerCm;
@@ -85,12 +86,13 @@ TEST_F(ElevationFiguresTest, NoBearingWallsLeavesTheIntroductionOnly) {
 TEST_F(ElevationFiguresTest, FrameLayersShowNamesMultipliersAndColumnLabels) {
   test::PlanBuilder plan(2, 4, 4);
   plan.ThroughColumn(1, 1).Column(1, 3, 1).Column(1, 3, 2);
-  plan.Brace(1, kDirY, 1, 1, 2, 4, test::kCrossed).Sheathing(2, kDirY, 1, 1, 2, 5);
-  Building b = test::Figures(plan);
-  b.Point(1, 3, 1).Column.Corner = 1;
-  b.Point(1, 3, 1).Column.TopHardware = "(ほ)";
-  b.Point(1, 3, 1).Column.BottomHardware = "(と)";
-  const PageDocument doc = Chapter(b);
+  plan.Brace(1, Dir::Y, 1, 1, 2, 4, test::kCrossed).Sheathing(2, Dir::Y, 1, 1, 2, 5);
+  test::FigureBuilding f = test::Figures(plan);
+  ColumnRec& column = f.b.Point(1, 3, 1).Column;
+  column.Corner = 1;
+  column.TopHardware = "(ほ)";
+  column.BottomHardware = "(と)";
+  const PageDocument doc = Chapter(f);
   const QStringList texts = doc.Texts(0);
   for (const char* expected : {"(1) X1 通り", "Y1", "Y1a", "Y3", "5.0", "2.5", "通し柱", "出", "(ほ)", "(と)"}) {
     EXPECT_TRUE(texts.contains(QString::fromUtf8(expected))) << expected;
@@ -110,10 +112,10 @@ TEST_F(ElevationFiguresTest, FrameLayersShowNamesMultipliersAndColumnLabels) {
 
 TEST_F(ElevationFiguresTest, WindowPageIsOneLandscapePageWithTheHeader) {
   test::PlanBuilder plan(2, 4, 4);
-  plan.Brace(1, kDirX, 1, 3, 2, 2, test::kRisesToLower);  // on Y line 3, "Y2"
-  Building b = test::Figures(plan);
+  plan.Brace(1, Dir::X, 1, 3, 2, 2, test::kRisesToLower);  // on Y line 3, "Y2"
+  Building b = test::Figures(plan).b;
   PageSurface surface;
-  DrawElevationWindowPage(surface, b, FrameRef{kDirY, 3}, FigureFonts{});
+  DrawElevationWindowPage(surface, b, FrameRef{Dir::Y, 3}, FigureFonts{});
   const PageDocument& doc = surface.Document();
   ASSERT_EQ(doc.pages.size(), 1u);
   EXPECT_TRUE(doc.pages[0].landscape);
@@ -128,11 +130,11 @@ TEST_F(ElevationFiguresTest, WindowPageIsOneLandscapePageWithTheHeader) {
 TEST_F(ElevationFiguresTest, LabelsStandOnWhiteOverEveryLine) {
   // A sheathed panel over three columns: the middle one runs through its multiplier.
   test::PlanBuilder plan(1, 4, 2, 1);
-  plan.Sheathing(1, kDirX, 1, 1, 2, 6).Column(1, 1, 1).Column(2, 1, 1).Column(3, 1, 1);
-  Building b = test::Figures(plan);
+  plan.Sheathing(1, Dir::X, 1, 1, 2, 6).Column(1, 1, 1).Column(2, 1, 1).Column(3, 1, 1);
+  Building b = test::Figures(plan).b;
   b.Point(2, 1, 1).Column.TopHardware = "(ろ)";
   PageSurface surface;
-  DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});
+  DrawElevationWindowPage(surface, b, FrameRef{Dir::Y, 1}, FigureFonts{});
   const std::vector<PageOp>& ops = surface.Document().pages.at(0).ops;
   size_t lastLine = 0;
   std::vector<size_t> labels;
@@ -152,11 +154,11 @@ TEST_F(ElevationFiguresTest, LabelsStandOnWhiteOverEveryLine) {
 
 TEST_F(ElevationFiguresTest, ABarInTheBuildingNameStaysInTheWindowHeader) {
   test::PlanBuilder plan(1, 2, 2);
-  plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToLower);
-  Building b = test::Figures(plan);
+  plan.Brace(1, Dir::X, 1, 1, 2, 2, test::kRisesToLower);
+  Building b = test::Figures(plan).b;
   b.Info.BuildingName = "A|B";
   PageSurface surface;
-  DrawElevationWindowPage(surface, b, FrameRef{kDirY, 1}, FigureFonts{});
+  DrawElevationWindowPage(surface, b, FrameRef{Dir::Y, 1}, FigureFonts{});
   const PageDocument& doc = surface.Document();
   // The header is one text at the left; a bare "|" would have sent "B ]" to the centre.
   EXPECT_TRUE(test::FindText(doc, 0, QStringLiteral("VOLN-TVK /軸組Ｎ値算定   [ A｜B ]")));

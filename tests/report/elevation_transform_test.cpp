@@ -20,7 +20,7 @@ class ReportElevationScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ReportElevationScaleTest, ScaleComesFromTheLargerExtentCappedAtOnePointFive) {
   const ScaleCase& c = GetParam();
-  const Building b = test::EmptyFigureBuilding(c.spansX, c.spansY, 2);
+  const Building b = test::EmptyFigureBuilding(c.spansX, c.spansY, 2).b;
   EXPECT_NEAR(ReportElevationScale(b, kPrintableWidth), c.expected, 1e-5);
 }
 
@@ -32,7 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(ElevationTransformTest, ReportValuesAndStoreyLevels) {
-  const Building b = test::EmptyFigureBuilding(20, 10, 2);
+  const Building b = test::EmptyFigureBuilding(20, 10, 2).b;
   ElevationTransform t = ReportElevationTransform(b, 0.0, kPrintableWidth);
   t.ey = 10.0;
   EXPECT_DOUBLE_EQ(t.ex0, 0.9);
@@ -44,9 +44,9 @@ TEST(ElevationTransformTest, ReportValuesAndStoreyLevels) {
 }
 
 TEST(ElevationTransformTest, WindowFrameFillsTheLandscapePage) {
-  const Building b = test::EmptyFigureBuilding(8, 12, 2);
+  const Building b = test::EmptyFigureBuilding(8, 12, 2).b;
   const double width = 29.7 - 2.0 - 2.2, height = 21.0 - 4.0;
-  const FrameRef xLine{kDirX, 3};  // runs along Y: 12 spans
+  const FrameRef xLine{Dir::X, 3};  // runs along Y: 12 spans
   const ElevationTransform t = WindowElevationTransform(b, xLine, width, height);
   EXPECT_DOUBLE_EQ(t.ex0, 1.5);
   EXPECT_DOUBLE_EQ(t.ey, height);
@@ -56,12 +56,12 @@ TEST(ElevationTransformTest, WindowFrameFillsTheLandscapePage) {
 
 TEST(FrameSelectionTest, MarkedXLinesFirstThenYLines) {
   test::PlanBuilder plan(2, 4, 4);
-  plan.Brace(2, kDirX, 1, 5, 2, 2, test::kRisesToHigher)  // Y line 5
-      .Sheathing(1, kDirY, 3, 1, 2, 5)                    // X line 3
-      .Brace(1, kDirY, 1, 1, 1, 3, test::kCrossed);       // X line 1
-  const Building b = test::Figures(plan);
-  const std::vector<FrameRef> expected{{kDirX, 1}, {kDirX, 3}, {kDirY, 5}};
-  EXPECT_EQ(ReportFrames(b), expected);
+  plan.Brace(2, Dir::X, 1, 5, 2, 2, test::kRisesToHigher)  // Y line 5
+      .Sheathing(1, Dir::Y, 3, 1, 2, 5)                    // X line 3
+      .Brace(1, Dir::Y, 1, 1, 1, 3, test::kCrossed);       // X line 1
+  const auto [b, calc] = test::Figures(plan);
+  const std::vector<FrameRef> expected{{Dir::X, 1}, {Dir::X, 3}, {Dir::Y, 5}};
+  EXPECT_EQ(ReportFrames(b, calc), expected);
 }
 
 TEST(FrameSelectionTest, FramesPerPageByStoreys) {

@@ -1,22 +1,35 @@
 #pragma once
-// Buildings for the figure tests: a plan from the shared builder, with its line names
-// and wall-line marks in place as the report finds them.
+// Buildings for the figure tests: a plan from the shared builder with its line names, and
+// results holding the wall-line marks as the report finds them (column results empty for
+// the tests to set).
 
+#include "engine/calc_results.h"
 #include "engine/n_value.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
 
 namespace tvk::test {
 
-// Names the grid lines and marks the lines that carry walls.
-inline Building Figures(PlanBuilder& plan) {
-  plan.b.Info.BuildingName = "試験邸";
-  GenerateLineNames(plan.b);
-  MarkWallLines(plan.b);
-  return plan.b;
+struct FigureBuilding {
+  Building b;
+  CalcResults calc;
+};
+
+// Results of a building's size with its wall lines marked.
+inline CalcResults MarkedLines(const Building& b) {
+  CalcResults calc;
+  MarkWallLines(b, calc);
+  return calc;
 }
 
-inline Building EmptyFigureBuilding(int spansX, int spansY, int storeys, int divisions = 2) {
+// Names the grid lines and marks the lines that carry walls.
+inline FigureBuilding Figures(PlanBuilder& plan) {
+  plan.b.Info.BuildingName = "試験邸";
+  GenerateLineNames(plan.b);
+  return {plan.b, MarkedLines(plan.b)};
+}
+
+inline FigureBuilding EmptyFigureBuilding(int spansX, int spansY, int storeys, int divisions = 2) {
   PlanBuilder plan(storeys, spansX, spansY, divisions);
   return Figures(plan);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "engine/calc_results.h"
 #include "report/figure_test_building.h"
 #include "report/figures/column_marks.h"
 
@@ -20,13 +21,15 @@ class HardwarePlanMarkTest : public ::testing::TestWithParam<MarkCase> {};
 
 TEST_P(HardwarePlanMarkTest, FillFollowsNAndOverLimit) {
   const MarkCase& c = GetParam();
-  Building b = test::PlanBuilder(2, 2, 2).Column(2, 2, c.storey).b;
-  ColumnResult& r = b.Result(2, 2, c.storey);
+  const Building b = test::PlanBuilder(2, 2, 2).Column(2, 2, c.storey).b;
+  CalcResults calc;
+  calc.Reset(b);
+  ColumnResult& r = calc.Column(2, 2, c.storey);
   r.n = {c.nX, c.nY};
-  r.deltaN[0] = c.deltaNX;
-  r.crossShare[1] = c.crossShareY;
+  r.deltaN[Dir::X] = c.deltaNX;
+  r.crossShare[Dir::Y] = c.crossShareY;
   r.overLimit = c.overLimit;
-  EXPECT_EQ(HardwarePlanMark(b, 2, 2, c.storey), c.expected);
+  EXPECT_EQ(HardwarePlanMark(calc, 2, 2, c.storey), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -42,10 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(CheckViewMarkTest, NotTransmittedStorey2ColumnIsRed) {
-  Building b = test::PlanBuilder(2, 2, 2).Column(2, 2, 2).b;
-  EXPECT_EQ(CheckViewUpperMark(b, 2, 2), ColumnMark::Black);
-  b.Result(2, 2, 2).notTransmitted = 1;
-  EXPECT_EQ(CheckViewUpperMark(b, 2, 2), ColumnMark::Red);
+  CalcResults calc;
+  calc.Reset(test::PlanBuilder(2, 2, 2).b);
+  EXPECT_EQ(CheckViewUpperMark(calc, 2, 2), ColumnMark::Black);
+  calc.Column(2, 2, 2).notTransmitted = 1;
+  EXPECT_EQ(CheckViewUpperMark(calc, 2, 2), ColumnMark::Red);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "report/figures/plan_layers.h"
 #include "report/surface/report_fonts.h"
 #include "report/surface_test_app.h"
+#include "support/grid_print.h"
 
 namespace tvk {
 namespace {
@@ -21,10 +22,10 @@ class PlanFiguresTest : public ::testing::Test {
     RegisterReportFonts();
   }
 
-  PageDocument Draw(const Building& b, PlanKind kind, FigureFonts fonts = {}) {
+  PageDocument Draw(const test::FigureBuilding& f, PlanKind kind, FigureFonts fonts = {}) {
     PageSurface surface;
     surface.BeginDocument();
-    DrawPlanChapter(surface, b, kind, 0.6, fonts);
+    DrawPlanChapter(surface, f.b, f.calc, kind, 0.6, fonts);
     surface.EndDocument();
     return surface.Document();
   }
@@ -116,8 +117,8 @@ TEST_F(PlanFiguresTest, EveryNameOfAOneDivisionGridIsBold8Pt) {
 
 TEST_F(PlanFiguresTest, VoidCellsAreCrossHatchedOnlyInTheBearingWallPlan) {
   test::PlanBuilder plan(1, 4, 4);
-  plan.Floor(1, 1, 1, 2, 4).Floor(1, 3, 1, 3, 2, kFloorVoid);  // 8 floor cells, 2 voids, the rest empty
-  const Building b = test::Figures(plan);
+  plan.Floor(1, 1, 1, 2, 4).Floor(1, 3, 1, 3, 2, FloorCell::Void);  // 8 floor cells, 2 voids, the rest empty
+  const test::FigureBuilding b = test::Figures(plan);
   const QColor grey(192, 192, 192);
   const PageDocument walls = Draw(b, PlanKind::BearingWall);
   EXPECT_EQ(test::CountRects(walls, 0, Qt::DiagCrossPattern, grey), 2 + 1);  // voids and the legend
@@ -138,9 +139,11 @@ class HardwareColumnFillTest : public PlanFiguresTest, public ::testing::WithPar
 
 TEST_P(HardwareColumnFillTest, ColumnSquareFill) {
   const FillCase& c = GetParam();
-  Building b = test::PlanBuilder(1, 2, 2).Column(2, 2, 1).b;
-  b.Result(2, 2, 1).n = {c.n, 0.0f};
-  b.Result(2, 2, 1).overLimit = c.overLimit;
+  test::PlanBuilder plan(1, 2, 2);
+  plan.Column(2, 2, 1);
+  test::FigureBuilding b = test::Figures(plan);
+  b.calc.Column(2, 2, 1).n = {c.n, 0.0f};
+  b.calc.Column(2, 2, 1).overLimit = c.overLimit;
   const PageDocument doc = Draw(b, PlanKind::Hardware);
   const std::vector<RectOp> squares = test::SquaresOfSide(doc, 0, kPlanColumnSide);
   // The plan's column, then the legend's sample column.
@@ -159,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(Columns, HardwareColumnFillTest,
 TEST_F(PlanFiguresTest, BearingWallPlanFillsEveryColumnBlackAndCirclesThroughColumns) {
   test::PlanBuilder plan(2, 2, 2);
   plan.ThroughColumn(1, 1).Column(3, 1, 1);
-  Building b = test::Figures(plan);
-  b.Result(3, 1, 1).overLimit = 1;  // red only in the hardware plan
+  test::FigureBuilding b = test::Figures(plan);
+  b.calc.Column(3, 1, 1).overLimit = 1;  // red only in the hardware plan
   const PageDocument doc = Draw(b, PlanKind::BearingWall);
   const std::vector<RectOp> squares = test::SquaresOfSide(doc, 0, kPlanColumnSide);
   ASSERT_EQ(squares.size(), 2u + 2u);  // and the legend's through-column and column on a beam
@@ -171,8 +174,10 @@ TEST_F(PlanFiguresTest, BearingWallPlanFillsEveryColumnBlackAndCirclesThroughCol
 }
 
 TEST_F(PlanFiguresTest, HardwareLabelsAroundTheColumn) {
-  Building b = test::PlanBuilder(1, 2, 2).Column(2, 2, 1).b;
-  ColumnRec& c = b.Point(2, 2, 1).Column;
+  test::PlanBuilder plan(1, 2, 2);
+  plan.Column(2, 2, 1);
+  test::FigureBuilding b = test::Figures(plan);
+  ColumnRec& c = b.b.Point(2, 2, 1).Column;
   c.NeedGrade = "(ほ)";
   c.TopHardware = "(へ)";
   const PageDocument doc = Draw(b, PlanKind::Hardware);
@@ -188,8 +193,8 @@ TEST_F(PlanFiguresTest, HardwareLabelsAroundTheColumn) {
 
 TEST_F(PlanFiguresTest, WallMultipliersAtTheirLabelSizeOnlyInTheBearingWallPlan) {
   test::PlanBuilder plan(1, 4, 4);
-  plan.Brace(1, kDirX, 1, 1, 2, 2, test::kRisesToHigher).Sheathing(1, kDirY, 5, 1, 4, 5);
-  const Building b = test::Figures(plan);
+  plan.Brace(1, Dir::X, 1, 1, 2, 2, test::kRisesToHigher).Sheathing(1, Dir::Y, 5, 1, 4, 5);
+  const test::FigureBuilding b = test::Figures(plan);
   FigureFonts fonts;
   fonts.planMultiplier = 9;
   const PageDocument walls = Draw(b, PlanKind::BearingWall, fonts);
@@ -220,7 +225,7 @@ std::optional<RectOp> WhiteBoxUnder(const PageDocument& doc, const TextOp& text)
 TEST_F(PlanFiguresTest, WallMultipliersStandOnWhiteSoGridLinesDoNotCrossThem) {
   // Walls of two grids on a floor: their middles fall on a grid line.
   test::PlanBuilder plan(1, 4, 4);
-  plan.Floor(1, 1, 1, 4, 4).Brace(1, kDirX, 1, 1, 4, 3, test::kRisesToHigher).Sheathing(1, kDirY, 5, 1, 4, 5);
+  plan.Floor(1, 1, 1, 4, 4).Brace(1, Dir::X, 1, 1, 4, 3, test::kRisesToHigher).Sheathing(1, Dir::Y, 5, 1, 4, 5);
   const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);
   for (const QString& text : {QStringLiteral("2.0"), QStringLiteral("2.5")}) {
     const auto label = test::FindText(doc, 0, text);
@@ -234,7 +239,7 @@ TEST_F(PlanFiguresTest, WallMultipliersStandOnWhiteSoGridLinesDoNotCrossThem) {
 }
 
 TEST_F(PlanFiguresTest, BraceAndSheathingOnOneWallKeepTheirMultipliersApart) {
-  for (const int d : {kDirX, kDirY}) {
+  for (const Dir d : kDirs) {
     test::PlanBuilder plan(1, 4, 4);
     plan.Brace(1, d, 1, 1, 2, 1, test::kRisesToHigher).Sheathing(1, d, 1, 1, 2, 5);
     const PageDocument doc = Draw(test::Figures(plan), PlanKind::BearingWall);

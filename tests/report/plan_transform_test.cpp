@@ -21,7 +21,7 @@ class PlanScaleTest : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(PlanScaleTest, PlanFitsTheSquareAlongItsLongerSide) {
   const ScaleCase& c = GetParam();
-  Building b = test::EmptyFigureBuilding(c.spansX, c.spansY, 1);
+  Building b = test::EmptyFigureBuilding(c.spansX, c.spansY, 1).b;
   const PlanTransform t = MakePlanTransform(b, 1.0, kPrintableWidth, 0.5);
   const PagePoint origin = t.At(b, 1, 1);
   const PagePoint far = t.At(b, b.PointsX(), b.PointsY());
@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Plans, PlanScaleTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST(PlanTransformTest, OriginSitsOnTheFixedLineAndModelYGrowsUpwards) {
-  Building b = test::EmptyFigureBuilding(4, 4, 2);
+  Building b = test::EmptyFigureBuilding(4, 4, 2).b;
   const double chapterY = 1.2, lp = 0.5;
   const PlanTransform t = MakePlanTransform(b, chapterY, kPrintableWidth, lp);
   EXPECT_DOUBLE_EQ(t.x0, 3.0);

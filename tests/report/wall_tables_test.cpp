@@ -3,6 +3,7 @@
 // the side strips, with "----" and a note where the profile lacks a value.
 #include <gtest/gtest.h>
 
+#include "engine/calc_results.h"
 #include "engine/eccentricity.h"
 #include "report/chapters/wall_tables.h"
 #include "support/plan_builder.h"
@@ -23,18 +24,19 @@ using Row = std::vector<std::string>;
 Building SixtyPerFloor() {
   PlanBuilder p(2, 10, 6, 1, 1.0f);
   p.Floor(1, 1, 1, 10, 6).Floor(2, 1, 1, 10, 6);
-  p.Sheathing(1, kDirX, 1, 1, 4, 5).Brace(1, kDirX, 1, 7, 2, 3, kCrossed);
-  p.Brace(1, kDirX, 3, 7, 1, 4, kCrossed).Sheathing(1, kDirX, 3, 7, 1, 6);
-  p.Sheathing(1, kDirY, 1, 1, 4, 5);
-  p.Sheathing(2, kDirX, 1, 1, 6, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 4, 5).Brace(1, Dir::X, 1, 7, 2, 3, kCrossed);
+  p.Brace(1, Dir::X, 3, 7, 1, 4, kCrossed).Sheathing(1, Dir::X, 3, 7, 1, 6);
+  p.Sheathing(1, Dir::Y, 1, 1, 4, 5);
+  p.Sheathing(2, Dir::X, 1, 1, 6, 5);
   for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Settings.LineNamesX[size_t(i - 1)] = "X" + std::to_string(i);
   for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Settings.LineNamesY[size_t(j - 1)] = "Y" + std::to_string(j);
   return p.b;
 }
 
 ProfileChecks Check(Building& b, const BuildingProfile& profile) {
-  UpdateEccentricity(b);
-  return RunProfileChecks(b, profile);
+  CalcResults calc;
+  UpdateEccentricity(b, calc);
+  return RunProfileChecks(b, profile, calc);
 }
 
 // The row whose first cell is first.
@@ -69,7 +71,7 @@ TEST(WallTables, ChapterNeedsMoreThanTheHeights) {
   BuildingProfile c0;
   c0.c0 = 0.3;
   BuildingProfile wind;
-  wind.windArea[1][0] = 12.5;
+  wind.windArea[2][Dir::X] = 12.5;
   const Case cases[] = {
       {"nothing", BuildingProfile{}, false},
       {"heights", heights, false},
@@ -88,7 +90,7 @@ TEST(WallTables, ProfileRowsShowWhatWasEnteredAndWhatTheChecksUse) {
   profile.solar = SolarChoice{SolarPanels::Mass, 300};
   profile.use = BuildingUse::Office;
   profile.lw1 = 44.5;
-  profile.windArea[0][1] = 30.25;
+  profile.windArea[1][Dir::Y] = 30.25;
   const CheckTable t = ProfileTable(profile, ResolveLoads(profile), 2);
   const Row expected[] = {
       {"１階の階高", "3000 mm", "3.000 m"},
@@ -223,7 +225,7 @@ TEST(WallTables, OneStoreyDerivesOneLw) {
 TEST(WallTables, WindAreasListTheirSourceAndTheEstimatedParts) {
   Building b = SixtyPerFloor();
   BuildingProfile profile = PublishedProfile();
-  profile.windArea[0][1] = 60.0;
+  profile.windArea[1][Dir::Y] = 60.0;
   const ProfileChecks c = Check(b, profile);
   const CheckTable wind = WindTable(c.wallQuantity, c.loads.windCoefficient.value);
   ASSERT_EQ(wind.rows.size(), 4u);
@@ -277,7 +279,7 @@ TEST(WallTables, WallLinesListRunsOfEqualMultipliersCappedAtSeven) {
 TEST(WallTables, QuarterRowsHoldBothStripsAndTheBalance) {
   PlanBuilder p(1, 16, 8, 2, 1.0f);
   p.Floor(1, 1, 1, 16, 8);
-  p.Sheathing(1, kDirX, 1, 1, 3, 5).Sheathing(1, kDirX, 1, 9, 6, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 3, 5).Sheathing(1, Dir::X, 1, 9, 6, 5);
   for (int i = 1; i <= p.b.PointsX(); ++i) p.b.Settings.LineNamesX[size_t(i - 1)] = "X" + std::to_string(i);
   for (int j = 1; j <= p.b.PointsY(); ++j) p.b.Settings.LineNamesY[size_t(j - 1)] = "Y" + std::to_string(j);
   BuildingProfile profile;
@@ -300,20 +302,20 @@ TEST(WallTables, QuarterNotesGiveTheOneStoreyPartAndTheExemption) {
   // 1F 10 x 6 m with 2F over x 0..6; walls all round on both storeys.
   PlanBuilder p(2, 10, 6, 1, 1.0f);
   p.Floor(1, 1, 1, 10, 6).Floor(2, 1, 1, 6, 6);
-  p.Sheathing(1, kDirX, 1, 1, 10, 5).Sheathing(1, kDirX, 1, 7, 10, 5);
-  p.Sheathing(1, kDirY, 1, 1, 6, 5).Sheathing(1, kDirY, 11, 1, 6, 5);
-  p.Sheathing(2, kDirX, 1, 1, 6, 5).Sheathing(2, kDirX, 1, 7, 6, 5);
-  p.Sheathing(2, kDirY, 1, 1, 6, 5).Sheathing(2, kDirY, 7, 1, 6, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 10, 5).Sheathing(1, Dir::X, 1, 7, 10, 5);
+  p.Sheathing(1, Dir::Y, 1, 1, 6, 5).Sheathing(1, Dir::Y, 11, 1, 6, 5);
+  p.Sheathing(2, Dir::X, 1, 1, 6, 5).Sheathing(2, Dir::X, 1, 7, 6, 5);
+  p.Sheathing(2, Dir::Y, 1, 1, 6, 5).Sheathing(2, Dir::Y, 7, 1, 6, 5);
   const ProfileChecks c = Check(p.b, PublishedProfile());
   const CheckTable t = QuarterTable(p.b, c.quarters[0]);
   // Along Y the high strip x 7.5..10 has no 2F above: 15 m² at the one-storey Lw.
-  const QuarterStrip& high = c.quarters[0].dir[1].strips[1];
+  const QuarterStrip& high = c.quarters[0].dir[Dir::Y].strips[1];
   ASSERT_DOUBLE_EQ(high.oneStoreyArea, 15);
   EXPECT_EQ(t.rows[1][4], LwText(*high.lw) + "\r" + LwText(*high.oneStoreyLw) + "*");
   EXPECT_TRUE(HasNote(t, "* １階 Ｙ方向 右側：２階のない部分 15.00 m² は平屋の Lw。必要壁量 = 15.00×" +
                              LwText(*high.oneStoreyLw) + " = "));
   // The symmetric storey is exempt by its eccentricity ratio 0.
-  ASSERT_TRUE(c.quarters[1].dir[0].exempt);
+  ASSERT_TRUE(c.quarters[1].dir[Dir::X].exempt);
   const CheckTable upper = QuarterTable(p.b, c.quarters[1]);
   EXPECT_EQ(upper.rows[0][9], "OK\r偏心率\r0.000");
   EXPECT_TRUE(HasNote(upper, "偏心率が 0.3 以下のため四分割法による検討を要しない"));

@@ -3,6 +3,7 @@
 // written the way the plan editor writes them (run positions, kind keys, multipliers).
 
 #include <array>
+#include <vector>
 
 #include "model/building.h"
 
@@ -13,32 +14,26 @@ constexpr int kRisesToHigher = 1;  // single brace, upper end at the higher inde
 constexpr int kRisesToLower = 2;   // single brace, upper end at the lower index
 constexpr int kCrossed = 3;
 
-class PlanBuilder {
+// Writes members into a building the way the plan editor writes them.
+class PlanWriter {
  public:
-  PlanBuilder(int storeys, int spansX, int spansY, int divisions = 2, float pitch = 0.91f) {
-    b.Info.StoreyCount = storeys;
-    b.Info.GridSpansX = spansX;
-    b.Info.GridSpansY = spansY;
-    b.Info.GridDivisions = divisions;
-    b.Info.GridPitch = pitch;
-    b.CreateModelArrays();
-  }
+  explicit PlanWriter(Building& b) : b_(b) {}
 
-  PlanBuilder& Column(int i, int j, int level, int kind = kColStorey) {
-    b.Point(i, j, level).Column.ColKind = kind;
+  PlanWriter& Column(int i, int j, int level, ColumnKind kind = ColumnKind::Storey) {
+    b_.Point(i, j, level).Column.ColKind = kind;
     return *this;
   }
   // A through column carries records on both storeys.
-  PlanBuilder& ThroughColumn(int i, int j) {
+  PlanWriter& ThroughColumn(int i, int j) {
     for (int level = 1; level <= 2; ++level) {
-      ColumnRec& c = b.Point(i, j, level).Column;
-      c.ColKind = kColThrough;
+      ColumnRec& c = b_.Point(i, j, level).Column;
+      c.ColKind = ColumnKind::Through;
       c.Through = 1;
     }
     return *this;
   }
   // A brace member of `segments` unit segments starting at (i, j) along d.
-  PlanBuilder& Brace(int level, int d, int i, int j, int segments, int size, int slope) {
+  PlanWriter& Brace(int level, Dir d, int i, int j, int segments, int size, int slope) {
     static constexpr std::array<float, 4> kSingle = {1.0f, 1.5f, 2.0f, 3.0f};
     static constexpr std::array<float, 4> kDouble = {2.0f, 3.0f, 4.0f, 5.0f};
     const float m = (slope == kCrossed ? kDouble : kSingle)[static_cast<size_t>(size - 1)];
@@ -46,34 +41,30 @@ class PlanBuilder {
     return *this;
   }
   // A sheathed wall of entry `kind` (multiplier 0.5 x kind plus the project's adjustment).
-  PlanBuilder& Sheathing(int level, int d, int i, int j, int segments, int kind) {
-    const float m = 0.5f * static_cast<float>(kind) + b.Settings.SheathingAdjust;
+  PlanWriter& Sheathing(int level, Dir d, int i, int j, int segments, int kind) {
+    const float m = 0.5f * static_cast<float>(kind) + b_.Settings.SheathingAdjust;
     WriteWall(level, d, i, j, segments, false, kind, kKeyMenzai, 4, m);
     return *this;
   }
-  PlanBuilder& Beam(int level, int d, int i, int j, int segments) {
+  PlanWriter& Beam(int level, Dir d, int i, int j, int segments) {
     for (int k = 0; k < segments; ++k) {
       At(d, i, j, k, level).beam(d).BeamKind = 1;
     }
     return *this;
   }
   // Floor cells (or voids) with lowest corners i1..i2, j1..j2.
-  PlanBuilder& Floor(int level, int i1, int j1, int i2, int j2, int kind = kFloorSlab) {
+  PlanWriter& Floor(int level, int i1, int j1, int i2, int j2, FloorCell kind = FloorCell::Slab) {
     for (int j = j1; j <= j2; ++j) {
-      for (int i = i1; i <= i2; ++i) b.Point(i, j, level).FloorKind = kind;
+      for (int i = i1; i <= i2; ++i) b_.Point(i, j, level).FloorKind = kind;
     }
     return *this;
   }
 
-  Building b;
-
  private:
-  GridPoint& At(int d, int i, int j, int k, int level) {
-    return d == kDirX ? b.Point(i + k, j, level) : b.Point(i, j + k, level);
-  }
-  void WriteWall(int level, int d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
+  GridPoint& At(Dir d, int i, int j, int k, int level) { return b_.Point(GridPos{i, j}.Step(d, k), level); }
+  void WriteWall(int level, Dir d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
                  float multiplier) {
-    const int first = AlongIndex(d, i, j);
+    const int first = GridPos{i, j}.Along(d);
     for (int k = 0; k < segments; ++k) {
       GridPoint& p = At(d, i, j, k, level);
       WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
@@ -86,7 +77,55 @@ class PlanBuilder {
       seg.RunPos = segments == 1 ? 0 : (k == 0 ? 1 : (k == segments - 1 ? 3 : 2));
     }
   }
+
+  Building& b_;
 };
+
+// A building of its own with a PlanWriter's methods.
+class PlanBuilder {
+ public:
+  PlanBuilder(int storeys, int spansX, int spansY, int divisions = 2, float pitch = 0.91f) {
+    b.Info.StoreyCount = storeys;
+    b.Info.GridSpansX = spansX;
+    b.Info.GridSpansY = spansY;
+    b.Info.GridDivisions = divisions;
+    b.Info.GridPitch = pitch;
+    b.CreateModelArrays();
+  }
+
+  template <class... A>
+  PlanBuilder& Column(A... a) {
+    PlanWriter(b).Column(a...);
+    return *this;
+  }
+  PlanBuilder& ThroughColumn(int i, int j) {
+    PlanWriter(b).ThroughColumn(i, j);
+    return *this;
+  }
+  PlanBuilder& Brace(int level, Dir d, int i, int j, int segments, int size, int slope) {
+    PlanWriter(b).Brace(level, d, i, j, segments, size, slope);
+    return *this;
+  }
+  PlanBuilder& Sheathing(int level, Dir d, int i, int j, int segments, int kind) {
+    PlanWriter(b).Sheathing(level, d, i, j, segments, kind);
+    return *this;
+  }
+  PlanBuilder& Beam(int level, Dir d, int i, int j, int segments) {
+    PlanWriter(b).Beam(level, d, i, j, segments);
+    return *this;
+  }
+  template <class... A>
+  PlanBuilder& Floor(A... a) {
+    PlanWriter(b).Floor(a...);
+    return *this;
+  }
+
+  Building b;
+};
+
+// The point table and the coordinates as values, for comparisons.
+inline std::vector<GridPoint> PointsOf(const Building& b) { return {b.Points().begin(), b.Points().end()}; }
+inline std::vector<PointCoord> CoordsOf(const Building& b) { return {b.Coords().begin(), b.Coords().end()}; }
 
 // A dense plan of `spans` x `spans` spans (a multiple of 4) on two storeys: floors
 // everywhere, a column at every point of both storeys, a crossed brace and a sheathed wall
@@ -98,14 +137,14 @@ inline Building DensePlan(int spans) {
     p.Floor(level, 1, 1, spans, spans);
     for (int line = 1; line <= points; ++line) {
       for (int start = 1; start <= spans; start += 4) {
-        p.Brace(level, kDirX, start, line, 4, 3, kCrossed).Brace(level, kDirY, line, start, 4, 3, kCrossed);
-        p.Sheathing(level, kDirX, start, line, 4, 2).Sheathing(level, kDirY, line, start, 4, 2);
+        p.Brace(level, Dir::X, start, line, 4, 3, kCrossed).Brace(level, Dir::Y, line, start, 4, 3, kCrossed);
+        p.Sheathing(level, Dir::X, start, line, 4, 2).Sheathing(level, Dir::Y, line, start, 4, 2);
       }
     }
   }
   for (int level = 2; level <= 3; ++level) {
     for (int line = 1; line <= points; ++line) {
-      p.Beam(level, kDirX, 1, line, spans).Beam(level, kDirY, line, 1, spans);
+      p.Beam(level, Dir::X, 1, line, spans).Beam(level, Dir::Y, line, 1, spans);
     }
   }
   for (int j = 1; j <= points; ++j) {
@@ -122,7 +161,7 @@ inline Building LargestPlan() { return DensePlan(120); }
 inline Building TransmissionPlan() {
   Building b = LargestPlan();
   for (int j = 2; j <= 120; ++j) {
-    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = kColNone;
+    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = ColumnKind::None;
   }
   return b;
 }

@@ -39,19 +39,19 @@ TEST_F(BuildingDialogs, SubGridLabelsFollowTheGridLength) {
 
 TEST_F(BuildingDialogs, NewDataWithTheDefaultsGivesTwentyByTwentySpans) {
   NewDataDialog dialog;
-  session.building.Modified = 1;
-  session.building.Settings.Match1FTo2F = 1;
+  startWith([](Building& b) { b.Settings.Match1FTo2F = 1; });
+  Touch(session.document);
   session.defaults.DefLMethod = 1;
-  CreateNewBuilding(session.building, session.defaults, dialog.choice());
-  const Building& b = session.building;
+  createNew(dialog.choice());
+  const Building& b = building();
   EXPECT_EQ(b.Storeys(), 2);
   EXPECT_EQ(b.Divisions(), 2);
   EXPECT_EQ(b.SpansX(), 20);
   EXPECT_EQ(b.SpansY(), 20);
   EXPECT_EQ(b.Levels(), 3);
   EXPECT_FLOAT_EQ(b.SubPitch(), 0.455f);
-  EXPECT_EQ(b.CurrentPath, kNewDataPath);
-  EXPECT_EQ(b.Modified, 0);
+  EXPECT_EQ(session.document.path(), kNewDataPath);
+  EXPECT_FALSE(session.document.modified());
   EXPECT_EQ(b.Settings.LMethod, 1);
   EXPECT_EQ(b.Settings.Match1FTo2F, 1);  // not part of the dialog
   EXPECT_EQ(b.LineNameX(2), "X1a");
@@ -63,16 +63,16 @@ TEST_F(BuildingDialogs, NewDataOneStoreyThirtyGridsFourDivisions) {
   choice.gridsX = choice.gridsY = 30;
   choice.subdivisionOption = 3;
   choice.gridLengthMm = 1000;
-  CreateNewBuilding(session.building, session.defaults, choice);
-  EXPECT_EQ(session.building.PointsX(), 121);
-  EXPECT_EQ(session.building.PointsY(), 121);
-  EXPECT_EQ(session.building.Levels(), 2);
-  EXPECT_FLOAT_EQ(session.building.SubPitch(), 0.25f);
+  createNew(choice);
+  EXPECT_EQ(building().PointsX(), 121);
+  EXPECT_EQ(building().PointsY(), 121);
+  EXPECT_EQ(building().Levels(), 2);
+  EXPECT_FLOAT_EQ(building().SubPitch(), 0.25f);
 }
 
 TEST_F(BuildingDialogs, NameBoxesKeepTheirLimits) {
   NewDataDialog dialog;
-  BuildingOutlineDialog outline(session.building);
+  BuildingOutlineDialog outline(session.document);
   EXPECT_EQ(outline.edits().building->maxLength(), 50);
   EXPECT_EQ(outline.edits().office->maxLength(), 16);
   EXPECT_EQ(outline.edits().person->maxLength(), 16);
@@ -81,19 +81,21 @@ TEST_F(BuildingDialogs, NameBoxesKeepTheirLimits) {
 }
 
 TEST_F(BuildingDialogs, OutlineOkWithoutChangesStillMarksModified) {
-  session.building.Info.BuildingName = "邸";
-  session.building.Info.HideDateOnCover = 1;
-  BuildingOutlineDialog dialog(session.building);
+  startWith([](Building& b) {
+    b.Info.BuildingName = "邸";
+    b.Info.HideDateOnCover = 1;
+  });
+  BuildingOutlineDialog dialog(session.document);
   EXPECT_EQ(dialog.windowTitle().toStdString(), kProgramTitle);
   EXPECT_TRUE(dialog.hideDateBox()->isChecked());
   dialog.accept();
-  EXPECT_EQ(session.building.Modified, 1);
-  EXPECT_EQ(session.building.Info.BuildingName, "邸");
-  EXPECT_EQ(session.building.Info.HideDateOnCover, 1);
+  EXPECT_TRUE(session.document.modified());
+  EXPECT_EQ(building().Info.BuildingName, "邸");
+  EXPECT_EQ(building().Info.HideDateOnCover, 1);
 }
 
 TEST_F(BuildingDialogs, GridSizeOkWithoutChangeIsCancel) {
-  GridSizeDialog dialog(session.building, prompts);
+  GridSizeDialog dialog(building(), prompts);
   EXPECT_EQ(dialog.gridsXBox()->currentText(), "10");
   EXPECT_EQ(dialog.lengthBox()->currentText(), "910");
   dialog.okButton()->click();
@@ -102,7 +104,7 @@ TEST_F(BuildingDialogs, GridSizeOkWithoutChangeIsCancel) {
 }
 
 TEST_F(BuildingDialogs, GridSizeChangeAsksAndCancelReturnsToTheDialog) {
-  GridSizeDialog dialog(session.building, prompts);
+  GridSizeDialog dialog(building(), prompts);
   dialog.gridsXBox()->setCurrentIndex(7);
   prompts.answers = {false, true};
   dialog.show();
@@ -116,7 +118,7 @@ TEST_F(BuildingDialogs, GridSizeChangeAsksAndCancelReturnsToTheDialog) {
 
 TEST_F(BuildingDialogs, GridSizeOfAReadBuildingBeyondTheListOffersItsLastEntry) {
   // A project file may hold 120 spans of one division: 120 grids, more than the list offers.
-  Building& b = session.building;
+  Building b = building();
   b.Info.GridDivisions = 1;
   b.Info.GridSpansX = kMaxSpans;
   b.Info.GridSpansY = 10;
@@ -132,7 +134,7 @@ TEST_F(BuildingDialogs, GridSizeOfAReadBuildingBeyondTheListOffersItsLastEntry) 
 }
 
 TEST_F(BuildingDialogs, LineNameDialogOpensWithTheSettingsAndAppliesThem) {
-  LineNameDialog dialog(session.building, session.defaults, prompts);
+  LineNameDialog dialog(session.document, session.defaults, prompts);
   EXPECT_EQ(dialog.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   通り名の設定");
   const LineNameDialog::Frame& x = dialog.frame(0);
   EXPECT_EQ(x.schemes->checkedId(), 1);
@@ -158,17 +160,16 @@ TEST_F(BuildingDialogs, LineNameDialogOpensWithTheSettingsAndAppliesThem) {
             "通り名のデフォルトを変更します。\n\n(変更したデフォルトは、次回新規データから有効になります。)");
   EXPECT_EQ(session.defaults.DefLineStyleX, 4);
   EXPECT_EQ(session.defaults.DefLineStartX, 5);
-  EXPECT_EQ(session.building.Settings.LineStyleX, 1);
-  EXPECT_EQ(session.building.Modified, 0);
+  EXPECT_EQ(building().Settings.LineStyleX, 1);
+  EXPECT_FALSE(session.document.modified());
 
   dialog.accept();
-  EXPECT_EQ(session.building.Settings.LineStyleX, 4);
-  EXPECT_EQ(session.building.Settings.LineStartX, 5);
-  EXPECT_EQ(session.building.Settings.LineStyleY, 2);
-  EXPECT_EQ(session.building.Modified, 1);
-  GenerateLineNames(session.building);
-  EXPECT_EQ(session.building.LineNameX(1), "5");
-  EXPECT_EQ(session.building.LineNameY(1), "い");
+  EXPECT_EQ(building().Settings.LineStyleX, 4);
+  EXPECT_EQ(building().Settings.LineStartX, 5);
+  EXPECT_EQ(building().Settings.LineStyleY, 2);
+  EXPECT_TRUE(session.document.modified());
+  EXPECT_EQ(building().LineNameX(1), "5");
+  EXPECT_EQ(building().LineNameY(1), "い");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The plan canvas under test: a widget application, a small building, the editor state the
-// canvas reads, and readers of the pixels it shows.
+// The plan canvas under test: a widget application, a small building in a document, the
+// editor state the canvas reads, and readers of the pixels it shows.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <cmath>
 #include <memory>
 
+#include "editor/document.h"
 #include "editor/plan_editor.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
@@ -82,7 +83,9 @@ inline std::string FirstDifference(const QImage& a, const QImage& b) {
 }
 
 // A two-storey building of 8 x 6 spans (0.91 m grids, two divisions) with line names, and
-// a canvas 1004 x 764 pixels: a box of 1000 x 760 at zoom 1.
+// a canvas 1004 x 764 pixels: a box of 1000 x 760 at zoom 1. The plan is built in `plan`;
+// the canvas shows the document, which takes the plan when the canvas is made and again
+// at every Redrawn().
 class CanvasTest : public ::testing::Test {
  protected:
   CanvasTest() : plan(2, 8, 6) {
@@ -92,7 +95,8 @@ class CanvasTest : public ::testing::Test {
 
   PlanCanvas& Canvas() {
     if (!canvas_) {
-      canvas_ = std::make_unique<PlanCanvas>(plan.b, CanvasState());
+      doc.replace(plan.b);
+      canvas_ = std::make_unique<PlanCanvas>(doc, [this]() -> const EditorState& { return CanvasState(); });
       canvas_->setAttribute(Qt::WA_DontShowOnScreen);
       canvas_->resize(1004, 764);
       canvas_->show();
@@ -100,8 +104,10 @@ class CanvasTest : public ::testing::Test {
     }
     return *canvas_;
   }
+  // The plan as built now, drawn afresh.
   const QImage& Redrawn() {
-    Canvas().fullRedraw();
+    Canvas();
+    doc.replace(plan.b);
     return Canvas().planImage();
   }
 
@@ -124,6 +130,7 @@ class CanvasTest : public ::testing::Test {
 
   PlanBuilder plan;
   EditorState state;
+  Document doc;
 
  private:
   std::unique_ptr<PlanCanvas> canvas_;

@@ -13,14 +13,14 @@ namespace {
 using DataSelection = SessionFixture;
 
 TEST_F(DataSelection, FirstStartWithoutSettingsFiles) {
-  const Building& b = session.building;
+  const Building& b = building();
   EXPECT_EQ(b.Storeys(), 2);
   EXPECT_EQ(b.SpansX(), 20);
   EXPECT_EQ(b.SpansY(), 20);
   EXPECT_EQ(b.PointsX() * b.PointsY() * b.Levels(), 21 * 21 * 3);
   EXPECT_FLOAT_EQ(b.SubPitch(), 0.455f);
-  EXPECT_EQ(b.Modified, 0);
-  EXPECT_EQ(b.CurrentPath, kNewDataPath);
+  EXPECT_FALSE(session.document.modified());
+  EXPECT_EQ(session.document.path(), kNewDataPath);
 
   DataSelectDialog dialog(session, prompts, true);
   EXPECT_EQ(dialog.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定  <データ選択>");

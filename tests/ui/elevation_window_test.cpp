@@ -1,7 +1,7 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "engine/full_calculation.h"
+#include "editor/document.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/check_view_window.h"
 #include "ui/preview/elevation_window.h"
@@ -15,27 +15,27 @@ class ElevationWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureResultWindowApp();
-    b = test::LoadSampleHouse();
-    RunFullCalculation(b, false);
-    window = std::make_unique<ElevationWindow>(b, FigureFonts{}, nullptr, &prompts);
+    doc.replace(test::LoadSampleHouse());
+    window = std::make_unique<ElevationWindow>(doc, FigureFonts{}, nullptr, &prompts);
   }
-  Building b;
+  Document doc;
+  const Building& b = doc.building();
   test::ScriptedWindowPrompts prompts;
   std::unique_ptr<ElevationWindow> window;
 };
 
 TEST_F(ElevationWindowTest, StepsThroughTheLinesAndBeepsAtTheEnds) {
   const int lastX = b.PointsX();
-  window->showFrame(kDirX, 1);
+  window->showFrame(Dir::X, 1);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("X1 通り 軸組図"));
   window->previousFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 1}));
   EXPECT_EQ(prompts.beeps, 1);
   window->nextFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 2}));
-  window->showFrame(kDirX, lastX);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 2}));
+  window->showFrame(Dir::X, lastX);
   window->nextFrame();
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, lastX}));
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, lastX}));
   EXPECT_EQ(prompts.beeps, 2);
   EXPECT_EQ(window->windowTitle(), QStringLiteral("X9 通り 軸組図"));
   ASSERT_EQ(window->document().pages.size(), 1u);
@@ -43,27 +43,27 @@ TEST_F(ElevationWindowTest, StepsThroughTheLinesAndBeepsAtTheEnds) {
 }
 
 TEST_F(ElevationWindowTest, DirectionSwitchReturnsToTheFrameLastShown) {
-  window->showFrame(kDirX, 5);
-  window->setDirection(kDirY);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 1}));
+  window->showFrame(Dir::X, 5);
+  window->setDirection(Dir::Y);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, 1}));
   window->nextFrame();
   window->nextFrame();
-  window->setDirection(kDirX);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 5}));
-  window->setDirection(kDirY);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, 3}));
+  window->setDirection(Dir::X);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 5}));
+  window->setDirection(Dir::Y);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, 3}));
   EXPECT_EQ(prompts.beeps, 0);
 }
 
 TEST_F(ElevationWindowTest, LinesBeyondTheGridAreClamped) {
-  window->showFrame(kDirY, 99);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirY, b.PointsY()}));
-  window->showFrame(kDirX, 0);
-  EXPECT_EQ(window->frame(), (FrameRef{kDirX, 1}));
+  window->showFrame(Dir::Y, 99);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::Y, b.PointsY()}));
+  window->showFrame(Dir::X, 0);
+  EXPECT_EQ(window->frame(), (FrameRef{Dir::X, 1}));
 }
 
 TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
-  window->showFrame(kDirX, 1);
+  window->showFrame(Dir::X, 1);
   window->setPrinterName(QStringLiteral("PlotterA3"));
   prompts.answers = {false};
   window->print();
@@ -77,18 +77,18 @@ TEST_F(ElevationWindowTest, PrintAsksWithThePrinterName) {
 
 TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
   test::EnsureResultWindowApp();
-  Building b = test::LoadSampleHouse();
+  Document b(test::LoadSampleHouse());
   QWidget owner;
   QPointer<CheckViewWindow> check = OpenCheckView(b, FigureFonts{}, &owner);
   EXPECT_EQ(OpenCheckView(b, FigureFonts{}, &owner), check.data());
   ASSERT_EQ(check->document().pages.size(), 1u);
   EXPECT_TRUE(check->document().Texts(0).contains(QStringLiteral("[２階柱Ｎ値伝達チェック]   サンプル邸 新築工事")));
   // Opening a frame closes the check view, as the frame lists of the main window do.
-  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirY, 3, &owner);
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, Dir::Y, 3, &owner);
   EXPECT_FALSE(check->isVisible());
-  EXPECT_EQ(frames->frame(), (FrameRef{kDirY, 3}));
-  EXPECT_EQ(ShowElevationWindow(b, FigureFonts{}, kDirX, 2, &owner), frames.data());
-  EXPECT_EQ(frames->frame(), (FrameRef{kDirX, 2}));
+  EXPECT_EQ(frames->frame(), (FrameRef{Dir::Y, 3}));
+  EXPECT_EQ(ShowElevationWindow(b, FigureFonts{}, Dir::X, 2, &owner), frames.data());
+  EXPECT_EQ(frames->frame(), (FrameRef{Dir::X, 2}));
   CloseResultWindows(&owner);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(frames.isNull());
@@ -97,7 +97,7 @@ TEST(ResultWindows, OneOfEachPerOwnerAndTheReportCommandClosesThem) {
 
 TEST(ResultWindows, OpeningAgainTakesTheLabelSizesOfThatMoment) {
   test::EnsureResultWindowApp();
-  Building b = test::LoadSampleHouse();
+  Document b(test::LoadSampleHouse());
   const auto usesSize = [](const PageDocument& document, int points) {
     return std::any_of(document.fonts.begin(), document.fonts.end(),
                        [points](const FontKey& font) { return font.points() == points; });
@@ -108,9 +108,9 @@ TEST(ResultWindows, OpeningAgainTakesTheLabelSizesOfThatMoment) {
   // The font size dialog changed the sizes while the view stayed open.
   EXPECT_EQ(OpenCheckView(b, FigureFonts{9, 9, 9, 9}, &owner), check.data());
   EXPECT_TRUE(usesSize(check->document(), 9));
-  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, kDirX, 1, &owner);
+  QPointer<ElevationWindow> frames = ShowElevationWindow(b, FigureFonts{}, Dir::X, 1, &owner);
   ASSERT_FALSE(usesSize(frames->document(), 9));
-  ShowElevationWindow(b, FigureFonts{9, 9, 9, 9}, kDirX, 1, &owner);
+  ShowElevationWindow(b, FigureFonts{9, 9, 9, 9}, Dir::X, 1, &owner);
   EXPECT_TRUE(usesSize(frames->document(), 9));
   CloseResultWindows(&owner);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -120,10 +120,9 @@ TEST(CheckViewWindow, ZoomListAndPrintQuestion) {
   test::EnsureResultWindowApp();
   EXPECT_EQ(CheckViewZoomTexts(), (QStringList{QStringLiteral("全体表示"), QStringLiteral("120(%)"),
                                                QStringLiteral("150(%)"), QStringLiteral("200(%)")}));
-  Building b = test::LoadSampleHouse();
-  RunFullCalculation(b, false);
+  Document doc(test::LoadSampleHouse());
   test::ScriptedWindowPrompts prompts;
-  CheckViewWindow window(b, FigureFonts{}, nullptr, &prompts);
+  CheckViewWindow window(doc, FigureFonts{}, nullptr, &prompts);
   window.setPrinterName(QStringLiteral("P"));
   prompts.answers = {false};
   window.print();

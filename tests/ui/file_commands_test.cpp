@@ -18,9 +18,9 @@ namespace {
 using FileCommands = SessionFixture;
 
 TEST_F(FileCommands, CaptionShowsTheFileNameOrNewData) {
-  EXPECT_EQ(WindowCaption(session.building), "VOLN-TVK /軸組Ｎ値算定   新規データ");
+  EXPECT_EQ(WindowCaption(session.document), "VOLN-TVK /軸組Ｎ値算定   新規データ");
   saveAs("house.TVK");
-  EXPECT_EQ(WindowCaption(session.building), "VOLN-TVK /軸組Ｎ値算定   house.TVK");
+  EXPECT_EQ(WindowCaption(session.document), "VOLN-TVK /軸組Ｎ値算定   house.TVK");
 }
 
 TEST_F(FileCommands, CloseAsksTheShortOrTheLongQuestion) {
@@ -39,8 +39,8 @@ TEST_F(FileCommands, CloseAsksTheShortOrTheLongQuestion) {
   for (const Case& c : cases) {
     prompts.asked.clear();
     prompts.answers = {false};
-    session.building.Modified = c.modified;
-    const bool closes = MayClose(session.building, prompts, c.quitChosen);
+    if (c.modified != 0) Touch(session.document);
+    const bool closes = MayClose(session.document, prompts, c.quitChosen);
     EXPECT_EQ(prompts.asked, c.asked) << c.modified << c.quitChosen;
     EXPECT_EQ(closes, c.asked.empty());
   }
@@ -67,10 +67,10 @@ TEST_F(FileCommands, AfterSaveAsBothDialogsStartInTheNewFolder) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("other"));
   const std::string target = path("other/new house.TVK");
   prompts.files = {target};
-  session.building.Modified = 1;
+  Touch(session.document);
   ASSERT_EQ(SaveAsCommand(session, prompts), FileOutcome::Done);
-  EXPECT_EQ(session.building.CurrentPath, target);
-  EXPECT_EQ(session.building.Modified, 0);
+  EXPECT_EQ(session.document.path(), target);
+  EXPECT_FALSE(session.document.modified());
   EXPECT_EQ(session.settings.DataFolder, path("other"));
   EXPECT_EQ(OpenDialogSpec(session).initialPath, target);
   EXPECT_EQ(SaveDialogSpec(session).initialPath, target);
@@ -85,15 +85,14 @@ TEST_F(FileCommands, AfterSaveAsBothDialogsStartInTheNewFolder) {
 
 TEST_F(FileCommands, SaveAsOverAnExistingFileAsksAndCancelChangesNothing) {
   const std::string existing = saveAs("old.TVK");
-  session.building.CurrentPath = kNewDataPath;
-  session.building.Modified = 1;
+  startModified();
   prompts.files = {existing};
   prompts.answers = {false};
   EXPECT_EQ(SaveAsCommand(session, prompts), FileOutcome::Cancelled);
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0], existing + "\n\nはすでに存在します。\n\n上書きしてもよろしいですか。");
-  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_EQ(session.document.path(), kNewDataPath);
+  EXPECT_TRUE(session.document.modified());
 }
 
 TEST_F(FileCommands, SaveOfANeverSavedBuildingIsSaveAs) {
@@ -105,21 +104,23 @@ TEST_F(FileCommands, SaveOfANeverSavedBuildingIsSaveAs) {
 
 TEST_F(FileCommands, SaveAsksBeforeOverwriting) {
   const std::string file = saveAs("house.TVK");
-  session.building.Modified = 1;
+  Touch(session.document);
   prompts.answers = {false};
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Cancelled);
   EXPECT_EQ(prompts.asked.back(), "入力データを上書き保存します｡\n\n( " + file + " )\n\nよろしいですか｡");
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_TRUE(session.document.modified());
   prompts.answers = {true};
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Done);
-  EXPECT_EQ(session.building.Modified, 0);
+  EXPECT_FALSE(session.document.modified());
 }
 
 TEST_F(FileCommands, AFailedSaveIsToldAndTheBuildingStaysModified) {
-  session.building.CurrentPath = path("missing-folder/house.TVK");
-  session.building.Modified = 1;
+  ASSERT_TRUE(QDir(dir.path()).mkpath("gone"));
+  saveAs("gone/house.TVK");
+  ASSERT_TRUE(QDir(QString::fromStdString(path("gone"))).removeRecursively());
+  Touch(session.document);
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_TRUE(session.document.modified());
   EXPECT_EQ(prompts.asked.size(), 2u);  // the question, then the failure
   EXPECT_TRUE(session.settings.Recent.empty());
 }
@@ -129,108 +130,104 @@ TEST_F(FileCommands, SaveOverAReadOnlyFileIsRefusedAndTheFileKept) {
   ASSERT_EQ(chmod(file.c_str(), 0444), 0);
   std::ifstream in(file, std::ios::binary);
   const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  session.building.Info.BuildingName = "changed";
-  session.building.Modified = 1;
+  rename("changed");
   prompts.answers = {true};
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
   EXPECT_EQ(prompts.asked.back(), ReadOnlyMessage(file));
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_TRUE(session.document.modified());
   std::ifstream after(file, std::ios::binary);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
 }
 
 TEST_F(FileCommands, AFailedSaveAsKeepsTheFormerName) {
   const std::string file = saveAs("house.TVK");
-  session.building.Modified = 1;
+  Touch(session.document);
   prompts.files = {path("missing-folder/copy.TVK")};
   EXPECT_EQ(SaveAsCommand(session, prompts), FileOutcome::Refused);
-  EXPECT_EQ(session.building.CurrentPath, file);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_EQ(session.document.path(), file);
+  EXPECT_TRUE(session.document.modified());
 }
 
 TEST_F(FileCommands, OpenRefusesAFileOfAnotherProgram) {
   const std::string other = path("notes.TVK");
   std::ofstream(other) << "not a project";
-  session.building.Info.BuildingName = "kept";
+  startWithName("kept");
   prompts.files = {other};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Refused);
   ASSERT_EQ(prompts.asked.size(), 1u);
   EXPECT_EQ(prompts.asked[0],
             "このファイルは、[ VOLN-TVK /軸組Ｎ値算定 ] のデータではありません。\n\nFile Name: notes.TVK");
-  EXPECT_EQ(session.building.Info.BuildingName, "kept");
-  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+  EXPECT_EQ(building().Info.BuildingName, "kept");
+  EXPECT_EQ(session.document.path(), kNewDataPath);
 }
 
 TEST_F(FileCommands, OpenReadsTheFileAndRecordsIt) {
-  session.building.Info.BuildingName = "木造の家";
+  startWithName("木造の家");
   const std::string file = saveAs("house.TVK");
-  session.building.Info.BuildingName.clear();
-  session.building.CurrentPath = kNewDataPath;
+  startWithName("");
   prompts.files = {file};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Done);
   EXPECT_TRUE(prompts.asked.empty());
-  EXPECT_EQ(session.building.Info.BuildingName, "木造の家");
-  EXPECT_EQ(session.building.CurrentPath, file);
-  EXPECT_EQ(session.building.Modified, 0);
+  EXPECT_EQ(building().Info.BuildingName, "木造の家");
+  EXPECT_EQ(session.document.path(), file);
+  EXPECT_FALSE(session.document.modified());
   ASSERT_EQ(session.settings.Recent.size(), 1u);
   EXPECT_EQ(session.settings.Recent[0].BuildingName, "木造の家");
 }
 
 TEST_F(FileCommands, OpenAsksBeforeGivingUpAModifiedBuilding) {
   const std::string file = saveAs("house.TVK");
-  session.building.CurrentPath = kNewDataPath;
-  session.building.Modified = 1;
+  startModified();
   prompts.answers = {false};
   prompts.files = {file};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Cancelled);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{
                                "現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
   EXPECT_TRUE(prompts.dialogs.empty());
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_TRUE(session.document.modified());
   prompts.answers = {true};
   EXPECT_EQ(OpenCommand(session, prompts), FileOutcome::Done);
-  EXPECT_EQ(session.building.CurrentPath, file);
+  EXPECT_EQ(session.document.path(), file);
 }
 
 TEST_F(FileCommands, TheRecentEntryOfTheOpenBuildingIsNotReadAgain) {
-  session.building.Info.BuildingName = "on disk";
+  startWithName("on disk");
   const std::string file = saveAs("house.TVK");
   AddToRecentFiles(session.settings, file, "on disk");
-  session.building.Info.BuildingName = "in memory";
+  rename("in memory");
   EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Unchanged);
-  EXPECT_EQ(session.building.Info.BuildingName, "in memory");
+  EXPECT_EQ(building().Info.BuildingName, "in memory");
   // The data selection dialog always reads the chosen file.
   EXPECT_EQ(OpenRecentCommand(session, prompts, 0, true), FileOutcome::Done);
-  EXPECT_EQ(session.building.Info.BuildingName, "on disk");
+  EXPECT_EQ(building().Info.BuildingName, "on disk");
 }
 
 TEST_F(FileCommands, ARecentEntryAsksWhileModifiedAndNoKeepsTheBuilding) {
   const std::string file = saveAs("house.TVK");
   AddToRecentFiles(session.settings, file, "");
-  session.building.CurrentPath = kNewDataPath;
-  session.building.Modified = 1;
+  startModified();
   prompts.answers = {false};
   EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Cancelled);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{
                                "現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？"});
-  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+  EXPECT_EQ(session.document.path(), kNewDataPath);
 }
 
 TEST_F(FileCommands, ARecentEntryWhoseFileHasGoneIsToldAndTheBuildingStays) {
   AddToRecentFiles(session.settings, path("gone.TVK"), "");
-  session.building.Info.BuildingName = "kept";
+  startWithName("kept");
   EXPECT_EQ(OpenRecentCommand(session, prompts, 0, false), FileOutcome::Refused);
   EXPECT_EQ(prompts.asked.size(), 1u);
-  EXPECT_EQ(session.building.Info.BuildingName, "kept");
-  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+  EXPECT_EQ(building().Info.BuildingName, "kept");
+  EXPECT_EQ(session.document.path(), kNewDataPath);
 }
 
 TEST_F(FileCommands, NewAsksOnlyWhileModified) {
-  EXPECT_TRUE(MayReplaceForNew(session.building, prompts));
+  EXPECT_TRUE(MayReplaceForNew(session.document, prompts));
   EXPECT_TRUE(prompts.asked.empty());
-  session.building.Modified = 1;
+  Touch(session.document);
   prompts.answers = {false};
-  EXPECT_FALSE(MayReplaceForNew(session.building, prompts));
+  EXPECT_FALSE(MayReplaceForNew(session.document, prompts));
   EXPECT_EQ(prompts.asked,
             std::vector<std::string>{
                 "現在、入力中のデータは、変更されています。\n\n(新規データ)\n\nこのまま、新規データを作成しますか？"});

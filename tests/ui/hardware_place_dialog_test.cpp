@@ -1,5 +1,6 @@
 #include <QListWidget>
 
+#include "editor/document.h"
 #include "engine/full_calculation.h"
 #include "model/line_names.h"
 #include "support/plan_builder.h"
@@ -17,7 +18,7 @@ using test::ScriptedWindowPrompts;
 Building TwoStoreys() {
   PlanBuilder p(2, 4, 2, 1, 0.91f);
   p.ThroughColumn(1, 1).Column(3, 1, 1).Column(3, 1, 2).Column(5, 3, 1);
-  p.Sheathing(1, kDirX, 1, 1, 2, 5).Sheathing(2, kDirX, 1, 1, 2, 5);
+  p.Sheathing(1, Dir::X, 1, 1, 2, 5).Sheathing(2, Dir::X, 1, 1, 2, 5);
   p.b.Info.BuildingName = "試験邸";
   GenerateLineNames(p.b);
   RunFullCalculation(p.b, true);
@@ -32,13 +33,14 @@ class HardwarePlaceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::EnsureResultWindowApp();
-    b = TwoStoreys();
-    dialog = std::make_unique<HardwarePlaceDialog>(b, nullptr, &prompts);
+    doc.replace(TwoStoreys());
+    dialog = std::make_unique<HardwarePlaceDialog>(doc, nullptr, &prompts);
     dialog->show();
   }
   const ColumnRec& column(int i, int j, int s) const { return b.Point(i, j, s).Column; }
 
-  Building b;
+  Document doc;
+  const Building& b = doc.building();
   ScriptedWindowPrompts prompts;
   std::unique_ptr<HardwarePlaceDialog> dialog;
 };
@@ -48,8 +50,8 @@ TEST(HardwarePlaceRows, RowTextsLineUpTheirFields) {
   Building b = TwoStoreys();
   b.Point(1, 1, 1).Column.NeedGrade = "(と)";
   b.Point(3, 1, 1).Column.NeedGrade = "(る)*";
-  const PlacedColumn through{1, 1, "", "(と)"};
-  const PlacedColumn plain{3, 1, "(る)*", "不可"};
+  const PlacedColumn through{{1, 1}, "", "(と)"};
+  const PlacedColumn plain{{3, 1}, "(る)*", "不可"};
   EXPECT_EQ(PlacementRowText(b, 1, through), "X1- Y1  (と)        (と) [通し柱]");
   EXPECT_EQ(PlacementRowText(b, 1, plain), "X3- Y1 (る)* (る)*  不可         ");
   const std::vector<std::string> header = PlacementListHeader(b);
@@ -100,7 +102,8 @@ TEST_F(HardwarePlaceTest, StoreyWithoutColumnsShowsTheSingleRow) {
   PlanBuilder p(1, 2, 2, 1, 0.91f);
   p.Column(1, 1, 1);
   GenerateLineNames(p.b);
-  HardwarePlaceDialog one(p.b, nullptr, &prompts);
+  Document oneDoc(p.b);
+  HardwarePlaceDialog one(oneDoc, nullptr, &prompts);
   EXPECT_EQ(one.rowTexts(2), QStringList{QStringLiteral("柱が配置されていません。")});
   EXPECT_EQ(one.rowTexts(1).size(), 1);
 }
@@ -177,7 +180,7 @@ TEST_F(HardwarePlaceTest, RefreshAppliesAndShowsTheDoublePull) {
   EXPECT_EQ(column(3, 1, 2).BottomHardware, "(ち)");
   EXPECT_EQ(dialog->workingCopy().columns(1)[kStoreyRow].top, "(ち)");
   EXPECT_TRUE(dialog->rowTexts(1)[kStoreyRow].contains(QStringLiteral(" (ち)")));
-  EXPECT_EQ(b.Modified, 1);
+  EXPECT_TRUE(doc.modified());
   EXPECT_TRUE(dialog->applied());
   EXPECT_TRUE(dialog->isVisible());
   // Apply never fills the empty fields of the other columns.
@@ -208,7 +211,7 @@ TEST_F(HardwarePlaceTest, OkAsksBeforeApplyingAndCancelKeepsTheDialog) {
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialog->result(), QDialog::Accepted);
   EXPECT_EQ(column(3, 1, 1).BottomHardware, "(は)");
-  EXPECT_EQ(b.Modified, 1);
+  EXPECT_TRUE(doc.modified());
   EXPECT_EQ(prompts.asked, std::vector<std::string>(2, kApplyQuestion));
 }
 
@@ -224,7 +227,7 @@ TEST_F(HardwarePlaceTest, ThroughColumnHardwareAtANonJointEndIsAskedBeforeItIsAp
   EXPECT_TRUE(column(1, 1, 1).TopHardware.empty());
   EXPECT_FALSE(ThroughColumnHoldsHardware(b));
   EXPECT_EQ(b.Settings.AutoHardwareOnReport, 1);
-  EXPECT_EQ(b.Modified, 0);
+  EXPECT_FALSE(doc.modified());
   EXPECT_FALSE(dialog->applied());
   EXPECT_TRUE(dialog->isVisible());
   // Asked again, and OK to both applies and closes.
@@ -232,7 +235,7 @@ TEST_F(HardwarePlaceTest, ThroughColumnHardwareAtANonJointEndIsAskedBeforeItIsAp
   dialog->accept();
   EXPECT_EQ(column(1, 1, 1).TopHardware, "(に)");
   EXPECT_EQ(b.Settings.AutoHardwareOnReport, 0);
-  EXPECT_EQ(b.Modified, 1);
+  EXPECT_TRUE(doc.modified());
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(prompts.asked.size(), 5u);
 }
@@ -247,7 +250,7 @@ TEST_F(HardwarePlaceTest, CancelWithChangesAsksAndAppliesNothing) {
   dialog->close();
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_TRUE(column(3, 1, 2).TopHardware.empty());
-  EXPECT_EQ(b.Modified, 0);
+  EXPECT_FALSE(doc.modified());
   EXPECT_FALSE(dialog->applied());
   EXPECT_EQ(prompts.asked, std::vector<std::string>(2, kAbandonPlacementQuestion));
 }
@@ -257,7 +260,7 @@ TEST_F(HardwarePlaceTest, OkStoresTheOptionsAndMarksAChange) {
   dialog->accept();
   EXPECT_EQ(b.Settings.AutoHardwareOnReport, 0);
   EXPECT_EQ(b.Settings.DoublePullHD, 1);
-  EXPECT_EQ(b.Modified, 1);
+  EXPECT_TRUE(doc.modified());
   EXPECT_TRUE(prompts.asked.empty());
 }
 

@@ -60,21 +60,17 @@ TEST(KeepWorkDefaults, EnterAnswersTheDefaultButtonOfEachKindOfBox) {
 using KeepWorkQuestions = SessionFixture;
 
 TEST_F(KeepWorkQuestions, FileQuestionsThatDropTheBuildingOrAFileDefaultToKeepingIt) {
+  const std::string other = saveAs("other.TVK");
   const std::string file = saveAs("house.TVK");
   AddToRecentFiles(session.settings, file, "");
-  const std::string other = path("other.TVK");
-  SaveProject(session.building);
-  session.building.CurrentPath = other;
-  SaveProject(session.building);
-  session.building.CurrentPath = file;
   const struct {
     const char* what;
     int modified;
     std::function<void()> command;
     bool keeping;
   } cases[] = {
-      {"close while modified", 1, [&] { MayClose(session.building, prompts, false); }, true},
-      {"new while modified", 1, [&] { MayReplaceForNew(session.building, prompts); }, true},
+      {"close while modified", 1, [&] { MayClose(session.document, prompts, false); }, true},
+      {"new while modified", 1, [&] { MayReplaceForNew(session.document, prompts); }, true},
       {"open while modified", 1, [&] { OpenCommand(session, prompts); }, true},
       {"recent while modified", 1, [&] { OpenRecentCommand(session, prompts, 0, true); }, true},
       {"save as over a file", 0,
@@ -84,14 +80,18 @@ TEST_F(KeepWorkQuestions, FileQuestionsThatDropTheBuildingOrAFileDefaultToKeepin
        },
        true},
       // Nothing is lost by these: the short close question and saving the building itself.
-      {"close unmodified", 0, [&] { MayClose(session.building, prompts, false); }, false},
+      {"close unmodified", 0, [&] { MayClose(session.document, prompts, false); }, false},
       {"overwrite save", 1, [&] { SaveCommand(session, prompts); }, false},
   };
   for (const auto& c : cases) {
     prompts.asked.clear();
     prompts.keepingByDefault.clear();
     prompts.answers = {false};
-    session.building.Modified = c.modified;
+    if (c.modified != 0) {
+      Touch(session.document);
+    } else {
+      ASSERT_TRUE(session.document.save().ok);
+    }
     c.command();
     ASSERT_EQ(prompts.asked.size(), 1u) << c.what;
     EXPECT_EQ(prompts.keepingByDefault, c.keeping ? prompts.asked : std::vector<std::string>{}) << c.what;
@@ -106,7 +106,7 @@ TEST_F(KeepWorkQuestions, ClearingHardwareAndGroupDeletionDefaultToKeeping) {
   ASSERT_EQ(prompts.keepingByDefault, std::vector<std::string>{kClearHardwareQuestion});
 
   window.editor().pressDeleteToggle(DeleteToggle::GroupDelete, true);
-  const Building& b = session.building;
+  const Building& b = building();
   const CanvasGeometry geometry = CanvasGeometry::For(b);
   emit window.canvas()->pressed(MouseButton::Left, geometry.ToCanvas(0, 0));
   emit window.canvas()->pressed(MouseButton::Left, geometry.ToCanvas(2, 2));
@@ -115,7 +115,7 @@ TEST_F(KeepWorkQuestions, ClearingHardwareAndGroupDeletionDefaultToKeeping) {
 }
 
 TEST_F(KeepWorkQuestions, ChangingTheGridSizeDefaultsToKeeping) {
-  GridSizeDialog dialog(session.building, prompts);
+  GridSizeDialog dialog(building(), prompts);
   dialog.gridsXBox()->setCurrentIndex(7);
   prompts.answers = {false};
   dialog.okButton()->click();

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "model/storey_balance.h"
+#include "engine/storey_balance.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
@@ -73,7 +73,7 @@ TEST_F(MainWindowControls, MenusHoldTheirEntriesInOrder) {
   MainWindow window(session, &prompts);
   const std::vector<std::vector<std::string>> expected = {
       {"新規作成(&N)\tCtrl+N", "開く(&O)\tCtrl+O", "データ履歴ダイアログ表示(&R)", "上書き保存(&S)\tCtrl+S",
-       "名前を付けて保存(&A)...\tCtrl+Shift+S", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
+       "名前を付けて保存(&A)...\tCtrl+Shift+S", "DXF出力...", "ﾌﾟﾘﾝﾀｰの設定(&U)...", "終了(&X)"},
       {"配置・削除 取り消し\tCtrl+Z"},
       {"計算書ﾌﾟﾚﾋﾞｭｰ(&V)\tCtrl+P", "２階Ｎ値伝達ﾁｪｯｸ(&N)", "全部材表示(&A)"},
       {"配置金物(&K)"},
@@ -152,9 +152,9 @@ TEST_F(MainWindowControls, StoreyButtonsFollowTheCategory) {
 
 TEST_F(MainWindowControls, EccentricityReadOutColoursAndEmptyState) {
   EccentricityPanel panel;
-  EXPECT_EQ(panel.value(0, 1)->text(), "m");
-  EXPECT_EQ(panel.value(1, 2)->text(), "m");
-  EXPECT_EQ(panel.value(2, 1)->text(), " ");
+  EXPECT_EQ(panel.value(0, Dir::X)->text(), "m");
+  EXPECT_EQ(panel.value(1, Dir::Y)->text(), "m");
+  EXPECT_EQ(panel.value(2, Dir::X)->text(), " ");
   const struct {
     float ratio;
     float stiffness;
@@ -172,16 +172,16 @@ TEST_F(MainWindowControls, EccentricityReadOutColoursAndEmptyState) {
     balance.EccRatio = {c.ratio, c.ratio};
     balance.Stiffness = {c.stiffness, c.stiffness};
     panel.showBalance(balance);
-    EXPECT_EQ(panel.value(0, 1)->text(), "1.500m");
-    EXPECT_EQ(panel.value(0, 2)->text(), "2.250m");
-    EXPECT_EQ(panel.value(1, 1)->text(), "0.000m");
-    QLabel* ratio = panel.value(2, 2);
+    EXPECT_EQ(panel.value(0, Dir::X)->text(), "1.500m");
+    EXPECT_EQ(panel.value(0, Dir::Y)->text(), "2.250m");
+    EXPECT_EQ(panel.value(1, Dir::X)->text(), "0.000m");
+    QLabel* ratio = panel.value(2, Dir::Y);
     EXPECT_EQ(ratio->text().toStdString(), c.text);
     EXPECT_TRUE(ratio->styleSheet().contains(QString("color: %1;").arg(c.colour))) << c.text;
     EXPECT_TRUE(ratio->styleSheet().contains(c.bold ? "bold" : "normal")) << c.text;
   }
   panel.clearValues();
-  EXPECT_EQ(panel.value(2, 2)->text(), " ");
+  EXPECT_EQ(panel.value(2, Dir::Y)->text(), " ");
 }
 
 TEST_F(MainWindowControls, EccentricityHelpText) {
@@ -196,11 +196,11 @@ TEST_F(MainWindowControls, TurningTheMatchOptionOffWarnsFirst) {
   MainWindow window(session, &prompts);
   QCheckBox* match = BoxNamed(window, kMatchCaption);
   match->click();
-  EXPECT_EQ(session.building.Settings.Match1FTo2F, 1);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_EQ(building().Settings.Match1FTo2F, 1);
+  EXPECT_TRUE(session.document.modified());
   EXPECT_TRUE(prompts.asked.empty());
   match->click();
-  EXPECT_EQ(session.building.Settings.Match1FTo2F, 0);
+  EXPECT_EQ(building().Settings.Match1FTo2F, 0);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{kMatchOffMessage});
   EXPECT_EQ(std::string(kMatchOffMessage),
             "既配置の場合は、ユーザー配置と認識し自動配置できません。\n"

@@ -33,7 +33,7 @@ class MainWindowEditing : public SessionFixture {
     return nullptr;
   }
   CanvasPos At(int i, int j) const {
-    const Building& b = session.building;
+    const Building& b = building();
     return CanvasGeometry::For(b).ToCanvas(b.Coord(i, j, 1).x, b.Coord(i, j, 1).y);
   }
   void Press(MainWindow& window, int i, int j) { emit window.canvas()->pressed(MouseButton::Left, At(i, j)); }
@@ -48,7 +48,7 @@ TEST_F(MainWindowEditing, AnUndoAfterASaveIsAnUnsavedChange) {
   prompts.files = {file};
   ASSERT_EQ(window.save(), FileOutcome::Done);
   window.toolbarAction("Undo")->trigger();
-  EXPECT_EQ(session.building.Point(3, 3, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(building().Point(3, 3, 1).Column.ColKind, ColumnKind::None);
   prompts.answers = {false};
   window.close();
   EXPECT_EQ(prompts.asked.back(), "データは変更されています。\n\n(" + file + ")\n\nこのまま保存せず、終了しますか？");
@@ -83,7 +83,7 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   Button(window, "耐力壁")->click();
   KindTree* tree = window.kindTree();
   tree->setCurrentItem(tree->itemOfKey("Tasuki3"));
-  ASSERT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki3");
+  ASSERT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   QApplication::processEvents();
   const QPoint heading = tree->visualItemRect(tree->itemOfKey("Menzai")).center();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -93,22 +93,22 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   }
   EXPECT_EQ(prompts.beeps, 1);
   EXPECT_EQ(tree->highlightedKey(), "Tasuki3");
-  EXPECT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki3");
+  EXPECT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   // The arrow keys pass over the headings.
   tree->setCurrentItem(tree->itemOfKey("Kesa4"));
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
   QApplication::sendEvent(tree, &down);
   EXPECT_EQ(tree->highlightedKey(), "Tasuki1");
-  EXPECT_EQ(window.editor().state().Selection[kCatWall - 1].key, "Tasuki1");
+  EXPECT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki1");
 }
 
 TEST_F(MainWindowEditing, ThePositionReadOutIsClearedWhenTheGridChanges) {
   NewDataChoice small;
   small.gridsX = small.gridsY = 5;
   small.subdivisionOption = 0;
-  CreateNewBuilding(session.building, session.defaults, small);
+  createNew(small);
   const std::string file = saveAs("small.TVK");
-  CreateNewBuilding(session.building, session.defaults, NewDataChoice{});
+  createNew(NewDataChoice{});
   MainWindow window(session, &prompts);
   const auto* x = window.findChild<QLabel*>("PositionX");
   ASSERT_NE(x, nullptr);
@@ -123,7 +123,7 @@ TEST_F(MainWindowEditing, ThePositionReadOutIsClearedWhenTheGridChanges) {
 TEST_F(MainWindowEditing, AOneStoreyBuildingOffersNoUpperStoreyWalls) {
   NewDataChoice choice;
   choice.storeyOption = 0;
-  CreateNewBuilding(session.building, session.defaults, choice);
+  createNew(choice);
   MainWindow window(session, &prompts);
   for (const char* category : {"柱", "梁"}) {
     Button(window, category)->click();
@@ -198,7 +198,7 @@ TEST_F(MainWindowEditing, MenuShortcutsRunTheirCommands) {
   Press(window, 4, 4);
   ASSERT_TRUE(undo->isEnabled());
   undo->trigger();
-  EXPECT_EQ(session.building.Point(4, 4, 1).Column.ColKind, kColNone);
+  EXPECT_EQ(building().Point(4, 4, 1).Column.ColKind, ColumnKind::None);
 }
 
 TEST_F(MainWindowEditing, HelpWithoutAViewerNamesTheWrittenDocument) {

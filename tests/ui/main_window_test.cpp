@@ -60,15 +60,15 @@ TEST_F(MainWindowTest, ToolbarKeysStandInOrderWithTheirTips) {
 TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {
   NewDataChoice choice;
   choice.subdivisionOption = 0;  // one division: 10 spans, lines 1 .. 11
-  CreateNewBuilding(session.building, session.defaults, choice);
-  const auto y = FrameListEntries(session.building, 2);
+  createNew(choice);
+  const auto y = FrameListEntries(building(), Dir::Y);
   ASSERT_EQ(y.size(), 11u);
   EXPECT_EQ(y.front(), (FrameListEntry{"Y11", 11}));
   EXPECT_EQ(y.back(), (FrameListEntry{"Y1", 1}));
-  EXPECT_EQ(FrameListEntries(session.building, 1).front(), (FrameListEntry{"X1", 1}));
+  EXPECT_EQ(FrameListEntries(building(), Dir::X).front(), (FrameListEntry{"X1", 1}));
   MainWindow window(session, &prompts);
-  ASSERT_EQ(window.frameMenu(2)->actions().size(), 11);
-  EXPECT_EQ(window.frameMenu(2)->actions().front()->text(), "Y11");
+  ASSERT_EQ(window.frameMenu(Dir::Y)->actions().size(), 11);
+  EXPECT_EQ(window.frameMenu(Dir::Y)->actions().front()->text(), "Y11");
 }
 
 TEST_F(MainWindowTest, RecentFilesStandInTheFileMenu) {
@@ -125,13 +125,13 @@ TEST_F(MainWindowTest, ChangedOptionValuesAreUnsavedChanges) {
   const QList<MultiplierBox*> boxes = window.findChildren<MultiplierBox*>();
   ASSERT_EQ(boxes.size(), 2);
   boxes[0]->edit()->setText("3.5");
-  EXPECT_FLOAT_EQ(session.building.Settings.MaxWallMultiplier, 3.5f);
-  EXPECT_EQ(session.building.Modified, 1);
+  EXPECT_FLOAT_EQ(building().Settings.MaxWallMultiplier, 3.5f);
+  EXPECT_TRUE(session.document.modified());
 }
 
 TEST_F(MainWindowTest, CloseAsksAndNoKeepsTheWindow) {
   MainWindow window(session, &prompts);
-  session.building.Modified = 1;
+  Touch(session.document);
   prompts.answers = {false};
   QCloseEvent refused;
   QCoreApplication::sendEvent(&window, &refused);
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, CloseAsksAndNoKeepsTheWindow) {
   QCoreApplication::sendEvent(&window, &accepted);
   EXPECT_TRUE(accepted.isAccepted());
   EXPECT_EQ(prompts.asked.size(), 2u);
-  EXPECT_EQ(session.building.CurrentPath, kNewDataPath);
+  EXPECT_EQ(session.document.path(), kNewDataPath);
 }
 
 TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, OneStoreyBuildingSelectsStoreyOne) {
   window.editor().chooseStorey(2);
   NewDataChoice choice;
   choice.storeyOption = 0;
-  CreateNewBuilding(session.building, session.defaults, choice);
+  createNew(choice);
   const std::string file = saveAs("one.TVK");
   prompts.files = {file};
   EXPECT_EQ(window.openFile(), FileOutcome::Done);
@@ -201,16 +201,16 @@ TEST_F(MainWindowTest, AnEditOnTheCanvasCanBeUndoneOnceAndStaysAnUnsavedChange) 
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "柱") button->click();
   }
-  ASSERT_EQ(window.editor().state().InputCategory, kCatColumn);
-  const Building& b = session.building;
+  ASSERT_EQ(window.editor().state().InputCategory, Category::Column);
+  const Building& b = building();
   const CanvasPos at = CanvasGeometry::For(b).ToCanvas(b.Coord(3, 3, 1).x, b.Coord(3, 3, 1).y);
   emit window.canvas()->pressed(MouseButton::Left, at);
-  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, kColStorey);
-  EXPECT_EQ(b.Modified, 1);
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, ColumnKind::Storey);
+  EXPECT_TRUE(session.document.modified());
   QAction* undo = window.toolbarAction("Undo");
   ASSERT_TRUE(undo->isEnabled());
   undo->trigger();
-  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, 0);
+  EXPECT_EQ(b.Point(3, 3, 1).Column.ColKind, ColumnKind::None);
   EXPECT_FALSE(undo->isEnabled());
   prompts.answers = {false};
   window.close();
@@ -221,11 +221,11 @@ TEST_F(MainWindowTest, APendingEditEndsWhenAnotherBuildingIsOpened) {
   NewDataChoice small;
   small.gridsX = small.gridsY = 2;
   small.subdivisionOption = 0;
-  CreateNewBuilding(session.building, session.defaults, small);
+  createNew(small);
   const std::string file = saveAs("small.TVK");
-  CreateNewBuilding(session.building, session.defaults, NewDataChoice{});
+  createNew(NewDataChoice{});
   MainWindow window(session, &prompts);
-  const Building& b = session.building;
+  const Building& b = building();
   const auto at = [&b](int i, int j) {
     return CanvasGeometry::For(b).ToCanvas(b.Coord(i, j, 1).x, b.Coord(i, j, 1).y);
   };
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, APendingEditEndsWhenAnotherBuildingIsOpened) {
   EXPECT_FALSE(window.cancelButton()->isEnabled());
   emit window.canvas()->pressed(MouseButton::Left, at(2, 2));
   emit window.canvas()->pressed(MouseButton::Left, at(3, 3));
-  EXPECT_EQ(b.Point(2, 2, 1).FloorKind, 1);
+  EXPECT_EQ(b.Point(2, 2, 1).FloorKind, FloorCell::Slab);
 }
 
 TEST_F(MainWindowTest, HelpIsTheInstalledDocumentOrTheBuiltInOne) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "canvas_test_support.h"
+#include "support/grid_print.h"
 
 namespace tvk::test {
 namespace {
@@ -29,10 +30,7 @@ class EventTest : public CanvasTest {
     QApplication::sendEvent(Canvas().viewport(), &event);
   }
   // The grid point the editor would snap a canvas position to.
-  std::pair<int, int> Snapped(CanvasPos at) {
-    const SnapResult snap = Snap(plan.b, CanvasGeometry::For(plan.b), at);
-    return {snap.i, snap.j};
-  }
+  GridPos Snapped(CanvasPos at) { return Snap(plan.b, CanvasGeometry::For(plan.b), at).at; }
   void Wheel(QPointF at, int notchDelta, Qt::KeyboardModifiers modifiers) {
     QWheelEvent wheel(at, Canvas().viewport()->mapToGlobal(at), QPoint(), QPoint(0, notchDelta), Qt::NoButton,
                       modifiers, Qt::NoScrollPhase, false);
@@ -59,11 +57,11 @@ TEST_F(EventTest, PressesAndMovesArriveInCanvasUnits) {
     Send(QEvent::MouseButtonPress, onScreen, Qt::RightButton);
     ASSERT_TRUE(pressedAt.has_value());
     EXPECT_EQ(pressedButton, MouseButton::Right);
-    EXPECT_EQ(Snapped(*pressedAt), std::make_pair(5, 4)) << "zoom " << zoom;
+    EXPECT_EQ(Snapped(*pressedAt), (GridPos{5, 4})) << "zoom " << zoom;
     EXPECT_NEAR(pressedAt->x, GridPoint(5, 4).x, kCanvasWidth / Canvas().boxSize().width());
     Send(QEvent::MouseMove, Canvas().toViewport(GridPoint(6, 2)), Qt::NoButton);
     ASSERT_TRUE(movedTo.has_value());
-    EXPECT_EQ(Snapped(*movedTo), std::make_pair(6, 2)) << "zoom " << zoom;
+    EXPECT_EQ(Snapped(*movedTo), (GridPos{6, 2})) << "zoom " << zoom;
   }
 }
 

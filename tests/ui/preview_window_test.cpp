@@ -9,7 +9,8 @@
 #include <cstring>
 #include <memory>
 
-#include "engine/full_calculation.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "model/hardware_names.h"
 #include "model/line_names.h"
 #include "model/safe_file.h"
@@ -78,18 +79,20 @@ class PreviewTest : public ::testing::Test {
   void SetUp() override {
     test::EnsureResultWindowApp();
     building = test::LoadSampleHouse();
-    RunFullCalculation(building, false);
     mainWindow = std::make_unique<QWidget>();
   }
 
-  // The preview deletes itself when it closes; the test holds it through a guard.
+  // The preview of the building as set up; it deletes itself when it closes, the test
+  // holds it through a guard.
   PreviewWindow* open() {
-    preview = new PreviewWindow(building, LoadBuiltInHardwareNames(), FigureFonts{}, mainWindow.get(), &prompts);
+    doc.replace(building);
+    preview = new PreviewWindow(doc, LoadBuiltInHardwareNames(), FigureFonts{}, mainWindow.get(), &prompts);
     return preview;
   }
   void TearDown() override { delete preview.data(); }
 
   Building building;
+  Document doc;
   std::unique_ptr<QWidget> mainWindow;
   ScriptedWindowPrompts prompts;
   QPointer<PreviewWindow> preview;
@@ -354,22 +357,25 @@ TEST(ReportCommand, NoToTheTransmissionQuestionOpensNothing) {
   // A storey-2 column on a small beam whose orthogonal beam has a storey-1 column at one
   // end only: part of its pull-out reaches no storey-1 column.
   test::PlanBuilder p(2, 6, 4, 1, 0.91f);
-  p.Column(1, 2, 1).Beam(2, kDirX, 1, 2, 4).Column(5, 1, 1).Beam(2, kDirY, 5, 1, 3);
-  p.Column(3, 2, 2).Sheathing(2, kDirX, 3, 2, 1, 3);
+  p.Column(1, 2, 1).Beam(2, Dir::X, 1, 2, 4).Column(5, 1, 1).Beam(2, Dir::Y, 5, 1, 3);
+  p.Column(3, 2, 2).Sheathing(2, Dir::X, 3, 2, 1, 3);
   GenerateLineNames(p.b);
   QWidget mainWindow;
   mainWindow.show();
   ScriptedWindowPrompts prompts;
   prompts.answers = {false};
-  EXPECT_EQ(OpenReportPreview(p.b, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts), nullptr);
-  EXPECT_EQ(p.b.NotTransmitted, 1);
+  Document doc(p.b);
+  EXPECT_EQ(OpenReportPreview(doc, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts), nullptr);
+  EXPECT_TRUE(doc.results().notTransmitted);
   EXPECT_EQ(prompts.asked, std::vector<std::string>{NotTransmittedQuestion()});
   EXPECT_TRUE(mainWindow.isVisible());
 
   // With the warning switched off the preview opens in place of the main window.
-  p.b.Settings.NoCrossBeamWarning = 1;
+  CalcSettings settings = doc.building().Settings;
+  settings.NoCrossBeamWarning = 1;
+  doc.apply(SettingsCommand(settings));
   QPointer<PreviewWindow> preview =
-      OpenReportPreview(p.b, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts);
+      OpenReportPreview(doc, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, {}, &prompts);
   ASSERT_FALSE(preview.isNull());
   EXPECT_FALSE(mainWindow.isVisible());
   EXPECT_EQ(prompts.asked.size(), 1u);

@@ -14,7 +14,7 @@
 #include <functional>
 #include <set>
 
-#include "engine/full_calculation.h"
+#include "editor/document.h"
 #include "model/hardware_names.h"
 #include "ui/preview/preview_texts.h"
 #include "ui/preview/preview_window.h"
@@ -151,11 +151,10 @@ class PrintQueue : public testing::Test {
 };
 
 TEST_F(PrintQueue, PreviewPrintsTheWholeReportOnTheQueue) {
-  Building building = test::LoadSampleHouse();
-  RunFullCalculation(building, false);
+  Document doc(test::LoadSampleHouse());
   test::ScriptedWindowPrompts prompts;
   QWidget mainWindow;
-  auto* preview = new PreviewWindow(building, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, &prompts);
+  auto* preview = new PreviewWindow(doc, LoadBuiltInHardwareNames(), FigureFonts{}, &mainWindow, &prompts);
   preview->setPrinterName(queue_);
   const QStringList folders = CupsPdfFolders();
   const std::set<QString> before = PdfFiles(folders);

@@ -102,22 +102,23 @@ TEST_F(ProfileDialogs, OneStoreyBuildingHasNoStoreyTwoFields) {
 
 TEST_F(ProfileDialogs, NewBuildingTakesTheProfileOfTheNewDataDialog) {
   // A profile of the building open before must not pass to the new one.
-  ASSERT_FALSE(WriteProfile(session.building, SomeProfile()).has_value());
+  session.document.apply(ProfileCommand(SomeProfile()));
+  ASSERT_EQ(ReadProfile(building()), SomeProfile());
   NewDataChoice choice;
   choice.profile.h1 = 3000;
   choice.profile.h2 = 3300;
   choice.profile.lw2 = 25;
-  CreateNewBuilding(session.building, session.defaults, choice);
-  EXPECT_EQ(ReadProfile(session.building), choice.profile);
-  EXPECT_EQ(session.building.Coord(1, 1, 3).z, 6.3f);
+  createNew(choice);
+  EXPECT_EQ(ReadProfile(building()), choice.profile);
+  EXPECT_EQ(building().Coord(1, 1, 3).z, 6.3f);
   choice.storeyOption = 0;  // one storey: what belongs to storey 2 is dropped
-  CreateNewBuilding(session.building, session.defaults, choice);
+  createNew(choice);
   BuildingProfile oneStorey;
   oneStorey.h1 = 3000;
-  EXPECT_EQ(ReadProfile(session.building), oneStorey);
-  CreateNewBuilding(session.building, session.defaults, NewDataChoice{});
-  EXPECT_EQ(ReadProfile(session.building), BuildingProfile{});
-  EXPECT_EQ(session.building.Info.LevelHeight, (std::array<int32_t, 4>{}));
+  EXPECT_EQ(ReadProfile(building()), oneStorey);
+  createNew(NewDataChoice{});
+  EXPECT_EQ(ReadProfile(building()), BuildingProfile{});
+  EXPECT_EQ(building().Info.LevelHeight, (std::array<int32_t, 4>{}));
 }
 
 }  // namespace

@@ -12,8 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "editor/commands.h"
 #include "model/project_file.h"
+#include "support/document_setup.h"
 #include "ui/common/message_box.h"
+#include "ui/dialogs/new_data_dialog.h"
 #include "ui/windows/session.h"
 
 namespace tvk::test {
@@ -94,9 +97,29 @@ struct SessionFixture : ::testing::Test {
 
   // Writes the session's building as a project file under `name`, as a save would.
   std::string saveAs(const std::string& name) {
-    session.building.CurrentPath = path(name);
-    EXPECT_TRUE(SaveProject(session.building).ok);
-    return session.building.CurrentPath;
+    EXPECT_TRUE(session.document.saveAs(path(name)).ok);
+    return session.document.path();
+  }
+  const Building& building() const { return session.document.building(); }
+  // A building of its own, never saved and not modified, changed as given.
+  void startWith(const std::function<void(Building&)>& change) { StartFrom(session.document, change); }
+  void startWithName(const std::string& name) {
+    startWith([&](Building& b) { b.Info.BuildingName = name; });
+  }
+  // The outline dialog's change of the building name (an unsaved change).
+  void rename(const std::string& name) {
+    const BuildingInfo& info = building().Info;
+    session.document.apply(OutlineCommand(
+        {name, info.OfficeName, info.PersonName, info.HideOfficeOnCover != 0, info.HideDateOnCover != 0}));
+  }
+  // "新規作成" with the new-data dialog's choice.
+  void createNew(const NewDataChoice& choice) {
+    session.document.replace(CreateNewBuilding(building(), session.defaults, choice));
+  }
+  // A never-saved building with unsaved changes.
+  void startModified() {
+    startWith([](Building&) {});
+    Touch(session.document);
   }
 };
 

@@ -11,9 +11,6 @@ namespace {
 
 const char* const kHeightRule = "3.2m 以下の場合は 2.7 とする。";
 
-// Metres with two decimals, three when the millimetres need them.
-std::string Metres(int mm) { return FormatFixed(mm / 1000.0, mm % 10 == 0 ? 2 : 3); }
-
 }  // namespace
 
 bool AnyHeightFactor(const Building& building) {
@@ -25,7 +22,7 @@ bool AnyHeightFactor(const Building& building) {
 
 std::string HeightFactorTerm(const Building& building, int storey) {
   if (HeightFactor(building, storey) == 1.0f) return {};
-  return "x" + Metres(*StoreyHeightMm(building.Info, storey)) + "/2.7";
+  return "x" + HeightMetres(*StoreyHeightMm(building.Info, storey)) + "/2.7";
 }
 
 FixedTable FormulaTable1WithHeight() {
@@ -48,10 +45,12 @@ std::string HeightsUsedLine(const Building& building) {
   for (int s = 1; s <= building.Storeys(); ++s) {
     const std::optional<int> mm = StoreyHeightMm(building.Info, s);
     line += s == 1 ? "１階 " : "、２階 ";
-    line += mm ? Metres(*mm) + "m" : std::string("未入力");
+    line += mm ? HeightMetres(*mm) + "m" : std::string("未入力");
     if (HeightFactor(building, s) == 1.0f) line += "(2.7 とする)";
   }
   return line;
 }
+
+std::string HeightMetres(int mm) { return FormatFixed(mm / 1000.0, mm % 10 == 0 ? 2 : 3); }
 
 }  // namespace tvk

@@ -24,4 +24,7 @@ FixedTable FormulaTable2WithHeight(int lMethod);
 // The line under the formula tables naming the heights used.
 std::string HeightsUsedLine(const Building& building);
 
+// A height in metres with two decimals, three when the millimetres need them: "3.00", "3.255".
+std::string HeightMetres(int mm);
+
 }  // namespace tvk

@@ -117,7 +117,7 @@ void AddTwoStoreys(CheckTable& table, const LwDerivation& lw, const ProfileLoads
 }
 
 double FloorArea(const std::vector<StoreyPlan>& plans, int storey) {
-  return static_cast<int>(plans.size()) >= storey ? plans[static_cast<size_t>(storey - 1)].floorArea : 0.0;
+  return static_cast<int>(plans.size()) >= storey ? Nth(plans, storey).floorArea : 0.0;
 }
 
 }  // namespace

@@ -13,10 +13,7 @@ constexpr int kJudgementColumn = 10;
 // Marks an Lw cell whose strip has a part with no 2F above (a note gives its arithmetic).
 constexpr const char* kOneStoreyMark = "*";
 
-std::string SideText(const QuarterStrip& strip, int d) {
-  if (d == kDirX) return strip.low ? "下側" : "上側";
-  return strip.low ? "左側" : "右側";
-}
+std::string SideText(const QuarterStrip& strip, Dir d) { return QuarterSideName(d, strip.low); }
 
 std::string FillText(const QuarterStrip& strip) {
   // A strip with no floor requires nothing: there is no quotient to show.
@@ -39,7 +36,7 @@ std::string Both(const QuarterDirection& q, Text text) {
 }
 
 // "* １階 Ｘ方向 下側：２階のない部分 2.48 m² は平屋の Lw。必要壁量 = 7.46×39 + 2.48×20 = 340.3 cm"
-std::string OneStoreyNote(int storey, int d, const QuarterStrip& strip) {
+std::string OneStoreyNote(int storey, Dir d, const QuarterStrip& strip) {
   const double shared = strip.area - strip.oneStoreyArea;
   std::string terms;
   if (shared > 0 && strip.lw) terms = FormatFixed(shared, 2) + "×" + LwText(*strip.lw) + " + ";
@@ -62,8 +59,8 @@ CheckTable QuarterTable(const Building& building, const QuarterStorey& quarters)
                    {}};
   MissingFields missing;
   bool exempt = false;
-  for (int d = 1; d <= 2; ++d) {
-    const QuarterDirection& q = quarters.dir[static_cast<size_t>(d - 1)];
+  for (const Dir d : kDirs) {
+    const QuarterDirection& q = quarters.dir[d];
     std::string judgement = JudgementText(q.ok);
     if (q.exempt) judgement += "\r偏心率\r" + FormatFixed(*q.eccentricityRatio, 3);
     table.rows.push_back(
@@ -73,7 +70,7 @@ CheckTable QuarterTable(const Building& building, const QuarterStorey& quarters)
          Both(q, [](const QuarterStrip& k) { return Fixed(k.requiredCm, 1); }),
          Both(q, [](const QuarterStrip& k) { return FormatFixed(k.existingCm, 1); }), Both(q, FillText),
          Fixed(q.balance, 2), judgement});
-    if (q.ok && !*q.ok) table.red.emplace_back(d, kJudgementColumn);
+    if (q.ok && !*q.ok) table.red.emplace_back(static_cast<int>(table.rows.size()), kJudgementColumn);
     for (const QuarterStrip& strip : q.strips) {
       if (strip.oneStoreyArea > 0) table.notes.push_back(OneStoreyNote(s, d, strip));
     }

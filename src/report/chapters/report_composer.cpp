@@ -1,7 +1,9 @@
 #include "report/chapters/report_composer.h"
 
+#include "engine/calc_results.h"
 #include "model/building.h"
 #include "model/profile_store.h"
+#include "report/chapters/column_size_texts.h"
 #include "report/chapters/report_context.h"
 #include "report/chapters/wall_tables.h"
 #include "report/surface/page_surface.h"
@@ -10,8 +12,8 @@ namespace tvk {
 
 namespace {
 
-// Steps 2-10 of the chapter order, then chapter 4 where the building has it; each takes the
-// y the previous one left where the chapter continues on the same page.
+// Steps 2-10 of the chapter order, then chapters 4 and 5 where the building has them; each
+// takes the y the previous one left where the chapter continues on the same page.
 void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress) {
   int done = 0;
   auto step = [&] {
@@ -38,11 +40,12 @@ void WriteChapters(ReportContext& ctx, const std::function<void(int)>& progress)
   WriteResultsTable(ctx);
   step();
   if (WriteWallChapter(ctx)) step();
+  if (WriteColumnSize(ctx)) step();
 }
 
-int FirstOverLimitStorey(const Building& b) {
+int FirstOverLimitStorey(const Building& b, const CalcResults& results) {
   for (int s = 1; s <= b.Storeys(); ++s) {
-    if (b.Balance[static_cast<size_t>(s - 1)].OverLimit != 0) return s;
+    if (results.Storey(s).overLimit) return s;
   }
   return 0;
 }
@@ -63,7 +66,7 @@ ComposedReport ComposeReport(PageSurface& surface, const ReportRequest& request)
   report.document = surface.TakeDocument();
   report.index = ctx.index;
   report.ng = ctx.ng;
-  report.overLimitStorey = FirstOverLimitStorey(request.building);
+  report.overLimitStorey = FirstOverLimitStorey(request.building, request.results);
   return report;
 }
 
@@ -75,7 +78,8 @@ std::vector<std::string> ComposedReport::Warnings() const {
 }
 
 int ReportChapterSteps(const Building& building) {
-  return kReportChapterCount + (HasWallProfile(ReadProfile(building)) ? 1 : 0);
+  const BuildingProfile profile = ReadProfile(building);
+  return kReportChapterCount + (HasWallProfile(profile) ? 1 : 0) + (HasColumnProfile(profile) ? 1 : 0);
 }
 
 bool ConditionalEntry(ReportEntry e) { return e >= ReportEntry::WallProfile; }

@@ -16,6 +16,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 
 // Entries of the preview's contents list, in its order.
@@ -37,10 +38,13 @@ enum class ReportEntry {
   WallWind,        // 4.3
   WallJudgement,   // 4.4
   WallQuarters,    // 4.5
+  ColumnDiameter,  // 5.1 (with a building profile only)
+  ColumnAreas,     // 5.2
+  ColumnCheck,     // 5.3
 };
-constexpr int kReportEntryCount = 17;
+constexpr int kReportEntryCount = 20;
 
-// Entries of a chapter only some buildings have (4: the building profile gives it). The
+// Entries of a chapter only some buildings have (4 and 5: the building profile gives them). The
 // contents list leaves them out when the report has no pages for them; the entries every
 // report names stay, greyed out when they have no pages.
 bool ConditionalEntry(ReportEntry e);
@@ -56,7 +60,8 @@ inline const ChapterMark& MarkOf(const ChapterIndex& index, ReportEntry e) { ret
 
 // Draws the figures of one chapter below its heading, starting at y (cm in the margin box)
 // on the current page; returns the y below the last thing drawn.
-using FigureChapter = std::function<double(PageSurface& surface, const Building& building, double y)>;
+using FigureChapter =
+    std::function<double(PageSurface& surface, const Building& building, const CalcResults& results, double y)>;
 
 // The plan and elevation figures. An empty one leaves its chapter with its heading only.
 struct FigureChapters {
@@ -68,6 +73,7 @@ struct FigureChapters {
 
 struct ReportRequest {
   const Building& building;            // calculated beforehand
+  const CalcResults& results;          // of that calculation
   const HardwareNames& hardwareNames;  // the list in use
   FigureChapters figures;
   QDate date = QDate::currentDate();  // printed on the cover
@@ -82,7 +88,8 @@ inline constexpr const char* kNgWarning =
 // Title of the message boxes that show them.
 inline constexpr const char* kWarningTitle = "確認メッセージ";
 
-// Chapters reported through progress: one step each; chapter 4 adds one where it is written.
+// Chapters reported through progress: one step each; chapters 4 and 5 add one each where
+// they are written.
 constexpr int kReportChapterCount = 10;
 // The steps the progress of this building's report takes.
 int ReportChapterSteps(const Building& building);

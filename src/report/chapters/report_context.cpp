@@ -13,7 +13,8 @@ constexpr double kAfterTableGap = 0.3;
 
 }  // namespace
 
-ReportContext::ReportContext(PageSurface& s, const ReportRequest& r) : surface(s), request(r), building(r.building) {
+ReportContext::ReportContext(PageSurface& s, const ReportRequest& r)
+    : surface(s), request(r), building(r.building), results(r.results) {
   SetFontSize(kReportFontSize);
   reportLp = lp;
 }

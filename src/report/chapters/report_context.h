@@ -25,6 +25,7 @@ class ReportContext {
   PageSurface& surface;
   const ReportRequest& request;
   const Building& building;
+  const CalcResults& results;
   ChapterIndex index{};
   bool ng = false;
   bool resultsRunning = false;  // the page-started handler draws the results header block
@@ -73,6 +74,9 @@ double WriteResultsTable(ReportContext& ctx);
 // Chapter 4 (壁量の検討); false, and nothing written, when the building profile gives
 // nothing the wall checks read besides the storey heights.
 bool WriteWallChapter(ReportContext& ctx);
+// Chapter 5 (柱の小径の検討); false, and nothing written, when the building profile gives
+// nothing besides the storey heights.
+bool WriteColumnSize(ReportContext& ctx);
 
 // Page-started handling: header and footer of every page, and the results header block.
 void StartReportPage(ReportContext& ctx);

@@ -8,7 +8,7 @@ namespace {
 
 double Figures(ReportContext& ctx, const FigureChapter& figures, double y) {
   if (!figures) return y;
-  const double below = figures(ctx.surface, ctx.building, y);
+  const double below = figures(ctx.surface, ctx.building, ctx.results, y);
   ctx.SetFontSize(kReportFontSize);
   return below;
 }

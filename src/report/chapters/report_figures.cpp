@@ -8,14 +8,15 @@ namespace tvk {
 FigureChapters ReportFigureChapters(const FigureFonts& fonts) {
   FigureChapters chapters;
   chapters.fonts = fonts;
-  chapters.wallPlans = [fonts](PageSurface& surface, const Building& building, double y) {
-    return DrawPlanChapter(surface, building, PlanKind::BearingWall, y, fonts);
+  chapters.wallPlans = [fonts](PageSurface& surface, const Building& building, const CalcResults& results, double y) {
+    return DrawPlanChapter(surface, building, results, PlanKind::BearingWall, y, fonts);
   };
-  chapters.hardwarePlans = [fonts](PageSurface& surface, const Building& building, double y) {
-    return DrawPlanChapter(surface, building, PlanKind::Hardware, y, fonts);
+  chapters.hardwarePlans = [fonts](PageSurface& surface, const Building& building, const CalcResults& results,
+                                   double y) {
+    return DrawPlanChapter(surface, building, results, PlanKind::Hardware, y, fonts);
   };
-  chapters.frames = [fonts](PageSurface& surface, const Building& building, double y) {
-    return DrawElevationChapter(surface, building, y, fonts);
+  chapters.frames = [fonts](PageSurface& surface, const Building& building, const CalcResults& results, double y) {
+    return DrawElevationChapter(surface, building, results, y, fonts);
   };
   return chapters;
 }

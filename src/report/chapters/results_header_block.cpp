@@ -14,7 +14,7 @@ constexpr double kDirectionF = 0.9;
 // Left edge of header column c (1-based); c = 13 gives the right edge of the block.
 double ColumnLeft(int c) {
   double x = 0;
-  for (int k = 1; k < c; ++k) x += kResultsHeaderWidths[static_cast<size_t>(k - 1)];
+  for (int k = 1; k < c; ++k) x += Nth(kResultsHeaderWidths, k);
   return x;
 }
 

@@ -69,7 +69,7 @@ double WriteResultsTable(ReportContext& ctx) {
   bool notTransmitted = false;
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
-      const std::optional<ResultsRow> row = ResultsRowCells(b, i, j);
+      const std::optional<ResultsRow> row = ResultsRowCells(b, ctx.results, {i, j});
       if (!row) continue;
       ctx.ng = ctx.ng || row->ng;
       table.AddRow(ToCells(*row));

@@ -6,9 +6,12 @@
 #include <optional>
 #include <string>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class CalcResults;
 
 constexpr int kResultsColumns = 10;
 
@@ -18,11 +21,11 @@ struct ResultsRow {
   bool notTransmitted = false;  // the storey-2 column's pull-out misses storey 1 (column 3 marked)
 };
 
-// The row of grid point (i, j), or nothing when neither storey has a column there.
-std::optional<ResultsRow> ResultsRowCells(const Building& building, int i, int j);
+// The row of grid point `at`, or nothing when neither storey has a column there.
+std::optional<ResultsRow> ResultsRowCells(const Building& building, const CalcResults& results, GridPos at);
 
-// Column 7 for one direction d of the storey-1 column at (i, j): ΔN and its terms.
-std::string DeltaNCell(const Building& building, int d, int i, int j);
+// Column 7 for one direction d of the storey-1 column at `at`: ΔN and its terms.
+std::string DeltaNCell(const Building& building, const CalcResults& results, Dir d, GridPos at);
 
 // N of column 8: moved 0.0005 away from zero before it is printed with two decimals.
 std::string ShiftedNText(float n);

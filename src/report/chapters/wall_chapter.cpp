@@ -8,7 +8,6 @@
 #include "report/chapters/wall_tables.h"
 #include "report/figures/check_plans.h"
 #include "report/surface/page_surface.h"
-#include "report/surface/table_layout.h"
 
 namespace tvk {
 
@@ -16,35 +15,6 @@ namespace {
 
 constexpr double kTableSize = 10;
 constexpr double kWideTableSize = 9;  // tables of many narrow columns
-const QColor kNgRed(255, 0, 0);
-
-PageTable ToPageTable(const CheckTable& t) {
-  PageTable table{QString::fromStdString(t.format)};
-  QStringList header;
-  for (const std::string& cell : t.header) header << QString::fromStdString(cell);
-  table.SetHeaderCells(header);
-  table.SetStyle(0, 1, 0, -1, CellStyle{.align = TextAlign::Centre});
-  for (const auto& row : t.rows) {
-    QStringList cells;
-    for (const std::string& cell : row) cells << QString::fromStdString(cell);
-    table.AddRow(cells);
-  }
-  for (const auto& [row, column] : t.red) table.SetStyle(row, column, row, column, CellStyle{.textColor = kNgRed});
-  return table;
-}
-
-// The title, the table at size points and its notes; returns the y below the notes.
-double WriteCheckTable(ReportContext& ctx, const CheckTable& t, double y, double size) {
-  y = ctx.Room(y, 5 * ctx.lp);  // the title stays with the header and a first row
-  y = ctx.Line(2 * ctx.cw, y, t.title);
-  ctx.SetFontSize(size);
-  y = ctx.Table(ToPageTable(t), y, 0) + 0.3 * ctx.lp;
-  // Notes start with a mark ("※ ", "* "); their further lines stand clear of it.
-  const double hanging = ctx.surface.MeasureText(QStringLiteral("※ ")).width() / kTwipsPerCm;
-  for (const std::string& note : t.notes) y = ctx.Paragraph(0, y, note, hanging);
-  ctx.SetFontSize(kReportFontSize);
-  return y + 0.5 * ctx.lp;
-}
 
 // A section heading with the entry it starts, and its explanatory lines.
 double WriteSection(ReportContext& ctx, double y, ReportEntry entry, const char* heading,
@@ -102,7 +72,7 @@ double WriteJudgement(ReportContext& ctx, const ProfileChecks& c, double y) {
   y = WriteCheckTable(ctx, WallJudgementTable(c.wallQuantity), y, kWideTableSize);
   const FigureFonts& fonts = ctx.request.figures.fonts;
   for (int s = 1; s <= ctx.building.Storeys(); ++s) {
-    const auto& walls = c.walls[static_cast<size_t>(s - 1)];
+    const auto& walls = Nth(c.walls, s);
     y = WritePlan(ctx, y, [&](double at) { return DrawWallCountPlan(ctx.surface, ctx.building, s, walls, at, fonts); });
     y = WriteCheckTable(ctx, WallLineTable(ctx.building, s, walls), y, kTableSize);
   }
@@ -120,7 +90,7 @@ double WriteQuarters(ReportContext& ctx, const ProfileChecks& c, double y) {
                     "要しない。"});
   const FigureFonts& fonts = ctx.request.figures.fonts;
   for (const QuarterStorey& q : c.quarters) {
-    const StoreyPlan& plan = c.plans[static_cast<size_t>(q.storey - 1)];
+    const StoreyPlan& plan = Nth(c.plans, q.storey);
     y = WritePlan(ctx, y, [&](double at) { return DrawQuarterPlan(ctx.surface, ctx.building, plan, q, at, fonts); });
     y = WriteCheckTable(ctx, QuarterTable(ctx.building, q), y, kWideTableSize);
   }
@@ -132,7 +102,7 @@ double WriteQuarters(ReportContext& ctx, const ProfileChecks& c, double y) {
 bool WriteWallChapter(ReportContext& ctx) {
   const BuildingProfile profile = ReadProfile(ctx.building);
   if (!HasWallProfile(profile)) return false;
-  const ProfileChecks checks = RunProfileChecks(ctx.building, profile);
+  const ProfileChecks checks = RunProfileChecks(ctx.building, profile, ctx.results);
   ctx.NewPage();
   ctx.SetFontSize(kReportFontSize);
   double y = ctx.Line(0, 0, kHeadWall);

@@ -24,12 +24,12 @@ std::string MultiplierText(double m) {
 }
 
 // The segment along d that starts k segments into line `line` (j for d = X, i for d = Y).
-const GridPoint& SegmentStart(const Building& b, int storey, int d, int line, int k) {
-  return d == kDirX ? b.Point(k, line, storey) : b.Point(line, k, storey);
+const GridPoint& SegmentStart(const Building& b, int storey, Dir d, int line, int k) {
+  return d == Dir::X ? b.Point(k, line, storey) : b.Point(line, k, storey);
 }
 
 // "136.5×2.5 + 91.0×4.0": runs of neighbouring segments with the same multiplier.
-std::string LineTerms(const Building& b, int storey, int d, int line) {
+std::string LineTerms(const Building& b, int storey, Dir d, int line) {
   const double segmentCm = CellSide(b) * 100;
   std::string terms;
   const int spans = b.Spans(d);
@@ -45,8 +45,8 @@ std::string LineTerms(const Building& b, int storey, int d, int line) {
   return terms;
 }
 
-std::string LineName(const Building& b, int d, int line) {
-  return TrimBlanks(d == kDirX ? b.LineNameY(line) : b.LineNameX(line));
+std::string LineName(const Building& b, Dir d, int line) {
+  return TrimBlanks(d == Dir::X ? b.LineNameY(line) : b.LineNameX(line));
 }
 
 }  // namespace
@@ -61,9 +61,9 @@ CheckTable WallJudgementTable(const WallQuantity& quantity) {
                     "※ 必要壁量は地震力と風圧力の大きい方とし、存在壁量がそれ以上であれば OK とする。"},
                    {}};
   for (const WallQuantityStorey& s : quantity.storeys) {
-    for (int d = 1; d <= 2; ++d) {
-      const WallQuantityDirection& q = s.dir[static_cast<size_t>(d - 1)];
-      table.rows.push_back({StoreyText(s.storey), d == kDirX ? "Ｘ" : "Ｙ", FormatFixed(q.existingCm, 1),
+    for (const Dir d : kDirs) {
+      const WallQuantityDirection& q = s.dir[d];
+      table.rows.push_back({StoreyText(s.storey), d == Dir::X ? "Ｘ" : "Ｙ", FormatFixed(q.existingCm, 1),
                             FormatFixed(q.floorArea, 2), q.lw ? LwText(*q.lw) : kNoValue,
                             Fixed(q.requiredEarthquakeCm, 1), WindAreaCell(q.wind), Fixed(q.requiredWindCm, 1),
                             Fixed(q.requiredCm, 1), Fixed(q.ratio, 2), JudgementText(q.ok)});
@@ -74,19 +74,19 @@ CheckTable WallJudgementTable(const WallQuantity& quantity) {
   return table;
 }
 
-CheckTable WallLineTable(const Building& building, int storey, const std::array<WallLines, 2>& walls) {
+CheckTable WallLineTable(const Building& building, int storey, const PerDir<WallLines>& walls) {
   CheckTable table{"表-4.4." + std::to_string(storey + 1) + "." + StoreyText(storey) + "の存在壁量",
                    "+^1100|+^1100|+<5400|+>1700;",
                    {"加力方向", "通り", "耐力壁 (長さ cm × 壁倍率)", "存在壁量\r(cm)"},
                    {},
                    {"※ 筋かいと面材を併用する区画の壁倍率は、その和 (7.0 まで) とする。"},
                    {}};
-  for (int d = 1; d <= 2; ++d) {
-    const WallLines& lines = walls[static_cast<size_t>(d - 1)];
+  for (const Dir d : kDirs) {
+    const WallLines& lines = walls[d];
     // Every row names its direction: the table may break between them.
     const std::string direction = DirectionText(d);
     for (int line = 1; line <= static_cast<int>(lines.cm.size()); ++line) {
-      const double cm = lines.cm[static_cast<size_t>(line - 1)];
+      const double cm = Nth(lines.cm, line);
       if (cm <= 0) continue;
       table.rows.push_back(
           {direction, LineName(building, d, line), LineTerms(building, storey, d, line), FormatFixed(cm, 1)});

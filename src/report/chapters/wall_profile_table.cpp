@@ -112,18 +112,7 @@ std::string LwText(double lw) {
   return std::fabs(lw - std::round(lw)) < 1e-9 ? FormatFixed(lw, 0) : FormatFixed(lw, 1);
 }
 
-std::string JudgementText(const std::optional<bool>& ok) { return !ok ? kNoValue : *ok ? "OK" : "NG"; }
-
-std::string MissingNote(const MissingFields& missing) {
-  if (missing.Empty()) return "";
-  std::string names;
-  for (const CheckInput field : missing.List())
-    names += (names.empty() ? "" : "、") + std::string(CheckInputLabel(field));
-  return "※ 次の項目がないため算定できません：" + names;
-}
-
-std::string StoreyText(int storey) { return storey == 2 ? "２階" : "１階"; }
-std::string DirectionText(int d) { return d == kDirY ? "Ｙ方向" : "Ｘ方向"; }
+std::string DirectionText(Dir d) { return d == Dir::Y ? "Ｙ方向" : "Ｘ方向"; }
 
 bool HasWallProfile(const BuildingProfile& profile) {
   for (const F field : kWallFields) {

@@ -10,38 +10,19 @@
 #include <vector>
 
 #include "engine/profile_checks.h"
-#include "report/chapters/report_fixed_texts.h"
+#include "report/chapters/check_table.h"
 
 namespace tvk {
 
 class Building;
-
-inline constexpr const char* kNoValue = "----";
-
-// A table of the chapter: its title above, a header row repeated on every page it runs
-// over, its rows, and the notes written below it.
-struct CheckTable {
-  std::string title;
-  std::string format;  // column format, e.g. "+^700|+<6700|+^1600;"
-  std::vector<std::string> header;
-  TextRows rows;
-  std::vector<std::string> notes;
-  // Body cells (row, column from 1) written in red: the NG judgements.
-  std::vector<std::pair<int, int>> red;
-};
 
 // Number texts of the chapter.
 std::string Fixed(const std::optional<double>& value, int decimals);
 // A value in cm/m² (an Lw, the wind coefficient): whole numbers without decimals, an
 // entered 44.5 as it is.
 std::string LwText(double lw);
-// "OK", "NG", or "----" when the check could not judge.
-std::string JudgementText(const std::optional<bool>& ok);
-// "※ 次の項目が未入力のため算定できません：屋根仕上げ、屋根勾配"; "" when nothing is missing.
-std::string MissingNote(const MissingFields& missing);
-// "１階", "２階"; "Ｘ方向", "Ｙ方向".
-std::string StoreyText(int storey);
-std::string DirectionText(int d);
+// "Ｘ方向", "Ｙ方向".
+std::string DirectionText(Dir d);
 
 // The chapter is written when the profile gives some field the wall checks read besides
 // the storey heights (which the N values use on their own).
@@ -65,7 +46,7 @@ CheckTable WindPartsTable(const WallQuantity& quantity);
 // 4.4: existing against required per storey and direction, and the walls of one storey
 // line by line (length x multiplier per run of equal multipliers).
 CheckTable WallJudgementTable(const WallQuantity& quantity);
-CheckTable WallLineTable(const Building& building, int storey, const std::array<WallLines, 2>& walls);
+CheckTable WallLineTable(const Building& building, int storey, const PerDir<WallLines>& walls);
 
 // 4.5: the side strips of one storey in both directions.
 CheckTable QuarterTable(const Building& building, const QuarterStorey& quarters);

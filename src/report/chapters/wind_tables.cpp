@@ -9,8 +9,6 @@ namespace tvk {
 
 namespace {
 
-const WallQuantityDirection& Direction(const WallQuantityStorey& s, int d) { return s.dir[static_cast<size_t>(d - 1)]; }
-
 bool Estimated(const WindArea& wind) { return wind.area && wind.source == ValueSource::Estimated; }
 
 std::string SourceText(const WindArea& wind) {
@@ -41,8 +39,8 @@ CheckTable WindTable(const WallQuantity& quantity, double windCoefficient) {
                    {}};
   MissingFields missing;
   for (const WallQuantityStorey& s : quantity.storeys) {
-    for (int d = 1; d <= 2; ++d) {
-      const WallQuantityDirection& q = Direction(s, d);
+    for (const Dir d : kDirs) {
+      const WallQuantityDirection& q = s.dir[d];
       table.rows.push_back({StoreyText(s.storey), DirectionText(d), Fixed(q.wind.area, 2), SourceText(q.wind),
                             LwText(windCoefficient), Fixed(q.requiredWindCm, 1)});
       missing.Add(q.wind.missing);
@@ -63,8 +61,8 @@ CheckTable WindPartsTable(const WallQuantity& quantity) {
        "※ 幅は加力方向と直交する方向の長さ (外壁はその階の床と吹抜けの範囲、屋根・下屋は軒の出を含む)。"},
       {}};
   for (const WallQuantityStorey& s : quantity.storeys) {
-    for (int d = 1; d <= 2; ++d) {
-      const WindArea& wind = Direction(s, d).wind;
+    for (const Dir d : kDirs) {
+      const WindArea& wind = s.dir[d].wind;
       if (!Estimated(wind)) continue;
       // Every row names its storey and direction: the table may break between them.
       const std::string label = StoreyText(s.storey) + " " + DirectionText(d);

@@ -24,8 +24,8 @@ double CheckPlanHeight(PageSurface& surface, const Building& building);
 // Title "(n) n 階壁量算定図 (数値は壁倍率)", the plan with the existing length (cm) of every
 // line that carries walls at its right end (walls along X) or its top end (walls along Y),
 // and the legend; starts at y and returns the y below the legend.
-double DrawWallCountPlan(PageSurface& surface, const Building& building, int storey,
-                         const std::array<WallLines, 2>& walls, double y, const FigureFonts& fonts);
+double DrawWallCountPlan(PageSurface& surface, const Building& building, int storey, const PerDir<WallLines>& walls,
+                         double y, const FigureFonts& fonts);
 
 // Title "(n) n 階 側端部の範囲 (四分割法)", the plan with the four side strips hatched (those
 // of force along X "／", along Y "＼"), their names, the quarter lines and the strip widths

@@ -1,5 +1,6 @@
 #include "report/figures/check_view_page.h"
 
+#include "engine/calc_results.h"
 #include "model/building.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/plan_figures.h"
@@ -29,7 +30,8 @@ QString CheckViewHeading(const Building& building) {
          QString::fromStdString(building.Info.BuildingName);
 }
 
-void DrawCheckViewPage(PageSurface& surface, const Building& building, const FigureFonts& fonts) {
+void DrawCheckViewPage(PageSurface& surface, const Building& building, const CalcResults& results,
+                       const FigureFonts& fonts) {
   surface.SetMargins(PageMargins{});
   surface.SetupPage(kFigBodySize, PaperCode::A4, false);
   surface.BeginDocument();
@@ -37,7 +39,7 @@ void DrawCheckViewPage(PageSurface& surface, const Building& building, const Fig
   const CharMetrics m = surface.MeasureA();
   const FigText body{kFigBodyFace, kFigBodySize};
   DrawFigText(surface, body, {0, 0}, CheckViewHeading(building));
-  if (building.NotTransmitted != 0) {
+  if (results.notTransmitted) {
     const FigText note{kFigBodyFace, kFigBodySize, false, kFigRed};
     DrawFigText(surface, note, {2 * m.width, 1.3 * m.pitch},
                 QStringLiteral("赤い柱は、下階に柱がなくその引抜き力が、下階柱に正しく伝達されていません。"));
@@ -46,8 +48,9 @@ void DrawCheckViewPage(PageSurface& surface, const Building& building, const Fig
   if (building.Storeys() >= kCheckStorey) {
     const double printableWidth = surface.PrintableCm().width();
     const double chapterY = 2 * m.pitch;
-    const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch), kCheckStorey,
-                           PlanMode::CheckView, fonts};
+    const PlanContext plan{building,     MakePlanTransform(building, chapterY, printableWidth, m.pitch),
+                           kCheckStorey, PlanMode::CheckView,
+                           fonts,        &results};
     LabelPlacer labels;
     DrawPlanGrid(surface, plan, labels);
     DrawPlanBeams(surface, plan, kCheckStorey);

@@ -8,6 +8,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 struct FigureFonts;
 
@@ -16,6 +17,7 @@ QString CheckViewHeading(const Building& building);
 
 // Draws the page as a one-page document (A4 portrait) on the surface, from the results of
 // the last calculation.
-void DrawCheckViewPage(PageSurface& surface, const Building& building, const FigureFonts& fonts);
+void DrawCheckViewPage(PageSurface& surface, const Building& building, const CalcResults& results,
+                       const FigureFonts& fonts);
 
 }  // namespace tvk

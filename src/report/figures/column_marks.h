@@ -3,7 +3,7 @@
 
 namespace tvk {
 
-class Building;
+class CalcResults;
 
 enum class ColumnMark {
   Black,      // bearing-wall plan, hold-down column of the hardware plan, transmitted storey-2 column
@@ -14,11 +14,11 @@ enum class ColumnMark {
 
 // Hardware plan: a column needs hold-down hardware when its N exceeds 1.6 in X or Y
 // (storey 1 counts what reaches it from above).
-bool NeedsHoldDown(const Building& building, int i, int j, int storey);
+bool NeedsHoldDown(const CalcResults& results, int i, int j, int storey);
 
-ColumnMark HardwarePlanMark(const Building& building, int i, int j, int storey);
+ColumnMark HardwarePlanMark(const CalcResults& results, int i, int j, int storey);
 
 // Storey-2 column of the check page.
-ColumnMark CheckViewUpperMark(const Building& building, int i, int j);
+ColumnMark CheckViewUpperMark(const CalcResults& results, int i, int j);
 
 }  // namespace tvk

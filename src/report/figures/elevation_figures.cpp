@@ -30,7 +30,7 @@ void DrawFrameLayers(PageSurface& surface, const ElevationContext& frame) {
 }  // namespace
 
 QString FrameLineName(const Building& building, const FrameRef& frame) {
-  return QString::fromStdString(frame.dir == kDirX ? building.LineNameX(frame.line) : building.LineNameY(frame.line))
+  return QString::fromStdString(frame.dir == Dir::X ? building.LineNameX(frame.line) : building.LineNameY(frame.line))
       .trimmed();
 }
 
@@ -49,7 +49,8 @@ double DrawReportFrame(PageSurface& surface, const Building& building, const Fra
   return context.t.ey;
 }
 
-double DrawElevationChapter(PageSurface& surface, const Building& building, double y, const FigureFonts& fonts) {
+double DrawElevationChapter(PageSurface& surface, const Building& building, const CalcResults& results, double y,
+                            const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
   surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
@@ -58,7 +59,7 @@ double DrawElevationChapter(PageSurface& surface, const Building& building, doub
   double titleY = y + 1.5 * m.pitch;
   double bottom = y + m.pitch;
   const int perPage = FramesPerPage(building.Storeys());
-  const std::vector<FrameRef> frames = ReportFrames(building);
+  const std::vector<FrameRef> frames = ReportFrames(building, results);
   for (size_t k = 0; k < frames.size(); ++k) {
     if (k > 0 && k % static_cast<size_t>(perPage) == 0) {
       surface.NewPage();

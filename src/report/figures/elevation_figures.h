@@ -8,6 +8,7 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 
 inline constexpr const char* kFramesIntro = "耐力壁がある軸組を以下に示す。";
@@ -16,7 +17,8 @@ inline constexpr const char* kFramesNote = "(グレーは面材。土台は耐�
 // Chapter 2.2 below its heading: the introductory line at y, then every frame with bearing
 // walls (X lines, then Y lines), 6 a page for one storey and 4 for two. Returns the y below
 // the last frame.
-double DrawElevationChapter(PageSurface& surface, const Building& building, double y, const FigureFonts& fonts);
+double DrawElevationChapter(PageSurface& surface, const Building& building, const CalcResults& results, double y,
+                            const FigureFonts& fonts);
 
 // One report frame with its title at titleY; returns the page y of its foot.
 double DrawReportFrame(PageSurface& surface, const Building& building, const FrameRef& frame, int number, double titleY,

@@ -1,10 +1,10 @@
 #include "report/figures/elevation_layers.h"
 
+#include "engine/wall_members.h"
 #include "model/building.h"
 #include "model/number_format.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
-#include "report/figures/wall_members.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
 
@@ -24,13 +24,11 @@ double X(const ElevationContext& f, int k) { return f.t.Map(FramePosition(f.buil
 double LevelY(const ElevationContext& f, int level) { return f.t.ey - f.t.sh * level; }
 
 const GridPoint& PointOnFrame(const ElevationContext& f, int k, int level) {
-  int i = 0, j = 0;
-  FramePointIndex(f.frame, k, i, j);
-  return f.building.Point(i, j, level);
+  return f.building.Point(FramePoint(f.frame, k), level);
 }
 
 const std::string& CrossingName(const ElevationContext& f, int k) {
-  return f.frame.dir == kDirX ? f.building.LineNameY(k) : f.building.LineNameX(k);
+  return f.frame.dir == Dir::X ? f.building.LineNameY(k) : f.building.LineNameX(k);
 }
 
 FigText HardwareStyle(const ElevationContext& f) { return {kFigBodyFace, double(f.fonts.frameHardware)}; }
@@ -62,7 +60,7 @@ void DrawMemberRun(PageSurface& surface, const ElevationContext& f, const Segmen
            PaletteColor(kFigBlack), kFillNone);
 }
 
-bool HasWall(const GridPoint& p, int d) { return p.brace(d).Kind != 0 || p.sheathing(d).Kind != 0; }
+bool HasWall(const GridPoint& p, Dir d) { return p.brace(d).Kind != 0 || p.sheathing(d).Kind != 0; }
 
 }  // namespace
 
@@ -80,10 +78,8 @@ void FrameLabels::Draw(PageSurface& surface) const {
 
 bool FrameHasThroughColumn(const Building& building, const FrameRef& frame) {
   for (int k = 1; k <= FramePoints(building, frame); ++k) {
-    int i = 0, j = 0;
-    FramePointIndex(frame, k, i, j);
     for (int s = 1; s <= building.Storeys(); ++s) {
-      if (building.Point(i, j, s).Column.Through != 0) return true;
+      if (building.Point(FramePoint(frame, k), s).Column.Through != 0) return true;
     }
   }
   return false;
@@ -105,7 +101,7 @@ void DrawFrameNames(PageSurface& surface, const ElevationContext& f, FrameLabels
 }
 
 void DrawFrameWalls(PageSurface& surface, const ElevationContext& f, FrameLabels& labels) {
-  const int along = FrameAlong(f.frame);
+  const Dir along = FrameAlong(f.frame);
   const QColor grey = PaletteColor(kFigLightGrey);
   for (int s = 1; s <= f.building.Storeys(); ++s) {
     const std::vector<WallMember> members = WallMembersOnLine(f.building, s, along, f.frame.line);
@@ -140,7 +136,7 @@ void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, FrameLabe
     const double x = X(f, k);
     for (int s = 1; s <= storeys; ++s) {
       const ColumnRec& c = PointOnFrame(f, k, s).Column;
-      if (c.ColKind == kColNone) continue;
+      if (c.ColKind == ColumnKind::None) continue;
       const double top = LevelY(f, s);
       const double bottom = LevelY(f, s - 1);
       FigLine(surface, {x, bottom}, {x, top}, kColumnPen);
@@ -173,7 +169,7 @@ void DrawFrameColumns(PageSurface& surface, const ElevationContext& f, FrameLabe
 
 void DrawFrameBeams(PageSurface& surface, const ElevationContext& f) {
   const Building& b = f.building;
-  const int along = FrameAlong(f.frame);
+  const Dir along = FrameAlong(f.frame);
   const int spans = b.Spans(along);
   for (int level = 2; level <= b.Storeys() + 1; ++level) {
     const auto beam = [&](int k) { return PointOnFrame(f, k, level).beam(along).BeamKind != 0; };

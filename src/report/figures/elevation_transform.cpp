@@ -22,33 +22,26 @@ constexpr double kWindowMaxStoreyHeight = 6.0;
 constexpr double kWindowMemberThickness = 0.15;
 constexpr double kTinyExtent = 1e-6;
 
-double Extent(const Building& building, int d) {
+double Extent(const Building& building, Dir d) {
   const PointCoord& first = building.Coord(1, 1, 1);
   const PointCoord& last = building.Coord(building.PointsX(), building.PointsY(), 1);
-  return d == kDirX ? static_cast<double>(last.x) - first.x : static_cast<double>(last.y) - first.y;
+  return d == Dir::X ? static_cast<double>(last.x) - first.x : static_cast<double>(last.y) - first.y;
 }
 
 }  // namespace
 
-void FramePointIndex(const FrameRef& frame, int k, int& i, int& j) {
-  i = frame.dir == kDirX ? frame.line : k;
-  j = frame.dir == kDirX ? k : frame.line;
-}
+GridPos FramePoint(const FrameRef& frame, int k) { return GridPos::OnLine(FrameAlong(frame), frame.line, k); }
 
 int FramePoints(const Building& building, const FrameRef& frame) {
-  return frame.dir == kDirX ? building.PointsY() : building.PointsX();
+  return frame.dir == Dir::X ? building.PointsY() : building.PointsX();
 }
 
 double FramePosition(const Building& building, const FrameRef& frame, int k) {
-  int i = 0, j = 0;
-  FramePointIndex(frame, k, i, j);
-  int i1 = 0, j1 = 0;
-  FramePointIndex(frame, 1, i1, j1);
-  return building.Distance(i1, j1, i, j, 1);
+  return building.Distance(FramePoint(frame, 1), FramePoint(frame, k), 1);
 }
 
 double ReportElevationScale(const Building& building, double printableWidth) {
-  const double extent = std::max({Extent(building, kDirX), Extent(building, kDirY), kTinyExtent});
+  const double extent = std::max({Extent(building, Dir::X), Extent(building, Dir::Y), kTinyExtent});
   return std::min((printableWidth - kReportWidthReserve) / extent, kReportScaleCap);
 }
 

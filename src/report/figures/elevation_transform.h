@@ -1,22 +1,23 @@
 #pragma once
 // Elevation transform: position along a grid line and storey level to page cm.
 
+#include "model/grid_types.h"
 #include "report/figures/figure_geometry.h"
 
 namespace tvk {
 
 class Building;
 
-// One frame: X line i (dir 1) or Y line j (dir 2).
+// One frame: X line i (dir X) or Y line j (dir Y).
 struct FrameRef {
-  int dir = 1;
+  Dir dir = Dir::X;
   int line = 1;
 
   bool operator==(const FrameRef&) const = default;
 };
 
 // Direction in which the members of a frame run (an X line runs along Y).
-inline int FrameAlong(const FrameRef& frame) { return 3 - frame.dir; }
+inline Dir FrameAlong(const FrameRef& frame) { return Other(frame.dir); }
 
 struct ElevationTransform {
   double h = 1;     // cm per metre along the line
@@ -33,8 +34,8 @@ struct ElevationTransform {
 double FramePosition(const Building& building, const FrameRef& frame, int k);
 // Number of crossing points on the frame's line.
 int FramePoints(const Building& building, const FrameRef& frame);
-// Grid point (i, j) of crossing point k on the frame's line.
-void FramePointIndex(const FrameRef& frame, int k, int& i, int& j);
+// Grid point of crossing point k on the frame's line.
+GridPos FramePoint(const FrameRef& frame, int k);
 
 // Report scale: one scale for every frame, from the larger plan extent, capped at 1.5.
 double ReportElevationScale(const Building& building, double printableWidth);

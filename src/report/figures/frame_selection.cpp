@@ -1,23 +1,24 @@
 #include "report/figures/frame_selection.h"
 
+#include "engine/calc_results.h"
 #include "model/building.h"
 
 namespace tvk {
 
-bool FrameHasWalls(const Building& building, const FrameRef& frame) {
+bool FrameHasWalls(const Building& building, const CalcResults& results, const FrameRef& frame) {
   for (int s = 1; s <= building.Storeys(); ++s) {
-    if (building.WallLine(s, FrameAlong(frame), frame.line)) return true;
+    if (results.WallLine(s, FrameAlong(frame), frame.line)) return true;
   }
   return false;
 }
 
-std::vector<FrameRef> ReportFrames(const Building& building) {
+std::vector<FrameRef> ReportFrames(const Building& building, const CalcResults& results) {
   std::vector<FrameRef> frames;
-  for (int dir = kDirX; dir <= kDirY; ++dir) {
-    const int lines = dir == kDirX ? building.PointsX() : building.PointsY();
+  for (const Dir dir : kDirs) {
+    const int lines = building.LinesAcross(Other(dir));
     for (int line = 1; line <= lines; ++line) {
       const FrameRef frame{dir, line};
-      if (FrameHasWalls(building, frame)) frames.push_back(frame);
+      if (FrameHasWalls(building, results, frame)) frames.push_back(frame);
     }
   }
   return frames;

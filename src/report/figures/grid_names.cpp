@@ -13,8 +13,6 @@ PageBox Padded(const PageBox& box) { return {box.x - kNamePad, box.y, box.w + 2 
 
 }  // namespace
 
-bool IsMainGridLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
-
 FigText PlanGridNameStyle(bool mainLine) {
   return mainLine ? FigText{kFigLabelFace, 8, true} : FigText{kFigLabelFace, 6, false};
 }

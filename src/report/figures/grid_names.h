@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/line_names.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/label_placer.h"
 
@@ -12,9 +13,6 @@ namespace tvk {
 
 class Building;
 class PageSurface;
-
-// True for a main grid line: index i with i mod d = 1, or every line when d = 1.
-bool IsMainGridLine(int index, int divisions);
 
 // Name style of a plan grid line: main lines 8 pt bold, other lines 6 pt ("ＭＳ Ｐ明朝").
 FigText PlanGridNameStyle(bool mainLine);

@@ -25,8 +25,8 @@ QString PlanTitle(PlanKind kind, int storey) {
   return "(" + n + ") " + n + QStringLiteral(" 階耐力壁伏図") + QStringLiteral(" (数値は壁倍率)");
 }
 
-double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kind, int storey, double chapterY,
-                    const FigureFonts& fonts) {
+double DrawPlanPage(PageSurface& surface, const Building& building, const CalcResults& results, PlanKind kind,
+                    int storey, double chapterY, const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
   surface.SetFont(kFigBodyFace, kFigBodySize);
   const CharMetrics m = surface.MeasureA();
@@ -35,8 +35,9 @@ double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kin
   DrawFigText(surface, {kFigBodyFace, kFigBodySize}, {0, titleY}, PlanTitle(kind, storey));
 
   const bool walls = kind == PlanKind::BearingWall;
-  const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch), storey,
-                         walls ? PlanMode::BearingWall : PlanMode::Hardware, fonts};
+  const PlanContext plan{building, MakePlanTransform(building, chapterY, printableWidth, m.pitch),
+                         storey,   walls ? PlanMode::BearingWall : PlanMode::Hardware,
+                         fonts,    &results};
   LabelPlacer labels;
   if (walls) DrawPlanFloors(surface, plan);
   DrawPlanGrid(surface, plan, labels);
@@ -51,12 +52,12 @@ double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kin
   return bottom;
 }
 
-double DrawPlanChapter(PageSurface& surface, const Building& building, PlanKind kind, double chapterY,
-                       const FigureFonts& fonts) {
+double DrawPlanChapter(PageSurface& surface, const Building& building, const CalcResults& results, PlanKind kind,
+                       double chapterY, const FigureFonts& fonts) {
   double y = chapterY;
   for (int storey = 1; storey <= building.Storeys(); ++storey) {
     if (storey > 1) surface.NewPage();
-    y = DrawPlanPage(surface, building, kind, storey, chapterY, fonts);
+    y = DrawPlanPage(surface, building, results, kind, storey, chapterY, fonts);
   }
   return y;
 }

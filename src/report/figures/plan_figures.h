@@ -10,17 +10,18 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 struct CharMetrics;
 
 // Draws the plans of every storey: storey 1 from chapterY on the current page, every further
 // storey on a new page at the same place. Returns the y below the last legend.
-double DrawPlanChapter(PageSurface& surface, const Building& building, PlanKind kind, double chapterY,
-                       const FigureFonts& fonts);
+double DrawPlanChapter(PageSurface& surface, const Building& building, const CalcResults& results, PlanKind kind,
+                       double chapterY, const FigureFonts& fonts);
 
 // The plan of one storey on the current page; returns the y below its legend.
-double DrawPlanPage(PageSurface& surface, const Building& building, PlanKind kind, int storey, double chapterY,
-                    const FigureFonts& fonts);
+double DrawPlanPage(PageSurface& surface, const Building& building, const CalcResults& results, PlanKind kind,
+                    int storey, double chapterY, const FigureFonts& fonts);
 
 // Where the legend under a plan starts: 11 character widths in, 3.5 line pitches below
 // the bottom of the plan's square.

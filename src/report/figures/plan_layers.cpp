@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/wall_members.h"
 #include "model/building.h"
 #include "model/number_format.h"
 #include "report/figures/column_marks.h"
 #include "report/figures/figure_draw.h"
 #include "report/figures/grid_names.h"
 #include "report/figures/plan_symbols.h"
-#include "report/figures/wall_members.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
 
@@ -26,6 +26,7 @@ constexpr double kNameGap = 0.12;
 constexpr double kHardwareOffsetM = 0.02;
 
 PagePoint At(const PlanContext& plan, int i, int j) { return plan.t.At(plan.building, i, j); }
+PagePoint At(const PlanContext& plan, GridPos p) { return At(plan, p.i, p.j); }
 
 // Room the labels next to a wall or column need below the plan and left of it.
 double LabelHeight(PageSurface& surface, const PlanContext& plan) {
@@ -58,9 +59,9 @@ std::vector<GridNameSpot> PlanGridNameSpots(PageSurface& surface, const PlanCont
 
 // The wall between the column squares at its ends.
 void WallEnds(const PlanContext& plan, const WallMember& m, PagePoint& a, PagePoint& b) {
-  a = At(plan, m.i, m.j);
-  b = m.d == kDirX ? At(plan, m.last + 1, m.j) : At(plan, m.i, m.last + 1);
-  if (m.d == kDirX) {
+  a = At(plan, m.start);
+  b = At(plan, m.start.At(m.d, m.last + 1));
+  if (m.d == Dir::X) {
     a.x += kWallEndInset;
     b.x -= kWallEndInset;
   } else {
@@ -83,7 +84,7 @@ void DrawMultiplier(PageSurface& surface, const PlanContext& plan, const WallMem
   const QString text = QString::fromStdString(FormatFixed(m.seg->Multiplier, 1));
   const QSizeF size = MeasureFigText(surface, style, text);
   const double far = kBraceSymbolDepth + kMultiplierGap;
-  if (m.d == kDirX) {
+  if (m.d == Dir::X) {
     const double x = (a.x + b.x) / 2 - size.width() / 2;
     const PageBox below{x, a.y + kMultiplierGap, size.width(), size.height()};
     const PageBox above{x, a.y - far - size.height(), size.width(), size.height()};
@@ -118,10 +119,11 @@ void DrawHardwareLabels(PageSurface& surface, const PlanContext& plan, const Col
 ColumnMark PlanColumnMark(const PlanContext& plan, int i, int j) {
   switch (plan.mode) {
     case PlanMode::Hardware:
-      return HardwarePlanMark(plan.building, i, j, plan.storey);
+      return HardwarePlanMark(*plan.results, i, j, plan.storey);
     case PlanMode::CheckView:
-      return CheckViewUpperMark(plan.building, i, j);
+      return CheckViewUpperMark(*plan.results, i, j);
     case PlanMode::BearingWall:
+    case PlanMode::ColumnAreas:
       break;
   }
   return ColumnMark::Black;
@@ -140,13 +142,14 @@ void DrawPlanFloors(PageSurface& surface, const PlanContext& plan) {
   const Building& b = plan.building;
   for (int j = 1; j <= b.SpansY(); ++j) {
     for (int i = 1; i <= b.SpansX(); ++i) {
-      const int kind = b.Point(i, j, plan.storey).FloorKind;
-      if (kind != kFloorSlab && kind != kFloorVoid) continue;
+      const FloorCell kind = b.Point(i, j, plan.storey).FloorKind;
+      if (kind != FloorCell::Slab && kind != FloorCell::Void) continue;
+      if (kind == FloorCell::Slab && plan.mode == PlanMode::ColumnAreas) continue;
       const PagePoint low = At(plan, i, j);
       const PagePoint high = At(plan, i + 1, j + 1);
       const QColor grey = PaletteColor(kFigLightGrey);
       // A floor cell is grey with its outline; a void only cross-hatched.
-      const bool slab = kind == kFloorSlab;
+      const bool slab = kind == FloorCell::Slab;
       PageRect(surface, low.x, high.y, high.x - low.x, low.y - high.y, slab ? kPenSolid : kPenNone, kFloorPen, grey,
                grey, slab ? kFillSolid : kFillDiagCross);
     }
@@ -158,9 +161,9 @@ void DrawPlanBeams(PageSurface& surface, const PlanContext& plan, int level) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const GridPoint& p = b.Point(i, j, level);
-      if (i <= b.SpansX() && p.beam(kDirX).BeamKind != 0)
+      if (i <= b.SpansX() && p.beam(Dir::X).BeamKind != 0)
         FigLine(surface, At(plan, i, j), At(plan, i + 1, j), kBeamPen);
-      if (j <= b.SpansY() && p.beam(kDirY).BeamKind != 0)
+      if (j <= b.SpansY() && p.beam(Dir::Y).BeamKind != 0)
         FigLine(surface, At(plan, i, j), At(plan, i, j + 1), kBeamPen);
     }
   }
@@ -189,7 +192,7 @@ void DrawPlanColumns(PageSurface& surface, const PlanContext& plan) {
   for (int j = 1; j <= b.PointsY(); ++j) {
     for (int i = 1; i <= b.PointsX(); ++i) {
       const ColumnRec& column = b.Point(i, j, plan.storey).Column;
-      if (column.ColKind == kColNone) continue;
+      if (column.ColKind == ColumnKind::None) continue;
       const PagePoint p = At(plan, i, j);
       DrawColumnSymbol(surface, p, PlanColumnMark(plan, i, j), column.Through != 0);
       if (plan.mode == PlanMode::Hardware) DrawHardwareLabels(surface, plan, column, p);

@@ -9,10 +9,11 @@
 namespace tvk {
 
 class Building;
+class CalcResults;
 class PageSurface;
 
 enum class PlanKind { BearingWall, Hardware };
-enum class PlanMode { BearingWall, Hardware, CheckView };
+enum class PlanMode { BearingWall, Hardware, CheckView, ColumnAreas };
 
 struct PlanContext {
   const Building& building;
@@ -20,6 +21,8 @@ struct PlanContext {
   int storey = 1;
   PlanMode mode = PlanMode::BearingWall;
   FigureFonts fonts;
+  // The calculation the column marks of the hardware plan and the check page show.
+  const CalcResults* results = nullptr;
 };
 
 // Column square side and through-column circle radius (cm).
@@ -28,7 +31,7 @@ inline constexpr double kPlanThroughRadius = 1.1 * kPlanColumnSide;
 
 // Grid lines of both directions, names below (X lines) and to the left (Y lines).
 void DrawPlanGrid(PageSurface& surface, const PlanContext& plan, LabelPlacer& labels);
-// Floor and void cells of the storey (bearing-wall plan).
+// Floor and void cells of the storey (bearing-wall plan); only the voids in the column-area plan.
 void DrawPlanFloors(PageSurface& surface, const PlanContext& plan);
 // Beam segments of a level, one line per grid segment.
 void DrawPlanBeams(PageSurface& surface, const PlanContext& plan, int level);

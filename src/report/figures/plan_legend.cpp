@@ -4,6 +4,7 @@
 #include "report/figures/figure_fonts.h"
 #include "report/figures/plan_layers.h"
 #include "report/figures/plan_symbols.h"
+#include "report/figures/tributary_plan.h"
 #include "report/surface/page_primitives.h"
 #include "report/surface/page_surface.h"
 
@@ -48,10 +49,25 @@ void DrawLegendSymbol(PageSurface& surface, LegendSymbol symbol, double x1, doub
       return DrawColumnSymbol(surface, mid, ColumnMark::Black, false);
     case LegendSymbol::RedColumn:
       return DrawColumnSymbol(surface, mid, ColumnMark::Red, false);
+    case LegendSymbol::OpenColumn:
+      return DrawColumnSymbol(surface, mid, ColumnMark::White, false);
     case LegendSymbol::LowerColumn:
       return DrawColumnSymbol(surface, mid, ColumnMark::LowerOpen, false);
     case LegendSymbol::Beam:
       return DrawWallSymbol(surface, {x1, yc}, {x2, yc}, WallSymbol::Plain);
+    case LegendSymbol::TributaryArea: {
+      const double top = yc - kSymbolHalfHeight;
+      const double h = 2 * kSymbolHalfHeight;
+      for (int k = 0; k < 2; ++k) {
+        const QColor tint = TributaryTint(k);
+        PageRect(surface, x1 + k * kSymbolWidth / 2, top, kSymbolWidth / 2, h, kPenNone, 0, tint, tint, kFillSolid);
+      }
+      return PageLine(surface, mid.x, top, mid.x, top + h, kPenSolid, kTributaryLinePen, TributaryLineColor());
+    }
+    case LegendSymbol::NgTributaryArea:
+      PageRect(surface, x1, yc - kSymbolHalfHeight, kSymbolWidth, 2 * kSymbolHalfHeight, kPenNone, 0, TributaryNgTint(),
+               TributaryNgTint(), kFillSolid);
+      return DrawColumnSymbol(surface, mid, ColumnMark::Red, false);
   }
 }
 

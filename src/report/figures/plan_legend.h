@@ -22,6 +22,9 @@ enum class LegendSymbol {
   RedColumn,
   LowerColumn,
   Beam,
+  OpenColumn,       // an outer column of the column-area plan
+  TributaryArea,    // two neighbouring column areas and the line between them
+  NgTributaryArea,  // a red column on its red-tinted area
 };
 
 struct LegendRow {

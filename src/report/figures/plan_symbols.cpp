@@ -25,12 +25,6 @@ void Square(PageSurface& surface, PagePoint p, double side, int pen, int penColo
 
 }  // namespace
 
-WallSymbol WallSymbolOf(const WallSeg& seg, bool sheathing) {
-  if (sheathing) return WallSymbol::Sheathing;
-  if (seg.Slope == 3 || seg.KindKey == kKeyTasuki) return WallSymbol::Crossed;
-  return seg.Slope == 2 ? WallSymbol::BraceLeftUp : WallSymbol::BraceRightUp;
-}
-
 void DrawWallSymbol(PageSurface& surface, PagePoint a, PagePoint b, WallSymbol symbol) {
   FigLine(surface, a, b, kWallPen);
   const double length = std::hypot(b.x - a.x, b.y - a.y);

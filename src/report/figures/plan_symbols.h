@@ -1,18 +1,13 @@
 #pragma once
 // Wall and column symbols of the plan figures, shared by the plan layers and their legends.
 
+#include "engine/wall_members.h"
 #include "report/figures/column_marks.h"
 #include "report/figures/figure_geometry.h"
 
 namespace tvk {
 
 class PageSurface;
-struct WallSeg;
-
-enum class WallSymbol { Plain, BraceRightUp, BraceLeftUp, Crossed, Sheathing };
-
-// Symbol of a brace or sheathing member.
-WallSymbol WallSymbolOf(const WallSeg& seg, bool sheathing);
 
 // Height of the brace symbols and half-thickness of the sheathing symbol (cm).
 inline constexpr double kBraceSymbolDepth = 0.18;

@@ -26,43 +26,43 @@ struct QuarterFigure {
   const StoreyPlan& plan;
   const QuarterStorey& quarters;
 
-  const QuarterDirection& Dir(int d) const { return quarters.dir[static_cast<size_t>(d - 1)]; }
+  const QuarterDirection& Quarters(Dir d) const { return quarters.dir[d]; }
   // Page point of a plan point given in metres from grid line 1.
   PagePoint At(double x, double y) const {
     const PointCoord& origin = frame.plan.building.Coord(1, 1, 1);
     return frame.plan.t.Map(origin.x + x, origin.y + y);
   }
   // The storey's extent along d (metres from line 1): the length of d's strips.
-  std::pair<double, double> Along(int d) const {
-    const CellRange& r = plan.extent[d == kDirX ? 0 : 1];
+  std::pair<double, double> Along(Dir d) const {
+    const CellRange& r = plan.extent[d];
     return {(r.first - 1) * plan.cellSide, r.last * plan.cellSide};
   }
   // A rectangle from position a to b along d and from to across it.
-  PageBox Box(int d, double a, double b, double from, double to) const {
-    const PagePoint p = d == kDirX ? At(a, from) : At(from, a);
-    const PagePoint q = d == kDirX ? At(b, to) : At(to, b);
+  PageBox Box(Dir d, double a, double b, double from, double to) const {
+    const PagePoint p = d == Dir::X ? At(a, from) : At(from, a);
+    const PagePoint q = d == Dir::X ? At(b, to) : At(to, b);
     return {std::min(p.x, q.x), std::min(p.y, q.y), std::abs(q.x - p.x), std::abs(q.y - p.y)};
   }
 };
 
-QString StripName(int d, const QuarterStrip& strip) {
-  if (d == kDirX) return strip.low ? QStringLiteral("Ｘ方向 下側") : QStringLiteral("Ｘ方向 上側");
-  return strip.low ? QStringLiteral("Ｙ方向 左側") : QStringLiteral("Ｙ方向 右側");
+QString StripName(Dir d, const QuarterStrip& strip) {
+  return (d == Dir::X ? QStringLiteral("Ｘ方向 ") : QStringLiteral("Ｙ方向 ")) +
+         QString::fromUtf8(QuarterSideName(d, strip.low));
 }
 
 void DrawStrips(PageSurface& surface, const QuarterFigure& f) {
   const QColor grey = PaletteColor(kStripColor);
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     const auto [a, b] = f.Along(d);
     if (b <= a) continue;
-    for (const QuarterStrip& strip : f.Dir(d).strips) {
+    for (const QuarterStrip& strip : f.Quarters(d).strips) {
       const PageBox box = f.Box(d, a, b, strip.from, strip.to);
-      PageRect(surface, box.x, box.y, box.w, box.h, kPenNone, 0, grey, grey, d == kDirX ? kFillAlongX : kFillAlongY);
+      PageRect(surface, box.x, box.y, box.w, box.h, kPenNone, 0, grey, grey, d == Dir::X ? kFillAlongX : kFillAlongY);
     }
     // The quarter lines: the inner edges of the strips.
-    for (const double at : {f.Dir(d).strips[0].to, f.Dir(d).strips[1].from}) {
-      const PagePoint p = d == kDirX ? f.At(a, at) : f.At(at, a);
-      const PagePoint q = d == kDirX ? f.At(b, at) : f.At(at, b);
+    for (const double at : {f.Quarters(d).strips[0].to, f.Quarters(d).strips[1].from}) {
+      const PagePoint p = d == Dir::X ? f.At(a, at) : f.At(at, a);
+      const PagePoint q = d == Dir::X ? f.At(b, at) : f.At(at, b);
       PageLine(surface, p.x, p.y, q.x, q.y, kPenDash, kQuarterPen, grey);
     }
   }
@@ -70,17 +70,17 @@ void DrawStrips(PageSurface& surface, const QuarterFigure& f) {
 
 void DrawStripNames(PageSurface& surface, const QuarterFigure& f, LabelPlacer& labels) {
   const FigText style{kFigLabelFace, double(f.frame.plan.fonts.planMultiplier)};
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     const auto [a, b] = f.Along(d);
     if (b <= a) continue;
-    for (const QuarterStrip& strip : f.Dir(d).strips) {
+    for (const QuarterStrip& strip : f.Quarters(d).strips) {
       const QString text = StripName(d, strip);
       const QSizeF size = MeasureFigText(surface, style, text);
       std::vector<PageBox> spots;
       // Along the strip from its middle outwards.
       for (const double k : {0.5, 0.3, 0.7, 0.15, 0.85}) {
-        const PagePoint c = d == kDirX ? f.At(a + k * (b - a), (strip.from + strip.to) / 2)
-                                       : f.At((strip.from + strip.to) / 2, a + k * (b - a));
+        const PagePoint c = d == Dir::X ? f.At(a + k * (b - a), (strip.from + strip.to) / 2)
+                                        : f.At((strip.from + strip.to) / 2, a + k * (b - a));
         spots.push_back({c.x - size.width() / 2, c.y - size.height() / 2, size.width(), size.height()});
       }
       // A strip crowded with walls keeps its hatch and the legend without a name.
@@ -93,13 +93,13 @@ void DrawStripNames(PageSurface& surface, const QuarterFigure& f, LabelPlacer& l
 
 // The widths of the three parts of the extent across d: right of the plan for d = X
 // (texts turned to run upwards), above it for d = Y.
-void DrawDimensions(PageSurface& surface, const QuarterFigure& f, int d, LabelPlacer& labels) {
-  const QuarterDirection& q = f.Dir(d);
+void DrawDimensions(PageSurface& surface, const QuarterFigure& f, Dir d, LabelPlacer& labels) {
+  const QuarterDirection& q = f.Quarters(d);
   const double marks[] = {q.strips[0].from, q.strips[0].to, q.strips[1].from, q.strips[1].to};
   if (marks[3] <= marks[0]) return;
   const FigText style{kFigLabelFace, double(f.frame.plan.fonts.planMultiplier)};
   const QColor black = PaletteColor(kFigBlack);
-  const bool right = d == kDirX;
+  const bool right = d == Dir::X;
   const double line = right ? f.frame.right + kDimensionGap : f.frame.top - kDimensionGap;
   auto at = [&](double m) { return right ? f.At(0, m).y : f.At(m, 0).x; };
   auto segment = [&](double from, double to, double across1, double across2) {
@@ -146,8 +146,8 @@ double DrawQuarterPlan(PageSurface& surface, const Building& building, const Sto
   LabelPlacer labels;
   DrawCheckPlanLayers(surface, frame, labels, [&] { DrawStrips(surface, figure); });
   DrawStripNames(surface, figure, labels);
-  DrawDimensions(surface, figure, kDirX, labels);
-  DrawDimensions(surface, figure, kDirY, labels);
+  DrawDimensions(surface, figure, Dir::X, labels);
+  DrawDimensions(surface, figure, Dir::Y, labels);
 
   double legend = DrawCheckLegendRow(
       surface, frame, frame.legendY, [&](const PageBox& box) { HatchSymbol(surface, box, kFillAlongX); },

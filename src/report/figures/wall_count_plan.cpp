@@ -14,12 +14,12 @@ constexpr double kTotalGap = 0.15;  // between the plan's edge and a line total,
 // The total of the walls along X on line j right of the plan, of the walls along Y on
 // line i above it (turned to run upwards); a second place further out when the first is
 // taken by a neighbour's. False when neither is free: the line's table row has it.
-bool DrawLineTotal(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels, int d, int line, double cm) {
+bool DrawLineTotal(PageSurface& surface, const CheckPlanFrame& frame, LabelPlacer& labels, Dir d, int line, double cm) {
   const FigText style{kFigLabelFace, double(frame.plan.fonts.planMultiplier)};
   const QString text = QString::fromStdString(FormatFixed(cm, 1));
   const QSizeF size = MeasureFigText(surface, style, text);
   const Building& b = frame.plan.building;
-  if (d == kDirX) {
+  if (d == Dir::X) {
     const double y = frame.plan.t.At(b, 1, line).y - size.height() / 2;
     const PageBox near{frame.right + kTotalGap, y, size.width(), size.height()};
     const PageBox far{near.right() + kTotalGap, y, size.width(), size.height()};
@@ -42,17 +42,17 @@ QString WallCountPlanTitle(int storey) {
   return "(" + n + ") " + n + QStringLiteral(" 階壁量算定図 (数値は壁倍率)");
 }
 
-double DrawWallCountPlan(PageSurface& surface, const Building& building, int storey,
-                         const std::array<WallLines, 2>& walls, double y, const FigureFonts& fonts) {
+double DrawWallCountPlan(PageSurface& surface, const Building& building, int storey, const PerDir<WallLines>& walls,
+                         double y, const FigureFonts& fonts) {
   const SurfaceState saved = surface.State();
   const CheckPlanFrame frame = StartCheckPlan(surface, building, storey, y, WallCountPlanTitle(storey), fonts);
   LabelPlacer labels;
   DrawCheckPlanLayers(surface, frame, labels, nullptr);
   bool all = true;
-  for (int d = kDirX; d <= kDirY; ++d) {
-    const std::vector<double>& cm = walls[static_cast<size_t>(d - 1)].cm;
+  for (const Dir d : kDirs) {
+    const std::vector<double>& cm = walls[d].cm;
     for (int line = 1; line <= static_cast<int>(cm.size()); ++line) {
-      const double total = cm[static_cast<size_t>(line - 1)];
+      const double total = Nth(cm, line);
       if (total > 0) all = DrawLineTotal(surface, frame, labels, d, line, total) && all;
     }
   }

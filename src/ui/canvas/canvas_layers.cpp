@@ -16,20 +16,20 @@ constexpr double kBeamShift = 0.03;   // cm at zoom 1: X beams down, Y beams rig
 bool MainLine(int index, int divisions) { return divisions <= 1 || index % divisions == 1; }
 
 // Whether a unit segment along d leaves point (i, j) inside the grid.
-bool HasSegment(const Building& b, int i, int j, int d) { return d == kDirX ? i <= b.SpansX() : j <= b.SpansY(); }
+bool HasSegment(const Building& b, int i, int j, Dir d) { return d == Dir::X ? i <= b.SpansX() : j <= b.SpansY(); }
 
-QPointF Next(const CanvasPlan& plan, int i, int j, int level, int d) {
-  return d == kDirX ? plan.At(i + 1, j, level) : plan.At(i, j + 1, level);
+QPointF Next(const CanvasPlan& plan, int i, int j, int level, Dir d) {
+  return d == Dir::X ? plan.At(i + 1, j, level) : plan.At(i, j + 1, level);
 }
 
 void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const Building& b = plan.building;
   if (i > b.SpansX() || j > b.SpansY()) return;
-  const int kind = b.Point(i, j, plan.style.storey).FloorKind;
-  if (kind != kFloorSlab && kind != kFloorVoid) return;
-  const bool greyed = plan.Greyed(kCatFloor);
+  const FloorCell kind = b.Point(i, j, plan.style.storey).FloorKind;
+  if (kind != FloorCell::Slab && kind != FloorCell::Void) return;
+  const bool greyed = plan.Greyed(Category::Floor);
   CanvasFill fill{Qt::SolidPattern, greyed ? GreyB() : CanvasColour(kPalBlue)};
-  if (kind == kFloorVoid) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : CanvasColour(kPalLightBlue)};
+  if (kind == FloorCell::Void) fill = CanvasFill{Qt::DiagCrossPattern, greyed ? GreyA() : CanvasColour(kPalLightBlue)};
   const QPointF a = plan.At(i, j, plan.style.storey);
   const QPointF c = plan.At(i + 1, j + 1, plan.style.storey);
   canvas.Box(a.x(), a.y(), c.x(), c.y(), CanvasPen{Qt::SolidLine, 1, Qt::black}, fill);
@@ -37,11 +37,11 @@ void DrawFloorCell(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) 
 
 void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey + 1;
-  const QColor colour = plan.Greyed(kCatBeam) ? GreyA() : CanvasColour(kPalLightMagenta);
+  const QColor colour = plan.Greyed(Category::Beam) ? GreyA() : CanvasColour(kPalLightMagenta);
   const double shift = plan.Screen(kBeamShift);
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).beam(d).BeamKind <= 0) continue;
-    const QPointF offset = d == kDirX ? QPointF(0, -shift) : QPointF(shift, 0);
+    const QPointF offset = d == Dir::X ? QPointF(0, -shift) : QPointF(shift, 0);
     const QPointF a = plan.At(i, j, level) + offset;
     const QPointF b = Next(plan, i, j, level, d) + offset;
     canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::SolidLine, 1, colour});
@@ -51,8 +51,8 @@ void DrawBeams(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
 // Floor outline of the other storey (level 2 under storey 1, level 1 under storey 2).
 void DrawOtherFloorOutline(CanvasPainter& canvas, const CanvasPlan& plan, int i, int j) {
   const int level = plan.style.storey == 1 ? 2 : 1;
-  for (int d = kDirX; d <= kDirY; ++d) {
-    if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).FloorEdge[size_t(d - 1)] == 0) continue;
+  for (const Dir d : kDirs) {
+    if (!HasSegment(plan.building, i, j, d) || plan.building.Point(i, j, level).FloorEdge[d] == 0) continue;
     const QPointF a = plan.At(i, j, level);
     const QPointF b = Next(plan, i, j, level, d);
     canvas.Line(a.x(), a.y(), b.x(), b.y(), CanvasPen{Qt::DotLine, 1, CanvasColour(kPalLightGreen)});
@@ -64,10 +64,10 @@ class ColumnDrawing {
  public:
   explicit ColumnDrawing(const CanvasPlan& plan) : plan_(plan) {}
   void Add(int i, int j) {
-    const int kind = plan_.building.Point(i, j, plan_.style.storey).Column.ColKind;
-    if (kind != kColStorey && kind != kColThrough) return;
-    QColor colour = CanvasColour(kind == kColStorey ? kPalYellow : kPalLightCyan);
-    if (plan_.Greyed(kCatColumn)) colour = GreyA();
+    const ColumnKind kind = plan_.building.Point(i, j, plan_.style.storey).Column.ColKind;
+    if (kind != ColumnKind::Storey && kind != ColumnKind::Through) return;
+    QColor colour = CanvasColour(kind == ColumnKind::Storey ? kPalYellow : kPalLightCyan);
+    if (plan_.Greyed(Category::Column)) colour = GreyA();
     columns_.emplace_back(plan_.At(i, j, plan_.style.storey), colour);
   }
   void Draw(CanvasPainter& canvas) const {
@@ -100,7 +100,7 @@ void ForEachPoint(const GridRect& points, PerPoint perPoint) {
 }
 
 void AddWalls(WallDrawing& walls, const Building& b, int i, int j) {
-  for (int d = kDirX; d <= kDirY; ++d) {
+  for (const Dir d : kDirs) {
     if (HasSegment(b, i, j, d)) walls.Add(i, j, d);
   }
 }
@@ -140,7 +140,7 @@ void DrawCanvasPlan(CanvasPainter& canvas, const CanvasPlan& plan, const GridRec
   const Building& b = plan.building;
   DrawCanvasLineNames(canvas, plan);
   // The storey's points are read once; walls and columns are drawn when their turn comes.
-  WallDrawing walls(plan, plan.style.storey, plan.Greyed(kCatWall));
+  WallDrawing walls(plan, plan.style.storey, plan.Greyed(Category::Wall));
   ColumnDrawing columns(plan);
   ForEachPoint(points, [&](int i, int j) {
     DrawFloorCell(canvas, plan, i, j);

@@ -14,12 +14,12 @@ namespace tvk {
 inline QPointF PlanToPage(double x, double y, double scale) { return {x * scale + kMarginCm, y * scale + kMarginCm}; }
 
 struct CanvasPlanStyle {
-  int storey = 1;            // storey being edited
-  int category = kCatFloor;  // InputCategory
-  bool showAll = false;      // "全部材表示": every category in its own colours
-  bool deleteMode = false;   // a delete mode is active: grid line names in light red
-  double zoom = 1.0;         // sizes marked /z are divided by it to keep their screen size
-  int otherWallsStorey = 0;  // storey whose walls are shown for reference; 0 for none
+  int storey = 1;                       // storey being edited
+  Category category = Category::Floor;  // InputCategory
+  bool showAll = false;                 // "全部材表示": every category in its own colours
+  bool deleteMode = false;              // a delete mode is active: grid line names in light red
+  double zoom = 1.0;                    // sizes marked /z are divided by it to keep their screen size
+  int otherWallsStorey = 0;             // storey whose walls are shown for reference; 0 for none
 
   bool operator==(const CanvasPlanStyle&) const = default;
 };
@@ -37,7 +37,7 @@ struct CanvasPlan {
     return PlanToPage(c.x, c.y, scale);
   }
   // Members of a category other than the current one are grey unless every category is shown.
-  bool Greyed(int category) const { return style.category != category && !style.showAll; }
+  bool Greyed(Category category) const { return style.category != category && !style.showAll; }
 };
 
 }  // namespace tvk

@@ -38,16 +38,16 @@ class Area {
 };
 
 // The end points of the wall members on the segment leaving (i, j) along d.
-void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, int d) {
+void AddWallMembers(const CanvasPlan& plan, Area& area, int i, int j, Dir d) {
   const Building& b = plan.building;
-  if ((d == kDirX ? i : j) > b.Spans(d)) return;
+  if ((d == Dir::X ? i : j) > b.Spans(d)) return;
   const int level = plan.style.storey;
   const GridPoint& p = b.Point(i, j, level);
   for (const WallSeg* seg : {&p.brace(d), &p.sheathing(d)}) {
     if (seg->Kind == 0) continue;
-    const SegmentRun run = DrawnRun(b, *seg, d, AlongIndex(d, i, j));
-    area.Add(d == kDirX ? plan.At(run.first, j, level) : plan.At(i, run.first, level));
-    area.Add(d == kDirX ? plan.At(run.last + 1, j, level) : plan.At(i, run.last + 1, level));
+    const SegmentRun run = DrawnRun(b, *seg, d, GridPos{i, j}.Along(d));
+    area.Add(d == Dir::X ? plan.At(run.first, j, level) : plan.At(i, run.first, level));
+    area.Add(d == Dir::X ? plan.At(run.last + 1, j, level) : plan.At(i, run.last + 1, level));
   }
   if (HasAdjustLabel(p.sheathing(d))) area.AddLabel();
 }
@@ -58,7 +58,7 @@ constexpr float kGridTolerance = 0.01f;
 bool RegularGrid(const Building& b) {
   const float pitch = b.SubPitch();
   const float tolerance = kGridTolerance * pitch;
-  const std::vector<PointCoord>& coords = b.Coords();
+  const std::span<const PointCoord> coords = b.Coords();
   size_t n = 0;
   for (int level = 1; level <= b.Levels(); ++level) {
     for (int j = 1; j <= b.PointsY(); ++j) {
@@ -81,7 +81,7 @@ struct LineMembers {
   int longest = 1;
   bool labelled = false;
 };
-LineMembers ScanLines(const CanvasPlan& plan, int d, int first, int last) {
+LineMembers ScanLines(const CanvasPlan& plan, Dir d, int first, int last) {
   const Building& b = plan.building;
   const int other = plan.style.otherWallsStorey;
   const bool otherShown = other >= 1 && other <= b.Storeys() && other != plan.style.storey;
@@ -97,7 +97,7 @@ LineMembers ScanLines(const CanvasPlan& plan, int d, int first, int last) {
   for (const int level : {plan.style.storey, otherShown ? other : 0}) {
     if (level == 0) continue;
     // Row by row, the order the points lie in memory.
-    if (d == kDirX) {
+    if (d == Dir::X) {
       for (int j = first; j <= last; ++j) {
         for (int i = 1; i <= b.SpansX(); ++i) measure(b.Point(i, j, level), i);
       }
@@ -141,8 +141,8 @@ GridRect PointsReaching(const CanvasPlan& plan, const QRectF& units) {
   const GridRect wide = within(plan.Screen(kSymbolRoom) + kLabelRoom);
   if (wide.x1 > wide.x2 || wide.y1 > wide.y2) return GridRect{1, 1, 0, 0};
   if (wide == AllPoints(b)) return wide;
-  const LineMembers alongX = ScanLines(plan, kDirX, wide.y1, wide.y2);
-  const LineMembers alongY = ScanLines(plan, kDirY, wide.x1, wide.x2);
+  const LineMembers alongX = ScanLines(plan, Dir::X, wide.y1, wide.y2);
+  const LineMembers alongY = ScanLines(plan, Dir::Y, wide.x1, wide.x2);
   const GridRect near = alongX.labelled || alongY.labelled ? wide : within(plan.Screen(kSymbolRoom));
   return GridRect{std::max(1, near.x1 - alongX.longest), std::max(1, near.y1 - alongY.longest),
                   std::min(b.PointsX(), near.x2 + alongX.longest), std::min(b.PointsY(), near.y2 + alongY.longest)};
@@ -159,8 +159,8 @@ QRectF CanvasRedrawArea(const CanvasPlan& plan, const GridRect& rect) {
   area.Add(plan.At(x2, y2, plan.style.storey));
   for (int j = y1; j <= y2; ++j) {
     for (int i = x1; i <= x2; ++i) {
-      AddWallMembers(plan, area, i, j, kDirX);
-      AddWallMembers(plan, area, i, j, kDirY);
+      AddWallMembers(plan, area, i, j, Dir::X);
+      AddWallMembers(plan, area, i, j, Dir::Y);
     }
   }
   return area.Units(plan);

@@ -21,11 +21,11 @@ constexpr double kLabelFontSize = 7;
 using MemberLine = WallDrawing::MemberLine;
 
 // The member of unit segments first .. last on the line through (i, j) along d.
-MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, int d) {
+MemberLine MemberOnLine(const CanvasPlan& plan, SegmentRun run, int i, int j, int level, Dir d) {
   const auto [first, last] = run;
-  const QPointF a = d == kDirX ? plan.At(first, j, level) : plan.At(i, first, level);
-  const QPointF b = d == kDirX ? plan.At(last + 1, j, level) : plan.At(i, last + 1, level);
-  return d == kDirX ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
+  const QPointF a = d == Dir::X ? plan.At(first, j, level) : plan.At(i, first, level);
+  const QPointF b = d == Dir::X ? plan.At(last + 1, j, level) : plan.At(i, last + 1, level);
+  return d == Dir::X ? MemberLine{d, a.x(), b.x(), a.y()} : MemberLine{d, a.y(), b.y(), a.x()};
 }
 
 // Slope 1 rises towards the higher index, 2 towards the lower, 3 is a crossed pair.
@@ -63,21 +63,21 @@ void DrawAdjustLabel(CanvasPainter& canvas, const CanvasPlan& plan, const Member
   const CmSize size = CanvasPainter::MeasureText(text, kLabelFontSize);
   const double middle = (m.from + m.to) / 2;
   const double clear = plan.Screen(kSheathingHalfWidth + kLabelGap);
-  const QPointF topLeft = m.d == kDirX ? QPointF(middle - size.width / 2, m.line - clear)
-                                       : QPointF(m.line + clear, middle + size.height / 2);
+  const QPointF topLeft = m.d == Dir::X ? QPointF(middle - size.width / 2, m.line - clear)
+                                        : QPointF(m.line + clear, middle + size.height / 2);
   canvas.Text(topLeft.x(), topLeft.y(), text, colour, kLabelFontSize);
 }
 
 // The slot of the same layer at another unit segment of the line through (i, j) along d.
-const WallSeg& SlotAt(const Building& b, int i, int j, int level, int d, int index, bool brace) {
-  const GridPoint& p = d == kDirX ? b.Point(index, j, level) : b.Point(i, index, level);
+const WallSeg& SlotAt(const Building& b, int i, int j, int level, Dir d, int index, bool brace) {
+  const GridPoint& p = d == Dir::X ? b.Point(index, j, level) : b.Point(i, index, level);
   return brace ? p.brace(d) : p.sheathing(d);
 }
 
 // A member of several unit segments is one symbol, the same from each of its segments, and
 // only its last drawing shows: a segment leaves it to the member's last segment when that
 // one draws the very same symbol.
-bool DrawnAgainLater(const Building& b, const WallSeg& seg, SegmentRun run, int i, int j, int level, int d, int index,
+bool DrawnAgainLater(const Building& b, const WallSeg& seg, SegmentRun run, int i, int j, int level, Dir d, int index,
                      bool brace) {
   if (index == run.last) return false;
   const WallSeg& last = SlotAt(b, i, j, level, d, run.last, brace);
@@ -88,7 +88,7 @@ bool DrawnAgainLater(const Building& b, const WallSeg& seg, SegmentRun run, int 
 
 }  // namespace
 
-SegmentRun DrawnRun(const Building& building, const WallSeg& seg, int d, int index) {
+SegmentRun DrawnRun(const Building& building, const WallSeg& seg, Dir d, int index) {
   const bool holdsIndex = seg.RunStart >= 1 && seg.RunStart <= index && index <= seg.RunEnd;
   if (!holdsIndex || seg.RunEnd > building.Spans(d)) return {index, index};
   return {seg.RunStart, seg.RunEnd};
@@ -118,10 +118,10 @@ QString SheathingAdjustLabel(const WallSeg& seg) {
 WallDrawing::WallDrawing(const CanvasPlan& plan, int level, bool greyed)
     : plan_(plan), level_(level), greyed_(greyed) {}
 
-void WallDrawing::Add(int i, int j, int d) {
+void WallDrawing::Add(int i, int j, Dir d) {
   const Building& b = plan_.building;
   const GridPoint& p = b.Point(i, j, level_);
-  const int index = AlongIndex(d, i, j);
+  const int index = GridPos{i, j}.Along(d);
   if (const auto colour = SheathingColourIndex(p.sheathing(d).Kind)) {
     const WallSeg& seg = p.sheathing(d);
     const SegmentRun run = DrawnRun(b, seg, d, index);

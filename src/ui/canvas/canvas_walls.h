@@ -23,7 +23,7 @@ struct SegmentRun {
   int first = 0;
   int last = 0;
 };
-SegmentRun DrawnRun(const Building& building, const WallSeg& seg, int d, int index);
+SegmentRun DrawnRun(const Building& building, const WallSeg& seg, Dir d, int index);
 
 // Palette colour of a brace by size (Kind 1..4) and of a sheathed wall by list entry
 // (Kind 1..10); nullopt for a code outside the tables, which is then not drawn.
@@ -45,13 +45,13 @@ class WallDrawing {
   // the line and off it; positive offsets lie on the brace side (above an X line, left of
   // a Y line).
   struct MemberLine {
-    int d = kDirX;
+    Dir d = Dir::X;
     double from = 0;  // along-coordinate of the lower-index end point
     double to = 0;    // along-coordinate of the higher-index end point
     double line = 0;  // across-coordinate of the grid line
 
     QPointF P(double along, double offset) const {
-      return d == kDirX ? QPointF(along, line + offset) : QPointF(line - offset, along);
+      return d == Dir::X ? QPointF(along, line + offset) : QPointF(line - offset, along);
     }
   };
 
@@ -63,7 +63,7 @@ class WallDrawing {
   // drawing would show, so the earlier segments leave it to that one whenever it draws
   // the same symbol (the plan looks the same, drawn once instead of n times); its label
   // is written from its first segment.
-  void Add(int i, int j, int d);
+  void Add(int i, int j, Dir d);
   void Draw(CanvasPainter& canvas) const;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/centre_marks.h"
 #include "model/building.h"
 #include "ui/canvas/canvas_painter.h"
 #include "ui/canvas/canvas_plan.h"
@@ -14,9 +15,6 @@ namespace {
 constexpr double kOuterCircle = 0.3;
 constexpr double kInnerCircle = 0.1;
 constexpr double kCrossHalf = 0.2;
-// Frames: these shares of the elastic radius around the centre of gravity.
-constexpr double kInnerShare = 0.2;
-constexpr double kOuterShare = 0.3;
 
 void Frame(CanvasPainter& canvas, QPointF centre, QSizeF half, int colour) {
   canvas.Box(centre.x() - half.width(), centre.y() - half.height(), centre.x() + half.width(),
@@ -26,17 +24,13 @@ void Frame(CanvasPainter& canvas, QPointF centre, QSizeF half, int colour) {
 }  // namespace
 
 std::optional<EccentricityMarkSet> MarksOf(const StoreyBalance& balance, double scale) {
+  const std::optional<CentreMarks> centres = CentreMarksOf(balance);
+  if (!centres) return std::nullopt;
   EccentricityMarkSet marks;
-  // Loading direction 1 holds y coordinates and radii across X walls, direction 2 x ones.
-  if (balance.HasFloor != 0) marks.gravity = PlanToPage(balance.Gravity[1], balance.Gravity[0], scale);
-  if (balance.Stiffness[0] > 0 || balance.Stiffness[1] > 0) {
-    marks.rigidity = PlanToPage(balance.Rigidity[1], balance.Rigidity[0], scale);
-  }
-  if (!marks.gravity && !marks.rigidity) return std::nullopt;
-  const double rx = balance.ElasticRadius[1] * scale;
-  const double ry = balance.ElasticRadius[0] * scale;
-  marks.inner = QSizeF(kInnerShare * rx, kInnerShare * ry);
-  marks.outer = QSizeF(kOuterShare * rx, kOuterShare * ry);
+  if (const auto& g = centres->gravity) marks.gravity = PlanToPage(g->x, g->y, scale);
+  if (const auto& r = centres->rigidity) marks.rigidity = PlanToPage(r->x, r->y, scale);
+  marks.inner = QSizeF(centres->inner.x * scale, centres->inner.y * scale);
+  marks.outer = QSizeF(centres->outer.x * scale, centres->outer.y * scale);
   return marks;
 }
 
@@ -57,9 +51,7 @@ void DrawEccentricityMarks(CanvasPainter& canvas, const EccentricityMarkSet& mar
   }
 }
 
-void EccentricityMarks::Show(const Building& building, int storey, double scale) {
-  shown_ = MarksOf(building.Balance.at(size_t(storey - 1)), scale);
-}
+void EccentricityMarks::Show(const StoreyBalance& balance, double scale) { shown_ = MarksOf(balance, scale); }
 
 void EccentricityMarks::Paint(CanvasPainter& canvas) const {
   if (shown_) DrawEccentricityMarks(canvas, *shown_);

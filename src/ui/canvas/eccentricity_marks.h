@@ -12,7 +12,6 @@
 
 namespace tvk {
 
-class Building;
 class CanvasPainter;
 struct StoreyBalance;
 
@@ -34,8 +33,8 @@ void DrawEccentricityMarks(CanvasPainter& canvas, const EccentricityMarkSet& mar
 
 class EccentricityMarks {
  public:
-  // Shows the marks of a storey's current values in place of the ones shown before.
-  void Show(const Building& building, int storey, double scale);
+  // Shows the marks of a storey's values in place of the ones shown before.
+  void Show(const StoreyBalance& balance, double scale);
   void Hide() { shown_.reset(); }
   const std::optional<EccentricityMarkSet>& Shown() const { return shown_; }
   void Paint(CanvasPainter& canvas) const;

@@ -27,14 +27,21 @@ constexpr double kWheelNotch = 120;  // angle delta of one wheel notch
 
 }  // namespace
 
-PlanCanvas::PlanCanvas(const Building& building, const EditorState& state, QWidget* parent)
-    : QAbstractScrollArea(parent), b_(building), state_(state), image_(1, 1, QImage::Format_RGB32) {
+PlanCanvas::PlanCanvas(Document& document, StateSource state, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      doc_(document),
+      b_(document.building()),
+      state_(std::move(state)),
+      image_(1, 1, QImage::Format_RGB32) {
   image_.fill(Qt::black);
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::ClickFocus);
   setFrameShape(QFrame::NoFrame);
+  doc_.addView(*this);
 }
+
+PlanCanvas::~PlanCanvas() { doc_.removeView(*this); }
 
 // ---- view settings --------------------------------------------------------------
 
@@ -57,7 +64,21 @@ void PlanCanvas::deleteModeChanged() {
   fullRedraw();  // the line names change colour
 }
 
-// ---- what the editor asks -------------------------------------------------------
+// ---- what the editor and the document ask ----------------------------------------
+
+void PlanCanvas::documentChanging(const DocumentChange& change) {
+  if (change.scope == DocumentChange::Scope::Area && change.removes) eraseRect(change.rect);
+}
+
+void PlanCanvas::documentChanged(const DocumentChange& change) {
+  if (!change.ShowsOnPlan()) return;
+  if (change.scope == DocumentChange::Scope::Area) {
+    drawRect(change.rect);
+  } else {
+    fullRedraw();
+  }
+  updateEccentricityMarks();
+}
 
 void PlanCanvas::drawRubberBand(const RubberBand& band) { toggleBand(band); }
 
@@ -89,7 +110,7 @@ void PlanCanvas::drawRect(const GridRect& rect) {
 }
 
 void PlanCanvas::fullRedraw() {
-  otherWallsStorey_ = state_.OtherStoreyWalls ? 3 - state_.Storey : 0;
+  otherWallsStorey_ = state().OtherStoreyWalls ? 3 - state().Storey : 0;
   if (hasGrid()) scale_ = PlanScale(b_);
   fitView(viewportCentre());
   pendingErase_ = QRectF();
@@ -102,7 +123,7 @@ void PlanCanvas::showOtherStoreyWalls(int storey, bool shown) {
 }
 
 void PlanCanvas::updateEccentricityMarks() {
-  if (hasGrid()) marks_.Show(b_, style().storey, scale_);
+  if (hasGrid()) marks_.Show(doc_.balance(style().storey), scale_);
   viewport()->update();
 }
 
@@ -127,7 +148,7 @@ QPointF PlanCanvas::toViewport(CanvasPos at) const {
 
 QString PlanCanvas::toolTipAt(QPointF viewportPos) const {
   if (!hasGrid()) return {};
-  return QString::fromStdString(MemberTooltip(b_, state_, geometry(), toCanvas(viewportPos)));
+  return QString::fromStdString(MemberTooltip(b_, state(), geometry(), toCanvas(viewportPos)));
 }
 
 // ---- drawing --------------------------------------------------------------------
@@ -138,13 +159,13 @@ bool PlanCanvas::hasGrid() const {
          b_.Points().size() == points && b_.Coords().size() == points;
 }
 
-bool PlanCanvas::deleteModeActive() const { return EditModeFor(state_.Toggles) != kModePlace; }
+bool PlanCanvas::deleteModeActive() const { return EditModeFor(state().Toggles) != EditMode::Place; }
 
 CanvasPlanStyle PlanCanvas::style() const {
   CanvasPlanStyle s;
-  s.storey = std::clamp(state_.Storey, 1, std::max(1, b_.Storeys()));
-  s.category = state_.InputCategory;
-  s.showAll = state_.ShowAll;
+  s.storey = std::clamp(state().Storey, 1, std::max(1, b_.Storeys()));
+  s.category = state().InputCategory;
+  s.showAll = state().ShowAll;
   s.deleteMode = deleteModeActive();
   s.zoom = zoom_;
   s.otherWallsStorey = otherWallsStorey_;

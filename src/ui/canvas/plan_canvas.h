@@ -17,37 +17,41 @@
 // scrolls about a grid per notch (Shift+wheel across), and the middle button drags the
 // plan.
 //
-// The main window owns the one tvk::EditorHost of the program and forwards the canvas
-// parts of it here:
-//   drawRubberBand / eraseRubberBand  -> drawRubberBand / eraseRubberBand
-//   eraseRect / drawRect / fullRedraw -> the same names
-//   showOtherStoreyWalls              -> showOtherStoreyWalls
-//   eccentricityChanged               -> updateEccentricityMarks (after the panel texts)
-// and feeds the signals pressed / moved / escapePressed into tvk::PlanEditor.
+// The canvas is the plan editor's tvk::PlanView (rubber bands, redraws after a change of the
+// view, the other storey's walls, the centre marks) and a view of the document: an edit
+// takes the members of its rectangle off the plan before it is applied and draws the
+// area afresh after, a change of everything redraws the whole plan. The main window feeds
+// the signals pressed / moved / escapePressed into tvk::PlanEditor.
 
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QTransform>
+#include <functional>
 #include <vector>
 
 #include "editor/canvas_geometry.h"
 #include "editor/canvas_view.h"
-#include "editor/editor_host.h"
+#include "editor/document.h"
 #include "editor/plan_editor.h"
+#include "editor/plan_view.h"
 #include "ui/canvas/canvas_plan.h"
 #include "ui/canvas/eccentricity_marks.h"
 
 namespace tvk {
 
-class Building;
-
-class PlanCanvas : public QAbstractScrollArea {
+class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentView {
   Q_OBJECT
 
  public:
-  // The canvas reads the building and the editor's state (storey, category, show-all,
-  // delete toggles, other-storey walls) whenever it draws; both must outlive it.
-  PlanCanvas(const Building& building, const EditorState& state, QWidget* parent = nullptr);
+  // The editor's state (storey, category, show-all, delete toggles, other-storey walls) as
+  // it is at the moment; the editor that keeps it is made with the canvas as its view.
+  using StateSource = std::function<const EditorState&()>;
+
+  // The canvas reads the document (its building and eccentricity) and the editor's state
+  // whenever it draws; both must outlive it. It follows the document's changes until it
+  // is destroyed.
+  PlanCanvas(Document& document, StateSource state, QWidget* parent = nullptr);
+  ~PlanCanvas() override;
 
   // ---- view settings of the main window -----------------------------------------
   // Zoom factor of the zoom list (1 "全体表示", 1.2, 1.5, 2, 2.5, 3): sizes the box,
@@ -63,20 +67,19 @@ class PlanCanvas : public QAbstractScrollArea {
   // follow the toggles.
   void deleteModeChanged();
 
-  // ---- what the editor asks of the canvas (forwarded from EditorHost) -------------
+  // ---- PlanView --------------------------------------------------------------------
   // Rubber bands are exclusive-or: drawing the band that is shown takes it away again.
-  void drawRubberBand(const RubberBand& band);
-  void eraseRubberBand(const RubberBand& band);
-  // Takes the members of a grid rectangle off the plan; the drawRect that follows the
-  // edit paints that area, and anything the edit changed around it, afresh.
-  void eraseRect(const GridRect& rect);
-  void drawRect(const GridRect& rect);
+  void drawRubberBand(const RubberBand& band) override;
+  void eraseRubberBand(const RubberBand& band) override;
   // Clears the canvas, recomputes the plan scale and draws the whole plan.
-  void fullRedraw();
-  // The bearing walls of a storey as a reference layer (shown with columns and beams).
-  void showOtherStoreyWalls(int storey, bool shown);
-  // The centre marks of the current storey follow its StoreyBalance.
-  void updateEccentricityMarks();
+  void fullRedraw() override;
+  void showOtherStoreyWalls(int storey, bool shown) override;
+  // The centre marks of the current storey follow its eccentricity.
+  void updateEccentricityMarks() override;
+
+  // ---- DocumentView ----------------------------------------------------------------
+  void documentChanging(const DocumentChange& change) override;
+  void documentChanged(const DocumentChange& change) override;
 
   // ---- inspection (tests, screenshots) --------------------------------------------
   // The plan alone, the size of the box.
@@ -114,7 +117,12 @@ class PlanCanvas : public QAbstractScrollArea {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  // Takes the members of a grid rectangle off the plan; the drawRect that follows the
+  // edit paints that area, and anything the edit changed around it, afresh.
+  void eraseRect(const GridRect& rect);
+  void drawRect(const GridRect& rect);
   bool hasGrid() const;
+  const EditorState& state() const { return state_(); }
   bool deleteModeActive() const;
   CanvasPlanStyle style() const;
   // Canvas units -> pixels of the box.
@@ -138,8 +146,9 @@ class PlanCanvas : public QAbstractScrollArea {
   void toggleBand(const RubberBand& band);
   QPointF scrollOffset() const;
 
+  Document& doc_;
   const Building& b_;
-  const EditorState& state_;
+  StateSource state_;
   double zoom_ = 1.0;
   bool hideCentres_ = false;
   int otherWallsStorey_ = 0;

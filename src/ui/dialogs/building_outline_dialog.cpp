@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "model/building.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "ui/common/widget_helpers.h"
 
 namespace tvk {
@@ -33,19 +34,20 @@ BuildingNameEdits AddBuildingNameEdits(QGridLayout* grid, int firstRow) {
           AddNameRow(grid, firstRow + 2, "担当者名", 16, shortTip)};
 }
 
-BuildingOutlineDialog::BuildingOutlineDialog(Building& building, QWidget* parent) : QDialog(parent), b_(building) {
+BuildingOutlineDialog::BuildingOutlineDialog(Document& document, QWidget* parent) : QDialog(parent), doc_(document) {
+  const BuildingInfo& info = document.building().Info;
   setWindowTitle(kProgramTitle);
   auto* layout = new QVBoxLayout(this);
   auto* box = new QGroupBox("建物概要");
   auto* grid = new QGridLayout(box);
   edits_ = AddBuildingNameEdits(grid, 0);
-  edits_.building->setText(Q(b_.Info.BuildingName));
-  edits_.office->setText(Q(b_.Info.OfficeName));
-  edits_.person->setText(Q(b_.Info.PersonName));
+  edits_.building->setText(Q(info.BuildingName));
+  edits_.office->setText(Q(info.OfficeName));
+  edits_.person->setText(Q(info.PersonName));
   hideOffice_ = new QCheckBox("表紙に事務所名・担当者名を表示しない");
-  hideOffice_->setChecked(b_.Info.HideOfficeOnCover != 0);
+  hideOffice_->setChecked(info.HideOfficeOnCover != 0);
   hideDate_ = new QCheckBox("表紙に日付を表示しない");
-  hideDate_->setChecked(b_.Info.HideDateOnCover != 0);
+  hideDate_->setChecked(info.HideDateOnCover != 0);
   grid->addWidget(hideOffice_, 3, 1);
   grid->addWidget(hideDate_, 4, 1);
   layout->addWidget(box);
@@ -53,12 +55,8 @@ BuildingOutlineDialog::BuildingOutlineDialog(Building& building, QWidget* parent
 }
 
 void BuildingOutlineDialog::accept() {
-  b_.Info.BuildingName = edits_.building->text().toStdString();
-  b_.Info.OfficeName = edits_.office->text().toStdString();
-  b_.Info.PersonName = edits_.person->text().toStdString();
-  b_.Info.HideOfficeOnCover = hideOffice_->isChecked() ? 1 : 0;
-  b_.Info.HideDateOnCover = hideDate_->isChecked() ? 1 : 0;
-  b_.Modified = 1;
+  doc_.apply(OutlineCommand({edits_.building->text().toStdString(), edits_.office->text().toStdString(),
+                             edits_.person->text().toStdString(), hideOffice_->isChecked(), hideDate_->isChecked()}));
   QDialog::accept();
 }
 

@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace tvk {
 
-class Building;
+class Document;
 
 // The three name boxes with their character limits, shared with the new-data dialog.
 struct BuildingNameEdits {
@@ -24,17 +24,17 @@ class BuildingOutlineDialog : public QDialog {
   Q_OBJECT
 
  public:
-  BuildingOutlineDialog(Building& building, QWidget* parent = nullptr);
+  BuildingOutlineDialog(Document& document, QWidget* parent = nullptr);
 
   const BuildingNameEdits& edits() const { return edits_; }
   QCheckBox* hideOfficeBox() const { return hideOffice_; }
   QCheckBox* hideDateBox() const { return hideDate_; }
 
-  // OK: the texts and the two options go into the building, which counts as modified.
+  // OK: the texts and the two options go into the building (a change of the document).
   void accept() override;
 
  private:
-  Building& b_;
+  Document& doc_;
   BuildingNameEdits edits_;
   QCheckBox* hideOffice_ = nullptr;
   QCheckBox* hideDate_ = nullptr;

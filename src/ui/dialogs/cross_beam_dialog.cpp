@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/document.h"
 #include "model/building.h"
 #include "model/default_settings.h"
 #include "ui/common/user_prompts.h"
@@ -12,8 +13,8 @@
 
 namespace tvk {
 
-CrossBeamDialog::CrossBeamDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
-    : OptionsDialog("直交梁による引抜き力伝達の設定", building, defaults, prompts, parent) {
+CrossBeamDialog::CrossBeamDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
+    : OptionsDialog("直交梁による引抜き力伝達の設定", document, defaults, prompts, parent) {
   QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("直交する床梁による２階柱引抜き力の影響を設定してください"));
   ignore_ = new QCheckBox("直交梁により伝達される引抜き力は考慮しない");
@@ -39,11 +40,11 @@ CrossBeamDialog::CrossBeamDialog(Building& building, DefaultSettings& defaults, 
 void CrossBeamDialog::ok() {
   const int ignore = ignore_->isChecked() ? 1 : 0;
   const int noWarning = noWarning_->isChecked() ? 1 : 0;
-  CalcSettings& s = b_.Settings;
-  if (ignore != s.IgnoreCrossBeam || noWarning != s.NoCrossBeamWarning) {
-    s.IgnoreCrossBeam = ignore;
-    s.NoCrossBeamWarning = noWarning;
-    b_.Modified = 1;
+  if (ignore != b_.Settings.IgnoreCrossBeam || noWarning != b_.Settings.NoCrossBeamWarning) {
+    storeSettings([&](CalcSettings& s) {
+      s.IgnoreCrossBeam = ignore;
+      s.NoCrossBeamWarning = noWarning;
+    });
   }
   accept();
 }

@@ -12,7 +12,7 @@ class CrossBeamDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
-  CrossBeamDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
+  CrossBeamDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
 
   QCheckBox* ignoreBox() const { return ignore_; }
   QCheckBox* noWarningBox() const { return noWarning_; }

@@ -10,8 +10,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "engine/full_calculation.h"
-#include "model/building.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 #include "report/surface/report_fonts.h"
 #include "ui/common/widget_helpers.h"
 
@@ -39,16 +39,19 @@ QComboBox* MakeSelector(QWidget* parent) {
 
 }  // namespace
 
-HardwarePlaceDialog::HardwarePlaceDialog(Building& building, QWidget* parent, WindowPrompts* prompts)
+HardwarePlaceDialog::HardwarePlaceDialog(Document& document, QWidget* parent, WindowPrompts* prompts)
     : QDialog(parent),
-      building_(building),
+      doc_(document),
+      building_(document.building()),
       prompts_(this, prompts),
-      copy_(building),
+      copy_(building_),
       autoPlacement_(
           new QCheckBox(QStringLiteral("配置金物が空欄の場合、計算書の配置金物欄に必要金物を表示する。"), this)),
       doublePull_(new QCheckBox(QStringLiteral("両引き金物使用 (耐力の大きいHD金物に揃える)"), this)),
       refresh_(new QPushButton(QStringLiteral("リスト更新"), this)) {
-  setWindowTitle(QStringLiteral("配置金物セット   ") + Q(building.Info.BuildingName));
+  // The required grades the lists show.
+  doc_.results(HardwareFill::Never);
+  setWindowTitle(QStringLiteral("配置金物セット   ") + Q(building_.Info.BuildingName));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QString::fromUtf8(kPlacementPrompt), this));
   auto* panels = new QHBoxLayout;
@@ -59,8 +62,8 @@ HardwarePlaceDialog::HardwarePlaceDialog(Building& building, QWidget* parent, Wi
   auto* frame = new QGroupBox(QStringLiteral("金物自動配置"), this);
   auto* frameLayout = new QVBoxLayout(frame);
   autoPlacement_->setToolTip(QStringLiteral("金物未配置時にのみ有効です"));
-  autoPlacement_->setChecked(building.Settings.AutoHardwareOnReport == 1);
-  doublePull_->setChecked(building.Settings.DoublePullHD == 1);
+  autoPlacement_->setChecked(building_.Settings.AutoHardwareOnReport == 1);
+  doublePull_->setChecked(building_.Settings.DoublePullHD == 1);
   frameLayout->addWidget(autoPlacement_);
   frameLayout->addWidget(new QLabel(QStringLiteral("配置金物の1階柱頭・２階柱脚が共にHD金物の場合"), frame));
   auto* indented = new QHBoxLayout;
@@ -187,19 +190,18 @@ void HardwarePlaceDialog::markModified() {
 }
 
 void HardwarePlaceDialog::storeOptions() {
-  CalcSettings& settings = building_.Settings;
+  CalcSettings settings = building_.Settings;
   const int autoOn = autoPlacement_->isChecked() ? 1 : 0;
   const int doubleOn = doublePull_->isChecked() ? 1 : 0;
   if (settings.AutoHardwareOnReport == autoOn && settings.DoublePullHD == doubleOn) return;
   settings.AutoHardwareOnReport = autoOn;
   settings.DoublePullHD = doubleOn;
-  building_.Modified = 1;
+  doc_.apply(SettingsCommand(settings));
   applied_ = true;
 }
 
 void HardwarePlaceDialog::apply() {
-  copy_.applyTo(building_);
-  building_.Modified = 1;
+  doc_.apply(PlacementCommand(copy_, doc_.results(HardwareFill::Never)));
   applied_ = true;
   modified_ = false;
   refresh_->setEnabled(false);
@@ -219,7 +221,8 @@ void HardwarePlaceDialog::accept() {
   if (modified_) {
     if (!prompts_->askOkCancel(kApplyQuestion)) return;
     const int doublePull = doublePull_->isChecked() ? 1 : 0;
-    if (ApplyingLeavesThroughHardware(building_, copy_, doublePull) && !prompts_->askOkCancel(kThroughHoldsQuestion)) {
+    if (ApplyingLeavesThroughHardware(building_, doc_.results(HardwareFill::Never), copy_, doublePull) &&
+        !prompts_->askOkCancel(kThroughHoldsQuestion)) {
       return;
     }
   }
@@ -249,12 +252,12 @@ bool HardwarePlaceDialog::refreshEnabled() const { return refresh_->isEnabled();
 void HardwarePlaceDialog::setAutoPlacement(bool on) { autoPlacement_->setChecked(on); }
 void HardwarePlaceDialog::setDoublePull(bool on) { doublePull_->setChecked(on); }
 
-bool RunHardwarePlacementDialog(Building& building, QWidget* parent) {
+bool RunHardwarePlacementDialog(Document& document, QWidget* parent) {
   {
     const BusyCursor busy;
-    RunFullCalculation(building, true);
+    document.results(HardwareFill::Never);
   }
-  HardwarePlaceDialog dialog(building, parent);
+  HardwarePlaceDialog dialog(document, parent);
   dialog.exec();
   return dialog.applied();
 }

@@ -18,13 +18,14 @@ class QPushButton;
 namespace tvk {
 
 class Building;
+class Document;
 
 class HardwarePlaceDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // The building must hold the results of a calculation without auto-placement.
-  HardwarePlaceDialog(Building& building, QWidget* parent, WindowPrompts* prompts = nullptr);
+  // Shows the document calculated without auto-placement.
+  HardwarePlaceDialog(Document& document, QWidget* parent, WindowPrompts* prompts = nullptr);
   ~HardwarePlaceDialog() override;
 
   // ---- what the user does, callable from tests ----
@@ -68,7 +69,8 @@ class HardwarePlaceDialog : public QDialog {
   void storeOptions();
   void apply();
 
-  Building& building_;
+  Document& doc_;
+  const Building& building_;
   PromptsRef prompts_;
   PlacementCopy copy_;
   std::array<StoreyPanel, 2> panels_;  // [storey-1]
@@ -79,8 +81,8 @@ class HardwarePlaceDialog : public QDialog {
   bool applied_ = false;
 };
 
-// Calculates the building without auto-placement and runs the dialog modally; true when
-// the building's hardware or options were changed (its Modified flag is then set).
-bool RunHardwarePlacementDialog(Building& building, QWidget* parent);
+// Calculates the document without auto-placement and runs the dialog modally; true when
+// the building's hardware or options were changed (changes of the document).
+bool RunHardwarePlacementDialog(Document& document, QWidget* parent);
 
 }  // namespace tvk

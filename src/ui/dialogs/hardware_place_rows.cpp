@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/calc_results.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
 #include "engine/member_codes.h"
@@ -40,7 +41,7 @@ size_t NameWidth(const std::vector<std::string>& names) {
 }
 
 bool IsThrough(const Building& building, int storey, const PlacedColumn& column) {
-  return building.Point(column.i, column.j, storey).Column.Through == 1;
+  return building.Point(column.at, storey).Column.Through == 1;
 }
 
 }  // namespace
@@ -73,9 +74,9 @@ std::vector<std::string> PlacementListHeader(const Building& building) {
 }
 
 std::string PlacementRowText(const Building& building, int storey, const PlacedColumn& column) {
-  const ColumnRec& rec = building.Point(column.i, column.j, storey).Column;
-  return PadLeft(building.LineNameX(column.i), NameWidth(building.Settings.LineNamesX)) + "- " +
-         PadRight(building.LineNameY(column.j), NameWidth(building.Settings.LineNamesY)) + " " +
+  const ColumnRec& rec = building.Point(column.at, storey).Column;
+  return PadLeft(building.LineNameX(column.at.i), NameWidth(building.Settings.LineNamesX)) + "- " +
+         PadRight(building.LineNameY(column.at.j), NameWidth(building.Settings.LineNamesY)) + " " +
          PadLeft(rec.NeedGrade, kGradeField) + " " + PadLeft(column.top, kGradeField) + " " +
          PadLeft(column.bottom, kGradeField) + " " + (IsThrough(building, storey, column) ? kThroughMark : kNoMark);
 }
@@ -87,7 +88,7 @@ PlacementCopy::PlacementCopy(const Building& building) {
     for (int i = 1; i <= building.PointsX(); ++i) {
       for (int j = 1; j <= building.PointsY(); ++j) {
         const GridPoint& p = building.Point(i, j, s);
-        if (HasColumnAt(p)) columns(s).push_back({i, j, p.Column.TopHardware, p.Column.BottomHardware});
+        if (HasColumnAt(p)) columns(s).push_back({{i, j}, p.Column.TopHardware, p.Column.BottomHardware});
       }
     }
   }
@@ -107,17 +108,17 @@ void PlacementCopy::clearStorey(int storey) {
   }
 }
 
-void PlacementCopy::applyTo(Building& building) const {
+void PlacementCopy::applyTo(Building& building, const CalcResults& results) const {
   for (int s = 1; s <= 2; ++s) {
     for (const PlacedColumn& column : columns(s)) {
-      ColumnRec& rec = building.Point(column.i, column.j, s).Column;
+      ColumnRec& rec = building.Point(column.at, s).Column;
       rec.TopHardware = column.top;
       rec.BottomHardware = column.bottom;
     }
   }
   for (const PlacedColumn& column : columns(1)) {
-    if (building.Settings.DoublePullHD == 1) SetRyobiki(building, column.i, column.j, 1);
-    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, column.i, column.j, 1);
+    if (building.Settings.DoublePullHD == 1) SetRyobiki(building, column.at, 1);
+    if (building.Settings.Match1FTo2F == 1) MatchLowerHardware(building, results, column.at, 1);
   }
 }
 
@@ -142,11 +143,16 @@ bool ThroughColumnHoldsHardware(const Building& building) {
   return false;
 }
 
-bool ApplyingLeavesThroughHardware(const Building& building, const PlacementCopy& copy, int doublePullHD) {
+bool ApplyingLeavesThroughHardware(const Building& building, const CalcResults& results, const PlacementCopy& copy,
+                                   int doublePullHD) {
   Building trial = building;
   trial.Settings.DoublePullHD = doublePullHD;
-  copy.applyTo(trial);
+  copy.applyTo(trial, results);
   return ThroughColumnHoldsHardware(trial);
+}
+
+Command PlacementCommand(const PlacementCopy& copy, const CalcResults& results) {
+  return Command{DocumentChange::Values(), {}, false, [copy, &results](Building& b) { copy.applyTo(b, results); }};
 }
 
 }  // namespace tvk

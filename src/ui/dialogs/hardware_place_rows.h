@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "editor/command.h"
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class CalcResults;
 
 inline constexpr const char* kNoColumnsRow = "柱が配置されていません。";
 inline constexpr const char* kBlankChoice = "空欄";
@@ -22,8 +26,7 @@ inline constexpr const char* kAbandonPlacementQuestion = "配置金物設定を�
 
 // One listed column: its grid point and its working top and bottom texts.
 struct PlacedColumn {
-  int i = 0;
-  int j = 0;
+  GridPos at;
   std::string top;
   std::string bottom;
 };
@@ -58,9 +61,9 @@ class PlacementCopy {
   // Empties the working top and bottom of every column of the storey.
   void clearStorey(int storey);
   // Copies the working texts into the building, then applies double-pull (DoublePullHD)
-  // and storey-1-follows-storey-2 (Match1FTo2F) to every storey-1 column. Empty fields stay
-  // empty.
-  void applyTo(Building& building) const;
+  // and storey-1-follows-storey-2 (Match1FTo2F, by the N values of results) to every
+  // storey-1 column. Empty fields stay empty.
+  void applyTo(Building& building, const CalcResults& results) const;
 
  private:
   std::vector<PlacedColumn> storeys_[2];
@@ -75,6 +78,11 @@ const char* ThroughColumnQuestion(const Building& building, int storey, const Pl
 bool ThroughColumnHoldsHardware(const Building& building);
 // Whether applying the working copy with a double-pull choice (DoublePullHD) would leave a
 // through column so; the building itself is not changed.
-bool ApplyingLeavesThroughHardware(const Building& building, const PlacementCopy& copy, int doublePullHD);
+bool ApplyingLeavesThroughHardware(const Building& building, const CalcResults& results, const PlacementCopy& copy,
+                                   int doublePullHD);
+
+// Applying the working copy as a change of the document, at once: results are the
+// building's as it is then.
+Command PlacementCommand(const PlacementCopy& copy, const CalcResults& results);
 
 }  // namespace tvk

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editor/document.h"
 #include "model/building.h"
 #include "model/default_settings.h"
 #include "ui/common/user_prompts.h"
@@ -25,8 +26,8 @@ const char* const kUserLTable =
 
 }  // namespace
 
-LMethodDialog::LMethodDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
-    : OptionsDialog("押さえ係数設定", building, defaults, prompts, parent) {
+LMethodDialog::LMethodDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
+    : OptionsDialog("押さえ係数設定", document, defaults, prompts, parent) {
   QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("２階建ての１階柱(その他の柱)の 押さえ係数Ｌ の設定方法を指定してください。"));
   methods_ = new QButtonGroup(this);
@@ -45,8 +46,7 @@ LMethodDialog::LMethodDialog(Building& building, DefaultSettings& defaults, User
 }
 
 void LMethodDialog::ok() {
-  b_.Settings.LMethod = methods_->checkedId();
-  b_.Modified = 1;
+  storeSettings([this](CalcSettings& s) { s.LMethod = methods_->checkedId(); });
   accept();
 }
 

@@ -11,7 +11,7 @@ class LMethodDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
-  LMethodDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
+  LMethodDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
 
   QButtonGroup* methods() const { return methods_; }
 

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editor/document.h"
 #include "model/building.h"
 #include "model/grid_point.h"
 #include "ui/common/user_prompts.h"
@@ -59,11 +60,11 @@ class NamingDiagram : public QWidget {
 
 }  // namespace
 
-LineNameDialog::LineNameDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
-    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts) {
+LineNameDialog::LineNameDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent)
+    : QDialog(parent), doc_(document), b_(document.building()), defaults_(defaults), prompts_(prompts) {
   setWindowTitle(Q(std::string(kProgramTitle) + "   通り名の設定"));
-  forms_[0] = OpenLineNameAxis(LineNameAxisOf(building, kDirX));
-  forms_[1] = OpenLineNameAxis(LineNameAxisOf(building, kDirY));
+  forms_[0] = OpenLineNameAxis(LineNameAxisOf(b_, Dir::X));
+  forms_[1] = OpenLineNameAxis(LineNameAxisOf(b_, Dir::Y));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel("通り名の種類を選択してください。"));
   auto* row = new QHBoxLayout;
@@ -140,7 +141,7 @@ void LineNameDialog::storeDefaults() {
 }
 
 void LineNameDialog::accept() {
-  ApplyLineNameDialog(b_, formOf(0), formOf(1));
+  doc_.apply(LineNameDialogCommand(b_, formOf(0), formOf(1)));
   QDialog::accept();
 }
 

@@ -16,6 +16,7 @@ class QPushButton;
 namespace tvk {
 
 class Building;
+class Document;
 struct DefaultSettings;
 class UserPrompts;
 
@@ -23,7 +24,7 @@ class LineNameDialog : public QDialog {
   Q_OBJECT
 
  public:
-  LineNameDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
+  LineNameDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
 
   // One frame's controls; index 0 is "Ｘ通り", 1 "Ｙ通り".
   struct Frame {
@@ -34,7 +35,8 @@ class LineNameDialog : public QDialog {
   const Frame& frame(int axis) const { return frames_[static_cast<size_t>(axis)]; }
   QPushButton* defaultButton() const { return default_; }
 
-  // "O K": the settings go into the building, which counts as modified.
+  // "O K": the settings go into the building and the names are generated afresh (a change
+  // of the document).
   void accept() override;
 
  private:
@@ -44,7 +46,8 @@ class LineNameDialog : public QDialog {
   LineNameAxisForm formOf(int axis) const;
   void storeDefaults();
 
-  Building& b_;
+  Document& doc_;
+  const Building& b_;
   DefaultSettings& defaults_;
   UserPrompts& prompts_;
   std::array<LineNameAxisForm, 2> forms_;

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editor/document.h"
 #include "model/building.h"
 #include "model/default_settings.h"
 #include "ui/common/user_prompts.h"
@@ -41,9 +42,9 @@ class TransmissionPicture : public QWidget {
 
 }  // namespace
 
-MissingColumnDialog::MissingColumnDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts,
+MissingColumnDialog::MissingColumnDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts,
                                          QWidget* parent)
-    : OptionsDialog("１階に柱がない時の２階柱の引抜き力の処理", building, defaults, prompts, parent) {
+    : OptionsDialog("１階に柱がない時の２階柱の引抜き力の処理", document, defaults, prompts, parent) {
   QVBoxLayout* layout = layout_;
   layout->addWidget(new QLabel("２階柱(③)の引抜き力を1階柱(①,②)に伝達させるか設定します。"));
   auto* row = new QHBoxLayout;
@@ -69,15 +70,17 @@ MissingColumnDialog::MissingColumnDialog(Building& building, DefaultSettings& de
 }
 
 void MissingColumnDialog::ok() {
-  b_.Settings.NoTransmitMissingColumn = options_->checkedId();
-  b_.Modified = 1;
+  storeChoice();
   accept();
+}
+
+void MissingColumnDialog::storeChoice() {
+  storeSettings([this](CalcSettings& s) { s.NoTransmitMissingColumn = options_->checkedId(); });
 }
 
 void MissingColumnDialog::storeDefault() {
   // The project takes the choice at once, whatever the answer about the default.
-  b_.Settings.NoTransmitMissingColumn = options_->checkedId();
-  b_.Modified = 1;
+  storeChoice();
   if (prompts_.askOkCancelDefaultCancel(
           DefaultQuestion("１階に柱がない時の２階柱引抜き力の処理の設定デフォルトを変更します。"))) {
     defaults_.DefNoTransmitMissingColumn = options_->checkedId();

@@ -12,13 +12,14 @@ class MissingColumnDialog : public OptionsDialog {
   Q_OBJECT
 
  public:
-  MissingColumnDialog(Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
+  MissingColumnDialog(Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent = nullptr);
 
   QButtonGroup* options() const { return options_; }
 
  private:
   void ok() override;
   void storeDefault() override;
+  void storeChoice();
 
   QButtonGroup* options_ = nullptr;
 };

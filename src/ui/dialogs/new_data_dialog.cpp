@@ -17,6 +17,7 @@
 #include "model/number_format.h"
 #include "model/profile_fields.h"
 #include "model/profile_store.h"
+#include "model/project_file.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/profile_dialog.h"
@@ -33,8 +34,12 @@ double GridLengthOf(const std::string& text) {
   return value >= kMinGridLengthMm && value <= kMaxGridLengthMm ? value : 0;
 }
 
-void CreateNewBuilding(Building& building, const DefaultSettings& defaults, const NewDataChoice& choice) {
-  Building& b = building;
+Building CreateNewBuilding(const Building& previous, const DefaultSettings& defaults, const NewDataChoice& choice) {
+  Building b;
+  b.Header = previous.Header;
+  b.Info = previous.Info;
+  b.Settings = previous.Settings;
+  b.SpareBlock = previous.SpareBlock;
   b.ResetForNewBuilding(defaults);
   b.Info.BuildingName = choice.buildingName;
   b.Info.OfficeName = choice.officeName;
@@ -50,9 +55,8 @@ void CreateNewBuilding(Building& building, const DefaultSettings& defaults, cons
   // previous building's.
   const BuildingProfile profile = b.Storeys() < 2 ? WithoutUpperStorey(choice.profile) : choice.profile;
   if (WriteProfile(b, profile)) WriteProfile(b, BuildingProfile{});
-  b.Undo = UndoInfo{};
   GenerateLineNames(b);
-  b.Modified = 0;
+  return b;
 }
 
 NewDataDialog::NewDataDialog(QWidget* parent) : QDialog(parent) {

@@ -39,8 +39,9 @@ std::string SubGridLengthLabel(double gridLengthMm, int option);
 double GridLengthOf(const std::string& text);
 
 // OK: a new, empty building with the chosen outline, profile and the defaults for new
-// buildings; never saved, not modified, grid lines named.
-void CreateNewBuilding(Building& building, const DefaultSettings& defaults, const NewDataChoice& choice);
+// buildings, grid lines named. What the dialog does not set is kept from the building
+// open before (the options beside the plan among it).
+Building CreateNewBuilding(const Building& previous, const DefaultSettings& defaults, const NewDataChoice& choice);
 
 class NewDataDialog : public QDialog {
   Q_OBJECT

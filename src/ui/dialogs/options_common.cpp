@@ -4,7 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/building.h"
+#include "editor/commands.h"
+#include "editor/document.h"
 
 namespace tvk {
 
@@ -12,10 +13,21 @@ std::string DefaultQuestion(const char* firstLine) {
   return std::string(firstLine) + "\n\n(変更したデフォルトは、次回新規データから有効になります。)";
 }
 
-OptionsDialog::OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts,
+OptionsDialog::OptionsDialog(const char* name, Document& document, DefaultSettings& defaults, UserPrompts& prompts,
                              QWidget* parent)
-    : QDialog(parent), b_(building), defaults_(defaults), prompts_(prompts), layout_(new QVBoxLayout(this)) {
-  setWindowTitle(QString::fromStdString(std::string(name) + "   " + building.Info.BuildingName));
+    : QDialog(parent),
+      doc_(document),
+      b_(document.building()),
+      defaults_(defaults),
+      prompts_(prompts),
+      layout_(new QVBoxLayout(this)) {
+  setWindowTitle(QString::fromStdString(std::string(name) + "   " + b_.Info.BuildingName));
+}
+
+void OptionsDialog::storeSettings(const std::function<void(CalcSettings&)>& change) {
+  CalcSettings settings = b_.Settings;
+  change(settings);
+  doc_.apply(SettingsCommand(settings));
 }
 
 OptionButtons AddOptionButtons(QDialog* dialog, QBoxLayout* layout, const char* defaultCaption) {

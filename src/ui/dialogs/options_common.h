@@ -3,9 +3,9 @@
 // spaces and the building name), the OK / ｷｬﾝｾﾙ / default button row and the default
 // question.
 
-#include <string>
-
 #include <QDialog>
+#include <functional>
+#include <string>
 
 class QBoxLayout;
 class QPushButton;
@@ -14,6 +14,8 @@ class QVBoxLayout;
 namespace tvk {
 
 class Building;
+class Document;
+struct CalcSettings;
 struct DefaultSettings;
 class UserPrompts;
 
@@ -37,14 +39,17 @@ class OptionsDialog : public QDialog {
   QPushButton* defaultButton() const { return default_; }
 
  protected:
-  OptionsDialog(const char* name, Building& building, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent);
+  OptionsDialog(const char* name, Document& document, DefaultSettings& defaults, UserPrompts& prompts, QWidget* parent);
   // Adds the button row below the dialog's content: OK runs ok(), the default button
   // storeDefault(), ｷｬﾝｾﾙ closes without change.
   void addButtons(const char* defaultCaption);
   virtual void ok() = 0;
   virtual void storeDefault() = 0;
+  // The project's settings with a change, applied to the document as one command.
+  void storeSettings(const std::function<void(CalcSettings&)>& change);
 
-  Building& b_;
+  Document& doc_;
+  const Building& b_;
   DefaultSettings& defaults_;
   UserPrompts& prompts_;
   QVBoxLayout* layout_;

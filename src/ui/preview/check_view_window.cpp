@@ -5,8 +5,7 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "engine/full_calculation.h"
-#include "model/building.h"
+#include "editor/document.h"
 #include "report/figures/check_view_page.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/page_view.h"
@@ -28,8 +27,8 @@ std::string CheckViewPrintQuestion(const std::string& printerName) {
   return "２階柱Ｎ値伝達チェック図を印刷します。\r\r" + PrinterNameLine(QString::fromStdString(printerName));
 }
 
-CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
-    : PageWindow(building, fonts, parent, prompts), zoom_(new QComboBox(this)) {
+CheckViewWindow::CheckViewWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
+    : PageWindow(document, fonts, parent, prompts), zoom_(new QComboBox(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   ") + QString::fromUtf8(kCheckViewTitle));
   auto* bar = addToolBar(QString::fromUtf8(kCheckViewTitle));
   bar->setMovable(false);
@@ -50,7 +49,7 @@ CheckViewWindow::CheckViewWindow(Building& building, const FigureFonts& fonts, Q
 CheckViewWindow::~CheckViewWindow() = default;
 
 void CheckViewWindow::refresh() {
-  showDrawn([this](PageSurface& surface) { DrawCheckViewPage(surface, building_, fonts_); });
+  showDrawn([this](PageSurface& surface) { DrawCheckViewPage(surface, building_, doc_.results(), fonts_); });
 }
 
 void CheckViewWindow::setZoomIndex(int index) {
@@ -61,12 +60,12 @@ void CheckViewWindow::setZoomIndex(int index) {
 
 void CheckViewWindow::print() { printPage(CheckViewPrintQuestion(printerName().toStdString())); }
 
-CheckViewWindow* OpenCheckView(Building& building, const FigureFonts& fonts, QWidget* owner) {
+CheckViewWindow* OpenCheckView(Document& document, const FigureFonts& fonts, QWidget* owner) {
   const BusyCursor busy;
-  RunFullCalculation(building, false);
+  document.results();
   CheckViewWindow* window = OpenResultWindow<CheckViewWindow>(owner);
   if (window == nullptr) {
-    window = new CheckViewWindow(building, fonts, owner);
+    window = new CheckViewWindow(document, fonts, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
   } else {
     // The label sizes may have changed in the font size dialog since it was drawn.

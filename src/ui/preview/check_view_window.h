@@ -10,6 +10,7 @@ class QComboBox;
 namespace tvk {
 
 class Building;
+class Document;
 
 inline constexpr const char* kCheckViewTitle = "２階Ｎ値伝達ﾁｪｯｸ";
 
@@ -23,7 +24,7 @@ class CheckViewWindow : public PageWindow {
 
  public:
   // Draws the page from building's current results; the caller has calculated them.
-  CheckViewWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
+  CheckViewWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
   ~CheckViewWindow() override;
 
   // Draws the page again from the building's current results.
@@ -39,6 +40,6 @@ class CheckViewWindow : public PageWindow {
 
 // Calculates the building as the report does and shows owner's check view (made on first
 // use, owned by owner; redrawn when already open).
-CheckViewWindow* OpenCheckView(Building& building, const FigureFonts& fonts, QWidget* owner);
+CheckViewWindow* OpenCheckView(Document& document, const FigureFonts& fonts, QWidget* owner);
 
 }  // namespace tvk

@@ -6,8 +6,7 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "engine/full_calculation.h"
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "report/figures/elevation_figures.h"
 #include "ui/dialogs/printer_select_dialog.h"
@@ -18,7 +17,10 @@ namespace tvk {
 
 namespace {
 
-int LineCount(const Building& building, int dir) { return dir == kDirX ? building.PointsX() : building.PointsY(); }
+int LineCount(const Building& building, Dir dir) { return building.LinesAcross(Other(dir)); }
+
+// The direction a direction button stands for.
+Dir DirOf(const QAction* action) { return static_cast<Dir>(action->data().toInt()); }
 
 }  // namespace
 
@@ -31,8 +33,8 @@ QString ElevationCaption(const Building& building, const FrameRef& frame) {
          QStringLiteral(" 通り 軸組図");
 }
 
-ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
-    : PageWindow(building, fonts, parent, prompts), directions_(new QActionGroup(this)) {
+ElevationWindow::ElevationWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
+    : PageWindow(document, fonts, parent, prompts), directions_(new QActionGroup(this)) {
   setWindowTitle(QString::fromUtf8(kProgramTitle) + QStringLiteral("   軸組図"));
   auto* bar = addToolBar(QStringLiteral("軸組図"));
   bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -42,14 +44,14 @@ ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, Q
   connect(AddToolKey(bar, "NextFrame", QStringLiteral("次の通り"), QStyle::SP_ArrowForward), &QAction::triggered, this,
           &ElevationWindow::nextFrame);
   bar->addSeparator();
-  for (const int dir : {kDirX, kDirY}) {
-    QAction* action = bar->addAction(dir == kDirX ? QStringLiteral("Ｘ通り") : QStringLiteral("Ｙ通り"));
+  for (const Dir dir : kDirs) {
+    QAction* action = bar->addAction(dir == Dir::X ? QStringLiteral("Ｘ通り") : QStringLiteral("Ｙ通り"));
     action->setCheckable(true);
-    action->setData(dir);
-    action->setToolTip(dir == kDirX ? QStringLiteral("Ｘ通り軸組図") : QStringLiteral("Ｙ通り軸組図"));
+    action->setData(static_cast<int>(dir));
+    action->setToolTip(dir == Dir::X ? QStringLiteral("Ｘ通り軸組図") : QStringLiteral("Ｙ通り軸組図"));
     directions_->addAction(action);
   }
-  connect(directions_, &QActionGroup::triggered, this, [this](QAction* a) { setDirection(a->data().toInt()); });
+  connect(directions_, &QActionGroup::triggered, this, [this](QAction* a) { setDirection(DirOf(a)); });
   bar->addSeparator();
   connect(AddPrintKey(bar), &QAction::triggered, this, &ElevationWindow::print);
   connect(AddToolKey(bar, "Close", QStringLiteral("閉じる"), QStyle::SP_DialogCloseButton), &QAction::triggered, this,
@@ -59,10 +61,9 @@ ElevationWindow::ElevationWindow(Building& building, const FigureFonts& fonts, Q
 
 ElevationWindow::~ElevationWindow() = default;
 
-void ElevationWindow::showFrame(int dir, int line) {
-  dir = dir == kDirY ? kDirY : kDirX;
+void ElevationWindow::showFrame(Dir dir, int line) {
   frame_ = FrameRef{dir, std::clamp(line, 1, std::max(LineCount(building_, dir), 1))};
-  remembered_[size_t(dir - 1)] = frame_.line;
+  remembered_[dir] = frame_.line;
   redraw();
 }
 
@@ -82,7 +83,7 @@ void ElevationWindow::nextFrame() {
   showFrame(frame_.dir, frame_.line + 1);
 }
 
-void ElevationWindow::setDirection(int dir) { showFrame(dir, remembered_[size_t((dir == kDirY ? kDirY : kDirX) - 1)]); }
+void ElevationWindow::setDirection(Dir dir) { showFrame(dir, remembered_[dir]); }
 
 void ElevationWindow::print() { printPage(ElevationPrintQuestion(printerName().toStdString())); }
 
@@ -93,16 +94,16 @@ void ElevationWindow::redraw() {
 }
 
 void ElevationWindow::updateDirectionButtons() {
-  for (QAction* action : directions_->actions()) action->setChecked(action->data().toInt() == frame_.dir);
+  for (QAction* action : directions_->actions()) action->setChecked(DirOf(action) == frame_.dir);
 }
 
-ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner) {
+ElevationWindow* ShowElevationWindow(Document& document, const FigureFonts& fonts, Dir dir, int line, QWidget* owner) {
   const BusyCursor busy;
   CloseResultWindows<CheckViewWindow>(owner);
-  RunFullCalculation(building, false);
+  document.results();
   ElevationWindow* window = OpenResultWindow<ElevationWindow>(owner);
   if (window == nullptr) {
-    window = new ElevationWindow(building, fonts, owner);
+    window = new ElevationWindow(document, fonts, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   window->setFigureFonts(fonts);

@@ -4,8 +4,6 @@
 // the frame last shown in the other direction, printing and closing. It is modeless and
 // stays open until closed.
 
-#include <array>
-
 #include "report/figures/elevation_transform.h"
 #include "ui/preview/page_window.h"
 
@@ -14,6 +12,7 @@ class QActionGroup;
 namespace tvk {
 
 class Building;
+class Document;
 
 // "軸組図を印刷します。" + two CRs + "ﾌﾟﾘﾝﾀ名： " + the printer name.
 std::string ElevationPrintQuestion(const std::string& printerName);
@@ -26,19 +25,19 @@ class ElevationWindow : public PageWindow {
  public:
   // The window draws from building's current results; the caller has calculated them.
   // prompts: nullptr asks with message boxes.
-  ElevationWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
+  ElevationWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts = nullptr);
   ~ElevationWindow() override;
 
   // Shows X line (dir 1) or Y line (dir 2) `line`, clamped to the grid, and remembers it
   // for its direction.
-  void showFrame(int dir, int line);
+  void showFrame(Dir dir, int line);
   FrameRef frame() const { return frame_; }
   // "BeforFrame" / "NextFrame": the neighbouring line of the direction shown; at the ends
   // the frame stays and the window beeps.
   void previousFrame();
   void nextFrame();
   // The direction switch: shows the frame last shown in that direction (line 1 at first).
-  void setDirection(int dir);
+  void setDirection(Dir dir);
   // "Print": asks, then prints the page on the window's printer.
   void print();
 
@@ -47,13 +46,13 @@ class ElevationWindow : public PageWindow {
   void updateDirectionButtons();
 
   FrameRef frame_;
-  std::array<int, 2> remembered_{1, 1};  // last line shown per direction
+  PerDir<int> remembered_{1, 1};  // last line shown per direction
   QActionGroup* directions_;
 };
 
 // Shows owner's frame elevation window (made on first use, owned by owner) on X line (dir 1)
 // or Y line (dir 2) `line`, after closing owner's check view and calculating the building
 // as the report does.
-ElevationWindow* ShowElevationWindow(Building& building, const FigureFonts& fonts, int dir, int line, QWidget* owner);
+ElevationWindow* ShowElevationWindow(Document& document, const FigureFonts& fonts, Dir dir, int line, QWidget* owner);
 
 }  // namespace tvk

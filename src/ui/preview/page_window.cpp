@@ -1,14 +1,16 @@
 #include "ui/preview/page_window.h"
 
+#include "editor/document.h"
 #include "report/surface/page_surface.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/page_view.h"
 
 namespace tvk {
 
-PageWindow::PageWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
+PageWindow::PageWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts)
     : QMainWindow(parent, Qt::Window),
-      building_(building),
+      doc_(document),
+      building_(document.building()),
       fonts_(fonts),
       prompts_(this, prompts),
       view_(new PageView(this)),

@@ -1,6 +1,6 @@
 #pragma once
 // What the frame elevation window and the check view share: a window that shows one page
-// drawn from the building's current results, and prints it on its printer after a
+// drawn from the document's building and results, and prints it on its printer after a
 // question.
 
 #include <QMainWindow>
@@ -13,6 +13,7 @@
 namespace tvk {
 
 class Building;
+class Document;
 class PageSurface;
 class PageView;
 
@@ -29,14 +30,15 @@ class PageWindow : public QMainWindow {
 
  protected:
   // prompts: nullptr asks with message boxes.
-  PageWindow(Building& building, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts);
+  PageWindow(Document& document, const FigureFonts& fonts, QWidget* parent, WindowPrompts* prompts);
   // Shows the document that draw records on a fresh surface.
   void showDrawn(const std::function<void(PageSurface&)>& draw);
   // Asks the question (OK / Cancel), then prints the page; with no printer installed it
   // says so instead.
   void printPage(const std::string& question);
 
-  Building& building_;
+  Document& doc_;
+  const Building& building_;
   FigureFonts fonts_;
   PromptsRef prompts_;
   PageView* view_;

@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include "editor/document.h"
 #include "engine/full_calculation.h"
-#include "model/building.h"
 #include "model/path_parts.h"
 #include "report/surface/page_replay.h"
 #include "ui/dialogs/printer_select_dialog.h"
@@ -86,18 +86,18 @@ void PreviewWindow::closeEvent(QCloseEvent* event) {
   if (mainWindow_ != nullptr) mainWindow_->show();
 }
 
-PreviewWindow* OpenReportPreview(Building& building, const HardwareNames& names, const FigureFonts& fonts,
+PreviewWindow* OpenReportPreview(Document& document, const HardwareNames& names, const FigureFonts& fonts,
                                  QWidget* mainWindow, PreviewHooks hooks, WindowPrompts* prompts) {
   {
     const BusyCursor busy;
     CloseResultWindows(mainWindow);
-    RunFullCalculation(building, false);
+    document.results();
   }
-  if (WarnNotTransmitted(building)) {
+  if (WarnNotTransmitted(document.building(), document.results())) {
     const PromptsRef ask(mainWindow, prompts);
     if (!ask->askYesNo(NotTransmittedQuestion())) return nullptr;
   }
-  auto* preview = new PreviewWindow(building, names, fonts, mainWindow, prompts, std::move(hooks));
+  auto* preview = new PreviewWindow(document, names, fonts, mainWindow, prompts, std::move(hooks));
   preview->show();
   if (mainWindow != nullptr) mainWindow->hide();
   return preview;

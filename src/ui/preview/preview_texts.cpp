@@ -26,6 +26,9 @@ const std::array<ContentsEntry, kReportEntryCount>& ContentsEntries() {
       {"４．壁量の検討", "4.3. 風圧力に対する必要壁量", ReportEntry::WallWind},
       {"４．壁量の検討", "4.4. 壁量の判定", ReportEntry::WallJudgement},
       {"４．壁量の検討", "4.5. 四分割法による壁配置", ReportEntry::WallQuarters},
+      {"５．柱の小径の検討", "5.1. 柱の小径と負担可能面積", ReportEntry::ColumnDiameter},
+      {"５．柱の小径の検討", "5.2. 柱の負担面積図", ReportEntry::ColumnAreas},
+      {"５．柱の小径の検討", "5.3. 柱の負担面積の検定", ReportEntry::ColumnCheck},
   }};
   return entries;
 }
@@ -53,14 +56,16 @@ std::string PrintPageQuestion(const QString& printerName) {
   return "現在、表示されているページのみ印刷します。\r\r" + PrinterNameLine(printerName);
 }
 
-std::string PdfDefaultName(const Building& building) {
+std::string BuildingFileName(const std::string& prefix, const Building& building) {
   std::string name = TrimBlanks(building.Info.BuildingName);
   // A separator in the building name would send the file into another folder.
   for (char& c : name) {
     if (c == '/' || c == '\\') c = '_';
   }
-  return "Ｎ値計算書_" + name;
+  return prefix + name;
 }
+
+std::string PdfDefaultName(const Building& building) { return BuildingFileName("Ｎ値計算書_", building); }
 
 std::string PdfDialogName(const Building& building) {
   const std::string name = PdfDefaultName(building);

@@ -13,8 +13,8 @@ namespace tvk {
 class Building;
 
 // The contents list: "表紙", "１．概要" with 1.1 to 1.6, "２．接合金物" with 2.1 to 2.3,
-// "３．接合金物資料" with 3.1 and 3.2, "４．壁量の検討" with 4.1 to 4.5. group: the heading an
-// entry stands under ("" for "表紙").
+// "３．接合金物資料" with 3.1 and 3.2, "４．壁量の検討" with 4.1 to 4.5, "５．柱の小径の検討" with
+// 5.1 to 5.3. group: the heading an entry stands under ("" for "表紙").
 struct ContentsEntry {
   const char* group;
   const char* text;
@@ -39,6 +39,8 @@ inline constexpr const char* kClosePreviewQuestion = "プレビュー画面を�
 inline constexpr const char* kPdfDialogTitle = "『 Ｎ値計算書 の PDF 出力 』";
 inline constexpr const char* kPdfFilter = "PDF(*.pdf);;すべてのﾌｧｲﾙ(*.*)";
 std::string PdfDefaultName(const Building& building);
+// A file name made of a prefix and the building name, trimmed, with / and \ as _.
+std::string BuildingFileName(const std::string& prefix, const Building& building);
 // The name the save dialog starts with: the default name, with ".pdf" added when a dot in
 // the building name would pass for an extension (the dialog adds its default extension only
 // to a name without one).

@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "report/chapters/report_figures.h"
 #include "report/surface/page_surface.h"
@@ -46,10 +46,11 @@ constexpr int kHasPagesRole = Qt::UserRole + 1;
 
 }  // namespace
 
-PreviewWindow::PreviewWindow(Building& building, const HardwareNames& names, const FigureFonts& fonts,
+PreviewWindow::PreviewWindow(Document& document, const HardwareNames& names, const FigureFonts& fonts,
                              QWidget* mainWindow, WindowPrompts* prompts, PreviewHooks hooks)
     : QMainWindow(nullptr),
-      building_(building),
+      doc_(document),
+      building_(document.building()),
       fonts_(fonts),
       mainWindow_(mainWindow),
       prompts_(this, prompts),
@@ -84,8 +85,9 @@ void PreviewWindow::compose(const HardwareNames& names) {
   progress.advance(0);
   const BusyCursor busy;
   PageSurface surface;
-  report_ = ComposeReport(surface, ReportRequest{building_, names, ReportFigureChapters(fonts_), QDate::currentDate(),
-                                                 [&progress](int done) { progress.advance(done); }});
+  report_ =
+      ComposeReport(surface, ReportRequest{building_, doc_.results(), names, ReportFigureChapters(fonts_),
+                                           QDate::currentDate(), [&progress](int done) { progress.advance(done); }});
 }
 
 QWidget* PreviewWindow::buildSidePanel() {
@@ -151,11 +153,11 @@ void PreviewWindow::buildActions() {
 
   auto* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
   QAction* checkAction = view->addAction(QStringLiteral("２階Ｎ値伝達ﾁｪｯｸ(&N)"), this,
-                                         [this] { OpenCheckView(building_, fonts_, resultOwner()); });
+                                         [this] { OpenCheckView(doc_, fonts_, resultOwner()); });
   checkAction->setEnabled(building_.Storeys() >= 2);
   auto* frames = view->addMenu(QStringLiteral("軸組図(&J)"));
-  frames->addMenu(frameMenu(kDirX))->setText(QStringLiteral("Ｘ通り軸組図(&X)"));
-  frames->addMenu(frameMenu(kDirY))->setText(QStringLiteral("Ｙ通り軸組図(&Y)"));
+  frames->addMenu(frameMenu(Dir::X))->setText(QStringLiteral("Ｘ通り軸組図(&X)"));
+  frames->addMenu(frameMenu(Dir::Y))->setText(QStringLiteral("Ｙ通り軸組図(&Y)"));
 
   zoomMenu_ = menuBar()->addMenu(QStringLiteral("ｽﾞｰﾑ(&Z)"));
   zooms_ = new QActionGroup(this);
@@ -195,10 +197,10 @@ void PreviewWindow::buildActions() {
       AddToolKey(bar, "NChkFig", QStringLiteral("２階柱Ｎ値伝達チェック"), QStyle::SP_FileDialogContentsView);
   connect(checkKey, &QAction::triggered, checkAction, &QAction::trigger);
   checkKey->setEnabled(checkAction->isEnabled());
-  for (const int dir : {kDirX, kDirY}) {
+  for (const Dir dir : kDirs) {
     auto* button = new QToolButton(bar);
-    button->setText(dir == kDirX ? QStringLiteral("Ｘ通り軸組図") : QStringLiteral("Ｙ通り軸組図"));
-    button->setObjectName(dir == kDirX ? QStringLiteral("JikuX") : QStringLiteral("JikuY"));
+    button->setText(dir == Dir::X ? QStringLiteral("Ｘ通り軸組図") : QStringLiteral("Ｙ通り軸組図"));
+    button->setObjectName(dir == Dir::X ? QStringLiteral("JikuX") : QStringLiteral("JikuY"));
     button->setMenu(frameMenu(dir));
     button->setPopupMode(QToolButton::InstantPopup);
     bar->addWidget(button);
@@ -210,14 +212,14 @@ void PreviewWindow::buildActions() {
 
 // One entry per grid line of the direction: X lines from the first, Y lines from the last
 // (the plan's top line first), as the main window lists them.
-QMenu* PreviewWindow::frameMenu(int dir) {
+QMenu* PreviewWindow::frameMenu(Dir dir) {
   auto* menu = new QMenu(this);
-  const int count = dir == kDirX ? building_.PointsX() : building_.PointsY();
+  const int count = building_.LinesAcross(Other(dir));
   for (int k = 1; k <= count; ++k) {
-    const int line = dir == kDirX ? k : count + 1 - k;
-    const std::string& name = dir == kDirX ? building_.LineNameX(line) : building_.LineNameY(line);
+    const int line = dir == Dir::X ? k : count + 1 - k;
+    const std::string& name = dir == Dir::X ? building_.LineNameX(line) : building_.LineNameY(line);
     menu->addAction(QString::fromStdString(TrimBlanks(name)), this,
-                    [this, dir, line] { ShowElevationWindow(building_, fonts_, dir, line, resultOwner()); });
+                    [this, dir, line] { ShowElevationWindow(doc_, fonts_, dir, line, resultOwner()); });
   }
   return menu;
 }

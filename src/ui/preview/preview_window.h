@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "model/grid_types.h"
 #include "model/hardware_names.h"
 #include "report/chapters/report_composer.h"
 #include "report/figures/figure_fonts.h"
@@ -24,7 +25,7 @@ class QTreeWidget;
 
 namespace tvk {
 
-class Building;
+class Document;
 
 // The main window's help and version commands, for the preview's help menu. An empty one
 // disables its menu entry.
@@ -41,7 +42,7 @@ class PreviewWindow : public QMainWindow {
   // mainWindow (may be null) is shown again when the preview closes; it also owns the check
   // view and frame elevation windows opened from here. prompts: nullptr asks with message
   // boxes. The window deletes itself when closed.
-  PreviewWindow(Building& building, const HardwareNames& names, const FigureFonts& fonts, QWidget* mainWindow,
+  PreviewWindow(Document& document, const HardwareNames& names, const FigureFonts& fonts, QWidget* mainWindow,
                 WindowPrompts* prompts = nullptr, PreviewHooks hooks = {});
   ~PreviewWindow() override;
 
@@ -88,11 +89,12 @@ class PreviewWindow : public QMainWindow {
   void compose(const HardwareNames& names);
   QWidget* buildSidePanel();
   void buildActions();
-  QMenu* frameMenu(int dir);
+  QMenu* frameMenu(Dir dir);
   QWidget* resultOwner();
   void pageShown();
 
-  Building& building_;
+  Document& doc_;
+  const Building& building_;
   FigureFonts fonts_;
   QPointer<QWidget> mainWindow_;
   PromptsRef prompts_;
@@ -111,7 +113,7 @@ class PreviewWindow : public QMainWindow {
 // closing owner's frame elevation window and check view, the full calculation, the Yes/No
 // question when some pull-out reaches no storey-1 column (No stops here), then the preview
 // opens and mainWindow is hidden. Returns the preview, or nullptr when the user said No.
-PreviewWindow* OpenReportPreview(Building& building, const HardwareNames& names, const FigureFonts& fonts,
+PreviewWindow* OpenReportPreview(Document& document, const HardwareNames& names, const FigureFonts& fonts,
                                  QWidget* mainWindow, PreviewHooks hooks = {}, WindowPrompts* prompts = nullptr);
 
 }  // namespace tvk

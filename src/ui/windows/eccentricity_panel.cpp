@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "engine/eccentricity.h"
-#include "model/storey_balance.h"
+#include "engine/storey_balance.h"
 
 namespace tvk {
 
@@ -43,12 +43,12 @@ EccentricityPanel::EccentricityPanel(QWidget* parent) : QFrame(parent) {
   const char* const rows[] = {"重心(◎)", "剛心(×)", "偏 心 率"};
   for (int r = 0; r < 3; ++r) {
     grid->addWidget(new QLabel(rows[r]), r + 1, 0);
-    for (int d = 0; d < 2; ++d) {
+    for (const Dir d : kDirs) {
       auto* label = new QLabel;
       label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       label->setMinimumWidth(72);
-      values_[static_cast<size_t>(r)][static_cast<size_t>(d)] = label;
-      grid->addWidget(label, r + 1, d + 1);
+      values_[static_cast<size_t>(r)][d] = label;
+      grid->addWidget(label, r + 1, d == Dir::X ? 1 : 2);
     }
   }
   help_ = new QPushButton("ﾍﾙﾌﾟ");
@@ -59,7 +59,7 @@ EccentricityPanel::EccentricityPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void EccentricityPanel::showBalance(const StoreyBalance& balance) {
-  for (int d = 1; d <= 2; ++d) {
+  for (const Dir d : kDirs) {
     const EccentricityText text = FormatEccentricity(balance, d);
     value(0, d)->setText(QString::fromStdString(text.gravity));
     value(1, d)->setText(QString::fromStdString(text.rigidity));
@@ -69,7 +69,7 @@ void EccentricityPanel::showBalance(const StoreyBalance& balance) {
 }
 
 void EccentricityPanel::clearValues() {
-  for (int d = 1; d <= 2; ++d) {
+  for (const Dir d : kDirs) {
     value(0, d)->setText("m");
     value(1, d)->setText("m");
     value(kRatioRow, d)->setText(" ");

@@ -7,6 +7,8 @@
 
 #include <QFrame>
 
+#include "model/grid_types.h"
+
 class QLabel;
 class QPushButton;
 
@@ -25,15 +27,15 @@ class EccentricityPanel : public QFrame {
   // Empty values: the centres read "m", the ratios a single space.
   void clearValues();
 
-  // [row][d-1]: rows gravity, rigidity, ratio.
-  QLabel* value(int row, int d) const { return values_[static_cast<size_t>(row)][static_cast<size_t>(d - 1)]; }
+  // Rows gravity, rigidity, ratio.
+  QLabel* value(int row, Dir d) const { return values_[static_cast<size_t>(row)][d]; }
   QPushButton* helpButton() const { return help_; }
 
  signals:
   void helpRequested();
 
  private:
-  std::array<std::array<QLabel*, 2>, 3> values_{};
+  std::array<PerDir<QLabel*>, 3> values_{};
   QPushButton* help_ = nullptr;
 };
 

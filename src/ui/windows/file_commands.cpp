@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "model/project_file.h"
 #include "ui/windows/session.h"
@@ -13,14 +13,14 @@ namespace {
 
 // After a building was read or written under its path.
 void RecordCurrentFile(Session& session) {
-  Building& b = session.building;
-  session.settings.DataFolder = FolderPart(b.CurrentPath);
-  AddToRecentFiles(session.settings, b.CurrentPath, b.Info.BuildingName);
+  const Document& d = session.document;
+  session.settings.DataFolder = FolderPart(d.path());
+  AddToRecentFiles(session.settings, d.path(), d.building().Info.BuildingName);
   WriteSettings(session);
 }
 
 FileOutcome Load(Session& session, UserPrompts& prompts, const std::string& path) {
-  if (const FileResult read = LoadProject(session.building, path); !read.ok) {
+  if (const FileResult read = session.document.load(path); !read.ok) {
     prompts.tell(read.message);
     return FileOutcome::Refused;
   }
@@ -28,9 +28,11 @@ FileOutcome Load(Session& session, UserPrompts& prompts, const std::string& path
   return FileOutcome::Done;
 }
 
-// Saves under the current path; a failure is shown and the building stays modified.
-FileOutcome Save(Session& session, UserPrompts& prompts) {
-  if (const FileResult written = SaveProject(session.building); !written.ok) {
+// Saves under the document's path, or under another; a failure is shown and the document
+// stays modified (under its old path).
+FileOutcome Save(Session& session, UserPrompts& prompts, const std::optional<std::string>& newPath = std::nullopt) {
+  const FileResult written = newPath ? session.document.saveAs(*newPath) : session.document.save();
+  if (!written.ok) {
     prompts.tell(written.message);
     return FileOutcome::Refused;
   }
@@ -45,8 +47,8 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-std::string WindowCaption(const Building& building) {
-  return std::string(kProgramTitle) + "   " + FileNamePart(building.CurrentPath);
+std::string WindowCaption(const Document& document) {
+  return std::string(kProgramTitle) + "   " + FileNamePart(document.path());
 }
 
 FileDialogSpec OpenDialogSpec(Session& session) {
@@ -58,8 +60,8 @@ FileDialogSpec SaveDialogSpec(Session& session) {
   return {"『 VOLN-TVK ﾃﾞｰﾀ保存 』", "VOLN-TVK ﾃﾞｰﾀﾌｧｲﾙ(*.TVK)", DialogInitialPath(session), "TVK"};
 }
 
-std::string NewWhileModifiedQuestion(const Building& building) {
-  return "現在、入力中のデータは、変更されています。\n\n(" + building.CurrentPath +
+std::string NewWhileModifiedQuestion(const Document& document) {
+  return "現在、入力中のデータは、変更されています。\n\n(" + document.path() +
          ")\n\nこのまま、新規データを作成しますか？";
 }
 
@@ -67,17 +69,17 @@ std::string RecentWhileModifiedQuestion() {
   return "現在、入力中のデータは、変更されています。\n\nこのまま、他データを読込みますか？";
 }
 
-std::string OverwriteSaveQuestion(const Building& building) {
-  return "入力データを上書き保存します｡\n\n( " + TrimBlanks(building.CurrentPath) + " )\n\nよろしいですか｡";
+std::string OverwriteSaveQuestion(const Document& document) {
+  return "入力データを上書き保存します｡\n\n( " + TrimBlanks(document.path()) + " )\n\nよろしいですか｡";
 }
 
 std::string ExistingFileQuestion(const std::string& path) {
   return TrimBlanks(path) + "\n\nはすでに存在します。\n\n上書きしてもよろしいですか。";
 }
 
-std::string CloseQuestion(const Building& building) {
-  if (building.Modified != 0) {
-    return "データは変更されています。\n\n(" + building.CurrentPath + ")\n\nこのまま保存せず、終了しますか？";
+std::string CloseQuestion(const Document& document) {
+  if (document.modified()) {
+    return "データは変更されています。\n\n(" + document.path() + ")\n\nこのまま保存せず、終了しますか？";
   }
   return std::string("『 ") + kProgramTitle + " 』 を終了します";
 }
@@ -103,7 +105,7 @@ std::optional<std::string> ChooseFileToSave(Session& session, UserPrompts& promp
 }
 
 FileOutcome OpenCommand(Session& session, UserPrompts& prompts) {
-  if (session.building.Modified != 0 && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
+  if (session.document.modified() && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
     return FileOutcome::Cancelled;
   }
   FileOutcome outcome;
@@ -122,40 +124,35 @@ FileOutcome OpenPathCommand(Session& session, UserPrompts& prompts, const std::s
 
 FileOutcome OpenRecentCommand(Session& session, UserPrompts& prompts, size_t index, bool fromSelection) {
   if (index >= session.settings.Recent.size()) return FileOutcome::Unchanged;
-  if (session.building.Modified != 0 && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
+  if (session.document.modified() && !prompts.askYesNoDefaultNo(RecentWhileModifiedQuestion())) {
     return FileOutcome::Cancelled;
   }
   // The entry may be rewritten by the load; keep its path.
   const std::string path = TrimBlanks(session.settings.Recent[index].Path);
-  if (!fromSelection && path == session.building.CurrentPath) return FileOutcome::Unchanged;
+  if (!fromSelection && path == session.document.path()) return FileOutcome::Unchanged;
   return Load(session, prompts, path);
 }
 
 FileOutcome SaveCommand(Session& session, UserPrompts& prompts) {
-  if (session.building.CurrentPath == kNewDataPath) return SaveAsCommand(session, prompts);
-  if (!prompts.askYesNo(OverwriteSaveQuestion(session.building))) return FileOutcome::Cancelled;
+  if (session.document.neverSaved()) return SaveAsCommand(session, prompts);
+  if (!prompts.askYesNo(OverwriteSaveQuestion(session.document))) return FileOutcome::Cancelled;
   return Save(session, prompts);
 }
 
 FileOutcome SaveAsCommand(Session& session, UserPrompts& prompts) {
   const std::optional<std::string> path = ChooseFileToSave(session, prompts);
   if (!path) return FileOutcome::Cancelled;
-  Building& b = session.building;
-  const std::string previous = b.CurrentPath;
-  b.CurrentPath = *path;
-  const FileOutcome outcome = Save(session, prompts);
   // A building that could not be written under the new name keeps its old one.
-  if (outcome != FileOutcome::Done) b.CurrentPath = previous;
-  return outcome;
+  return Save(session, prompts, *path);
 }
 
-bool MayReplaceForNew(const Building& building, UserPrompts& prompts) {
-  return building.Modified == 0 || prompts.askYesNoDefaultNo(NewWhileModifiedQuestion(building));
+bool MayReplaceForNew(const Document& document, UserPrompts& prompts) {
+  return !document.modified() || prompts.askYesNoDefaultNo(NewWhileModifiedQuestion(document));
 }
 
-bool MayClose(const Building& building, UserPrompts& prompts, bool quitChosen) {
-  if (building.Modified == 0) return quitChosen || prompts.askYesNo(CloseQuestion(building));
-  return prompts.askYesNoDefaultNo(CloseQuestion(building));
+bool MayClose(const Document& document, UserPrompts& prompts, bool quitChosen) {
+  if (!document.modified()) return quitChosen || prompts.askYesNo(CloseQuestion(document));
+  return prompts.askYesNoDefaultNo(CloseQuestion(document));
 }
 
 }  // namespace tvk

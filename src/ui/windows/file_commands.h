@@ -11,7 +11,7 @@
 
 namespace tvk {
 
-class Building;
+class Document;
 struct Session;
 
 enum class FileOutcome {
@@ -22,17 +22,17 @@ enum class FileOutcome {
 };
 
 // "VOLN-TVK /軸組Ｎ値算定" + three spaces + the file name of the building (or "新規データ").
-std::string WindowCaption(const Building& building);
+std::string WindowCaption(const Document& document);
 
 FileDialogSpec OpenDialogSpec(Session& session);
 FileDialogSpec SaveDialogSpec(Session& session);
 
 // Questions, "\n" for line breaks.
-std::string NewWhileModifiedQuestion(const Building& building);
+std::string NewWhileModifiedQuestion(const Document& document);
 std::string RecentWhileModifiedQuestion();
-std::string OverwriteSaveQuestion(const Building& building);
+std::string OverwriteSaveQuestion(const Document& document);
 std::string ExistingFileQuestion(const std::string& path);
-std::string CloseQuestion(const Building& building);
+std::string CloseQuestion(const Document& document);
 
 // The open dialog with the identification check; the chosen path, or nullopt when the
 // dialog was cancelled (outcome Cancelled) or the file refused (outcome Refused).
@@ -54,10 +54,10 @@ FileOutcome SaveCommand(Session& session, UserPrompts& prompts);
 // "名前を付けて保存(&A)...".
 FileOutcome SaveAsCommand(Session& session, UserPrompts& prompts);
 // "新規作成(&N)" before its dialog: false when the user keeps the modified building.
-bool MayReplaceForNew(const Building& building, UserPrompts& prompts);
+bool MayReplaceForNew(const Document& document, UserPrompts& prompts);
 
 // The close check; quitChosen skips the short question (the data selection dialog's exit
 // button already asked it).
-bool MayClose(const Building& building, UserPrompts& prompts, bool quitChosen);
+bool MayClose(const Document& document, UserPrompts& prompts, bool quitChosen);
 
 }  // namespace tvk

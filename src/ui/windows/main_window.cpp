@@ -38,8 +38,8 @@ QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
 MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(session), prompts_(this, prompts) {
   setAttribute(Qt::WA_DeleteOnClose, false);
-  editor_ = std::make_unique<PlanEditor>(session_.building, *this);
-  canvas_ = new PlanCanvas(session_.building, editor_->state());
+  canvas_ = new PlanCanvas(session_.document, [this]() -> const EditorState& { return editor_->state(); });
+  editor_ = std::make_unique<PlanEditor>(session_.document, *this, *canvas_, *this);
   connect(canvas_, &PlanCanvas::pressed, this, [this](MouseButton button, CanvasPos at) {
     editor_->press(button, at);
     refreshSide();
@@ -72,11 +72,14 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
     move(area.center() - rect().center());
   }
   applyWindowState();
-  buildingReplaced(false);
+  session_.document.addView(*this);
+  refreshRecentMenu();
+  documentChanged(DocumentChange::Everything());
+  editor_->redrawAll();
   eccentricity_->clearValues();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { session_.document.removeView(*this); }
 
 void MainWindow::applyWindowState() {
   // A window that was minimised at exit opens normally: the data selection dialog needs it.
@@ -96,44 +99,44 @@ QString MainWindow::promptText() const { return prompt_->text(); }
 
 // ---- keeping the window in step ------------------------------------------------------
 
-void MainWindow::buildingReplaced(bool resetView) {
-  Building& b = session_.building;
-  setBusy(true);
-  editor_->gridChanged();
-  undoAvailabilityChanged(editor_->canUndo());
-  if (resetView) {
-    if (editor_->state().ShowAll) editor_->toggleShowAll();
-    if (editor_->state().OtherStoreyWalls) editor_->toggleOtherStoreyWalls();
-  }
+void MainWindow::documentChanged(const DocumentChange& change) {
   refreshCaption();
   refreshStatusBar();
-  refreshRecentMenu();
-  refreshFrameMenus();
-  storeyButtons_[1]->setEnabled(b.Storeys() == 2);
-  if (editor_->state().Storey > b.Storeys()) {
-    editor_->chooseStorey(1);
-  } else {
-    editor_->redrawAll();
-  }
-  refreshKindTree();
-  refreshSide();
-  setBusy(false);
+  toolbarAction("Undo")->setEnabled(session_.document.canUndo());
+  if (change.scope == DocumentChange::Scope::Everything) gridReplaced();
+  if (change.ShowsOnPlan()) refreshEccentricity();
 }
 
-void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.building))); }
+void MainWindow::gridReplaced() {
+  const Building& b = session_.document.building();
+  editor_->gridChanged();
+  showOptionValues();
+  refreshFrameMenus();
+  storeyButtons_[1]->setEnabled(b.Storeys() == 2);
+  if (editor_->state().Storey > b.Storeys()) editor_->chooseStorey(1);
+  refreshKindTree();
+  refreshSide();
+}
+
+void MainWindow::resetView() {
+  if (editor_->state().ShowAll) editor_->toggleShowAll();
+  if (editor_->state().OtherStoreyWalls) editor_->toggleOtherStoreyWalls();
+  refreshSide();
+}
+
+void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.document))); }
 
 void MainWindow::refreshStatusBar() {
-  const auto texts = StatusBarTexts(session_.building);
+  const auto texts = StatusBarTexts(session_.document.building());
   for (size_t k = 0; k < texts.size(); ++k) statusPanels_[k]->setText(Q(texts[k]));
 }
 
-void MainWindow::settingsClosed() {
-  refreshStatusBar();
-  refreshCaption();
+void MainWindow::refreshEccentricity() {
+  eccentricity_->showBalance(session_.document.balance(editor_->state().Storey));
 }
 
 void MainWindow::showOptionValues() {
-  const CalcSettings& s = session_.building.Settings;
+  const CalcSettings& s = session_.document.building().Settings;
   match_->blockSignals(true);
   match_->setChecked(s.Match1FTo2F != 0);
   match_->blockSignals(false);
@@ -144,7 +147,7 @@ void MainWindow::showOptionValues() {
 // ---- close ---------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!MayClose(session_.building, *prompts_, quitChosen_)) {
+  if (!MayClose(session_.document, *prompts_, quitChosen_)) {
     quitChosen_ = false;
     event->ignore();
     return;

@@ -1,9 +1,11 @@
 #pragma once
 // The main window: the plan canvas with the controls beside it, the toolbar, the menus and
-// the status bar. It is the one EditorHost of the program: it answers the plan editor's
-// questions with message boxes and pop-up menus, forwards its drawing requests to the
-// canvas and feeds the canvas's presses, movements and keys into the editor. The File
-// commands, the settings dialogs and the result windows start here.
+// the status bar. It answers the plan editor's questions with message boxes and pop-up
+// menus (AskUser), keeps the controls around the plan in step with it (EditorHost) and
+// feeds the canvas's presses, movements and keys into it; the canvas is the editor's plan
+// view. As a view of the document it keeps the caption, the status bar, the undo key and
+// the eccentricity panel up to date. The File commands, the settings dialogs and the
+// result windows start here.
 
 #include <QIcon>
 #include <QMainWindow>
@@ -13,6 +15,8 @@
 #include <memory>
 #include <string>
 
+#include "editor/ask_user.h"
+#include "editor/document.h"
 #include "editor/editor_host.h"
 #include "editor/plan_editor.h"
 #include "ui/common/message_box.h"
@@ -43,7 +47,7 @@ inline constexpr std::array<const char*, 17> kToolbarKeys = {
 // The program's icon, drawn at run time.
 QIcon ProgramIcon();
 
-class MainWindow : public QMainWindow, public EditorHost {
+class MainWindow : public QMainWindow, public AskUser, public EditorHost, public DocumentView {
   Q_OBJECT
 
  public:
@@ -72,7 +76,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   // A toolbar key ("Undo", "Save", …).
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
-  QMenu* frameMenu(int dir) const { return frameMenus_[static_cast<size_t>(dir - 1)]; }
+  QMenu* frameMenu(Dir dir) const { return frameMenus_[dir]; }
   KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
@@ -80,23 +84,20 @@ class MainWindow : public QMainWindow, public EditorHost {
   QString promptText() const;
   bool closeConfirmed() const { return closeConfirmed_; }
 
-  // ---- EditorHost ---------------------------------------------------------------------
+  // ---- AskUser ------------------------------------------------------------------------
   PopupChoice askPopup(PopupKind kind, CanvasPos at) override;
   bool confirm(const std::string& text) override;
   void showMessage(const std::string& text) override;
   void beep() override;
-  void drawRubberBand(const RubberBand& band) override;
-  void eraseRubberBand(const RubberBand& band) override;
+  void setBusy(bool busy) override;
+
+  // ---- EditorHost ---------------------------------------------------------------------
   void setCancelEnabled(bool enabled) override;
   void setPositionLabels(const std::string& x, const std::string& y) override;
-  void setBusy(bool busy) override;
   void setZoom(double factor) override;
-  void undoAvailabilityChanged(bool canUndo) override;
-  void eraseRect(const GridRect& rect) override;
-  void drawRect(const GridRect& rect) override;
-  void fullRedraw() override;
-  void showOtherStoreyWalls(int storey, bool shown) override;
-  void eccentricityChanged() override;
+
+  // ---- DocumentView -------------------------------------------------------------------
+  void documentChanged(const DocumentChange& change) override;
 
  protected:
   // The close check; a confirmed close stores the window state and writes the settings.
@@ -117,18 +118,23 @@ class MainWindow : public QMainWindow, public EditorHost {
   QAction* addKey(const char* key, const char* tip, void (MainWindow::*slot)());
 
   // ---- keeping the window in step ------------------------------------------------------
-  void buildingReplaced(bool resetView);
+  // Another building or another grid: a pending edit and the lists that name grid lines
+  // belong to the one that is gone.
+  void gridReplaced();
+  // After a new building: the view toggles start afresh.
+  void resetView();
   void refreshCaption();
   void refreshStatusBar();
   void refreshRecentMenu();
   void refreshFrameMenus();
   void refreshSide();
   void refreshKindTree();
+  void refreshEccentricity();
   void showOptionValues();
   void applyWindowState();
 
   // ---- side panel commands ---------------------------------------------------------
-  void chooseCategory(int category);
+  void chooseCategory(Category category);
   void chooseStorey(int storey);
   void kindChosen(const std::string& key);
   void zoomChosen(int index);
@@ -143,6 +149,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   void openCommand();
   void saveCommand();
   void saveAsCommand();
+  void dxfCommand();
   void dataSelectionCommand();
   void printerCommand();
   void reportQuestionCommand();
@@ -151,7 +158,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   void hardwareCommand();
   void popFrameListX();
   void popFrameListY();
-  void openFrame(int dir, int line);
+  void openFrame(Dir dir, int line);
   void outlineCommand();
   void gridSizeCommand();
   void lineNameCommand();
@@ -166,8 +173,6 @@ class MainWindow : public QMainWindow, public EditorHost {
   void helpCommand();
   void aboutCommand();
   void closeCommand() { close(); }
-  // After a settings dialog: the status bar and, when the building changed, the caption.
-  void settingsClosed();
 
   Session& session_;
   PromptsRef prompts_;
@@ -179,7 +184,7 @@ class MainWindow : public QMainWindow, public EditorHost {
   QAction* recentSeparator_ = nullptr;
   QList<QAction*> recentActions_;
   QAction* showAllAction_ = nullptr;
-  std::array<QMenu*, 2> frameMenus_{};
+  PerDir<QMenu*> frameMenus_{};
   ElidedLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
   QButtonGroup* categories_ = nullptr;

@@ -1,12 +1,15 @@
 // The main window's File commands and the data selection at start.
 #include <QApplication>
 
+#include "editor/document.h"
 #include "model/building.h"
+#include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/data_select_dialog.h"
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/printer_select_dialog.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
+#include "ui/windows/dxf_output.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/session.h"
 
@@ -41,17 +44,17 @@ bool MainWindow::openFromCommandLine(const std::string& path) {
   const FileOutcome outcome = OpenPathCommand(session_, *prompts_, path);
   setBusy(false);
   if (outcome != FileOutcome::Done) return false;
-  buildingReplaced(false);
+  refreshRecentMenu();
   return true;
 }
 
 bool MainWindow::newBuilding() {
-  if (!MayReplaceForNew(session_.building, *prompts_)) return false;
+  if (!MayReplaceForNew(session_.document, *prompts_)) return false;
   NewDataDialog dialog(this);
   if (dialog.exec() != QDialog::Accepted) return false;
   CloseResultWindows(this);
-  CreateNewBuilding(session_.building, session_.defaults, dialog.choice());
-  buildingReplaced(true);
+  session_.document.replace(CreateNewBuilding(session_.document.building(), session_.defaults, dialog.choice()));
+  resetView();
   return true;
 }
 
@@ -59,7 +62,7 @@ FileOutcome MainWindow::openFile() {
   const FileOutcome outcome = OpenCommand(session_, *prompts_);
   if (outcome == FileOutcome::Done) {
     CloseResultWindows(this);
-    buildingReplaced(false);
+    refreshRecentMenu();
   }
   return outcome;
 }
@@ -70,7 +73,7 @@ FileOutcome MainWindow::openRecent(size_t index, bool fromSelection) {
   setBusy(false);
   if (outcome == FileOutcome::Done) {
     CloseResultWindows(this);
-    buildingReplaced(false);
+    refreshRecentMenu();
   }
   return outcome;
 }
@@ -102,6 +105,12 @@ void MainWindow::openCommand() { openFile(); }
 void MainWindow::saveCommand() { save(); }
 
 void MainWindow::saveAsCommand() { saveAs(); }
+
+// The centre marks follow the plan's display option; the quarter strips are drawn wherever
+// the building profile lets the check judge them.
+void MainWindow::dxfCommand() {
+  DxfOutputCommand(session_, *prompts_, {.storey = 0, .quarters = true, .centres = !canvas_->hideCentres()});
+}
 
 void MainWindow::dataSelectionCommand() { runDataSelection(false); }
 

@@ -1,4 +1,5 @@
-// The main window as the plan editor's host: questions, feedback and canvas drawing.
+// The main window as the plan editor's host: its questions and the controls around the
+// plan.
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -6,12 +7,9 @@
 #include <QPushButton>
 
 #include "editor/canvas_geometry.h"
-#include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/widget_helpers.h"
-#include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -37,17 +35,6 @@ void MainWindow::showMessage(const std::string& text) { prompts_->tell(text); }
 
 void MainWindow::beep() { prompts_->beep(); }
 
-void MainWindow::drawRubberBand(const RubberBand& band) { canvas_->drawRubberBand(band); }
-
-void MainWindow::eraseRubberBand(const RubberBand& band) { canvas_->eraseRubberBand(band); }
-
-void MainWindow::setCancelEnabled(bool enabled) { cancel_->setEnabled(enabled); }
-
-void MainWindow::setPositionLabels(const std::string& x, const std::string& y) {
-  positionLabels_[0]->setText(Q(x));
-  positionLabels_[1]->setText(Q(y));
-}
-
 void MainWindow::setBusy(bool busy) {
   // Nested commands share one hourglass.
   if (busy) {
@@ -57,29 +44,17 @@ void MainWindow::setBusy(bool busy) {
   }
 }
 
+void MainWindow::setCancelEnabled(bool enabled) { cancel_->setEnabled(enabled); }
+
+void MainWindow::setPositionLabels(const std::string& x, const std::string& y) {
+  positionLabels_[0]->setText(Q(x));
+  positionLabels_[1]->setText(Q(y));
+}
+
 void MainWindow::setZoom(double factor) {
   for (size_t k = 0; k < kZoomLevels.size(); ++k) {
     if (kZoomLevels[k].factor == factor) zoom_->setCurrentIndex(static_cast<int>(k));
   }
-}
-
-void MainWindow::undoAvailabilityChanged(bool canUndo) { toolbarAction("Undo")->setEnabled(canUndo); }
-
-void MainWindow::eraseRect(const GridRect& rect) { canvas_->eraseRect(rect); }
-
-void MainWindow::drawRect(const GridRect& rect) { canvas_->drawRect(rect); }
-
-void MainWindow::fullRedraw() {
-  showOptionValues();
-  canvas_->fullRedraw();
-}
-
-void MainWindow::showOtherStoreyWalls(int storey, bool shown) { canvas_->showOtherStoreyWalls(storey, shown); }
-
-void MainWindow::eccentricityChanged() {
-  const Building& b = session_.building;
-  eccentricity_->showBalance(b.Balance[static_cast<size_t>(editor_->state().Storey - 1)]);
-  canvas_->updateEccentricityMarks();
 }
 
 }  // namespace tvk

@@ -7,7 +7,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/windows/key_pictures.h"
@@ -115,6 +115,7 @@ void MainWindow::buildMenus() {
   WithKeys(fileMenu_->addAction("上書き保存(&S)", this, &MainWindow::saveCommand), Qt::CTRL | Qt::Key_S);
   WithKeys(fileMenu_->addAction("名前を付けて保存(&A)...", this, &MainWindow::saveAsCommand),
            Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+  fileMenu_->addAction("DXF出力...", this, &MainWindow::dxfCommand);
   fileMenu_->addSeparator();
   fileMenu_->addAction("ﾌﾟﾘﾝﾀｰの設定(&U)...", this, &MainWindow::printerCommand);
   recentSeparator_ = fileMenu_->addSeparator();
@@ -133,8 +134,8 @@ void MainWindow::buildMenus() {
   bar->addMenu("金物(&H)")->addAction("配置金物(&K)", this, &MainWindow::hardwareCommand);
 
   QMenu* frames = bar->addMenu("軸組図(&J)");
-  frameMenus_[0] = frames->addMenu("Ｘ通り軸組図(&X)");
-  frameMenus_[1] = frames->addMenu("Ｙ通り軸組図(&Y)");
+  frameMenus_[Dir::X] = frames->addMenu("Ｘ通り軸組図(&X)");
+  frameMenus_[Dir::Y] = frames->addMenu("Ｙ通り軸組図(&Y)");
 
   QMenu* settings = bar->addMenu("設定(&S)");
   settings->addAction("建物名称の変更(&N)", this, &MainWindow::outlineCommand);
@@ -184,18 +185,18 @@ void MainWindow::refreshRecentMenu() {
 }
 
 void MainWindow::refreshFrameMenus() {
-  for (int dir = 1; dir <= 2; ++dir) {
-    QMenu* menu = frameMenus_[static_cast<size_t>(dir - 1)];
+  for (const Dir dir : kDirs) {
+    QMenu* menu = frameMenus_[dir];
     menu->clear();
-    for (const FrameListEntry& entry : FrameListEntries(session_.building, dir)) {
+    for (const FrameListEntry& entry : FrameListEntries(session_.document.building(), dir)) {
       const int line = entry.line;
       menu->addAction(Q(entry.caption), this, [this, dir, line] { openFrame(dir, line); });
     }
   }
 }
 
-void MainWindow::popFrameListX() { frameMenus_[0]->exec(QCursor::pos()); }
+void MainWindow::popFrameListX() { frameMenus_[Dir::X]->exec(QCursor::pos()); }
 
-void MainWindow::popFrameListY() { frameMenus_[1]->exec(QCursor::pos()); }
+void MainWindow::popFrameListY() { frameMenus_[Dir::Y]->exec(QCursor::pos()); }
 
 }  // namespace tvk

@@ -4,10 +4,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "editor/undo.h"
-#include "model/building.h"
-#include "model/grid_resize.h"
-#include "model/line_names.h"
+#include "editor/commands.h"
+#include "model/profile_fields.h"
 #include "model/profile_store.h"
 #include "model/version.h"
 #include "ui/common/widget_helpers.h"
@@ -43,24 +41,21 @@ void MainWindow::reportCommand() {
   repaint();
   PreviewHooks hooks{[this] { helpCommand(); }, [this] { aboutCommand(); }};
   PreviewWindow* preview =
-      OpenReportPreview(session_.building, session_.hardwareNames, session_.figureFonts, this, hooks);
+      OpenReportPreview(session_.document, session_.hardwareNames, session_.figureFonts, this, hooks);
   if (preview != nullptr && !printerName_.isEmpty()) preview->setPrinterName(printerName_);
 }
 
 void MainWindow::checkViewCommand() {
-  CheckViewWindow* view = OpenCheckView(session_.building, session_.figureFonts, this);
+  CheckViewWindow* view = OpenCheckView(session_.document, session_.figureFonts, this);
   if (view != nullptr && !printerName_.isEmpty()) view->setPrinterName(printerName_);
 }
 
-void MainWindow::hardwareCommand() {
-  RunHardwarePlacementDialog(session_.building, this);
-  refreshCaption();
-}
+void MainWindow::hardwareCommand() { RunHardwarePlacementDialog(session_.document, this); }
 
-void MainWindow::openFrame(int dir, int line) {
+void MainWindow::openFrame(Dir dir, int line) {
   setBusy(true);
   CloseResultWindows<CheckViewWindow>(this);
-  ElevationWindow* window = ShowElevationWindow(session_.building, session_.figureFonts, dir, line, this);
+  ElevationWindow* window = ShowElevationWindow(session_.document, session_.figureFonts, dir, line, this);
   if (window != nullptr && !printerName_.isEmpty()) window->setPrinterName(printerName_);
   setBusy(false);
 }
@@ -68,76 +63,59 @@ void MainWindow::openFrame(int dir, int line) {
 // ---- settings -----------------------------------------------------------------------
 
 void MainWindow::outlineCommand() {
-  BuildingOutlineDialog dialog(session_.building, this);
+  BuildingOutlineDialog dialog(session_.document, this);
   dialog.exec();
-  refreshCaption();
 }
 
 void MainWindow::gridSizeCommand() {
-  GridSizeDialog dialog(session_.building, *prompts_, this);
+  GridSizeDialog dialog(session_.document.building(), *prompts_, this);
   if (dialog.exec() != QDialog::Accepted) return;
   setBusy(true);
   CloseResultWindows(this);
-  Building& b = session_.building;
-  ResizeGrid(b, dialog.choice());
-  AfterGridResize(b);
-  GenerateLineNames(b);
-  ClearUndo(b);
-  buildingReplaced(false);
+  session_.document.apply(GridResizeCommand(dialog.choice()));
   setBusy(false);
 }
 
 void MainWindow::lineNameCommand() {
-  LineNameDialog dialog(session_.building, session_.defaults, *prompts_, this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  GenerateLineNames(session_.building);
-  editor_->gridChanged();
-  refreshFrameMenus();
-  editor_->redrawAll();
-  refreshCaption();
+  LineNameDialog dialog(session_.document, session_.defaults, *prompts_, this);
+  dialog.exec();
 }
 
 void MainWindow::profileCommand() {
-  Building& b = session_.building;
+  const Building& b = session_.document.building();
   const BuildingProfile current = ReadProfile(b);
   ProfileDialog dialog(current, b.Storeys(), *prompts_, this);
   if (dialog.exec() != QDialog::Accepted || dialog.profile() == current) return;
-  if (auto refused = WriteProfile(b, dialog.profile())) return prompts_->tell(*refused);
-  b.Modified = 1;
-  settingsClosed();
+  if (auto refused = CheckProfile(dialog.profile(), b.Storeys())) return prompts_->tell(refused->message);
+  session_.document.apply(ProfileCommand(dialog.profile()));
 }
 
 void MainWindow::lMethodCommand() {
-  LMethodDialog dialog(session_.building, session_.defaults, *prompts_, this);
+  LMethodDialog dialog(session_.document, session_.defaults, *prompts_, this);
   dialog.exec();
-  settingsClosed();
 }
 
 void MainWindow::missingColumnCommand() {
-  MissingColumnDialog dialog(session_.building, session_.defaults, *prompts_, this);
+  MissingColumnDialog dialog(session_.document, session_.defaults, *prompts_, this);
   dialog.exec();
-  settingsClosed();
 }
 
 void MainWindow::crossBeamCommand() {
-  CrossBeamDialog dialog(session_.building, session_.defaults, *prompts_, this);
+  CrossBeamDialog dialog(session_.document, session_.defaults, *prompts_, this);
   connect(&dialog, &CrossBeamDialog::helpRequested, this, &MainWindow::helpCommand);
   dialog.exec();
-  settingsClosed();
 }
 
 void MainWindow::hardwareNamesCommand() {
-  RunHardwareNamesDialog(session_.hardwareNames, session_.settingsFolder, session_.building.Info.BuildingName, this);
+  RunHardwareNamesDialog(session_.hardwareNames, session_.settingsFolder,
+                         session_.document.building().Info.BuildingName, this);
 }
 
 void MainWindow::fontSizeCommand() { RunFontSizeDialog(session_.figureFonts, session_.defaults, this); }
 
 // ---- editing and view ---------------------------------------------------------------
 
-void MainWindow::undoCommand() {
-  editor_->undo();
-  refreshCaption();
-}
+void MainWindow::undoCommand() { editor_->undo(); }
 
 void MainWindow::showAllCommand() {
   editor_->toggleShowAll();

@@ -14,9 +14,8 @@
 #include <algorithm>
 
 #include "editor/click_prompt.h"
+#include "editor/commands.h"
 #include "editor/view_state.h"
-#include "engine/hardware_placement.h"
-#include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
@@ -39,10 +38,11 @@ QCheckBox* HandCheck(const QString& caption) {
 
 // An option of the window stored into the project; a changed value is an unsaved change.
 template <typename T>
-void StoreOption(Building& b, T& field, T value) {
-  if (field == value) return;
-  field = value;
-  b.Modified = 1;
+void StoreOption(Document& document, T CalcSettings::*field, T value) {
+  if (document.building().Settings.*field == value) return;
+  CalcSettings settings = document.building().Settings;
+  settings.*field = value;
+  document.apply(SettingsCommand(settings));
 }
 
 constexpr int kSidePanelWidth = 300;
@@ -98,13 +98,14 @@ QWidget* MainWindow::buildCategoryControls() {
   grid->setSpacing(3);
   categories_ = new QButtonGroup(this);
   const char* const captions[] = {"床", "耐力壁", "柱", "梁"};
-  for (int k = 0; k < 4; ++k) {
+  for (const Category category : kCategories) {
+    const int k = static_cast<int>(category) - 1;
     QPushButton* button = HandButton(captions[k], true);
-    categories_->addButton(button, k + 1);
+    categories_->addButton(button, static_cast<int>(category));
     grid->addWidget(button, 0, k);
   }
-  categories_->button(kCatFloor)->setChecked(true);
-  connect(categories_, &QButtonGroup::idClicked, this, &MainWindow::chooseCategory);
+  categories_->button(static_cast<int>(Category::Floor))->setChecked(true);
+  connect(categories_, &QButtonGroup::idClicked, this, [this](int id) { chooseCategory(static_cast<Category>(id)); });
 
   storeys_ = new QButtonGroup(this);
   for (int storey = 2; storey >= 1; --storey) {
@@ -218,17 +219,13 @@ QWidget* MainWindow::buildOptionControls() {
   grid->addWidget(hint, 2, 0, 1, 3);
 
   maxMultiplier_ = new MultiplierBox;
-  connect(maxMultiplier_, &MultiplierBox::valueEdited, this, [this](float value) {
-    StoreOption(session_.building, session_.building.Settings.MaxWallMultiplier, value);
-    refreshCaption();
-  });
+  connect(maxMultiplier_, &MultiplierBox::valueEdited, this,
+          [this](float value) { StoreOption(session_.document, &CalcSettings::MaxWallMultiplier, value); });
   grid->addWidget(new QLabel("壁倍率の最大値"), 3, 0);
   grid->addWidget(maxMultiplier_, 3, 1);
   sheathingAdjust_ = new MultiplierBox;
-  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this, [this](float value) {
-    StoreOption(session_.building, session_.building.Settings.SheathingAdjust, value);
-    refreshCaption();
-  });
+  connect(sheathingAdjust_, &MultiplierBox::valueEdited, this,
+          [this](float value) { StoreOption(session_.document, &CalcSettings::SheathingAdjust, value); });
   QPushButton* reset = HandButton("ｸﾘｱｰ");
   reset->setToolTip("面材調整壁倍率を 0.0 に戻します");
   connect(reset, &QPushButton::clicked, this, [this] { sheathingAdjust_->edit()->setText(kMultiplierBoxReset); });
@@ -246,10 +243,10 @@ QWidget* MainWindow::buildOptionControls() {
 
 void MainWindow::refreshSide() {
   const EditorState& s = editor_->state();
-  const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, session_.building.Storeys());
+  const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, session_.document.building().Storeys());
   storeyButtons_[1]->setText(Q(labels.storey2));
   storeyButtons_[0]->setText(Q(labels.storey1));
-  categories_->button(s.InputCategory)->setChecked(true);
+  categories_->button(static_cast<int>(s.InputCategory))->setChecked(true);
   storeys_->button(s.Storey)->setChecked(true);
   storeyLabel_->setText(Q(StoreyLabel(s.Storey)));
   otherWalls_->setEnabled(s.OtherStoreyToggleEnabled);
@@ -261,18 +258,18 @@ void MainWindow::refreshSide() {
   deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
   cancel_->setEnabled(s.ClickState == 1);
   showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
-  prompt_->setText(Q(NextClickPrompt(session_.building, s)));
+  prompt_->setText(Q(NextClickPrompt(session_.document.building(), s)));
   refreshCaption();
 }
 
 void MainWindow::refreshKindTree() {
   const EditorState& s = editor_->state();
-  kindTree_->showKinds(editor_->kindList(), s.Selection[static_cast<size_t>(s.InputCategory - 1)].key);
+  kindTree_->showKinds(editor_->kindList(), s.Selection[s.InputCategory].key);
 }
 
 // ---- commands of the controls ---------------------------------------------------------
 
-void MainWindow::chooseCategory(int category) {
+void MainWindow::chooseCategory(Category category) {
   editor_->chooseCategory(category);
   refreshKindTree();
   refreshSide();
@@ -282,6 +279,7 @@ void MainWindow::chooseStorey(int storey) {
   editor_->chooseStorey(storey);
   refreshKindTree();
   refreshSide();
+  refreshEccentricity();
 }
 
 // A heading is refused by the editor (it beeps) and the highlight stays where it was.
@@ -303,15 +301,12 @@ void MainWindow::deleteTogglePressed(DeleteToggle which, bool down) {
 
 void MainWindow::clearHardware() {
   if (!prompts_->askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
-  ClearKanamono(session_.building);
-  session_.building.Modified = 1;
-  refreshCaption();
+  session_.document.apply(ClearHardwareCommand());
 }
 
 void MainWindow::matchToggled(bool on) {
-  if (!on && session_.building.Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
-  StoreOption(session_.building, session_.building.Settings.Match1FTo2F, on ? 1 : 0);
-  refreshCaption();
+  if (!on && session_.document.building().Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
+  StoreOption(session_.document, &CalcSettings::Match1FTo2F, on ? 1 : 0);
 }
 
 void MainWindow::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }

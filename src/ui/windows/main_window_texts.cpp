@@ -1,6 +1,6 @@
 #include "ui/windows/main_window_texts.h"
 
-#include "model/building.h"
+#include "editor/document.h"
 #include "model/path_parts.h"
 #include "model/version.h"
 #include "ui/windows/file_commands.h"
@@ -21,9 +21,7 @@ const char* const kReportQuestion = "計算書を作成します。";
 const char* const kClearHardwareQuestion =
     "すべての配置金物をクリアーします。\n\n計算書作成時には再び自動配置されます。";
 
-std::string WindowTitle(const Building& building) {
-  return WindowCaption(building) + (building.Modified != 0 ? "*" : "");
-}
+std::string WindowTitle(const Document& document) { return WindowCaption(document) + (document.modified() ? "*" : ""); }
 
 std::array<std::string, 6> StatusBarTexts(const Building& building) {
   const CalcSettings& s = building.Settings;
@@ -31,9 +29,9 @@ std::array<std::string, 6> StatusBarTexts(const Building& building) {
           "", "直交梁による柱引抜き力の伝達 ", s.IgnoreCrossBeam == 1 ? " 非考慮" : " 考 慮"};
 }
 
-std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir) {
+std::vector<FrameListEntry> FrameListEntries(const Building& building, Dir dir) {
   std::vector<FrameListEntry> entries;
-  if (dir == 1) {
+  if (dir == Dir::X) {
     for (int i = 1; i <= building.PointsX(); ++i) entries.push_back({TrimBlanks(building.LineNameX(i)), i});
   } else {
     for (int j = building.PointsY(); j >= 1; --j) entries.push_back({TrimBlanks(building.LineNameY(j)), j});

@@ -6,13 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "model/grid_types.h"
+
 namespace tvk {
 
 class Building;
+class Document;
 
-// The window title: the caption of the building's file, with "*" while it has unsaved
+// The window title: the caption of the document's file, with "*" while it has unsaved
 // changes.
-std::string WindowTitle(const Building& building);
+std::string WindowTitle(const Document& document);
 
 // The six status bar panels; panels 2 and 3 name the L method, 5 and 6 the orthogonal-beam
 // transmission (1 and 4 are spacers).
@@ -25,9 +28,9 @@ struct FrameListEntry {
 
   bool operator==(const FrameListEntry&) const = default;
 };
-// X lines (dir 1) from index 1 upwards; Y lines (dir 2) from the highest index down, the
+// X lines from index 1 upwards; Y lines from the highest index down, the
 // plan's top line first.
-std::vector<FrameListEntry> FrameListEntries(const Building& building, int dir);
+std::vector<FrameListEntry> FrameListEntries(const Building& building, Dir dir);
 
 // The "ﾍﾙﾌﾟ" text of the eccentricity panel.
 extern const char* const kEccentricityHelp;

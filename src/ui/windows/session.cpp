@@ -33,27 +33,33 @@ std::string FirstDataFolder(const Session& session) {
 }  // namespace
 
 void StartSession(Session& session) {
-  session.building.Modified = 0;
   ReadSettingsFile(session.settingsFolder, session.settings);
   session.defaults = ReadDefaultFile(session.settingsFolder);
   session.hardwareNames = ReadHardwareNames(session.settingsFolder);
   session.figureFonts = FigureFonts::FromDefaults(session.defaults);
-  ApplyDefaultOutline(session.building);
-  session.building.CreateModelArrays();
-  GenerateLineNames(session.building);
+  Building building = session.document.building();
+  ApplyDefaultOutline(building);
+  building.CreateModelArrays();
+  GenerateLineNames(building);
+  session.document.replace(std::move(building));
 }
 
 void ReloadSettingsFile(Session& session) { ReadSettingsFile(session.settingsFolder, session.settings); }
 
-void WriteSettings(Session& session) {
-  session.settings.DataName = session.building.CurrentPath;
+namespace {
+
+void WriteSettingsNaming(Session& session, const std::string& dataName) {
+  session.settings.DataName = dataName;
   // A settings file that cannot be written costs only the recent list; nothing to tell.
   WriteSettingsFile(session.settingsFolder, session.settings);
 }
 
+}  // namespace
+
+void WriteSettings(Session& session) { WriteSettingsNaming(session, session.document.path()); }
+
 void EndSession(Session& session) {
-  session.building.CurrentPath = kNewDataPath;
-  WriteSettings(session);
+  WriteSettingsNaming(session, kNewDataPath);
   WriteDefaultFile(session.settingsFolder, session.defaults);
 }
 
@@ -63,7 +69,7 @@ std::string DialogFolder(Session& session) {
 }
 
 std::string DialogInitialPath(Session& session) {
-  return JoinPath(DialogFolder(session), FileNamePart(session.building.CurrentPath));
+  return JoinPath(DialogFolder(session), FileNamePart(session.document.path()));
 }
 
 }  // namespace tvk

@@ -1,4 +1,4 @@
-#include "report/figures/wall_members.h"
+#include "engine/wall_members.h"
 
 #include "model/building.h"
 
@@ -6,8 +6,8 @@ namespace tvk {
 
 namespace {
 
-const WallSeg& SegAt(const Building& b, int level, int d, int lineIndex, int k, bool sheathing) {
-  const GridPoint& p = d == kDirX ? b.Point(k, lineIndex, level) : b.Point(lineIndex, k, level);
+const WallSeg& SegAt(const Building& b, int level, Dir d, int lineIndex, int k, bool sheathing) {
+  const GridPoint& p = b.Point(GridPos::OnLine(d, lineIndex, k), level);
   return sheathing ? p.sheathing(d) : p.brace(d);
 }
 
@@ -15,7 +15,7 @@ bool Continues(int runPos) { return runPos == 2 || runPos == 3; }
 
 }  // namespace
 
-std::vector<WallMember> WallMembersOnLine(const Building& b, int level, int d, int lineIndex) {
+std::vector<WallMember> WallMembersOnLine(const Building& b, int level, Dir d, int lineIndex) {
   std::vector<WallMember> members;
   const int spans = b.Spans(d);
   for (const bool sheathing : {false, true}) {
@@ -35,8 +35,7 @@ std::vector<WallMember> WallMembersOnLine(const Building& b, int level, int d, i
       m.d = d;
       m.first = k;
       m.last = last;
-      m.i = d == kDirX ? k : lineIndex;
-      m.j = d == kDirX ? lineIndex : k;
+      m.start = GridPos::OnLine(d, lineIndex, k);
       m.sheathing = sheathing;
       m.seg = &seg;
       members.push_back(m);
@@ -49,12 +48,18 @@ std::vector<WallMember> WallMembersOnLine(const Building& b, int level, int d, i
 std::vector<WallMember> WallMembersOfLevel(const Building& b, int level) {
   std::vector<WallMember> members;
   for (int j = 1; j <= b.PointsY(); ++j) {
-    for (const WallMember& m : WallMembersOnLine(b, level, kDirX, j)) members.push_back(m);
+    for (const WallMember& m : WallMembersOnLine(b, level, Dir::X, j)) members.push_back(m);
   }
   for (int i = 1; i <= b.PointsX(); ++i) {
-    for (const WallMember& m : WallMembersOnLine(b, level, kDirY, i)) members.push_back(m);
+    for (const WallMember& m : WallMembersOnLine(b, level, Dir::Y, i)) members.push_back(m);
   }
   return members;
+}
+
+WallSymbol WallSymbolOf(const WallSeg& seg, bool sheathing) {
+  if (sheathing) return WallSymbol::Sheathing;
+  if (seg.Slope == 3 || seg.KindKey == kKeyTasuki) return WallSymbol::Crossed;
+  return seg.Slope == 2 ? WallSymbol::BraceLeftUp : WallSymbol::BraceRightUp;
 }
 
 std::vector<SegmentRun> SegmentRuns(int count, const std::function<bool(int)>& holds) {
