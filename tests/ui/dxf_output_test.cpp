@@ -32,11 +32,11 @@ struct DxfOutput : SessionFixture {
 TEST_F(DxfOutput, DialogStartsInTheDataFolderWithTheBuildingName) {
   EXPECT_FALSE(Run());  // cancelled
   ASSERT_EQ(prompts.dialogs.size(), 1u);
-  const FileDialogSpec& spec = prompts.dialogs.front();
-  EXPECT_EQ(spec.title, "『 構造伏図 の DXF 出力 』");
-  EXPECT_EQ(spec.filter, "DXF(*.dxf);;すべてのﾌｧｲﾙ(*.*)");
-  EXPECT_EQ(spec.defaultSuffix, "dxf");
-  EXPECT_EQ(spec.initialPath, DialogFolder(session) + "/構造伏図_サンプル邸 新築工事.dxf");
+  const FileDialogSpec& dialog = prompts.dialogs.front();
+  EXPECT_EQ(dialog.title, "『 構造伏図 の DXF 出力 』");
+  EXPECT_EQ(dialog.filter, "DXF(*.dxf);;すべてのﾌｧｲﾙ(*.*)");
+  EXPECT_EQ(dialog.defaultSuffix, "dxf");
+  EXPECT_EQ(dialog.initialPath, DialogFolder(session) + "/構造伏図_サンプル邸 新築工事.dxf");
   EXPECT_TRUE(prompts.asked.empty());
 }
 
