@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "editor/session.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/elided_label.h"
@@ -21,7 +22,6 @@
 #include "ui/preview/result_windows.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window_texts.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -36,7 +36,8 @@ QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(session), prompts_(this, prompts) {
+MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
+    : session_(session), prompts_(this, prompts), figureFonts_(FigureFonts::FromDefaults(session.defaults)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   canvas_ = new PlanCanvas(session_.document, [this]() -> const EditorState& { return editor_->state(); });
   editor_ = std::make_unique<PlanEditor>(session_.document, *this, *canvas_, *this);

@@ -18,9 +18,10 @@
 #include "editor/ask_user.h"
 #include "editor/document.h"
 #include "editor/editor_host.h"
+#include "editor/file_commands.h"
 #include "editor/plan_editor.h"
+#include "report/figures/figure_fonts.h"
 #include "ui/common/message_box.h"
-#include "ui/windows/file_commands.h"
 
 class QAction;
 class QButtonGroup;
@@ -205,6 +206,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   MultiplierBox* sheathingAdjust_ = nullptr;
   std::array<QLabel*, 2> positionLabels_{};
   QString printerName_;
+  FigureFonts figureFonts_;  // label sizes the report figures use now
   bool quitChosen_ = false;  // the data selection dialog's exit button already asked
   bool closeConfirmed_ = false;
   int busyDepth_ = 0;
