@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "editor/main_window_texts.h"
 #include "editor/session.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
@@ -21,7 +22,6 @@
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
 #include "ui/windows/eccentricity_panel.h"
-#include "ui/windows/main_window_texts.h"
 
 namespace tvk {
 

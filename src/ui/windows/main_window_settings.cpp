@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "editor/commands.h"
+#include "editor/main_window_texts.h"
 #include "editor/session.h"
 #include "model/profile_fields.h"
 #include "model/profile_store.h"
@@ -27,7 +28,6 @@
 #include "ui/preview/result_windows.h"
 #include "ui/windows/help_document.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
 
 namespace tvk {
 

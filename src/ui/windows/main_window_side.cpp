@@ -15,6 +15,7 @@
 
 #include "editor/click_prompt.h"
 #include "editor/commands.h"
+#include "editor/main_window_texts.h"
 #include "editor/session.h"
 #include "editor/view_state.h"
 #include "ui/canvas/plan_canvas.h"
@@ -24,7 +25,6 @@
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
 
 namespace tvk {
 

@@ -1,4 +1,4 @@
-#include "ui/windows/main_window_texts.h"
+#include "editor/main_window_texts.h"
 
 #include "editor/document.h"
 #include "editor/file_commands.h"
