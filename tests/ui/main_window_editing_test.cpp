@@ -20,6 +20,7 @@
 #include "ui/windows/help_document.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk::test {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   window.resize(1400, 900);
   window.show();
   Button(window, "耐力壁")->click();
-  KindTree* tree = window.kindTree();
+  KindTree* tree = window.sidePanel()->kindTree();
   tree->setCurrentItem(tree->itemOfKey("Tasuki3"));
   ASSERT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   QApplication::processEvents();
@@ -164,7 +165,7 @@ TEST_F(MainWindowEditing, AMemberNamesItselfInATooltip) {
   window.show();
   QApplication::processEvents();
   Button(window, "耐力壁")->click();
-  window.kindTree()->setCurrentItem(window.kindTree()->itemOfKey("Kesa2"));
+  window.sidePanel()->kindTree()->setCurrentItem(window.sidePanel()->kindTree()->itemOfKey("Kesa2"));
   Press(window, 1, 3);
   Press(window, 5, 3);
   const PlanCanvas* canvas = window.canvas();

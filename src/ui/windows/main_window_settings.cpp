@@ -118,7 +118,7 @@ void MainWindow::undoCommand() { editor_->undo(); }
 
 void MainWindow::showAllCommand() {
   editor_->toggleShowAll();
-  refreshSide();
+  refreshEditorState();
 }
 
 // ---- help ---------------------------------------------------------------------------
