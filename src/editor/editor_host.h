@@ -1,6 +1,6 @@
 #pragma once
 // What the plan editor needs from the controls around the plan: the "ｷｬﾝｾﾙ" button, the
-// position read-out and the zoom list. The main window implements it; the questions to
+// position read-out and the zoom list. The side panel implements it; the questions to
 // the user (ask_user.h) and the plan itself (plan_view.h) are separate.
 
 #include <string>

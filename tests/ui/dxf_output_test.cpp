@@ -7,13 +7,13 @@
 #include <QMenu>
 #include <filesystem>
 
+#include "editor/file_commands.h"
 #include "model/model_test_util.h"
 #include "model/project_file.h"
 #include "model/safe_file.h"
 #include "support/dxf_readback.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/dxf_output.h"
-#include "ui/windows/file_commands.h"
 #include "ui/windows/main_window.h"
 
 namespace tvk::test {

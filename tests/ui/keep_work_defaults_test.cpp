@@ -9,12 +9,12 @@
 #include <functional>
 
 #include "editor/canvas_geometry.h"
+#include "editor/file_commands.h"
+#include "editor/main_window_texts.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/grid_size_dialog.h"
 #include "ui/session_test_support.h"
-#include "ui/windows/file_commands.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
 
 namespace tvk::test {
 namespace {

@@ -8,11 +8,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "editor/main_window_texts.h"
 #include "engine/storey_balance.h"
 #include "ui/session_test_support.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
 
 namespace tvk::test {
 namespace {

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QWheelEvent>
 
+#include "editor/main_window_texts.h"
 #include "model/grid_point.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/elided_label.h"
@@ -19,7 +20,7 @@
 #include "ui/windows/help_document.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk::test {
 namespace {
@@ -81,7 +82,7 @@ TEST_F(MainWindowEditing, AGroupHeadingKeepsTheHighlightedKindActive) {
   window.resize(1400, 900);
   window.show();
   Button(window, "耐力壁")->click();
-  KindTree* tree = window.kindTree();
+  KindTree* tree = window.sidePanel()->kindTree();
   tree->setCurrentItem(tree->itemOfKey("Tasuki3"));
   ASSERT_EQ(window.editor().state().Selection[Category::Wall].key, "Tasuki3");
   QApplication::processEvents();
@@ -164,7 +165,7 @@ TEST_F(MainWindowEditing, AMemberNamesItselfInATooltip) {
   window.show();
   QApplication::processEvents();
   Button(window, "耐力壁")->click();
-  window.kindTree()->setCurrentItem(window.kindTree()->itemOfKey("Kesa2"));
+  window.sidePanel()->kindTree()->setCurrentItem(window.sidePanel()->kindTree()->itemOfKey("Kesa2"));
   Press(window, 1, 3);
   Press(window, 5, 3);
   const PlanCanvas* canvas = window.canvas();
@@ -210,8 +211,6 @@ TEST_F(MainWindowEditing, HelpWithoutAViewerNamesTheWrittenDocument) {
   const std::string written = HelpDocument(session);
   ASSERT_EQ(prompts.opened, std::vector<std::string>{written});
   EXPECT_EQ(prompts.asked.back(), NoHelpViewerMessage(written));
-  EXPECT_EQ(NoHelpViewerMessage("/h/VOLNTVK.html"),
-            "ヘルプを表示するプログラムを起動できませんでした。\n\nヘルプは次のファイルにあります。\n/h/VOLNTVK.html");
 }
 
 }  // namespace

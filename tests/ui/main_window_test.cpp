@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include "editor/main_window_texts.h"
 #include "model/grid_point.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/multiplier_box.h"
@@ -22,7 +23,7 @@
 #include "ui/windows/help_document.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk::test {
 namespace {
@@ -33,7 +34,7 @@ TEST_F(MainWindowTest, StartsWithTheNewDataCaptionAndNothingToUndo) {
   MainWindow window(session, &prompts);
   EXPECT_EQ(window.windowTitle().toStdString(), "VOLN-TVK /軸組Ｎ値算定   新規データ");
   EXPECT_FALSE(window.toolbarAction("Undo")->isEnabled());
-  EXPECT_FALSE(window.cancelButton()->isEnabled());
+  EXPECT_FALSE(window.sidePanel()->cancelButton()->isEnabled());
   EXPECT_EQ(window.statusText(2).toStdString(), "１階柱押さえ係数Ｌ ");
   EXPECT_EQ(window.statusText(3).toStdString(), " 『二年目施行』 による");
   EXPECT_EQ(window.statusText(5).toStdString(), "直交梁による柱引抜き力の伝達 ");
@@ -61,14 +62,11 @@ TEST_F(MainWindowTest, FrameListsRunUpAlongXAndDownAlongY) {
   NewDataChoice choice;
   choice.subdivisionOption = 0;  // one division: 10 spans, lines 1 .. 11
   createNew(choice);
-  const auto y = FrameListEntries(building(), Dir::Y);
-  ASSERT_EQ(y.size(), 11u);
-  EXPECT_EQ(y.front(), (FrameListEntry{"Y11", 11}));
-  EXPECT_EQ(y.back(), (FrameListEntry{"Y1", 1}));
-  EXPECT_EQ(FrameListEntries(building(), Dir::X).front(), (FrameListEntry{"X1", 1}));
   MainWindow window(session, &prompts);
   ASSERT_EQ(window.frameMenu(Dir::Y)->actions().size(), 11);
   EXPECT_EQ(window.frameMenu(Dir::Y)->actions().front()->text(), "Y11");
+  EXPECT_EQ(window.frameMenu(Dir::Y)->actions().back()->text(), "Y1");
+  EXPECT_EQ(window.frameMenu(Dir::X)->actions().front()->text(), "X1");
 }
 
 TEST_F(MainWindowTest, RecentFilesStandInTheFileMenu) {
@@ -182,7 +180,7 @@ TEST_F(MainWindowTest, ControlsBelowTheKindListStayPutWhenBeamsHideIt) {
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "梁") button->click();
   }
-  ASSERT_FALSE(window.kindTree()->isVisible());
+  ASSERT_FALSE(window.sidePanel()->kindTree()->isVisible());
   EXPECT_EQ(zoomTop(), before);
 }
 
@@ -192,7 +190,7 @@ TEST_F(MainWindowTest, TheEccentricityPanelStaysInSightOnALowScreen) {
   window.resize(1161, 620);
   window.show();
   QApplication::processEvents();
-  const QWidget* panel = window.eccentricityPanel();
+  const QWidget* panel = window.sidePanel()->eccentricityPanel();
   EXPECT_EQ(panel->visibleRegion().boundingRect(), panel->rect());
 }
 
@@ -234,7 +232,7 @@ TEST_F(MainWindowTest, APendingEditEndsWhenAnotherBuildingIsOpened) {
   prompts.files = {file};
   ASSERT_EQ(window.openFile(), FileOutcome::Done);
   EXPECT_EQ(window.editor().state().ClickState, 0);
-  EXPECT_FALSE(window.cancelButton()->isEnabled());
+  EXPECT_FALSE(window.sidePanel()->cancelButton()->isEnabled());
   emit window.canvas()->pressed(MouseButton::Left, at(2, 2));
   emit window.canvas()->pressed(MouseButton::Left, at(3, 3));
   EXPECT_EQ(b.Point(2, 2, 1).FloorKind, FloorCell::Slab);

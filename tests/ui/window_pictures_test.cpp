@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "editor/file_commands.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/cross_beam_dialog.h"
 #include "ui/dialogs/data_select_dialog.h"
@@ -16,7 +17,6 @@
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/profile_dialog.h"
 #include "ui/session_test_support.h"
-#include "ui/windows/file_commands.h"
 #include "ui/windows/main_window.h"
 
 namespace tvk::test {

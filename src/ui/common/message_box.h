@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/common/user_prompts.h"
+#include "editor/user_prompts.h"
 
 class QWidget;
 

@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "editor/session.h"
+#include "editor/user_prompts.h"
 #include "model/building.h"
-#include "ui/common/user_prompts.h"
 #include "ui/common/widget_helpers.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "editor/numeric.h"
+#include "editor/user_prompts.h"
 #include "model/building.h"
-#include "ui/common/user_prompts.h"
 #include "ui/common/widget_helpers.h"
 
 namespace tvk {

@@ -1,13 +1,13 @@
 #pragma once
 // 配置金物セット: the joint hardware of every column top and bottom, storey by storey, beside
-// the required grade. It edits a working copy (hardware_place_rows.h) and writes it into the
+// the required grade. It edits a working copy (editor/hardware_place_rows.h) and writes it into the
 // building only when the user applies ("リスト更新", or "O K" and its question).
 
 #include <QDialog>
 #include <array>
 
+#include "editor/hardware_place_rows.h"
 #include "ui/common/message_box.h"
-#include "ui/dialogs/hardware_place_rows.h"
 
 class QCheckBox;
 class QComboBox;

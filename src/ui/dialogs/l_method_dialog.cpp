@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "editor/document.h"
+#include "editor/user_prompts.h"
 #include "model/building.h"
 #include "model/default_settings.h"
-#include "ui/common/user_prompts.h"
 #include "ui/dialogs/options_common.h"
 
 namespace tvk {

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include "editor/document.h"
+#include "editor/user_prompts.h"
 #include "model/building.h"
 #include "model/grid_point.h"
-#include "ui/common/user_prompts.h"
 #include "ui/common/widget_helpers.h"
 
 namespace tvk {

@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "editor/user_prompts.h"
 #include "model/building.h"
 #include "model/profile_text.h"
-#include "ui/common/user_prompts.h"
 #include "ui/common/widget_helpers.h"
 
 namespace tvk {

@@ -1,6 +1,7 @@
 #include "ui/windows/desktop_app.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
@@ -8,10 +9,10 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "editor/session.h"
 #include "model/settings_folder.h"
 #include "report/surface/report_fonts.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -57,6 +58,7 @@ int RunDesktopProgram(int argc, char** argv, const std::optional<std::string>& f
   Session session;
   session.programFolder = QCoreApplication::applicationDirPath().toStdString();
   session.settingsFolder = SettingsFolder(session.programFolder);
+  session.homeFolder = QDir::homePath().toStdString();
   StartSession(session);
   MainWindow window(session);
   window.show();

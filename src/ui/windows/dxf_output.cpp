@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <optional>
 
+#include "editor/file_commands.h"
+#include "editor/session.h"
 #include "model/path_parts.h"
 #include "model/safe_file.h"
 #include "ui/common/message_box.h"
 #include "ui/preview/preview_texts.h"
-#include "ui/windows/file_commands.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "editor/user_prompts.h"
 #include "export/plan_export.h"
-#include "ui/common/user_prompts.h"
 
 namespace tvk {
 

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "editor/session.h"
 #include "model/path_parts.h"
 #include "model/settings_folder.h"
-#include "ui/windows/session.h"
 
 // The document is compiled into this library; a static library needs its resources
 // registered by name, from the global namespace.

@@ -1,27 +1,23 @@
 #include "ui/windows/main_window.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStatusBar>
 
+#include "editor/click_prompt.h"
+#include "editor/main_window_texts.h"
+#include "editor/session.h"
+#include "editor/view_state.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
-#include "ui/dialogs/multiplier_box.h"
-#include "ui/preview/elevation_window.h"
-#include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
-#include "ui/windows/eccentricity_panel.h"
-#include "ui/windows/main_window_texts.h"
-#include "ui/windows/session.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk {
 
@@ -36,23 +32,20 @@ QSettings WindowStateStore() { return QSettings("VOLN-TVK", "VOLN-TVK"); }
 
 }  // namespace
 
-MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(session), prompts_(this, prompts) {
+MainWindow::MainWindow(Session& session, WindowPrompts* prompts)
+    : session_(session), prompts_(this, prompts), figureFonts_(FigureFonts::FromDefaults(session.defaults)) {
   setAttribute(Qt::WA_DeleteOnClose, false);
   canvas_ = new PlanCanvas(session_.document, [this]() -> const EditorState& { return editor_->state(); });
-  editor_ = std::make_unique<PlanEditor>(session_.document, *this, *canvas_, *this);
+  side_ = new SidePanel(session_.document, *canvas_, *prompts_);
+  editor_ = std::make_unique<PlanEditor>(session_.document, *this, *canvas_, *side_);
   connect(canvas_, &PlanCanvas::pressed, this, [this](MouseButton button, CanvasPos at) {
     editor_->press(button, at);
-    refreshSide();
+    refreshEditorState();
   });
   connect(canvas_, &PlanCanvas::moved, this, [this](CanvasPos at) { editor_->move(at); });
-  // Ctrl+wheel zoomed the canvas itself: the list only shows the factor.
-  connect(canvas_, &PlanCanvas::zoomChanged, this, [this](double factor) {
-    const QSignalBlocker quiet(zoom_);
-    setZoom(factor);
-  });
   connect(canvas_, &PlanCanvas::escapePressed, this, [this] {
     editor_->escape();
-    refreshSide();
+    refreshEditorState();
   });
 
   buildActions();
@@ -62,7 +55,7 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
   auto* central = new QWidget;
   auto* row = new QHBoxLayout(central);
   row->setContentsMargins(2, 2, 2, 2);
-  row->addWidget(buildSidePanel());
+  row->addWidget(side_);
   row->addWidget(canvas_, 1);
   setCentralWidget(central);
 
@@ -72,11 +65,12 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
     move(area.center() - rect().center());
   }
   applyWindowState();
+  connect(side_, &SidePanel::editorStateChanged, this, &MainWindow::showEditorState);
+  side_->attach(*editor_);
   session_.document.addView(*this);
   refreshRecentMenu();
   documentChanged(DocumentChange::Everything());
   editor_->redrawAll();
-  eccentricity_->clearValues();
 }
 
 MainWindow::~MainWindow() { session_.document.removeView(*this); }
@@ -99,29 +93,31 @@ QString MainWindow::promptText() const { return prompt_->text(); }
 
 // ---- keeping the window in step ------------------------------------------------------
 
+// The side panel, a view registered before the window, has already followed the change.
 void MainWindow::documentChanged(const DocumentChange& change) {
   refreshCaption();
   refreshStatusBar();
   toolbarAction("Undo")->setEnabled(session_.document.canUndo());
-  if (change.scope == DocumentChange::Scope::Everything) gridReplaced();
-  if (change.ShowsOnPlan()) refreshEccentricity();
-}
-
-void MainWindow::gridReplaced() {
-  const Building& b = session_.document.building();
-  editor_->gridChanged();
-  showOptionValues();
-  refreshFrameMenus();
-  storeyButtons_[1]->setEnabled(b.Storeys() == 2);
-  if (editor_->state().Storey > b.Storeys()) editor_->chooseStorey(1);
-  refreshKindTree();
-  refreshSide();
+  // The lists that name grid lines belong to the building or grid that is gone.
+  if (change.scope == DocumentChange::Scope::Everything) refreshFrameMenus();
 }
 
 void MainWindow::resetView() {
   if (editor_->state().ShowAll) editor_->toggleShowAll();
   if (editor_->state().OtherStoreyWalls) editor_->toggleOtherStoreyWalls();
-  refreshSide();
+  refreshEditorState();
+}
+
+void MainWindow::refreshEditorState() {
+  side_->refresh();
+  showEditorState();
+}
+
+void MainWindow::showEditorState() {
+  const EditorState& s = editor_->state();
+  showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
+  prompt_->setText(Q(NextClickPrompt(session_.document.building(), s)));
+  refreshCaption();
 }
 
 void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.document))); }
@@ -129,19 +125,6 @@ void MainWindow::refreshCaption() { setWindowTitle(Q(WindowTitle(session_.docume
 void MainWindow::refreshStatusBar() {
   const auto texts = StatusBarTexts(session_.document.building());
   for (size_t k = 0; k < texts.size(); ++k) statusPanels_[k]->setText(Q(texts[k]));
-}
-
-void MainWindow::refreshEccentricity() {
-  eccentricity_->showBalance(session_.document.balance(editor_->state().Storey));
-}
-
-void MainWindow::showOptionValues() {
-  const CalcSettings& s = session_.document.building().Settings;
-  match_->blockSignals(true);
-  match_->setChecked(s.Match1FTo2F != 0);
-  match_->blockSignals(false);
-  maxMultiplier_->showValue(s.MaxWallMultiplier);
-  sheathingAdjust_->showValue(s.SheathingAdjust);
 }
 
 // ---- close ---------------------------------------------------------------------------
@@ -164,7 +147,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   // Esc abandons a pending two-click edit wherever the keyboard focus is.
   if (event->key() == Qt::Key_Escape) {
     editor_->escape();
-    refreshSide();
+    refreshEditorState();
     return;
   }
   QMainWindow::keyPressEvent(event);

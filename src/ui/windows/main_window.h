@@ -1,15 +1,13 @@
 #pragma once
-// The main window: the plan canvas with the controls beside it, the toolbar, the menus and
-// the status bar. It answers the plan editor's questions with message boxes and pop-up
-// menus (AskUser), keeps the controls around the plan in step with it (EditorHost) and
-// feeds the canvas's presses, movements and keys into it; the canvas is the editor's plan
-// view. As a view of the document it keeps the caption, the status bar, the undo key and
-// the eccentricity panel up to date. The File commands, the settings dialogs and the
-// result windows start here.
+// The main window: the plan canvas with the side panel beside it, the toolbar, the menus
+// and the status bar. It answers the plan editor's questions with message boxes and pop-up
+// menus (AskUser) and feeds the canvas's presses, movements and keys into it; the canvas is
+// the editor's plan view, the side panel its controls (EditorHost). As a view of the
+// document it keeps the caption, the status bar, the undo key and the frame figure lists up
+// to date. The File commands, the settings dialogs and the result windows start here.
 
 #include <QIcon>
 #include <QMainWindow>
-#include <QPointer>
 #include <array>
 #include <map>
 #include <memory>
@@ -17,27 +15,21 @@
 
 #include "editor/ask_user.h"
 #include "editor/document.h"
-#include "editor/editor_host.h"
+#include "editor/file_commands.h"
 #include "editor/plan_editor.h"
+#include "report/figures/figure_fonts.h"
 #include "ui/common/message_box.h"
-#include "ui/windows/file_commands.h"
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QLabel;
 class QMenu;
-class QPushButton;
 
 namespace tvk {
 
 struct Session;
-class EccentricityPanel;
 class ElidedLabel;
-class KindTree;
-class MultiplierBox;
 class PlanCanvas;
+class SidePanel;
 
 // Toolbar keys in their order.
 inline constexpr std::array<const char*, 17> kToolbarKeys = {
@@ -47,7 +39,7 @@ inline constexpr std::array<const char*, 17> kToolbarKeys = {
 // The program's icon, drawn at run time.
 QIcon ProgramIcon();
 
-class MainWindow : public QMainWindow, public AskUser, public EditorHost, public DocumentView {
+class MainWindow : public QMainWindow, public AskUser, public DocumentView {
   Q_OBJECT
 
  public:
@@ -72,13 +64,11 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   // ---- what tests and the picture hook look at ----------------------------------------
   PlanEditor& editor() { return *editor_; }
   PlanCanvas* canvas() const { return canvas_; }
-  EccentricityPanel* eccentricityPanel() const { return eccentricity_; }
+  SidePanel* sidePanel() const { return side_; }
   // A toolbar key ("Undo", "Save", …).
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
   QMenu* frameMenu(Dir dir) const { return frameMenus_[dir]; }
-  KindTree* kindTree() const { return kindTree_; }
-  QPushButton* cancelButton() const { return cancel_; }
   QString statusText(int panel) const;
   // The status bar's word on what the next click on the plan does.
   QString promptText() const;
@@ -91,11 +81,6 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void beep() override;
   void setBusy(bool busy) override;
 
-  // ---- EditorHost ---------------------------------------------------------------------
-  void setCancelEnabled(bool enabled) override;
-  void setPositionLabels(const std::string& x, const std::string& y) override;
-  void setZoom(double factor) override;
-
   // ---- DocumentView -------------------------------------------------------------------
   void documentChanged(const DocumentChange& change) override;
 
@@ -105,43 +90,26 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  // ---- building of the window (main_window_menus.cpp, main_window_side.cpp) --------
+  // ---- building of the window (main_window_menus.cpp) ---------------------------------
   void buildActions();
   void buildMenus();
   void buildToolbar();
   void buildStatusBar();
-  QWidget* buildSidePanel();
-  QWidget* buildCategoryControls();
-  QWidget* buildKindControls();
-  QWidget* buildDeleteControls();
-  QWidget* buildOptionControls();
   QAction* addKey(const char* key, const char* tip, void (MainWindow::*slot)());
 
   // ---- keeping the window in step ------------------------------------------------------
-  // Another building or another grid: a pending edit and the lists that name grid lines
-  // belong to the one that is gone.
-  void gridReplaced();
   // After a new building: the view toggles start afresh.
   void resetView();
+  // The editor's state moved here (a press, Esc, a menu): the side panel and the window's
+  // own read-outs of it.
+  void refreshEditorState();
+  // The show-all menu entry, the next click's prompt and the caption.
+  void showEditorState();
   void refreshCaption();
   void refreshStatusBar();
   void refreshRecentMenu();
   void refreshFrameMenus();
-  void refreshSide();
-  void refreshKindTree();
-  void refreshEccentricity();
-  void showOptionValues();
   void applyWindowState();
-
-  // ---- side panel commands ---------------------------------------------------------
-  void chooseCategory(Category category);
-  void chooseStorey(int storey);
-  void kindChosen(const std::string& key);
-  void zoomChosen(int index);
-  void deleteTogglePressed(DeleteToggle which, bool down);
-  void clearHardware();
-  void matchToggled(bool on);
-  void showEccentricityHelp();
 
   // ---- commands (main_window_files.cpp, main_window_settings.cpp) --------------------
   void actOnSelection(int result);
@@ -178,7 +146,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   PromptsRef prompts_;
   std::unique_ptr<PlanEditor> editor_;
   PlanCanvas* canvas_ = nullptr;
-  EccentricityPanel* eccentricity_ = nullptr;
+  SidePanel* side_ = nullptr;
   std::map<std::string, QAction*> keys_;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;
@@ -187,24 +155,8 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   PerDir<QMenu*> frameMenus_{};
   ElidedLabel* prompt_ = nullptr;
   std::array<QLabel*, 6> statusPanels_{};
-  QButtonGroup* categories_ = nullptr;
-  QButtonGroup* storeys_ = nullptr;
-  std::array<QPushButton*, 2> storeyButtons_{};  // [storey-1]
-  QLabel* storeyLabel_ = nullptr;
-  QPushButton* otherWalls_ = nullptr;
-  KindTree* kindTree_ = nullptr;
-  QComboBox* zoom_ = nullptr;
-  QPushButton* deleteButton_ = nullptr;
-  QPushButton* groupDeleteButton_ = nullptr;
-  QPushButton* cancel_ = nullptr;
-  QCheckBox* deleteBoth_ = nullptr;
-  QCheckBox* autoLink_ = nullptr;
-  QCheckBox* match_ = nullptr;
-  QCheckBox* hideCentres_ = nullptr;
-  MultiplierBox* maxMultiplier_ = nullptr;
-  MultiplierBox* sheathingAdjust_ = nullptr;
-  std::array<QLabel*, 2> positionLabels_{};
   QString printerName_;
+  FigureFonts figureFonts_;  // label sizes the report figures use now
   bool quitChosen_ = false;  // the data selection dialog's exit button already asked
   bool closeConfirmed_ = false;
   int busyDepth_ = 0;

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "editor/document.h"
+#include "editor/session.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/data_select_dialog.h"
@@ -11,7 +12,6 @@
 #include "ui/preview/result_windows.h"
 #include "ui/windows/dxf_output.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 

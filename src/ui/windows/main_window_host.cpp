@@ -1,10 +1,7 @@
-// The main window as the plan editor's host: its questions and the controls around the
-// plan.
+// The main window's answers to the plan editor's questions: pop-up menus at the press
+// point, message boxes and the hourglass.
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 
 #include "editor/canvas_geometry.h"
 #include "ui/canvas/plan_canvas.h"
@@ -41,19 +38,6 @@ void MainWindow::setBusy(bool busy) {
     if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
   } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
     QApplication::restoreOverrideCursor();
-  }
-}
-
-void MainWindow::setCancelEnabled(bool enabled) { cancel_->setEnabled(enabled); }
-
-void MainWindow::setPositionLabels(const std::string& x, const std::string& y) {
-  positionLabels_[0]->setText(Q(x));
-  positionLabels_[1]->setText(Q(y));
-}
-
-void MainWindow::setZoom(double factor) {
-  for (size_t k = 0; k < kZoomLevels.size(); ++k) {
-    if (kZoomLevels[k].factor == factor) zoom_->setCurrentIndex(static_cast<int>(k));
   }
 }
 

@@ -8,12 +8,12 @@
 #include <QToolBar>
 
 #include "editor/document.h"
+#include "editor/main_window_texts.h"
+#include "editor/session.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/windows/key_pictures.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 

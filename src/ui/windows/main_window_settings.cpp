@@ -5,6 +5,8 @@
 #include <QUrl>
 
 #include "editor/commands.h"
+#include "editor/main_window_texts.h"
+#include "editor/session.h"
 #include "model/profile_fields.h"
 #include "model/profile_store.h"
 #include "model/version.h"
@@ -26,8 +28,6 @@
 #include "ui/preview/result_windows.h"
 #include "ui/windows/help_document.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -40,13 +40,12 @@ void MainWindow::reportQuestionCommand() {
 void MainWindow::reportCommand() {
   repaint();
   PreviewHooks hooks{[this] { helpCommand(); }, [this] { aboutCommand(); }};
-  PreviewWindow* preview =
-      OpenReportPreview(session_.document, session_.hardwareNames, session_.figureFonts, this, hooks);
+  PreviewWindow* preview = OpenReportPreview(session_.document, session_.hardwareNames, figureFonts_, this, hooks);
   if (preview != nullptr && !printerName_.isEmpty()) preview->setPrinterName(printerName_);
 }
 
 void MainWindow::checkViewCommand() {
-  CheckViewWindow* view = OpenCheckView(session_.document, session_.figureFonts, this);
+  CheckViewWindow* view = OpenCheckView(session_.document, figureFonts_, this);
   if (view != nullptr && !printerName_.isEmpty()) view->setPrinterName(printerName_);
 }
 
@@ -55,7 +54,7 @@ void MainWindow::hardwareCommand() { RunHardwarePlacementDialog(session_.documen
 void MainWindow::openFrame(Dir dir, int line) {
   setBusy(true);
   CloseResultWindows<CheckViewWindow>(this);
-  ElevationWindow* window = ShowElevationWindow(session_.document, session_.figureFonts, dir, line, this);
+  ElevationWindow* window = ShowElevationWindow(session_.document, figureFonts_, dir, line, this);
   if (window != nullptr && !printerName_.isEmpty()) window->setPrinterName(printerName_);
   setBusy(false);
 }
@@ -111,7 +110,7 @@ void MainWindow::hardwareNamesCommand() {
                          session_.document.building().Info.BuildingName, this);
 }
 
-void MainWindow::fontSizeCommand() { RunFontSizeDialog(session_.figureFonts, session_.defaults, this); }
+void MainWindow::fontSizeCommand() { RunFontSizeDialog(figureFonts_, session_.defaults, this); }
 
 // ---- editing and view ---------------------------------------------------------------
 
@@ -119,7 +118,7 @@ void MainWindow::undoCommand() { editor_->undo(); }
 
 void MainWindow::showAllCommand() {
   editor_->toggleShowAll();
-  refreshSide();
+  refreshEditorState();
 }
 
 // ---- help ---------------------------------------------------------------------------

@@ -1,9 +1,9 @@
-#include "ui/windows/main_window_texts.h"
+#include "editor/main_window_texts.h"
 
 #include "editor/document.h"
+#include "editor/file_commands.h"
 #include "model/path_parts.h"
 #include "model/version.h"
-#include "ui/windows/file_commands.h"
 
 namespace tvk {
 

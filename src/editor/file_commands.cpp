@@ -1,11 +1,11 @@
-#include "ui/windows/file_commands.h"
+#include "editor/file_commands.h"
 
 #include <filesystem>
 
 #include "editor/document.h"
+#include "editor/session.h"
 #include "model/path_parts.h"
 #include "model/project_file.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 

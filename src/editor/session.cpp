@@ -1,6 +1,4 @@
-#include "ui/windows/session.h"
-
-#include <QDir>
+#include "editor/session.h"
 
 #include "model/default_file.h"
 #include "model/hardware_names_file.h"
@@ -27,7 +25,7 @@ void ApplyDefaultOutline(Building& b) {
 // it), or the user's home for an installed program, whose folders belong to the system.
 std::string FirstDataFolder(const Session& session) {
   if (InstalledDataFolder(session.programFolder).empty()) return session.programFolder;
-  return QDir::homePath().toStdString();
+  return session.homeFolder;
 }
 
 }  // namespace
@@ -36,7 +34,6 @@ void StartSession(Session& session) {
   ReadSettingsFile(session.settingsFolder, session.settings);
   session.defaults = ReadDefaultFile(session.settingsFolder);
   session.hardwareNames = ReadHardwareNames(session.settingsFolder);
-  session.figureFonts = FigureFonts::FromDefaults(session.defaults);
   Building building = session.document.building();
   ApplyDefaultOutline(building);
   building.CreateModelArrays();

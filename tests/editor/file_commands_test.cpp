@@ -2,20 +2,20 @@
 // what a refused or failed file does to the open building.
 #include <sys/stat.h>
 
-#include <QDir>
-#include <QFileInfo>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 
+#include "editor/file_commands.h"
 #include "model/safe_file.h"
 #include "model/settings_file.h"
-#include "ui/session_test_support.h"
-#include "ui/windows/file_commands.h"
+#include "support/session_setup.h"
 
 namespace tvk::test {
 namespace {
 
-using FileCommands = SessionFixture;
+namespace fs = std::filesystem;
+
+using FileCommands = SessionFixtureOf<ScriptedAnswers<UserPrompts>>;
 
 TEST_F(FileCommands, CaptionShowsTheFileNameOrNewData) {
   EXPECT_EQ(WindowCaption(session.document), "VOLN-TVK /軸組Ｎ値算定   新規データ");
@@ -58,13 +58,13 @@ TEST_F(FileCommands, DialogsStartInTheProgramFolderWhenNoDataFolderIsKnown) {
 
 TEST_F(FileCommands, InstalledProgramStartsItsDialogsInTheHomeFolder) {
   session.programFolder = path("usr/bin");
-  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(path("usr/share/voln-tvk"))));
-  EXPECT_EQ(OpenDialogSpec(session).initialPath, QDir::homePath().toStdString() + "/新規データ");
-  EXPECT_EQ(session.settings.DataFolder, QDir::homePath().toStdString());
+  ASSERT_TRUE(fs::create_directories(path("usr/share/voln-tvk")));
+  EXPECT_EQ(OpenDialogSpec(session).initialPath, session.homeFolder + "/新規データ");
+  EXPECT_EQ(session.settings.DataFolder, session.homeFolder);
 }
 
 TEST_F(FileCommands, AfterSaveAsBothDialogsStartInTheNewFolder) {
-  ASSERT_TRUE(QDir(dir.path()).mkpath("other"));
+  ASSERT_TRUE(fs::create_directories(path("other")));
   const std::string target = path("other/new house.TVK");
   prompts.files = {target};
   Touch(session.document);
@@ -115,9 +115,9 @@ TEST_F(FileCommands, SaveAsksBeforeOverwriting) {
 }
 
 TEST_F(FileCommands, AFailedSaveIsToldAndTheBuildingStaysModified) {
-  ASSERT_TRUE(QDir(dir.path()).mkpath("gone"));
+  ASSERT_TRUE(fs::create_directories(path("gone")));
   saveAs("gone/house.TVK");
-  ASSERT_TRUE(QDir(QString::fromStdString(path("gone"))).removeRecursively());
+  ASSERT_GT(fs::remove_all(path("gone")), 0u);
   Touch(session.document);
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
   EXPECT_TRUE(session.document.modified());
@@ -128,15 +128,13 @@ TEST_F(FileCommands, AFailedSaveIsToldAndTheBuildingStaysModified) {
 TEST_F(FileCommands, SaveOverAReadOnlyFileIsRefusedAndTheFileKept) {
   const std::string file = saveAs("house.TVK");
   ASSERT_EQ(chmod(file.c_str(), 0444), 0);
-  std::ifstream in(file, std::ios::binary);
-  const std::string before((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string before = ReadBytes(file);
   rename("changed");
   prompts.answers = {true};
   EXPECT_EQ(SaveCommand(session, prompts), FileOutcome::Refused);
   EXPECT_EQ(prompts.asked.back(), ReadOnlyMessage(file));
   EXPECT_TRUE(session.document.modified());
-  std::ifstream after(file, std::ios::binary);
-  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(after)), std::istreambuf_iterator<char>()), before);
+  EXPECT_EQ(ReadBytes(file), before);
 }
 
 TEST_F(FileCommands, AFailedSaveAsKeepsTheFormerName) {
@@ -239,7 +237,7 @@ TEST_F(FileCommands, TheEndWritesNewDataAsTheLastDataName) {
   ProgramSettings written;
   ReadSettingsFile(session.settingsFolder, written);
   EXPECT_EQ(written.DataName, kNewDataPath);
-  EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(path("VolnTVK.Def"))));
+  EXPECT_TRUE(fs::exists(path("VolnTVK.Def")));
 }
 
 }  // namespace

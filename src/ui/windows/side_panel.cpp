@@ -1,5 +1,5 @@
-// The controls beside the canvas: category and storey buttons, the member-kind list, zoom,
-// the delete toggles, the option boxes and, below them, the eccentricity panel.
+#include "ui/windows/side_panel.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,18 +13,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "editor/click_prompt.h"
 #include "editor/commands.h"
+#include "editor/main_window_texts.h"
+#include "editor/plan_editor.h"
+#include "editor/user_prompts.h"
 #include "editor/view_state.h"
 #include "ui/canvas/plan_canvas.h"
-#include "ui/common/elided_label.h"
+#include "ui/common/message_box.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/kind_tree.h"
-#include "ui/windows/main_window.h"
-#include "ui/windows/main_window_texts.h"
-#include "ui/windows/session.h"
 
 namespace tvk {
 
@@ -67,9 +66,10 @@ class SideArea : public QScrollArea {
 
 }  // namespace
 
-QWidget* MainWindow::buildSidePanel() {
-  auto* panel = new QWidget;
-  auto* column = new QVBoxLayout(panel);
+SidePanel::SidePanel(Document& document, PlanCanvas& canvas, UserPrompts& prompts, QWidget* parent)
+    : QWidget(parent), doc_(document), canvas_(canvas), prompts_(prompts) {
+  auto* controls = new QWidget;
+  auto* column = new QVBoxLayout(controls);
   column->setContentsMargins(2, 2, 2, 2);
   column->setSpacing(6);
   column->addWidget(buildCategoryControls());
@@ -77,21 +77,36 @@ QWidget* MainWindow::buildSidePanel() {
   column->addWidget(buildDeleteControls());
   column->addWidget(buildOptionControls());
 
-  // The eccentricity read-out follows every edit, so it stays in sight below the controls
-  // even when a low screen makes them scroll.
-  auto* side = new QWidget;
-  side->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-  auto* sideColumn = new QVBoxLayout(side);
-  sideColumn->setContentsMargins(0, 0, 0, 0);
-  sideColumn->setSpacing(4);
-  sideColumn->addWidget(new SideArea(panel), 1);
+  // The read-outs follow every edit, so they stay in sight below the controls even when a
+  // low screen makes them scroll.
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  auto* side = new QVBoxLayout(this);
+  side->setContentsMargins(0, 0, 0, 0);
+  side->setSpacing(4);
+  side->addWidget(new SideArea(controls), 1);
+  readOuts_ = new QVBoxLayout;
+  readOuts_->setSpacing(4);
   eccentricity_ = new EccentricityPanel;
-  connect(eccentricity_, &EccentricityPanel::helpRequested, this, &MainWindow::showEccentricityHelp);
-  sideColumn->addWidget(eccentricity_);
-  return side;
+  connect(eccentricity_, &EccentricityPanel::helpRequested, this, &SidePanel::showEccentricityHelp);
+  readOuts_->addWidget(eccentricity_);
+  side->addLayout(readOuts_);
+
+  // Ctrl+wheel zoomed the canvas itself: the list only shows the factor.
+  connect(&canvas_, &PlanCanvas::zoomChanged, this, [this](double factor) {
+    const QSignalBlocker quiet(zoom_);
+    setZoom(factor);
+  });
 }
 
-QWidget* MainWindow::buildCategoryControls() {
+SidePanel::~SidePanel() { doc_.removeView(*this); }
+
+void SidePanel::attach(PlanEditor& editor) {
+  editor_ = &editor;
+  doc_.addView(*this);
+  buildingReplaced();
+}
+
+QWidget* SidePanel::buildCategoryControls() {
   auto* box = new QWidget;
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +131,7 @@ QWidget* MainWindow::buildCategoryControls() {
     grid->addWidget(button, 3 - storey, 0, 1, 3);
   }
   storeyButtons_[0]->setChecked(true);
-  connect(storeys_, &QButtonGroup::idClicked, this, &MainWindow::chooseStorey);
+  connect(storeys_, &QButtonGroup::idClicked, this, &SidePanel::chooseStorey);
   storeyLabel_ = new QLabel;
   storeyLabel_->setAlignment(Qt::AlignCenter);
   storeyLabel_->setStyleSheet("font-size: 16px; font-weight: bold;");
@@ -125,13 +140,13 @@ QWidget* MainWindow::buildCategoryControls() {
   otherWalls_ = HandButton("", true);
   connect(otherWalls_, &QPushButton::clicked, this, [this] {
     editor_->toggleOtherStoreyWalls();
-    refreshSide();
+    stateMoved();
   });
   grid->addWidget(otherWalls_, 3, 0, 1, 4);
   return box;
 }
 
-QWidget* MainWindow::buildKindControls() {
+QWidget* SidePanel::buildKindControls() {
   auto* box = new QWidget;
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
@@ -142,15 +157,15 @@ QWidget* MainWindow::buildKindControls() {
   QSizePolicy keepRoom = kindTree_->sizePolicy();
   keepRoom.setRetainSizeWhenHidden(true);
   kindTree_->setSizePolicy(keepRoom);
-  connect(kindTree_, &KindTree::kindChosen, this, &MainWindow::kindChosen);
-  connect(kindTree_, &KindTree::headingPressed, this, &MainWindow::kindChosen);
+  connect(kindTree_, &KindTree::kindChosen, this, &SidePanel::kindChosen);
+  connect(kindTree_, &KindTree::headingPressed, this, &SidePanel::kindChosen);
   column->addWidget(kindTree_, 1);
 
   auto* zoomRow = new QHBoxLayout;
   zoom_ = new QComboBox;
   zoom_->setCursor(Qt::PointingHandCursor);
   for (const ZoomLevel& level : kZoomLevels) zoom_->addItem(level.text);
-  connect(zoom_, &QComboBox::currentIndexChanged, this, &MainWindow::zoomChosen);
+  connect(zoom_, &QComboBox::currentIndexChanged, this, &SidePanel::zoomChosen);
   QPushButton* redraw = HandButton("再描画");
   connect(redraw, &QPushButton::clicked, this, [this] { editor_->redrawAll(); });
   zoomRow->addWidget(zoom_, 1);
@@ -172,7 +187,7 @@ QWidget* MainWindow::buildKindControls() {
   return box;
 }
 
-QWidget* MainWindow::buildDeleteControls() {
+QWidget* SidePanel::buildDeleteControls() {
   auto* box = new QWidget;
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
@@ -187,7 +202,7 @@ QWidget* MainWindow::buildDeleteControls() {
           [this](bool down) { deleteTogglePressed(DeleteToggle::GroupDelete, down); });
   connect(cancel_, &QPushButton::clicked, this, [this] {
     editor_->cancel();
-    refreshSide();
+    stateMoved();
   });
   grid->addWidget(deleteButton_, 0, 0);
   grid->addWidget(groupDeleteButton_, 0, 1);
@@ -202,16 +217,16 @@ QWidget* MainWindow::buildDeleteControls() {
   return box;
 }
 
-QWidget* MainWindow::buildOptionControls() {
+QWidget* SidePanel::buildOptionControls() {
   auto* box = new QGroupBox;
   auto* grid = new QGridLayout(box);
   grid->setSpacing(3);
   QPushButton* clear = HandButton("配置金物の初期化");
-  connect(clear, &QPushButton::clicked, this, &MainWindow::clearHardware);
+  connect(clear, &QPushButton::clicked, this, &SidePanel::clearHardware);
   grid->addWidget(clear, 0, 0, 1, 3);
   match_ = HandCheck(kMatchCaption);
   match_->setToolTip(kMatchTip);
-  connect(match_, &QCheckBox::toggled, this, &MainWindow::matchToggled);
+  connect(match_, &QCheckBox::toggled, this, &SidePanel::matchToggled);
   grid->addWidget(match_, 1, 0, 1, 3);
   auto* hint = new QLabel(kMatchHint);
   hint->setWordWrap(true);
@@ -220,12 +235,12 @@ QWidget* MainWindow::buildOptionControls() {
 
   maxMultiplier_ = new MultiplierBox;
   connect(maxMultiplier_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.document, &CalcSettings::MaxWallMultiplier, value); });
+          [this](float value) { StoreOption(doc_, &CalcSettings::MaxWallMultiplier, value); });
   grid->addWidget(new QLabel("壁倍率の最大値"), 3, 0);
   grid->addWidget(maxMultiplier_, 3, 1);
   sheathingAdjust_ = new MultiplierBox;
   connect(sheathingAdjust_, &MultiplierBox::valueEdited, this,
-          [this](float value) { StoreOption(session_.document, &CalcSettings::SheathingAdjust, value); });
+          [this](float value) { StoreOption(doc_, &CalcSettings::SheathingAdjust, value); });
   QPushButton* reset = HandButton("ｸﾘｱｰ");
   reset->setToolTip("面材調整壁倍率を 0.0 に戻します");
   connect(reset, &QPushButton::clicked, this, [this] { sheathingAdjust_->edit()->setText(kMultiplierBoxReset); });
@@ -233,17 +248,35 @@ QWidget* MainWindow::buildOptionControls() {
   grid->addWidget(sheathingAdjust_, 4, 1);
   grid->addWidget(reset, 4, 2);
 
-  hideCentres_ = HandCheck("重心・剛心を伏図表示しない");
-  connect(hideCentres_, &QCheckBox::toggled, this, [this](bool hide) { canvas_->setHideCentres(hide); });
-  grid->addWidget(hideCentres_, 5, 0, 1, 3);
+  planMarks_ = new QVBoxLayout;
+  planMarks_->setSpacing(3);
+  QCheckBox* hideCentres = HandCheck("重心・剛心を伏図表示しない");
+  connect(hideCentres, &QCheckBox::toggled, this, [this](bool hide) { canvas_.setHideCentres(hide); });
+  planMarks_->addWidget(hideCentres);
+  grid->addLayout(planMarks_, 5, 0, 1, 3);
   return box;
 }
 
-// ---- keeping the controls in step with the editor ------------------------------------
+// ---- keeping the controls in step ----------------------------------------------------
 
-void MainWindow::refreshSide() {
+void SidePanel::documentChanged(const DocumentChange& change) {
+  if (change.scope == DocumentChange::Scope::Everything) buildingReplaced();
+  if (change.ShowsOnPlan()) refreshEccentricity();
+}
+
+void SidePanel::buildingReplaced() {
+  const Building& b = doc_.building();
+  editor_->gridChanged();
+  showOptionValues();
+  storeyButtons_[1]->setEnabled(b.Storeys() == 2);
+  if (editor_->state().Storey > b.Storeys()) editor_->chooseStorey(1);
+  refreshKindTree();
+  stateMoved();
+}
+
+void SidePanel::refresh() {
   const EditorState& s = editor_->state();
-  const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, session_.document.building().Storeys());
+  const StoreyButtonLabels labels = StoreyButtons(s.InputCategory, doc_.building().Storeys());
   storeyButtons_[1]->setText(Q(labels.storey2));
   storeyButtons_[0]->setText(Q(labels.storey1));
   categories_->button(static_cast<int>(s.InputCategory))->setChecked(true);
@@ -257,58 +290,85 @@ void MainWindow::refreshSide() {
   groupDeleteButton_->setChecked(s.Toggles.group);
   deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
   cancel_->setEnabled(s.ClickState == 1);
-  showAllAction_->setText(Q(ShowAllMenuCaption(s.ShowAll)));
-  prompt_->setText(Q(NextClickPrompt(session_.document.building(), s)));
-  refreshCaption();
 }
 
-void MainWindow::refreshKindTree() {
+void SidePanel::stateMoved() {
+  refresh();
+  emit editorStateChanged();
+}
+
+void SidePanel::refreshKindTree() {
   const EditorState& s = editor_->state();
   kindTree_->showKinds(editor_->kindList(), s.Selection[s.InputCategory].key);
 }
 
-// ---- commands of the controls ---------------------------------------------------------
+void SidePanel::refreshEccentricity() { eccentricity_->showBalance(doc_.balance(editor_->state().Storey)); }
 
-void MainWindow::chooseCategory(Category category) {
-  editor_->chooseCategory(category);
-  refreshKindTree();
-  refreshSide();
+void SidePanel::showOptionValues() {
+  const CalcSettings& s = doc_.building().Settings;
+  const QSignalBlocker quiet(match_);
+  match_->setChecked(s.Match1FTo2F != 0);
+  maxMultiplier_->showValue(s.MaxWallMultiplier);
+  sheathingAdjust_->showValue(s.SheathingAdjust);
 }
 
-void MainWindow::chooseStorey(int storey) {
+// ---- EditorHost ----------------------------------------------------------------------
+
+void SidePanel::setCancelEnabled(bool enabled) { cancel_->setEnabled(enabled); }
+
+void SidePanel::setPositionLabels(const std::string& x, const std::string& y) {
+  positionLabels_[0]->setText(Q(x));
+  positionLabels_[1]->setText(Q(y));
+}
+
+void SidePanel::setZoom(double factor) {
+  for (size_t k = 0; k < kZoomLevels.size(); ++k) {
+    if (kZoomLevels[k].factor == factor) zoom_->setCurrentIndex(static_cast<int>(k));
+  }
+}
+
+// ---- commands of the controls ---------------------------------------------------------
+
+void SidePanel::chooseCategory(Category category) {
+  editor_->chooseCategory(category);
+  refreshKindTree();
+  stateMoved();
+}
+
+void SidePanel::chooseStorey(int storey) {
   editor_->chooseStorey(storey);
   refreshKindTree();
-  refreshSide();
+  stateMoved();
   refreshEccentricity();
 }
 
 // A heading is refused by the editor (it beeps) and the highlight stays where it was.
-void MainWindow::kindChosen(const std::string& key) {
+void SidePanel::kindChosen(const std::string& key) {
   editor_->chooseKind(key);
-  refreshSide();
+  stateMoved();
 }
 
-void MainWindow::zoomChosen(int index) {
-  canvas_->setZoom(kZoomLevels[static_cast<size_t>(index)].factor);
+void SidePanel::zoomChosen(int index) {
+  canvas_.setZoom(kZoomLevels[static_cast<size_t>(index)].factor);
   kindTree_->setFocus();
 }
 
-void MainWindow::deleteTogglePressed(DeleteToggle which, bool down) {
+void SidePanel::deleteTogglePressed(DeleteToggle which, bool down) {
   editor_->pressDeleteToggle(which, down);
-  canvas_->deleteModeChanged();
-  refreshSide();
+  canvas_.deleteModeChanged();
+  stateMoved();
 }
 
-void MainWindow::clearHardware() {
-  if (!prompts_->askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
-  session_.document.apply(ClearHardwareCommand());
+void SidePanel::clearHardware() {
+  if (!prompts_.askOkCancelDefaultCancel(kClearHardwareQuestion)) return;
+  doc_.apply(ClearHardwareCommand());
 }
 
-void MainWindow::matchToggled(bool on) {
-  if (!on && session_.document.building().Settings.Match1FTo2F != 0) prompts_->tell(kMatchOffMessage);
-  StoreOption(session_.document, &CalcSettings::Match1FTo2F, on ? 1 : 0);
+void SidePanel::matchToggled(bool on) {
+  if (!on && doc_.building().Settings.Match1FTo2F != 0) prompts_.tell(kMatchOffMessage);
+  StoreOption(doc_, &CalcSettings::Match1FTo2F, on ? 1 : 0);
 }
 
-void MainWindow::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }
+void SidePanel::showEccentricityHelp() { ShowMessageBox(this, kEccentricityHelp, MessageButtons::Ok, "ヘルプ"); }
 
 }  // namespace tvk

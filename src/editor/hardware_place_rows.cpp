@@ -1,4 +1,4 @@
-#include "ui/dialogs/hardware_place_rows.h"
+#include "editor/hardware_place_rows.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/common/user_prompts.h"
+#include "editor/user_prompts.h"
 
 namespace tvk {
 

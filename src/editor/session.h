@@ -1,7 +1,8 @@
 #pragma once
 // The program's one session: the document being worked on and the files kept beside it
 // (recent-file list, defaults for new buildings, hardware names), with the folders they
-// live in. The application owns it and passes it by reference.
+// live in. The application owns it and passes it by reference; it fills in the folders
+// before the start.
 
 #include <string>
 
@@ -9,7 +10,6 @@
 #include "model/default_settings.h"
 #include "model/hardware_names.h"
 #include "model/program_settings.h"
-#include "report/figures/figure_fonts.h"
 
 namespace tvk {
 
@@ -18,9 +18,9 @@ struct Session {
   ProgramSettings settings;     // VOLNTVK.INI: data folder and recent files
   DefaultSettings defaults;     // VolnTVK.Def
   HardwareNames hardwareNames;  // _Kanamono.Def
-  FigureFonts figureFonts;      // label sizes the report figures use now
   std::string settingsFolder;   // where those three files live
   std::string programFolder;    // the executable's folder (first data folder)
+  std::string homeFolder;       // the user's home (first data folder of an installed program)
 };
 
 // Start of the program: the settings file, the default file and the hardware name file
@@ -38,8 +38,9 @@ void WriteSettings(Session& session);
 // written.
 void EndSession(Session& session);
 
-// Folder the open and save dialogs start in: the data folder, or the program's folder
-// while no data folder is known (which then becomes the data folder).
+// Folder the open and save dialogs start in: the data folder, or while no data folder is
+// known (the first one then becomes it) the program's folder, or the home folder for an
+// installed program.
 std::string DialogFolder(Session& session);
 // Initial file of both dialogs: that folder + the file-name part of the document's path.
 std::string DialogInitialPath(Session& session);
