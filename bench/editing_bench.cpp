@@ -23,7 +23,7 @@
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/message_box.h"
 #include "ui/windows/main_window.h"
-#include "ui/windows/session.h"
+#include "editor/session.h"
 
 namespace tvk {
 namespace {
