@@ -8,7 +8,7 @@ namespace tvk {
 
 namespace {
 
-constexpr const char* kExemptNote = " (偏心率≦0.3 で不要)";
+constexpr const char* kExemptNote = "偏心率≦0.3 で不要";
 
 ReadoutState StateOf(const QuarterStrip& strip) {
   if (!strip.requiredCm) return ReadoutState::Unknown;
@@ -17,8 +17,7 @@ ReadoutState StateOf(const QuarterStrip& strip) {
 
 }  // namespace
 
-std::vector<QuarterBand> QuarterBands(const Building& building, const StoreyPlan& plan,
-                                      const QuarterStorey& quarters) {
+std::vector<QuarterBand> QuarterBands(const Building& building, const StoreyPlan& plan, const QuarterStorey& quarters) {
   std::vector<QuarterBand> bands;
   if (!building.Contains(GridPos{1, 1}, plan.storey)) return bands;
   const PointCoord& origin = building.Coord(1, 1, plan.storey);
@@ -37,7 +36,8 @@ std::vector<QuarterBand> QuarterBands(const Building& building, const StoreyPlan
       band.x2 = origin.x + (d == Dir::X ? end : strip.to);
       band.y1 = origin.y + (d == Dir::X ? strip.from : start);
       band.y2 = origin.y + (d == Dir::X ? strip.to : end);
-      band.text = QuarterStripText(d, strip) + (q.exempt ? kExemptNote : "");
+      band.text = QuarterStripText(d, strip);
+      if (q.exempt) band.note = kExemptNote;
       band.state = StateOf(strip);
       bands.push_back(std::move(band));
     }

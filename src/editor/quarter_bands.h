@@ -24,8 +24,8 @@ struct QuarterBand {
   double y1 = 0;
   double x2 = 0;
   double y2 = 0;
-  // "Ｘ方向 下側 充足率 1.25", with the exemption where the eccentricity ratio allows it.
-  std::string text;
+  std::string text;  // "Ｘ方向 下側 充足率 1.25"
+  std::string note;  // "偏心率≦0.3 で不要" where the eccentricity ratio exempts the direction
   // Met: 充足率 > 1 or nothing required; Short: drawn red; Unknown: the profile lacks an Lw.
   ReadoutState state = ReadoutState::Unknown;
 
@@ -33,7 +33,6 @@ struct QuarterBand {
 };
 
 // X strips (low, high) first, then Y; none for a direction whose storey has no floor.
-std::vector<QuarterBand> QuarterBands(const Building& building, const StoreyPlan& plan,
-                                      const QuarterStorey& quarters);
+std::vector<QuarterBand> QuarterBands(const Building& building, const StoreyPlan& plan, const QuarterStorey& quarters);
 
 }  // namespace tvk
