@@ -1,11 +1,14 @@
 // Pictures of the windows for a person to look at: with VOLNTVK_PICTURES=FOLDER set, the
 // main window (sample project, bearing-wall category) and the dialogs are saved there as
 // PNG files. Without it the test is skipped.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
 
+#include "editor/commands.h"
+#include "support/profile_samples.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/cross_beam_dialog.h"
 #include "ui/dialogs/data_select_dialog.h"
@@ -16,6 +19,7 @@
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/profile_dialog.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/file_commands.h"
 #include "ui/windows/main_window.h"
 
@@ -54,6 +58,23 @@ TEST_F(WindowPictures, SavesEveryWindow) {
     window.findChild<QComboBox*>()->setCurrentIndex(shape.zoomEntry);
     Save(window, folder, shape.name);
   }
+  // The 2025 checks on the plan: the read-out, the quarter strips, the columns' areas (a
+  // 80 mm column on 1F carries too much in places).
+  window.resize(1400, 900);
+  window.findChild<QComboBox*>()->setCurrentIndex(0);
+  BuildingProfile published = PublishedProfile();
+  published.wood = WoodChoice{ColumnWood::Sugi2, 0};
+  published.column = {ColumnSection{80, 80}, ColumnSection{105, 105}};
+  session.document.apply(ProfileCommand(published));
+  window.overlayOptions()->checkBox(CheckOverlay::Quarters)->setChecked(true);
+  Save(window, folder, "main_window_quarters");
+  window.overlayOptions()->checkBox(CheckOverlay::Quarters)->setChecked(false);
+  window.overlayOptions()->action(CheckOverlay::Tributaries)->setChecked(true);
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "柱") button->click();
+  }
+  Save(window, folder, "main_window_tributary");
+  window.overlayOptions()->action(CheckOverlay::Tributaries)->setChecked(false);
   AddToRecentFiles(session.settings, session.document.path(), building().Info.BuildingName);
   WriteSettings(session);
   DataSelectDialog select(session, prompts, false);

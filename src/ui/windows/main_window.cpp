@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "editor/wall_quantity_readout.h"
 #include "model/building.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/elided_label.h"
@@ -19,9 +20,11 @@
 #include "ui/preview/elevation_window.h"
 #include "ui/preview/preview_window.h"
 #include "ui/preview/result_windows.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
+#include "ui/windows/wall_quantity_panel.h"
 
 namespace tvk {
 
@@ -40,6 +43,7 @@ MainWindow::MainWindow(Session& session, WindowPrompts* prompts) : session_(sess
   setAttribute(Qt::WA_DeleteOnClose, false);
   canvas_ = new PlanCanvas(session_.document, [this]() -> const EditorState& { return editor_->state(); });
   editor_ = std::make_unique<PlanEditor>(session_.document, *this, *canvas_, *this);
+  overlayOptions_ = new CheckOverlayOptions(*canvas_);
   connect(canvas_, &PlanCanvas::pressed, this, [this](MouseButton button, CanvasPos at) {
     editor_->press(button, at);
     refreshSide();
@@ -104,7 +108,11 @@ void MainWindow::documentChanged(const DocumentChange& change) {
   refreshStatusBar();
   toolbarAction("Undo")->setEnabled(session_.document.canUndo());
   if (change.scope == DocumentChange::Scope::Everything) gridReplaced();
-  if (change.ShowsOnPlan()) refreshEccentricity();
+  if (change.ShowsOnPlan()) {
+    refreshEccentricity();
+  } else {
+    refreshWallQuantity();  // the building profile may have changed
+  }
 }
 
 void MainWindow::gridReplaced() {
@@ -133,6 +141,13 @@ void MainWindow::refreshStatusBar() {
 
 void MainWindow::refreshEccentricity() {
   eccentricity_->showBalance(session_.document.balance(editor_->state().Storey));
+  refreshWallQuantity();
+}
+
+void MainWindow::refreshWallQuantity() {
+  const std::optional<LiveChecks> live = session_.document.liveChecks(editor_->state().Storey);
+  if (live) return wallQuantity_->showReadout(FormatWallQuantity(live->wallQuantity));
+  wallQuantity_->clearValues();
 }
 
 void MainWindow::showOptionValues() {

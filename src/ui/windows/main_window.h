@@ -33,11 +33,13 @@ class QPushButton;
 namespace tvk {
 
 struct Session;
+class CheckOverlayOptions;
 class EccentricityPanel;
 class ElidedLabel;
 class KindTree;
 class MultiplierBox;
 class PlanCanvas;
+class WallQuantityPanel;
 
 // Toolbar keys in their order.
 inline constexpr std::array<const char*, 17> kToolbarKeys = {
@@ -73,6 +75,8 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   PlanEditor& editor() { return *editor_; }
   PlanCanvas* canvas() const { return canvas_; }
   EccentricityPanel* eccentricityPanel() const { return eccentricity_; }
+  WallQuantityPanel* wallQuantityPanel() const { return wallQuantity_; }
+  CheckOverlayOptions* overlayOptions() const { return overlayOptions_; }
   // A toolbar key ("Undo", "Save", …).
   QAction* toolbarAction(const char* key) const;
   QMenu* recentMenuHost() const { return fileMenu_; }
@@ -130,6 +134,7 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   void refreshSide();
   void refreshKindTree();
   void refreshEccentricity();
+  void refreshWallQuantity();
   void showOptionValues();
   void applyWindowState();
 
@@ -179,6 +184,8 @@ class MainWindow : public QMainWindow, public AskUser, public EditorHost, public
   std::unique_ptr<PlanEditor> editor_;
   PlanCanvas* canvas_ = nullptr;
   EccentricityPanel* eccentricity_ = nullptr;
+  WallQuantityPanel* wallQuantity_ = nullptr;
+  CheckOverlayOptions* overlayOptions_ = nullptr;
   std::map<std::string, QAction*> keys_;
   QMenu* fileMenu_ = nullptr;
   QAction* recentSeparator_ = nullptr;

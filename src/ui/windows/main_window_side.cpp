@@ -20,11 +20,13 @@
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/main_window_texts.h"
 #include "ui/windows/session.h"
+#include "ui/windows/wall_quantity_panel.h"
 
 namespace tvk {
 
@@ -88,6 +90,8 @@ QWidget* MainWindow::buildSidePanel() {
   eccentricity_ = new EccentricityPanel;
   connect(eccentricity_, &EccentricityPanel::helpRequested, this, &MainWindow::showEccentricityHelp);
   sideColumn->addWidget(eccentricity_);
+  wallQuantity_ = new WallQuantityPanel;
+  sideColumn->addWidget(wallQuantity_);
   return side;
 }
 
@@ -236,6 +240,7 @@ QWidget* MainWindow::buildOptionControls() {
   hideCentres_ = HandCheck("重心・剛心を伏図表示しない");
   connect(hideCentres_, &QCheckBox::toggled, this, [this](bool hide) { canvas_->setHideCentres(hide); });
   grid->addWidget(hideCentres_, 5, 0, 1, 3);
+  grid->addWidget(overlayOptions_, 6, 0, 1, 3);
   return box;
 }
 
