@@ -9,6 +9,7 @@
 
 #include "editor/commands.h"
 #include "support/profile_samples.h"
+#include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/cross_beam_dialog.h"
 #include "ui/dialogs/data_select_dialog.h"
@@ -21,12 +22,20 @@
 #include "ui/session_test_support.h"
 #include "ui/windows/check_overlay_options.h"
 #include "ui/windows/file_commands.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
 
 namespace tvk::test {
 namespace {
 
 using WindowPictures = SessionFixture;
+
+void Click(const QWidget& window, const QString& caption) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == caption) return button->click();
+  }
+  ADD_FAILURE() << "no button " << caption.toStdString();
+}
 
 void Save(QWidget& widget, const QString& folder, const char* name) {
   widget.show();
@@ -75,6 +84,23 @@ TEST_F(WindowPictures, SavesEveryWindow) {
   }
   Save(window, folder, "main_window_tributary");
   window.overlayOptions()->action(CheckOverlay::Tributaries)->setChecked(false);
+  // A wall placed on 2F with the strips shown, then an Lw the walls of 1F do not meet.
+  Click(window, "耐力壁");
+  Click(window, "２階 耐力壁");
+  window.overlayOptions()->action(CheckOverlay::Quarters)->setChecked(true);
+  window.kindTree()->setCurrentItem(window.kindTree()->itemOfKey("Menzai5"));
+  const Building& b = building();
+  for (const GridPos p : {GridPos{5, 7}, GridPos{9, 7}}) {
+    emit window.canvas()->pressed(MouseButton::Left, CanvasGeometry::For(b).ToCanvas(b.Coord(p, 1).x, b.Coord(p, 1).y));
+  }
+  EXPECT_TRUE(prompts.asked.empty()) << prompts.asked.front();
+  Save(window, folder, "main_window_wall_placed");
+  published.lw1 = 110;
+  published.lw2 = 40;
+  session.document.apply(ProfileCommand(published));
+  Click(window, "１階 耐力壁");
+  Save(window, folder, "main_window_short");
+  window.overlayOptions()->action(CheckOverlay::Quarters)->setChecked(false);
   AddToRecentFiles(session.settings, session.document.path(), building().Info.BuildingName);
   WriteSettings(session);
   DataSelectDialog select(session, prompts, false);

@@ -36,8 +36,7 @@ void CheckOverlays::Paint(QPainter& painter) const {
 QString CheckOverlays::ToolTipAt(const Document& document, int storey, const CanvasGeometry& geometry,
                                  CanvasPos at) const {
   if (!Shown(CheckOverlay::Tributaries)) return {};
-  return QString::fromStdString(
-      ColumnAreaTooltip(document.building(), document.liveColumns(storey), geometry, at));
+  return QString::fromStdString(ColumnAreaTooltip(document.building(), document.liveColumns(storey), geometry, at));
 }
 
 }  // namespace tvk
