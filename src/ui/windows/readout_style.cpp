@@ -12,7 +12,9 @@ QString ReadoutStyleSheet(const QString& objectName) {
 }
 
 void ColourReadout(QLabel* label, const QString& colour, bool bold) {
-  label->setStyleSheet(QString("color: %1; font-weight: %2;").arg(colour, bold ? "bold" : "normal"));
+  const QString style = QString("color: %1; font-weight: %2;").arg(colour, bold ? "bold" : "normal");
+  // A new style sheet polishes the label afresh, which costs more than the edit it follows.
+  if (label->styleSheet() != style) label->setStyleSheet(style);
 }
 
 }  // namespace tvk
