@@ -24,6 +24,11 @@ void CheckOverlays::Refresh(const Document& document, int storey, double scale) 
   if (Shown(CheckOverlay::Tributaries)) tributaries_.Show(document.building(), document.liveColumns(storey), scale);
 }
 
+void CheckOverlays::Clear() {
+  quarters_.Hide();
+  tributaries_.Hide();
+}
+
 void CheckOverlays::Paint(QPainter& painter) const {
   // Areas under the strips: the strips' labels stay readable.
   if (Shown(CheckOverlay::Tributaries)) tributaries_.Paint(painter);

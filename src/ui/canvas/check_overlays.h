@@ -27,6 +27,8 @@ class CheckOverlays {
   bool Shown(CheckOverlay which) const { return shown_[Index(which)]; }
   // Takes a storey's checks from the document, for the overlays shown.
   void Refresh(const Document& document, int storey, double scale);
+  // Nothing to show (no grid): the overlays stay switched as they are.
+  void Clear();
   // The painter maps canvas units onto its device.
   void Paint(QPainter& painter) const;
   // Over a column, with the tributary areas shown: its figures; empty elsewhere.

@@ -136,7 +136,11 @@ void PlanCanvas::updateEccentricityMarks() {
 }
 
 void PlanCanvas::refreshOverlays() {
-  if (hasGrid()) overlays_.Refresh(doc_, style().storey, scale_);
+  if (hasGrid()) {
+    overlays_.Refresh(doc_, style().storey, scale_);
+  } else {
+    overlays_.Clear();
+  }
   viewport()->update();
 }
 
