@@ -146,8 +146,11 @@ void MainWindow::refreshEccentricity() {
 
 void MainWindow::refreshWallQuantity() {
   const std::optional<LiveChecks> live = session_.document.liveChecks(editor_->state().Storey);
-  if (live) return wallQuantity_->showReadout(FormatWallQuantity(live->wallQuantity));
-  wallQuantity_->clearValues();
+  if (live) {
+    wallQuantity_->showReadout(FormatWallQuantity(live->wallQuantity));
+  } else {
+    wallQuantity_->clearValues();
+  }
 }
 
 void MainWindow::showOptionValues() {

@@ -3,9 +3,9 @@
 // the status bar. It answers the plan editor's questions with message boxes and pop-up
 // menus (AskUser), keeps the controls around the plan in step with it (EditorHost) and
 // feeds the canvas's presses, movements and keys into it; the canvas is the editor's plan
-// view. As a view of the document it keeps the caption, the status bar, the undo key and
-// the eccentricity panel up to date. The File commands, the settings dialogs and the
-// result windows start here.
+// view. As a view of the document it keeps the caption, the status bar, the undo key, the
+// eccentricity panel and the wall-quantity read-out up to date. The File commands, the
+// settings dialogs and the result windows start here.
 
 #include <QIcon>
 #include <QMainWindow>
