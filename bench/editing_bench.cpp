@@ -1,7 +1,9 @@
-// Speed of editing the largest building (120 x 120 spans, two storeys, dense) in the main
-// window, 1600 x 1000 pixels on the offscreen platform: one click placing a column, from
-// the press to the pixels; a full repaint of the plan at 100 % and 200 %; opening the
-// project file up to the first paint of the window; and loading and saving the file.
+// Speed of editing the largest building (120 x 120 spans, two storeys, dense, with the
+// building profile of the published check) in the main window, 1600 x 1000 pixels on the
+// offscreen platform: one click placing a column, from the press to the pixels (the live
+// wall-quantity read-out included), also with each plan option of the 2025 checks shown; a
+// full repaint of the plan at 100 % and 200 %; opening the project file up to the first
+// paint of the window; and loading and saving the file.
 //
 // The project files live on /dev/shm where there is one, so the figures measure the
 // program rather than the disk's flush.
@@ -17,13 +19,17 @@
 #include <memory>
 
 #include "../tests/support/plan_builder.h"
+#include "../tests/support/profile_samples.h"
 #include "editor/canvas_geometry.h"
+#include "editor/session.h"
 #include "model/line_names.h"
+#include "model/profile_store.h"
 #include "model/project_file.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/message_box.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/main_window.h"
-#include "editor/session.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk {
 namespace {
@@ -74,6 +80,10 @@ struct Desk {
     StartSession(session);
     Building plan = test::LargestPlan();
     GenerateLineNames(plan);
+    BuildingProfile profile = test::PublishedProfile();
+    profile.wood = WoodChoice{ColumnWood::Sugi2, 0};
+    profile.column = {ColumnSection{105, 105}, ColumnSection{105, 105}};
+    if (WriteProfile(plan, profile)) return;
     // Room for the column PlaceColumn places in the middle of storey 1.
     plan.Point((plan.PointsX() + 1) / 2, (plan.PointsY() + 1) / 2, 1).Column.ColKind = ColumnKind::None;
     file = session.settingsFolder + "/largest.TVK";
@@ -117,8 +127,7 @@ void SendPress(QWidget* target, QPointF at) {
 
 // A press on storey 1 in the middle of the plan, where the file has no column; the
 // edit is undone outside the timing, so every click does the same work.
-void PlaceColumn(benchmark::State& state) {
-  Desk* desk = GetDesk(state);
+void PlaceColumnClicks(benchmark::State& state, Desk* desk) {
   if (desk == nullptr) return;
   MainWindow& window = *desk->window;
   window.canvas()->setZoom(1.0);
@@ -139,7 +148,20 @@ void PlaceColumn(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
+void PlaceColumn(benchmark::State& state) { PlaceColumnClicks(state, GetDesk(state)); }
 BENCHMARK(PlaceColumn)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same click with a plan option of the 2025 checks shown: 0 the quarter strips, 1 the
+// columns' tributary areas.
+void EditWithOverlay(benchmark::State& state) {
+  Desk* desk = GetDesk(state);
+  if (desk == nullptr) return;
+  const auto which = static_cast<CheckOverlay>(state.range(0));
+  desk->window->sidePanel()->overlayOptions()->action(which)->setChecked(true);
+  PlaceColumnClicks(state, desk);
+  desk->window->sidePanel()->overlayOptions()->action(which)->setChecked(false);
+}
+BENCHMARK(EditWithOverlay)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The whole plan of storey 1 drawn afresh at zoom 100 % or 200 %.
 void RepaintPlan(benchmark::State& state) {

@@ -121,12 +121,7 @@ void PrintColumnSize(const Building& b, const ProfileChecks& c, std::ostream& ou
 
 }  // namespace
 
-std::string MissingText(const MissingFields& missing) {
-  std::string text;
-  for (const CheckInput field : missing.List())
-    text += (text.empty() ? "" : ", ") + std::string(CheckInputLabel(field));
-  return text;
-}
+std::string MissingText(const MissingFields& missing) { return MissingFieldNames(missing, ", "); }
 
 void PrintChecksTable(const Building& building, const ProfileChecks& checks, std::ostream& out) {
   PrintWallQuantity(checks, out);

@@ -5,6 +5,7 @@
 #include "editor/side_controls.h"
 #include "engine/eccentricity.h"
 #include "engine/full_calculation.h"
+#include "model/profile_store.h"
 #include "model/project_file.h"
 
 namespace tvk {
@@ -24,6 +25,8 @@ void Document::changing(const DocumentChange& change) {
 void Document::changed(const DocumentChange& change, bool modifies) {
   modified_ = modifies;
   liveFresh_ = false;
+  wallChecks_.reset();
+  columns_.reset();
   calculated_ = Calculated::No;
   for (DocumentView* view : views_) view->documentChanged(change);
 }
@@ -82,12 +85,26 @@ FileResult Document::saveAs(const std::string& path) {
   return written;
 }
 
-const StoreyBalance& Document::balance(int storey) const {
+const CalcResults& Document::liveResults() const {
   if (!liveFresh_) {
     UpdateEccentricity(building_, results_);
     liveFresh_ = true;
   }
-  return results_.Storey(storey).balance;
+  return results_;
+}
+
+const StoreyBalance& Document::balance(int storey) const { return liveResults().Storey(storey).balance; }
+
+const ProfileChecks& Document::wallChecks() const {
+  if (!wallChecks_) wallChecks_ = RunWallChecks(building_, ReadProfile(building_), liveResults());
+  return *wallChecks_;
+}
+
+std::optional<LiveChecks> Document::liveChecks(int storey) const { return LiveChecksOf(wallChecks(), storey); }
+
+const LiveColumns& Document::liveColumns(int storey) const {
+  if (!columns_ || columns_->storey != storey) columns_ = RunLiveColumns(building_, wallChecks(), storey);
+  return *columns_;
 }
 
 const CalcResults& Document::results(HardwareFill fill) {

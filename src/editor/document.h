@@ -5,16 +5,17 @@
 // modified and its results stale, and tells every view what changed. Starting a new
 // building, loading and saving go through it too.
 //
-// Results. The live results (the storey eccentricity) are recomputed once per change, when
-// a view first asks for them. The full N-value calculation runs once per change when a view
-// asks for it; it writes into the building the derived values the file keeps (beam run
-// codes, exterior-corner flags, required grades, automatically placed hardware), which does
-// not count as a change.
+// Results. The live results (the storey eccentricity, the 2025 checks the plan shows while
+// it is edited) are recomputed once per change, when a view first asks for them. The full
+// N-value calculation runs once per change when a view asks for it; it writes into the
+// building the derived values the file keeps (beam run codes, exterior-corner flags,
+// required grades, automatically placed hardware), which does not count as a change.
 
 #include <string>
 #include <vector>
 
 #include "editor/command.h"
+#include "editor/live_checks.h"
 #include "editor/undo.h"
 #include "engine/calc_results.h"
 #include "model/building.h"
@@ -81,6 +82,13 @@ class Document {
   // ---- results --------------------------------------------------------------------
   // The eccentricity record of a storey (1 .. Storeys()).
   const StoreyBalance& balance(int storey) const;
+  // The 2025 checks of the walls of a storey, as the plan shows them live: its wall quantity
+  // and quarter strips; nullopt without such a storey. The checks of the walls run once per
+  // change, when a view first asks.
+  std::optional<LiveChecks> liveChecks(int storey) const;
+  // The column size of a storey with where its columns' areas lie, for the plan's overlay:
+  // once per change and storey, when first asked (the areas cost many times the walls).
+  const LiveColumns& liveColumns(int storey) const;
   // Every result of the full calculation.
   const CalcResults& results(HardwareFill fill = HardwareFill::AsTheProjectSays);
 
@@ -89,6 +97,9 @@ class Document {
   void changing(const DocumentChange& change);
   void changed(const DocumentChange& change, bool modifies);
   void startAfresh(Building building, std::string path);
+  // The storey eccentricity of the building as it is.
+  const CalcResults& liveResults() const;
+  const ProfileChecks& wallChecks() const;
 
   Building building_;
   std::string path_ = kNewDataPath;
@@ -96,6 +107,8 @@ class Document {
   UndoRecord undo_;
   mutable CalcResults results_;
   mutable bool liveFresh_ = false;
+  mutable std::optional<ProfileChecks> wallChecks_;
+  mutable std::optional<LiveColumns> columns_;
   Calculated calculated_ = Calculated::No;
   std::vector<DocumentView*> views_;
 };

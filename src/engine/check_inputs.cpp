@@ -51,6 +51,12 @@ std::vector<CheckInput> MissingFields::List() const {
   return fields;
 }
 
+std::string MissingFieldNames(const MissingFields& missing, const std::string& separator) {
+  std::string names;
+  for (const CheckInput field : missing.List()) names += (names.empty() ? "" : separator) + CheckInputLabel(field);
+  return names;
+}
+
 const char* ValueSourceKey(ValueSource source) {
   switch (source) {
     case ValueSource::Formula:

@@ -4,6 +4,7 @@
 // profile's inputs carry the key and label of their profile field.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace tvk {
@@ -44,6 +45,9 @@ class MissingFields {
   static uint32_t Bit(CheckInput field) { return uint32_t{1} << static_cast<unsigned>(field); }
   uint32_t bits_ = 0;
 };
+
+// The labels of the missing fields in declaration order, joined by a separator.
+std::string MissingFieldNames(const MissingFields& missing, const std::string& separator);
 
 // Where a value shown with a check comes from.
 enum class ValueSource : uint8_t {

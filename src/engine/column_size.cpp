@@ -12,9 +12,10 @@ constexpr double kSlack = 1e-9;
 }  // namespace
 
 ColumnSize CheckColumnSize(const Building& building, const BuildingProfile& profile, const ProfileLoads& loads,
-                           const SeismicWeights& weights) {
+                           const SeismicWeights& weights, int onlyStorey) {
   ColumnSize check;
   for (int s = 1; s <= building.Storeys(); ++s) {
+    if (onlyStorey != 0 && s != onlyStorey) continue;
     const ColumnStorey storey = CheckColumnDiameter(profile, loads, weights, building.Storeys(), s);
     check.missing.Add(storey.outer.missing);
     check.missing.Add(storey.inner.missing);

@@ -24,7 +24,8 @@ struct ColumnSize {
   MissingFields missing;
 };
 
+// onlyStorey: that storey alone (the plan's overlay of the storey being edited); 0 for every storey.
 ColumnSize CheckColumnSize(const Building& building, const BuildingProfile& profile, const ProfileLoads& loads,
-                           const SeismicWeights& weights);
+                           const SeismicWeights& weights, int onlyStorey = 0);
 
 }  // namespace tvk

@@ -5,6 +5,12 @@
 namespace tvk {
 
 ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results) {
+  ProfileChecks checks = RunWallChecks(building, profile, results);
+  checks.columnSize = CheckColumnSize(building, profile, checks.loads, checks.lw.weights);
+  return checks;
+}
+
+ProfileChecks RunWallChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results) {
   ProfileChecks checks;
   checks.loads = ResolveLoads(profile);
   for (int s = 1; s <= building.Storeys(); ++s) {
@@ -16,7 +22,6 @@ ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& 
   checks.lw = DeriveLw(profile, checks.loads, building.Storeys(), af1, af2);
   checks.wallQuantity = CheckWallQuantity(profile, checks.loads, checks.lw, checks.plans, checks.walls);
   checks.quarters = CheckQuarters(results, checks.lw, checks.plans, checks.walls);
-  checks.columnSize = CheckColumnSize(building, profile, checks.loads, checks.lw.weights);
   return checks;
 }
 

@@ -31,5 +31,8 @@ struct ProfileChecks {
 
 // The quarter exemption takes the storey eccentricity from results (UpdateEccentricity).
 ProfileChecks RunProfileChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results);
+// The same without the column size (left empty): the checks of the walls alone, a fraction
+// of the cost, as the plan shows them while walls are placed.
+ProfileChecks RunWallChecks(const Building& building, const BuildingProfile& profile, const CalcResults& results);
 
 }  // namespace tvk

@@ -4,6 +4,7 @@
 
 #include "engine/calc_results.h"
 #include "engine/eccentricity.h"
+#include "model/number_format.h"
 
 namespace tvk {
 
@@ -97,6 +98,12 @@ QuarterDirection CheckDirection(const CalcResults& results, const LwDerivation& 
 const char* QuarterSideName(Dir d, bool low) {
   if (d == Dir::X) return low ? "下側" : "上側";
   return low ? "左側" : "右側";
+}
+
+std::string QuarterStripText(Dir d, const QuarterStrip& strip) {
+  const bool nothing = strip.requiredCm && *strip.requiredCm <= 0;
+  const std::string fill = nothing ? "―" : strip.fill ? FormatFixed(*strip.fill, 2) : "----";
+  return std::string(d == Dir::X ? "Ｘ方向 " : "Ｙ方向 ") + QuarterSideName(d, strip.low) + " 充足率 " + fill;
 }
 
 bool QuarterStrip::Satisfied() const {

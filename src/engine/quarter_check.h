@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/check_inputs.h"
@@ -54,6 +55,9 @@ struct QuarterStorey {
 
 // The program's name of a strip's side: "下側" / "上側" for force along X, "左側" / "右側" along Y.
 const char* QuarterSideName(Dir d, bool low);
+// A strip named with its 充足率 as the plans show it: "Ｘ方向 下側 充足率 1.25"; "―" where the
+// strip requires nothing, "----" where the requirement is unknown.
+std::string QuarterStripText(Dir d, const QuarterStrip& strip);
 
 // Takes the storey eccentricity from results (UpdateEccentricity).
 std::vector<QuarterStorey> CheckQuarters(const CalcResults& results, const LwDerivation& lw,

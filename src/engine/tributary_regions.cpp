@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <map>
+#include <tuple>
 #include <utility>
 
 #include "model/building.h"
@@ -35,6 +35,7 @@ struct Corner {
 // The part of a convex polygon nearer to m than to column n (index `label` at point n).
 std::vector<Corner> KeepNearer(const std::vector<Corner>& polygon, GridXY m, GridXY n, int label) {
   std::vector<Corner> out;
+  out.reserve(polygon.size() + 1);  // a cut convex polygon gains one corner at most
   for (size_t k = 0; k < polygon.size(); ++k) {
     const Corner& a = polygon[k];
     const Corner& b = polygon[(k + 1) % polygon.size()];
@@ -186,13 +187,14 @@ class RegionBuilder {
       if (open) regions_.edges.push_back(run);
       open = false;
     };
+    std::vector<double> at;
     for (int c = 1; c <= cells; ++c) {
       // The cells before (below or left of) and after the line at cell c along it.
       const int ci1 = alongX ? c : line;
       const int cj1 = alongX ? line : c;
       const int ci2 = alongX ? c : line + 1;
       const int cj2 = alongX ? line + 1 : c;
-      std::vector<double> at{c - 1.0, double(c)};
+      at.assign({c - 1.0, double(c)});
       AddCrossings(ci1, cj1, alongX, line, at);
       AddCrossings(ci2, cj2, alongX, line, at);
       std::sort(at.begin(), at.end());
@@ -248,14 +250,29 @@ std::vector<int> ColourClasses(const TributaryRegions& regions, int classes) {
   for (const TributaryEdge& e : regions.edges) {
     if (e.other >= 0) touch(e.column, e.other);
   }
-  // Areas that meet only at a corner would read as one area in the same tint.
-  std::map<std::pair<int64_t, int64_t>, std::vector<int>> corners;
+  // Areas that meet only at a corner would read as one area in the same tint. The pieces'
+  // corners sorted by place, each place's in the order of the pieces (a map of the places
+  // costs many times more on a large plan).
+  struct PieceCorner {
+    int64_t x = 0;
+    int64_t y = 0;
+    int column = 0;
+  };
+  std::vector<PieceCorner> corners;
   for (const TributaryPiece& piece : regions.pieces) {
     for (const GridXY& p : piece.outline) {
-      std::vector<int>& at = corners[{std::llround(p.x * kCornerScale), std::llround(p.y * kCornerScale)}];
-      for (const int other : at) touch(other, piece.column);
-      at.push_back(piece.column);
+      corners.push_back({std::llround(p.x * kCornerScale), std::llround(p.y * kCornerScale), piece.column});
     }
+  }
+  std::stable_sort(corners.begin(), corners.end(),
+                   [](const PieceCorner& a, const PieceCorner& b) { return std::tie(a.x, a.y) < std::tie(b.x, b.y); });
+  for (size_t first = 0; first < corners.size();) {
+    size_t end = first + 1;
+    while (end < corners.size() && corners[end].x == corners[first].x && corners[end].y == corners[first].y) ++end;
+    for (size_t k = first + 1; k < end; ++k) {
+      for (size_t m = first; m < k; ++m) touch(corners[m].column, corners[k].column);
+    }
+    first = end;
   }
   std::vector<int> colour(n, -1);
   for (size_t k = 0; k < n; ++k) {

@@ -10,7 +10,6 @@
 #include "export/label_space.h"
 #include "export/plan_frame.h"
 #include "export/plan_parts.h"
-#include "model/number_format.h"
 
 namespace tvk {
 
@@ -21,13 +20,6 @@ constexpr double kGravityOuter = 300;
 constexpr double kGravityInner = 100;
 constexpr double kCrossHalf = 200;
 constexpr double kCentreLabelOffset = 300;
-
-// "Ｘ方向 下側 充足率 1.25", as the report names the strip; "―" where the strip requires nothing.
-std::string FillText(Dir d, const QuarterStrip& strip) {
-  const bool nothing = strip.requiredCm && *strip.requiredCm <= 0;
-  const std::string fill = nothing ? "―" : strip.fill ? FormatFixed(*strip.fill, 2) : "----";
-  return std::string(d == Dir::X ? "Ｘ方向 " : "Ｙ方向 ") + QuarterSideName(d, strip.low) + " 充足率 " + fill;
-}
 
 // A centre's name at the corners beside its mark, those facing away from the other mark
 // first (so that it does not seem to name that one), then twice and three times as far.
@@ -77,7 +69,7 @@ void AddQuarterStrips(PlanDrawing& drawing, const PlanFrame& frame, LabelSpace& 
       const DxfPoint at = d == Dir::X ? DxfPoint{low.x + share * (high.x - low.x), (low.y + high.y) / 2}
                                       : DxfPoint{(low.x + high.x) / 2, low.y + share * (high.y - low.y)};
       places.push_back(
-          {at, FillText(d, strip), kDxfLabelHeight, HAlign::Centre, VAlign::Middle, d == Dir::X ? 0.0 : 90.0});
+          {at, QuarterStripText(d, strip), kDxfLabelHeight, HAlign::Centre, VAlign::Middle, d == Dir::X ? 0.0 : 90.0});
     }
     drawing.Text(PlanLayer::Quarter, labels.Place(places), colour);
   }

@@ -1,12 +1,16 @@
 // Pictures of the windows for a person to look at: with VOLNTVK_PICTURES=FOLDER set, the
 // main window (sample project, bearing-wall category) and the dialogs are saved there as
 // PNG files. Without it the test is skipped.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
 
+#include "editor/commands.h"
 #include "editor/file_commands.h"
+#include "support/profile_samples.h"
+#include "ui/canvas/plan_canvas.h"
 #include "ui/dialogs/building_outline_dialog.h"
 #include "ui/dialogs/cross_beam_dialog.h"
 #include "ui/dialogs/data_select_dialog.h"
@@ -17,12 +21,22 @@
 #include "ui/dialogs/new_data_dialog.h"
 #include "ui/dialogs/profile_dialog.h"
 #include "ui/session_test_support.h"
+#include "ui/windows/check_overlay_options.h"
+#include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk::test {
 namespace {
 
 using WindowPictures = SessionFixture;
+
+void Click(const QWidget& window, const QString& caption) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == caption) return button->click();
+  }
+  ADD_FAILURE() << "no button " << caption.toStdString();
+}
 
 void Save(QWidget& widget, const QString& folder, const char* name) {
   widget.show();
@@ -54,6 +68,40 @@ TEST_F(WindowPictures, SavesEveryWindow) {
     window.findChild<QComboBox*>()->setCurrentIndex(shape.zoomEntry);
     Save(window, folder, shape.name);
   }
+  // The 2025 checks on the plan: the read-out, the quarter strips, the columns' areas (a
+  // 80 mm column on 1F carries too much in places).
+  window.resize(1400, 900);
+  window.findChild<QComboBox*>()->setCurrentIndex(0);
+  BuildingProfile published = PublishedProfile();
+  published.wood = WoodChoice{ColumnWood::Sugi2, 0};
+  published.column = {ColumnSection{80, 80}, ColumnSection{105, 105}};
+  session.document.apply(ProfileCommand(published));
+  window.sidePanel()->overlayOptions()->checkBox(CheckOverlay::Quarters)->setChecked(true);
+  Save(window, folder, "main_window_quarters");
+  window.sidePanel()->overlayOptions()->checkBox(CheckOverlay::Quarters)->setChecked(false);
+  window.sidePanel()->overlayOptions()->action(CheckOverlay::Tributaries)->setChecked(true);
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "柱") button->click();
+  }
+  Save(window, folder, "main_window_tributary");
+  window.sidePanel()->overlayOptions()->action(CheckOverlay::Tributaries)->setChecked(false);
+  // A wall placed on 2F with the strips shown, then an Lw the walls of 1F do not meet.
+  Click(window, "耐力壁");
+  Click(window, "２階 耐力壁");
+  window.sidePanel()->overlayOptions()->action(CheckOverlay::Quarters)->setChecked(true);
+  window.sidePanel()->kindTree()->setCurrentItem(window.sidePanel()->kindTree()->itemOfKey("Menzai5"));
+  const Building& b = building();
+  for (const GridPos p : {GridPos{5, 7}, GridPos{9, 7}}) {
+    emit window.canvas()->pressed(MouseButton::Left, CanvasGeometry::For(b).ToCanvas(b.Coord(p, 1).x, b.Coord(p, 1).y));
+  }
+  EXPECT_TRUE(prompts.asked.empty()) << prompts.asked.front();
+  Save(window, folder, "main_window_wall_placed");
+  published.lw1 = 110;
+  published.lw2 = 40;
+  session.document.apply(ProfileCommand(published));
+  Click(window, "１階 耐力壁");
+  Save(window, folder, "main_window_short");
+  window.sidePanel()->overlayOptions()->action(CheckOverlay::Quarters)->setChecked(false);
   AddToRecentFiles(session.settings, session.document.path(), building().Info.BuildingName);
   WriteSettings(session);
   DataSelectDialog select(session, prompts, false);

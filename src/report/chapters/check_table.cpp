@@ -41,12 +41,7 @@ double WriteCheckTable(ReportContext& ctx, const CheckTable& t, double y, double
 
 std::string JudgementText(const std::optional<bool>& ok) { return !ok ? kNoValue : *ok ? "OK" : "NG"; }
 
-std::string MissingNames(const MissingFields& missing) {
-  std::string names;
-  for (const CheckInput field : missing.List())
-    names += (names.empty() ? "" : "、") + std::string(CheckInputLabel(field));
-  return names;
-}
+std::string MissingNames(const MissingFields& missing) { return MissingFieldNames(missing, "、"); }
 
 std::string MissingNote(const MissingFields& missing) {
   if (missing.Empty()) return "";

@@ -59,6 +59,11 @@ void PlanCanvas::setHideCentres(bool hide) {
   viewport()->update();
 }
 
+void PlanCanvas::setOverlayShown(CheckOverlay which, bool shown) {
+  overlays_.SetShown(which, shown);
+  refreshOverlays();
+}
+
 void PlanCanvas::deleteModeChanged() {
   syncCursor();
   fullRedraw();  // the line names change colour
@@ -71,7 +76,10 @@ void PlanCanvas::documentChanging(const DocumentChange& change) {
 }
 
 void PlanCanvas::documentChanged(const DocumentChange& change) {
-  if (!change.ShowsOnPlan()) return;
+  if (!change.ShowsOnPlan()) {
+    refreshOverlays();  // the building profile may have changed
+    return;
+  }
   if (change.scope == DocumentChange::Scope::Area) {
     drawRect(change.rect);
   } else {
@@ -124,6 +132,15 @@ void PlanCanvas::showOtherStoreyWalls(int storey, bool shown) {
 
 void PlanCanvas::updateEccentricityMarks() {
   if (hasGrid()) marks_.Show(doc_.balance(style().storey), scale_);
+  refreshOverlays();
+}
+
+void PlanCanvas::refreshOverlays() {
+  if (hasGrid()) {
+    overlays_.Refresh(doc_, style().storey, scale_);
+  } else {
+    overlays_.Clear();
+  }
   viewport()->update();
 }
 
@@ -148,7 +165,10 @@ QPointF PlanCanvas::toViewport(CanvasPos at) const {
 
 QString PlanCanvas::toolTipAt(QPointF viewportPos) const {
   if (!hasGrid()) return {};
-  return QString::fromStdString(MemberTooltip(b_, state(), geometry(), toCanvas(viewportPos)));
+  const CanvasPos at = toCanvas(viewportPos);
+  const QString members = QString::fromStdString(MemberTooltip(b_, state(), geometry(), at));
+  const QString area = overlays_.ToolTipAt(doc_, style().storey, geometry(), at);
+  return members.isEmpty() || area.isEmpty() ? members + area : members + "\n" + area;
 }
 
 // ---- drawing --------------------------------------------------------------------
@@ -201,6 +221,7 @@ void PlanCanvas::paintOverlays(QPainter& painter) const {
   painter.save();
   painter.setClipRect(image_.rect(), Qt::IntersectClip);
   painter.setTransform(unitsToBox(), true);
+  overlays_.Paint(painter);
   CanvasPainter canvas(painter);
   if (!hideCentres_) marks_.Paint(canvas);
   for (const RubberBand& band : bands_) {

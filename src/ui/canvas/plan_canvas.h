@@ -35,6 +35,7 @@
 #include "editor/plan_editor.h"
 #include "editor/plan_view.h"
 #include "ui/canvas/canvas_plan.h"
+#include "ui/canvas/check_overlays.h"
 #include "ui/canvas/eccentricity_marks.h"
 
 namespace tvk {
@@ -63,6 +64,9 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   // "重心・剛心を伏図表示しない": hides the centre marks, or shows the current ones again.
   void setHideCentres(bool hide);
   bool hideCentres() const { return hideCentres_; }
+  // The plan options of the 2025 checks: the quarter strips, the columns' tributary areas.
+  void setOverlayShown(CheckOverlay which, bool shown);
+  const CheckOverlays& overlays() const { return overlays_; }
   // After a delete toggle was switched: the pointer and the colour of the grid line names
   // follow the toggles.
   void deleteModeChanged();
@@ -143,6 +147,7 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   void repaintPixels(const QRect& pixels, const QRectF& units);
   QRect boxPixels(const QRectF& units) const;
   void paintOverlays(QPainter& painter) const;
+  void refreshOverlays();
   void toggleBand(const RubberBand& band);
   QPointF scrollOffset() const;
 
@@ -157,6 +162,7 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   QImage image_;
   QRectF pendingErase_;  // canvas units erased and not yet drawn again
   EccentricityMarks marks_;
+  CheckOverlays overlays_;
   std::vector<RubberBand> bands_;
   bool deleteCursor_ = false;
   bool panning_ = false;  // the middle button drags the plan

@@ -6,6 +6,7 @@
 
 #include "engine/eccentricity.h"
 #include "engine/storey_balance.h"
+#include "ui/windows/readout_style.h"
 
 namespace tvk {
 
@@ -24,17 +25,11 @@ QString ColourName(RatioColour colour) {
   }
 }
 
-void Colour(QLabel* label, const QString& colour, bool bold) {
-  label->setStyleSheet(QString("color: %1; font-weight: %2;").arg(colour, bold ? "bold" : "normal"));
-}
-
 }  // namespace
 
 EccentricityPanel::EccentricityPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("EccentricityPanel");
-  setStyleSheet(
-      "#EccentricityPanel { background: #10203a; border: 1px solid #506080; }"
-      "#EccentricityPanel QLabel { color: white; padding: 1px 4px; }");
+  setStyleSheet(ReadoutStyleSheet(objectName()));
   auto* grid = new QGridLayout(this);
   grid->setSpacing(2);
   grid->setContentsMargins(4, 4, 4, 4);
@@ -64,7 +59,7 @@ void EccentricityPanel::showBalance(const StoreyBalance& balance) {
     value(0, d)->setText(QString::fromStdString(text.gravity));
     value(1, d)->setText(QString::fromStdString(text.rigidity));
     value(kRatioRow, d)->setText(QString::fromStdString(text.ratio));
-    Colour(value(kRatioRow, d), ColourName(text.colour), text.bold);
+    ColourReadout(value(kRatioRow, d), ColourName(text.colour), text.bold);
   }
 }
 
@@ -73,7 +68,7 @@ void EccentricityPanel::clearValues() {
     value(0, d)->setText("m");
     value(1, d)->setText("m");
     value(kRatioRow, d)->setText(" ");
-    Colour(value(kRatioRow, d), "white", false);
+    ColourReadout(value(kRatioRow, d), "white", false);
   }
 }
 

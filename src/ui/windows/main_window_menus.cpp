@@ -12,8 +12,10 @@
 #include "editor/session.h"
 #include "ui/common/elided_label.h"
 #include "ui/common/widget_helpers.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/key_pictures.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/side_panel.h"
 
 namespace tvk {
 
@@ -130,6 +132,8 @@ void MainWindow::buildMenus() {
   WithKeys(view->addAction("計算書ﾌﾟﾚﾋﾞｭｰ(&V)", this, &MainWindow::reportCommand), Qt::CTRL | Qt::Key_P);
   view->addAction("２階Ｎ値伝達ﾁｪｯｸ(&N)", this, &MainWindow::checkViewCommand);
   showAllAction_ = view->addAction("全部材表示(&A)", this, &MainWindow::showAllCommand);
+  view->addSeparator();
+  view->addActions(side_->overlayOptions()->actions());
 
   bar->addMenu("金物(&H)")->addAction("配置金物(&K)", this, &MainWindow::hardwareCommand);
 

@@ -18,12 +18,15 @@
 #include "editor/plan_editor.h"
 #include "editor/user_prompts.h"
 #include "editor/view_state.h"
+#include "editor/wall_quantity_readout.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/message_box.h"
 #include "ui/common/widget_helpers.h"
 #include "ui/dialogs/multiplier_box.h"
+#include "ui/windows/check_overlay_options.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/kind_tree.h"
+#include "ui/windows/wall_quantity_panel.h"
 
 namespace tvk {
 
@@ -89,6 +92,8 @@ SidePanel::SidePanel(Document& document, PlanCanvas& canvas, UserPrompts& prompt
   eccentricity_ = new EccentricityPanel;
   connect(eccentricity_, &EccentricityPanel::helpRequested, this, &SidePanel::showEccentricityHelp);
   readOuts_->addWidget(eccentricity_);
+  wallQuantity_ = new WallQuantityPanel;
+  readOuts_->addWidget(wallQuantity_);
   side->addLayout(readOuts_);
 
   // Ctrl+wheel zoomed the canvas itself: the list only shows the factor.
@@ -104,6 +109,7 @@ void SidePanel::attach(PlanEditor& editor) {
   editor_ = &editor;
   doc_.addView(*this);
   buildingReplaced();
+  refreshWallQuantity();  // the eccentricity panel starts empty until the first edit
 }
 
 QWidget* SidePanel::buildCategoryControls() {
@@ -253,6 +259,8 @@ QWidget* SidePanel::buildOptionControls() {
   QCheckBox* hideCentres = HandCheck("重心・剛心を伏図表示しない");
   connect(hideCentres, &QCheckBox::toggled, this, [this](bool hide) { canvas_.setHideCentres(hide); });
   planMarks_->addWidget(hideCentres);
+  overlayOptions_ = new CheckOverlayOptions(canvas_);
+  planMarks_->addWidget(overlayOptions_);
   grid->addLayout(planMarks_, 5, 0, 1, 3);
   return box;
 }
@@ -261,7 +269,11 @@ QWidget* SidePanel::buildOptionControls() {
 
 void SidePanel::documentChanged(const DocumentChange& change) {
   if (change.scope == DocumentChange::Scope::Everything) buildingReplaced();
-  if (change.ShowsOnPlan()) refreshEccentricity();
+  if (change.ShowsOnPlan()) {
+    refreshReadOuts();
+  } else {
+    refreshWallQuantity();  // the building profile may have changed
+  }
 }
 
 void SidePanel::buildingReplaced() {
@@ -302,7 +314,19 @@ void SidePanel::refreshKindTree() {
   kindTree_->showKinds(editor_->kindList(), s.Selection[s.InputCategory].key);
 }
 
-void SidePanel::refreshEccentricity() { eccentricity_->showBalance(doc_.balance(editor_->state().Storey)); }
+void SidePanel::refreshReadOuts() {
+  eccentricity_->showBalance(doc_.balance(editor_->state().Storey));
+  refreshWallQuantity();
+}
+
+void SidePanel::refreshWallQuantity() {
+  const std::optional<LiveChecks> live = doc_.liveChecks(editor_->state().Storey);
+  if (live) {
+    wallQuantity_->showReadout(FormatWallQuantity(live->wallQuantity));
+  } else {
+    wallQuantity_->clearValues();
+  }
+}
 
 void SidePanel::showOptionValues() {
   const CalcSettings& s = doc_.building().Settings;
@@ -339,7 +363,7 @@ void SidePanel::chooseStorey(int storey) {
   editor_->chooseStorey(storey);
   refreshKindTree();
   stateMoved();
-  refreshEccentricity();
+  refreshReadOuts();
 }
 
 // A heading is refused by the editor (it beeps) and the highlight stays where it was.

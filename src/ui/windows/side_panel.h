@@ -1,7 +1,7 @@
 #pragma once
 // The controls beside the plan: category and storey buttons, the member-kind list, zoom and
 // the position read-out, the delete toggles, the option boxes and, always in sight below
-// them, the live read-outs (the eccentricity panel). The controls drive the plan editor,
+// them, the live read-outs (the eccentricity panel, the wall quantities). The controls drive the plan editor,
 // whose host the panel is (EditorHost); options go into the document as commands; as a view
 // of the document the panel follows another building and every change of the plan. The
 // main window hears of a changed editor state through editorStateChanged.
@@ -24,12 +24,14 @@ class QVBoxLayout;
 
 namespace tvk {
 
+class CheckOverlayOptions;
 class EccentricityPanel;
 class KindTree;
 class MultiplierBox;
 class PlanCanvas;
 class PlanEditor;
 class UserPrompts;
+class WallQuantityPanel;
 
 class SidePanel : public QWidget, public EditorHost, public DocumentView {
   Q_OBJECT
@@ -50,6 +52,8 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   KindTree* kindTree() const { return kindTree_; }
   QPushButton* cancelButton() const { return cancel_; }
   EccentricityPanel* eccentricityPanel() const { return eccentricity_; }
+  WallQuantityPanel* wallQuantityPanel() const { return wallQuantity_; }
+  CheckOverlayOptions* overlayOptions() const { return overlayOptions_; }
 
   // ---- EditorHost ---------------------------------------------------------------------
   void setCancelEnabled(bool enabled) override;
@@ -74,7 +78,9 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   // with a one-storey building, the kind list and the options are the new building's.
   void buildingReplaced();
   void refreshKindTree();
-  void refreshEccentricity();
+  // The eccentricity and the wall quantities of the storey shown.
+  void refreshReadOuts();
+  void refreshWallQuantity();
   void showOptionValues();
   // A control moved the editor's state.
   void stateMoved();
@@ -109,13 +115,16 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   QCheckBox* match_ = nullptr;
   MultiplierBox* maxMultiplier_ = nullptr;
   MultiplierBox* sheathingAdjust_ = nullptr;
-  // Check boxes of what the plan shows besides its members ("重心・剛心を伏図表示しない");
-  // further marks of the checks get their boxes here.
+  // Check boxes of what the plan shows besides its members: "重心・剛心を伏図表示しない" and
+  // the overlays of the checks.
   QVBoxLayout* planMarks_ = nullptr;
   // Read-outs that follow every edit, kept in sight below the scrolling controls: the
-  // eccentricity panel; further live results of the storey go here.
+  // eccentricity panel and the wall-quantity read-out.
   QVBoxLayout* readOuts_ = nullptr;
   EccentricityPanel* eccentricity_ = nullptr;
+  WallQuantityPanel* wallQuantity_ = nullptr;
+  // The check boxes of the plan's overlays (quarter strips, tributary areas).
+  CheckOverlayOptions* overlayOptions_ = nullptr;
 };
 
 }  // namespace tvk
