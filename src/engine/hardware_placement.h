@@ -2,6 +2,8 @@
 // Placed joint hardware: automatic filling of open fields, the double-pull and
 // storey-1-follows-storey-2 equalisations, and clearing.
 
+#include <string_view>
+
 #include "model/grid_types.h"
 
 namespace tvk {
@@ -13,6 +15,8 @@ class CalcResults;
 // through column only at its storey-1 bottom and storey-2 top), then applies the
 // equalisations the project asks for.
 void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s);
+// The same with the column's grade symbol already worked out.
+void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s, std::string_view symbol);
 // Storey 1 of a two-storey building: when the storey-1 top and the storey-2 bottom are both
 // hold-down class, the weaker takes the stronger's text.
 void SetRyobiki(Building& building, GridPos p, int s);

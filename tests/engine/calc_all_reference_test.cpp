@@ -228,10 +228,10 @@ void ExpectSame(const Building& want, const CalcResults& wantCalc, const Buildin
       const ColumnRec& gc = got.Point(p, level).Column;
       const bool same = std::memcmp(&w, &g, sizeof w) == 0 && wc == gc;
       if (!same && reported++ < 5) {
-        ADD_FAILURE() << "level " << level << " (" << p.i << ", " << p.j << "): n " << g.n[Dir::X] << "/"
-                      << w.n[Dir::X] << " " << g.n[Dir::Y] << "/" << w.n[Dir::Y] << ", deltaN " << g.deltaN[Dir::X]
-                      << "/" << w.deltaN[Dir::X] << ", crossShare " << g.crossShare[Dir::X] << "/"
-                      << w.crossShare[Dir::X] << ", grade " << gc.NeedGrade << "/" << wc.NeedGrade;
+        ADD_FAILURE() << "level " << level << " (" << p.i << ", " << p.j << "): n " << g.n[Dir::X] << "/" << w.n[Dir::X]
+                      << " " << g.n[Dir::Y] << "/" << w.n[Dir::Y] << ", deltaN " << g.deltaN[Dir::X] << "/"
+                      << w.deltaN[Dir::X] << ", crossShare " << g.crossShare[Dir::X] << "/" << w.crossShare[Dir::X]
+                      << ", grade " << gc.NeedGrade << "/" << wc.NeedGrade;
       }
     });
   }
