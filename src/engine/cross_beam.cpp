@@ -32,7 +32,6 @@ class CrossBeamWalk {
         level_(levels.upper()) {}
 
   void Run() {
-    if (ColumnBelow(q_) || !levels_.PullEligible(d_, q_)) return;
     bd_ = beams_.BothSides(d_, q_) ? d_ : Other(d_);
     along_ = q_.Along(bd_);
     hasSide_[Side::Low] = along_ > 1 && HasBeamAt(along_ - 1);
@@ -120,15 +119,23 @@ class CrossBeamWalk {
   bool delivered_ = false;  // some end's part reached a storey-1 column or marked Q
 };
 
+// Only an upper column without a column below that passes its pull takes this path; the
+// beams are indexed when the first one does.
+template <class Levels>
+void Transmit(const Levels& levels, CalcResults& results, Dir d, GridPos q) {
+  if (levels.LowerColumn(q) || !levels.PullEligible(d, q)) return;
+  CrossBeamWalk(levels, results, levels.UpperBeams(), d, q).Run();
+}
+
 }  // namespace
 
-void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, const BeamIndex& beams, Dir d, GridPos p) {
-  CrossBeamWalk(levels, results, beams, d, p).Run();
+void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, Dir d, GridPos p) {
+  Transmit(levels, results, d, p);
 }
 
 void CrossGTransmit(const Building& building, CalcResults& results, Dir d, GridPos p, int s) {
   if (s < 2 || s > building.Storeys() || !HasColumnAt(building.Point(p, s))) return;
-  CrossBeamWalk(BuildingLevels(building, s), results, BeamIndex(building, s), d, p).Run();
+  Transmit(BuildingLevels(building, s), results, d, p);
 }
 
 }  // namespace tvk

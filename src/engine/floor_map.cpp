@@ -1,16 +1,19 @@
 #include "engine/floor_map.h"
 
 #include "engine/level_view.h"
+#include "engine/member_codes.h"
 
 namespace tvk {
 
-FloorMap::FloorMap(int spansX, int spansY)
-    : spansX_(spansX), spansY_(spansY), cells_(static_cast<size_t>(spansX_) * static_cast<size_t>(spansY_), 0) {}
-
-FloorMap::FloorMap(const Building& building, int level) : FloorMap(building.SpansX(), building.SpansY()) {
+FloorMap::FloorMap(const Building& building, int level)
+    : spansX_(building.SpansX()),
+      spansY_(building.SpansY()),
+      cells_(static_cast<size_t>(spansX_) * static_cast<size_t>(spansY_), 0) {
   const auto view = LevelPoints(building, level);
   for (int cj = 1; cj <= spansY_; ++cj) {
-    for (int ci = 1; ci <= spansX_; ++ci) Read(view(ci, cj), ci, cj);
+    for (int ci = 1; ci <= spansX_; ++ci) {
+      cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] = HasFloorCell(view(ci, cj)) ? 1 : 0;
+    }
   }
 }
 

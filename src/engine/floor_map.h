@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/member_codes.h"
+#include "model/grid_types.h"
 
 namespace tvk {
 
@@ -13,13 +13,7 @@ class Building;
 
 class FloorMap {
  public:
-  // An empty map of spansX x spansY cells, to be filled with Read.
-  FloorMap(int spansX, int spansY);
   FloorMap(const Building& building, int level);
-  // Takes the cell whose lowest corner is the point at (ci, cj), inside the map.
-  void Read(const GridPoint& point, int ci, int cj) {
-    cells_[static_cast<size_t>(ci - 1 + spansX_ * (cj - 1))] = HasFloorCell(point) ? 1 : 0;
-  }
   // Floor or void cells among the four that meet at p = (i, j): lowest corners (i, j),
   // (i-1, j), (i-1, j-1) and (i, j-1).
   int CellsAround(GridPos p) const;

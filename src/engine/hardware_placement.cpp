@@ -24,10 +24,9 @@ constexpr float kHoldDownN = 1.8f;  // (へ) and stronger are hold-down hardware
 
 }  // namespace
 
-float GoverningN(const CalcResults& results, GridPos p, int level) {
-  const ColumnResult& r = results.Column(p, level);
-  return std::max(r.total(Dir::X), r.total(Dir::Y));
-}
+float GoverningN(const CalcResults& results, GridPos p, int level) { return GoverningN(results.Column(p, level)); }
+
+float GoverningN(const ColumnResult& r) { return std::max(r.total(Dir::X), r.total(Dir::Y)); }
 
 void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s) {
   AutoSetKanamono(building, results, p, s, NToKigou(GoverningN(results, p, s)).symbol);

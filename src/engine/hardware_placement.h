@@ -10,6 +10,7 @@ namespace tvk {
 
 class Building;
 class CalcResults;
+struct ColumnResult;
 
 // Fills the empty placed-hardware fields of the storey-s column at p with its grade (a
 // through column only at its storey-1 bottom and storey-2 top), then applies the
@@ -28,5 +29,6 @@ void ClearKanamono(Building& building);
 
 // Governing N of the column at p on a level: the larger direction total.
 float GoverningN(const CalcResults& results, GridPos p, int level);
+float GoverningN(const ColumnResult& result);
 
 }  // namespace tvk

@@ -1,13 +1,13 @@
 #pragma once
 // One level of the plan as the N-value calculation looks it up, read in a single pass over
 // the points in memory order into compact tables: which points carry a column, walls and
-// beams, each segment's wall, and the floor cells. Neighbours and the storey above are
-// looked up here rather than in the large point records.
+// beams, how many floor cells meet there, and each segment's wall. Neighbours and the
+// storey above are looked up here rather than in the large point records.
 
 #include <cstdint>
 #include <vector>
 
-#include "engine/floor_map.h"
+#include "model/grid_types.h"
 
 namespace tvk {
 
@@ -29,6 +29,10 @@ class LevelMarks {
   int Spans(Dir d) const { return (d == Dir::X ? nx_ : ny_) - 1; }
 
   bool Column(GridPos p) const { return (bits_[Slot(p)] & kColumn) != 0; }
+  // At most one of the four floor (or void) cells that meet at p: an exterior corner.
+  bool Corner(GridPos p) const { return (bits_[Slot(p)] & kCorner) != 0; }
+  // Some floor (or void) cell among the four that meet at p.
+  bool FloorAround(GridPos p) const { return (bits_[Slot(p)] & kFloorAround) != 0; }
   // A beam on the segment along d that starts at p (false past the last line).
   bool Beam(Dir d, GridPos p) const { return (bits_[Slot(p)] & kBeam[d]) != 0; }
   // A brace or sheathing on one of the two segments along d that meet at p.
@@ -37,12 +41,18 @@ class LevelMarks {
   }
   // The wall on the segment along d that starts at p; empty past the last line.
   const SegmentWall& Wall(Dir d, GridPos p) const { return walls_[Slot(p)][d]; }
-  const FloorMap& Floors() const { return floors_; }
 
  private:
   static constexpr uint8_t kColumn = 1;
   static constexpr PerDir<uint8_t> kBeam{{2, 4}};
   static constexpr PerDir<uint8_t> kWall{{8, 16}};
+  static constexpr uint8_t kFloor = 32;  // the cell whose lowest corner is the point
+  static constexpr uint8_t kCorner = 64;
+  static constexpr uint8_t kFloorAround = 128;
+
+  // Floor cells among the four that meet at p = (i, j): lowest corners (i, j), (i-1, j),
+  // (i-1, j-1) and (i, j-1); the scan has passed all four.
+  int CellsAround(GridPos p) const;
 
   size_t Slot(GridPos p) const {
     return static_cast<size_t>(p.i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(p.j - 1);
@@ -52,7 +62,6 @@ class LevelMarks {
   int ny_;
   std::vector<uint8_t> bits_;
   std::vector<PerDir<SegmentWall>> walls_;
-  FloorMap floors_;
 };
 
 }  // namespace tvk

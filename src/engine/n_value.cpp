@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/beam_runs.h"
 #include "engine/floor_map.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
@@ -97,10 +96,7 @@ class StoreyCalc {
       upper_ = &marks[static_cast<size_t>(s)];
       if (b.Settings.NoTransmitMissingColumn != 1) fromAbove_.emplace(b, own_, *upper_, s + 1);
     }
-    if (s > 1 && b.Settings.IgnoreCrossBeam == 0) {
-      beams_.emplace(b, s);
-      toBelow_.emplace(b, marks[static_cast<size_t>(s - 2)], own_, s);
-    }
+    if (s > 1 && b.Settings.IgnoreCrossBeam == 0) toBelow_.emplace(b, marks[static_cast<size_t>(s - 2)], own_, s);
   }
 
   // Every column of the storey in memory order; points without a column lose their grade
@@ -130,15 +126,15 @@ class StoreyCalc {
   void OwnN(ColumnRec& column, ColumnResult& r, GridPos p) {
     ++results_.Storey(s_).columns;
     ColumnSite site;
-    site.corner = own_.Floors().CellsAround(p) <= 1;
-    site.underUpperFloor = upper_ != nullptr && upper_->Floors().CellsAround(p) > 0;
+    site.corner = own_.Corner(p);
+    site.underUpperFloor = upper_ != nullptr && upper_->FloorAround(p);
     column.Corner = site.corner ? 1 : 0;
     SetSideWalls(own_, r, p);
     const ColumnResult* above = UpperColumnResult(results_, upper_ != nullptr && upper_->Column(p), p, s_);
     SetPressing(b_, r, site, above, s_);
     for (const Dir d : kDirs) {
       SetDirectionN(r, factors_, above, d);
-      if (beams_) CrossGTransmit(*toBelow_, results_, *beams_, d, p);
+      if (toBelow_) CrossGTransmit(*toBelow_, results_, d, p);
     }
   }
 
@@ -152,7 +148,7 @@ class StoreyCalc {
       }
       r.deltaN[d] = received;
     }
-    const Grade grade = NToKigou(GoverningN(results_, p, s_));
+    const Grade grade = NToKigou(GoverningN(r));
     if (autoPlace) AutoSetKanamono(b_, results_, p, s_, grade.symbol);
     column.NeedGrade = grade.symbol;
     r.overLimit = grade.overLimit;
@@ -167,7 +163,6 @@ class StoreyCalc {
   StoreyFactors factors_;
   std::optional<MarkedLevels> fromAbove_;  // this level and the one above: pull-out received
   std::optional<MarkedLevels> toBelow_;    // the level below and this one: orthogonal beams
-  std::optional<BeamIndex> beams_;
 };
 
 }  // namespace

@@ -4,6 +4,9 @@
 // sources answer alike: the building itself, for questions about one column, and the
 // marks of both levels, for the whole-plan calculation.
 
+#include <optional>
+
+#include "engine/beam_runs.h"
 #include "engine/calc_results.h"
 #include "engine/height_factor.h"
 #include "engine/level_marks.h"
@@ -13,7 +16,8 @@
 
 namespace tvk {
 
-// What both sources share: the building, the upper level, its height factor and the L method.
+// What both sources share: the building, the upper level, its height factor, the L method
+// and the upper level's beams.
 class PullOutLevels {
  public:
   PullOutLevels(const Building& building, int upper)
@@ -30,6 +34,13 @@ class PullOutLevels {
     return userL_ ? ab - r.l : ab;
   }
 
+  // The beams of the upper level, indexed on first use: where every upper column stands
+  // on a lower one they are never needed.
+  const BeamIndex& UpperBeams() const {
+    if (!beams_) beams_.emplace(b_, upper_);
+    return *beams_;
+  }
+
  protected:
   // Whether an upper column without a column below passes its pull in direction d down:
   // always with the user's L method, otherwise only with a wall on one of its sides.
@@ -41,6 +52,7 @@ class PullOutLevels {
  private:
   float factor_;
   bool userL_;
+  mutable std::optional<BeamIndex> beams_;
 };
 
 // The two levels read in the building.

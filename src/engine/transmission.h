@@ -9,7 +9,6 @@
 namespace tvk {
 
 class Building;
-class BeamIndex;
 class CalcResults;
 class MarkedLevels;
 
@@ -29,10 +28,10 @@ std::array<float, 2> ColNukeNCollect(const MarkedLevels& levels, const CalcResul
 
 // Orthogonal-beam transmission of the storey-s column at p in direction d. The first form
 // reads the building and indexes the beams of level s for this one call; CalcAllN marks the
-// levels and indexes the beams once per run and uses the second (the column at p stands on
-// the upper of the levels, the beams are those of its level).
+// levels once per run and uses the second (the column at p stands on the upper of the
+// levels), which indexes the beams once, when a column first needs them.
 void CrossGTransmit(const Building& building, CalcResults& results, Dir d, GridPos p, int s);
-void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, const BeamIndex& beams, Dir d, GridPos p);
+void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, Dir d, GridPos p);
 
 // One contributor of ColNukeNCollect: a storey-(s+1) column and its span inverse ratio.
 struct NSource {
