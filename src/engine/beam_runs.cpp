@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "engine/transmission.h"
 
@@ -43,13 +44,6 @@ void RefreshBeamRuns(Building& building) {
 
 namespace {
 
-// Flag bits per point and direction: a beam, and its run code when it is 0 .. 3.
-constexpr PerDir<uint16_t> kBeamBit{{1, 2}};
-constexpr PerDir<uint16_t> kCode0Bit{{4, 8}};
-constexpr PerDir<uint16_t> kCode1Bit{{16, 32}};
-constexpr PerDir<uint16_t> kCode2Bit{{64, 128}};
-constexpr PerDir<uint16_t> kCode3Bit{{256, 512}};
-
 // A run position code read as MemberExtent reads it (its absolute value); any 32-bit value
 // from a file is safe here.
 long long RunCode(int32_t value) { return std::llabs(static_cast<long long>(value)); }
@@ -71,10 +65,11 @@ BeamIndex::BeamIndex(const Building& building, int level)
 }
 
 void BeamIndex::ReadFlags() {
+  const auto points = LevelPoints(b_, level_);
   for (int j = 1; j <= ny_; ++j) {
     for (int i = 1; i <= nx_; ++i) {
       const GridPos at{i, j};
-      const GridPoint& p = b_.Point(at, level_);
+      const GridPoint& p = points(at);
       uint16_t& f = flags_[slot(at)];
       for (const Dir d : kDirs) {
         if (at.Along(d) > b_.Spans(d)) continue;  // no segment leaves the last line
@@ -119,14 +114,6 @@ void BeamIndex::Sweep(bool forward) {
   }
 }
 
-bool BeamIndex::Has(Dir d, GridPos p) const { return Flag(p, kBeamBit[d]); }
-
-bool BeamIndex::BothSides(Dir d, GridPos p) const {
-  const int along = p.Along(d);
-  if (along <= 1 || along > b_.Spans(d)) return false;
-  return Has(d, p.Step(d, -1)) && Has(d, p);
-}
-
 MemberSpan BeamIndex::Ends(Dir d, GridPos p) const {
   MemberSpan span;
   span.first = span.last = p.Along(d);
@@ -142,10 +129,6 @@ MemberSpan BeamIndex::Run(Dir d, GridPos p) const {
   span.length =
       Flag(p, kCode0Bit[d]) ? b_.SubPitch() : b_.Distance(p.At(d, span.first), p.At(d, span.last + 1), level_);
   return span;
-}
-
-int BeamIndex::NearestThrough(Dir d, GridPos p, int step) const {
-  return step > 0 ? nextThrough_[d][slot(p)] : prevThrough_[d][slot(p)];
 }
 
 }  // namespace tvk

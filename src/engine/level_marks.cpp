@@ -23,11 +23,6 @@ SegmentWall ReadWall(const GridPoint& p, Dir d, float maxMultiplier) {
 
 }  // namespace
 
-int LevelMarks::CellsAround(GridPos p) const {
-  auto floor = [&](int i, int j) { return i >= 1 && j >= 1 && (bits_[Slot(GridPos{i, j})] & kFloor) != 0 ? 1 : 0; };
-  return floor(p.i, p.j) + floor(p.i - 1, p.j) + floor(p.i - 1, p.j - 1) + floor(p.i, p.j - 1);
-}
-
 LevelMarks::LevelMarks(const Building& building, int level)
     : nx_(building.PointsX()),
       ny_(building.PointsY()),
@@ -36,6 +31,9 @@ LevelMarks::LevelMarks(const Building& building, int level)
   const float maxMultiplier = building.Settings.MaxWallMultiplier;
   const auto points = LevelPoints(building, level);
   for (int j = 1; j <= ny_; ++j) {
+    // Floor cells (i-1, j) and (i-1, j-1), left of the point; cells (i, j-1) were marked
+    // with the row before.
+    int cellsLeft = 0;
     for (int i = 1; i <= nx_; ++i) {
       const GridPos at{i, j};
       const GridPoint& p = points(at);
@@ -47,11 +45,15 @@ LevelMarks::LevelMarks(const Building& building, int level)
         if (HasWall(p, d)) bits |= kWall[d];
         walls_[slot][d] = ReadWall(p, d, maxMultiplier);
       }
-      if (i < nx_ && j < ny_ && HasFloorCell(p)) bits |= kFloor;
+      const bool floor = i < nx_ && j < ny_ && HasFloorCell(p);
+      if (floor) bits |= kFloor;
+      const int cellsRight =
+          (floor ? 1 : 0) + (j > 1 && (bits_[slot - static_cast<size_t>(nx_)] & kFloor) != 0 ? 1 : 0);
+      const int cells = cellsLeft + cellsRight;
+      if (cells <= 1) bits |= kCorner;
+      if (cells > 0) bits |= kFloorAround;
       bits_[slot] = bits;
-      const int cells = CellsAround(at);
-      if (cells <= 1) bits_[slot] |= kCorner;
-      if (cells > 0) bits_[slot] |= kFloorAround;
+      cellsLeft = cellsRight;
     }
   }
 }

@@ -50,10 +50,6 @@ class LevelMarks {
   static constexpr uint8_t kCorner = 64;
   static constexpr uint8_t kFloorAround = 128;
 
-  // Floor cells among the four that meet at p = (i, j): lowest corners (i, j), (i-1, j),
-  // (i-1, j-1) and (i, j-1); the scan has passed all four.
-  int CellsAround(GridPos p) const;
-
   size_t Slot(GridPos p) const {
     return static_cast<size_t>(p.i - 1) + static_cast<size_t>(nx_) * static_cast<size_t>(p.j - 1);
   }

@@ -46,6 +46,7 @@ bool Walkable(const Building& b, GridPos p, int s) { return s >= 1 && s < b.Stor
 template <class Levels>
 std::array<float, 2> Collect(const Levels& levels, const CalcResults& results, Dir d, GridPos p) {
   std::array<float, 2> sums{};
+  if (!levels.MayHoldUnsupported(d, p)) return sums;
   for (const Side side : kSides) {
     WalkSide(levels, side, d, p, std::nullopt, [&](GridPos q, float ratio) {
       sums[static_cast<size_t>(side)] += ratio * levels.Pull(results, q, d);

@@ -4,7 +4,9 @@
 // sources answer alike: the building itself, for questions about one column, and the
 // marks of both levels, for the whole-plan calculation.
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "engine/beam_runs.h"
 #include "engine/calc_results.h"
@@ -60,6 +62,10 @@ class BuildingLevels : public PullOutLevels {
  public:
   using PullOutLevels::PullOutLevels;
 
+  // Whether the line along d through p may hold an upper column without a column below;
+  // unknown here, so the walks find out.
+  bool MayHoldUnsupported(Dir, GridPos) const { return true; }
+
   bool LowerColumn(GridPos p) const { return HasColumnAt(b_.Point(p, upper_ - 1)); }
   bool UpperColumn(GridPos p) const { return HasColumnAt(b_.Point(p, upper_)); }
   bool UpperBeam(Dir d, GridPos p) const { return HasBeam(b_.Point(p, upper_).beam(d)); }
@@ -74,8 +80,14 @@ class BuildingLevels : public PullOutLevels {
 // The two levels read in their marks.
 class MarkedLevels : public PullOutLevels {
  public:
-  MarkedLevels(const Building& building, const LevelMarks& lower, const LevelMarks& upper, int upperLevel)
-      : PullOutLevels(building, upperLevel), lower_(lower), upperMarks_(upper) {}
+  MarkedLevels(const Building& building, const LevelMarks& lower, const LevelMarks& upper, int upperLevel);
+
+  // Whether the line along d through p holds an upper column without a column below: on
+  // other lines no pull-out travels along the beams.
+  bool MayHoldUnsupported(Dir d, GridPos p) const {
+    return d == Dir::X ? unsupportedX_[static_cast<size_t>(p.j - 1)] != 0
+                       : unsupportedY_[static_cast<size_t>(p.i - 1)] != 0;
+  }
 
   bool LowerColumn(GridPos p) const { return lower_.Column(p); }
   bool UpperColumn(GridPos p) const { return upperMarks_.Column(p); }
@@ -85,6 +97,8 @@ class MarkedLevels : public PullOutLevels {
  private:
   const LevelMarks& lower_;
   const LevelMarks& upperMarks_;
+  std::vector<uint8_t> unsupportedX_;  // per line along X (by j)
+  std::vector<uint8_t> unsupportedY_;  // per line along Y (by i)
 };
 
 }  // namespace tvk
