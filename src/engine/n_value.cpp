@@ -87,16 +87,37 @@ void Empty(std::string& text) {
   if (!text.empty()) text.clear();
 }
 
-// One storey of the calculation. The levels' marks are read once for the whole run.
+// The marks of every storey level and, in a two-storey building, the two storeys as the
+// pull-out paths see them, read once per calculation.
+class PlanMarks {
+ public:
+  explicit PlanMarks(const Building& b) {
+    levels_.reserve(static_cast<size_t>(b.Storeys()));
+    for (int level = 1; level <= b.Storeys(); ++level) levels_.emplace_back(b, level);
+    if (b.Storeys() == 2) storeys_.emplace(b, levels_[0], levels_[1], 2);
+  }
+  PlanMarks(const PlanMarks&) = delete;
+  PlanMarks& operator=(const PlanMarks&) = delete;
+
+  const LevelMarks& Level(int level) const { return levels_[static_cast<size_t>(level - 1)]; }
+  // Storey 1 under storey 2, when there are two.
+  const MarkedLevels* Storeys() const { return storeys_ ? &*storeys_ : nullptr; }
+
+ private:
+  std::vector<LevelMarks> levels_;
+  std::optional<MarkedLevels> storeys_;
+};
+
+// One storey of the calculation.
 class StoreyCalc {
  public:
-  StoreyCalc(Building& b, CalcResults& results, const std::vector<LevelMarks>& marks, int s)
-      : b_(b), results_(results), s_(s), own_(marks[static_cast<size_t>(s - 1)]), factors_(b, s) {
+  StoreyCalc(Building& b, CalcResults& results, const PlanMarks& marks, int s)
+      : b_(b), results_(results), s_(s), own_(marks.Level(s)), factors_(b, s) {
     if (s < b.Storeys()) {
-      upper_ = &marks[static_cast<size_t>(s)];
-      if (b.Settings.NoTransmitMissingColumn != 1) fromAbove_.emplace(b, own_, *upper_, s + 1);
+      upper_ = &marks.Level(s + 1);
+      if (b.Settings.NoTransmitMissingColumn != 1) fromAbove_ = marks.Storeys();
     }
-    if (s > 1 && b.Settings.IgnoreCrossBeam == 0) toBelow_.emplace(b, marks[static_cast<size_t>(s - 2)], own_, s);
+    if (s > 1 && b.Settings.IgnoreCrossBeam == 0) toBelow_ = marks.Storeys();
   }
 
   // Every column of the storey in memory order; points without a column lose their grade
@@ -161,8 +182,8 @@ class StoreyCalc {
   const LevelMarks& own_;
   const LevelMarks* upper_ = nullptr;
   StoreyFactors factors_;
-  std::optional<MarkedLevels> fromAbove_;  // this level and the one above: pull-out received
-  std::optional<MarkedLevels> toBelow_;    // the level below and this one: orthogonal beams
+  const MarkedLevels* fromAbove_ = nullptr;  // this storey and the one above: pull-out received
+  const MarkedLevels* toBelow_ = nullptr;    // the storey below and this one: orthogonal beams
 };
 
 }  // namespace
@@ -181,9 +202,7 @@ void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos 
 void CalcAllN(Building& building, CalcResults& results, bool noAutoPlacement) {
   if (!results.Fits(building)) results.Reset(building);
   ClearReceivedShares(building, results);
-  std::vector<LevelMarks> marks;
-  marks.reserve(static_cast<size_t>(building.Storeys()));
-  for (int level = 1; level <= building.Storeys(); ++level) marks.emplace_back(building, level);
+  const PlanMarks marks(building);
   const bool autoPlace = building.Settings.AutoHardwareOnReport == 1 && !noAutoPlacement;
   for (int s = building.Storeys(); s >= 1; --s) StoreyCalc(building, results, marks, s).Run(autoPlace);
 }
