@@ -29,6 +29,7 @@ void ClearKanamono(Building& building);
 
 // Governing N of the column at p on a level: the larger direction total.
 float GoverningN(const CalcResults& results, GridPos p, int level);
+// The same from the column's result record.
 float GoverningN(const ColumnResult& result);
 
 }  // namespace tvk

@@ -4,7 +4,7 @@ namespace tvk {
 
 MarkedLevels::MarkedLevels(const Building& building, const LevelMarks& lower, const LevelMarks& upper, int upperLevel)
     : PullOutLevels(building, upperLevel),
-      lower_(lower),
+      lowerMarks_(lower),
       upperMarks_(upper),
       unsupportedX_(static_cast<size_t>(lower.PointsY()), 0),
       unsupportedY_(static_cast<size_t>(lower.PointsX()), 0) {

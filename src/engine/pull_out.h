@@ -89,13 +89,13 @@ class MarkedLevels : public PullOutLevels {
                        : unsupportedY_[static_cast<size_t>(p.i - 1)] != 0;
   }
 
-  bool LowerColumn(GridPos p) const { return lower_.Column(p); }
+  bool LowerColumn(GridPos p) const { return lowerMarks_.Column(p); }
   bool UpperColumn(GridPos p) const { return upperMarks_.Column(p); }
   bool UpperBeam(Dir d, GridPos p) const { return upperMarks_.Beam(d, p); }
   bool PullEligible(Dir d, GridPos p) const { return Eligible(upperMarks_.WallEitherSide(d, p)); }
 
  private:
-  const LevelMarks& lower_;
+  const LevelMarks& lowerMarks_;
   const LevelMarks& upperMarks_;
   std::vector<uint8_t> unsupportedX_;  // per line along X (by j)
   std::vector<uint8_t> unsupportedY_;  // per line along Y (by i)

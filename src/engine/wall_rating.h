@@ -1,5 +1,5 @@
 #pragma once
-// Side walls of every column and the brace correction table.
+// Side walls of a column, the brace correction table and A.
 
 #include "model/grid_types.h"
 
