@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "engine/level_view.h"
 #include "engine/member_codes.h"
 #include "engine/transmission.h"
 
@@ -43,11 +44,6 @@ void RefreshBeamRuns(Building& building) {
 
 namespace {
 
-// Flag bits per point and direction.
-constexpr PerDir<uint8_t> kBeamBit{{1, 2}};
-constexpr PerDir<uint8_t> kCode1Bit{{4, 8}};
-constexpr PerDir<uint8_t> kCode3Bit{{16, 32}};
-
 // A run position code read as MemberExtent reads it (its absolute value); any 32-bit value
 // from a file is safe here.
 long long RunCode(int32_t value) { return std::llabs(static_cast<long long>(value)); }
@@ -69,16 +65,19 @@ BeamIndex::BeamIndex(const Building& building, int level)
 }
 
 void BeamIndex::ReadFlags() {
+  const auto points = LevelPoints(b_, level_);
   for (int j = 1; j <= ny_; ++j) {
     for (int i = 1; i <= nx_; ++i) {
       const GridPos at{i, j};
-      const GridPoint& p = b_.Point(at, level_);
-      uint8_t& f = flags_[slot(at)];
+      const GridPoint& p = points(at);
+      uint16_t& f = flags_[slot(at)];
       for (const Dir d : kDirs) {
         if (at.Along(d) > b_.Spans(d)) continue;  // no segment leaves the last line
         const long long code = RunCode(p.beam(d).AutoFlag);
         if (HasBeam(p.beam(d))) f |= kBeamBit[d];
+        if (code == 0) f |= kCode0Bit[d];
         if (code == 1) f |= kCode1Bit[d];
+        if (code == 2) f |= kCode2Bit[d];
         if (code == 3) f |= kCode3Bit[d];
       }
     }
@@ -91,7 +90,7 @@ void BeamIndex::ReadFlags() {
 void BeamIndex::Sweep(bool forward) {
   auto& codeTable = forward ? prev1_ : next3_;
   auto& throughTable = forward ? prevThrough_ : nextThrough_;
-  const PerDir<uint8_t>& codeBit = forward ? kCode1Bit : kCode3Bit;
+  const PerDir<uint16_t>& codeBit = forward ? kCode1Bit : kCode3Bit;
   std::vector<int> codeY(static_cast<size_t>(nx_) + 1, 0);
   std::vector<int> throughY(static_cast<size_t>(nx_) + 1, 0);
   for (int row = 1; row <= ny_; ++row) {
@@ -115,32 +114,21 @@ void BeamIndex::Sweep(bool forward) {
   }
 }
 
-bool BeamIndex::Has(Dir d, GridPos p) const { return Flag(p, kBeamBit[d]); }
-
-bool BeamIndex::BothSides(Dir d, GridPos p) const {
-  const int along = p.Along(d);
-  if (along <= 1 || along > b_.Spans(d)) return false;
-  return Has(d, p.Step(d, -1)) && Has(d, p);
-}
-
-MemberSpan BeamIndex::Run(Dir d, GridPos p) const {
+MemberSpan BeamIndex::Ends(Dir d, GridPos p) const {
   MemberSpan span;
-  const BeamSeg& seg = b_.Point(p, level_).beam(d);
-  if (seg.BeamKind == 0) return span;
-  const long long pos = RunCode(seg.AutoFlag);
   span.first = span.last = p.Along(d);
-  if (pos == 0) {
-    span.length = b_.SubPitch();
-    return span;
-  }
-  if ((pos == 1 || pos == 2) && next3_[d][slot(p)] != 0) span.last = next3_[d][slot(p)];
-  if ((pos == 2 || pos == 3) && prev1_[d][slot(p)] != 0) span.first = prev1_[d][slot(p)];
-  span.length = b_.Distance(p.At(d, span.first), p.At(d, span.last + 1), level_);
+  const size_t s = slot(p);
+  const uint16_t f = flags_[s];
+  if ((f & (kCode1Bit[d] | kCode2Bit[d])) != 0 && next3_[d][s] != 0) span.last = next3_[d][s];
+  if ((f & (kCode2Bit[d] | kCode3Bit[d])) != 0 && prev1_[d][s] != 0) span.first = prev1_[d][s];
   return span;
 }
 
-int BeamIndex::NearestThrough(Dir d, GridPos p, int step) const {
-  return step > 0 ? nextThrough_[d][slot(p)] : prevThrough_[d][slot(p)];
+MemberSpan BeamIndex::Run(Dir d, GridPos p) const {
+  MemberSpan span = Ends(d, p);
+  span.length =
+      Flag(p, kCode0Bit[d]) ? b_.SubPitch() : b_.Distance(p.At(d, span.first), p.At(d, span.last + 1), level_);
+  return span;
 }
 
 }  // namespace tvk

@@ -18,13 +18,20 @@ namespace tvk {
 
 namespace {
 
+// The walk from the column Q of the upper of two levels.
+template <class Levels>
 class CrossBeamWalk {
  public:
-  CrossBeamWalk(const Building& b, CalcResults& results, const BeamIndex& beams, Dir d, GridPos q, int level)
-      : b_(b), results_(results), beams_(beams), d_(d), q_(q), level_(level) {}
+  CrossBeamWalk(const Levels& levels, CalcResults& results, const BeamIndex& beams, Dir d, GridPos q)
+      : levels_(levels),
+        b_(levels.building()),
+        results_(results),
+        beams_(beams),
+        d_(d),
+        q_(q),
+        level_(levels.upper()) {}
 
   void Run() {
-    if (ColumnBelow(q_) || !PullEligible(b_, level_, d_, q_)) return;
     bd_ = beams_.BothSides(d_, q_) ? d_ : Other(d_);
     along_ = q_.Along(bd_);
     hasSide_[Side::Low] = along_ > 1 && HasBeamAt(along_ - 1);
@@ -32,15 +39,16 @@ class CrossBeamWalk {
     bool fullShare = !(hasSide_[Side::Low] && hasSide_[Side::High]);
     PerEnd<bool> endOpen{{true, true}};
     if (!fullShare) {
-      through_ = beams_.Run(bd_, q_);
-      const GridPos start = q_.At(bd_, through_.first);
-      const GridPos end = q_.At(bd_, through_.last + 1);
+      const MemberSpan ends = beams_.Ends(bd_, q_);
+      const GridPos start = q_.At(bd_, ends.first);
+      const GridPos end = q_.At(bd_, ends.last + 1);
       endOpen[Side::Low] = !ColumnBelow(start);
       endOpen[Side::High] = !ColumnBelow(end);
       if (!endOpen[Side::Low] && !endOpen[Side::High]) return;  // carried by columns: the beam-end path handles it
+      through_ = beams_.Run(bd_, q_);
       if (!beams_.BothSides(Other(bd_), end)) fullShare = true;
     }
-    pull_ = ColumnPull(b_, results_, q_, level_, d_);
+    pull_ = levels_.Pull(results_, q_, d_);
     for (const Side end : kSides) {
       if (endOpen[end]) TransmitEnd(end, fullShare);
     }
@@ -57,7 +65,7 @@ class CrossBeamWalk {
   };
 
   bool HasBeamAt(int along) const { return beams_.Has(bd_, q_.At(bd_, along)); }
-  bool ColumnBelow(GridPos p) const { return HasColumnAt(b_.Point(p, level_ - 1)); }
+  bool ColumnBelow(GridPos p) const { return levels_.LowerColumn(p); }
 
   void TransmitEnd(Side end, bool fullShare) {
     if (!hasSide_[end]) return;
@@ -96,6 +104,7 @@ class CrossBeamWalk {
     results_.notTransmitted = true;
   }
 
+  const Levels& levels_;
   const Building& b_;
   CalcResults& results_;
   const BeamIndex& beams_;
@@ -110,16 +119,23 @@ class CrossBeamWalk {
   bool delivered_ = false;  // some end's part reached a storey-1 column or marked Q
 };
 
+// Only an upper column without a column below that passes its pull takes this path; the
+// beams are indexed when the first one does.
+template <class Levels>
+void Transmit(const Levels& levels, CalcResults& results, Dir d, GridPos q) {
+  if (levels.LowerColumn(q) || !levels.PullEligible(d, q)) return;
+  CrossBeamWalk(levels, results, levels.UpperBeams(), d, q).Run();
+}
+
 }  // namespace
 
-void CrossGTransmit(const Building& building, CalcResults& results, const BeamIndex& beams, Dir d, GridPos p, int s) {
-  if (s < 2 || s > building.Storeys() || beams.level() != s || !HasColumnAt(building.Point(p, s))) return;
-  CrossBeamWalk(building, results, beams, d, p, s).Run();
+void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, Dir d, GridPos p) {
+  Transmit(levels, results, d, p);
 }
 
 void CrossGTransmit(const Building& building, CalcResults& results, Dir d, GridPos p, int s) {
-  if (s < 2 || s > building.Storeys()) return;
-  CrossGTransmit(building, results, BeamIndex(building, s), d, p, s);
+  if (s < 2 || s > building.Storeys() || !HasColumnAt(building.Point(p, s))) return;
+  Transmit(BuildingLevels(building, s), results, d, p);
 }
 
 }  // namespace tvk

@@ -48,9 +48,13 @@ Grade NToKigou(float n) {
 }
 
 float KigouToN(std::string_view symbol) {
+  // The symbols differ in their fourth byte (the last of the kana), so at most one whole
+  // text is compared; this runs for placed hardware of every column.
+  constexpr size_t kKey = 3;
+  if (symbol.size() <= kKey) return 0.0f;
   const auto& symbols = SymbolViews();
   for (size_t k = 0; k < symbols.size(); ++k) {
-    if (symbol == symbols[k]) return static_cast<float>(GradeTable()[k].nLimit);
+    if (symbols[k][kKey] == symbol[kKey] && symbol == symbols[k]) return static_cast<float>(GradeTable()[k].nLimit);
   }
   return 0.0f;
 }

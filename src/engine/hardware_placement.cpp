@@ -24,14 +24,16 @@ constexpr float kHoldDownN = 1.8f;  // (へ) and stronger are hold-down hardware
 
 }  // namespace
 
-float GoverningN(const CalcResults& results, GridPos p, int level) {
-  const ColumnResult& r = results.Column(p, level);
-  return std::max(r.total(Dir::X), r.total(Dir::Y));
-}
+float GoverningN(const CalcResults& results, GridPos p, int level) { return GoverningN(results.Column(p, level)); }
+
+float GoverningN(const ColumnResult& r) { return std::max(r.total(Dir::X), r.total(Dir::Y)); }
 
 void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s) {
+  AutoSetKanamono(building, results, p, s, NToKigou(GoverningN(results, p, s)).symbol);
+}
+
+void AutoSetKanamono(Building& building, const CalcResults& results, GridPos p, int s, std::string_view symbol) {
   ColumnRec& column = building.Point(p, s).Column;
-  const std::string_view symbol = NToKigou(GoverningN(results, p, s)).symbol;
   // A through column has no joint at its storey-1 top and its storey-2 bottom.
   const bool through = column.Through == 1;
   const bool fillTop = !through || s != 1;

@@ -1,15 +1,16 @@
 #include "engine/n_value.h"
 
 #include <optional>
-#include <utility>
+#include <string>
+#include <vector>
 
-#include "engine/beam_runs.h"
 #include "engine/floor_map.h"
 #include "engine/grade.h"
 #include "engine/hardware_placement.h"
 #include "engine/height_factor.h"
+#include "engine/level_marks.h"
 #include "engine/level_view.h"
-#include "engine/member_codes.h"
+#include "engine/pull_out.h"
 #include "engine/transmission.h"
 #include "engine/wall_rating.h"
 #include "model/building.h"
@@ -18,34 +19,33 @@ namespace tvk {
 
 namespace {
 
-bool HasUpperColumn(const Building& b, GridPos p, int s) { return s < b.Storeys() && HasColumnAt(b.Point(p, s + 1)); }
+// Where a column stands, as B and L see it.
+struct ColumnSite {
+  bool corner = false;           // an exterior corner of its floor
+  bool underUpperFloor = false;  // a storey-1 column with storey-2 floor cells around it
+};
 
-// The level-2 floor map that storey-1 columns of a two-storey building look up.
-std::optional<FloorMap> UpperFloors(const Building& b, int s) {
-  if (s == 1 && b.Storeys() >= 2) return FloorMap(b, 2);
-  return std::nullopt;
+// The result record of the storey-2 column standing on the storey-1 column at p, if any.
+const ColumnResult* UpperColumnResult(const CalcResults& results, bool upperColumn, GridPos p, int s) {
+  return s == 1 && upperColumn ? &results.Column(p, 2) : nullptr;
 }
 
 // L of a column. Storey-1 columns under a storey-2 floor use the commentary values or,
 // with the user's method, a value that adds the L of the storey-2 column above.
-float PressingL(const Building& b, const CalcResults& r, const std::optional<FloorMap>& upperFloors, GridPos p, int s,
-                bool corner) {
+float PressingL(const Building& b, const ColumnSite& site, const ColumnResult* above, int s) {
   const bool userMethod = b.Settings.LMethod == 1;
-  float l1 = corner ? 0.4f : 0.6f;
-  if (upperFloors && upperFloors->CellsAround(p) > 0) {
-    l1 = userMethod ? (corner ? 0.6f : 1.0f) : (corner ? 1.0f : 1.6f);
+  float l1 = site.corner ? 0.4f : 0.6f;
+  if (site.underUpperFloor) {
+    l1 = userMethod ? (site.corner ? 0.6f : 1.0f) : (site.corner ? 1.0f : 1.6f);
   }
   if (s != 1 || !userMethod) return l1;
-  return l1 + (HasUpperColumn(b, p, s) ? r.Column(p, s + 1).l : 0.0f);
+  return l1 + (above != nullptr ? above->l : 0.0f);
 }
 
 // B and L of a column; they do not depend on the direction.
-void SetPressing(const Building& b, CalcResults& results, const std::optional<FloorMap>& upperFloors, GridPos p,
-                 int s) {
-  ColumnResult& r = results.Column(p, s);
-  const bool corner = b.Point(p, s).Column.Corner == 1;
-  r.b = corner ? 0.8f : 0.5f;
-  r.l = PressingL(b, results, upperFloors, p, s, corner);
+void SetPressing(const Building& b, ColumnResult& r, const ColumnSite& site, const ColumnResult* above, int s) {
+  r.b = site.corner ? 0.8f : 0.5f;
+  r.l = PressingL(b, site, above, s);
 }
 
 // The height factors of a storey and of the one above, looked up once per storey.
@@ -59,14 +59,10 @@ struct StoreyFactors {
 // A and N of one direction, with B and L in place. Storey 1 adds A2 x B2 of the column
 // above; where none stands the term is 0. Each product carries its own storey's height
 // factor.
-void SetDirectionN(const Building& b, CalcResults& results, const StoreyFactors& factors, Dir d, GridPos p, int s) {
-  ColumnResult& r = results.Column(p, s);
+void SetDirectionN(ColumnResult& r, const StoreyFactors& factors, const ColumnResult* above, Dir d) {
   r.a[d] = WallRatingA(r, d);
   float upper = 0;
-  if (s == 1 && HasUpperColumn(b, p, s)) {
-    const ColumnResult& above = results.Column(p, 2);
-    upper = ScaledAB(above.a[d] * above.b, factors.upper);
-  }
+  if (above != nullptr) upper = ScaledAB(above->a[d] * above->b, factors.upper);
   r.n[d] = upper + ScaledAB(r.a[d] * r.b, factors.own) - r.l;
 }
 
@@ -86,92 +82,129 @@ void ClearReceivedShares(const Building& b, CalcResults& results) {
   }
 }
 
-// Own-storey N of every column, and the orthogonal-beam shares it sends down.
-void ComputeStoreyN(const Building& b, CalcResults& results, int s) {
-  std::optional<BeamIndex> beams;
-  if (s > 1 && b.Settings.IgnoreCrossBeam == 0) beams.emplace(b, s);
-  const std::optional<FloorMap> upperFloors = UpperFloors(b, s);
-  const StoreyFactors factors(b, s);
-  const auto points = LevelPoints(b, s);
-  for (int j = 1; j <= b.PointsY(); ++j) {
-    for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPos p{i, j};
-      if (!HasColumnAt(points(p))) continue;
-      ++results.Storey(s).columns;
-      // CalcColumnN per direction; B and L are set once since the transmission of one
-      // direction writes only into other storeys' records.
-      SetPressing(b, results, upperFloors, p, s);
-      for (const Dir d : kDirs) {
-        SetDirectionN(b, results, factors, d, p, s);
-        if (beams) CrossGTransmit(b, results, *beams, d, p, s);
-      }
-    }
-  }
+// Empties a text, leaving an empty one untouched.
+void Empty(std::string& text) {
+  if (!text.empty()) text.clear();
 }
 
-// What each column receives from above, its grade and, when asked, its hardware.
-void GradeStorey(Building& b, CalcResults& results, int s, bool autoPlace) {
-  const bool collect = s < b.Storeys() && b.Settings.NoTransmitMissingColumn != 1;
-  const auto points = LevelPoints(b, s);
-  const auto columns = LevelResults(results, s);
-  for (int j = 1; j <= b.PointsY(); ++j) {
-    for (int i = 1; i <= b.PointsX(); ++i) {
-      const GridPos p{i, j};
-      ColumnRec& column = points(p).Column;
-      if (!HasColumnAt(points(p))) {
-        column.NeedGrade.clear();
-        column.TopHardware.clear();
-        column.BottomHardware.clear();
-        continue;
-      }
-      ColumnResult& r = columns(p);
-      for (const Dir d : kDirs) {
-        float received = 0;
-        if (collect) {
-          const auto sides = ColNukeNCollect(b, results, d, p, s);
-          received = sides[0] + sides[1];
+// The marks of every storey level and, in a two-storey building, the two storeys as the
+// pull-out paths see them, read once per calculation.
+class PlanMarks {
+ public:
+  explicit PlanMarks(const Building& b) {
+    levels_.reserve(static_cast<size_t>(b.Storeys()));
+    for (int level = 1; level <= b.Storeys(); ++level) levels_.emplace_back(b, level);
+    if (b.Storeys() == 2) storeys_.emplace(b, levels_[0], levels_[1], 2);
+  }
+  PlanMarks(const PlanMarks&) = delete;
+  PlanMarks& operator=(const PlanMarks&) = delete;
+
+  const LevelMarks& Level(int level) const { return levels_[static_cast<size_t>(level - 1)]; }
+  // Storey 1 under storey 2, when there are two.
+  const MarkedLevels* Storeys() const { return storeys_ ? &*storeys_ : nullptr; }
+
+ private:
+  std::vector<LevelMarks> levels_;
+  std::optional<MarkedLevels> storeys_;
+};
+
+// One storey of the calculation.
+class StoreyCalc {
+ public:
+  StoreyCalc(Building& b, CalcResults& results, const PlanMarks& marks, int s)
+      : b_(b), results_(results), s_(s), own_(marks.Level(s)), factors_(b, s) {
+    if (s < b.Storeys()) {
+      upper_ = &marks.Level(s + 1);
+      if (b.Settings.NoTransmitMissingColumn != 1) fromAbove_ = marks.Storeys();
+    }
+    if (s > 1 && b.Settings.IgnoreCrossBeam == 0) toBelow_ = marks.Storeys();
+  }
+
+  // Every column of the storey in memory order; points without a column lose their grade
+  // and hardware texts.
+  void Run(bool autoPlace) {
+    const auto points = LevelPoints(b_, s_);
+    const auto columns = LevelResults(results_, s_);
+    for (int j = 1; j <= b_.PointsY(); ++j) {
+      for (int i = 1; i <= b_.PointsX(); ++i) {
+        const GridPos p{i, j};
+        ColumnRec& column = points(p).Column;
+        if (own_.Column(p)) {
+          OwnN(column, columns(p), p);
+          GradeColumn(column, columns(p), p, autoPlace);
+        } else {
+          Empty(column.NeedGrade);
+          Empty(column.TopHardware);
+          Empty(column.BottomHardware);
         }
-        r.deltaN[d] = received;
       }
-      const Grade grade = NToKigou(GoverningN(results, p, s));
-      if (autoPlace) AutoSetKanamono(b, results, p, s);
-      column.NeedGrade = grade.symbol;
-      r.overLimit = grade.overLimit;
-      if (grade.overLimit == 1) results.Storey(s).overLimit = true;
     }
   }
-}
+
+ private:
+  // Side walls, corner flag, B, L, A and N of the column at p, and the orthogonal-beam
+  // shares it sends down.
+  void OwnN(ColumnRec& column, ColumnResult& r, GridPos p) {
+    ++results_.Storey(s_).columns;
+    ColumnSite site;
+    site.corner = own_.Corner(p);
+    site.underUpperFloor = upper_ != nullptr && upper_->FloorAround(p);
+    column.Corner = site.corner ? 1 : 0;
+    SetSideWalls(own_, r, p);
+    const ColumnResult* above = UpperColumnResult(results_, upper_ != nullptr && upper_->Column(p), p, s_);
+    SetPressing(b_, r, site, above, s_);
+    for (const Dir d : kDirs) {
+      SetDirectionN(r, factors_, above, d);
+      if (toBelow_) CrossGTransmit(*toBelow_, results_, d, p);
+    }
+  }
+
+  // What the column at p receives from above, its grade and, when asked, its hardware.
+  void GradeColumn(ColumnRec& column, ColumnResult& r, GridPos p, bool autoPlace) {
+    for (const Dir d : kDirs) {
+      float received = 0;
+      if (fromAbove_) {
+        const auto sides = ColNukeNCollect(*fromAbove_, results_, d, p);
+        received = sides[0] + sides[1];
+      }
+      r.deltaN[d] = received;
+    }
+    const Grade grade = NToKigou(GoverningN(r));
+    if (autoPlace) AutoSetKanamono(b_, results_, p, s_, grade.symbol);
+    column.NeedGrade = grade.symbol;
+    r.overLimit = grade.overLimit;
+    if (grade.overLimit == 1) results_.Storey(s_).overLimit = true;
+  }
+
+  Building& b_;
+  CalcResults& results_;
+  int s_;
+  const LevelMarks& own_;
+  const LevelMarks* upper_ = nullptr;
+  StoreyFactors factors_;
+  const MarkedLevels* fromAbove_ = nullptr;  // this storey and the one above: pull-out received
+  const MarkedLevels* toBelow_ = nullptr;    // the storey below and this one: orthogonal beams
+};
 
 }  // namespace
 
-void SetDesumiFlags(Building& building) {
-  for (int level = 1; level <= building.Storeys(); ++level) {
-    const FloorMap floors(building, level);
-    const auto points = LevelPoints(building, level);
-    for (int j = 1; j <= building.PointsY(); ++j) {
-      for (int i = 1; i <= building.PointsX(); ++i) {
-        GridPoint& p = points(i, j);
-        if (HasColumnAt(p)) p.Column.Corner = floors.CellsAround(GridPos{i, j}) <= 1 ? 1 : 0;
-      }
-    }
-  }
-}
-
 void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos p, int s) {
-  SetPressing(building, results, UpperFloors(building, s), p, s);
-  SetDirectionN(building, results, StoreyFactors(building, s), d, p, s);
+  ColumnSite site;
+  site.corner = building.Point(p, s).Column.Corner == 1;
+  site.underUpperFloor = s == 1 && building.Storeys() >= 2 && FloorMap(building, 2).CellsAround(p) > 0;
+  const bool upperColumn = s < building.Storeys() && HasColumnAt(building.Point(p, s + 1));
+  const ColumnResult* above = UpperColumnResult(results, upperColumn, p, s);
+  ColumnResult& r = results.Column(p, s);
+  SetPressing(building, r, site, above, s);
+  SetDirectionN(r, StoreyFactors(building, s), above, d);
 }
 
 void CalcAllN(Building& building, CalcResults& results, bool noAutoPlacement) {
   if (!results.Fits(building)) results.Reset(building);
-  CollectSideWalls(building, results);
-  SetDesumiFlags(building);
   ClearReceivedShares(building, results);
+  const PlanMarks marks(building);
   const bool autoPlace = building.Settings.AutoHardwareOnReport == 1 && !noAutoPlacement;
-  for (int s = building.Storeys(); s >= 1; --s) {
-    ComputeStoreyN(building, results, s);
-    GradeStorey(building, results, s, autoPlace);
-  }
+  for (int s = building.Storeys(); s >= 1; --s) StoreyCalc(building, results, marks, s).Run(autoPlace);
 }
 
 }  // namespace tvk

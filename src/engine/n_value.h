@@ -8,9 +8,8 @@ namespace tvk {
 class Building;
 class CalcResults;
 
-// Exterior-corner flags of every column, written into the building.
-void SetDesumiFlags(Building& building);
-// A, B, L and N of the column at p on storey s in direction d.
+// A, B, L and N of the column at p on storey s in direction d, with its side walls and its
+// exterior-corner flag in place.
 void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos p, int s);
 // The full calculation into results (sized for the building first when they do not fit).
 // It writes what the building keeps of it: exterior-corner flags, required grades and,

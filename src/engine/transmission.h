@@ -9,8 +9,8 @@
 namespace tvk {
 
 class Building;
-class BeamIndex;
 class CalcResults;
+class MarkedLevels;
 
 // Writes every beam segment's run position (0 single, 1 first, 2 middle, 3 last) into
 // AutoFlag. Runs are cut at the columns of the storey below the beams and at gaps.
@@ -20,14 +20,18 @@ void RefreshBeamRuns(Building& building);
 enum class Side : uint8_t { Low, High };  // towards lower indices, towards higher
 inline constexpr std::array<Side, 2> kSides = {Side::Low, Side::High};
 
-// Pull-out reaching the storey-s column at p along d from each side: {low, high}.
+// Pull-out reaching the storey-s column at p along d from each side: {low, high}. The
+// first form reads the building; CalcAllN marks the levels once per run and uses the second
+// (the column at p stands on the lower of the levels).
 std::array<float, 2> ColNukeNCollect(const Building& building, const CalcResults& results, Dir d, GridPos p, int s);
+std::array<float, 2> ColNukeNCollect(const MarkedLevels& levels, const CalcResults& results, Dir d, GridPos p);
 
 // Orthogonal-beam transmission of the storey-s column at p in direction d. The first form
-// indexes the beams of level s for this one call; CalcAllN builds the index once per run
-// and uses the second.
+// reads the building and indexes the beams of level s for this one call; CalcAllN marks the
+// levels once per run and uses the second (the column at p stands on the upper of the
+// levels), which indexes the beams once, when a column first needs them.
 void CrossGTransmit(const Building& building, CalcResults& results, Dir d, GridPos p, int s);
-void CrossGTransmit(const Building& building, CalcResults& results, const BeamIndex& beams, Dir d, GridPos p, int s);
+void CrossGTransmit(const MarkedLevels& levels, CalcResults& results, Dir d, GridPos p);
 
 // One contributor of ColNukeNCollect: a storey-(s+1) column and its span inverse ratio.
 struct NSource {

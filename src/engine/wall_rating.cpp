@@ -3,9 +3,8 @@
 #include <array>
 #include <cmath>
 
-#include "engine/level_view.h"
-#include "engine/member_codes.h"
-#include "model/building.h"
+#include "engine/column_result.h"
+#include "engine/level_marks.h"
 
 namespace tvk {
 
@@ -20,59 +19,20 @@ float BraceT(int size) {
 
 int ValidSlope(int slope) { return slope >= 0 && slope <= 3 ? slope : 0; }
 
-struct SideWall {
-  int size = 0;
-  int slope = 0;
-  float rating = 0;
-};
-
-// The wall on one side segment: brace codes and the wall multiplier, capped.
-SideWall ReadSide(const GridPoint& p, Dir d, float maxMultiplier) {
-  SideWall side;
-  const WallSeg& brace = p.brace(d);
-  if (HasBrace(brace)) {
-    side.size = brace.Kind;
-    side.slope = brace.Slope;
-  }
-  side.rating = BraceMultiplier(brace) + SheathingMultiplier(p.sheathing(d));
-  if (side.rating > maxMultiplier) side.rating = maxMultiplier;
-  return side;
-}
-
-void StoreSides(ColumnResult& r, Dir d, const SideWall& s1, const SideWall& s2) {
-  r.size1[d] = s1.size;
-  r.slope1[d] = s1.slope;
-  r.rating1[d] = s1.rating;
-  r.size2[d] = s2.size;
-  r.slope2[d] = s2.slope;
-  r.rating2[d] = s2.rating;
-}
-
 }  // namespace
 
-void CollectSideWalls(const Building& building, CalcResults& results) {
-  const float maxMultiplier = building.Settings.MaxWallMultiplier;
-  for (int level = 1; level <= building.Storeys(); ++level) {
-    const auto points = LevelPoints(building, level);
-    const auto columns = LevelResults(results, level);
-    for (int j = 1; j <= building.PointsY(); ++j) {
-      for (int i = 1; i <= building.PointsX(); ++i) {
-        const GridPoint& p = points(i, j);
-        if (!HasColumnAt(p)) continue;
-        ColumnResult& r = columns(i, j);
-        for (const Dir d : kDirs) {
-          const GridPos at{i, j};
-          const int along = at.Along(d);
-          // Side 1 ends at the column (stored one point back), side 2 starts at it; a
-          // column on the first or last line has no wall on the missing side.
-          SideWall s1;
-          SideWall s2;
-          if (along > 1) s1 = ReadSide(points(at.Step(d, -1)), d, maxMultiplier);
-          if (along <= building.Spans(d)) s2 = ReadSide(p, d, maxMultiplier);
-          StoreSides(r, d, s1, s2);
-        }
-      }
-    }
+void SetSideWalls(const LevelMarks& marks, ColumnResult& r, GridPos p) {
+  for (const Dir d : kDirs) {
+    // Side 1 ends at the column (stored one point back), side 2 starts at it; a column on
+    // the first or last line has no wall on the missing side.
+    const SegmentWall s1 = p.Along(d) > 1 ? marks.Wall(d, p.Step(d, -1)) : SegmentWall{};
+    const SegmentWall& s2 = marks.Wall(d, p);
+    r.size1[d] = s1.size;
+    r.slope1[d] = s1.slope;
+    r.rating1[d] = s1.rating;
+    r.size2[d] = s2.size;
+    r.slope2[d] = s2.slope;
+    r.rating2[d] = s2.rating;
   }
 }
 

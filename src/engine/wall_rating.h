@@ -1,16 +1,16 @@
 #pragma once
-// Side walls of every column and the brace correction table.
+// Side walls of a column, the brace correction table and A.
 
 #include "model/grid_types.h"
 
 namespace tvk {
 
-class Building;
-class CalcResults;
+class LevelMarks;
 struct ColumnResult;
 
-// Fills the side-1/side-2 brace codes and capped ratings of every column's result record.
-void CollectSideWalls(const Building& building, CalcResults& results);
+// Fills the side-1/side-2 brace codes and capped ratings of the result record of the column
+// at p from the marks of its level.
+void SetSideWalls(const LevelMarks& marks, ColumnResult& result, GridPos p);
 
 // Brace correction of one column in one direction from the side-1 and side-2 brace codes.
 // Size codes outside 0..5 and slopes outside 0..3 count as no brace.

@@ -26,7 +26,7 @@ TEST(CornerFlags, CountFloorCellsAroundTheColumn) {
   for (const Case c : {Case{1, 1, 1}, Case{1, 2, 0}, Case{2, 2, 0}, Case{4, 4, 1}, Case{5, 5, 1}, Case{5, 1, 1}}) {
     p.Column(c.i, c.j, 1);
   }
-  SetDesumiFlags(p.b);
+  test::NValuesOf(p.b, true);
   for (const Case c : {Case{1, 1, 1}, Case{1, 2, 0}, Case{2, 2, 0}, Case{4, 4, 1}, Case{5, 5, 1}, Case{5, 1, 1}}) {
     EXPECT_EQ(p.b.Point(c.i, c.j, 1).Column.Corner, c.corner) << c.i << "," << c.j;
   }
@@ -35,7 +35,7 @@ TEST(CornerFlags, CountFloorCellsAroundTheColumn) {
 TEST(CornerFlags, ReEntrantCornerTouchesThreeCells) {
   PlanBuilder p(1, 4, 4);
   p.Floor(1, 1, 1, 4, 2).Floor(1, 1, 3, 2, 4).Column(3, 3, 1);
-  SetDesumiFlags(p.b);
+  test::NValuesOf(p.b, true);
   EXPECT_EQ(p.b.Point(3, 3, 1).Column.Corner, 0);
 }
 

@@ -92,7 +92,7 @@ TEST(SujikaiHosei, CodesOutsideTheTableCountAsNoBrace) {
   EXPECT_FLOAT_EQ(SujikaiHosei(0, -1, 4, 99), SujikaiHosei(0, 0, 4, 0));
 }
 
-TEST(CollectSideWalls, MemberCodesOutsideTheirTablesAreEmpty) {
+TEST(SideWalls, MemberCodesOutsideTheirTablesAreEmpty) {
   PlanBuilder p(1, 4, 2);
   p.Column(3, 2, 1).Brace(1, Dir::X, 2, 2, 1, 3, kRisesToHigher).Sheathing(1, Dir::X, 3, 2, 1, 4);
   p.b.Point(2, 2, 1).brace(Dir::X).Kind = 9;
@@ -105,13 +105,11 @@ TEST(CollectSideWalls, MemberCodesOutsideTheirTablesAreEmpty) {
   EXPECT_FLOAT_EQ(r.a[Dir::X], 0.0f);
 }
 
-TEST(CollectSideWalls, ColumnOnTheFirstLineHasOnlySide2) {
+TEST(SideWalls, ColumnOnTheFirstLineHasOnlySide2) {
   PlanBuilder p(1, 4, 2);
   p.Column(1, 2, 1).Brace(1, Dir::X, 1, 2, 2, 3, kRisesToLower);
   p.Column(5, 2, 1).Brace(1, Dir::X, 3, 2, 2, 2, kRisesToHigher);
-  CalcResults calc;
-  calc.Reset(p.b);
-  CollectSideWalls(p.b, calc);
+  const CalcResults calc = test::NValuesOf(p.b, true);
   const ColumnResult& first = calc.Column(1, 2, 1);
   EXPECT_EQ(first.size1[Dir::X], 0);
   EXPECT_FLOAT_EQ(first.rating1[Dir::X], 0.0f);
@@ -124,13 +122,11 @@ TEST(CollectSideWalls, ColumnOnTheFirstLineHasOnlySide2) {
   EXPECT_EQ(last.size2[Dir::X], 0);
 }
 
-TEST(CollectSideWalls, SheathingAdjustmentCountsInTheRating) {
+TEST(SideWalls, SheathingAdjustmentCountsInTheRating) {
   PlanBuilder p(1, 4, 2);
   p.b.Settings.SheathingAdjust = 0.3f;
   p.Column(3, 2, 1).Sheathing(1, Dir::Y, 3, 2, 1, 2);
-  CalcResults calc;
-  calc.Reset(p.b);
-  CollectSideWalls(p.b, calc);
+  const CalcResults calc = test::NValuesOf(p.b, true);
   EXPECT_FLOAT_EQ(calc.Column(3, 2, 1).rating2[Dir::Y], 1.3f);
 }
 

@@ -156,12 +156,13 @@ inline Building DensePlan(int spans) {
 // The largest plan: the dense plan of 120 x 120 spans.
 inline Building LargestPlan() { return DensePlan(120); }
 
-// The hardest plan for the pull-out walks: like LargestPlan, but storey-1 columns stand
-// only on the outer lines, so every storey-2 column inside passes its pull through beams.
-inline Building TransmissionPlan() {
-  Building b = LargestPlan();
-  for (int j = 2; j <= 120; ++j) {
-    for (int i = 2; i <= 120; ++i) b.Point(i, j, 1).Column.ColKind = ColumnKind::None;
+// The hardest plan for the pull-out walks: like LargestPlan (or a dense plan of `spans`),
+// but storey-1 columns stand only on the outer lines, so every storey-2 column inside
+// passes its pull through beams.
+inline Building TransmissionPlan(int spans = 120) {
+  Building b = DensePlan(spans);
+  for (int j = 2; j <= spans; ++j) {
+    for (int i = 2; i <= spans; ++i) b.Point(i, j, 1).Column.ColKind = ColumnKind::None;
   }
   return b;
 }
