@@ -29,23 +29,7 @@ QString ColourName(RatioColour colour) {
 
 EccentricityPanel::EccentricityPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("EccentricityPanel");
-  setStyleSheet(ReadoutStyleSheet(objectName()));
-  auto* grid = new QGridLayout(this);
-  grid->setSpacing(2);
-  grid->setContentsMargins(4, 4, 4, 4);
-  grid->addWidget(new QLabel("X方向加力"), 0, 1, Qt::AlignCenter);
-  grid->addWidget(new QLabel("Ｙ方向加力"), 0, 2, Qt::AlignCenter);
-  const char* const rows[] = {"重心(◎)", "剛心(×)", "偏 心 率"};
-  for (int r = 0; r < 3; ++r) {
-    grid->addWidget(new QLabel(rows[r]), r + 1, 0);
-    for (const Dir d : kDirs) {
-      auto* label = new QLabel;
-      label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      label->setMinimumWidth(72);
-      values_[static_cast<size_t>(r)][d] = label;
-      grid->addWidget(label, r + 1, d == Dir::X ? 1 : 2);
-    }
-  }
+  QGridLayout* grid = BuildReadoutGrid(*this, {"重心(◎)", "剛心(×)", "偏 心 率"}, values_);
   help_ = new QPushButton("ﾍﾙﾌﾟ");
   help_->setCursor(Qt::PointingHandCursor);
   grid->addWidget(help_, 0, 0);

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 #include "model/grid_types.h"
+#include "ui/windows/readout_style.h"
 
 class QLabel;
 class QPushButton;
@@ -35,7 +36,7 @@ class EccentricityPanel : public QFrame {
   void helpRequested();
 
  private:
-  std::array<PerDir<QLabel*>, 3> values_{};
+  ReadoutValues values_{};
   QPushButton* help_ = nullptr;
 };
 

@@ -23,23 +23,9 @@ void ColourState(QLabel* label, ReadoutState state) {
 
 WallQuantityPanel::WallQuantityPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("WallQuantityPanel");
-  setStyleSheet(ReadoutStyleSheet(objectName()));
-  auto* grid = new QGridLayout(this);
-  grid->setSpacing(2);
-  grid->setContentsMargins(4, 4, 4, 4);
+  QGridLayout* grid =
+      BuildReadoutGrid(*this, {kWallQuantityRows[0], kWallQuantityRows[1], kWallQuantityRows[2]}, values_);
   grid->addWidget(new QLabel(kWallQuantityTitle), 0, 0);
-  grid->addWidget(new QLabel("X方向加力"), 0, 1, Qt::AlignCenter);
-  grid->addWidget(new QLabel("Ｙ方向加力"), 0, 2, Qt::AlignCenter);
-  for (int r = 0; r < kRows; ++r) {
-    grid->addWidget(new QLabel(kWallQuantityRows[r]), r + 1, 0);
-    for (const Dir d : kDirs) {
-      auto* label = new QLabel;
-      label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      label->setMinimumWidth(72);
-      values_[static_cast<size_t>(r)][d] = label;
-      grid->addWidget(label, r + 1, d == Dir::X ? 1 : 2);
-    }
-  }
   clearValues();
 }
 

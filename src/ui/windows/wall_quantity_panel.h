@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/grid_types.h"
+#include "ui/windows/readout_style.h"
 
 class QLabel;
 
@@ -29,7 +30,7 @@ class WallQuantityPanel : public QFrame {
   QLabel* value(int row, Dir d) const { return values_[static_cast<size_t>(row)][d]; }
 
  private:
-  std::array<PerDir<QLabel*>, 3> values_{};
+  ReadoutValues values_{};
 };
 
 }  // namespace tvk
