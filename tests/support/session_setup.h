@@ -28,6 +28,7 @@ class ScriptedAnswers : public Prompts {
   std::vector<std::string> asked;                // every question and message, in order
   std::vector<FileDialogSpec> dialogs;
   std::vector<std::string> keepingByDefault;  // questions whose default answer keeps the work
+  bool unscriptedFails = false;               // a question beyond the script fails the test
 
   bool askYesNo(const std::string& text) override { return answer(text); }
   bool askOkCancel(const std::string& text) override { return answer(text); }
@@ -44,7 +45,10 @@ class ScriptedAnswers : public Prompts {
   }
   bool answer(const std::string& text) {
     asked.push_back(text);
-    if (answers.empty()) return true;
+    if (answers.empty()) {
+      if (unscriptedFails) ADD_FAILURE() << "unexpected question: " << text;
+      return !unscriptedFails;
+    }
     const bool a = answers.front();
     answers.pop_front();
     return a;

@@ -11,6 +11,7 @@
 
 #include "model/building.h"
 #include "model/project_file.h"
+#include "support/session_setup.h"
 #include "ui/common/message_box.h"
 
 namespace tvk::test {
@@ -23,23 +24,17 @@ inline void EnsureResultWindowApp() {
 }
 
 // Answers questions in order from `answers`; a question beyond the script fails the test.
-class ScriptedWindowPrompts : public WindowPrompts {
+// The save dialog answers savePath every time; the open dialog is cancelled.
+class ScriptedWindowPrompts : public ScriptedAnswers<WindowPrompts> {
  public:
-  std::deque<bool> answers;
-  std::vector<std::string> asked;  // every question and message, in order
+  ScriptedWindowPrompts() { unscriptedFails = true; }
+
   std::vector<FileDialogSpec> saveDialogs;
   std::optional<std::string> savePath;  // the save dialog's answer
   std::vector<std::string> opened;
   bool openWorks = true;
   int beeps = 0;
 
-  std::vector<std::string> keepingByDefault;  // questions whose default answer keeps the work
-
-  bool askYesNo(const std::string& text) override { return answer(text); }
-  bool askOkCancel(const std::string& text) override { return answer(text); }
-  bool askYesNoDefaultNo(const std::string& text) override { return answerKeeping(text); }
-  bool askOkCancelDefaultCancel(const std::string& text) override { return answerKeeping(text); }
-  void tell(const std::string& text) override { asked.push_back(text); }
   std::optional<std::string> chooseOpenFile(const FileDialogSpec&) override { return std::nullopt; }
   std::optional<std::string> chooseSaveFile(const FileDialogSpec& request) override {
     saveDialogs.push_back(request);
@@ -49,22 +44,6 @@ class ScriptedWindowPrompts : public WindowPrompts {
   bool openDocument(const std::string& path) override {
     opened.push_back(path);
     return openWorks;
-  }
-
- private:
-  bool answerKeeping(const std::string& text) {
-    keepingByDefault.push_back(text);
-    return answer(text);
-  }
-  bool answer(const std::string& text) {
-    asked.push_back(text);
-    if (answers.empty()) {
-      ADD_FAILURE() << "unexpected question: " << text;
-      return false;
-    }
-    const bool a = answers.front();
-    answers.pop_front();
-    return a;
   }
 };
 
