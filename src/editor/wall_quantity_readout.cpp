@@ -18,6 +18,7 @@ WallQuantityCells CellsOf(const WallQuantityDirection& q) {
   WallQuantityCells cells;
   cells.existing = FormatFixed(q.existingCm, 1);
   cells.required = Fixed(q.requiredCm, 1);
+  cells.quasi = q.quasiCm == 0 ? FormatFixed(0.0, 1) : Fixed(q.quasiCountedCm, 1);
   if (!q.ok) {
     cells.ratio = kNoValue;
     return cells;
@@ -48,6 +49,13 @@ std::string RequirementLine(Dir d, const WallQuantityDirection& q) {
          Fixed(q.wind.area, 2) + " m²" + (estimated ? " 概算" : "") + ")";
 }
 
+// "Ｘ方向加力：耐力壁 1200.0 + 準耐力壁等 1050.0 (2200.0 のうち上限 1050.0 まで)".
+std::string PartsLine(Dir d, const WallQuantityDirection& q) {
+  return std::string(d == Dir::X ? "Ｘ方向加力" : "Ｙ方向加力") + "：耐力壁 " + FormatFixed(q.bearingCm, 1) +
+         " + 準耐力壁等 " + Fixed(q.quasiCountedCm, 1) + " (" + FormatFixed(q.quasiCm, 1) + " のうち上限 " +
+         Fixed(q.quasiCapCm, 1) + " まで)";
+}
+
 }  // namespace
 
 WallQuantityReadout FormatWallQuantity(const WallQuantityStorey& storey) {
@@ -61,8 +69,13 @@ WallQuantityReadout FormatWallQuantity(const WallQuantityStorey& storey) {
     readout.tooltip = MissingTooltip(missing);
     return readout;
   }
-  readout.tooltip = std::string(storey.storey == 2 ? "２階" : "１階") + "の必要壁量 (cm)：地震力と風圧力の大きい方";
+  const std::string name = storey.storey == 2 ? "２階" : "１階";
+  readout.tooltip = name + "の必要壁量 (cm)：地震力と風圧力の大きい方";
   for (const Dir d : kDirs) readout.tooltip += "\n" + RequirementLine(d, storey.dir[d]);
+  if (storey.dir[Dir::X].quasiCm > 0 || storey.dir[Dir::Y].quasiCm > 0) {
+    readout.tooltip += "\n" + name + "の存在壁量 (cm)：準耐力壁等は必要壁量の 1/2 まで";
+    for (const Dir d : kDirs) readout.tooltip += "\n" + PartsLine(d, storey.dir[d]);
+  }
   return readout;
 }
 

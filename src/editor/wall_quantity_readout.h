@@ -2,8 +2,10 @@
 // What the wall-quantity read-out beside the eccentricity panel shows for the storey being
 // edited: per force direction the existing and the required wall length (cm) and their
 // ratio, coloured like the eccentricity ratio (white when the walls suffice, red when they
-// fall short or cannot be judged), and a tooltip with the two requirements or, where the
-// profile or plan lacks what the rule needs, the missing items by the profile dialog's names.
+// fall short or cannot be judged), the share of the existing length that partly sheathed
+// walls make up, and a tooltip with the two requirements and the parts of the existing
+// length or, where the profile or plan lacks what the rule needs, the missing items by the
+// profile dialog's names.
 
 #include <string>
 
@@ -24,6 +26,7 @@ struct WallQuantityCells {
   std::string required;  // "#0.0", "----" when unknown
   std::string ratio;     // existing / required "#0.00"; "----" when unknown, "―" when nothing is required
   ReadoutState state = ReadoutState::Unknown;
+  std::string quasi;  // partly sheathed walls counted in existing "#0.0"; "----" when the cap is unknown
 
   bool operator==(const WallQuantityCells&) const = default;
 };
@@ -38,5 +41,7 @@ WallQuantityReadout FormatWallQuantity(const WallQuantityStorey& storey);
 // The row captions and the panel's title.
 inline constexpr const char* kWallQuantityTitle = "壁量(cm)";
 inline constexpr const char* kWallQuantityRows[] = {"存在壁量", "必要壁量", "存在/必要"};
+// The row of the partly sheathed walls' share, below the three.
+inline constexpr const char* kWallQuantityQuasiRow = "うち準耐力壁等";
 
 }  // namespace tvk

@@ -13,6 +13,7 @@ void CalcResults::Reset(const Building& building) {
     storey.wallLines[Dir::Y].assign(static_cast<size_t>(shape_.pointsX), 0);
   }
   notTransmitted = false;
+  quasi = QuasiWalls{};
 }
 
 bool CalcResults::WallLine(int s, Dir d, int line) const {

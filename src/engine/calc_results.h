@@ -2,7 +2,8 @@
 // What the calculation derives from a building and never saves, held beside the building
 // and sized with it: every point's column result, and per storey the eccentricity record,
 // the columns counted, whether some N is beyond (る)* and the grid lines that carry a
-// bearing wall; and whether some storey-2 column's pull-out found no storey-1 column.
+// bearing wall; whether some storey-2 column's pull-out found no storey-1 column; and the
+// partly sheathed walls the N values took.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "engine/column_result.h"
+#include "engine/quasi_walls.h"
 #include "engine/storey_balance.h"
 #include "model/building.h"
 
@@ -49,6 +51,8 @@ class CalcResults {
   void SetWallLine(int s, Dir d, int line, bool marked);
 
   bool notTransmitted = false;
+  // The partly sheathed walls, with which of them entered A and why.
+  QuasiWalls quasi;
 
  private:
   GridShape shape_;

@@ -1,7 +1,10 @@
 #include "engine/level_marks.h"
 
+#include <algorithm>
+
 #include "engine/level_view.h"
 #include "engine/member_codes.h"
+#include "engine/quasi_walls.h"
 #include "model/building.h"
 
 namespace tvk {
@@ -23,7 +26,8 @@ SegmentWall ReadWall(const GridPoint& p, Dir d, float maxMultiplier) {
 
 }  // namespace
 
-LevelMarks::LevelMarks(const Building& building, int level) : nx_(building.PointsX()), ny_(building.PointsY()) {
+LevelMarks::LevelMarks(const Building& building, int level, const QuasiWalls* quasi)
+    : nx_(building.PointsX()), ny_(building.PointsY()) {
   // Filled in memory order, without clearing the tables first.
   const size_t points = static_cast<size_t>(nx_) * static_cast<size_t>(ny_);
   bits_.reserve(points);
@@ -53,6 +57,20 @@ LevelMarks::LevelMarks(const Building& building, int level) : nx_(building.Point
       if (cells > 0) bits |= kFloorAround;
       bits_.push_back(bits);
       cellsLeft = cellsRight;
+    }
+  }
+  if (quasi != nullptr) AddQuasiWalls(building, level, *quasi);
+}
+
+void LevelMarks::AddQuasiWalls(const Building& building, int level, const QuasiWalls& quasi) {
+  const float maxMultiplier = building.Settings.MaxWallMultiplier;
+  for (const QuasiWall& w : quasi.walls) {
+    if (w.storey != level || !w.inN) continue;
+    for (int k = w.first; k <= w.last; ++k) {
+      const GridPos at = GridPos::OnLine(w.d, w.line, k);
+      const GridPoint& p = building.Point(at, level);
+      const float bearing = BraceMultiplier(p.brace(w.d)) + SheathingMultiplier(p.sheathing(w.d));
+      walls_[Slot(at)][w.d].rating = std::min(bearing + static_cast<float>(*w.m), maxMultiplier);
     }
   }
 }

@@ -12,17 +12,19 @@
 namespace tvk {
 
 class Building;
+struct QuasiWalls;
 
 // The wall on the unit segment along a direction that starts at a point.
 struct SegmentWall {
   int32_t size = 0;   // brace size code, 0 without a brace
   int32_t slope = 0;  // brace slope code as the file holds it, 0 without a brace
-  float rating = 0;   // brace and sheathing multipliers, capped by the project's maximum
+  float rating = 0;   // brace, sheathing and partly sheathed multipliers, capped by the project's maximum
 };
 
 class LevelMarks {
  public:
-  LevelMarks(const Building& building, int level);
+  // The partly sheathed walls of quasi that enter A add to the ratings of their segments.
+  LevelMarks(const Building& building, int level, const QuasiWalls* quasi = nullptr);
 
   int PointsX() const { return nx_; }
   int PointsY() const { return ny_; }
@@ -43,6 +45,8 @@ class LevelMarks {
   const SegmentWall& Wall(Dir d, GridPos p) const { return walls_[Slot(p)][d]; }
 
  private:
+  void AddQuasiWalls(const Building& building, int level, const QuasiWalls& quasi);
+
   static constexpr uint8_t kColumn = 1;
   static constexpr PerDir<uint8_t> kBeam{{2, 4}};
   static constexpr PerDir<uint8_t> kWall{{8, 16}};

@@ -91,9 +91,9 @@ void Empty(std::string& text) {
 // pull-out paths see them, read once per calculation.
 class PlanMarks {
  public:
-  explicit PlanMarks(const Building& b) {
+  PlanMarks(const Building& b, const QuasiWalls& quasi) {
     levels_.reserve(static_cast<size_t>(b.Storeys()));
-    for (int level = 1; level <= b.Storeys(); ++level) levels_.emplace_back(b, level);
+    for (int level = 1; level <= b.Storeys(); ++level) levels_.emplace_back(b, level, &quasi);
     if (b.Storeys() == 2) storeys_.emplace(b, levels_[0], levels_[1], 2);
   }
   PlanMarks(const PlanMarks&) = delete;
@@ -202,7 +202,7 @@ void CalcColumnN(const Building& building, CalcResults& results, Dir d, GridPos 
 void CalcAllN(Building& building, CalcResults& results, bool noAutoPlacement) {
   if (!results.Fits(building)) results.Reset(building);
   ClearReceivedShares(building, results);
-  const PlanMarks marks(building);
+  const PlanMarks marks(building, results.quasi);
   const bool autoPlace = building.Settings.AutoHardwareOnReport == 1 && !noAutoPlacement;
   for (int s = building.Storeys(); s >= 1; --s) StoreyCalc(building, results, marks, s).Run(autoPlace);
 }

@@ -1,6 +1,7 @@
 #include "engine/wall_members.h"
 
 #include "model/building.h"
+#include "model/wall_runs.h"
 
 namespace tvk {
 
@@ -11,8 +12,6 @@ const WallSeg& SegAt(const Building& b, int level, Dir d, int lineIndex, int k, 
   return sheathing ? p.sheathing(d) : p.brace(d);
 }
 
-bool Continues(int runPos) { return runPos == 2 || runPos == 3; }
-
 }  // namespace
 
 std::vector<WallMember> WallMembersOnLine(const Building& b, int level, Dir d, int lineIndex) {
@@ -22,15 +21,8 @@ std::vector<WallMember> WallMembersOnLine(const Building& b, int level, Dir d, i
     for (int k = 1; k <= spans; ++k) {
       const WallSeg& seg = SegAt(b, level, d, lineIndex, k, sheathing);
       if (seg.Kind == 0) continue;
-      int last = k;
-      if (seg.RunPos == 1 || seg.RunPos == 2) {
-        while (last < spans) {
-          const WallSeg& next = SegAt(b, level, d, lineIndex, last + 1, sheathing);
-          if (next.Kind == 0 || !Continues(next.RunPos)) break;
-          ++last;
-          if (next.RunPos == 3) break;
-        }
-      }
+      const int last =
+          MemberRunLast(k, spans, [&](int m) -> const WallSeg& { return SegAt(b, level, d, lineIndex, m, sheathing); });
       WallMember m;
       m.d = d;
       m.first = k;

@@ -114,11 +114,37 @@ SegCode ReadSeg(const GridPoint& p, MemberLayer layer, Dir d) {
       return {p.sheathing(d).Kind, p.sheathing(d).RunPos};
     case MemberLayer::Beam:
       return {p.beam(d).BeamKind, p.beam(d).AutoFlag};
+    case MemberLayer::Quasi:
+      return {p.quasi(d).Kind, p.quasi(d).RunPos};
   }
   return {0, 0};
 }
 
+template <class Point>
+auto& WallSlotOf(Point& p, MemberLayer layer, Dir d) {
+  switch (layer) {
+    case MemberLayer::Sheathing:
+      return p.Sheathing[d];
+    case MemberLayer::Quasi:
+      return static_cast<decltype(p.Brace[d])>(p.Quasi[d]);
+    default:
+      return p.Brace[d];
+  }
+}
+
 }  // namespace
+
+WallSeg& WallSlot(GridPoint& p, MemberLayer layer, Dir d) { return WallSlotOf(p, layer, d); }
+
+const WallSeg& WallSlot(const GridPoint& p, MemberLayer layer, Dir d) { return WallSlotOf(p, layer, d); }
+
+void ClearWallSlot(GridPoint& p, MemberLayer layer, Dir d) {
+  if (layer == MemberLayer::Quasi) {
+    p.quasi(d) = QuasiSeg{};
+  } else {
+    WallSlot(p, layer, d) = WallSeg{};
+  }
+}
 
 MemberSpan Building::MemberExtent(MemberLayer layer, int level, Dir d, GridPos at) const {
   MemberSpan span;
@@ -191,8 +217,7 @@ void Building::RefreshRunExtent(MemberLayer layer, int level, Dir d, GridPos at)
   const MemberSpan span = MemberExtent(layer, level, d, at);
   if (span.length <= 0 && span.first == 0) return;
   for (int k = span.first; k <= span.last; ++k) {
-    GridPoint& p = Point(at.At(d, k), level);
-    WallSeg& seg = layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
+    WallSeg& seg = WallSlot(Point(at.At(d, k), level), layer, d);
     seg.RunStart = span.first;
     seg.RunEnd = span.last;
   }

@@ -90,7 +90,13 @@ struct SpareEntry {
 };
 
 // Layers that MemberExtent can walk.
-enum class MemberLayer { Brace, Sheathing, Beam };
+enum class MemberLayer { Brace, Sheathing, Beam, Quasi };
+
+// The wall slot of a wall layer (Brace, Sheathing or Quasi; Beam is not a wall layer).
+WallSeg& WallSlot(GridPoint& p, MemberLayer layer, Dir d);
+const WallSeg& WallSlot(const GridPoint& p, MemberLayer layer, Dir d);
+// Empties a wall slot, the partly sheathed wall's heights included.
+void ClearWallSlot(GridPoint& p, MemberLayer layer, Dir d);
 
 struct MemberSpan {
   int first = 0;

@@ -82,6 +82,10 @@ struct BuildingProfile {
   std::optional<WoodChoice> wood;
   std::array<std::optional<ColumnSection>, 2> column{};  // [storey-1]
 
+  // Clear height between the horizontal members (横架材間内法寸法 H0, mm) per storey
+  // [storey-1], which the partly sheathed walls are measured against.
+  std::array<std::optional<int>, 2> clearHeight{};
+
   bool operator==(const BuildingProfile&) const = default;
 };
 

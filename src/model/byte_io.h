@@ -93,6 +93,10 @@ class ByteWriter {
   void Single(float value) { Put(std::bit_cast<uint32_t>(value), 4); }
   // Writes an already converted CP932 text with its length (at most 65535 bytes).
   void Cp932String(std::string_view cp932);
+  // Bytes as they are, with no length in front.
+  void Raw(std::string_view bytes) {
+    if (!bytes.empty()) std::memcpy(Room(bytes.size()), bytes.data(), bytes.size());
+  }
 
   size_t Size() const { return size_; }
   std::string Take() {

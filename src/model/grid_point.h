@@ -13,6 +13,9 @@ namespace tvk {
 inline constexpr const char* kKeyKesa = "Kesa";
 inline constexpr const char* kKeyTasuki = "Tasuki";
 inline constexpr const char* kKeyMenzai = "Menzai";
+// Kind keys of the partly sheathed walls (準耐力壁等), kept in QuasiSeg::KindKey.
+inline constexpr const char* kKeyJuntai = "Juntai";        // 準耐力壁
+inline constexpr const char* kKeyTarekoshi = "Tarekoshi";  // 垂れ壁・腰壁
 
 // One unit segment of a bearing-wall member (brace or sheathing layer).
 struct WallSeg {
@@ -25,6 +28,18 @@ struct WallSeg {
   float Multiplier = 0;  // wall multiplier of the member
 
   bool operator==(const WallSeg&) const = default;
+};
+
+// One unit segment of a partly sheathed wall (準耐力壁等): a sheathed wall that is not a
+// bearing wall. Its run fields follow the bearing walls; Kind is the board (quasi_boards.h),
+// KindKey says 準耐力壁 or 垂れ壁・腰壁, Multiplier is the board's bearing-wall multiplier m0
+// and Slope is 0. The project file keeps this layer in a block of its own after the last
+// record (quasi_block.h).
+struct QuasiSeg : WallSeg {
+  int32_t TopMm = 0;     // 準耐力壁: the sheathed height; 垂れ壁・腰壁: the 垂れ壁 height (mm)
+  int32_t BottomMm = 0;  // 垂れ壁・腰壁: the 腰壁 height (mm); 0 for a 準耐力壁
+
+  bool operator==(const QuasiSeg&) const = default;
 };
 
 // Column kinds; the file keeps the number. A number outside the list (a damaged file) is
@@ -69,6 +84,7 @@ struct GridPoint {
   PerDir<BeamSeg> Beam;
   FloorCell FloorKind = FloorCell::None;
   PerDir<int32_t> FloorEdge;  // the floor outline runs along the segment
+  PerDir<QuasiSeg> Quasi;     // partly sheathed wall beside (or instead of) a bearing wall
 
   WallSeg& brace(Dir d) { return Brace[d]; }
   const WallSeg& brace(Dir d) const { return Brace[d]; }
@@ -76,6 +92,8 @@ struct GridPoint {
   const WallSeg& sheathing(Dir d) const { return Sheathing[d]; }
   BeamSeg& beam(Dir d) { return Beam[d]; }
   const BeamSeg& beam(Dir d) const { return Beam[d]; }
+  QuasiSeg& quasi(Dir d) { return Quasi[d]; }
+  const QuasiSeg& quasi(Dir d) const { return Quasi[d]; }
   bool hasColumn() const { return Column.ColKind != ColumnKind::None; }
 
   bool operator==(const GridPoint&) const = default;

@@ -34,6 +34,7 @@ void ClearOutwardSlots(Building& b) {
       p.FloorEdge[Dir::X] = 0;
       p.sheathing(Dir::X) = WallSeg{};
       p.brace(Dir::X) = WallSeg{};
+      p.quasi(Dir::X) = QuasiSeg{};
     }
     for (int i = 1; i <= b.PointsX(); ++i) {
       GridPoint& p = b.Point(i, b.PointsY(), k);
@@ -42,6 +43,7 @@ void ClearOutwardSlots(Building& b) {
       p.FloorEdge[Dir::Y] = 0;
       p.sheathing(Dir::Y) = WallSeg{};
       p.brace(Dir::Y) = WallSeg{};
+      p.quasi(Dir::Y) = QuasiSeg{};
     }
   }
 }
@@ -49,8 +51,7 @@ void ClearOutwardSlots(Building& b) {
 // A wall that ran on past the last unit segment now ends there: that segment becomes
 // its last (or only) one, and every remaining segment gets the member's new extent.
 void TrimWallAt(Building& b, MemberLayer layer, int level, Dir d, GridPos at) {
-  GridPoint& p = b.Point(at, level);
-  WallSeg& seg = layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
+  WallSeg& seg = WallSlot(b.Point(at, level), layer, d);
   if (seg.Kind == 0 || (seg.RunPos != 1 && seg.RunPos != 2)) return;
   seg.RunPos = seg.RunPos == 1 ? 0 : 3;
   b.RefreshRunExtent(layer, level, d, at);
@@ -58,7 +59,7 @@ void TrimWallAt(Building& b, MemberLayer layer, int level, Dir d, GridPos at) {
 
 void TrimCutWalls(Building& b) {
   for (int k = 1; k <= b.Levels(); ++k) {
-    for (const MemberLayer layer : {MemberLayer::Brace, MemberLayer::Sheathing}) {
+    for (const MemberLayer layer : {MemberLayer::Brace, MemberLayer::Sheathing, MemberLayer::Quasi}) {
       for (int j = 1; j <= b.PointsY(); ++j) TrimWallAt(b, layer, k, Dir::X, GridPos{b.SpansX(), j});
       for (int i = 1; i <= b.PointsX(); ++i) TrimWallAt(b, layer, k, Dir::Y, GridPos{i, b.SpansY()});
     }

@@ -66,6 +66,8 @@ const std::array<ProfileFieldInfo, kProfileFieldCount> kFields = {
     Choice(F::Wood, "wood", "柱の樹種", kWoodChoices, "N/mm²", 1, 1, 99.9),
     Section(F::Column1, "column1", "柱の断面 (１階)", false),
     Section(F::Column2, "column2", "柱の断面 (２階)", true),
+    Number(F::Clear1, "clear1", "１階の横架材間内法寸法 H0", "mm", 0, 1000, 6000),
+    Number(F::Clear2, "clear2", "２階の横架材間内法寸法 H0", "mm", 0, 1000, 6000, true),
 };
 
 double Scale(int decimals) { return std::pow(10.0, decimals); }
@@ -228,6 +230,10 @@ std::optional<FieldCode> GetFieldCode(const BuildingProfile& p, ProfileField fie
       return SectionCode(p.column[0]);
     case F::Column2:
       return SectionCode(p.column[1]);
+    case F::Clear1:
+      return IntCode(p.clearHeight[0]);
+    case F::Clear2:
+      return IntCode(p.clearHeight[1]);
   }
   return std::nullopt;
 }
@@ -298,6 +304,12 @@ void SetFieldCode(BuildingProfile& p, ProfileField field, const std::optional<Fi
     case F::Column2:
       p.column[1] = SectionOf(c);
       return;
+    case F::Clear1:
+      p.clearHeight[0] = IntOf(c);
+      return;
+    case F::Clear2:
+      p.clearHeight[1] = IntOf(c);
+      return;
   }
 }
 
@@ -333,6 +345,14 @@ std::optional<ProfileError> CheckProfile(const BuildingProfile& profile, int sto
   }
   if (profile.h2 && !profile.h1) {
     return ProfileError{F::H2, "２階の階高を入力するときは、１階の階高も入力してください。"};
+  }
+  const std::array<std::optional<int>, 2> heights = {profile.h1, profile.h2};
+  for (size_t k = 0; k < heights.size(); ++k) {
+    const auto& clear = profile.clearHeight[k];
+    if (clear && heights[k] && *clear >= *heights[k]) {
+      const ProfileField field = k == 0 ? F::Clear1 : F::Clear2;
+      return ProfileError{field, std::string(FieldInfo(field).label) + "は、階高より小さく入力してください。"};
+    }
   }
   return std::nullopt;
 }

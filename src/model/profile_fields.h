@@ -39,8 +39,10 @@ enum class ProfileField {
   Wood,
   Column1,
   Column2,
+  Clear1,
+  Clear2,
 };
-inline constexpr int kProfileFieldCount = 23;
+inline constexpr int kProfileFieldCount = 25;
 
 // Values the checks use where the designer gave none.
 inline constexpr double kDefaultCeilingInsulation = 100;  // N/m² of floor
@@ -105,7 +107,8 @@ struct ProfileError {
 };
 
 // Every given field within its range, nothing of a second storey in a one-storey building,
-// and no storey-2 height without the storey-1 height.
+// no storey-2 height without the storey-1 height and no clear height beyond its storey's
+// height.
 std::optional<ProfileError> CheckProfile(const BuildingProfile& profile, int storeys);
 
 // The profile without what a one-storey building cannot have.

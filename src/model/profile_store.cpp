@@ -31,9 +31,16 @@ constexpr std::array<Slots, kProfileFieldCount - 2> kLayout = {{
     {ProfileField::WindAreaX1, 14, 0, 18}, {ProfileField::WindAreaY1, 15, 0, 19},
     {ProfileField::WindAreaX2, 16, 0, 20}, {ProfileField::WindAreaY2, 17, 0, 21},
     {ProfileField::Wood, 18, 22, 23},      {ProfileField::Column1, 19, 24, 25},
-    {ProfileField::Column2, 20, 26, 27},
+    {ProfileField::Column2, 20, 26, 27},   {ProfileField::Clear1, 29, 0, 36},
+    {ProfileField::Clear2, 30, 0, 37},
 }};
-constexpr uint32_t kDefinedBits = (1u << kLayout.size()) - 1;
+
+constexpr uint32_t DefinedBits() {
+  uint32_t bits = 0;
+  for (const Slots& s : kLayout) bits |= 1u << s.bit;
+  return bits;
+}
+constexpr uint32_t kDefinedBits = DefinedBits();
 
 int32_t SlotValue(const BuildingInfo& info, int slot) {
   return slot == 0 ? 0 : info.ReservedLongs[static_cast<size_t>(slot)];

@@ -8,6 +8,7 @@
 #include "model/profile_store.h"
 #include "model/project_file.h"
 #include "model/project_layout.h"
+#include "model/quasi_block.h"
 #include "model/safe_file.h"
 
 namespace tvk {
@@ -148,6 +149,7 @@ FileResult ParseProject(std::string_view bytes, Building& out) {
       r.String(e.Text);
       e.Value = r.Long();
     }
+    if (QuasiBlockFollows(bytes.substr(r.Offset()))) ReadQuasiBlock(r, b);
   } catch (const FormatError& e) {
     return FileResult::Failure(std::string(kBadDataMessage) + "\n\n" + e.what());
   }

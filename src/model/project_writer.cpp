@@ -9,6 +9,7 @@
 #include "model/profile_store.h"
 #include "model/project_file.h"
 #include "model/project_layout.h"
+#include "model/quasi_block.h"
 #include "model/safe_file.h"
 #include "model/text_codec.h"
 #include "model/version.h"
@@ -43,6 +44,7 @@ class ProjectWriter {
       Text(e.Text, [] { return std::string("予備文字列"); });
       w_.Long(e.Value);
     }
+    w_.Raw(QuasiBlockBytes(b_));
     return w_.Take();
   }
 
@@ -62,6 +64,7 @@ class ProjectWriter {
     if (auto profile = CheckStoredProfile(info)) {
       throw UnsavableValue(*profile + "\n\nデータは保存されませんでした。");
     }
+    if (auto quasi = CheckQuasiLayer(b_)) throw UnsavableValue(*quasi + "\n\nデータは保存されませんでした。");
   }
 
   // At least what the texts after the outline take in the file: a text's UTF-8 bytes are

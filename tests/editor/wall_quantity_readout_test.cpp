@@ -34,20 +34,52 @@ WallQuantityDirection Judged(const ReadoutCase& c) {
 TEST(WallQuantityReadout, CellsAndColourPerDirection) {
   using S = ReadoutState;
   const ReadoutCase cases[] = {
-      {"walls beyond the requirement", 2002.0, 1500.5, 900.0, {"2002.0", "1500.5", "1.33", S::Met}},
-      {"wind governs", 1200.0, 800.0, 1500.0, {"1200.0", "1500.0", "0.80", S::Short}},
-      {"exactly enough is white", 1500.0, 1500.0, 1000.0, {"1500.0", "1500.0", "1.00", S::Met}},
-      {"short though it reads 1.00", 1499.9, 1500.0, 0.0, {"1499.9", "1500.0", "1.00", S::Short}},
-      {"no walls", 0.0, 1500.0, 0.0, {"0.0", "1500.0", "0.00", S::Short}},
-      {"nothing required: no floor, no wind area", 45.5, 0.0, 0.0, {"45.5", "0.0", "―", S::Met}},
-      {"no Lw: required unknown", 910.0, std::nullopt, 1000.0, {"910.0", "----", "----", S::Unknown}},
-      {"no wind area: required unknown", 910.0, 800.0, std::nullopt, {"910.0", "----", "----", S::Unknown}},
+      {"walls beyond the requirement", 2002.0, 1500.5, 900.0, {"2002.0", "1500.5", "1.33", S::Met, "0.0"}},
+      {"wind governs", 1200.0, 800.0, 1500.0, {"1200.0", "1500.0", "0.80", S::Short, "0.0"}},
+      {"exactly enough is white", 1500.0, 1500.0, 1000.0, {"1500.0", "1500.0", "1.00", S::Met, "0.0"}},
+      {"short though it reads 1.00", 1499.9, 1500.0, 0.0, {"1499.9", "1500.0", "1.00", S::Short, "0.0"}},
+      {"no walls", 0.0, 1500.0, 0.0, {"0.0", "1500.0", "0.00", S::Short, "0.0"}},
+      {"nothing required: no floor, no wind area", 45.5, 0.0, 0.0, {"45.5", "0.0", "―", S::Met, "0.0"}},
+      {"no Lw: required unknown", 910.0, std::nullopt, 1000.0, {"910.0", "----", "----", S::Unknown, "0.0"}},
+      {"no wind area: required unknown", 910.0, 800.0, std::nullopt, {"910.0", "----", "----", S::Unknown, "0.0"}},
   };
   for (const ReadoutCase& c : cases) {
     WallQuantityStorey storey;
     storey.dir[Dir::Y] = Judged(c);
     EXPECT_EQ(FormatWallQuantity(storey).dir[Dir::Y], c.expected) << c.what;
   }
+}
+
+TEST(WallQuantityReadout, PartlySheathedWallsShowTheirCountedShare) {
+  WallQuantityStorey storey;
+  for (const Dir d : kDirs) {
+    WallQuantityDirection& q = storey.dir[d];
+    q.floorArea = 60.0;
+    q.requiredEarthquakeCm = 2100.0;
+    q.wind.area = 0.0;
+    q.wind.source = ValueSource::Entered;
+    q.requiredWindCm = 0.0;
+    q.requiredCm = 2100.0;
+    q.bearingCm = 1200.0;
+    q.quasiCm = d == Dir::X ? 1300.0 : 800.0;
+    q.quasiCapCm = 1050.0;
+    q.quasiCountedCm = std::min(q.quasiCm, 1050.0);
+    q.existingCm = q.bearingCm + *q.quasiCountedCm;
+    q.ratio = q.existingCm / 2100.0;
+    q.ok = q.existingCm >= 2100.0;
+  }
+  const WallQuantityReadout readout = FormatWallQuantity(storey);
+  EXPECT_EQ(readout.dir[Dir::X], (WallQuantityCells{"2250.0", "2100.0", "1.07", ReadoutState::Met, "1050.0"}));
+  EXPECT_EQ(readout.dir[Dir::Y], (WallQuantityCells{"2000.0", "2100.0", "0.95", ReadoutState::Short, "800.0"}));
+  EXPECT_NE(readout.tooltip.find("\n１階の存在壁量 (cm)：準耐力壁等は必要壁量の 1/2 まで\n"
+                                 "Ｘ方向加力：耐力壁 1200.0 + 準耐力壁等 1050.0 (1300.0 のうち上限 1050.0 まで)\n"
+                                 "Ｙ方向加力：耐力壁 1200.0 + 準耐力壁等 800.0 (800.0 のうち上限 1050.0 まで)"),
+            std::string::npos)
+      << readout.tooltip;
+  // Without a requirement there is no cap, and the share is not known.
+  storey.dir[Dir::X].quasiCountedCm.reset();
+  storey.dir[Dir::X].quasiCapCm.reset();
+  EXPECT_EQ(FormatWallQuantity(storey).dir[Dir::X].quasi, "----");
 }
 
 TEST(WallQuantityReadout, TooltipNamesWhatIsMissingByTheProfileDialogsLabels) {

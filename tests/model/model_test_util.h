@@ -12,4 +12,7 @@ inline Building MakeBuilding(int storeys, int spansX, int spansY, int divisions 
   return PlanBuilder(storeys, spansX, spansY, divisions, pitch).b;
 }
 
+// Whether reserved Long k of BuildingInfo keeps a field of the building profile.
+inline bool ProfileSlot(int k) { return k < 28 || k == 36 || k == 37; }
+
 }  // namespace tvk::test

@@ -39,7 +39,9 @@ BuildingProfile FullProfile() {
                                         {"wind_area_y2", "9"},
                                         {"wood", "20.4"},
                                         {"column1", "120x105"},
-                                        {"column2", "105"}};
+                                        {"column2", "105"},
+                                        {"clear1", "3000"},
+                                        {"clear2", "2680"}};
   for (const auto& a : assignments) {
     const auto refused = SetFieldText(p, FindProfileField(a[0])->id, a[1]);
     EXPECT_FALSE(refused.has_value()) << a[0] << ": " << *refused;
@@ -58,11 +60,17 @@ TEST(ProfileFile, EveryFieldIsKeptWhereTheFormatNoteSays) {
   ASSERT_FALSE(WriteProfile(b, FullProfile()).has_value());
   EXPECT_EQ(b.Info.LevelHeight, (std::array<int32_t, 4>{0, 3300, 6250, 0}));
   const auto& r = b.Info.ReservedLongs;
-  EXPECT_EQ(r[0], (1 << 21) - 1);
+  EXPECT_EQ(r[0], ((1 << 21) - 1) | (1 << 29) | (1 << 30));
   const int32_t expected[28] = {0,   1850, 455, 450, 3, 820,  2,    350, 0, 1,   0,   70,  1,   1,
                                 625, 440,  255, 290, 0, 1875, 1230, 900, 3, 204, 120, 105, 105, 105};
   for (size_t k = 1; k < 28; ++k) EXPECT_EQ(r[k], expected[k]) << "slot " << k;
-  for (size_t k = 28; k < r.size(); ++k) EXPECT_EQ(r[k], 0) << "slot " << k;
+  EXPECT_EQ(r[36], 3000);
+  EXPECT_EQ(r[37], 2680);
+  for (size_t k = 28; k < r.size(); ++k) {
+    if (k != 36 && k != 37) {
+      EXPECT_EQ(r[k], 0) << "slot " << k;
+    }
+  }
   // The points of each level stand at its elevation.
   EXPECT_EQ(b.Coord(3, 3, 1).z, 0.0f);
   EXPECT_EQ(b.Coord(1, 2, 2).z, 3.3f);
@@ -191,7 +199,22 @@ INSTANTIATE_TEST_SUITE_P(
                     Hostile{"negative use", 2, 0, 1 << 8, "用途の値が正しくありません", 12, -1},
                     Hostile{"wind below 50", 2, 0, 1 << 10, "風圧力の係数は、50 ～ 75", 14, 499},
                     Hostile{"thin column", 2, 0, 1 << 19, "柱の断面 (１階)の各辺", 24, 20},
-                    Hostile{"storey-2 Lw in one storey", 1, 0, 1 << 12, "２階建ての場合にだけ", 16, 300}));
+                    Hostile{"storey-2 Lw in one storey", 1, 0, 1 << 12, "２階建ての場合にだけ", 16, 300},
+                    Hostile{"clear height below 1000", 2, 0, 1 << 29, "１階の横架材間内法寸法 H0は、1000", 36, 999},
+                    Hostile{"clear height without its bit", 2, 37, 2700, "２階の横架材間内法寸法 H0の記録が"},
+                    Hostile{"clear height of a missing storey", 1, 0, 1 << 30, "２階建ての場合にだけ", 37, 2700}));
+
+TEST(ProfileFile, ClearHeightStaysBelowItsStoreyHeight) {
+  Building b = TwoStorey();
+  BuildingProfile p = FullProfile();
+  p.clearHeight[1] = 2950;  // h2
+  EXPECT_EQ(WriteProfile(b, p), "２階の横架材間内法寸法 H0は、階高より小さく入力してください。");
+  p.clearHeight[1] = 2949;
+  p.h1.reset();
+  p.h2.reset();  // without the storey heights nothing bounds it but its range
+  p.clearHeight[0] = 6000;
+  EXPECT_EQ(WriteProfile(b, p), std::nullopt);
+}
 
 TEST(ProfileFile, UnusedReservedValuesAreKeptAsRead) {
   Building b = TwoStorey();

@@ -104,7 +104,7 @@ TEST(ProfileTextLines, ListEveryFieldOfTheBuildingInOrder) {
   const std::string one = ProfileText(p, 1);
   EXPECT_EQ(one,
             "h1=3300\nrise=\neaves=\npitch=\nroof=820\npv=\nceiling_insulation=\nwall=\nwall_insulation=\nuse=\n"
-            "c0=\nwind=\nlw_one=\nwind_area_x1=\nwind_area_y1=\nwood=\ncolumn1=120x105\n");
+            "c0=\nwind=\nlw_one=\nwind_area_x1=\nwind_area_y1=\nwood=\ncolumn1=120x105\nclear1=\n");
   const std::string two = ProfileText(p, 2);
   EXPECT_EQ(two.substr(0, 12), "h1=3300\nh2=\n");
   EXPECT_NE(two.find("\nlw1=\nlw2=\nlw_one=\nwind_area_x1=\nwind_area_y1=\nwind_area_x2=\nwind_area_y2=\n"),

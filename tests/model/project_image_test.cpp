@@ -34,7 +34,7 @@ std::string HandImage() {
   m.F(0.91f);
   // Reserved Longs: the profile's presence mask with rise, eaves and pitch given, their
   // values, the rest of the profile's slots 0, then the slots it does not use.
-  for (int k = 0; k < 40; ++k) m.L(k == 0 ? 7 : (k <= 3 ? 100 + k : (k < 28 ? 0 : 100 + k)));
+  for (int k = 0; k < 40; ++k) m.L(k == 0 ? 7 : (k <= 3 ? 100 + k : (test::ProfileSlot(k) ? 0 : 100 + k)));
   for (int k = 0; k < 20; ++k) m.S(k == 19 ? "r19" : "");
   for (const char* axis : {"X", "Y"}) {
     m.W(1);

@@ -61,7 +61,9 @@ Building FilledTwoStorey() {
   b.Info.LevelHeight = {0, 3000, 5900, 0};
   // The slots of the building profile hold none; the others are kept as read.
   Numbered(b.Info.ReservedLongs, 500);
-  std::fill_n(b.Info.ReservedLongs.begin(), 28, 0);
+  for (int k = 0; k < 40; ++k) {
+    if (test::ProfileSlot(k)) b.Info.ReservedLongs[static_cast<size_t>(k)] = 0;
+  }
   Named(b.Info.ReservedTexts, "i");
   CalcSettings& s = b.Settings;
   s.LineNamesX = {"X1", "Ｘ１"};
@@ -131,7 +133,7 @@ std::string HandImage() {
   // Cover flags, StoreyCount, LevelHeight 1..4, spans X and Y, divisions.
   for (int32_t v : {1, 1, 2, 0, 3000, 5900, 0, 1, 1, 3}) m.L(v);
   m.F(0.909f);
-  for (int k = 0; k < 40; ++k) m.L(k < 28 ? 0 : 500 + k);
+  for (int k = 0; k < 40; ++k) m.L(test::ProfileSlot(k) ? 0 : 500 + k);
   for (int k = 0; k < 20; ++k) m.S("i" + std::to_string(k));
   // CalcSettings
   // Two dynamic string arrays: one dimension of 2 elements from 1.

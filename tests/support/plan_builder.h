@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/building.h"
+#include "model/quasi_walls.h"
 
 namespace tvk::test {
 
@@ -46,6 +47,14 @@ class PlanWriter {
     WriteWall(level, d, i, j, segments, false, kind, kKeyMenzai, 4, m);
     return *this;
   }
+  // A partly sheathed wall: a 準耐力壁 sheathed top mm high, or a 垂れ壁 of top mm over a
+  // 腰壁 of bottom mm; m0 from the board, or entered for the last board.
+  PlanWriter& Quasi(int level, Dir d, int i, int j, int segments, QuasiKind kind, int board, int top, int bottom = 0,
+                    float enteredM0 = 0) {
+    const float m0 = board == kEnteredBoard ? enteredM0 : FindQuasiBoard(board)->m0;
+    WriteWall(level, d, i, j, segments, QuasiSlot{top, bottom}, board, QuasiKindKey(kind), 0, m0);
+    return *this;
+  }
   PlanWriter& Beam(int level, Dir d, int i, int j, int segments) {
     for (int k = 0; k < segments; ++k) {
       At(d, i, j, k, level).beam(d).BeamKind = 1;
@@ -61,13 +70,24 @@ class PlanWriter {
   }
 
  private:
+  // The heights of a partly sheathed wall, which goes into the quasi layer.
+  struct QuasiSlot {
+    int top;
+    int bottom;
+  };
   GridPoint& At(Dir d, int i, int j, int k, int level) { return b_.Point(GridPos{i, j}.Step(d, k), level); }
-  void WriteWall(int level, Dir d, int i, int j, int segments, bool brace, int kind, const char* key, int slope,
+  static WallSeg& Slot(GridPoint& p, Dir d, bool brace) { return brace ? p.brace(d) : p.sheathing(d); }
+  static WallSeg& Slot(GridPoint& p, Dir d, const QuasiSlot& heights) {
+    p.quasi(d).TopMm = heights.top;
+    p.quasi(d).BottomMm = heights.bottom;
+    return p.quasi(d);
+  }
+  template <class Layer>
+  void WriteWall(int level, Dir d, int i, int j, int segments, const Layer& layer, int kind, const char* key, int slope,
                  float multiplier) {
     const int first = GridPos{i, j}.Along(d);
     for (int k = 0; k < segments; ++k) {
-      GridPoint& p = At(d, i, j, k, level);
-      WallSeg& seg = brace ? p.brace(d) : p.sheathing(d);
+      WallSeg& seg = Slot(At(d, i, j, k, level), d, layer);
       seg.Kind = kind;
       seg.KindKey = key;
       seg.Slope = slope;
@@ -112,6 +132,11 @@ class PlanBuilder {
   }
   PlanBuilder& Beam(int level, Dir d, int i, int j, int segments) {
     PlanWriter(b).Beam(level, d, i, j, segments);
+    return *this;
+  }
+  template <class... A>
+  PlanBuilder& Quasi(A... a) {
+    PlanWriter(b).Quasi(a...);
     return *this;
   }
   template <class... A>

@@ -59,12 +59,14 @@ ProfileDialog::ProfileDialog(const BuildingProfile& profile, int storeys, UserPr
   auto* right = new QVBoxLayout;
   right->addWidget(makeGroup("地震力・風圧力", {F::C0, F::Wind, F::Lw1, F::Lw2, F::LwOneStorey, F::WindAreaX1,
                                                 F::WindAreaY1, F::WindAreaX2, F::WindAreaY2}));
+  right->addWidget(makeGroup("準耐力壁等", {F::Clear1, F::Clear2}));
   right->addWidget(
       new QLabel("空欄・｢未入力｣の項目は、入力されていないものとして扱います。\n"
                  "階高は横架材上端間の高さ、小屋の高さは小屋梁上端から最高部まで、\n"
                  "軒の出は壁芯から軒先までです。\n"
                  "Lw は早見表などの値を入力すると、計算値に代えて用います。\n"
-                 "見付面積の Ｘ方向加力 は、Ｘ方向の力を受ける面(Ｙ方向の立面)です。"));
+                 "見付面積の Ｘ方向加力 は、Ｘ方向の力を受ける面(Ｙ方向の立面)です。\n"
+                 "横架材間内法寸法 H0 は、準耐力壁等の倍率の算定に用います。"));
   right->addStretch(1);
   columns->addLayout(left);
   columns->addLayout(right);

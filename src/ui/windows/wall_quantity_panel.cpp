@@ -26,6 +26,15 @@ WallQuantityPanel::WallQuantityPanel(QWidget* parent) : QFrame(parent) {
   QGridLayout* grid =
       BuildReadoutGrid(*this, {kWallQuantityRows[0], kWallQuantityRows[1], kWallQuantityRows[2]}, values_);
   grid->addWidget(new QLabel(kWallQuantityTitle), 0, 0);
+  // The partly sheathed walls' share below the three rows the read-outs have in common.
+  const int row = grid->rowCount();
+  grid->addWidget(new QLabel(kWallQuantityQuasiRow), row, 0);
+  for (const Dir d : kDirs) {
+    auto* label = new QLabel;
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    quasi_[d] = label;
+    grid->addWidget(label, row, d == Dir::X ? 1 : 2);
+  }
   clearValues();
 }
 
@@ -36,6 +45,7 @@ void WallQuantityPanel::showReadout(const WallQuantityReadout& readout) {
     value(1, d)->setText(QString::fromStdString(cells.required));
     value(kRatioRow, d)->setText(QString::fromStdString(cells.ratio));
     ColourState(value(kRatioRow, d), cells.state);
+    quasi_[d]->setText(QString::fromStdString(cells.quasi));
   }
   setToolTip(QString::fromStdString(readout.tooltip));
 }
@@ -43,6 +53,7 @@ void WallQuantityPanel::showReadout(const WallQuantityReadout& readout) {
 void WallQuantityPanel::clearValues() {
   for (const Dir d : kDirs) {
     for (int r = 0; r < kRows; ++r) value(r, d)->setText(" ");
+    quasi_[d]->setText(" ");
     ColourReadout(value(kRatioRow, d), "white", false);
   }
   setToolTip({});
