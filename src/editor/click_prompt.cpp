@@ -22,6 +22,14 @@ std::string ChosenMember(const Building& building, const EditorState& s) {
     case Category::Beam:
       return BeamName(s.Storey, building.Storeys());
     default:
+      if (s.SelectedGroupKey == kKeyJuntai) {
+        return WallKindName(s.SelectedGroupKey, kind) + " m0 " + FormatFixed(s.SelectedMultiplier, 1) + " 高さ " +
+               std::to_string(s.Quasi.fullMm);
+      }
+      if (s.SelectedGroupKey == kKeyTarekoshi) {
+        return WallKindName(s.SelectedGroupKey, kind) + " m0 " + FormatFixed(s.SelectedMultiplier, 1) + " 垂れ壁 " +
+               std::to_string(s.Quasi.topMm) + "・腰壁 " + std::to_string(s.Quasi.bottomMm);
+      }
       return WallKindName(s.SelectedGroupKey, kind) + " 倍率 " + FormatFixed(s.SelectedMultiplier, 1);
   }
 }

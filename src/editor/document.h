@@ -82,8 +82,8 @@ class Document {
   // ---- results --------------------------------------------------------------------
   // The eccentricity record of a storey (1 .. Storeys()).
   const StoreyBalance& balance(int storey) const;
-  // The 2025 checks of the walls of a storey, as the plan shows them live: its wall quantity
-  // and quarter strips; nullopt without such a storey. The checks of the walls run once per
+  // The 2025 checks of the walls of a storey, as the plan shows them live: its wall quantity,
+  // quarter strips and the partly sheathed walls; nullopt without such a storey. The checks of the walls run once per
   // change, when a view first asks.
   std::optional<LiveChecks> liveChecks(int storey) const;
   // The column size of a storey with where its columns' areas lie, for the plan's overlay:

@@ -1,27 +1,38 @@
 #include "editor/edit_checks.h"
 
+#include <array>
+
 #include "editor/side_controls.h"
 #include "editor/view_state.h"
 #include "model/building.h"
+#include "model/quasi_walls.h"
 
 namespace tvk {
 
 namespace {
 
-const WallSeg& Slot(const GridPoint& p, bool braceLayer, Dir d) { return braceLayer ? p.brace(d) : p.sheathing(d); }
+constexpr std::array<MemberLayer, 3> kWallLayers = {MemberLayer::Brace, MemberLayer::Sheathing, MemberLayer::Quasi};
 
-// The two texts of an overlap refusal: the member's own layer and the other layer.
-struct OverlapTexts {
-  const char* ownLayer;
-  const char* otherLayer;
+// The layers an overlap check compares with the new member's run, with the first line of the
+// refusal for each: its own layer, and for a bearing wall the other bearing layer (a
+// partly sheathed wall may lie beside bearing walls of any extent).
+struct OverlapRule {
+  MemberLayer own;
+  const char* ownText;
+  std::optional<MemberLayer> other;
+  const char* otherText;
 };
 
-OverlapTexts OverlapTextsFor(bool brace) {
-  if (brace) {
-    return {"指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、",
-            "面材と始点、終点が異なる重複する筋かいは、"};
+OverlapRule OverlapRuleFor(const EditRequest& edit) {
+  if (edit.layers == LayerSet::Quasi) {
+    return {MemberLayer::Quasi, "指定した始点、終点が異なる準耐力壁等、または２部材にまたがる準耐力壁等は、",
+            std::nullopt, ""};
   }
-  return {"指定した始点、終点が異なる面材、または２部材にまたがる面材は、",
+  if (edit.groupKey != kKeyMenzai) {
+    return {MemberLayer::Brace, "指定した始点、終点が異なる筋かい、または２部材にまたがる筋かいは、",
+            MemberLayer::Sheathing, "面材と始点、終点が異なる重複する筋かいは、"};
+  }
+  return {MemberLayer::Sheathing, "指定した始点、終点が異なる面材、または２部材にまたがる面材は、", MemberLayer::Brace,
           "筋かいと始点、終点が異なる重複する面材は、"};
 }
 
@@ -29,7 +40,7 @@ bool DiffersFromRun(const WallSeg& seg, int first, int last) {
   return seg.Kind != 0 && (seg.RunStart != first || seg.RunEnd != last);
 }
 
-// Whether a member of either layer continues on both sides of `at` through the unit segment
+// Whether a member of any wall layer continues on both sides of `at` through the unit segment
 // along d that leaves the point (leaving) or arrives at it.
 bool HoldsInside(const Building& b, GridPos at, int level, Dir d, bool leaving) {
   const int self = at.Along(d);
@@ -37,10 +48,11 @@ bool HoldsInside(const Building& b, GridPos at, int level, Dir d, bool leaving) 
   if (leaving && self <= b.Spans(d)) p = &b.Point(at, level);
   if (!leaving && self > 1) p = &b.Point(at.Step(d, -1), level);
   if (p == nullptr) return false;
-  for (const WallSeg* seg : {&p->brace(d), &p->sheathing(d)}) {
-    if (seg->Kind == 0) continue;
-    if (leaving && (seg->RunPos == 2 || seg->RunPos == 3)) return true;
-    if (!leaving && (seg->RunPos == 1 || seg->RunPos == 2)) return true;
+  for (const MemberLayer layer : kWallLayers) {
+    const WallSeg& seg = WallSlot(*p, layer, d);
+    if (seg.Kind == 0) continue;
+    if (leaving && (seg.RunPos == 2 || seg.RunPos == 3)) return true;
+    if (!leaving && (seg.RunPos == 1 || seg.RunPos == 2)) return true;
   }
   return false;
 }
@@ -64,19 +76,29 @@ std::optional<std::string> CheckWallOverlap(const Building& building, const Edit
   const GridRect& r = edit.rect;
   const int first = r.First(d);
   const int last = r.Last(d) - 1;
-  const bool brace = edit.groupKey != kKeyMenzai;
   const bool deleting = edit.editMode != EditMode::Place;
-  const OverlapTexts texts = OverlapTextsFor(brace);
+  const OverlapRule rule = OverlapRuleFor(edit);
   for (int k = first; k <= last; ++k) {
     const GridPoint& p = building.Point(r.Low().At(d, k), edit.storey);
-    if (DiffersFromRun(Slot(p, brace, d), first, last)) {
-      return std::string(texts.ownLayer) + (deleting ? "削除できません。" : "置換できません。");
+    if (DiffersFromRun(WallSlot(p, rule.own, d), first, last)) {
+      return std::string(rule.ownText) + (deleting ? "削除できません。" : "置換できません。");
     }
-    if (DiffersFromRun(Slot(p, !brace, d), first, last)) {
-      return std::string(texts.otherLayer) + (deleting ? "削除できません。" : "配置できません。");
+    if (rule.other && DiffersFromRun(WallSlot(p, *rule.other, d), first, last)) {
+      return std::string(rule.otherText) + (deleting ? "削除できません。" : "配置できません。");
     }
   }
   return std::nullopt;
+}
+
+std::optional<std::string> CheckQuasiPlacement(const EditRequest& edit) {
+  if (edit.category != Category::Wall || edit.layers != LayerSet::Quasi) return std::nullopt;
+  QuasiSeg seg;
+  seg.Kind = edit.subKind;
+  seg.KindKey = edit.groupKey;
+  seg.Multiplier = edit.multiplier;
+  seg.TopMm = edit.topMm;
+  seg.BottomMm = edit.bottomMm;
+  return CheckQuasiValues(seg);
 }
 
 std::optional<std::string> CheckCrossing(const Building& building, const EditRequest& edit) {

@@ -15,6 +15,9 @@ class Building;
 // a member of exactly the same extent; a deletion must name a member by its two ends.
 std::optional<std::string> CheckWallOverlap(const Building& building, const EditRequest& edit);
 
+// A partly sheathed wall to place: its heights and m0 as the file can keep them.
+std::optional<std::string> CheckQuasiPlacement(const EditRequest& edit);
+
 // Place mode: no wall across the middle of another wall or through a column, no
 // column in the middle of a wall.
 std::optional<std::string> CheckCrossing(const Building& building, const EditRequest& edit);

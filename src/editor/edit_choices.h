@@ -25,8 +25,9 @@ struct PerCategory {
 
 enum class EditMode { Place, Delete, GroupDelete };
 
-// Wall layers an edit works on.
-enum class LayerSet { None = 0, Brace = 1, Sheathing = 2, Both = 3 };
+// Wall layers an edit works on: the bearing walls' (Both is braces and sheathing) or the
+// partly sheathed walls'.
+enum class LayerSet { None = 0, Brace = 1, Sheathing = 2, Both = 3, Quasi = 4 };
 
 constexpr bool Includes(LayerSet set, LayerSet layer) { return (static_cast<int>(set) & static_cast<int>(layer)) != 0; }
 

@@ -15,8 +15,10 @@ struct EditRequest {
   int storey = 1;
   GridRect rect;                      // normalised, after the direction lock
   int subKind = 1;                    // SelectedKind of the category
-  std::string groupKey;               // walls: "Kesa", "Tasuki", "Menzai"
+  std::string groupKey;               // walls: "Kesa", "Tasuki", "Menzai", "Juntai", "Tarekoshi"
   float multiplier = 0;               // walls: multiplier of the chosen entry, before the sheathing adjustment
+  int topMm = 0;                      // partly sheathed walls placed: QuasiSeg::TopMm
+  int bottomMm = 0;                   // and QuasiSeg::BottomMm
   LayerSet layers = LayerSet::Brace;  // walls: layers written or emptied
   int slope = 0;                      // walls placed: Slope code
   bool autoLink = false;              // walls placed: "耐力壁と柱･梁配置の連動"
@@ -26,8 +28,9 @@ struct EditRequest {
   Dir direction() const;
 };
 
-// Layers a wall edit works on: the pop-up's choice, both layers for "筋かい・面材を同時に削除"
-// in a delete mode, else the layer of the selected group.
+// Layers a wall edit works on: the pop-up's choice, the partly sheathed walls' layer for
+// their groups, both bearing layers for "筋かい・面材を同時に削除" in a delete mode, else the
+// layer of the selected group.
 LayerSet EditLayers(const std::string& groupKey, EditMode editMode, bool deleteBothLayers, bool popupUsed,
                     LayerSet popupLayers);
 
@@ -35,7 +38,7 @@ LayerSet EditLayers(const std::string& groupKey, EditMode editMode, bool deleteB
 int WallSlope(const std::string& groupKey, int from, int to);
 
 // Member name in the group-delete question: "床", "柱", "梁", "筋かい", "面材耐力壁",
-// "筋かい と 面材耐力壁".
+// "筋かい と 面材耐力壁", "準耐力壁等".
 std::string GroupDeleteName(Category category, LayerSet layers);
 
 }  // namespace tvk

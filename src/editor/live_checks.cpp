@@ -11,7 +11,7 @@ std::optional<LiveChecks> LiveChecksOf(const ProfileChecks& checks, int storey) 
       s >= checks.quarters.size()) {
     return std::nullopt;
   }
-  return LiveChecks{checks.plans[s], checks.wallQuantity.storeys[s], checks.quarters[s]};
+  return LiveChecks{checks.plans[s], checks.wallQuantity.storeys[s], checks.quarters[s], checks.quasi};
 }
 
 LiveColumns RunLiveColumns(const Building& building, const ProfileChecks& wallChecks, int storey) {

@@ -13,11 +13,13 @@
 
 namespace tvk {
 
-// One storey's part of the checks of the walls; refers into them.
+// One storey's part of the checks of the walls, and the partly sheathed walls of the whole
+// building (judged together: one's side walls may be another's); refers into them.
 struct LiveChecks {
   const StoreyPlan& plan;
   const WallQuantityStorey& wallQuantity;
   const QuarterStorey& quarters;
+  const QuasiWalls& quasi;
 };
 
 // Storey s of checks made by RunWallChecks; nullopt when they have no such storey.

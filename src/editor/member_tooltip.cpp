@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "editor/plan_editor.h"
+#include "engine/quasi_texts.h"
+#include "engine/quasi_walls.h"
 #include "model/building.h"
 #include "model/number_format.h"
 
@@ -57,6 +59,20 @@ void AddWalls(const Building& b, int storey, const Segment& s, std::vector<std::
   }
 }
 
+// "準耐力壁 せっこうボード m = 0.9×0.6×2400/2730 = 0.47  Y1通り X1 - X3", and below it why the
+// wall does not count when it does not.
+void AddQuasi(const Building& b, int storey, const Segment& s, const QuasiWalls& quasi,
+              std::vector<std::string>& lines) {
+  const int line = s.d == Dir::X ? s.j : s.i;
+  const int at = s.d == Dir::X ? s.i : s.j;
+  for (const QuasiWall& w : quasi.walls) {
+    if (w.storey != storey || w.d != s.d || w.line != line || at < w.first || at > w.last) continue;
+    lines.push_back(WallKindName(QuasiKindKey(w.kind), w.board) + " m = " + QuasiArithmetic(w) + "  " +
+                    RunText(b, s, w.first, w.last));
+    if (!w.Counts()) lines.push_back("　算入しない：" + std::string(QuasiFaultText(w.fault)));
+  }
+}
+
 // A beam names the whole run of beam segments it belongs to.
 void AddBeam(const Building& b, int storey, const Segment& s, std::vector<std::string>& lines) {
   const int level = storey + 1;
@@ -99,7 +115,7 @@ void AddFloor(const Building& b, int storey, Spot p, std::vector<std::string>& l
 }  // namespace
 
 std::string MemberTooltip(const Building& building, const EditorState& state, const CanvasGeometry& geometry,
-                          CanvasPos at) {
+                          CanvasPos at, const QuasiWalls& quasi) {
   const auto [x, y] = geometry.FromCanvas(at);
   const double pitch = building.SubPitch();
   if (!(pitch > 0) || !building.Contains(GridPos{1, 1}, state.Storey)) return {};
@@ -110,7 +126,10 @@ std::string MemberTooltip(const Building& building, const EditorState& state, co
   for (const Dir d : kDirs) {
     const std::optional<Segment> segment = SegmentAt(building, spot, d);
     if (!segment) continue;
-    if (shown(Category::Wall)) AddWalls(building, state.Storey, *segment, lines);
+    if (shown(Category::Wall)) {
+      AddWalls(building, state.Storey, *segment, lines);
+      AddQuasi(building, state.Storey, *segment, quasi, lines);
+    }
     if (shown(Category::Beam)) AddBeam(building, state.Storey, *segment, lines);
   }
   if (shown(Category::Column)) AddColumn(building, state.Storey, spot, lines);

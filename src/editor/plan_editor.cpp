@@ -143,6 +143,11 @@ EditRequest PlanEditor::makeRequest(const GridRect& rect) const {
   edit.subKind = s_.SelectedKind(s_.InputCategory);
   edit.groupKey = s_.SelectedGroupKey;
   edit.multiplier = s_.SelectedMultiplier;
+  if (s_.SelectedGroupKey == kKeyJuntai) edit.topMm = s_.Quasi.fullMm;
+  if (s_.SelectedGroupKey == kKeyTarekoshi) {
+    edit.topMm = s_.Quasi.topMm;
+    edit.bottomMm = s_.Quasi.bottomMm;
+  }
   edit.layers = EditLayers(s_.SelectedGroupKey, s_.Mode, s_.DeleteBothLayers, s_.PopupUsed, s_.PopupLayers);
   const Dir d = edit.direction();
   edit.slope = WallSlope(s_.SelectedGroupKey, s_.Start.at.Along(d), s_.End.at.Along(d));
@@ -161,7 +166,9 @@ bool PlanEditor::passesChecks(const EditRequest& edit) {
     }
   }
   if (edit.editMode == EditMode::Place) {
-    if (const auto message = CheckCrossing(b_, edit)) {
+    std::optional<std::string> message = CheckQuasiPlacement(edit);
+    if (!message) message = CheckCrossing(b_, edit);
+    if (message) {
       ask_.showMessage(*message);
       s_.ClickState = 0;
       host_.setCancelEnabled(false);
@@ -303,6 +310,11 @@ bool PlanEditor::chooseKind(const std::string& listKey) {
   return true;
 }
 
+void PlanEditor::setQuasiChoice(const QuasiChoice& choice) {
+  s_.Quasi = choice;
+  applySelection();
+}
+
 void PlanEditor::toggleShowAll() {
   s_.ShowAll = !s_.ShowAll;
   redrawAll();
@@ -338,6 +350,7 @@ void PlanEditor::applySelection() {
   if (node == nullptr) return;
   s_.SelectedGroupKey = node->groupKey;
   s_.SelectedMultiplier = LeafMultiplier(node->groupKey, node->subKind);
+  if (IsQuasiGroup(node->groupKey) && node->subKind == kEnteredBoard) s_.SelectedMultiplier = s_.Quasi.enteredM0;
 }
 
 }  // namespace tvk

@@ -33,12 +33,24 @@ struct GridPick {
   bool operator==(const GridPick&) const = default;
 };
 
+// What a partly sheathed wall placed next takes: its heights per kind (mm) and the m0 of
+// the board whose m0 is entered. Remembered while the program runs.
+struct QuasiChoice {
+  int fullMm = 2400;   // 準耐力壁: the sheathed height
+  int topMm = 500;     // 垂れ壁
+  int bottomMm = 900;  // 腰壁
+  float enteredM0 = 1.0f;
+
+  bool operator==(const QuasiChoice&) const = default;
+};
+
 struct EditorState {
   Category InputCategory = Category::Floor;
   int Storey = 1;
   PerCategory<KindSelection> Selection;  // SelectedKind and the list key
   std::string SelectedGroupKey = "Kesa";
   float SelectedMultiplier = 1.0f;  // wall multiplier of the chosen wall entry
+  QuasiChoice Quasi;
   EditMode Mode = EditMode::Place;
   int ClickState = 0;
   GridPick Start;
@@ -88,6 +100,8 @@ class PlanEditor {
   bool chooseKind(const std::string& listKey);
   void setDeleteBothLayers(bool on) { s_.DeleteBothLayers = on; }
   void setWallAutoLink(bool on) { s_.WallAutoLink = on; }
+  // The heights and entered m0 partly sheathed walls are placed with.
+  void setQuasiChoice(const QuasiChoice& choice);
   void toggleShowAll();
   void toggleOtherStoreyWalls();
   // Takes the last plan edit back, with the hourglass.

@@ -114,10 +114,16 @@ template <typename F>
 void ForEachLayer(LayerSet layers, F&& f) {
   if (Includes(layers, LayerSet::Brace)) f(MemberLayer::Brace);
   if (Includes(layers, LayerSet::Sheathing)) f(MemberLayer::Sheathing);
+  if (Includes(layers, LayerSet::Quasi)) f(MemberLayer::Quasi);
 }
 
-WallSeg& Slot(GridPoint& p, MemberLayer layer, Dir d) {
-  return layer == MemberLayer::Brace ? p.brace(d) : p.sheathing(d);
+// Writes the new member's segment k into the layer's slot; a partly sheathed wall also
+// takes its heights.
+void PlaceSegment(GridPoint& p, MemberLayer layer, Dir d, const WallSeg& seg, const EditRequest& edit) {
+  WallSlot(p, layer, d) = seg;
+  if (layer != MemberLayer::Quasi) return;
+  p.quasi(d).TopMm = edit.topMm;
+  p.quasi(d).BottomMm = edit.bottomMm;
 }
 
 WallSeg PlacedSegment(const Building& b, const EditRequest& edit, const Run& run, int k) {
@@ -151,7 +157,7 @@ void PlaceWall(Building& b, const EditRequest& edit) {
   if (run.last < run.first) return;  // zero-length run
   ForEachLayer(edit.layers, [&](MemberLayer layer) {
     for (int k = run.first; k <= run.last; ++k) {
-      Slot(OnLine(b, d, edit.rect, k, edit.storey), layer, d) = PlacedSegment(b, edit, run, k);
+      PlaceSegment(OnLine(b, d, edit.rect, k, edit.storey), layer, d, PlacedSegment(b, edit, run, k), edit);
     }
   });
   if (edit.autoLink) AutoLinkWall(b, edit, d, run);
@@ -161,7 +167,7 @@ void DeleteWallRun(Building& b, const EditRequest& edit) {
   const Dir d = edit.direction();
   const Run run = RunOf(edit, d);
   ForEachLayer(edit.layers, [&](MemberLayer layer) {
-    for (int k = run.first; k <= run.last; ++k) Slot(OnLine(b, d, edit.rect, k, edit.storey), layer, d) = WallSeg{};
+    for (int k = run.first; k <= run.last; ++k) ClearWallSlot(OnLine(b, d, edit.rect, k, edit.storey), layer, d);
   });
 }
 
@@ -174,14 +180,14 @@ void GroupDeleteWalls(Building& b, const EditRequest& edit) {
       const Dir across = Other(d);
       for (int line = r.First(across); line <= r.Last(across); ++line) {
         const GridPos onLine = r.Low().At(across, line);
-        auto at = [&](int k) -> WallSeg& { return Slot(b.Point(onLine.At(d, k), edit.storey), layer, d); };
+        auto at = [&](int k) -> GridPoint& { return b.Point(onLine.At(d, k), edit.storey); };
         for (int k = run.first; k <= run.last; ++k) {
-          const WallSeg& seg = at(k);
+          const WallSeg& seg = WallSlot(at(k), layer, d);
           const bool starts = seg.Kind != 0 && (seg.RunPos == 0 || seg.RunPos == 1);
           if (!starts || seg.RunStart < run.first || seg.RunStart > run.last || seg.RunEnd > run.last) continue;
           const int first = seg.RunStart;
           const int last = seg.RunEnd;
-          for (int m = first; m <= last; ++m) at(m) = WallSeg{};
+          for (int m = first; m <= last; ++m) ClearWallSlot(at(m), layer, d);
         }
       }
     }

@@ -17,6 +17,7 @@ std::vector<PopupEntry> PopupEntries(PopupKind kind) {
               {"筋かい", PopupChoice::DeleteBrace, false},
               {"面材", PopupChoice::DeleteSheathing, false},
               {"筋かい+面材", PopupChoice::DeleteBoth, false},
+              {"準耐力壁等", PopupChoice::DeleteQuasi, false},
               {"ｷｬﾝｾﾙ", PopupChoice::Cancel, false}};
   }
   return {};
@@ -45,6 +46,8 @@ LayerSet LayersOf(PopupChoice choice) {
       return LayerSet::Sheathing;
     case PopupChoice::DeleteBoth:
       return LayerSet::Both;
+    case PopupChoice::DeleteQuasi:
+      return LayerSet::Quasi;
     default:
       return LayerSet::None;
   }

@@ -11,7 +11,7 @@ namespace tvk {
 enum class PopupKind {
   Zoom,        // right press outside the grid
   Delete,      // "削除" / "ｷｬﾝｾﾙ" (floors, columns, beams)
-  WallLayers,  // "削除" heading over "筋かい", "面材", "筋かい+面材"; "ｷｬﾝｾﾙ"
+  WallLayers,  // "削除" heading over "筋かい", "面材", "筋かい+面材", "準耐力壁等"; "ｷｬﾝｾﾙ"
 };
 
 enum class PopupChoice {
@@ -20,6 +20,7 @@ enum class PopupChoice {
   DeleteBrace,
   DeleteSheathing,
   DeleteBoth,
+  DeleteQuasi,
   ZoomWhole,
   Zoom120,
   Zoom150,

@@ -4,6 +4,7 @@
 
 #include "model/grid_point.h"
 #include "model/number_format.h"
+#include "model/quasi_walls.h"
 
 namespace tvk {
 
@@ -68,6 +69,22 @@ KindNode SheathingGroup() {
   return group;
 }
 
+// A group of partly sheathed walls: one leaf per board, "せっこうボード (0.9)", the last
+// one's m0 entered beside the list.
+KindNode QuasiGroup(QuasiKind kind) {
+  const char* key = QuasiKindKey(kind);
+  KindNode group{QuasiKindName(kind), key, key, 0, {}};
+  int code = 0;
+  for (const QuasiBoard& board : QuasiBoards()) {
+    ++code;
+    const std::string m0 = code == kEnteredBoard ? "倍率入力" : FormatFixed(board.m0, 1);
+    KindNode leaf = Leaf(std::string(board.name) + " (" + m0 + ")", WallLeafKey(key, code), code);
+    leaf.groupKey = key;
+    group.children.push_back(std::move(leaf));
+  }
+  return group;
+}
+
 }  // namespace
 
 std::vector<KindNode> MemberKindList(Category category, int storey) {
@@ -79,7 +96,8 @@ std::vector<KindNode> MemberKindList(Category category, int storey) {
     }
     case Category::Wall:
       return {BraceGroup(kKesaName, kKeyKesa, kKesaMultipliers),
-              BraceGroup(kTasukiName, kKeyTasuki, kTasukiMultipliers), SheathingGroup()};
+              BraceGroup(kTasukiName, kKeyTasuki, kTasukiMultipliers), SheathingGroup(), QuasiGroup(QuasiKind::Full),
+              QuasiGroup(QuasiKind::Opening)};
     case Category::Column:
       return {Leaf("管柱", "Col1", static_cast<int>(ColumnKind::Storey)),
               Leaf("通し柱", "Col2", static_cast<int>(ColumnKind::Through))};
@@ -96,8 +114,15 @@ const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& k
   return nullptr;
 }
 
+bool IsQuasiGroup(const std::string& groupKey) { return groupKey == kKeyJuntai || groupKey == kKeyTarekoshi; }
+
 std::string WallKindName(const std::string& groupKey, int subKind) {
   if (groupKey == kKeyMenzai) return kSheathingName;
+  if (IsQuasiGroup(groupKey)) {
+    const QuasiBoard* board = FindQuasiBoard(subKind);
+    const char* kind = QuasiKindName(groupKey == kKeyJuntai ? QuasiKind::Full : QuasiKind::Opening);
+    return board != nullptr ? std::string(kind) + " " + board->name : kind;
+  }
   const std::string size = subKind >= 1 && subKind <= 4 ? kBraceSizes[size_t(subKind - 1)] : "";
   return std::string(groupKey == kKeyTasuki ? kTasukiName : kKesaName) + " " + size;
 }
@@ -112,6 +137,7 @@ float LeafMultiplier(const std::string& groupKey, int subKind) {
   if (groupKey == kKeyKesa && subKind <= 4) return kKesaMultipliers[idx];
   if (groupKey == kKeyTasuki && subKind <= 4) return kTasukiMultipliers[idx];
   if (groupKey == kKeyMenzai && subKind <= kSheathingEntries) return 0.5f * static_cast<float>(subKind);
+  if (const QuasiBoard* board = FindQuasiBoard(subKind); board != nullptr && IsQuasiGroup(groupKey)) return board->m0;
   return 0.0f;
 }
 

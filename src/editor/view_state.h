@@ -26,7 +26,7 @@ std::string ShowAllMenuCaption(bool on);
 struct KindNode {
   std::string text;
   std::string key;       // list key ("Slab1", "Col2", "Kesa3"); a group's key is its group key
-  std::string groupKey;  // "Kesa", "Tasuki", "Menzai" for walls, else empty
+  std::string groupKey;  // "Kesa", "Tasuki", "Menzai", "Juntai", "Tarekoshi" for walls, else empty
   int subKind = 0;       // 0 for a group
   std::vector<KindNode> children;
 };
@@ -37,11 +37,15 @@ std::vector<KindNode> MemberKindList(Category category, int storey);
 const KindNode* FindKind(const std::vector<KindNode>& list, const std::string& key);
 // List key of a wall leaf ("Kesa" + 1 -> "Kesa1").
 std::string WallLeafKey(const std::string& groupKey, int subKind);
-// Name of a wall kind: "筋かい(けさ掛け) 45×90", "筋かい(たすき掛け) 15×90" or "面材耐力壁".
+// Name of a wall kind: "筋かい(けさ掛け) 45×90", "筋かい(たすき掛け) 15×90", "面材耐力壁" or,
+// for a partly sheathed wall, its kind and board ("準耐力壁 せっこうボード").
 std::string WallKindName(const std::string& groupKey, int subKind);
+// Whether a wall group key names a partly sheathed wall.
+bool IsQuasiGroup(const std::string& groupKey);
 // Name of the beams drawn on a storey: "床梁" under a second storey, else "小屋梁".
 std::string BeamName(int storey, int storeyCount);
-// Wall multiplier selected by a wall leaf; 0 for anything else.
+// Wall multiplier selected by a wall leaf (a partly sheathed wall's m0, 0 for the board whose
+// m0 is entered); 0 for anything else.
 float LeafMultiplier(const std::string& groupKey, int subKind);
 
 // The chosen entry of one category's list.

@@ -6,6 +6,7 @@
 #include "editor/click_prompt.h"
 #include "editor/member_tooltip.h"
 #include "editor_fixture.h"
+#include "engine/quasi_walls.h"
 
 namespace tvk {
 namespace {
@@ -54,7 +55,7 @@ class TooltipTest : public EditorTest {
  protected:
   // The tooltip at fractional grid indices (1 = the first grid line).
   std::string TipAt(double i, double j) const {
-    return MemberTooltip(plan.b, editor.state(), CanvasGeometry::For(plan.b), AtIndex(i, j));
+    return MemberTooltip(plan.b, editor.state(), CanvasGeometry::For(plan.b), AtIndex(i, j), QuasiWalls{});
   }
 };
 

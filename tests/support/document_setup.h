@@ -45,6 +45,10 @@ class DocumentPlan {
     return Write([=](PlanWriter w) { w.Beam(a...); });
   }
   template <class... A>
+  DocumentPlan& Quasi(A... a) {
+    return Write([=](PlanWriter w) { w.Quasi(a...); });
+  }
+  template <class... A>
   DocumentPlan& Floor(A... a) {
     return Write([=](PlanWriter w) { w.Floor(a...); });
   }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "editor/commands.h"
 #include "editor/file_commands.h"
@@ -24,6 +25,7 @@
 #include "ui/windows/check_overlay_options.h"
 #include "ui/windows/kind_tree.h"
 #include "ui/windows/main_window.h"
+#include "ui/windows/quasi_box.h"
 #include "ui/windows/side_panel.h"
 
 namespace tvk::test {
@@ -102,6 +104,24 @@ TEST_F(WindowPictures, SavesEveryWindow) {
   Click(window, "１階 耐力壁");
   Save(window, folder, "main_window_short");
   window.sidePanel()->overlayOptions()->action(CheckOverlay::Quarters)->setChecked(false);
+  // Partly sheathed walls on 1F, placed with the box below the list: a 垂れ壁・腰壁 in the
+  // opening of the upper line and a 準耐力壁 beside it (both count), and a 垂れ壁・腰壁 with
+  // no wall beside it (grey).
+  published.clearHeight = {2730, 2650};
+  session.document.apply(ProfileCommand(published));
+  const auto place = [&](const char* kind, GridPos from, GridPos to) {
+    window.sidePanel()->kindTree()->setCurrentItem(window.sidePanel()->kindTree()->itemOfKey(kind));
+    for (const GridPos p : {from, to}) {
+      emit window.canvas()->pressed(MouseButton::Left,
+                                    CanvasGeometry::For(b).ToCanvas(b.Coord(p, 1).x, b.Coord(p, 1).y));
+    }
+  };
+  place("Tarekoshi4", GridPos{5, 13}, GridPos{9, 13});
+  window.sidePanel()->quasiBox()->fullHeight()->setValue(2400);
+  place("Juntai1", GridPos{13, 13}, GridPos{17, 13});
+  place("Tarekoshi1", GridPos{9, 2}, GridPos{9, 4});
+  EXPECT_TRUE(prompts.asked.empty()) << prompts.asked.front();
+  Save(window, folder, "main_window_quasi");
   AddToRecentFiles(session.settings, session.document.path(), building().Info.BuildingName);
   WriteSettings(session);
   DataSelectDialog select(session, prompts, false);

@@ -14,6 +14,7 @@
 #include "editor/member_tooltip.h"
 #include "editor/side_controls.h"
 #include "model/building.h"
+#include "model/quasi_walls.h"
 #include "ui/canvas/canvas_cursor.h"
 #include "ui/canvas/canvas_layers.h"
 #include "ui/canvas/canvas_painter.h"
@@ -123,6 +124,7 @@ void PlanCanvas::fullRedraw() {
   fitView(viewportCentre());
   pendingErase_ = QRectF();
   repaintAll();
+  showQuasiWalls();
 }
 
 void PlanCanvas::showOtherStoreyWalls(int storey, bool shown) {
@@ -140,6 +142,18 @@ void PlanCanvas::refreshOverlays() {
     overlays_.Refresh(doc_, style().storey, scale_);
   } else {
     overlays_.Clear();
+  }
+  showQuasiWalls();
+}
+
+void PlanCanvas::showQuasiWalls() {
+  // Most plans have none: their checks are not worked out for nothing.
+  const std::optional<LiveChecks> live =
+      hasGrid() && HasQuasiWalls(b_) ? doc_.liveChecks(style().storey) : std::nullopt;
+  if (live) {
+    quasi_.Show(CanvasPlan{b_, scale_, style()}, live->quasi);
+  } else {
+    quasi_.Hide();
   }
   viewport()->update();
 }
@@ -166,7 +180,9 @@ QPointF PlanCanvas::toViewport(CanvasPos at) const {
 QString PlanCanvas::toolTipAt(QPointF viewportPos) const {
   if (!hasGrid()) return {};
   const CanvasPos at = toCanvas(viewportPos);
-  const QString members = QString::fromStdString(MemberTooltip(b_, state(), geometry(), at));
+  const QuasiWalls none;
+  const std::optional<LiveChecks> live = HasQuasiWalls(b_) ? doc_.liveChecks(style().storey) : std::nullopt;
+  const QString members = QString::fromStdString(MemberTooltip(b_, state(), geometry(), at, live ? live->quasi : none));
   const QString area = overlays_.ToolTipAt(doc_, style().storey, geometry(), at);
   return members.isEmpty() || area.isEmpty() ? members + area : members + "\n" + area;
 }
@@ -221,6 +237,11 @@ void PlanCanvas::paintOverlays(QPainter& painter) const {
   painter.save();
   painter.setClipRect(image_.rect(), Qt::IntersectClip);
   painter.setTransform(unitsToBox(), true);
+  {
+    // Plan members under the option overlays; done before they draw.
+    CanvasPainter walls(painter);
+    quasi_.Paint(walls);
+  }
   overlays_.Paint(painter);
   CanvasPainter canvas(painter);
   if (!hideCentres_) marks_.Paint(canvas);

@@ -37,6 +37,7 @@
 #include "ui/canvas/canvas_plan.h"
 #include "ui/canvas/check_overlays.h"
 #include "ui/canvas/eccentricity_marks.h"
+#include "ui/canvas/quasi_overlay.h"
 
 namespace tvk {
 
@@ -95,6 +96,7 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   // Plan scale of the last full redraw.
   CanvasGeometry geometry() const { return CanvasGeometry{scale_}; }
   const EccentricityMarks& marks() const { return marks_; }
+  const QuasiOverlay& quasiWalls() const { return quasi_; }
   const std::vector<RubberBand>& rubberBands() const { return bands_; }
   // Canvas units of a point of the viewport, and back.
   CanvasPos toCanvas(QPointF viewportPos) const;
@@ -148,6 +150,8 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   QRect boxPixels(const QRectF& units) const;
   void paintOverlays(QPainter& painter) const;
   void refreshOverlays();
+  // The partly sheathed walls of the storey as the document's wall checks judge them.
+  void showQuasiWalls();
   void toggleBand(const RubberBand& band);
   QPointF scrollOffset() const;
 
@@ -163,6 +167,7 @@ class PlanCanvas : public QAbstractScrollArea, public PlanView, public DocumentV
   QRectF pendingErase_;  // canvas units erased and not yet drawn again
   EccentricityMarks marks_;
   CheckOverlays overlays_;
+  QuasiOverlay quasi_;
   std::vector<RubberBand> bands_;
   bool deleteCursor_ = false;
   bool panning_ = false;  // the middle button drags the plan

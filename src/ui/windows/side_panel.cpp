@@ -19,6 +19,7 @@
 #include "editor/user_prompts.h"
 #include "editor/view_state.h"
 #include "editor/wall_quantity_readout.h"
+#include "model/profile_store.h"
 #include "ui/canvas/plan_canvas.h"
 #include "ui/common/message_box.h"
 #include "ui/common/widget_helpers.h"
@@ -26,6 +27,7 @@
 #include "ui/windows/check_overlay_options.h"
 #include "ui/windows/eccentricity_panel.h"
 #include "ui/windows/kind_tree.h"
+#include "ui/windows/quasi_box.h"
 #include "ui/windows/wall_quantity_panel.h"
 
 namespace tvk {
@@ -166,6 +168,12 @@ QWidget* SidePanel::buildKindControls() {
   connect(kindTree_, &KindTree::kindChosen, this, &SidePanel::kindChosen);
   connect(kindTree_, &KindTree::headingPressed, this, &SidePanel::kindChosen);
   column->addWidget(kindTree_, 1);
+  quasiBox_ = new QuasiBox;
+  connect(quasiBox_, &QuasiBox::choiceChanged, this, [this](const QuasiChoice& choice) {
+    editor_->setQuasiChoice(choice);
+    stateMoved();
+  });
+  column->addWidget(quasiBox_);
 
   auto* zoomRow = new QHBoxLayout;
   zoom_ = new QComboBox;
@@ -273,6 +281,7 @@ void SidePanel::documentChanged(const DocumentChange& change) {
     refreshReadOuts();
   } else {
     refreshWallQuantity();  // the building profile may have changed
+    showQuasiChoice();
   }
 }
 
@@ -298,6 +307,7 @@ void SidePanel::refresh() {
   otherWalls_->setChecked(s.OtherStoreyWalls);
   otherWalls_->setText(Q(OtherStoreyToggleCaption(s.Storey, s.OtherStoreyWalls)));
   kindTree_->setVisible(editor_->kindListVisible());
+  showQuasiChoice();
   deleteButton_->setChecked(s.Toggles.remove);
   groupDeleteButton_->setChecked(s.Toggles.group);
   deleteBoth_->setEnabled(editor_->deleteBothLayersEnabled());
@@ -312,6 +322,13 @@ void SidePanel::stateMoved() {
 void SidePanel::refreshKindTree() {
   const EditorState& s = editor_->state();
   kindTree_->showKinds(editor_->kindList(), s.Selection[s.InputCategory].key);
+}
+
+void SidePanel::showQuasiChoice() {
+  const EditorState& s = editor_->state();
+  const std::string group = s.InputCategory == Category::Wall ? s.SelectedGroupKey : "";
+  const auto& clear = ReadProfile(doc_.building()).clearHeight;
+  quasiBox_->showChoice(group, s.SelectedKind(Category::Wall), s.Quasi, Nth(clear, s.Storey));
 }
 
 void SidePanel::refreshReadOuts() {

@@ -30,6 +30,7 @@ class KindTree;
 class MultiplierBox;
 class PlanCanvas;
 class PlanEditor;
+class QuasiBox;
 class UserPrompts;
 class WallQuantityPanel;
 
@@ -50,6 +51,7 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   void refresh();
 
   KindTree* kindTree() const { return kindTree_; }
+  QuasiBox* quasiBox() const { return quasiBox_; }
   QPushButton* cancelButton() const { return cancel_; }
   EccentricityPanel* eccentricityPanel() const { return eccentricity_; }
   WallQuantityPanel* wallQuantityPanel() const { return wallQuantity_; }
@@ -78,6 +80,7 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   // with a one-storey building, the kind list and the options are the new building's.
   void buildingReplaced();
   void refreshKindTree();
+  void showQuasiChoice();
   // The eccentricity and the wall quantities of the storey shown.
   void refreshReadOuts();
   void refreshWallQuantity();
@@ -105,6 +108,7 @@ class SidePanel : public QWidget, public EditorHost, public DocumentView {
   QLabel* storeyLabel_ = nullptr;
   QPushButton* otherWalls_ = nullptr;
   KindTree* kindTree_ = nullptr;
+  QuasiBox* quasiBox_ = nullptr;
   QComboBox* zoom_ = nullptr;
   std::array<QLabel*, 2> positionLabels_{};
   QPushButton* deleteButton_ = nullptr;
